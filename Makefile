@@ -1,0 +1,35 @@
+# make run   - install what is missing, build, start the program in this folder
+# make test  - install what is missing, build, run every test
+# make test-sanitize - the same tests built with AddressSanitizer and UBSan
+BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
+JOBS ?= $(shell nproc)
+
+.PHONY: deps run test test-sanitize build build-sanitize clean
+
+deps:
+	@scripts/ensure-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/rova-yamato
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+build-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DROVA_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+
+test-sanitize: build-sanitize
+	cd $(SANITIZE_BUILD) && \
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(SANITIZE_BUILD)

@@ -1,0 +1,50 @@
+#pragma once
+// Every modal box and dialog of the program goes through here, so that tests can answer them:
+// in scripted mode nothing is shown, answers come from a queue and what would have been shown is recorded.
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace rova {
+
+class Dialogs {
+public:
+    static QString applicationTitle(); // "◇rova_Yamato"
+
+    // Question with "はい(&Y)" / "いいえ(&N)"; true only for Yes.
+    static bool ask(QWidget* parent, const QString& text);
+    // Notice with "OK".
+    static void tell(QWidget* parent, const QString& text);
+    // The standard error box: message text only, "OK".
+    static void error(QWidget* parent, const QString& text);
+    // A file name to save to, or empty when the operator cancelled.
+    static QString saveFileName(QWidget* parent, const QString& caption, const QString& proposed,
+                                const QString& filter);
+    // Runs a dialog of our own modally and returns its result code.
+    static int exec(QDialog& dialog);
+
+    // ---- test hook ----
+    enum class Kind { Question, Notice, Error, SaveFile, Dialog };
+    struct Shown {
+        Kind kind;
+        QString text; // message text, caption of a save dialog, or object name of a dialog
+    };
+    static void setScripted(bool scripted);
+    static bool scripted();
+    static void answerNext(bool yes);
+    static void answerNextFile(const QString& path);            // empty = cancelled
+    static void answerNextDialog(std::function<int(QDialog&)> handler); // runs instead of exec()
+    static QList<Shown> takeShown(); // everything shown since the last call, oldest first
+    static int pendingAnswers();     // answers queued and not yet used
+};
+
+// Runs an operation; an error escaping it (rova::Error or any std::exception) is shown in the error
+// box with its message only, and the program goes on. Event handlers wrap their work in this.
+void guarded(QWidget* parent, const std::function<void()>& operation);
+
+} // namespace rova

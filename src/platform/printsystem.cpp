@@ -1,0 +1,109 @@
+#include "printsystem.h"
+
+#include "errors.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <vector>
+
+namespace rova::print {
+
+PainterCanvas::PainterCanvas(QPainter& painter, int dpiY) : m_painter(painter), m_dpiY(dpiY) {}
+
+void PainterCanvas::setFont(const QString& family, int pointSize, bool bold)
+{
+    QFont font(family);
+    // Points become dots the way a printer font height is computed: rounded, never below one dot.
+    font.setPixelSize(std::max(1, (pointSize * m_dpiY + 36) / 72));
+    font.setBold(bold);
+    m_painter.setFont(font);
+}
+
+void PainterCanvas::setTextColor(const QColor& color) { m_painter.setPen(color); }
+
+void PainterCanvas::setBrush(const QColor& color) { m_brush = color; }
+
+void PainterCanvas::textOut(int x, int y, const QString& text)
+{
+    const QFontMetrics metrics(m_painter.font(), m_painter.device());
+    const QRect cell(x, y, metrics.horizontalAdvance(text), metrics.height());
+    m_painter.fillRect(cell, m_brush);
+    m_painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, text);
+}
+
+namespace {
+
+// Several systems shown as one catalogue, in order; a name is served by the first that lists it.
+class ChainedPrintSystem : public PrintSystem {
+public:
+    void append(std::unique_ptr<PrintSystem> part) { m_parts.push_back(std::move(part)); }
+
+    QList<Destination> destinations() override
+    {
+        QList<Destination> all;
+        for (auto& part : m_parts)
+            all += part->destinations();
+        return all;
+    }
+
+    int defaultDestination() override
+    {
+        int offset = 0;
+        for (auto& part : m_parts) {
+            const int found = part->defaultDestination();
+            if (found >= 0)
+                return offset + found;
+            offset += int(part->destinations().size());
+        }
+        return -1;
+    }
+
+    Capabilities capabilities(const QString& name) override { return owner(name).capabilities(name); }
+
+    std::unique_ptr<Job> begin(const QString& name, const DeviceMode& mode, const QString& title) override
+    {
+        return owner(name).begin(name, mode, title);
+    }
+
+private:
+    PrintSystem& owner(const QString& name)
+    {
+        for (auto& part : m_parts) {
+            for (const Destination& d : part->destinations()) {
+                if (d.name == name)
+                    return *part;
+            }
+        }
+        throw Error(QStringLiteral("プリンタ %1 が見つかりません").arg(name));
+    }
+
+    std::vector<std::unique_ptr<PrintSystem>> m_parts;
+};
+
+std::unique_ptr<PrintSystem> makeDefaultSystem()
+{
+    auto chain = std::make_unique<ChainedPrintSystem>();
+    // The CUPS destinations and the built-in PDF printer (always last) are appended here.
+    return chain;
+}
+
+std::unique_ptr<PrintSystem>& installed()
+{
+    static std::unique_ptr<PrintSystem> current;
+    return current;
+}
+
+} // namespace
+
+PrintSystem& system()
+{
+    if (!installed())
+        installed() = makeDefaultSystem();
+    return *installed();
+}
+
+void setSystem(std::unique_ptr<PrintSystem> replacement) { installed() = std::move(replacement); }
+
+} // namespace rova::print

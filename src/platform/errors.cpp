@@ -9,6 +9,10 @@ QString fileAccessDenied() { return QStringLiteral("File access denied"); }
 QString diskFull() { return QStringLiteral("Disk full"); }
 QString invalidInteger(const QString& text) { return QStringLiteral("'%1' is not a valid integer value").arg(text); }
 QString cannotWrite(const QString& path) { return QStringLiteral("%1 に書き込めません").arg(path); }
+QString unencodable(const QString& characters)
+{
+    return QStringLiteral("保存できない文字が含まれています: %1").arg(characters);
+}
 
 QString fromErrno(int err)
 {
@@ -30,3 +34,12 @@ QString fromErrno(int err)
 }
 
 } // namespace rova::errtext
+
+namespace rova {
+
+UnencodableError::UnencodableError(QString characters)
+    : Error(errtext::unencodable(characters)), m_characters(std::move(characters))
+{
+}
+
+} // namespace rova

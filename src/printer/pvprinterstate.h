@@ -1,0 +1,36 @@
+#pragma once
+// The one current printer of the process: its index in the device list, its job settings held in
+// memory and the job running on it. The printer object sits on top of this and may discard it, so
+// that the next use builds a new one with a freshly read device list and the default printer current.
+
+#include "platform/printsystem.h"
+
+#include <memory>
+#include <optional>
+
+class PvPrinterState {
+public:
+    explicit PvPrinterState(rova::print::PrintSystem& system);
+
+    // Raw index of the current device; reading it while none is chosen selects the default printer.
+    int Index();
+    // Selects a device (-1: the default printer); its job settings return to the device's defaults.
+    void SetIndex(int rawIndex);
+    QString DeviceName();
+
+    // The job settings of the current device, built from its defaults on first need.
+    const rova::print::DeviceMode& DeviceMode();
+    void SetDeviceMode(const rova::print::DeviceMode& mode);
+
+    void BeginDoc(const QString& title);
+    rova::print::Canvas& Canvas();
+    void EndDoc();
+    void Abort();
+
+private:
+    rova::print::PrintSystem& m_system;
+    QList<rova::print::Destination> m_devices;
+    int m_index = -1;
+    std::optional<rova::print::DeviceMode> m_mode;
+    std::unique_ptr<rova::print::Job> m_job;
+};

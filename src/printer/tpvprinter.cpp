@@ -1,0 +1,99 @@
+#include "tpvprinter.h"
+
+#include "platform/dialogs.h"
+
+#include <QGuiApplication>
+
+TPvPrinter::TPvPrinter(rova::print::PrintSystem* system, QObject* parent)
+    : QObject(parent), m_system(system), m_catalogue(std::make_unique<TPvAllPrintersInfo>(System()))
+{
+    // Printers installed or removed while the program was in the background are noticed on return.
+    if (qGuiApp) {
+        connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+            if (state == Qt::ApplicationActive)
+                rova::guarded(nullptr, [this] { CheckForChanges(); });
+        });
+    }
+}
+
+TPvPrinter::~TPvPrinter() = default;
+
+rova::print::PrintSystem& TPvPrinter::System() { return m_system ? *m_system : rova::print::system(); }
+
+PvPrinterState& TPvPrinter::State()
+{
+    if (!m_state)
+        m_state = std::make_unique<PvPrinterState>(System());
+    return *m_state;
+}
+
+void TPvPrinter::CheckNoPrinter()
+{
+    for (int i = 0; i < m_catalogue->Count(); ++i) {
+        if (!m_catalogue->IsHidden(i))
+            return;
+    }
+    m_cachedIndex = -1;
+    throw EPvPrinterNoPrinter(QStringLiteral("TPvPrinter.CheckNoPrinter: No Printer"));
+}
+
+const QStringList& TPvPrinter::GetPrinterNames()
+{
+    CheckNoPrinter();
+    m_printerNames.clear();
+    for (int i = 0; i < m_catalogue->Count(); ++i) {
+        if (!m_catalogue->IsHidden(i))
+            m_printerNames.append(m_catalogue->GetName(i));
+    }
+    return m_printerNames;
+}
+
+int TPvPrinter::GetIndex()
+{
+    CheckNoPrinter();
+    const int raw = State().Index();
+    if (raw < m_catalogue->Count() && m_catalogue->IsHidden(raw))
+        throw EPvPrinterIllegalIndex(QStringLiteral("TPvPrinter.GetIndex: Printers.PrinterIndex is Illegal"));
+    const QString name = State().DeviceName();
+    int hiddenBefore = 0;
+    for (int i = 0; i < m_catalogue->Count(); ++i) {
+        if (m_catalogue->GetName(i) == name)
+            return i - hiddenBefore;
+        if (m_catalogue->IsHidden(i))
+            ++hiddenBefore;
+    }
+    throw rova::Error(QStringLiteral("TPvPrinter.GetIndex: the current printer %1 is not installed").arg(name));
+}
+
+void TPvPrinter::SetIndex(int index)
+{
+    CheckNoPrinter();
+    if (index < -1)
+        throw EPVPrinterRangeError(QStringLiteral("TPvPrinter.SetIndex: Index is out of Range"));
+    try {
+        if (index == GetIndex())
+            return;
+    } catch (const EPvPrinterIllegalIndex&) {
+        // A hidden current printer (a hidden default) must not keep every other one from being chosen.
+    }
+    int raw = -1;
+    if (index >= 0) {
+        int visible = 0;
+        for (int i = 0; i < m_catalogue->Count() && raw == -1; ++i) {
+            if (!m_catalogue->IsHidden(i) && visible++ == index)
+                raw = i;
+        }
+        if (raw == -1)
+            throw EPVPrinterRangeError(QStringLiteral("TPvPrinter.SetIndex: Index is out of Range"));
+    }
+    State().SetIndex(raw);
+    m_cachedIndex = -1;
+    UpdateDeviceLists();
+    ClearDevMode();
+}
+
+TPvPrinter& PvPrinter()
+{
+    static TPvPrinter instance;
+    return instance;
+}

@@ -1,0 +1,11 @@
+// Print jobs run on the current printer; they do not look at the catalogue.
+
+#include "tpvprinter.h"
+
+rova::print::Canvas& TPvPrinter::GetCanvas() { return State().Canvas(); }
+
+void TPvPrinter::BeginDoc(const QString& title) { State().BeginDoc(title); }
+
+void TPvPrinter::Abort() { State().Abort(); }
+
+void TPvPrinter::EndDoc() { State().EndDoc(); }

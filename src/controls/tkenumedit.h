@@ -178,6 +178,7 @@ private:
     void saveUndo();
     void refreshImage();
     void refilter();
+    void formatChanged();
     void refuse();
     // keyboard
     bool keyDown(const QKeyEvent& event);
@@ -186,8 +187,13 @@ private:
     void inputPoint();
     void inputMinus();
     void deleteLast();
+    bool overridesShortcut(const QKeyEvent& event) const;
     bool textFits(const QString& candidate) const;
     // layout and caret
+    struct Areas {
+        QRect leftMark, value, text, rightMark;
+    };
+    Areas areas() const;
     int frameWidth() const;
     QRect clientRect() const;
     int rectTop() const;
@@ -198,6 +204,10 @@ private:
     void updateCaret();
     void measureFont();
     void adjustHeight();
+    void frameChanged();
+    // focus
+    void enter();
+    void leave();
     // context menu
     void buildMenu();
     void menuPopup();
@@ -229,6 +239,7 @@ private:
     QString m_undoText;
     bool m_undoAvailable = false;
     bool m_doubleClicked = false;
+    bool m_entered = false; // between entering and leaving; popups and window switches do not leave
     QRect m_textRect; // as of the last paint, for mouse hit tests
     QMenu* m_menu = nullptr;
 };

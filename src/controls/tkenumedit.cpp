@@ -1,0 +1,214 @@
+#include "tkenumedit.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QKeyEvent>
+
+TKeNumEdit::TKeNumEdit(QWidget* parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled);
+    setCursor(Qt::IBeamCursor);
+    m_color = palette().color(QPalette::Base);
+    m_disabledColor = palette().color(QPalette::Disabled, QPalette::Text);
+    resize(121, 20);
+    buildMenu();
+    measureFont();
+}
+
+void TKeNumEdit::setAlignment(TAlignment a)
+{
+    m_alignment = a;
+    update();
+    updateCaret();
+}
+
+void TKeNumEdit::setVertAlignment(TVertAlignment a)
+{
+    m_vertAlignment = a;
+    update();
+    updateCaret();
+}
+
+void TKeNumEdit::setIntegerLength(int n)
+{
+    if (n < 0 || n == m_format.integerLength)
+        return;
+    m_format.integerLength = n;
+    refilter();
+}
+
+void TKeNumEdit::setDecimalLength(int n)
+{
+    if (n < 0 || n == m_format.decimalLength)
+        return;
+    m_format.decimalLength = n;
+    refilter();
+}
+
+void TKeNumEdit::setMinus(bool on)
+{
+    m_format.minus = on;
+    refilter();
+}
+
+void TKeNumEdit::setComma(bool on)
+{
+    m_format.comma = on;
+    formatChanged();
+}
+
+void TKeNumEdit::setZeroEnabled(bool on)
+{
+    m_format.zeroEnabled = on;
+    formatChanged();
+}
+
+void TKeNumEdit::setIntegerFixed(bool on)
+{
+    m_format.integerFixed = on;
+    formatChanged();
+}
+
+void TKeNumEdit::setDecimalFixed(bool on)
+{
+    m_format.decimalFixed = on;
+    formatChanged();
+}
+
+void TKeNumEdit::setLeftMark(const QString& mark)
+{
+    m_leftMark = mark;
+    formatChanged();
+}
+
+void TKeNumEdit::setRightMark(const QString& mark)
+{
+    m_rightMark = mark;
+    formatChanged();
+}
+
+void TKeNumEdit::setTopMargin(int px)
+{
+    if (px < 0 || px == m_topMargin)
+        return;
+    m_topMargin = px;
+    frameChanged();
+}
+
+void TKeNumEdit::setBottomMargin(int px)
+{
+    if (px < 0 || px == m_bottomMargin)
+        return;
+    m_bottomMargin = px;
+    frameChanged();
+}
+
+void TKeNumEdit::setLeftMargin(int px)
+{
+    if (px < 0 || px == m_leftMargin)
+        return;
+    m_leftMargin = px;
+    frameChanged();
+}
+
+void TKeNumEdit::setRightMargin(int px)
+{
+    if (px < 0 || px == m_rightMargin)
+        return;
+    m_rightMargin = px;
+    frameChanged();
+}
+
+void TKeNumEdit::setColor(const QColor& c)
+{
+    m_color = c;
+    update();
+}
+
+void TKeNumEdit::setDisabledColor(const QColor& c)
+{
+    m_disabledColor = c;
+    update();
+}
+
+void TKeNumEdit::setAutoSelect(bool on)
+{
+    m_autoSelect = on;
+    update();
+}
+
+void TKeNumEdit::setAutoSize(bool on)
+{
+    m_autoSize = on;
+    frameChanged();
+}
+
+void TKeNumEdit::setBorderStyle(TBorderStyle style)
+{
+    m_borderStyle = style;
+    frameChanged();
+}
+
+void TKeNumEdit::setCtl3D(bool on)
+{
+    m_ctl3D = on;
+    frameChanged();
+}
+
+// Font, border, margins or auto-size changed: the height may follow, the caret moves.
+void TKeNumEdit::frameChanged()
+{
+    adjustHeight();
+    updateGeometry();
+    update();
+    updateCaret();
+}
+
+void TKeNumEdit::measureFont()
+{
+    m_lineHeight = QFontMetrics(font()).height();
+    m_caretWidth = font().bold() ? 2 : 1;
+    frameChanged();
+}
+
+void TKeNumEdit::adjustHeight()
+{
+    if (m_autoSize)
+        resize(width(), m_lineHeight + m_topMargin + m_bottomMargin + 2 * frameWidth());
+}
+
+void TKeNumEdit::updateCaret()
+{
+    if (!hasFocus())
+        return;
+    update();
+    QGuiApplication::inputMethod()->update(Qt::ImCursorRectangle | Qt::ImFont);
+}
+
+void TKeNumEdit::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    update();
+    updateCaret();
+}
+
+void TKeNumEdit::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        measureFont();
+    else if (event->type() == QEvent::EnabledChange)
+        update();
+}
+
+bool TKeNumEdit::event(QEvent* event)
+{
+    if (event->type() == QEvent::ParentChange)
+        measureFont();
+    else if (event->type() == QEvent::ShortcutOverride && overridesShortcut(*static_cast<QKeyEvent*>(event)))
+        event->accept();
+    return QWidget::event(event);
+}

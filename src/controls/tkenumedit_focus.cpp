@@ -1,0 +1,71 @@
+// Focus and mouse: entering selects all, leaving tidies a lone minus and drops the selection; clicks,
+// double clicks and drags select all or nothing.
+#include "tkenumedit.h"
+
+#include <QFocusEvent>
+#include <QMouseEvent>
+
+void TKeNumEdit::focusInEvent(QFocusEvent* event)
+{
+    // The owner's event filter has seen the event by now, so its enter handler runs first.
+    QWidget::focusInEvent(event);
+    update();
+    updateCaret();
+    if (!m_entered)
+        enter();
+}
+
+void TKeNumEdit::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+    // A context menu opening or another window taking over does not leave the control.
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+        leave();
+}
+
+void TKeNumEdit::enter()
+{
+    m_entered = true;
+    if (m_autoSelect)
+        selectAll();
+}
+
+void TKeNumEdit::leave()
+{
+    m_entered = false;
+    if (m_value == QLatin1String("-") && !m_options.testFlag(eoMinusOnly)) {
+        m_value.clear();
+        refreshImage();
+        update();
+    }
+    if (m_hideSelection)
+        clearSelection();
+}
+
+void TKeNumEdit::mousePressEvent(QMouseEvent* event)
+{
+    if (!hasFocus())
+        setFocus(Qt::MouseFocusReason);
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (m_doubleClicked)
+        m_doubleClicked = false; // the press after a double click keeps its selection
+    else
+        clearSelection();
+}
+
+void TKeNumEdit::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    selectAll();
+    m_doubleClicked = true;
+}
+
+void TKeNumEdit::mouseMoveEvent(QMouseEvent* event)
+{
+    const int x = event->position().toPoint().x();
+    if ((event->buttons() & Qt::LeftButton) && x >= m_textRect.left() && x <= m_textRect.right())
+        selectAll();
+}

@@ -1,15 +1,36 @@
 #pragma once
-// The print position dialog "印字位置調整": the top and left margin of the current slip type.
+// The print position dialog "印字位置調整": the top and left margin of the current slip type, in
+// printer dots, registered into "rova_a500.ini".
 
 #include <QDialog>
 
+class QGroupBox;
+class QLabel;
+class QPushButton;
 class TForm_Main;
+class TKeNumEdit;
 
 class TForm_SLIP97YPrn : public QDialog {
     Q_OBJECT
 public:
     explicit TForm_SLIP97YPrn(TForm_Main* main);
 
+    QGroupBox* GroupBox1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    TKeNumEdit* KeNumEdit_TOP = nullptr;
+    TKeNumEdit* KeNumEdit_LEFT = nullptr;
+    QPushButton* BitBtn_MRGN = nullptr;
+
+    void FormShow();
+    void BitBtn_MRGNClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    TKeNumEdit* marginEdit(const QString& name, int top);
+
     TForm_Main* m_main;
 };

@@ -1,8 +1,43 @@
 #include "print/tpv_d97_dot.h"
 
+#include "app/tform_main.h"
+#include "platform/printsystem.h"
+#include "print/devicemapping.h"
+#include "print/slipreader.h"
+#include "printer/tpvprinter.h"
+
+#include <QLabel>
+
 TPv_d97_Dot::TPv_d97_Dot(TForm_Main* main) : QWidget(nullptr), m_main(main)
 {
     setObjectName(QStringLiteral("Pv_d97_Dot"));
+    Label1 = new QLabel(QStringLiteral("送り状パターン"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    QFont bold = Label2->font();
+    bold.setBold(true);
+    Label2->setFont(bold);
 }
 
-void TPv_d97_Dot::SLIP97_Prn() {}
+void TPv_d97_Dot::SLIP97_Prn()
+{
+    drawSlip(PvPrinter().GetCanvas());
+}
+
+void TPv_d97_Dot::drawSlip(rova::print::Canvas& canvas)
+{
+    using namespace rova::slip;
+    const DeviceMapping mapping =
+        deviceMapping(m_main->Label_dpix->text(), m_main->Label_dpiy->text(), m_main->Label_Prn_Top->text(),
+                      m_main->Label_Prn_Left->text());
+    const QList<TextItem> items = toDevice(layoutItems(readSlip(*m_main)), mapping);
+
+    canvas.setTextColor(Qt::black);
+    canvas.setBrush(Qt::white);
+    for (const TextItem& item : items) {
+        const QLabel* style = item.bold ? Label2 : Label1;
+        canvas.setFont(item.family, item.points, style->font().bold());
+        canvas.textOut(item.x, item.y, item.text);
+    }
+}

@@ -3,15 +3,27 @@
 
 #include <QWidget>
 
+class QLabel;
 class TForm_Main;
+
+namespace rova::print {
+class Canvas;
+}
 
 class TPv_d97_Dot : public QWidget {
     Q_OBJECT
 public:
     explicit TPv_d97_Dot(TForm_Main* main);
 
-    // Draws every value of the slip on the canvas of the job open on PvPrinter.
+    // Draws every value of the slip on the canvas of the job open on PvPrinter. Raises the conversion
+    // error for a margin that is not a whole number before anything is drawn.
     void SLIP97_Prn();
+    // The same onto any canvas.
+    void drawSlip(rova::print::Canvas& canvas);
+
+    // Style templates: regular and bold.
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
 
 private:
     TForm_Main* m_main;

@@ -1,0 +1,110 @@
+// The printer group's commands and the print command.
+
+#include "tform_main.h"
+
+#include "platform/dialogs.h"
+#include "platform/strtoint.h"
+#include "print/devicemapping.h"
+#include "print/printerassignment.h"
+#include "print/tform_slip97yprn.h"
+#include "print/tpv_d97_dot.h"
+#include "printer/tpvprinter.h"
+#include "printer/tpvprintersetupdialog.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+void TForm_Main::SpeedButton_F11Click()
+{
+    if (!rova::Dialogs::ask(this, QStringLiteral("印刷しますか?"))) {
+        Edit_G1->setFocus();
+        return;
+    }
+    TPvPrinter& printer = PvPrinter();
+    const QPoint dpi = printer.GetResolution();
+    const int scale = printer.GetScale();
+    Label_dpix->setText(QString::number(rova::slip::printResolution(dpi.x(), scale)));
+    Label_dpiy->setText(QString::number(rova::slip::printResolution(dpi.y(), scale)));
+
+    printer.BeginDoc(QStringLiteral("rova_Yamato"));
+    try {
+        Pv_d97_Dot->SLIP97_Prn();
+    } catch (...) {
+        // The drawing error is the one the operator must see, whatever discarding the page says.
+        try {
+            printer.Abort();
+        } catch (...) {
+        }
+        throw;
+    }
+    printer.EndDoc();
+}
+
+void TForm_Main::SpeedButton_PrnIdGetClick()
+{
+    const rova::slip::PrinterAssignment assignment =
+        rova::slip::AssignmentFile(Label_CurrentDir->text()).load(ComboBox_SEL->currentText());
+    Label_PrinterIndex->setText(assignment.printerIndex);
+    Label_Prn_Top->setText(assignment.top);
+    Label_Prn_Left->setText(assignment.left);
+    SpeedButton_PRNSETClick();
+}
+
+void TForm_Main::SpeedButton_PRNSETClick()
+{
+    TPvPrinter& printer = PvPrinter();
+    const int index = rova::strToInt(Label_PrinterIndex->text());
+    try {
+        printer.SetIndex(index);
+    } catch (const EPVPrinterRangeError&) {
+        // A printer removed since it was registered: fall back to the first one.
+        printer.SetIndex(0);
+        return;
+    }
+
+    try {
+        ComboBox1->clear();
+        ComboBox1->addItems(printer.GetPrinterNames());
+        ComboBox1->setCurrentIndex(printer.GetIndex());
+        ComboBox1->setEnabled(true);
+    } catch (const EPvPrinter&) {
+        ComboBox1->setEnabled(false);
+        return;
+    }
+    const auto fill = [](QComboBox* box, auto names, auto index) {
+        box->clear();
+        try {
+            box->addItems(names());
+            box->setCurrentIndex(index());
+        } catch (const EPvPrinter&) {
+            box->setCurrentIndex(-1);
+        }
+    };
+    fill(ComboBox2, [&] { return printer.GetPaperSizeNames(); }, [&] { return printer.GetPaperSizeIndex(); });
+    fill(ComboBox3, [&] { return printer.GetBinNames(); }, [&] { return printer.GetBinIndex(); });
+}
+
+void TForm_Main::BitBtn_PrnSetClick()
+{
+    SpeedButton_PrnIdGetClick();
+
+    TPvPrinter& printer = PvPrinter();
+    const int registered = rova::strToIntDef(Label_PrinterIndex->text(), 0);
+    printer.SetIndex(registered == printer.GetIndex() ? registered : 0);
+
+    // Cancelling leaves the printer as it was; the registration goes on either way.
+    TPvPrinterSetupDialog(this).Execute();
+
+    Label_PrinterIndex->setText(QString::number(printer.GetIndex()));
+    const QString slipType = ComboBox_SEL->currentText();
+    SpeedButton_PRNSETClick();
+    rova::slip::AssignmentFile(Label_CurrentDir->text())
+        .store(slipType, {ComboBox1->currentText(), Label_PrinterIndex->text(), Label_Prn_Top->text(),
+                          Label_Prn_Left->text()});
+}
+
+void TForm_Main::BitBtn_PrnSet2Click()
+{
+    rova::Dialogs::exec(*Form_SLIP97YPrn);
+}

@@ -1,0 +1,87 @@
+// The slip type list and what it switches: the delivery-date caption, the time boxes, the count.
+
+#include "tform_main.h"
+
+#include "widgetkit.h"
+
+#include "controls/tkenumedit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+
+void TForm_Main::buildTimeGroups()
+{
+    using namespace rova::ui;
+    GroupBox_Time = new QGroupBox(QStringLiteral("ご希望時間帯"), Panel4);
+    GroupBox_Time->setObjectName(QStringLiteral("GroupBox_Time"));
+    GroupBox_Time->setGeometry(600, 1, 80, 96);
+    GroupBox_Time->setFont(gothic(12));
+    const QString times[] = {QStringLiteral("午前中"), QStringLiteral("12→14時"), QStringLiteral("14→16時"),
+                             QStringLiteral("16→18時"), QStringLiteral("18→20時"), QStringLiteral("20→21時")};
+    QCheckBox** boxes[] = {&CheckBox_t1, &CheckBox_t2, &CheckBox_t3, &CheckBox_t4, &CheckBox_t5, &CheckBox_t6};
+    for (int i = 0; i < 6; ++i)
+        *boxes[i] = checkBox(GroupBox_Time, QStringLiteral("CheckBox_t%1").arg(i + 1), times[i],
+                             QRect(6, 12 + 13 * i, 72, 14), 12);
+
+    GroupBox_Time2 = new QGroupBox(QStringLiteral("お約束時刻"), Panel4);
+    GroupBox_Time2->setObjectName(QStringLiteral("GroupBox_Time2"));
+    GroupBox_Time2->setGeometry(600, 1, 80, 72);
+    GroupBox_Time2->setFont(gothic(12));
+    CheckBox_t21 = checkBox(GroupBox_Time2, QStringLiteral("CheckBox_t21"), QStringLiteral("午前10時"),
+                            QRect(6, 20, 68, 14), 12);
+    CheckBox_t22 = checkBox(GroupBox_Time2, QStringLiteral("CheckBox_t22"), QStringLiteral("午後５時"),
+                            QRect(6, 43, 68, 14), 12);
+    GroupBox_Time2->hide();
+
+    for (QCheckBox* box : {CheckBox_t1, CheckBox_t2, CheckBox_t3, CheckBox_t4, CheckBox_t5, CheckBox_t6,
+                           CheckBox_t21, CheckBox_t22})
+        connect(box, &QCheckBox::toggled, this, [this, box](bool on) {
+            if (on)
+                timeBoxTicked(box);
+        });
+}
+
+void TForm_Main::timeBoxTicked(QCheckBox* box)
+{
+    const QList<QCheckBox*> hours{CheckBox_t1, CheckBox_t2, CheckBox_t3, CheckBox_t4, CheckBox_t5, CheckBox_t6};
+    const QList<QCheckBox*> promised{CheckBox_t21, CheckBox_t22};
+    for (QCheckBox* other : hours.contains(box) ? hours : promised)
+        if (other != box)
+            other->setChecked(false);
+}
+
+void TForm_Main::ComboBox_SELChange()
+{
+    SpeedButton_PrnIdGetClick();
+
+    const QString type = ComboBox_SEL->currentText();
+    if (type.startsWith(QStringLiteral("発払　着払"))) {
+        Label_de_date->setText(QStringLiteral("ご希望お届け日"));
+        GroupBox_Time->move(600, 1);
+        GroupBox_Time->show();
+        GroupBox_Time2->hide();
+        Label_KOSUU->hide();
+        KeNumEdit_KOSUU->hide();
+    } else if (type.startsWith(QStringLiteral("タイムサービス"))) {
+        Label_de_date->setText(QStringLiteral("配達ご指定日"));
+        GroupBox_Time->hide();
+        GroupBox_Time2->move(600, 1);
+        GroupBox_Time2->show();
+        Label_KOSUU->hide();
+        KeNumEdit_KOSUU->hide();
+    } else if (type.startsWith(QStringLiteral("配達指定日"))) {
+        Label_de_date->setText(QStringLiteral("　配達指定日"));
+        GroupBox_Time->move(600, 1);
+        GroupBox_Time->show();
+        GroupBox_Time2->hide();
+        Label_KOSUU->show();
+        KeNumEdit_KOSUU->clear();
+        KeNumEdit_KOSUU->show();
+    }
+    Label_de_date->adjustSize();
+    for (QCheckBox* box : {CheckBox_t1, CheckBox_t2, CheckBox_t3, CheckBox_t4, CheckBox_t5, CheckBox_t6,
+                           CheckBox_t21, CheckBox_t22})
+        box->setChecked(false);
+}

@@ -34,7 +34,6 @@ private:
 class UnsavableFields {
 public:
     void add(const QString& field, const QString& characters);
-    bool isEmpty() const { return m_fields.isEmpty(); }
     void raiseIfAny() const;
 
 private:

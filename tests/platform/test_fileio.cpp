@@ -1,0 +1,171 @@
+#include "platform/errors.h"
+#include "platform/fileio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+void putFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString errorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const rova::Error& e) {
+        return e.message();
+    }
+    return {};
+}
+
+// Makes writes beyond `limit` bytes fail (EFBIG), which even the superuser cannot get around.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lower = m_saved;
+        lower.rlim_cur = limit;
+        ::setrlimit(RLIMIT_FSIZE, &lower);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int) = nullptr;
+};
+} // namespace
+
+class TestFileIo : public QObject {
+    Q_OBJECT
+private slots:
+    void readAllErrors_data()
+    {
+        QTest::addColumn<QString>("relative");
+        QTest::addColumn<bool>("needsPermissions");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing file") << u"none.txt"_s << false << u"File not found"_s;
+        QTest::newRow("missing folder") << u"none/my0.txt"_s << false << u"File not found"_s;
+        QTest::newRow("a file taken for a folder") << u"plain.txt/my0.txt"_s << false << u"File not found"_s;
+        QTest::newRow("a folder") << u"folder"_s << false << u"File access denied"_s;
+        QTest::newRow("unreadable file") << u"secret.txt"_s << true << u"File access denied"_s;
+    }
+    void readAllErrors()
+    {
+        QFETCH(QString, relative);
+        QFETCH(bool, needsPermissions);
+        QFETCH(QString, message);
+        if (needsPermissions && ::geteuid() == 0)
+            QSKIP("the superuser reads unreadable files");
+        QTemporaryDir dir;
+        putFile(dir.filePath(u"plain.txt"_s), "x");
+        putFile(dir.filePath(u"secret.txt"_s), "x");
+        QFile::setPermissions(dir.filePath(u"secret.txt"_s), QFile::WriteOwner);
+        QDir(dir.path()).mkdir(u"folder"_s);
+        QCOMPARE(errorOf([&] { rova::fileio::readAll(dir.filePath(relative)); }), message);
+    }
+
+    void readAllReadsEveryByte_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("NUL and high bytes") << QByteArray("a\0b\xff\x81\r\n", 7);
+        QTest::newRow("larger than one read") << QByteArray(100000, '\x83');
+    }
+    void readAllReadsEveryByte()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        putFile(dir.filePath(u"f"_s), bytes);
+        QCOMPARE(rova::fileio::readAll(dir.filePath(u"f"_s)), bytes);
+    }
+
+    void writeReplacesTheFile_data()
+    {
+        QTest::addColumn<bool>("existed");
+        QTest::newRow("new file") << false;
+        QTest::newRow("existing file") << true;
+    }
+    void writeReplacesTheFile()
+    {
+        QFETCH(bool, existed);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"my0.txt"_s);
+        if (existed)
+            putFile(path, "old content that is longer");
+        rova::fileio::writeAtomically(path, "new");
+        QCOMPARE(fileBytes(path), QByteArray("new"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"my0.txt"_s});
+    }
+
+    void writeKeepsPermissions()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"p.ini"_s);
+        putFile(path, "old");
+        ::chmod(QFile::encodeName(path).constData(), 0640);
+        rova::fileio::writeAtomically(path, "new");
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 07777, mode_t(0640));
+    }
+
+    // Whatever fails, the old file stays whole and no temporary file is left behind.
+    void failedWriteKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("disk refuses the bytes") << u"limit"_s;
+        QTest::newRow("read-only folder") << u"readonly"_s;
+    }
+    void failedWriteKeepsTheOldFile()
+    {
+        QFETCH(QString, how);
+        if (how == u"readonly" && ::geteuid() == 0)
+            QSKIP("the superuser writes into read-only folders");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"p.ini"_s);
+        const QByteArray old("[s]\r\nk=old\r\n");
+        putFile(path, old);
+        QString message;
+        if (how == u"limit") {
+            FileSizeLimit limit(4096);
+            message = errorOf([&] { rova::fileio::writeAtomically(path, QByteArray(65536, 'x')); });
+        } else {
+            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+            message = errorOf([&] { rova::fileio::writeAtomically(path, "new"); });
+            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QCOMPARE(message, u"File access denied"_s);
+        }
+        QVERIFY(!message.isEmpty());
+        QCOMPARE(fileBytes(path), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"p.ini"_s});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileIo)
+#include "test_fileio.moc"

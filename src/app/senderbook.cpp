@@ -11,20 +11,32 @@ UnsavableFieldsError::UnsavableFieldsError(QStringList fields, const QString& ch
 {
 }
 
-void UnsavableFields::add(const QString& field, const QString& characters)
+bool UnsavableFields::check(const QString& field, const QString& text)
 {
+    const QString unencodable = cp932::encode(text).unencodable;
+    const bool lineBreak = text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+    if (unencodable.isEmpty() && !lineBreak)
+        return true;
     m_fields << field;
-    for (const char32_t c : characters.toUcs4()) {
+    m_lineBreak |= lineBreak;
+    for (const char32_t c : unencodable.toUcs4()) {
         const QString one = QString::fromUcs4(&c, 1);
         if (!m_characters.contains(one))
             m_characters += one;
     }
+    return false;
 }
 
 void UnsavableFields::raiseIfAny() const
 {
-    if (!m_fields.isEmpty())
-        throw UnsavableFieldsError(m_fields, m_characters);
+    if (m_fields.isEmpty())
+        return;
+    QStringList shown;
+    if (!m_characters.isEmpty())
+        shown << m_characters;
+    if (m_lineBreak)
+        shown << QStringLiteral("改行");
+    throw UnsavableFieldsError(m_fields, shown.join(QStringLiteral("、")));
 }
 
 namespace senderbook {
@@ -66,10 +78,8 @@ void write(int slot, const Sender& sender)
     QByteArray bytes;
     UnsavableFields unsavable;
     for (const Line& line : kLines) {
-        const cp932::Encoded text = cp932::encode(sender.*line.field);
-        if (!text.ok())
-            unsavable.add(line.label, text.unencodable);
-        bytes += text.bytes + "\r\n";
+        if (unsavable.check(line.label, sender.*line.field))
+            bytes += cp932::toBytes(sender.*line.field) + "\r\n";
     }
     unsavable.raiseIfAny();
     fileio::writeAtomically(path, bytes);

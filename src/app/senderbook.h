@@ -19,8 +19,9 @@ struct Sender {
     friend bool operator==(const Sender&, const Sender&) = default;
 };
 
-// Raised instead of storing a field whose text code page 932 cannot hold. The message names the
-// fields (as the operator knows them) and the characters.
+// Raised instead of storing a field whose text code page 932 cannot hold, or that holds a line
+// break (which would split a line of the file). The message names the fields, as the operator
+// knows them, and the characters.
 class UnsavableFieldsError : public Error {
 public:
     UnsavableFieldsError(QStringList fields, const QString& characters);
@@ -33,12 +34,14 @@ private:
 // Gathers such fields while the others are stored, to report them together.
 class UnsavableFields {
 public:
-    void add(const QString& field, const QString& characters);
+    // True when `text` can be stored; otherwise the field is noted.
+    bool check(const QString& field, const QString& text);
     void raiseIfAny() const;
 
 private:
     QStringList m_fields;
     QString m_characters; // each once, in order of appearance
+    bool m_lineBreak = false;
 };
 
 namespace senderbook {

@@ -36,11 +36,8 @@ void Settings::save(ProfileFile& file) const
     const QString s = section();
     UnsavableFields unsavable;
     const auto text = [&](const char* key, const QString& value, const QString& label) {
-        try {
+        if (unsavable.check(label, value))
             file.writeString(s, key, value);
-        } catch (const UnencodableError& e) {
-            unsavable.add(label, e.characters());
-        }
     };
     file.writeInt(s, "Addr_Font", addrFont);
     text("E_ZIP", zip, QStringLiteral("お届け先の郵便番号"));

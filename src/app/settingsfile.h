@@ -30,8 +30,8 @@ struct Settings {
 
     // Missing file, section or key: the defaults above.
     void load(const ProfileFile& file);
-    // Writes every value. A text code page 932 cannot hold is left out and the others are still
-    // written; UnsavableFieldsError then names those fields. A failed write raises
+    // Writes every value. A text code page 932 cannot hold, or one with a line break, is left out
+    // and the others are still written; UnsavableFieldsError then names those fields. A failed write raises
     // "%s に書き込めません" at once and the values after it are not written.
     void save(ProfileFile& file) const;
 

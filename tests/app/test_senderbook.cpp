@@ -158,6 +158,12 @@ private slots:
         QTest::newRow("two fields, one character named once")
             << Sender{"", "𠮷田町", "", "𠮷野", "☎"}
             << "ご依頼主のおところ①、ご依頼主のおなまえ、ご依頼主のでんわ\n" + rova::errtext::unencodable("𠮷☎");
+        QTest::newRow("address pasted with a line break would split the file's lines")
+            << Sender{"100-0001", "東京都\r\n千代田区", "", "山田", "03"}
+            << "ご依頼主のおところ①\n" + rova::errtext::unencodable("改行");
+        QTest::newRow("line break and unencodable character together")
+            << Sender{"100\n0001", "", "", "𠮷野", ""}
+            << "ご依頼主の郵便番号、ご依頼主のおなまえ\n" + rova::errtext::unencodable("𠮷、改行");
     }
     void unsavableCharacters()
     {

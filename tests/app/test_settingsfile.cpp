@@ -159,6 +159,7 @@ private slots:
         QTest::newRow("earlier run: the field keeps its last saved text")
             << QByteArray("[rv_YAMATOprn]\r\nE_CUS=old\r\n") << "old";
     }
+    // The save goes on past such a field, so that the values after it are not lost.
     void unsavableCharacters()
     {
         QFETCH(QByteArray, before);
@@ -166,6 +167,7 @@ private slots:
         if (!before.isNull())
             putFile(before);
         const Settings s = with([](Settings& s) {
+            s.add2 = "千代田\r\n１－１";
             s.custo1 = "𠮷野　一郎";
             s.g2 = "☎";
             s.sender.name = "𠮷田商店";
@@ -177,13 +179,15 @@ private slots:
             s.save(file);
             QFAIL("no error raised");
         } catch (const rova::UnsavableFieldsError& e) {
-            QCOMPARE(e.fields(), QStringList({"お届け先のおなまえ", "品名2", "ご依頼主のおなまえ"}));
-            QCOMPARE(e.message(),
-                     "お届け先のおなまえ、品名2、ご依頼主のおなまえ\n" + rova::errtext::unencodable("𠮷☎"));
+            QCOMPARE(e.fields(),
+                     QStringList({"お届け先のおところ②", "お届け先のおなまえ", "品名2", "ご依頼主のおなまえ"}));
+            QCOMPARE(e.message(), "お届け先のおところ②、お届け先のおなまえ、品名2、ご依頼主のおなまえ\n" +
+                                      rova::errtext::unencodable("𠮷☎、改行"));
         }
         QVERIFY2(!fileBytes().contains('?'), "no placeholder may reach the file");
         const Settings after = loaded();
         QCOMPARE(after.custo1, storedName);
+        QCOMPARE(after.add2, QString());
         QCOMPARE(after.g2, QString());
         QCOMPARE(after.sender.name, QString());
         QCOMPARE(after.tel, s.tel);

@@ -1,0 +1,101 @@
+#include "cupsjob.h"
+
+#include "cupsdestinations.h"
+#include "errors.h"
+
+#include <memory>
+
+namespace rova::print {
+
+namespace {
+
+constexpr int stoppedState = 5; // IPP printer-state "stopped"
+
+struct InfoFree {
+    void operator()(cups_dinfo_t* info) const { cupsFreeDestInfo(info); }
+};
+
+class Options {
+public:
+    explicit Options(const QList<QPair<QByteArray, QByteArray>>& pairs)
+    {
+        for (const auto& [name, value] : pairs)
+            m_count = cupsAddOption(name.constData(), value.constData(), m_count, &m_options);
+    }
+    ~Options() { cupsFreeOptions(m_count, m_options); }
+    Options(const Options&) = delete;
+    Options& operator=(const Options&) = delete;
+    int count() const { return m_count; }
+    cups_option_t* data() const { return m_options; }
+
+private:
+    int m_count = 0;
+    cups_option_t* m_options = nullptr;
+};
+
+[[noreturn]] void fail(const QString& destination, const QString& message)
+{
+    throw Error(QStringLiteral("%1 に印刷できません: %2").arg(destination, message));
+}
+
+QString lastCupsError() { return QString::fromUtf8(cupsLastErrorString()); }
+
+void checkReady(const cups_dest_t& dest, const QString& destination)
+{
+    if (CupsDestList::option(dest, "printer-state").toInt() != stoppedState)
+        return;
+    // A stopped queue would keep the job until someone resumes it; the operator must know now.
+    QString reason = CupsDestList::option(dest, "printer-state-message");
+    if (reason.isEmpty())
+        reason = CupsDestList::option(dest, "printer-state-reasons");
+    throw Error(QStringLiteral("%1 は停止しています: %2").arg(destination, reason));
+}
+
+} // namespace
+
+CupsJob::CupsJob(const Paper& paper, QPoint dotsPerInch, CupsTicket ticket)
+    : m_page(paper, dotsPerInch, ticket.title), m_ticket(std::move(ticket))
+{
+}
+
+void CupsJob::end() { submitToCups(m_ticket, m_page.finish()); }
+
+void CupsJob::abort() { m_page.finish(); }
+
+void submitToCups(const CupsTicket& ticket, const QByteArray& pdf)
+{
+    http_t* http = CUPS_HTTP_DEFAULT;
+    const CupsDestList list;
+    cups_dest_t* dest = list.find(ticket.destination);
+    if (!dest)
+        throw Error(QStringLiteral("プリンタ %1 が見つかりません").arg(ticket.destination));
+    checkReady(*dest, ticket.destination);
+    const std::unique_ptr<cups_dinfo_t, InfoFree> info(cupsCopyDestInfo(http, dest));
+    if (!info)
+        fail(ticket.destination, lastCupsError());
+
+    const Options options(ticket.options);
+    const QByteArray title = ticket.title.toUtf8();
+    int jobId = 0;
+    if (cupsCreateDestJob(http, dest, info.get(), &jobId, title.constData(), options.count(), options.data()) >
+            IPP_STATUS_OK_EVENTS_COMPLETE ||
+        jobId <= 0)
+        fail(ticket.destination, lastCupsError());
+
+    if (cupsStartDestDocument(http, dest, info.get(), jobId, title.constData(), CUPS_FORMAT_PDF, 0, nullptr, 1) !=
+        HTTP_STATUS_CONTINUE) {
+        const QString message = lastCupsError();
+        cupsCancelDestJob(http, dest, jobId);
+        fail(ticket.destination, message);
+    }
+    const bool written = cupsWriteRequestData(http, pdf.constData(), size_t(pdf.size())) == HTTP_STATUS_CONTINUE;
+    // The request is finished even after a failed write, so that CUPS's answer is read.
+    const bool accepted = cupsFinishDestDocument(http, dest, info.get()) <= IPP_STATUS_OK_EVENTS_COMPLETE;
+    if (written && accepted)
+        return;
+    const QString message = lastCupsError();
+    cupsCancelDestJob(http, dest, jobId);
+    fail(ticket.destination, message);
+}
+
+} // namespace rova::print

@@ -1,0 +1,22 @@
+#pragma once
+// The CUPS destinations of this machine, in the order libcups lists them.
+
+#include "printsystem.h"
+
+namespace rova::print {
+
+class CupsPrintSystem : public PrintSystem {
+public:
+    // libcups is told never to ask for a password on the terminal; a server that wants one refuses.
+    CupsPrintSystem();
+
+    // Empty when the scheduler cannot be reached.
+    QList<Destination> destinations() override;
+    int defaultDestination() override;
+    Capabilities capabilities(const QString& name) override;
+    // The page covers the whole sheet of the chosen paper; the canvas origin is the corner of its
+    // printable area. The job carries media, input slot, resolution, the title and no scaling.
+    std::unique_ptr<Job> begin(const QString& name, const DeviceMode& mode, const QString& title) override;
+};
+
+} // namespace rova::print

@@ -1,0 +1,100 @@
+#include "pdfprinter.h"
+
+#include "dialogs.h"
+#include "errors.h"
+#include "fileio.h"
+#include "pagerender.h"
+
+#include <QApplication>
+#include <QDir>
+
+namespace rova::print {
+
+namespace {
+
+constexpr int dotsPerInch = 600;
+constexpr int autoBin = 7;
+constexpr int a4 = 9;
+
+QList<Paper> papers()
+{
+    // Codes are the traditional driver numbers; there are no unprintable margins on a file.
+    return {
+        {9, QStringLiteral("iso_a4_210x297mm"), QStringLiteral("A4"), {210, 297}, {}},
+        {11, QStringLiteral("iso_a5_148x210mm"), QStringLiteral("A5"), {148, 210}, {}},
+        {13, QStringLiteral("jis_b5_182x257mm"), QStringLiteral("B5 (JIS)"), {182, 257}, {}},
+        {12, QStringLiteral("jis_b4_257x364mm"), QStringLiteral("B4 (JIS)"), {257, 364}, {}},
+        {43, QStringLiteral("jpn_hagaki_100x148mm"), QStringLiteral("はがき"), {100, 148}, {}},
+        {73, QStringLiteral("jpn_chou3_120x235mm"), QStringLiteral("長形3号"), {120, 235}, {}},
+        {1, QStringLiteral("na_letter_8.5x11in"), QStringLiteral("Letter"), {215.9, 279.4}, {}},
+    };
+}
+
+QString proposedFileName(const QString& title)
+{
+    QString base = title.trimmed();
+    static const QString unsafe = QStringLiteral("/\\:*?\"<>|");
+    for (QChar& c : base) {
+        if (unsafe.contains(c) || c.unicode() < 0x20)
+            c = QLatin1Char('_');
+    }
+    if (base.isEmpty())
+        base = QStringLiteral("rova_Yamato");
+    return QDir::current().filePath(base + QStringLiteral(".pdf"));
+}
+
+class PdfFileJob : public Job {
+public:
+    PdfFileJob(const Paper& paper, const QString& title) : m_page(paper, {dotsPerInch, dotsPerInch}, title), m_title(title) {}
+
+    Canvas& canvas() override { return m_page.canvas(); }
+
+    void end() override
+    {
+        const QByteArray document = m_page.finish();
+        const QString path = Dialogs::saveFileName(QApplication::activeWindow(), QStringLiteral("PDF ファイルに保存"),
+                                                   proposedFileName(m_title), QStringLiteral("PDF (*.pdf)"));
+        if (!path.isEmpty())
+            fileio::writeAtomically(path, document);
+    }
+
+    void abort() override { m_page.finish(); }
+
+private:
+    PdfPage m_page;
+    QString m_title;
+};
+
+} // namespace
+
+QString PdfPrinter::name() { return QStringLiteral("PDF ファイル"); }
+
+QList<Destination> PdfPrinter::destinations() { return {{name(), false, QStringLiteral("PDF:")}}; }
+
+int PdfPrinter::defaultDestination() { return 0; }
+
+Capabilities PdfPrinter::capabilities(const QString&)
+{
+    Capabilities caps;
+    caps.papers = papers();
+    caps.bins = {{autoBin, QStringLiteral("auto"), QStringLiteral("自動")}};
+    caps.resolutions = {{dotsPerInch, dotsPerInch}};
+    caps.maxCopies = 1;
+    caps.defaults.paper = a4;
+    caps.defaults.bin = autoBin;
+    caps.defaults.resolution = {dotsPerInch, dotsPerInch};
+    return caps;
+}
+
+std::unique_ptr<Job> PdfPrinter::begin(const QString&, const DeviceMode& mode, const QString& title)
+{
+    const QList<Paper> all = papers();
+    const int wanted = mode.paper.value_or(a4);
+    for (const Paper& p : all) {
+        if (p.code == wanted)
+            return std::make_unique<PdfFileJob>(p, title);
+    }
+    throw Error(QStringLiteral("%1 にはこの用紙 (%2) がありません").arg(name()).arg(wanted));
+}
+
+} // namespace rova::print

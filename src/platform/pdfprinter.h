@@ -1,0 +1,22 @@
+#pragma once
+// The built-in PDF printer, listed after every system printer so that a machine without printers
+// can still print: the page is saved as a PDF file the operator names.
+
+#include "printsystem.h"
+
+namespace rova::print {
+
+class PdfPrinter : public PrintSystem {
+public:
+    static QString name(); // "PDF ファイル"
+
+    QList<Destination> destinations() override;
+    // Always 0: it stands in as the default when the system has none.
+    int defaultDestination() override;
+    Capabilities capabilities(const QString& name) override;
+    // end() asks for the file with Dialogs::saveFileName, proposing "<title>.pdf" in the working
+    // folder. When the operator cancels, end() returns without writing anything.
+    std::unique_ptr<Job> begin(const QString& name, const DeviceMode& mode, const QString& title) override;
+};
+
+} // namespace rova::print

@@ -1,0 +1,18 @@
+#include "numerictest.h"
+
+#include "controls/numberformat.h"
+
+namespace rova::transfer {
+
+QString numericReading(const QString& text)
+{
+    const numedit::NumberFormat defaults;
+    return numedit::stripZeros(numedit::filterText(text, defaults), defaults);
+}
+
+bool passesNumericTest(const QString& text)
+{
+    return numericReading(text).size() > 2;
+}
+
+} // namespace rova::transfer

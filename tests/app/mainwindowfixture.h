@@ -1,0 +1,46 @@
+#pragma once
+// The real main window in a scratch working directory, with scripted message boxes and a fake printer,
+// and the operator's means of input: keys to the window, committed Japanese text, the clipboard.
+
+#include "app/forms.h"
+#include "app/tform_main.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <memory>
+
+class MainWindowFixture {
+public:
+    // Installs the fake print system once per process; call from initTestCase().
+    static void installFakePrinter();
+
+    MainWindowFixture();  // fresh scratch directory as the working directory, boxes scripted
+    ~MainWindowFixture(); // back to the previous working directory
+
+    // Shows the window (running its show sequence) and waits until it is active.
+    TForm_Main* start();
+    TForm_Main* window() const { return m_forms->main.get(); }
+    // Closes the window as the title bar does, which saves the settings.
+    void closeWindow();
+    // Ends this run and starts the program again in the same directory.
+    TForm_Main* restart();
+    // Object name of the control holding the focus (the date picker for its inner edit).
+    static QString focusedName();
+
+    QString path(const QString& name) const;
+    void writeFile(const QString& name, const QByteArray& bytes) const;
+    QByteArray readFile(const QString& name) const;
+
+    // Operator input to the focused control.
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
+    static void commitText(QWidget* target, const QString& text); // as an input method commits it
+    void focus(QWidget* target) const;                            // a mouse click into the control
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+    std::unique_ptr<rova::Forms> m_forms;
+};

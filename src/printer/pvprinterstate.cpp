@@ -28,16 +28,16 @@ void PvPrinterState::SetIndex(int rawIndex)
     }
     if (rawIndex < 0 || rawIndex >= m_devices.size())
         throw Error(QStringLiteral("Printer index out of range"));
+    // Selecting a device opens it with its default settings, like a driver hands them out.
+    m_mode = m_system.capabilities(m_devices.at(rawIndex).name).defaults;
     m_index = rawIndex;
-    m_mode.reset();
 }
 
 QString PvPrinterState::DeviceName() { return m_devices.at(Index()).name; }
 
 const rova::print::DeviceMode& PvPrinterState::DeviceMode()
 {
-    if (!m_mode)
-        m_mode = m_system.capabilities(DeviceName()).defaults;
+    Index();
     return *m_mode;
 }
 

@@ -18,7 +18,7 @@ public:
     void SetIndex(int rawIndex);
     QString DeviceName();
 
-    // The job settings of the current device, built from its defaults on first need.
+    // The job settings of the current device.
     const rova::print::DeviceMode& DeviceMode();
     void SetDeviceMode(const rova::print::DeviceMode& mode);
 
@@ -31,6 +31,6 @@ private:
     rova::print::PrintSystem& m_system;
     QList<rova::print::Destination> m_devices;
     int m_index = -1;
-    std::optional<rova::print::DeviceMode> m_mode;
+    std::optional<rova::print::DeviceMode> m_mode; // set whenever a device is selected
     std::unique_ptr<rova::print::Job> m_job;
 };

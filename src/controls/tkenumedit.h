@@ -240,7 +240,6 @@ private:
     bool m_undoAvailable = false;
     bool m_doubleClicked = false;
     bool m_entered = false; // between entering and leaving; popups and window switches do not leave
-    QRect m_textRect; // as of the last paint, for mouse hit tests
     QMenu* m_menu = nullptr;
 };
 

@@ -66,6 +66,7 @@ void TKeNumEdit::mouseDoubleClickEvent(QMouseEvent* event)
 void TKeNumEdit::mouseMoveEvent(QMouseEvent* event)
 {
     const int x = event->position().toPoint().x();
-    if ((event->buttons() & Qt::LeftButton) && x >= m_textRect.left() && x <= m_textRect.right())
+    const QRect text = textRect();
+    if ((event->buttons() & Qt::LeftButton) && x >= text.left() && x <= text.right())
         selectAll();
 }

@@ -135,7 +135,6 @@ void TKeNumEdit::paintEvent(QPaintEvent*)
     }
 
     const Areas a = areas();
-    m_textRect = a.text;
     QRect filled = a.text;
     if (!m_leftMark.isEmpty())
         filled.setLeft(a.leftMark.left());

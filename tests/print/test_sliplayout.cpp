@@ -84,7 +84,7 @@ private slots:
         QTest::newRow("double-byte mark drawn whole at its first byte, never half")
             << "〒123-4567" << QStringList{"〒", "", "1", "3", "-", "4", "5"};
         QTest::newRow("kanji across the hyphen position")
-            << "東京都大阪" << QStringList{"東", "", "京", "", "", "大", ""};
+            << "東京都大阪" << QStringList{"東", "", "京", "都", "", "大", ""};
         QTest::newRow("full-width katakana becomes single-byte")
             << "ｱイウ" << QStringList{"ｱ", "ｲ", "ｳ", "", "", "", ""};
     }

@@ -8,10 +8,49 @@ namespace rova::cp932 {
 namespace {
 constexpr const char* kCodec = "windows-31j";
 
-QByteArray rawEncode(const QString& text, bool* error)
+// Single bytes the converter gets wrong: it swaps the controls 0x1A, 0x1C and 0x7F among
+// themselves and turns 0x80, 0xA0 and 0xFD to 0xFF into U+001A. Mapped here as the platform maps
+// them, so that every byte survives a round trip.
+constexpr struct {
+    unsigned char byte;
+    char16_t ch;
+} kSingleBytes[] = {{0x1A, 0x001A}, {0x1C, 0x001C}, {0x7F, 0x007F}, {0x80, 0x0080},
+                    {0xA0, 0xF8F0}, {0xFD, 0xF8F1}, {0xFE, 0xF8F2}, {0xFF, 0xF8F3}};
+
+char16_t charOfSingleByte(unsigned char b)
+{
+    for (const auto& m : kSingleBytes) {
+        if (m.byte == b)
+            return m.ch;
+    }
+    return 0;
+}
+
+int singleByteOf(char16_t c)
+{
+    for (const auto& m : kSingleBytes) {
+        if (m.ch == c)
+            return m.byte;
+    }
+    return -1;
+}
+
+bool isTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+
+QByteArray rawEncode(QStringView text, bool* error)
 {
     QStringEncoder encoder(kCodec);
-    QByteArray out = encoder(text);
+    QByteArray out;
+    qsizetype run = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int b = singleByteOf(text[i].unicode());
+        if (b < 0)
+            continue;
+        out += encoder(text.sliced(run, i - run));
+        out += char(b);
+        run = i + 1;
+    }
+    out += encoder(text.sliced(run));
     if (error)
         *error = encoder.hasError();
     return out;
@@ -49,8 +88,27 @@ QByteArray toBytes(const QString& text) { return rawEncode(text, nullptr); }
 
 QString decode(const QByteArray& bytes)
 {
-    QStringDecoder decoder(kCodec);
-    return decoder(bytes);
+    // Stateless, so that a lone lead byte before a split does not swallow what follows it.
+    QStringDecoder decoder(kCodec, QStringConverter::Flag::Stateless);
+    QString out;
+    qsizetype run = 0;
+    for (qsizetype i = 0; i < bytes.size();) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        const bool pair = isLeadByte(b) && i + 1 < bytes.size() && isTrailByte(static_cast<unsigned char>(bytes[i + 1]));
+        if (pair) {
+            i += 2;
+            continue;
+        }
+        // A lead byte without its trail byte becomes the substitute character, as inside the converter.
+        if (const char16_t c = isLeadByte(b) ? u'\x1A' : charOfSingleByte(b)) {
+            out += decoder(QByteArrayView(bytes).sliced(run, i - run));
+            out += QChar(c);
+            run = i + 1;
+        }
+        ++i;
+    }
+    out += decoder(QByteArrayView(bytes).sliced(run));
+    return out;
 }
 
 qsizetype byteLength(const QString& text)

@@ -53,7 +53,8 @@ public:
     }
     void renameTo(const QByteArray& target, mode_t mode)
     {
-        ::fchmod(m_fd, mode);
+        if (::fchmod(m_fd, mode) != 0)
+            fail(errno);
         const int fd = m_fd;
         m_fd = -1;
         if (::close(fd) != 0)

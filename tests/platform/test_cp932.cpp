@@ -25,6 +25,9 @@ private slots:
             << QByteArray("\x94\xad\x95\xa5\x81\x40\x92\x85\x95\xa5") << u"発払　着払"_s;
         QTest::newRow("trail bytes '[', '\\', ']'") << QByteArray("\x83[\x83\\\x83]") << u"ゼソゾ"_s;
         QTest::newRow("NEC special row 0x8740") << QByteArray("\x87\x40") << u"①"_s;
+        QTest::newRow("0x7F, 0x80, 0xA0, 0xFD to 0xFF as the platform maps them")
+            << QByteArray("a\x7f\x80\xa0\xfd\xfe\xff" "b") << u"a\u007F\u0080\uF8F0\uF8F1\uF8F2\uF8F3b"_s;
+        QTest::newRow("0x80 as a trail byte is part of a pair") << QByteArray("\x81\x80\xa0") << u"÷\uF8F0"_s;
         QTest::newRow("empty") << QByteArray() << QString();
     }
     void bothWays()
@@ -64,6 +67,36 @@ private slots:
         QCOMPARE(e.unencodable, unencodable);
         QVERIFY(!e.bytes.contains('?'));
         QCOMPARE(rova::cp932::byteLength(text), byteLength);
+    }
+
+    void everySingleByteRoundTrips()
+    {
+        QCOMPARE(rova::cp932::decode("\x1a\x1c\x7f"), u"\u001A\u001C\u007F"_s);
+        for (int b = 0; b < 256; ++b) {
+            if (rova::cp932::isLeadByte(uchar(b)))
+                continue;
+            const QByteArray bytes(1, char(b));
+            const QString text = rova::cp932::decode(bytes);
+            QVERIFY2(text.size() == 1 && (text != u"\u001A"_s || b == 0x1A), qPrintable(QString::number(b, 16)));
+            QCOMPARE(rova::cp932::toBytes(text), bytes);
+        }
+    }
+
+    void brokenBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("lone lead byte before a single byte keeps what follows")
+            << QByteArray("\x81\xfd\x83\x41") << u"\u001A\uF8F1ア"_s;
+        QTest::newRow("lone lead byte before a line end keeps the line end")
+            << QByteArray("\x83\r\nx") << u"\u001A\r\nx"_s;
+        QTest::newRow("lone lead byte at the end is not dropped") << QByteArray("a\x83") << u"a\u001A"_s;
+    }
+    void brokenBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(rova::cp932::decode(bytes), text);
     }
 
     void byteLength_data()

@@ -1,3 +1,4 @@
+#include "platform/cp932.h"
 #include "platform/halfwidth.h"
 #include "vectors.h"
 
@@ -11,6 +12,7 @@ class TestHalfWidth : public QObject {
 private slots:
     void everyMappedCharacter_data()
     {
+        QTest::addColumn<QByteArray>("inBytes");
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");
         const QList<QByteArray> lines = rova::test::readDataFile("halfwidth.tsv").split('\n');
@@ -22,35 +24,46 @@ private slots:
             QVERIFY2(f.size() == 4, line.constData());
             const QString name = QStringLiteral("%1 %2 (%3)").arg(QString::fromLatin1(f[0]), QString::fromUtf8(f[1]),
                                                                    QString::fromLatin1(f[3]));
-            QTest::newRow(qPrintable(name)) << QString::fromUtf8(f[1]) << QString::fromUtf8(f[2]);
+            QTest::newRow(qPrintable(name)) << QByteArray::fromHex(f[0]) << QString::fromUtf8(f[1])
+                                            << QString::fromUtf8(f[2]);
             ++rows;
         }
         QVERIFY(rows >= 200);
     }
     void everyMappedCharacter()
     {
+        QFETCH(QByteArray, inBytes);
         QFETCH(QString, in);
         QFETCH(QString, out);
         QCOMPARE(rova::toHalfWidth(in), out);
         QCOMPARE(rova::toHalfWidth(out), out); // a second conversion changes nothing
+        QCOMPARE(rova::cp932::decode(inBytes), in);
     }
 
     void referenceStrings_data()
     {
+        QTest::addColumn<QByteArray>("inBytes");
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");
+        QTest::addColumn<QByteArray>("outBytes");
         const QJsonArray vectors = rova::test::readJsonArray("halfwidth-strings.json");
         QVERIFY(!vectors.isEmpty());
         for (const QJsonValue& v : vectors) {
             const QJsonObject o = v.toObject();
-            QTest::newRow(qPrintable(o["desc"].toString())) << o["in"].toString() << o["out"].toString();
+            QTest::newRow(qPrintable(o["desc"].toString()))
+                << QByteArray::fromHex(o["in_hex"].toString().toLatin1()) << o["in"].toString() << o["out"].toString()
+                << QByteArray::fromHex(o["out_hex"].toString().toLatin1());
         }
     }
     void referenceStrings()
     {
+        QFETCH(QByteArray, inBytes);
         QFETCH(QString, in);
         QFETCH(QString, out);
+        QFETCH(QByteArray, outBytes);
+        QCOMPARE(rova::cp932::decode(inBytes), in);
         QCOMPARE(rova::toHalfWidth(in), out);
+        QCOMPARE(rova::cp932::toBytes(out), outBytes);
     }
 
     void ownCases_data()

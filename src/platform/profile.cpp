@@ -170,16 +170,16 @@ struct EncodedEntry {
 
 EncodedEntry encodeEntry(const QString& section, const QString& key, const QString& value)
 {
-    const QString name = section.trimmed();
-    const QString keyName = key.trimmed();
-    for (const QString* text : {&name, &keyName, &value}) {
+    for (const QString* text : {&section, &key, &value}) {
         if (text->contains(u'\n') || text->contains(u'\r'))
-            throw Error(QStringLiteral("改行を含む値は保存できません: [%1] %2").arg(name, keyName));
+            throw Error(QStringLiteral("改行を含む値は保存できません: [%1] %2").arg(section, key));
     }
-    const QString unencodable = cp932::encode(name + keyName + value).unencodable;
+    const QString unencodable = cp932::encode(section + key + value).unencodable;
     if (!unencodable.isEmpty())
         throw UnencodableError(unencodable);
-    return {cp932::toBytes(name), cp932::toBytes(keyName), cp932::toBytes(value)};
+    // Names lose only the blanks a reader ignores; U+3000 is part of a name.
+    return {trimmed(cp932::toBytes(section)).toByteArray(), trimmed(cp932::toBytes(key)).toByteArray(),
+            cp932::toBytes(value)};
 }
 
 QByteArray withEntry(const QByteArray& file, const EncodedEntry& e)

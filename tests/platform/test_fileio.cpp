@@ -1,5 +1,6 @@
 #include "platform/errors.h"
 #include "platform/fileio.h"
+#include "tempfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,21 +14,10 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
+using rova::test::fileBytes;
+using rova::test::putFile;
 
 namespace {
-void putFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QString errorOf(const std::function<void()>& action)
 {
     try {

@@ -1,24 +1,22 @@
 #include "platform/cp932.h"
 #include "platform/profile.h"
+#include "tempfiles.h"
 #include "vectors.h"
 
-#include <QFile>
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using rova::test::putFile;
 
 namespace {
 // Writes `bytes` as the profile file, or leaves it missing when `exists` is false.
 QString placeFile(const QTemporaryDir& dir, bool exists, const QByteArray& bytes)
 {
     const QString path = dir.filePath(u"test.ini"_s);
-    if (exists) {
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(path));
-    }
+    if (exists)
+        putFile(path, bytes);
     return path;
 }
 

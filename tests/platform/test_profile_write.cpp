@@ -1,5 +1,6 @@
 #include "platform/errors.h"
 #include "platform/profile.h"
+#include "tempfiles.h"
 #include "vectors.h"
 
 #include <QDir>
@@ -12,21 +13,8 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void putFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-} // namespace
+using rova::test::fileBytes;
+using rova::test::putFile;
 
 class TestProfileWrite : public QObject {
     Q_OBJECT
@@ -93,6 +81,11 @@ private slots:
             << QByteArray("[x]\r\n") << u"発払　着払(手差し)"_s << u"PrnName"_s << u"プリンタ　Ｂ"_s
             << QByteArray("[x]\r\n[\x94\xad\x95\xa5\x81\x40\x92\x85\x95\xa5(\x8e\xe8\x8d\xb7\x82\xb5)]\r\n"
                           "PrnName=\x83v\x83\x8a\x83\x93\x83^\x81\x40\x82\x61\r\n");
+        QTest::newRow("U+3000 around a key is part of its name")
+            << QByteArray("[s]\r\n") << u"s"_s << u"\u3000key\u3000"_s << u"v"_s
+            << QByteArray("[s]\r\n\x81\x40key\x81\x40=v\r\n");
+        QTest::newRow("blanks around names are dropped")
+            << QByteArray("[s]\r\nk=1\r\n") << u" s\t"_s << u" k "_s << u"2"_s << QByteArray("[s]\r\nk=2\r\n");
         QTest::newRow("empty value gives nothing after '='")
             << QByteArray("[s]\r\nk=1\r\n") << u"s"_s << u"k"_s << QString() << QByteArray("[s]\r\nk=\r\n");
         QTest::newRow("bytes that are not text in other lines stay")

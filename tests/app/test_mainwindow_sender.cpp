@@ -1,0 +1,213 @@
+// The sender band through the real window: register, load on tab change, colouring, missing slots.
+
+#include "mainwindowfixture.h"
+
+#include "platform/cp932.h"
+#include "platform/dialogs.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+
+using rova::Dialogs;
+
+namespace {
+QStringList senderTexts(const TForm_Main* w)
+{
+    return {w->Edit_MyZip->text(), w->Edit_MyADD1->text(), w->Edit_MyADD2->text(), w->Edit_My->text(),
+            w->Edit_MyTEL->text()};
+}
+QStringList shownTexts()
+{
+    QStringList texts;
+    for (const auto& shown : Dialogs::takeShown())
+        texts << shown.text;
+    return texts;
+}
+} // namespace
+
+class TestMainWindowSender : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MainWindowFixture> f;
+    TForm_Main* w() const { return f->window(); }
+
+    void clickTab(int index)
+    {
+        QTabBar* tabs = w()->PageControl_My;
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+        QCOMPARE(tabs->currentIndex(), index);
+    }
+    void fillSender(const QStringList& texts)
+    {
+        const QList<QLineEdit*> fields{w()->Edit_MyZip, w()->Edit_MyADD1, w()->Edit_MyADD2, w()->Edit_My,
+                                       w()->Edit_MyTEL};
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            fields[i]->clear();
+            fields[i]->setFocus(Qt::OtherFocusReason);
+            QTRY_VERIFY(fields[i]->hasFocus());
+            MainWindowFixture::commitText(fields[i], texts[i]);
+        }
+    }
+
+private slots:
+    void initTestCase() { MainWindowFixture::installFakePrinter(); }
+    void init() { f = std::make_unique<MainWindowFixture>(); }
+    void cleanup() { f.reset(); }
+
+    void firstStartReportsMissingSlotOnce()
+    {
+        f->start();
+        QCOMPARE(shownTexts(), QStringList{QStringLiteral("File not found")});
+        QCOMPARE(w()->PageControl_My->currentIndex(), 0);
+        QCOMPARE(w()->PageControl_My->tabText(0), QStringLiteral("依頼主1"));
+        QCOMPARE(w()->PageControl_My->tabText(9), QStringLiteral("依頼主10"));
+        QCOMPARE(senderTexts(w()), QStringList(5));
+    }
+
+    void registerWritesSlotFile_data()
+    {
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("five fields") << QStringList{"100-0001", "東京都千代田区千代田１－１", "皇居前ビル２階",
+                                                     "ロバ商店", "03-1234-5678"};
+        QTest::newRow("empty fields give empty lines") << QStringList{"", "大阪市北区", "", "山田", ""};
+    }
+    void registerWritesSlotFile()
+    {
+        QFETCH(QStringList, texts);
+        f->start();
+        clickTab(2);
+        Dialogs::takeShown();
+        fillSender(texts);
+        Dialogs::answerNext(true);
+        QTest::mouseClick(w()->BitBtn_My, Qt::LeftButton);
+        QCOMPARE(shownTexts(), (QStringList{QStringLiteral("ご依頼主を登録しますか?"), QStringLiteral("ご依頼主を登録しました")}));
+        QByteArray expected;
+        for (const QString& line : texts)
+            expected += rova::cp932::toBytes(line) + "\r\n";
+        QCOMPARE(f->readFile(QStringLiteral("my2.txt")), expected);
+        QVERIFY(!QFile::exists(f->path(QStringLiteral("my0.txt"))));
+        QTRY_VERIFY(w()->Edit_MyZip->hasFocus());
+        QCOMPARE(w()->Panel_HelpMess->text(), QStringLiteral("ご依頼主の郵便番号を入力して下さい"));
+
+        // Another slot and back: the registered lines come back exactly.
+        clickTab(0);
+        fillSender(QStringList{"x", "x", "x", "x", "x"});
+        clickTab(2);
+        QCOMPARE(senderTexts(w()), texts);
+    }
+
+    void registerDeclinedWritesNothing()
+    {
+        f->start();
+        fillSender(QStringList{"1", "2", "3", "4", "5"});
+        w()->Edit_My->setFocus(Qt::OtherFocusReason);
+        Dialogs::takeShown();
+        Dialogs::answerNext(false);
+        QTest::mouseClick(w()->BitBtn_My, Qt::LeftButton);
+        QCOMPARE(shownTexts(), QStringList{QStringLiteral("ご依頼主を登録しますか?")});
+        QVERIFY(!QFile::exists(f->path(QStringLiteral("my0.txt"))));
+        QTRY_VERIFY(w()->Edit_MyZip->hasFocus());
+    }
+
+    void registerRefusesCharactersFilesCannotHold()
+    {
+        f->start();
+        fillSender(QStringList{"1", "2", "3", QStringLiteral("𠮷野家"), "5"});
+        Dialogs::takeShown();
+        Dialogs::answerNext(true);
+        QTest::mouseClick(w()->BitBtn_My, Qt::LeftButton);
+        const QStringList texts = shownTexts();
+        QCOMPARE(texts.size(), 2);
+        QVERIFY2(texts[1].contains(QStringLiteral("ご依頼主のおなまえ")), qPrintable(texts[1]));
+        QVERIFY(!QFile::exists(f->path(QStringLiteral("my0.txt"))));
+    }
+
+    void shortFilesLoad_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("two lines fill two fields and empty the others")
+            << QByteArray("123-4567\r\nTokyo\r\n") << QStringList{"123-4567", "Tokyo", "", "", ""};
+        QTest::newRow("LF line ends and a lone CR") << QByteArray("1\n2\r3\n4\n5\n6\n") << QStringList{"1", "23", "4", "5", "6"};
+        QTest::newRow("code page 932 text") << rova::cp932::toBytes(QStringLiteral("〒\r\n大阪\r\n\r\n商店\r\n06\r\n"))
+                                            << QStringList{"〒", "大阪", "", "商店", "06"};
+    }
+    void shortFilesLoad()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, texts);
+        f->writeFile(QStringLiteral("my4.txt"), bytes);
+        f->start();
+        fillSender(QStringList{"a", "b", "c", "d", "e"});
+        clickTab(4);
+        QCOMPARE(senderTexts(w()), texts);
+    }
+
+    void arrowKeysLoadEachSlot()
+    {
+        f->writeFile(QStringLiteral("my0.txt"), "0\r\n\r\n\r\n\r\n\r\n");
+        f->writeFile(QStringLiteral("my1.txt"), "1\r\n\r\n\r\n\r\n\r\n");
+        f->start();
+        w()->PageControl_My->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(w()->PageControl_My->hasFocus());
+        Dialogs::takeShown();
+        f->key(Qt::Key_Right);
+        QCOMPARE(w()->Edit_MyZip->text(), QStringLiteral("1"));
+        QCOMPARE(shownTexts(), QStringList{});
+        f->key(Qt::Key_Right);
+        QCOMPARE(w()->PageControl_My->currentIndex(), 2);
+        QCOMPARE(shownTexts(), QStringList{QStringLiteral("File not found")});
+        QCOMPARE(w()->Edit_MyZip->text(), QStringLiteral("1")); // the previous sender stays
+        f->key(Qt::Key_Right);
+        QCOMPARE(shownTexts(), QStringList{QStringLiteral("File not found")});
+        f->key(Qt::Key_Left);
+        f->key(Qt::Key_Left);
+        f->key(Qt::Key_Left);
+        QCOMPARE(w()->Edit_MyZip->text(), QStringLiteral("0"));
+    }
+
+    void restoredSlotIsLoadedWithoutAnEvent()
+    {
+        f->writeFile(QStringLiteral("rova_Yamato.ini"), "[rv_YAMATOprn]\r\nTab_My=3\r\n");
+        f->writeFile(QStringLiteral("my3.txt"), "333\r\n\r\n\r\n\r\n\r\n");
+        f->start();
+        QCOMPARE(shownTexts(), QStringList{});
+        QCOMPARE(w()->PageControl_My->currentIndex(), 3);
+        QCOMPARE(w()->Edit_MyZip->text(), QStringLiteral("333"));
+        QTRY_VERIFY(w()->Edit_Zip->hasFocus());
+    }
+
+    void noSlotSelected()
+    {
+        f->writeFile(QStringLiteral("rova_Yamato.ini"), "[rv_YAMATOprn]\r\nTab_My=-1\r\nOP023MyZip=999\r\n");
+        f->start();
+        QCOMPARE(shownTexts(), QStringList{QStringLiteral("TabErr")});
+        QCOMPARE(w()->Edit_MyZip->text(), QStringLiteral("999"));
+        Dialogs::answerNext(true);
+        QTest::mouseClick(w()->BitBtn_My, Qt::LeftButton);
+        QCOMPARE(QDir(f->path(QString())).entryList({QStringLiteral("my*.txt")}), QStringList{});
+    }
+
+    void colouring()
+    {
+        f->start();
+        const QColor window = w()->Edit_My->palette().color(QPalette::Base);
+        QTest::mouseClick(w()->CheckBox_My, Qt::LeftButton, {}, QPoint(4, 8));
+        QVERIFY(!w()->CheckBox_My->isChecked());
+        for (QLineEdit* grey : {w()->Edit_MyZip, w()->Edit_MyADD1, w()->Edit_MyADD2, w()->Edit_MyTEL})
+            QCOMPARE(grey->palette().color(QPalette::Base), QColor(128, 128, 128));
+        QCOMPARE(w()->Edit_My->palette().color(QPalette::Base), window);
+        QVERIFY(!w()->Edit_MyZip->isReadOnly());
+        QTest::mouseClick(w()->CheckBox_My, Qt::LeftButton, {}, QPoint(4, 8));
+        for (QLineEdit* field : {w()->Edit_MyZip, w()->Edit_MyADD1, w()->Edit_MyADD2, w()->Edit_MyTEL, w()->Edit_My})
+            QCOMPARE(field->palette().color(QPalette::Base), window);
+    }
+};
+
+QTEST_MAIN(TestMainWindowSender)
+#include "test_mainwindow_sender.moc"

@@ -2,9 +2,11 @@
 
 #include "platform/cp932.h"
 
-namespace rova::numedit {
+namespace rova::numedit
+{
 
-namespace {
+namespace
+{
 
 // Full-width digits, minus and full stop become their half-width forms, the full-width comma is
 // skipped; anything else that is not plain ASCII ends the text.
@@ -55,7 +57,10 @@ QString characterPass(const QString& text, const NumberFormat& f)
     return kept;
 }
 
-QString zeros(int count) { return QString(qMax(0, count), QLatin1Char('0')); }
+QString zeros(int count)
+{
+    return QString(qMax(0, count), QLatin1Char('0'));
+}
 
 } // namespace
 
@@ -72,7 +77,10 @@ QString filterBytes(const QByteArray& cp932, const NumberFormat& f)
     return integerDigits > f.integerLength ? QString() : kept;
 }
 
-QString filterText(const QString& text, const NumberFormat& f) { return filterBytes(cp932::toBytes(text), f); }
+QString filterText(const QString& text, const NumberFormat& f)
+{
+    return filterBytes(cp932::toBytes(text), f);
+}
 
 QString stripZeros(const QString& value, const NumberFormat& f)
 {

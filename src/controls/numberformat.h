@@ -5,7 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
-namespace rova::numedit {
+namespace rova::numedit
+{
 
 struct NumberFormat {
     int integerLength = 9; // digits before the point

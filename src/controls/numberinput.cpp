@@ -1,11 +1,13 @@
 #include "numberinput.h"
 
-namespace rova::numedit {
+namespace rova::numedit
+{
 
 bool roomForDigit(const QString& value, const NumberFormat& f)
 {
     const SplitNumber s = splitNumber(value);
-    return s.point.isEmpty() ? s.integerPart.size() < f.integerLength : s.decimalPart.size() < f.decimalLength;
+    return s.point.isEmpty() ? s.integerPart.size() < f.integerLength
+                             : s.decimalPart.size() < f.decimalLength;
 }
 
 QString withoutLast(const QString& value)

@@ -6,7 +6,8 @@
 #include <QChar>
 #include <QString>
 
-namespace rova::numedit {
+namespace rova::numedit
+{
 
 // Whether one more digit may be typed: decimals below decimalLength after a point, otherwise integer
 // digits (the sign not counted) below integerLength.

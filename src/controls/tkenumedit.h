@@ -11,7 +11,8 @@
 class QMenu;
 class QAction;
 
-class TKeNumEdit : public QWidget {
+class TKeNumEdit : public QWidget
+{
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText)
     Q_PROPERTY(TAlignment alignment READ alignment WRITE setAlignment)
@@ -155,8 +156,8 @@ public:
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 signals:
-    void changed();  // after the value text changed (OnChange)
-    void beeped();   // a refused keystroke beeped
+    void changed(); // after the value text changed (OnChange)
+    void beeped();  // a refused keystroke beeped
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -8,8 +8,10 @@
 
 using namespace rova::numedit;
 
-namespace {
-constexpr Qt::KeyboardModifiers kModifiers = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+namespace
+{
+constexpr Qt::KeyboardModifiers kModifiers =
+    Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
 
 bool isNavigation(int key)
 {
@@ -95,11 +97,11 @@ void TKeNumEdit::keyPress(QChar ch)
     if (m_readOnly)
         return;
     switch (ch.unicode()) {
-    case 1:  // Ctrl+A
-    case 3:  // Ctrl+C
-    case 8:  // Backspace
-    case 22: // Ctrl+V
-    case 24: // Ctrl+X
+    case 1:     // Ctrl+A
+    case 3:     // Ctrl+C
+    case 8:     // Backspace
+    case 22:    // Ctrl+V
+    case 24:    // Ctrl+X
         return; // handled at the key-down stage
     case '\r':
         if (m_enterFocusMove)
@@ -173,7 +175,8 @@ void TKeNumEdit::deleteLast()
 
 bool TKeNumEdit::textFits(const QString& candidate) const
 {
-    return availableWidth() >= textWidth(rova::numedit::displayImage(candidate, m_format, m_leftMark, m_rightMark));
+    return availableWidth() >=
+           textWidth(rova::numedit::displayImage(candidate, m_format, m_leftMark, m_rightMark));
 }
 
 // Keys this control handles itself win over the window's shortcuts.

@@ -7,7 +7,8 @@
 #include <QMenu>
 #include <QMimeData>
 
-namespace {
+namespace
+{
 enum Item { ItemUndo, ItemCut = 2, ItemCopy, ItemPaste, ItemDelete, ItemSelectAll = 7 };
 }
 

@@ -32,7 +32,10 @@ int TKeNumEdit::availableWidth() const
     return clientRect().width() - m_leftMargin - m_rightMargin - 2 * e;
 }
 
-int TKeNumEdit::layoutWidth() const { return textWidth(layoutTemplate(m_value, m_format)); }
+int TKeNumEdit::layoutWidth() const
+{
+    return textWidth(layoutTemplate(m_value, m_format));
+}
 
 // Marks take no room while nothing is shown.
 int TKeNumEdit::markWidth(const QString& mark) const
@@ -42,7 +45,10 @@ int TKeNumEdit::markWidth(const QString& mark) const
     return textWidth(mark);
 }
 
-int TKeNumEdit::inputWidth(const QString& value) const { return textWidth(inputTemplate(value, m_format)); }
+int TKeNumEdit::inputWidth(const QString& value) const
+{
+    return textWidth(inputTemplate(value, m_format));
+}
 
 int TKeNumEdit::rectTop() const
 {
@@ -91,10 +97,22 @@ TKeNumEdit::Areas TKeNumEdit::areas() const
             QRect(x + rightMark, top, RW, H)};
 }
 
-QRect TKeNumEdit::leftMarkRect() const { return areas().leftMark; }
-QRect TKeNumEdit::valueRect() const { return areas().value; }
-QRect TKeNumEdit::textRect() const { return areas().text; }
-QRect TKeNumEdit::rightMarkRect() const { return areas().rightMark; }
+QRect TKeNumEdit::leftMarkRect() const
+{
+    return areas().leftMark;
+}
+QRect TKeNumEdit::valueRect() const
+{
+    return areas().value;
+}
+QRect TKeNumEdit::textRect() const
+{
+    return areas().text;
+}
+QRect TKeNumEdit::rightMarkRect() const
+{
+    return areas().rightMark;
+}
 
 QPoint TKeNumEdit::caretPoint() const
 {
@@ -102,7 +120,10 @@ QPoint TKeNumEdit::caretPoint() const
     return {text.left() + inputWidth(m_value) - 1, text.top()};
 }
 
-QRect TKeNumEdit::caretRect() const { return {caretPoint(), QSize(m_caretWidth, m_lineHeight)}; }
+QRect TKeNumEdit::caretRect() const
+{
+    return {caretPoint(), QSize(m_caretWidth, m_lineHeight)};
+}
 
 QSize TKeNumEdit::sizeHint() const
 {

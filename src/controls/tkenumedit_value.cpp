@@ -35,7 +35,10 @@ void TKeNumEdit::saveUndo()
     m_undoAvailable = true;
 }
 
-void TKeNumEdit::refreshImage() { m_image = rova::numedit::displayImage(m_value, m_format, m_leftMark, m_rightMark); }
+void TKeNumEdit::refreshImage()
+{
+    m_image = rova::numedit::displayImage(m_value, m_format, m_leftMark, m_rightMark);
+}
 
 // The number rules changed: the value keeps only what they still allow, quietly.
 void TKeNumEdit::refilter()

@@ -7,7 +7,8 @@ using rova::numedit::NumberFormat;
 
 Q_DECLARE_METATYPE(NumberFormat)
 
-namespace {
+namespace
+{
 NumberFormat fmt(int integerLength = 9, int decimalLength = 3, bool minus = true)
 {
     NumberFormat f;
@@ -26,7 +27,8 @@ NumberFormat withFlags(NumberFormat f, bool comma, bool zeroEnabled, bool intege
 }
 } // namespace
 
-class TestNumberFormat : public QObject {
+class TestNumberFormat : public QObject
+{
     Q_OBJECT
 private slots:
     void filterText_data()
@@ -34,7 +36,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<NumberFormat>("format");
         QTest::addColumn<QString>("value");
-        QTest::newRow("full-width digits, comma and stop, decimals cut") << u"１２，３４５．６７８９"_qs << fmt() << "12345.678";
+        QTest::newRow("full-width digits, comma and stop, decimals cut")
+            << u"１２，３４５．６７８９"_qs << fmt() << "12345.678";
         QTest::newRow("letter ends the number") << "12a34" << fmt() << "12";
         QTest::newRow("ten digits dropped whole, not shortened") << "1234567890" << fmt() << "";
         QTest::newRow("nine digits kept") << "123456789" << fmt() << "123456789";
@@ -74,12 +77,22 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::newRow("dangling lead byte ends the text") << QByteArray("12\x82") << "12";
         QTest::newRow("dangling lead byte after a full-width digit") << QByteArray("\x82\x50\x82") << "1";
-        QTest::newRow("stray byte 0x80 ends") << QByteArray("1\x80" "2") << "1";
+        QTest::newRow("stray byte 0x80 ends") << QByteArray("1\x80"
+                                                            "2")
+                                              << "1";
         QTest::newRow("full-width zero and nine") << QByteArray("\x82\x4F\x82\x58") << "09";
-        QTest::newRow("full-width comma 0x8143 skipped") << QByteArray("1\x81\x43" "2") << "12";
-        QTest::newRow("full-width stop 0x8144") << QByteArray("1\x81\x44" "5") << "1.5";
-        QTest::newRow("full-width minus 0x817C") << QByteArray("\x81\x7C" "3") << "-3";
-        QTest::newRow("trail byte that looks like a digit is not one") << QByteArray("\x83\x35" "5") << "";
+        QTest::newRow("full-width comma 0x8143 skipped") << QByteArray("1\x81\x43"
+                                                                       "2")
+                                                         << "12";
+        QTest::newRow("full-width stop 0x8144") << QByteArray("1\x81\x44"
+                                                              "5")
+                                                << "1.5";
+        QTest::newRow("full-width minus 0x817C") << QByteArray("\x81\x7C"
+                                                               "3")
+                                                 << "-3";
+        QTest::newRow("trail byte that looks like a digit is not one") << QByteArray("\x83\x35"
+                                                                                     "5")
+                                                                       << "";
     }
     void filterBytes()
     {
@@ -138,11 +151,16 @@ private slots:
     {
         QTest::addColumn<QString>("digits");
         QTest::addColumn<QString>("grouped");
-        QTest::newRow("seven digits") << "1234567" << "1,234,567";
-        QTest::newRow("three digits, no comma in front") << "123" << "123";
-        QTest::newRow("four digits") << "1234" << "1,234";
-        QTest::newRow("six digits, no comma in front") << "123456" << "123,456";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("seven digits") << "1234567"
+                                      << "1,234,567";
+        QTest::newRow("three digits, no comma in front") << "123"
+                                                         << "123";
+        QTest::newRow("four digits") << "1234"
+                                     << "1,234";
+        QTest::newRow("six digits, no comma in front") << "123456"
+                                                       << "123,456";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void insertCommas()
     {
@@ -161,23 +179,45 @@ private slots:
         const NumberFormat plain = fmt();
         const NumberFormat intFixed = withFlags(fmt(), true, false, true, false);
         const NumberFormat decFixed = withFlags(fmt(9, 3), true, false, false, true);
-        QTest::newRow("empty shows nothing") << "" << plain << "" << "" << "";
-        QTest::newRow("commas in the integer part") << "1234.5" << plain << "1,234.5" << "1,234.5" << "1,234.5";
-        QTest::newRow("no commas when off") << "1234" << withFlags(fmt(), false, false, false, false) << "1234"
-                                            << "1234" << "1234";
-        QTest::newRow("lone minus") << "-" << plain << "-" << "-" << "-";
-        QTest::newRow("integer fixed, empty") << "" << intFixed << "0" << "0" << "-000,000,000";
-        QTest::newRow("integer fixed keeps the decimals in the template")
-            << "12.5" << intFixed << "12.5" << "12.5" << "-000,000,000.5";
+        QTest::newRow("empty shows nothing") << "" << plain << ""
+                                             << ""
+                                             << "";
+        QTest::newRow("commas in the integer part") << "1234.5" << plain << "1,234.5"
+                                                    << "1,234.5"
+                                                    << "1,234.5";
+        QTest::newRow("no commas when off")
+            << "1234" << withFlags(fmt(), false, false, false, false) << "1234"
+            << "1234"
+            << "1234";
+        QTest::newRow("lone minus") << "-" << plain << "-"
+                                    << "-"
+                                    << "-";
+        QTest::newRow("integer fixed, empty") << "" << intFixed << "0"
+                                              << "0"
+                                              << "-000,000,000";
+        QTest::newRow("integer fixed keeps the decimals in the template") << "12.5" << intFixed << "12.5"
+                                                                          << "12.5"
+                                                                          << "-000,000,000.5";
         QTest::newRow("integer fixed without minus")
-            << "" << withFlags(fmt(9, 3, false), true, false, true, false) << "0" << "0" << "000,000,000";
-        QTest::newRow("decimal fixed, empty") << "" << decFixed << "0.000" << "0" << "0.000";
-        QTest::newRow("decimal fixed pads") << "1234.5" << decFixed << "1,234.500" << "1,234.5" << "1,234.000";
+            << "" << withFlags(fmt(9, 3, false), true, false, true, false) << "0"
+            << "0"
+            << "000,000,000";
+        QTest::newRow("decimal fixed, empty") << "" << decFixed << "0.000"
+                                              << "0"
+                                              << "0.000";
+        QTest::newRow("decimal fixed pads") << "1234.5" << decFixed << "1,234.500"
+                                            << "1,234.5"
+                                            << "1,234.000";
         QTest::newRow("decimal fixed, two places")
-            << "" << withFlags(fmt(9, 2), true, false, false, true) << "0.00" << "0" << "0.00";
+            << "" << withFlags(fmt(9, 2), true, false, false, true) << "0.00"
+            << "0"
+            << "0.00";
         QTest::newRow("decimal fixed without decimals shows no point")
-            << "12" << withFlags(fmt(9, 0), true, false, false, true) << "12" << "12" << "12.";
-        QTest::newRow("both fixed") << "-5" << withFlags(fmt(3, 2), true, false, true, true) << "-5.00" << "-5"
+            << "12" << withFlags(fmt(9, 0), true, false, false, true) << "12"
+            << "12"
+            << "12.";
+        QTest::newRow("both fixed") << "-5" << withFlags(fmt(3, 2), true, false, true, true) << "-5.00"
+                                    << "-5"
                                     << "-000.00";
     }
     void templates()
@@ -252,11 +292,16 @@ private slots:
     {
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("rest");
-        QTest::newRow("decimal digit and point go together") << "12.5" << "12";
-        QTest::newRow("trailing point goes") << "12." << "12";
-        QTest::newRow("negative digit leaves the minus") << "-5" << "-";
-        QTest::newRow("lone minus goes") << "-" << "";
-        QTest::newRow("one decimal of two") << "1.25" << "1.2";
+        QTest::newRow("decimal digit and point go together") << "12.5"
+                                                             << "12";
+        QTest::newRow("trailing point goes") << "12."
+                                             << "12";
+        QTest::newRow("negative digit leaves the minus") << "-5"
+                                                         << "-";
+        QTest::newRow("lone minus goes") << "-"
+                                         << "";
+        QTest::newRow("one decimal of two") << "1.25"
+                                            << "1.2";
     }
     void withoutLast()
     {

@@ -5,7 +5,8 @@
 #include <QMenu>
 #include <QSignalSpy>
 
-namespace {
+namespace
+{
 QAction* menuItem(TKeNumEdit* e, const QString& caption)
 {
     for (QAction* a : e->contextMenu()->actions())
@@ -25,10 +26,14 @@ bool clickMenuItem(TKeNumEdit* e, const QString& caption)
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
     return QTest::qWaitFor([menu] { return !menu->isVisible(); });
 }
-QString clip() { return QGuiApplication::clipboard()->text(); }
+QString clip()
+{
+    return QGuiApplication::clipboard()->text();
+}
 } // namespace
 
-class TestTKeNumEditClipboard : public QObject {
+class TestTKeNumEditClipboard : public QObject
+{
     Q_OBJECT
 private slots:
     void init() { QGuiApplication::clipboard()->setText(QStringLiteral("untouched")); }
@@ -97,14 +102,21 @@ private slots:
         QTest::addColumn<bool>("selected");
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("value");
-        QTest::newRow("appended without a selection") << "12" << false << "34" << "1234";
-        QTest::newRow("replaces the selection") << "12" << true << "34" << "34";
+        QTest::newRow("appended without a selection") << "12" << false << "34"
+                                                      << "1234";
+        QTest::newRow("replaces the selection") << "12" << true << "34"
+                                                << "34";
         QTest::newRow("full-width text filtered") << "" << false << u"１，２３４．５"_qs << "1234.5";
-        QTest::newRow("leading zeros stripped") << "" << false << "007" << "7";
-        QTest::newRow("appended zeros after zero stripped") << "0" << false << "05" << "5";
-        QTest::newRow("too long an integer part empties the value") << "12345" << false << "67890" << "";
-        QTest::newRow("letters cut the pasted text") << "1" << false << "2x3" << "12";
-        QTest::newRow("a second minus ends the text") << "-1" << false << "-2" << "-1";
+        QTest::newRow("leading zeros stripped") << "" << false << "007"
+                                                << "7";
+        QTest::newRow("appended zeros after zero stripped") << "0" << false << "05"
+                                                            << "5";
+        QTest::newRow("too long an integer part empties the value") << "12345" << false << "67890"
+                                                                    << "";
+        QTest::newRow("letters cut the pasted text") << "1" << false << "2x3"
+                                                     << "12";
+        QTest::newRow("a second minus ends the text") << "-1" << false << "-2"
+                                                      << "-1";
     }
     void paste()
     {
@@ -189,8 +201,8 @@ private slots:
         QTRY_VERIFY(w.edit->contextMenu()->isVisible());
         QString enabled;
         const QList<QPair<QString, QChar>> items{{u"元に戻す(&U)"_qs, 'U'}, {u"切り取り(&T)"_qs, 'T'},
-                                                 {u"コピー(&C)"_qs, 'C'},     {u"貼り付け(&P)"_qs, 'P'},
-                                                 {u"削除(&D)"_qs, 'D'},       {u"すべて選択(&A)"_qs, 'A'}};
+                                                 {u"コピー(&C)"_qs, 'C'},   {u"貼り付け(&P)"_qs, 'P'},
+                                                 {u"削除(&D)"_qs, 'D'},     {u"すべて選択(&A)"_qs, 'A'}};
         for (const auto& [caption, initial] : items)
             if (menuItem(w.edit, caption)->isEnabled())
                 enabled += initial;

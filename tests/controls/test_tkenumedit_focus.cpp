@@ -4,9 +4,11 @@
 #include <QMenu>
 #include <QSignalSpy>
 
-namespace {
+namespace
+{
 // Stands for an owner's key handler: it sees every key first and keeps the ones it handles.
-class OwnerKeys : public QObject {
+class OwnerKeys : public QObject
+{
 public:
     QList<int> seen;
     int consumed = 0;
@@ -20,7 +22,8 @@ public:
     }
 };
 // Records what the control holds when its owner is told of entering and leaving.
-class OwnerFocus : public QObject {
+class OwnerFocus : public QObject
+{
 public:
     QStringList log;
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -35,7 +38,8 @@ public:
 };
 } // namespace
 
-class TestTKeNumEditFocus : public QObject {
+class TestTKeNumEditFocus : public QObject
+{
     Q_OBJECT
 private slots:
     void enteringSelects_data()
@@ -136,16 +140,20 @@ private slots:
         QTest::addColumn<int>("options");
         QTest::addColumn<QString>("focused");
         const int arrows = TKeNumEdit::eoArrowUp | TKeNumEdit::eoArrowDown;
-        QTest::newRow("Enter moves on when asked") << int(Qt::Key_Return) << true << false << arrows << "after";
+        QTest::newRow("Enter moves on when asked")
+            << int(Qt::Key_Return) << true << false << arrows << "after";
         QTest::newRow("keypad Enter too") << int(Qt::Key_Enter) << true << false << arrows << "after";
         QTest::newRow("Enter stays by default") << int(Qt::Key_Return) << false << false << arrows << "edit";
-        QTest::newRow("Up moves back with arrow focus move") << int(Qt::Key_Up) << false << true << arrows << "before";
-        QTest::newRow("Down moves on with arrow focus move") << int(Qt::Key_Down) << false << true << arrows << "after";
-        QTest::newRow("Up stays without arrow focus move") << int(Qt::Key_Up) << false << false << arrows << "edit";
-        QTest::newRow("Up stays without eoArrowUp") << int(Qt::Key_Up) << false << true
-                                                    << int(TKeNumEdit::eoArrowDown) << "edit";
-        QTest::newRow("Down stays without eoArrowDown") << int(Qt::Key_Down) << false << true
-                                                        << int(TKeNumEdit::eoArrowUp) << "edit";
+        QTest::newRow("Up moves back with arrow focus move")
+            << int(Qt::Key_Up) << false << true << arrows << "before";
+        QTest::newRow("Down moves on with arrow focus move")
+            << int(Qt::Key_Down) << false << true << arrows << "after";
+        QTest::newRow("Up stays without arrow focus move")
+            << int(Qt::Key_Up) << false << false << arrows << "edit";
+        QTest::newRow("Up stays without eoArrowUp")
+            << int(Qt::Key_Up) << false << true << int(TKeNumEdit::eoArrowDown) << "edit";
+        QTest::newRow("Down stays without eoArrowDown")
+            << int(Qt::Key_Down) << false << true << int(TKeNumEdit::eoArrowUp) << "edit";
     }
     void keysMoveFocus()
     {
@@ -244,7 +252,8 @@ private slots:
         w.edit->setText(QStringLiteral("12"));
         w.enter();
         QTRY_VERIFY(w.edit->allSelected());
-        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5), w.edit->mapToGlobal(QPoint(5, 5)));
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                    w.edit->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(w.edit, &menuEvent);
         QTRY_VERIFY(w.edit->contextMenu()->isVisible());
         QVERIFY(w.edit->allSelected());

@@ -5,7 +5,8 @@
 
 using Align = TKeNumEdit::TAlignment;
 
-class TestTKeNumEditLayout : public QObject {
+class TestTKeNumEditLayout : public QObject
+{
     Q_OBJECT
 private slots:
     void defaults()
@@ -19,7 +20,8 @@ private slots:
         QCOMPARE(e.vertAlignment(), TKeNumEdit::taVCenter);
         QCOMPARE(e.integerLength(), 9);
         QCOMPARE(e.decimalLength(), 3);
-        QVERIFY(e.minus() && e.comma() && e.errorBeep() && e.autoSelect() && e.hideSelection() && e.autoSize());
+        QVERIFY(e.minus() && e.comma() && e.errorBeep() && e.autoSelect() && e.hideSelection() &&
+                e.autoSize());
         QVERIFY(!e.zeroEnabled() && !e.integerFixed() && !e.decimalFixed() && !e.enterFocusMove() &&
                 !e.arrowFocusMove() && !e.imageCopy() && !e.readOnly());
         QCOMPARE(e.leftMargin() + e.topMargin() + e.rightMargin() + e.bottomMargin(), 8);
@@ -82,7 +84,8 @@ private slots:
         const QRect l = e.leftMarkRect(), v = e.valueRect(), t = e.textRect(), r = e.rightMarkRect();
         QCOMPARE(l.width(), e.textWidth(u"￥"_qs));
         QCOMPARE(t.width(), e.textWidth(QStringLiteral("1,234")));
-        QCOMPARE(v.width(), e.textWidth(integerFixed ? QStringLiteral("-000,000,000") : QStringLiteral("1,234")));
+        QCOMPARE(v.width(),
+                 e.textWidth(integerFixed ? QStringLiteral("-000,000,000") : QStringLiteral("1,234")));
         QCOMPARE(t.left() + t.width(), v.left() + v.width());
         QCOMPARE(l.left() + l.width(), v.left());
         QVERIFY(qAbs(r.left() - (v.left() + v.width())) <= 1); // centring rounds each half separately
@@ -92,7 +95,8 @@ private slots:
         if (alignment == TKeNumEdit::taLeftJustify)
             QCOMPARE(l.left(), 2 + e.leftMargin());
         if (alignment == TKeNumEdit::taCenter)
-            QVERIFY(qAbs((l.left() - 2 - e.leftMargin()) - (clientRight - e.rightMargin() - r.right() - 1)) <= 2);
+            QVERIFY(qAbs((l.left() - 2 - e.leftMargin()) - (clientRight - e.rightMargin() - r.right() - 1)) <=
+                    2);
     }
 
     void marksTakeNoRoomWhileEmpty()
@@ -228,12 +232,24 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<int>("changes");
         QTest::newRow("full-width 1,234.5678") << "" << u"１，２３４．５６７８"_qs << "1234.567" << 1;
-        QTest::newRow("12 and letters") << "" << "12abc" << "12" << 1;
-        QTest::newRow("ten digits give empty") << "5" << "1234567890" << "" << 1;
-        QTest::newRow("leading zeros stripped") << "" << "0012" << "12" << 1;
-        QTest::newRow("same text fires nothing") << "12" << "12" << "12" << 0;
-        QTest::newRow("compared before filtering") << "12" << "12abc" << "12" << 1;
-        QTest::newRow("empty onto empty fires nothing") << "" << "" << "" << 0;
+        QTest::newRow("12 and letters") << ""
+                                        << "12abc"
+                                        << "12" << 1;
+        QTest::newRow("ten digits give empty") << "5"
+                                               << "1234567890"
+                                               << "" << 1;
+        QTest::newRow("leading zeros stripped") << ""
+                                                << "0012"
+                                                << "12" << 1;
+        QTest::newRow("same text fires nothing") << "12"
+                                                 << "12"
+                                                 << "12" << 0;
+        QTest::newRow("compared before filtering") << "12"
+                                                   << "12abc"
+                                                   << "12" << 1;
+        QTest::newRow("empty onto empty fires nothing") << ""
+                                                        << ""
+                                                        << "" << 0;
         QTest::newRow("character outside code page 932 ends the text")
             << "" << QString::fromLatin1("12") + QChar(0xFFFD) << "12" << 1;
     }

@@ -1,0 +1,15 @@
+#pragma once
+// Pasted address blocks for the transfer benchmark, made from a fixed seed so every run sees the
+// same set: postal codes, prefectures, label words, phones, names, mail lines, blank lines, and
+// half- and full-width forms of all of them.
+
+#include <QList>
+#include <QStringList>
+
+namespace bench {
+
+QList<QStringList> addressBlocks(int count);
+// `lines` lines of about `bytesPerLine` bytes each (UTF-8), address-like text throughout.
+QStringList longBlock(int lines, int bytesPerLine);
+
+} // namespace bench

@@ -1,0 +1,84 @@
+// The printer list operations against a private CUPS server holding 1, 10, 50 and 200 queues:
+// every run uses a fresh printer object, so the catalogue and the lists are read from the server.
+// The queue asked for its papers and bins is the last system printer, described as a slip printer.
+
+#include "queues.h"
+#include "stats.h"
+
+#include "platform/errors.h"
+#include "printer/tpvprinter.h"
+
+#include <QApplication>
+#include <QMap>
+
+#include <cstdio>
+
+namespace {
+
+const QString slipQueue = QStringLiteral("zz-slip");
+
+struct Figures {
+    bench::Samples names, select, papers, bins;
+};
+
+Figures measure(int runs)
+{
+    Figures f;
+    for (int i = 0; i < runs; ++i) {
+        TPvPrinter printer;
+        int index = -1;
+        f.names.values << bench::timeMs([&] { index = int(printer.GetPrinterNames().indexOf(slipQueue)); });
+        if (index < 0)
+            throw EPvPrinter(QStringLiteral("%1 is not in the printer list").arg(slipQueue));
+        f.select.values << bench::timeMs([&] { printer.SetIndex(index); });
+        f.papers.values << bench::timeMs([&] { printer.GetPaperSizeNames(); });
+        f.bins.values << bench::timeMs([&] { printer.GetBinNames(); });
+    }
+    return f;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int runs = bench::runsFromArguments(app.arguments());
+
+    PrivateCupsServer server;
+    QString why;
+    if (!server.start(&why)) {
+        std::fprintf(stderr, "printer list skipped: %s\n", qPrintable(why));
+        return 2;
+    }
+    const QString error = server.addQueue(slipQueue, QStringLiteral(ROVA_SOURCE_DIR "/tests/printer/data/rova-test-slip.ppd"));
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "printer list skipped: %s\n", qPrintable(error));
+        return 2;
+    }
+
+    QMap<int, Figures> byCount;
+    int queues = 1;
+    for (const int count : {1, 10, 50, 200}) {
+        if (!bench::addQueues(server, queues, count - 1, &why)) {
+            std::fprintf(stderr, "printer list stopped: %s\n", qPrintable(why));
+            return 1;
+        }
+        queues = count;
+        try {
+            byCount.insert(count, measure(runs));
+        } catch (const rova::Error& e) {
+            std::fprintf(stderr, "printer list failed at %d queues: %s\n", count, qPrintable(e.message()));
+            return 1;
+        }
+        const Figures& now = byCount[count];
+        const Figures& one = byCount[1];
+        const QString ref = QStringLiteral("1 queue");
+        const QString at = QStringLiteral(", %1 queues").arg(count);
+        bench::report(QStringLiteral("GetPrinterNames") + at, now.names, QStringLiteral("ms"), ref, one.names);
+        bench::report(QStringLiteral("SetIndex") + at, now.select, QStringLiteral("ms"), ref, one.select);
+        bench::report(QStringLiteral("GetPaperSizeNames") + at, now.papers, QStringLiteral("ms"), ref, one.papers);
+        bench::report(QStringLiteral("GetBinNames") + at, now.bins, QStringLiteral("ms"), ref, one.bins);
+    }
+    return 0;
+}

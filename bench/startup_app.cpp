@@ -1,0 +1,43 @@
+// The program's start, line for line as main() runs it, ending once the show sequence has put the
+// focus in Edit_Zip. Prints the peak resident size in KiB at that point.
+
+#include "peakmemory.h"
+
+#include "app/forms.h"
+#include "app/tform_main.h"
+#include "platform/dialogs.h"
+#include "platform/fonts.h"
+#include "platform/singleinstance.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(rova::Dialogs::applicationTitle());
+    rova::fonts::registerSubstitutions();
+
+    rova::SingleInstance instance(rova::Dialogs::applicationTitle());
+    if (instance.bringExistingForward())
+        return 1; // another copy is running: nothing of ours was measured
+    instance.listen();
+
+    rova::Forms forms;
+    QObject::connect(&instance, &rova::SingleInstance::activationRequested, forms.main.get(),
+                     &TForm_Main::comeForward);
+
+    const auto quitWhenReady = [&] {
+        if (QApplication::focusWidget() == forms.main->Edit_Zip)
+            app.quit();
+    };
+    QObject::connect(&app, &QApplication::focusChanged, &app, quitWhenReady, Qt::QueuedConnection);
+    QTimer::singleShot(0, &app, quitWhenReady);
+    forms.main->show();
+    const int status = app.exec();
+    std::printf("%ld\n", bench::peakResidentKiB());
+    return status;
+}

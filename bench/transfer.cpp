@@ -1,0 +1,39 @@
+// Time per transfer of a pasted address block: the mean over a varied set of ordinary blocks, and
+// one pasted block of very long lines, each measured several times.
+
+#include "addressblocks.h"
+#include "stats.h"
+
+#include "transfer/transfer.h"
+
+#include <QCoreApplication>
+
+namespace {
+constexpr int ordinaryBlocks = 240;
+constexpr int longLines = 16;
+constexpr int longLineBytes = 100 * 1024;
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const int runs = bench::runsFromArguments(app.arguments());
+    const QList<QStringList> blocks = bench::addressBlocks(ordinaryBlocks);
+    const QStringList big = bench::longBlock(longLines, longLineBytes);
+
+    // The fields of every block feed a sum so that nothing can be left out as unused.
+    qsizetype fieldChars = 0;
+    bench::Samples perBlock, perLongBlock;
+    for (int i = 0; i < runs; ++i) {
+        perBlock.values << bench::timeMs([&] {
+                               for (const QStringList& block : blocks)
+                                   fieldChars += rova::transfer::run(block).fields.add1.size();
+                           }) / blocks.size();
+        perLongBlock.values << bench::timeMs([&] { fieldChars += rova::transfer::run(big).fields.add1.size(); });
+    }
+    bench::report(QStringLiteral("transfer, ordinary block (%1 blocks)").arg(blocks.size()), perBlock,
+                  QStringLiteral("ms/block"));
+    bench::report(QStringLiteral("transfer, %1 lines of %2 KB").arg(longLines).arg(longLineBytes / 1024),
+                  perLongBlock, QStringLiteral("ms"));
+    return fieldChars < 0;
+}

@@ -35,8 +35,6 @@ int singleByteOf(char16_t c)
     return -1;
 }
 
-bool isTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
-
 QByteArray rawEncode(QStringView text, bool* error)
 {
     QStringEncoder encoder(kCodec);
@@ -93,12 +91,11 @@ QString decode(const QByteArray& bytes)
     QString out;
     qsizetype run = 0;
     for (qsizetype i = 0; i < bytes.size();) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        const bool pair = isLeadByte(b) && i + 1 < bytes.size() && isTrailByte(static_cast<unsigned char>(bytes[i + 1]));
-        if (pair) {
+        if (charLength(bytes, i) == 2) {
             i += 2;
             continue;
         }
+        const auto b = static_cast<unsigned char>(bytes[i]);
         // A lead byte without its trail byte becomes the substitute character, as inside the converter.
         if (const char16_t c = isLeadByte(b) ? u'\x1A' : charOfSingleByte(b)) {
             out += decoder(QByteArrayView(bytes).sliced(run, i - run));

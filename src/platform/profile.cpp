@@ -16,14 +16,9 @@ namespace {
 
 constexpr qsizetype kMaxValueBytes = 2047;
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-
-bool isTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
-
-qsizetype charLength(QByteArrayView v, qsizetype i)
+bool isBlank(char c)
 {
-    const bool pair = cp932::isLeadByte(uchar(v[i])) && i + 1 < v.size() && isTrailByte(uchar(v[i + 1]));
-    return pair ? 2 : 1;
+    return c == ' ' || c == '\t' || c == '\r';
 }
 
 QByteArrayView trimmed(QByteArrayView v)
@@ -40,7 +35,7 @@ std::pair<qsizetype, qsizetype> findSingleByte(QByteArrayView v, char ch)
 {
     qsizetype first = -1;
     qsizetype last = -1;
-    for (qsizetype i = 0; i < v.size(); i += charLength(v, i)) {
+    for (qsizetype i = 0; i < v.size(); i += cp932::charLength(v, i)) {
         if (v[i] == ch) {
             if (first < 0)
                 first = i;
@@ -50,7 +45,10 @@ std::pair<qsizetype, qsizetype> findSingleByte(QByteArrayView v, char ch)
     return {first, last};
 }
 
-char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+char asciiLower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
 
 // ASCII letters match in either case; double-byte characters only byte for byte.
 bool sameName(QByteArrayView a, QByteArrayView b)
@@ -58,7 +56,7 @@ bool sameName(QByteArrayView a, QByteArrayView b)
     if (a.size() != b.size())
         return false;
     for (qsizetype i = 0; i < a.size();) {
-        const qsizetype n = charLength(a, i);
+        const qsizetype n = cp932::charLength(a, i);
         if (n == 2) {
             if (a[i] != b[i] || a[i + 1] != b[i + 1])
                 return false;
@@ -74,10 +72,10 @@ bool sameName(QByteArrayView a, QByteArrayView b)
 struct Location {
     bool sectionFound = false;
     bool keyFound = false;
-    qsizetype valueStart = 0; // key found: just after its '='
-    qsizetype lineNext = 0;   // key found: start of the following line
-    QByteArrayView value;     // key found: trimmed value
-    qsizetype insertAt = 0;   // section found: after its last non-blank line
+    qsizetype valueStart = 0;      // key found: just after its '='
+    qsizetype lineNext = 0;        // key found: start of the following line
+    QByteArrayView value;          // key found: trimmed value
+    qsizetype insertAt = 0;        // section found: after its last non-blank line
     bool insertNeedsBreak = false; // that line is the file's last and has no line end
 };
 
@@ -130,13 +128,12 @@ Location locate(const QByteArray& file, QByteArrayView section, QByteArrayView k
 QByteArrayView firstBytes(QByteArrayView v, qsizetype max)
 {
     qsizetype i = 0;
-    while (i < v.size() && i + charLength(v, i) <= max)
-        i += charLength(v, i);
+    while (i < v.size() && i + cp932::charLength(v, i) <= max)
+        i += cp932::charLength(v, i);
     return v.first(i);
 }
 
-template <typename Text>
-bool isQuoted(const Text& v)
+template <typename Text> bool isQuoted(const Text& v)
 {
     return v.size() >= 2 && v.front() == v.back() && (v.front() == '"' || v.front() == '\'');
 }
@@ -199,7 +196,10 @@ QByteArray withEntry(const QByteArray& file, const EncodedEntry& e)
 
 ProfileFile::ProfileFile(QString path) : m_path(std::move(path)) {}
 
-const QString& ProfileFile::path() const { return m_path; }
+const QString& ProfileFile::path() const
+{
+    return m_path;
+}
 
 QString ProfileFile::readString(const QString& section, const QString& key, const QString& fallback) const
 {

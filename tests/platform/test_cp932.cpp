@@ -26,7 +26,9 @@ private slots:
         QTest::newRow("trail bytes '[', '\\', ']'") << QByteArray("\x83[\x83\\\x83]") << u"ゼソゾ"_s;
         QTest::newRow("NEC special row 0x8740") << QByteArray("\x87\x40") << u"①"_s;
         QTest::newRow("0x7F, 0x80, 0xA0, 0xFD to 0xFF as the platform maps them")
-            << QByteArray("a\x7f\x80\xa0\xfd\xfe\xff" "b") << u"a\u007F\u0080\uF8F0\uF8F1\uF8F2\uF8F3b"_s;
+            << QByteArray("a\x7f\x80\xa0\xfd\xfe\xff"
+                          "b")
+            << u"a\u007F\u0080\uF8F0\uF8F1\uF8F2\uF8F3b"_s;
         QTest::newRow("0x80 as a trail byte is part of a pair") << QByteArray("\x81\x80\xa0") << u"÷\uF8F0"_s;
         QTest::newRow("empty") << QByteArray() << QString();
     }
@@ -77,7 +79,8 @@ private slots:
                 continue;
             const QByteArray bytes(1, char(b));
             const QString text = rova::cp932::decode(bytes);
-            QVERIFY2(text.size() == 1 && (text != u"\u001A"_s || b == 0x1A), qPrintable(QString::number(b, 16)));
+            QVERIFY2(text.size() == 1 && (text != u"\u001A"_s || b == 0x1A),
+                     qPrintable(QString::number(b, 16)));
             QCOMPARE(rova::cp932::toBytes(text), bytes);
         }
     }
@@ -115,6 +118,27 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, bytes);
         QCOMPARE(rova::cp932::byteLength(text), bytes);
+    }
+
+    void charLength_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QList<int>>("starts");
+        QTest::newRow("trail bytes '[' '\\' ']' stay inside their characters")
+            << QByteArray("\x83[\x83\\\x83]") << QList<int>{0, 2, 4};
+        QTest::newRow("ASCII and half-width katakana are single") << QByteArray("a\xb1" "b") << QList<int>{0, 1, 2};
+        QTest::newRow("lead byte before a line end stands alone") << QByteArray("\x83\r\n") << QList<int>{0, 1, 2};
+        QTest::newRow("lead byte at the end stands alone") << QByteArray("a\x83") << QList<int>{0, 1};
+        QTest::newRow("lead byte before 0x7F stands alone") << QByteArray("\x83\x7f") << QList<int>{0, 1};
+    }
+    void charLength()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QList<int>, starts);
+        QList<int> found;
+        for (qsizetype i = 0; i < bytes.size(); i += rova::cp932::charLength(bytes, i))
+            found << int(i);
+        QCOMPARE(found, starts);
     }
 
     void leadBytes_data()

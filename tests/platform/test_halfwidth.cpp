@@ -22,10 +22,11 @@ private slots:
                 continue;
             const QList<QByteArray> f = line.split('\t');
             QVERIFY2(f.size() == 4, line.constData());
-            const QString name = QStringLiteral("%1 %2 (%3)").arg(QString::fromLatin1(f[0]), QString::fromUtf8(f[1]),
-                                                                   QString::fromLatin1(f[3]));
-            QTest::newRow(qPrintable(name)) << QByteArray::fromHex(f[0]) << QString::fromUtf8(f[1])
-                                            << QString::fromUtf8(f[2]);
+            const QString name =
+                QStringLiteral("%1 %2 (%3)")
+                    .arg(QString::fromLatin1(f[0]), QString::fromUtf8(f[1]), QString::fromLatin1(f[3]));
+            QTest::newRow(qPrintable(name))
+                << QByteArray::fromHex(f[0]) << QString::fromUtf8(f[1]) << QString::fromUtf8(f[2]);
             ++rows;
         }
         QVERIFY(rows >= 200);
@@ -51,8 +52,8 @@ private slots:
         for (const QJsonValue& v : vectors) {
             const QJsonObject o = v.toObject();
             QTest::newRow(qPrintable(o["desc"].toString()))
-                << QByteArray::fromHex(o["in_hex"].toString().toLatin1()) << o["in"].toString() << o["out"].toString()
-                << QByteArray::fromHex(o["out_hex"].toString().toLatin1());
+                << QByteArray::fromHex(o["in_hex"].toString().toLatin1()) << o["in"].toString()
+                << o["out"].toString() << QByteArray::fromHex(o["out_hex"].toString().toLatin1());
         }
     }
     void referenceStrings()
@@ -75,7 +76,8 @@ private slots:
         QTest::newRow("outside cp932: minus sign U+2212") << u"−１"_s << u"−1"_s;
         QTest::newRow("outside cp932: yen sign U+00A5") << u"¥"_s << u"¥"_s;
         QTest::newRow("hiragana is not katakana") << u"がぱゔ"_s << u"がぱゔ"_s;
-        QTest::newRow("lone low surrogate") << QString(QChar(0xDC00)) + u"Ａ"_s << QString(QChar(0xDC00)) + u"A"_s;
+        QTest::newRow("lone low surrogate")
+            << QString(QChar(0xDC00)) + u"Ａ"_s << QString(QChar(0xDC00)) + u"A"_s;
     }
     void ownCases()
     {

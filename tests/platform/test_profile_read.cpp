@@ -48,8 +48,10 @@ private slots:
             const QByteArray file = QByteArray::fromHex(hex.toString().toLatin1());
             int n = 0;
             for (const QJsonValue& r : g["reads"].toArray()) {
-                const QString name = u"%1 #%2 [%3] %4: %5"_s.arg(g["case"].toString()).arg(++n)
-                                         .arg(r["section"].toString(), r["key"].toString(), r["note"].toString());
+                const QString name =
+                    u"%1 #%2 [%3] %4: %5"_s.arg(g["case"].toString())
+                        .arg(++n)
+                        .arg(r["section"].toString(), r["key"].toString(), r["note"].toString());
                 QTest::newRow(qPrintable(name))
                     << !hex.isNull() << file << r["section"].toString() << r["key"].toString()
                     << r["default"].toString() << r["value"].toString()
@@ -82,8 +84,10 @@ private slots:
         QTest::addColumn<QString>("value");
         const QString kan = u"漢"_s; // 0x8ABF
         QTest::newRow("1024 double-byte (2048 bytes): 1023 kept") << u"k2048"_s << kan.repeated(1023);
-        QTest::newRow("'a' + 1023 double-byte, exactly 2047 bytes") << u"a_k1023"_s << u"a"_s + kan.repeated(1023);
-        QTest::newRow("'a' + 1024 double-byte: 'a' + 1023 kept") << u"a_k1024"_s << u"a"_s + kan.repeated(1023);
+        QTest::newRow("'a' + 1023 double-byte, exactly 2047 bytes")
+            << u"a_k1023"_s << u"a"_s + kan.repeated(1023);
+        QTest::newRow("'a' + 1024 double-byte: 'a' + 1023 kept")
+            << u"a_k1024"_s << u"a"_s + kan.repeated(1023);
         QTest::newRow("1024 double-byte + 'a': 1023 kept (2046 bytes)") << u"k1024_a"_s << kan.repeated(1023);
         QTest::newRow("1100 double-byte: 1023 kept") << u"k1100"_s << kan.repeated(1023);
     }
@@ -150,7 +154,8 @@ private slots:
     void missingFileReadsIntFallback()
     {
         QTemporaryDir dir;
-        QCOMPARE(rova::ProfileFile(dir.filePath(u"none.ini"_s)).readInt(u"rv_YAMATOprn"_s, u"Addr_Font"_s, 1), 1);
+        QCOMPARE(rova::ProfileFile(dir.filePath(u"none.ini"_s)).readInt(u"rv_YAMATOprn"_s, u"Addr_Font"_s, 1),
+                 1);
     }
 
     void unencodableQueryFindsNothing()

@@ -34,7 +34,8 @@ private slots:
         for (const QJsonValue& s : steps) {
             profile.writeString(s["section"].toString(), s["key"].toString(), s["value"].toString());
             if (s["file_after_hex"].isString()) {
-                QCOMPARE(fileBytes(profile.path()), QByteArray::fromHex(s["file_after_hex"].toString().toLatin1()));
+                QCOMPARE(fileBytes(profile.path()),
+                         QByteArray::fromHex(s["file_after_hex"].toString().toLatin1()));
                 ++checked;
             }
         }
@@ -49,10 +50,12 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("after");
         QTest::newRow("only the value changes; key spelling, blanks and other lines stay")
-            << QByteArray("; head\n[s]\r\n  Key = old \r\nother = 1\n\r\n[t]\r\nKey=x\r\n") << u"s"_s << u"key"_s << u"new"_s
+            << QByteArray("; head\n[s]\r\n  Key = old \r\nother = 1\n\r\n[t]\r\nKey=x\r\n") << u"s"_s
+            << u"key"_s << u"new"_s
             << QByteArray("; head\n[s]\r\n  Key =new\r\nother = 1\n\r\n[t]\r\nKey=x\r\n");
         QTest::newRow("the first of duplicated keys is replaced")
-            << QByteArray("[s]\r\nk=1\r\nk=2\r\n") << u"s"_s << u"k"_s << u"3"_s << QByteArray("[s]\r\nk=3\r\nk=2\r\n");
+            << QByteArray("[s]\r\nk=1\r\nk=2\r\n") << u"s"_s << u"k"_s << u"3"_s
+            << QByteArray("[s]\r\nk=3\r\nk=2\r\n");
         QTest::newRow("section matched without regard to case")
             << QByteArray("[RV]\r\nk=1\r\n") << u"rv"_s << u"K"_s << u"2"_s << QByteArray("[RV]\r\nk=2\r\n");
         QTest::newRow("last line without line end is replaced")
@@ -65,7 +68,8 @@ private slots:
         QTest::newRow("new key into an empty last section")
             << QByteArray("[a]") << u"a"_s << u"y"_s << u"2"_s << QByteArray("[a]\r\ny=2\r\n");
         QTest::newRow("new section after a file without final line end")
-            << QByteArray("[a]\r\nx=1") << u"b"_s << u"y"_s << u"2"_s << QByteArray("[a]\r\nx=1\r\n[b]\r\ny=2\r\n");
+            << QByteArray("[a]\r\nx=1") << u"b"_s << u"y"_s << u"2"_s
+            << QByteArray("[a]\r\nx=1\r\n[b]\r\ny=2\r\n");
         QTest::newRow("new section into an empty file")
             << QByteArray() << u"b"_s << u"y"_s << u"2"_s << QByteArray("[b]\r\ny=2\r\n");
         QTest::newRow("a key of a later section of the same name is left alone")
@@ -85,7 +89,8 @@ private slots:
             << QByteArray("[s]\r\n") << u"s"_s << u"\u3000key\u3000"_s << u"v"_s
             << QByteArray("[s]\r\n\x81\x40key\x81\x40=v\r\n");
         QTest::newRow("blanks around names are dropped")
-            << QByteArray("[s]\r\nk=1\r\n") << u" s\t"_s << u" k "_s << u"2"_s << QByteArray("[s]\r\nk=2\r\n");
+            << QByteArray("[s]\r\nk=1\r\n") << u" s\t"_s << u" k "_s << u"2"_s
+            << QByteArray("[s]\r\nk=2\r\n");
         QTest::newRow("empty value gives nothing after '='")
             << QByteArray("[s]\r\nk=1\r\n") << u"s"_s << u"k"_s << QString() << QByteArray("[s]\r\nk=\r\n");
         QTest::newRow("bytes that are not text in other lines stay")
@@ -160,7 +165,8 @@ private slots:
             message = e.message();
         }
         QDir::setCurrent(saved);
-        QFile::setPermissions(dir.filePath(u"readonly"_s), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(dir.filePath(u"readonly"_s),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(message, dir.filePath(relative) + u" に書き込めません"_s);
         QCOMPARE(fileBytes(dir.filePath(relative)), before);
     }

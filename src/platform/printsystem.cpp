@@ -1,6 +1,8 @@
 #include "printsystem.h"
 
+#include "cupsprintsystem.h"
 #include "errors.h"
+#include "pdfprinter.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -35,10 +37,9 @@ void PainterCanvas::textOut(int x, int y, const QString& text)
 
 namespace {
 
-// Several systems shown as one catalogue, in order; a name is served by the first that lists it.
 class ChainedPrintSystem : public PrintSystem {
 public:
-    void append(std::unique_ptr<PrintSystem> part) { m_parts.push_back(std::move(part)); }
+    explicit ChainedPrintSystem(std::vector<std::unique_ptr<PrintSystem>> parts) : m_parts(std::move(parts)) {}
 
     QList<Destination> destinations() override
     {
@@ -82,13 +83,6 @@ private:
     std::vector<std::unique_ptr<PrintSystem>> m_parts;
 };
 
-std::unique_ptr<PrintSystem> makeDefaultSystem()
-{
-    auto chain = std::make_unique<ChainedPrintSystem>();
-    // The CUPS destinations and the built-in PDF printer (always last) are appended here.
-    return chain;
-}
-
 std::unique_ptr<PrintSystem>& installed()
 {
     static std::unique_ptr<PrintSystem> current;
@@ -97,10 +91,20 @@ std::unique_ptr<PrintSystem>& installed()
 
 } // namespace
 
+std::unique_ptr<PrintSystem> joinSystems(std::vector<std::unique_ptr<PrintSystem>> parts)
+{
+    return std::make_unique<ChainedPrintSystem>(std::move(parts));
+}
+
 PrintSystem& system()
 {
-    if (!installed())
-        installed() = makeDefaultSystem();
+    if (!installed()) {
+        std::vector<std::unique_ptr<PrintSystem>> parts;
+        parts.push_back(std::make_unique<CupsPrintSystem>());
+        // Last, so that it never takes a visible index away from a real printer.
+        parts.push_back(std::make_unique<PdfPrinter>());
+        installed() = joinSystems(std::move(parts));
+    }
     return *installed();
 }
 

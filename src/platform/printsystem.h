@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -112,6 +113,10 @@ public:
     // Starts a one-page job; raises rova::Error when it cannot be started.
     virtual std::unique_ptr<Job> begin(const QString& name, const DeviceMode& mode, const QString& title) = 0;
 };
+
+// Several systems shown as one catalogue, in the given order; a destination is served by the first
+// system that lists its name, and the default is the first default found.
+std::unique_ptr<PrintSystem> joinSystems(std::vector<std::unique_ptr<PrintSystem>> parts);
 
 // The print system of the program. Built on first use: CUPS followed by the built-in PDF printer.
 PrintSystem& system();

@@ -19,8 +19,8 @@ private slots:
         const FakeChange none = [](FakePrintSystem&) {};
         QTest::newRow("first check after start sees every port as new") << false << none << 1;
         QTest::newRow("first check without any port fires nothing") << false << FakeChange([](FakePrintSystem& f) {
-            for (const QString& n : {"Alpha", "Beta", "Gamma"})
-                f.printerNamed(n).destination.port.clear();
+            for (const char* n : {"Alpha", "Beta", "Gamma"})
+                f.printerNamed(QString::fromLatin1(n)).destination.port.clear();
         }) << 0;
         QTest::newRow("nothing changed since the last check fires nothing") << true << none << 0;
         QTest::newRow("default printer changed alone fires nothing")

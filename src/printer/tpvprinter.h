@@ -64,7 +64,10 @@ signals:
     void OnChange(TPvPrinter* sender);
 
 private:
+    enum ListFlag { lfPapers = 1, lfBins = 2 };
     void CheckSupported(TPvCapability member, const char* message);
+    // The checks shared by the name and position queries of one list; returns the current code.
+    int CheckList(TPvCapability member, ListFlag flag, const char* notSupported, const char* noInfo);
     void LoadDevMode();
     void ClearDevMode();
     PvPrinterState& State();
@@ -78,7 +81,6 @@ private:
     QStringList m_printerNames;
     QStringList m_portNames;
     int m_cachedIndex = -1;
-    enum ListFlag { lfPapers = 1, lfBins = 2 };
     int m_listFlags = 0;
     std::optional<rova::print::DeviceMode> m_devMode;
     std::unique_ptr<PvPrinterState> m_state;

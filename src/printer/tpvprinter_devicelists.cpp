@@ -87,24 +87,29 @@ int TPvPrinter::GetBinNumber()
     return *m_devMode->bin;
 }
 
-const QStringList& TPvPrinter::GetPaperSizeNames()
+int TPvPrinter::CheckList(TPvCapability member, ListFlag flag, const char* notSupported, const char* noInfo)
 {
     CheckNoPrinter();
-    CheckSupported(pcPaperSize, "TPvPrinter.GetPaperSizeNames: PaperSize is not Supported");
+    CheckSupported(member, notSupported);
+    // The code is read before the lists are brought up to date.
+    const int code = member == pcPaperSize ? GetPaperSizeNumber() : GetBinNumber();
     UpdateDeviceLists();
-    if (!(m_listFlags & lfPapers))
-        throw EPvPrinterNoInfo(QStringLiteral("TPvPrinter.GetPaperSizeNames: No Papersize Info Available"));
+    if (!(m_listFlags & flag))
+        throw EPvPrinterNoInfo(QString::fromLatin1(noInfo));
+    return code;
+}
+
+const QStringList& TPvPrinter::GetPaperSizeNames()
+{
+    CheckList(pcPaperSize, lfPapers, "TPvPrinter.GetPaperSizeNames: PaperSize is not Supported",
+              "TPvPrinter.GetPaperSizeNames: No Papersize Info Available");
     return m_paperNames;
 }
 
 int TPvPrinter::GetPaperSizeIndex()
 {
-    CheckNoPrinter();
-    CheckSupported(pcPaperSize, "TPvPrinter.GetPaperSizeIndex: PaperSize is not Supported");
-    const int code = GetPaperSizeNumber();
-    UpdateDeviceLists();
-    if (!(m_listFlags & lfPapers))
-        throw EPvPrinterNoInfo(QStringLiteral("TPvPrinter.GetPaperSizeIndex: No Papersize Info Available"));
+    const int code = CheckList(pcPaperSize, lfPapers, "TPvPrinter.GetPaperSizeIndex: PaperSize is not Supported",
+                               "TPvPrinter.GetPaperSizeIndex: No Papersize Info Available");
     const int at = int(m_paperNumbers.indexOf(code));
     if (at < 0)
         throw EPVPrinterPaperSizeError(QStringLiteral("TPvPrinter.GetPaperSizeIndex: Cannot Get Paper Index"));
@@ -113,22 +118,15 @@ int TPvPrinter::GetPaperSizeIndex()
 
 const QStringList& TPvPrinter::GetBinNames()
 {
-    CheckNoPrinter();
-    CheckSupported(pcBin, "TPvPrinter.GetBinNames: Bin is not Supported");
-    UpdateDeviceLists();
-    if (!(m_listFlags & lfBins))
-        throw EPvPrinterNoInfo(QStringLiteral("TPvPrinter.GetBinNames: No Bin Info Available"));
+    CheckList(pcBin, lfBins, "TPvPrinter.GetBinNames: Bin is not Supported",
+              "TPvPrinter.GetBinNames: No Bin Info Available");
     return m_binNames;
 }
 
 int TPvPrinter::GetBinIndex()
 {
-    CheckNoPrinter();
-    CheckSupported(pcBin, "TPvPrinter.GetBinIndex: Bin is not Supported");
-    const int code = GetBinNumber();
-    UpdateDeviceLists();
-    if (!(m_listFlags & lfBins))
-        throw EPvPrinterNoInfo(QStringLiteral("TPvPrinter.GetBinIndex: No Bin Info Available"));
+    const int code = CheckList(pcBin, lfBins, "TPvPrinter.GetBinIndex: Bin is not Supported",
+                               "TPvPrinter.GetBinIndex: No Bin Info Available");
     // A driver may list a bin code twice; the last one is the one meant.
     const int at = int(m_binNumbers.lastIndexOf(code));
     if (at < 0)

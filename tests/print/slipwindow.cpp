@@ -78,14 +78,25 @@ TForm_Main& SlipWindow::main() const { return *m_forms->main; }
 void SlipWindow::chooseSlipType(int index)
 {
     TForm_Main& m = main();
-    m.ComboBox_SEL->setFocus();
-    QTRY_VERIFY(m.ComboBox_SEL->hasFocus());
+    focusSlipTypeList();
+    if (QTest::currentTestFailed())
+        return;
     // End, then Home: the list moves at least once, so the change runs even for the current type.
     QTest::keyClick(m.windowHandle(), Qt::Key_End);
     QTest::keyClick(m.windowHandle(), Qt::Key_Home);
     for (int i = 0; i < index; ++i)
         QTest::keyClick(m.windowHandle(), Qt::Key_Down);
     QTRY_COMPARE(m.ComboBox_SEL->currentIndex(), index);
+}
+
+void SlipWindow::focusSlipTypeList()
+{
+    TForm_Main& m = main();
+    // A dialog that just closed may leave no window active.
+    m.activateWindow();
+    QTRY_VERIFY(m.isActiveWindow());
+    m.ComboBox_SEL->setFocus();
+    QTRY_VERIFY(m.ComboBox_SEL->hasFocus());
 }
 
 void SlipWindow::fill()

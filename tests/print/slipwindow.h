@@ -39,6 +39,7 @@ public:
     // Picks the slip type with the keyboard in the slip-type list, as the operator does; the change
     // runs even when the type was already chosen.
     void chooseSlipType(int index);
+    void focusSlipTypeList();
     // Fills every field of the slip with the values filledLayout() expects.
     void fill();
     // Clicks "印刷" (F11 on the function-key bar).

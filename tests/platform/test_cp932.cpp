@@ -24,7 +24,7 @@ private slots:
         QTest::newRow("slip type with U+3000")
             << QByteArray("\x94\xad\x95\xa5\x81\x40\x92\x85\x95\xa5") << u"発払　着払"_s;
         QTest::newRow("trail bytes '[', '\\', ']'") << QByteArray("\x83[\x83\\\x83]") << u"ゼソゾ"_s;
-        QTest::newRow("NEC special row 0x8740") << QByteArray("\x87\x40") << u"①"_s;
+        QTest::newRow("circled digits row 0x8740") << QByteArray("\x87\x40") << u"①"_s;
         QTest::newRow("0x7F, 0x80, 0xA0, 0xFD to 0xFF as the platform maps them")
             << QByteArray("a\x7f\x80\xa0\xfd\xfe\xff"
                           "b")

@@ -25,9 +25,10 @@ void TKeNumEdit::keyPressEvent(QKeyEvent* event)
     if (keyDown(*event))
         return;
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    // Keys without a character, and Alt combinations (menu mnemonics), are left to the window.
+    // Keys that type no character (Escape and Delete carry control codes in Qt), and Alt combinations
+    // (menu mnemonics), are left to the window.
     if ((!enter && event->text().isEmpty()) || event->key() == Qt::Key_Escape ||
-        (event->modifiers() & Qt::AltModifier)) {
+        event->key() == Qt::Key_Delete || (event->modifiers() & Qt::AltModifier)) {
         event->ignore();
         return;
     }

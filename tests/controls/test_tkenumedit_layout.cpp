@@ -201,6 +201,36 @@ private slots:
         }
     }
 
+    void marksDrawnOnlyWithANumber_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("inked");
+        QTest::newRow("empty value draws nothing, marks included") << "" << false;
+        QTest::newRow("a number brings its marks") << "5" << true;
+    }
+    void marksDrawnOnlyWithANumber()
+    {
+        QFETCH(QString, value);
+        TKeNumEdit e;
+        e.setLeftMark(u"￥￥￥"_qs);
+        e.setRightMark(u"円円円"_qs);
+        e.setText(value);
+        const QImage image = e.grab().toImage();
+        bool inked = false;
+        for (int x = 2; x < e.width() - 2; ++x)
+            for (int y = 2; y < e.height() - 2; ++y)
+                inked = inked || image.pixelColor(x, y) != e.color();
+        QTEST(inked, "inked");
+        if (!value.isEmpty()) {
+            bool markInk = false;
+            const QRect mark = e.leftMarkRect();
+            for (int x = mark.left(); x <= mark.right(); ++x)
+                for (int y = mark.top(); y <= mark.bottom(); ++y)
+                    markInk = markInk || image.pixelColor(x, y) != e.color();
+            QVERIFY(markInk);
+        }
+    }
+
     void propertyChangesNeverFireChanged()
     {
         TKeNumEdit e;

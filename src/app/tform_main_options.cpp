@@ -29,7 +29,7 @@ void TForm_Main::buildOptions()
     buildPrinterGroup();
 
     CheckBox_Date_1 = checkBox(Panel4, QStringLiteral("CheckBox_Date_1"), QStringLiteral("日付"),
-                               QRect(322, 5, 46, 17), 16);
+                               QRect(322, 5, 46, 17), 13);
     CheckBox_Date_1->setChecked(true);
     CheckBox_Date_1->setToolTip(QStringLiteral("チェックをはずすと日付を印字しません"));
 

@@ -18,7 +18,6 @@ void TForm_Main::buildPane()
 {
     using namespace rova::ui;
     Label1 = label(Panel3, QStringLiteral("Label1"), QStringLiteral("テキスト転送"), 33, 64, 12);
-    Label1->resize(66, 12);
 
     Memo1 = new QPlainTextEdit(Panel3);
     Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -46,7 +45,6 @@ void TForm_Main::buildPane()
     setTextColour(Label8, grey());
 
     Label12 = label(Panel3, QStringLiteral("Label12"), QStringLiteral("Memoｸﾘｱ"), 606, 114, 12);
-    Label12->resize(49, 12);
 
     BitBtn_MemoCLS = button(Panel3, QStringLiteral("BitBtn_MemoCLS"), QString(), QRect(610, 90, 39, 21), false);
     BitBtn_MemoCLS->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));

@@ -29,7 +29,7 @@ void TForm_Main::buildSender()
     PageControl_My->setFont(gothic(12));
     PageControl_My->setDrawBase(false);
     PageControl_My->setExpanding(false);
-    PageControl_My->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 0px 1px; margin: 0px; color: rgb(128,128,128); }"));
+    PageControl_My->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 0px 3px; margin: 0px; color: rgb(128,128,128); }"));
     for (int slot = 1; slot <= 10; ++slot)
         PageControl_My->addTab(QStringLiteral("依頼主%1").arg(slot));
     PageControl_My->setToolTip(QStringLiteral("依頼主番号ごとに登録してください。　登録後切り替えが可能になります。"));

@@ -34,6 +34,10 @@ void TForm_Main::buildTimeGroups()
     CheckBox_t22 = checkBox(GroupBox_Time2, QStringLiteral("CheckBox_t22"), QStringLiteral("午後５時"),
                             QRect(6, 43, 68, 14), 12);
     GroupBox_Time2->hide();
+    // The caption sits on the frame line, as on the forms, so the first box below it stays clear.
+    for (QGroupBox* group : {GroupBox_Time, GroupBox_Time2})
+        group->setStyleSheet(QStringLiteral("QGroupBox { margin-top: 6px; border: 1px solid palette(mid); }"
+                                            "QGroupBox::title { subcontrol-origin: margin; left: 4px; top: -1px; }"));
 
     for (QCheckBox* box : {CheckBox_t1, CheckBox_t2, CheckBox_t3, CheckBox_t4, CheckBox_t5, CheckBox_t6,
                            CheckBox_t21, CheckBox_t22})
@@ -62,6 +66,10 @@ void TForm_Main::ComboBox_SELChange()
         GroupBox_Time->move(600, 1);
         GroupBox_Time->show();
         GroupBox_Time2->hide();
+    // The caption sits on the frame line, as on the forms, so the first box below it stays clear.
+    for (QGroupBox* group : {GroupBox_Time, GroupBox_Time2})
+        group->setStyleSheet(QStringLiteral("QGroupBox { margin-top: 6px; border: 1px solid palette(mid); }"
+                                            "QGroupBox::title { subcontrol-origin: margin; left: 4px; top: -1px; }"));
         Label_KOSUU->hide();
         KeNumEdit_KOSUU->hide();
     } else if (type.startsWith(QStringLiteral("タイムサービス"))) {
@@ -76,6 +84,10 @@ void TForm_Main::ComboBox_SELChange()
         GroupBox_Time->move(600, 1);
         GroupBox_Time->show();
         GroupBox_Time2->hide();
+    // The caption sits on the frame line, as on the forms, so the first box below it stays clear.
+    for (QGroupBox* group : {GroupBox_Time, GroupBox_Time2})
+        group->setStyleSheet(QStringLiteral("QGroupBox { margin-top: 6px; border: 1px solid palette(mid); }"
+                                            "QGroupBox::title { subcontrol-origin: margin; left: 4px; top: -1px; }"));
         Label_KOSUU->show();
         KeNumEdit_KOSUU->clear();
         KeNumEdit_KOSUU->show();

@@ -1,0 +1,22 @@
+#!/bin/sh
+# Pictures the main window as an operator first sees it, into docs/main-window.png.
+# Usage: scripts/screenshot-main-window.sh [build-folder]   (default: build)
+set -eu
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+cmake --build "$build" --target grab-main-window >/dev/null
+tool=$(find "$build" -name grab-main-window -type f -perm -u+x | head -n 1)
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+# A registered sender and a half-filled slip, in the code page the program keeps its files in.
+printf '%s\r\n' '100-0001' '東京都千代田区千代田１－１' 'ロバビル３階' '株式会社ロバ商店' '03-1234-5678' |
+    iconv -f UTF-8 -t CP932 >"$scratch/my0.txt"
+printf '%s\r\n' '[rv_YAMATOprn]' 'E_ZIP=530-0001' 'E_AD1=大阪府大阪市北区梅田１－２－３' 'E_AD2=梅田ビル５階' \
+    'E_CUS=山田　太郎' 'E_TEL=06-1111-2222' 'E_G1=書籍' 'KOSUU3=1' |
+    iconv -f UTF-8 -t CP932 >"$scratch/rova_Yamato.ini"
+
+cd "$scratch"
+xvfb-run -a -s '-screen 0 1024x768x24' "$tool" "$root/docs/main-window.png"
+echo "saved $root/docs/main-window.png"

@@ -13,7 +13,8 @@ public:
     const QString& path() const;
 
     // The value without blanks around it and without one pair of enclosing quotes, at most 2047
-    // bytes; `fallback` (likewise trimmed and unquoted) when the file, section or key is missing.
+    // bytes; `fallback`, less trailing blanks and enclosing quotes, when the file, section or key
+    // is missing or the file cannot be read.
     QString readString(const QString& section, const QString& key, const QString& fallback) const;
     // Decimal, or hexadecimal after "$" or "0x"/"0X"; any other text reads as `fallback`.
     int readInt(const QString& section, const QString& key, int fallback) const;

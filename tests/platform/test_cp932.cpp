@@ -140,27 +140,6 @@ private slots:
             found << int(i);
         QCOMPARE(found, starts);
     }
-
-    void leadBytes_data()
-    {
-        QTest::addColumn<int>("byte");
-        QTest::addColumn<bool>("lead");
-        QTest::newRow("0x80 is a single byte") << 0x80 << false;
-        QTest::newRow("0x81 first lead byte") << 0x81 << true;
-        QTest::newRow("0x9F last of the first range") << 0x9F << true;
-        QTest::newRow("0xA0 single byte") << 0xA0 << false;
-        QTest::newRow("0xDF half-width katakana") << 0xDF << false;
-        QTest::newRow("0xE0 first of the second range") << 0xE0 << true;
-        QTest::newRow("0xFC last lead byte") << 0xFC << true;
-        QTest::newRow("0xFD single byte") << 0xFD << false;
-        QTest::newRow("'[' ASCII") << int('[') << false;
-    }
-    void leadBytes()
-    {
-        QFETCH(int, byte);
-        QFETCH(bool, lead);
-        QCOMPARE(rova::cp932::isLeadByte(uchar(byte)), lead);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCp932)

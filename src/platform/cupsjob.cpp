@@ -40,15 +40,26 @@ private:
 
 QString lastCupsError() { return QString::fromUtf8(cupsLastErrorString()); }
 
+// The operator's reason for stopping the queue (cupsdisable -r), else CUPS's state keywords.
+QString stopReason(const cups_dest_t& dest)
+{
+    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                 cupsGetOption("printer-uri-supported", dest.num_options, dest.options));
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 "printer-state-message");
+    ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    ipp_attribute_t* message = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT);
+    QString reason = QString::fromUtf8(message ? ippGetString(message, 0, nullptr) : nullptr);
+    ippDelete(response);
+    return reason.isEmpty() ? CupsDestList::option(dest, "printer-state-reasons") : reason;
+}
+
 void checkReady(const cups_dest_t& dest, const QString& destination)
 {
-    if (CupsDestList::option(dest, "printer-state").toInt() != stoppedState)
-        return;
     // A stopped queue would keep the job until someone resumes it; the operator must know now.
-    QString reason = CupsDestList::option(dest, "printer-state-message");
-    if (reason.isEmpty())
-        reason = CupsDestList::option(dest, "printer-state-reasons");
-    throw Error(QStringLiteral("%1 は停止しています: %2").arg(destination, reason));
+    if (CupsDestList::option(dest, "printer-state").toInt() == stoppedState)
+        throw Error(QStringLiteral("%1 は停止しています: %2").arg(destination, stopReason(dest)));
 }
 
 } // namespace

@@ -89,6 +89,12 @@ std::unique_ptr<PrintSystem>& installed()
     return current;
 }
 
+int& generation()
+{
+    static int count = 0;
+    return count;
+}
+
 } // namespace
 
 std::unique_ptr<PrintSystem> joinSystems(std::vector<std::unique_ptr<PrintSystem>> parts)
@@ -108,6 +114,12 @@ PrintSystem& system()
     return *installed();
 }
 
-void setSystem(std::unique_ptr<PrintSystem> replacement) { installed() = std::move(replacement); }
+void setSystem(std::unique_ptr<PrintSystem> replacement)
+{
+    installed() = std::move(replacement);
+    ++generation();
+}
+
+int systemGeneration() { return generation(); }
 
 } // namespace rova::print

@@ -120,7 +120,9 @@ std::unique_ptr<PrintSystem> joinSystems(std::vector<std::unique_ptr<PrintSystem
 
 // The print system of the program. Built on first use: CUPS followed by the built-in PDF printer.
 PrintSystem& system();
-// Replaces it (tests install the fake here before the printer object is first used).
+// Replaces it (tests install the fake here); not while a job is open on the old one.
 void setSystem(std::unique_ptr<PrintSystem> replacement);
+// Counts the replacements, so that whoever keeps what it read from the system knows to read again.
+int systemGeneration();
 
 } // namespace rova::print

@@ -5,8 +5,9 @@
 #include <QGuiApplication>
 
 TPvPrinter::TPvPrinter(rova::print::PrintSystem* system, QObject* parent)
-    : QObject(parent), m_system(system), m_catalogue(std::make_unique<TPvAllPrintersInfo>(System()))
+    : QObject(parent), m_system(system)
 {
+    System();
     // Printers installed or removed while the program was in the background are noticed on return.
     if (qGuiApp) {
         connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
@@ -18,7 +19,26 @@ TPvPrinter::TPvPrinter(rova::print::PrintSystem* system, QObject* parent)
 
 TPvPrinter::~TPvPrinter() = default;
 
-rova::print::PrintSystem& TPvPrinter::System() { return m_system ? *m_system : rova::print::system(); }
+rova::print::PrintSystem& TPvPrinter::System()
+{
+    rova::print::PrintSystem& current = m_system ? *m_system : rova::print::system();
+    const int generation = m_system ? 0 : rova::print::systemGeneration();
+    if (generation != m_generation) {
+        // A new print system (tests install one): nothing read from the old one may be used again.
+        m_generation = generation;
+        m_state.reset();
+        m_catalogue = std::make_unique<TPvAllPrintersInfo>(current);
+        m_cachedIndex = -1;
+        ClearDevMode();
+    }
+    return current;
+}
+
+const TPvAllPrintersInfo& TPvPrinter::Catalogue()
+{
+    System();
+    return *m_catalogue;
+}
 
 PvPrinterState& TPvPrinter::State()
 {
@@ -29,8 +49,8 @@ PvPrinterState& TPvPrinter::State()
 
 void TPvPrinter::CheckNoPrinter()
 {
-    for (int i = 0; i < m_catalogue->Count(); ++i) {
-        if (!m_catalogue->IsHidden(i))
+    for (int i = 0; i < Catalogue().Count(); ++i) {
+        if (!Catalogue().IsHidden(i))
             return;
     }
     m_cachedIndex = -1;
@@ -41,9 +61,9 @@ const QStringList& TPvPrinter::GetPrinterNames()
 {
     CheckNoPrinter();
     m_printerNames.clear();
-    for (int i = 0; i < m_catalogue->Count(); ++i) {
-        if (!m_catalogue->IsHidden(i))
-            m_printerNames.append(m_catalogue->GetName(i));
+    for (int i = 0; i < Catalogue().Count(); ++i) {
+        if (!Catalogue().IsHidden(i))
+            m_printerNames.append(Catalogue().GetName(i));
     }
     return m_printerNames;
 }
@@ -52,14 +72,14 @@ int TPvPrinter::GetIndex()
 {
     CheckNoPrinter();
     const int raw = State().Index();
-    if (raw < m_catalogue->Count() && m_catalogue->IsHidden(raw))
+    if (raw < Catalogue().Count() && Catalogue().IsHidden(raw))
         throw EPvPrinterIllegalIndex(QStringLiteral("TPvPrinter.GetIndex: Printers.PrinterIndex is Illegal"));
     const QString name = State().DeviceName();
     int hiddenBefore = 0;
-    for (int i = 0; i < m_catalogue->Count(); ++i) {
-        if (m_catalogue->GetName(i) == name)
+    for (int i = 0; i < Catalogue().Count(); ++i) {
+        if (Catalogue().GetName(i) == name)
             return i - hiddenBefore;
-        if (m_catalogue->IsHidden(i))
+        if (Catalogue().IsHidden(i))
             ++hiddenBefore;
     }
     throw rova::Error(QStringLiteral("TPvPrinter.GetIndex: the current printer %1 is not installed").arg(name));
@@ -79,8 +99,8 @@ void TPvPrinter::SetIndex(int index)
     int raw = -1;
     if (index >= 0) {
         int visible = 0;
-        for (int i = 0; i < m_catalogue->Count() && raw == -1; ++i) {
-            if (!m_catalogue->IsHidden(i) && visible++ == index)
+        for (int i = 0; i < Catalogue().Count() && raw == -1; ++i) {
+            if (!Catalogue().IsHidden(i) && visible++ == index)
                 raw = i;
         }
         if (raw == -1)

@@ -70,9 +70,11 @@ private:
     int CheckList(TPvCapability member, ListFlag flag, const char* notSupported, const char* noInfo);
     void LoadDevMode();
     void ClearDevMode();
+    const TPvAllPrintersInfo& Catalogue();
     PvPrinterState& State();
 
     rova::print::PrintSystem* m_system;
+    int m_generation = -1; // of the system the catalogue and state were read from
     std::unique_ptr<TPvAllPrintersInfo> m_catalogue;
     QList<int> m_paperNumbers;
     QStringList m_paperNames;

@@ -130,6 +130,20 @@ private slots:
         PV_EXPECT_ERROR(operation(printer), "EPvPrinterNoPrinter", "TPvPrinter.CheckNoPrinter: No Printer");
     }
 
+    void replacedSystemIsReadAgain()
+    {
+        rova::print::setSystem(alphaBetaGamma());
+        TPvPrinter printer;
+        printer.SetIndex(1);
+        QCOMPARE(printer.GetPrinterNames(), (QStringList{"Alpha", "Gamma"}));
+        auto other = std::make_unique<FakePrintSystem>();
+        other->addPrinter(FakePrintSystem::printer(QStringLiteral("Delta")));
+        rova::print::setSystem(std::move(other));
+        QCOMPARE(printer.GetPrinterNames(), QStringList{"Delta"});
+        QCOMPARE(printer.GetIndex(), 0);
+        QCOMPARE(printer.GetPaperSizeNames(), (QStringList{"A4", "B5"}));
+    }
+
     void catalogueEquality_data()
     {
         QTest::addColumn<QStringList>("before");

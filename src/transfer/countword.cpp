@@ -12,13 +12,34 @@ int countWord(const QString& text, const QString& word)
     return WordCounter({word}).total(text);
 }
 
-WordCounter::WordCounter(const QStringList& words)
+namespace {
+// The first character at `at` as a number: a single byte as it is, a double-byte one as lead * 256 +
+// trail, which never collides with a single byte.
+quint16 characterCode(const char* data, qsizetype at, qsizetype size, qsizetype* length)
+{
+    const auto lead = static_cast<unsigned char>(data[at]);
+    if (!cp932::isLeadByte(lead) || at + 1 >= size) {
+        *length = 1;
+        return lead;
+    }
+    *length = 2;
+    return quint16(lead << 8 | static_cast<unsigned char>(data[at + 1]));
+}
+} // namespace
+
+WordCounter::WordCounter(const QStringList& words) : m_groupOf(0x10000, 0), m_groups(1)
 {
     for (const QString& word : words) {
         const QByteArray bytes = cp932::toBytes(word);
         if (bytes.isEmpty())
             continue;
-        m_byFirstByte[static_cast<unsigned char>(bytes.at(0))].append(int(m_words.size()));
+        qsizetype length = 0;
+        const quint16 code = characterCode(bytes.constData(), 0, bytes.size(), &length);
+        if (m_groupOf[code] == 0) {
+            m_groupOf[code] = quint16(m_groups.size());
+            m_groups.append(QList<int>());
+        }
+        m_groups[m_groupOf[code]].append(int(m_words.size()));
         m_words.append(bytes);
     }
 }
@@ -37,8 +58,9 @@ int WordCounter::total(const QByteArray& bytes) const
     const qsizetype size = bytes.size();
     int count = 0;
     for (qsizetype at = 0; at < size;) {
-        const auto first = static_cast<unsigned char>(data[at]);
-        for (int w : m_byFirstByte[first]) {
+        qsizetype length = 0;
+        const quint16 code = characterCode(data, at, size, &length);
+        for (int w : m_groups.at(m_groupOf[code])) {
             const QByteArray& word = m_words.at(w);
             if (at >= resumeAt[w] && word.size() <= size - at &&
                 std::memcmp(data + at, word.constData(), size_t(word.size())) == 0) {
@@ -46,7 +68,7 @@ int WordCounter::total(const QByteArray& bytes) const
                 resumeAt[w] = at + word.size();
             }
         }
-        at += cp932::isLeadByte(first) ? 2 : 1;
+        at += length;
     }
     return count;
 }

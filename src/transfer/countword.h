@@ -6,7 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <array>
+#include <vector>
 
 namespace rova::transfer {
 
@@ -23,7 +23,10 @@ public:
 
 private:
     QList<QByteArray> m_words;
-    std::array<QList<int>, 256> m_byFirstByte; // indices into m_words
+    // Words grouped by their first character (its one or two bytes as a number): one table look-up
+    // per character of the text finds the few words that can start there.
+    std::vector<quint16> m_groupOf;
+    QList<QList<int>> m_groups; // indices into m_words; group 0 stays empty
 };
 
 } // namespace rova::transfer

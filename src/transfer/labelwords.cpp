@@ -5,6 +5,7 @@
 #include "zipphone.h"
 
 #include <algorithm>
+#include <bitset>
 
 namespace rova::transfer {
 
@@ -62,9 +63,25 @@ QString removeWord(const QString& line, const QString& word)
 
 QString removeLabelWords(const QString& line)
 {
+    // Removal only takes characters away, so a word whose first character the line lacks from the
+    // start is never found; skipping those keeps long pasted lines cheap.
+    static const std::bitset<0x10000> firstChars = [] {
+        std::bitset<0x10000> set;
+        for (const QString& word : words::labelWords())
+            set.set(word.front().unicode());
+        return set;
+    }();
+    std::bitset<0x10000> present;
+    for (QChar c : line)
+        if (firstChars.test(c.unicode()))
+            present.set(c.unicode());
+
     QString result = line;
-    for (const QString& word : words::labelWords())
-        result = trimLeftStandard(removeWord(result, word));
+    for (const QString& word : words::labelWords()) {
+        if (present.test(word.front().unicode()))
+            result = removeWord(result, word);
+        result = trimLeftStandard(result);
+    }
     return result;
 }
 

@@ -6,7 +6,8 @@
 
 using L = QStringList;
 
-class TestCompaction : public QObject {
+class TestCompaction : public QObject
+{
     Q_OBJECT
 private slots:
     void countWord_data()
@@ -14,18 +15,30 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("word");
         QTest::addColumn<int>("count");
-        QTest::newRow("empty text counts nothing") << "" << "a" << 0;
-        QTest::newRow("empty word counts nothing") << "abc" << "" << 0;
-        QTest::newRow("matches do not overlap") << "aaaa" << "aa" << 2;
-        QTest::newRow("odd run leaves the last one over") << "aaa" << "aa" << 1;
-        QTest::newRow("case-sensitive") << "Tel tel TEL" << "tel" << 1;
-        QTest::newRow("trail byte equal to a letter is no match") << "ア" << "A" << 0;
-        QTest::newRow("trail byte backslash is no match") << "表ソ" << "\\" << 0;
-        QTest::newRow("word across a character boundary is no match") << "＜A" << "ア" << 0;
-        QTest::newRow("double-byte word found whole") << "＜Aア" << "ア" << 1;
-        QTest::newRow("full-width hyphen") << "０３－１２３４－５６７８" << "－" << 2;
-        QTest::newRow("word longer than the text") << "市" << "市役所" << 0;
-        QTest::newRow("half-width katakana word") << "ｺｰﾎﾟ山田ｺｰﾎﾟ" << "ｺｰﾎﾟ" << 2;
+        QTest::newRow("empty text counts nothing") << ""
+                                                   << "a" << 0;
+        QTest::newRow("empty word counts nothing") << "abc"
+                                                   << "" << 0;
+        QTest::newRow("matches do not overlap") << "aaaa"
+                                                << "aa" << 2;
+        QTest::newRow("odd run leaves the last one over") << "aaa"
+                                                          << "aa" << 1;
+        QTest::newRow("case-sensitive") << "Tel tel TEL"
+                                        << "tel" << 1;
+        QTest::newRow("trail byte equal to a letter is no match") << "ア"
+                                                                  << "A" << 0;
+        QTest::newRow("trail byte backslash is no match") << "表ソ"
+                                                          << "\\" << 0;
+        QTest::newRow("word across a character boundary is no match") << "＜A"
+                                                                      << "ア" << 0;
+        QTest::newRow("double-byte word found whole") << "＜Aア"
+                                                      << "ア" << 1;
+        QTest::newRow("full-width hyphen") << "０３－１２３４－５６７８"
+                                           << "－" << 2;
+        QTest::newRow("word longer than the text") << "市"
+                                                   << "市役所" << 0;
+        QTest::newRow("half-width katakana word") << "ｺｰﾎﾟ山田ｺｰﾎﾟ"
+                                                  << "ｺｰﾎﾟ" << 2;
     }
     void countWord()
     {
@@ -80,19 +93,23 @@ private slots:
         QTest::addColumn<L>("pane");
         QTest::addColumn<L>("compacted");
         QTest::newRow("blank lines vanish, the rest moves up in order")
-            << L{"〒123-4567", "", "東京都港区", "", "", "山田太郎"} << L{"〒123-4567", "東京都港区", "山田太郎"};
+            << L{"〒123-4567", "", "東京都港区", "", "", "山田太郎"}
+            << L{"〒123-4567", "東京都港区", "山田太郎"};
         QTest::newRow("lines trimmed of blanks and control characters")
             << L{"  山田太郎\t", "\r03-1234-5678\r"} << L{"山田太郎", "03-1234-5678"};
         QTest::newRow("ideographic spaces inside a kept line stay")
             << L{"　山田　太郎　"} << L{"　山田　太郎　"};
-        QTest::newRow("mail address line dropped") << L{"山田太郎", "taro@example.jp", "03-1234-5678"}
-                                                   << L{"山田太郎", "03-1234-5678"};
-        QTest::newRow("web address line dropped") << L{"https://www.example.co.jp/", "山田太郎"} << L{"山田太郎"};
+        QTest::newRow("mail address line dropped")
+            << L{"山田太郎", "taro@example.jp", "03-1234-5678"} << L{"山田太郎", "03-1234-5678"};
+        QTest::newRow("web address line dropped")
+            << L{"https://www.example.co.jp/", "山田太郎"} << L{"山田太郎"};
         QTest::newRow("full-width and capital markers kept")
-            << L{"ｔａｒｏ＠ｅｘａｍｐｌｅ．ｊｐ", "EXAMPLE.COM"} << L{"ｔａｒｏ＠ｅｘａｍｐｌｅ．ｊｐ", "EXAMPLE.COM"};
-        QTest::newRow("line of ideographic spaces is blank") << L{"〒123-4567", "　　　", "山田太郎"}
-                                                            << L{"〒123-4567", "山田太郎"};
-        QTest::newRow("line of mixed-width blanks and tabs is blank") << L{"　 \t　", "山田太郎"} << L{"山田太郎"};
+            << L{"ｔａｒｏ＠ｅｘａｍｐｌｅ．ｊｐ", "EXAMPLE.COM"}
+            << L{"ｔａｒｏ＠ｅｘａｍｐｌｅ．ｊｐ", "EXAMPLE.COM"};
+        QTest::newRow("line of ideographic spaces is blank")
+            << L{"〒123-4567", "　　　", "山田太郎"} << L{"〒123-4567", "山田太郎"};
+        QTest::newRow("line of mixed-width blanks and tabs is blank")
+            << L{"　 \t　", "山田太郎"} << L{"山田太郎"};
         QTest::newRow("mail addresses and blanks only leave nothing")
             << L{"", "taro@example.jp", "   ", "http://example.com"} << L{};
         QTest::newRow("line breaks only leave nothing") << L{"", "", ""} << L{};
@@ -105,7 +122,8 @@ private slots:
             twenty << QStringLiteral("行%1").arg(i);
         QTest::newRow("lines after the sixteenth dropped") << twenty << twenty.first(16);
         L lateOnly(16);
-        lateOnly << "山田太郎" << "03-1234-5678";
+        lateOnly << "山田太郎"
+                 << "03-1234-5678";
         QTest::newRow("text only after line 16 leaves nothing") << lateOnly << L{};
     }
     void compact()

@@ -4,7 +4,8 @@
 
 using L = QStringList;
 
-namespace {
+namespace
+{
 // Working lines are always seven; rows give only the ones that matter.
 L seven(L lines)
 {
@@ -14,7 +15,8 @@ L seven(L lines)
 }
 } // namespace
 
-class TestOneLineSplit : public QObject {
+class TestOneLineSplit : public QObject
+{
     Q_OBJECT
 private slots:
     void split_data()
@@ -31,7 +33,8 @@ private slots:
             << seven({"", "123-4567", "山田太郎", " 東京都港区芝公園"});
         QTest::newRow("ideographic-space line counts as empty")
             << seven({"123-4567 東京都港区芝公園", "　"}) << seven({"123-4567", " 東京都港区芝公園"});
-        QTest::newRow("remainder of 2 characters: no split") << seven({"123-4567東京"}) << seven({"123-4567東京"});
+        QTest::newRow("remainder of 2 characters: no split")
+            << seven({"123-4567東京"}) << seven({"123-4567東京"});
         QTest::newRow("postal code alone") << seven({"123-4567"}) << seven({"123-4567"});
         QTest::newRow("phone with switchboard suffix stays whole")
             << seven({"03-1234-5678(代)"}) << seven({"03-1234-5678(代)"});
@@ -42,7 +45,8 @@ private slots:
         QTest::newRow("eight digits are no postal code")
             << seven({"12345678 東京都港区芝公園"}) << seven({"12345678 東京都港区芝公園"});
         QTest::newRow("full-width postal code is not split")
-            << seven({"０６０－０００１　北海道札幌市中央区"}) << seven({"０６０－０００１　北海道札幌市中央区"});
+            << seven({"０６０－０００１　北海道札幌市中央区"})
+            << seven({"０６０－０００１　北海道札幌市中央区"});
         QTest::newRow("half-width katakana are single bytes")
             << seven({"123-4567ｱｲｳｴｵｶｷ"}) << seven({"123-4567", "ｱｲｳｴｵｶｷ"});
 
@@ -66,15 +70,17 @@ private slots:
         QTest::addColumn<QString>("head");
         QTest::addColumn<QString>("remainder");
         const QString kanji = QString(60, QChar(u'東'));
-        QTest::newRow("character across byte 88 is left out")
-            << "123-4567 " + kanji << "123-4567" << " " + kanji.first(39);
-        QTest::newRow("80 bytes of whole characters are kept") << "123-4567" + kanji << "123-4567"
-                                                              << kanji.first(40);
+        QTest::newRow("character across byte 88 is left out") << "123-4567 " + kanji << "123-4567"
+                                                              << " " + kanji.first(39);
+        QTest::newRow("80 bytes of whole characters are kept")
+            << "123-4567" + kanji << "123-4567" << kanji.first(40);
         const QString emoji = QString::fromUtf16(u"\U0001F600").repeated(60);
         QTest::newRow("characters outside the code page count as two bytes, kept whole")
-            << "123-4567 " + emoji << "123-4567" << " " + emoji.first(78);
-        QTest::newRow("head ending inside a character is no postal code")
-            << "1234567東京都港区芝公園" << "1234567東京都港区芝公園" << "";
+            << "123-4567 " + emoji << "123-4567"
+            << " " + emoji.first(78);
+        QTest::newRow("head ending inside a character is no postal code") << "1234567東京都港区芝公園"
+                                                                          << "1234567東京都港区芝公園"
+                                                                          << "";
     }
     void byteCuts()
     {

@@ -9,7 +9,8 @@
 using rova::transfer::ZipPhone;
 Q_DECLARE_METATYPE(rova::transfer::ZipPhone)
 
-class TestRecognisers : public QObject {
+class TestRecognisers : public QObject
+{
     Q_OBJECT
 private slots:
     void zipPhoneVerdict_data()
@@ -115,12 +116,18 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("trimmed");
-        QTest::newRow("ideographic spaces") << "　山田　" << "山田";
-        QTest::newRow("half-width blanks") << "  山田  " << "山田";
-        QTest::newRow("mixed blanks and tabs") << " \t　山田 \t　" << "山田";
-        QTest::newRow("inner blanks stay") << "山田　太郎" << "山田　太郎";
-        QTest::newRow("blanks only") << "　 　" << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("ideographic spaces") << "　山田　"
+                                            << "山田";
+        QTest::newRow("half-width blanks") << "  山田  "
+                                           << "山田";
+        QTest::newRow("mixed blanks and tabs") << " \t　山田 \t　"
+                                               << "山田";
+        QTest::newRow("inner blanks stay") << "山田　太郎"
+                                           << "山田　太郎";
+        QTest::newRow("blanks only") << "　 　"
+                                     << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void trimZen()
     {
@@ -134,18 +141,34 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("reading");
         QTest::addColumn<bool>("passes");
-        QTest::newRow("postal code") << "123-4567" << "123" << true;
-        QTest::newRow("postal code with zeros inside") << "100-0001" << "100" << true;
-        QTest::newRow("mobile loses its leading zero") << "090-1234-5678" << "90" << false;
-        QTest::newRow("postal code with a leading zero") << "060-0001" << "60" << false;
-        QTest::newRow("ten digits are too many") << "0312345678" << "" << false;
-        QTest::newRow("no leading digit") << "東京都港区1-2-3" << "" << false;
-        QTest::newRow("full-width postal code and address") << "１２３－４５６７　東京都" << "123" << true;
-        QTest::newRow("full-width with a leading zero") << "０６０－０００１　北海道" << "60" << false;
-        QTest::newRow("commas skipped") << "1,234円" << "1234" << true;
-        QTest::newRow("leading minus belongs to the run") << "-12" << "-12" << true;
-        QTest::newRow("decimals belong to the run") << "1.5" << "1.5" << true;
-        QTest::newRow("seven digits") << "1234567" << "1234567" << true;
+        QTest::newRow("postal code") << "123-4567"
+                                     << "123" << true;
+        QTest::newRow("postal code with zeros inside") << "100-0001"
+                                                       << "100" << true;
+        QTest::newRow("mobile loses its leading zero") << "090-1234-5678"
+                                                       << "90" << false;
+        QTest::newRow("postal code with a leading zero") << "060-0001"
+                                                         << "60" << false;
+        QTest::newRow("ten digits are too many") << "0312345678"
+                                                 << "" << false;
+        QTest::newRow("no leading digit") << "東京都港区1-2-3"
+                                          << "" << false;
+        QTest::newRow("full-width postal code and address") << "１２３－４５６７　東京都"
+                                                            << "123" << true;
+        QTest::newRow("full-width with a leading zero") << "０６０－０００１　北海道"
+                                                        << "60" << false;
+        QTest::newRow("commas skipped") << "1,234円"
+                                        << "1234" << true;
+        QTest::newRow("leading minus belongs to the run") << "-12"
+                                                          << "-12" << true;
+        QTest::newRow("decimals belong to the run") << "1.5"
+                                                    << "1.5" << true;
+        QTest::newRow("seven digits") << "1234567"
+                                      << "1234567" << true;
+        QTest::newRow("mixed widths read up to the first other character") << "12３，４５６．７８９0円 東京"
+                                                                           << "123456.789" << true;
+        QTest::newRow("katakana ends the reading") << "12ｱ3"
+                                                   << "12" << false;
     }
     void numericTest()
     {

@@ -199,6 +199,7 @@ private slots:
         QTest::addColumn<QString>("queue");
         QTest::addColumn<DeviceMode>("mode");
         QTest::addColumn<QString>("paperKeyword");
+        QTest::addColumn<QString>("slot");
         QTest::addColumn<QStringList>("header");
         const auto mode = [](std::optional<int> paper, std::optional<int> bin, QPoint dpi) {
             DeviceMode m;
@@ -208,16 +209,16 @@ private slots:
             return m;
         };
         QTest::newRow("A4 on the generic PDF printer, shifted by its margins")
-            << "Alpha" << mode(9, std::nullopt, {600, 600}) << "A4"
+            << "Alpha" << mode(9, std::nullopt, {600, 600}) << "A4" << ""
             << QStringList{"PAPER=A4", "RESOLUTION=600"};
         QTest::newRow("own slip form from the tractor at 360 dpi")
-            << "Slip" << mode(256, 8, {360, 360}) << "Slip"
+            << "Slip" << mode(256, 8, {360, 360}) << "Slip" << "Tractor"
             << QStringList{"PAPER=SLIP", "MEDIASOURCE=TRACTOR", "RESOLUTION=360"};
         QTest::newRow("postcard by hand at 720 x 360 dpi")
-            << "Slip" << mode(43, 4, {720, 360}) << "Postcard"
+            << "Slip" << mode(43, 4, {720, 360}) << "Postcard" << "Manual"
             << QStringList{"PAPER=POSTCARD", "MEDIASOURCE=MANUAL", "RESOLUTION=720X360"};
         QTest::newRow("JIS B5 from the queue's default tray")
-            << "Slip" << mode(13, std::nullopt, {180, 180}) << "B5"
+            << "Slip" << mode(13, std::nullopt, {180, 180}) << "B5" << "Tray2"
             << QStringList{"PAPER=JISB5", "MEDIASOURCE=TRAY2", "RESOLUTION=180"};
     }
 
@@ -226,6 +227,7 @@ private slots:
         QFETCH(QString, queue);
         QFETCH(DeviceMode, mode);
         QFETCH(QString, paperKeyword);
+        QFETCH(QString, slot);
         QFETCH(QStringList, header);
         const QString output = m_server.outputPath(queue);
         QFile::remove(output);
@@ -265,6 +267,7 @@ private slots:
         const QMap<QString, QString> recorded = m_server.jobAttributes(m_server.lastJobId(queue));
         QCOMPARE(recorded.value(QStringLiteral("job-name")), QStringLiteral("rova_Yamato"));
         QCOMPARE(recorded.value(QStringLiteral("media")), paperKeyword);
+        QCOMPARE(recorded.value(QStringLiteral("InputSlot")), slot);
         QCOMPARE(recorded.value(QStringLiteral("print-scaling")), QStringLiteral("none"));
     }
 

@@ -1,19 +1,10 @@
 #include "transfer/onelinesplit.h"
 
+#include "transfer/workinglines.h"
+
 #include <QTest>
 
 using L = QStringList;
-
-namespace
-{
-// Working lines are always seven; rows give only the ones that matter.
-L seven(L lines)
-{
-    while (lines.size() < 7)
-        lines.append(QString());
-    return lines;
-}
-} // namespace
 
 class TestOneLineSplit : public QObject
 {

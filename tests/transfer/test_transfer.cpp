@@ -1,18 +1,10 @@
 #include "transfer/transfer.h"
 
+#include "transfer/workinglines.h"
+
 #include <QTest>
 
 using L = QStringList;
-
-namespace
-{
-L seven(L lines)
-{
-    while (lines.size() < 7)
-        lines.append(QString());
-    return lines;
-}
-} // namespace
 
 class TestTransfer : public QObject
 {

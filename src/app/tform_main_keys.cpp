@@ -59,7 +59,13 @@ bool TForm_Main::eventFilter(QObject* watched, QEvent* event)
     auto* key = static_cast<QKeyEvent*>(event);
     if (flowKey(*row, key))
         return true;
-    if (watched == Edit_de_date1 || watched == Edit_de_date2) {
+    const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+    // Tab leaves the date picker, as everywhere else, instead of stepping through its sections.
+    if (tab && (watched == DateTimePicker_1 || watched->parent() == DateTimePicker_1)) {
+        selectNext(key->key() == Qt::Key_Tab && !key->modifiers().testFlag(Qt::ShiftModifier));
+        return true;
+    }
+    if (!tab && (watched == Edit_de_date1 || watched == Edit_de_date2)) {
         // Only digits and Backspace are typed here; control characters (the paste shortcut) are dropped.
         const QString typed = key->text();
         if (!typed.isEmpty() && typed != QStringLiteral("\b") &&

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTabBar>
+#include <QToolButton>
 
 void TForm_Main::buildSender()
 {
@@ -32,6 +33,9 @@ void TForm_Main::buildSender()
     PageControl_My->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 0px 3px; margin: 0px; color: rgb(128,128,128); }"));
     for (int slot = 1; slot <= 10; ++slot)
         PageControl_My->addTab(QStringLiteral("依頼主%1").arg(slot));
+    // The row's scroll arrows are for the mouse; the tab stop is the row itself.
+    for (QToolButton* arrow : PageControl_My->findChildren<QToolButton*>())
+        arrow->setFocusPolicy(Qt::NoFocus);
     PageControl_My->setToolTip(QStringLiteral("依頼主番号ごとに登録してください。　登録後切り替えが可能になります。"));
 
     label(PanelSender, QStringLiteral("Label4"), QStringLiteral("郵便番号"), 49, 28, 15);

@@ -62,9 +62,7 @@ private slots:
         auto fake = alphaBetaGamma();
         TPvPrinter printer(fake.get());
         printer.SetIndex(1);
-        rova::print::DeviceMode mode = printer.CurrentDeviceMode();
-        mode.paper = 9;
-        printer.SetCurrentDeviceMode(mode);
+        chooseSettings(printer, 9);
         fake->addPrinter(FakePrintSystem::printer(QStringLiteral("Delta")));
         fake->setDefault(2);
         printer.CheckForChanges();

@@ -152,10 +152,7 @@ private slots:
         auto fake = alphaBetaGamma();
         TPvPrinter printer(fake.get());
         printer.SetIndex(0);
-        rova::print::DeviceMode mode = printer.CurrentDeviceMode();
-        mode.paper = 13;
-        mode.bin = 4;
-        printer.SetCurrentDeviceMode(mode);
+        chooseSettings(printer, 13, 4);
         printer.Refresh();
         printer.SetIndex(0);
         QCOMPARE(printer.GetPaperSizeIndex(), 1);
@@ -174,9 +171,7 @@ private slots:
         auto fake = alphaBetaGamma();
         TPvPrinter printer(fake.get());
         QCOMPARE(printer.GetPaperSizeIndex(), 0);
-        rova::print::DeviceMode mode = printer.CurrentDeviceMode();
-        mode.paper = 13;
-        printer.SetCurrentDeviceMode(mode);
+        chooseSettings(printer, 13);
         QCOMPARE(printer.GetPaperSizeIndex(), 0);
         printer.Refresh();
         QCOMPARE(printer.GetPaperSizeIndex(), 1);

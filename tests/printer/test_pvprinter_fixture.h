@@ -30,6 +30,17 @@ inline std::unique_ptr<FakePrintSystem> alphaBetaGamma()
     return fake;
 }
 
+// Changes the paper (and the bin, when given) in the current printer's settings, as the operator
+// would in the setup dialog, without telling the printer object to read them again.
+inline void chooseSettings(TPvPrinter& printer, int paper, std::optional<int> bin = {})
+{
+    rova::print::DeviceMode mode = printer.CurrentDeviceMode();
+    mode.paper = paper;
+    if (bin)
+        mode.bin = bin;
+    printer.SetCurrentDeviceMode(mode);
+}
+
 // The class name of an error of the family, so that data rows can name the one they expect.
 inline QString familyName(const EPvPrinter& e)
 {

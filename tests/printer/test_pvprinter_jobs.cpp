@@ -45,10 +45,7 @@ private slots:
     {
         auto fake = alphaBetaGamma();
         TPvPrinter printer(fake.get());
-        rova::print::DeviceMode mode = printer.CurrentDeviceMode();
-        mode.paper = 13;
-        mode.bin = 4;
-        printer.SetCurrentDeviceMode(mode);
+        chooseSettings(printer, 13, 4);
         printer.BeginDoc(QStringLiteral("rova_Yamato"));
         printer.EndDoc();
         QCOMPARE(fake->jobs().first().destination, QStringLiteral("Alpha"));

@@ -34,9 +34,7 @@ private slots:
         auto fake = alphaBetaGamma();
         TPvPrinter printer(fake.get());
         printer.SetIndex(1);
-        rova::print::DeviceMode mode = printer.CurrentDeviceMode();
-        mode.paper = 13;
-        printer.SetCurrentDeviceMode(mode);
+        chooseSettings(printer, 13);
         printer.Refresh();
         QStringList printers, papers;
         QString shown[3];

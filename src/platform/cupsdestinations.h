@@ -5,7 +5,15 @@
 
 #include <cups/cups.h>
 
+#include <memory>
+
 namespace rova::print {
+
+struct CupsDestInfoFree {
+    void operator()(cups_dinfo_t* info) const { cupsFreeDestInfo(info); }
+};
+// What cupsCopyDestInfo returned, freed with it.
+using CupsDestInfo = std::unique_ptr<cups_dinfo_t, CupsDestInfoFree>;
 
 class CupsDestList {
 public:

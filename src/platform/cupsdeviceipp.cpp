@@ -1,9 +1,9 @@
 #include "cupsdevice.h"
 
+#include "cupsdestinations.h"
+
 #include "errors.h"
 #include "papercodes.h"
-
-#include <memory>
 
 namespace rova::print {
 
@@ -11,10 +11,6 @@ namespace {
 
 constexpr double mmPerHundredth = 0.01;
 constexpr double cmPerInch = 2.54;
-
-struct InfoFree {
-    void operator()(cups_dinfo_t* info) const { cupsFreeDestInfo(info); }
-};
 
 QString text(const char* value) { return QString::fromUtf8(value ? value : ""); }
 
@@ -33,7 +29,7 @@ QPoint dotsPerInch(ipp_attribute_t* attr, int i)
 CupsDevice readIppDevice(cups_dest_t& dest)
 {
     http_t* http = CUPS_HTTP_DEFAULT;
-    const std::unique_ptr<cups_dinfo_t, InfoFree> info(cupsCopyDestInfo(http, &dest));
+    const CupsDestInfo info(cupsCopyDestInfo(http, &dest));
     if (!info)
         throw Error(QStringLiteral("プリンタ %1 の情報を取得できません: %2")
                         .arg(text(dest.name), text(cupsLastErrorString())));

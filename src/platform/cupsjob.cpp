@@ -3,17 +3,11 @@
 #include "cupsdestinations.h"
 #include "errors.h"
 
-#include <memory>
-
 namespace rova::print {
 
 namespace {
 
 constexpr int stoppedState = 5; // IPP printer-state "stopped"
-
-struct InfoFree {
-    void operator()(cups_dinfo_t* info) const { cupsFreeDestInfo(info); }
-};
 
 class Options {
 public:
@@ -81,7 +75,7 @@ void submitToCups(const CupsTicket& ticket, const QByteArray& pdf)
     if (!dest)
         throw Error(QStringLiteral("プリンタ %1 が見つかりません").arg(ticket.destination));
     checkReady(*dest, ticket.destination);
-    const std::unique_ptr<cups_dinfo_t, InfoFree> info(cupsCopyDestInfo(http, dest));
+    const CupsDestInfo info(cupsCopyDestInfo(http, dest));
     if (!info)
         fail(ticket.destination, lastCupsError());
 

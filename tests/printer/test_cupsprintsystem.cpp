@@ -26,15 +26,6 @@ struct Mark {
     QPoint at;
 };
 
-const PdfWord* findWord(const QList<PdfWord>& words, const QString& text)
-{
-    for (const PdfWord& w : words) {
-        if (w.text == text)
-            return &w;
-    }
-    return nullptr;
-}
-
 const Paper* paperByKeyword(const Capabilities& caps, const QString& keyword)
 {
     for (const Paper& p : caps.papers) {
@@ -251,7 +242,7 @@ private slots:
         QVERIFY(paper);
         const QList<PdfWord> words = pdfWords(output);
         for (const Mark& m : marks) {
-            const PdfWord* word = findWord(words, m.text);
+            const PdfWord* word = findPdfWord(words, m.text);
             QVERIFY2(word, qPrintable(m.text));
             const double x = paper->marginsMm.left() + m.at.x() * mmPerInch / mode.resolution.x();
             const double y = paper->marginsMm.top() + m.at.y() * mmPerInch / mode.resolution.y();

@@ -17,15 +17,6 @@ constexpr double dotsPerInch = 600;
 constexpr double mmPerDot = 25.4 / dotsPerInch;
 constexpr double tolerance = 0.05;
 
-const PdfWord* findWord(const QList<PdfWord>& words, const QString& text)
-{
-    for (const PdfWord& w : words) {
-        if (w.text == text)
-            return &w;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 class TestPdfPrinter : public QObject {
@@ -87,7 +78,7 @@ private slots:
         // Page sizes are whole points in the file.
         QVERIFY2(qAbs(page.width() - sizeMm.width()) < 0.36 && qAbs(page.height() - sizeMm.height()) < 0.36,
                  qPrintable(QStringLiteral("page %1 x %2 mm").arg(page.width()).arg(page.height())));
-        const PdfWord* mark = findWord(pdfWords(path), QStringLiteral("MARK"));
+        const PdfWord* mark = findPdfWord(pdfWords(path), QStringLiteral("MARK"));
         QVERIFY(mark);
         QVERIFY2(qAbs(mark->boxMm.left() - at.x() * mmPerDot) < tolerance, qPrintable(QString::number(mark->boxMm.left())));
         QVERIFY2(qAbs(mark->boxMm.top() - at.y() * mmPerDot) < tolerance, qPrintable(QString::number(mark->boxMm.top())));

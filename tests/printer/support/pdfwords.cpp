@@ -32,6 +32,15 @@ QList<PdfWord> pdfWords(const QString& path)
     return words;
 }
 
+const PdfWord* findPdfWord(const QList<PdfWord>& words, const QString& text)
+{
+    for (const PdfWord& w : words) {
+        if (w.text == text)
+            return &w;
+    }
+    return nullptr;
+}
+
 int pdfPageCount(const QString& path)
 {
     static const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption);

@@ -13,6 +13,8 @@ struct PdfWord {
 
 // pdftotext -bbox; empty when the tool fails.
 QList<PdfWord> pdfWords(const QString& path);
+// The first word with this text, nullptr when there is none.
+const PdfWord* findPdfWord(const QList<PdfWord>& words, const QString& text);
 // pdfinfo: number of pages and the size of the first, 0 / empty when the tool fails.
 int pdfPageCount(const QString& path);
 QSizeF pdfPageSizeMm(const QString& path);

@@ -57,6 +57,30 @@ private slots:
             QCOMPARE(spy.first().first().value<TPvPrinter*>(), &printer);
     }
 
+    void portNames_data()
+    {
+        QTest::addColumn<QStringList>("ports");
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("one entry per port, in catalogue order")
+            << QStringList{"usb://b", "usb://a"} << QStringList{"usb://b", "usb://a"};
+        QTest::newRow("a port shared by two printers is listed once")
+            << QStringList{"lpd://q", "usb://a", "lpd://q"} << QStringList{"lpd://q", "usb://a"};
+        QTest::newRow("printers without a port add nothing") << QStringList{"", "usb://a", ""} << QStringList{"usb://a"};
+    }
+    void portNames()
+    {
+        QFETCH(QStringList, ports);
+        QFETCH(QStringList, listed);
+        FakePrintSystem fake;
+        for (int i = 0; i < ports.size(); ++i) {
+            FakePrintSystem::Printer p = FakePrintSystem::printer(QStringLiteral("P%1").arg(i), i == 0);
+            p.destination.port = ports[i];
+            fake.addPrinter(p);
+        }
+        TPvPrinter printer(&fake);
+        QCOMPARE(printer.GetPortNames(), listed);
+    }
+
     void addedPrinterLeavesDefaultCurrent()
     {
         auto fake = alphaBetaGamma();

@@ -15,7 +15,9 @@ TKeNumEdit::TKeNumEdit(QWidget* parent) : QWidget(parent)
     m_disabledColor = palette().color(QPalette::Disabled, QPalette::Text);
     resize(121, 20);
     buildMenu();
-    measureFont();
+    measureLine();
+    if (parent)
+        adjustHeight(); // the height follows the font once the control sits on a window
 }
 
 void TKeNumEdit::setAlignment(TAlignment a)
@@ -167,10 +169,15 @@ void TKeNumEdit::frameChanged()
     updateCaret();
 }
 
-void TKeNumEdit::measureFont()
+void TKeNumEdit::measureLine()
 {
     m_lineHeight = QFontMetrics(font()).height();
     m_caretWidth = font().bold() ? 2 : 1;
+}
+
+void TKeNumEdit::measureFont()
+{
+    measureLine();
     frameChanged();
 }
 

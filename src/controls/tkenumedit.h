@@ -203,6 +203,7 @@ private:
     int inputWidth(const QString& value) const;
     QRect caretRect() const;
     void updateCaret();
+    void measureLine();
     void measureFont();
     void adjustHeight();
     void frameChanged();

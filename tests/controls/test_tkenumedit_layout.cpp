@@ -12,8 +12,11 @@ private slots:
     void defaults()
     {
         TKeNumEdit e;
-        QCOMPARE(e.width(), 121);
-        QCOMPARE(e.height(), e.lineHeight() + e.topMargin() + e.bottomMargin() + 2 * 2);
+        QCOMPARE(e.size(), QSize(121, 20));
+        QWidget window;
+        TKeNumEdit placed(&window);
+        QCOMPARE(placed.width(), 121);
+        QCOMPARE(placed.height(), placed.lineHeight() + 2 + 2 + 2 * 2); // auto-size: font and margins
         QCOMPARE(e.cursor().shape(), Qt::IBeamCursor);
         QCOMPARE(e.text(), QString());
         QCOMPARE(e.alignment(), TKeNumEdit::taRightJustify);

@@ -110,8 +110,11 @@ QStringList longBlock(int lines, int bytesPerLine)
     QStringList block;
     for (int i = 0; i < lines; ++i) {
         QString line;
-        while (line.toUtf8().size() < bytesPerLine)
-            line += maker.address() + QLatin1Char(' ') + maker.phone() + QLatin1Char(' ');
+        for (qsizetype bytes = 0; bytes < bytesPerLine;) {
+            const QString piece = maker.address() + QLatin1Char(' ') + maker.phone() + QLatin1Char(' ');
+            bytes += piece.toUtf8().size();
+            line += piece;
+        }
         block << line;
     }
     return block;

@@ -10,10 +10,12 @@
 #include "platform/singleinstance.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char* argv[])
 {
@@ -31,6 +33,12 @@ int main(int argc, char* argv[])
                      &TForm_Main::comeForward);
 
     const auto quitWhenReady = [&] {
+        // A box during start waits for an operator the benchmark does not have: say what it says.
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            for (const QLabel* label : box->findChildren<QLabel*>())
+                std::fprintf(stderr, "box shown during start: %s\n", qPrintable(label->text()));
+            std::exit(3);
+        }
         if (QApplication::focusWidget() == forms.main->Edit_Zip)
             app.quit();
     };

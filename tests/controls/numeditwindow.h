@@ -27,10 +27,11 @@ struct NumEditWindow {
         window->activateWindow();
     }
     bool active() { return QTest::qWaitForWindowActive(window.get()); }
-    // Tab into the control, as the operator enters it.
-    void enter()
+    // Tab into the control, as the operator enters it; true once it has the focus.
+    bool enter()
     {
         before->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(before, Qt::Key_Tab);
+        return QTest::qWaitFor([this] { return edit->hasFocus(); });
     }
 };

@@ -56,8 +56,7 @@ private slots:
         w.edit->setLeftMark(u"￥"_qs);
         w.edit->setImageCopy(imageCopy);
         w.edit->setText(QStringLiteral("1234"));
-        w.enter();
-        QTRY_VERIFY(w.edit->hasFocus());
+        QVERIFY(w.enter());
         if (!selected)
             QTest::keyClick(w.edit, Qt::Key_End);
         QSignalSpy changes(w.edit, &TKeNumEdit::changed);
@@ -72,8 +71,8 @@ private slots:
         NumEditWindow w;
         QVERIFY(w.active());
         w.edit->setText(QStringLiteral("-12.5"));
-        w.enter();
-        QTRY_VERIFY(w.edit->allSelected());
+        QVERIFY(w.enter());
+        QVERIFY(w.edit->allSelected());
         QSignalSpy changes(w.edit, &TKeNumEdit::changed);
         QTest::keyClick(w.edit, Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(clip(), QStringLiteral("-12.5"));
@@ -86,8 +85,7 @@ private slots:
         NumEditWindow w;
         QVERIFY(w.active());
         w.edit->setText(QStringLiteral("12"));
-        w.enter();
-        QTRY_VERIFY(w.edit->hasFocus());
+        QVERIFY(w.enter());
         QTest::keyClick(w.edit, Qt::Key_End);
         QSignalSpy changes(w.edit, &TKeNumEdit::changed);
         QTest::keyClick(w.edit, Qt::Key_X, Qt::ControlModifier);
@@ -126,8 +124,7 @@ private slots:
         NumEditWindow w;
         QVERIFY(w.active());
         w.edit->setText(start);
-        w.enter();
-        QTRY_VERIFY(w.edit->hasFocus());
+        QVERIFY(w.enter());
         if (!selected)
             QTest::keyClick(w.edit, Qt::Key_End);
         QGuiApplication::clipboard()->setText(pasted);
@@ -144,8 +141,8 @@ private slots:
         QVERIFY(w.active());
         w.edit->setText(QStringLiteral("12"));
         w.edit->setReadOnly(true);
-        w.enter();
-        QTRY_VERIFY(w.edit->allSelected());
+        QVERIFY(w.enter());
+        QVERIFY(w.edit->allSelected());
         QSignalSpy changes(w.edit, &TKeNumEdit::changed);
         QTest::keyClick(w.edit, Qt::Key_V, Qt::ControlModifier);
         QTest::keyClick(w.edit, Qt::Key_X, Qt::ControlModifier);
@@ -188,8 +185,7 @@ private slots:
         NumEditWindow w;
         QVERIFY(w.active());
         w.edit->setText(start);
-        w.enter();
-        QTRY_VERIFY(w.edit->hasFocus());
+        QVERIFY(w.enter());
         QTest::keyClick(w.edit, Qt::Key_End);
         if (typeFirst)
             QTest::keyClick(w.edit, '3');
@@ -229,8 +225,8 @@ private slots:
         QVERIFY(w.active());
         TKeNumEdit* e = w.edit;
         e->setText(QStringLiteral("12"));
-        w.enter();
-        QTRY_VERIFY(e->allSelected());
+        QVERIFY(w.enter());
+        QVERIFY(e->allSelected());
         QSignalSpy changes(e, &TKeNumEdit::changed);
 
         QVERIFY(clickMenuItem(e, u"コピー(&C)"_qs));
@@ -257,8 +253,7 @@ private slots:
         NumEditWindow w;
         QVERIFY(w.active());
         TKeNumEdit* e = w.edit;
-        w.enter();
-        QTRY_VERIFY(e->hasFocus());
+        QVERIFY(w.enter());
         QVERIFY(!e->undoAvailable());
         QTest::keyClick(e, '1');
         QTest::keyClick(e, '2');

@@ -59,8 +59,7 @@ private slots:
         QVERIFY(w.active());
         w.edit->setAutoSelect(autoSelect);
         w.edit->setText(start);
-        w.enter();
-        QTRY_VERIFY(w.edit->hasFocus());
+        QVERIFY(w.enter());
         QTEST(w.edit->allSelected(), "selected");
     }
 
@@ -88,8 +87,7 @@ private slots:
             e->setOptions(e->options() | TKeNumEdit::eoMinusOnly);
         e->setHideSelection(hideSelection);
         e->setText(start);
-        w.enter();
-        QTRY_VERIFY(e->hasFocus());
+        QVERIFY(w.enter());
         QSignalSpy changes(e, &TKeNumEdit::changed);
         QTest::keyClick(e, Qt::Key_Tab);
         QTRY_VERIFY(w.after->hasFocus());
@@ -106,8 +104,7 @@ private slots:
         OwnerFocus owner;
         w.edit->installEventFilter(&owner);
         w.edit->setText(QStringLiteral("-"));
-        w.enter();
-        QTRY_VERIFY(w.edit->hasFocus());
+        QVERIFY(w.enter());
         QTest::keyClick(w.edit, Qt::Key_Tab);
         QTRY_VERIFY(w.after->hasFocus());
         QCOMPARE(owner.log, (QStringList{"enter unselected", "exit value=-"}));
@@ -121,8 +118,7 @@ private slots:
         OwnerKeys owner;
         owner.consumed = Qt::Key_5;
         w.edit->installEventFilter(&owner);
-        w.enter();
-        QTRY_VERIFY(w.edit->hasFocus());
+        QVERIFY(w.enter());
         QSignalSpy beeps(w.edit, &TKeNumEdit::beeped);
         QTest::keyClick(w.window->windowHandle(), '4');
         QTest::keyClick(w.window->windowHandle(), '5');
@@ -168,8 +164,7 @@ private slots:
         w.edit->setArrowFocusMove(arrowFocusMove);
         w.edit->setOptions(TKeNumEdit::TKeNumEditOptions(options));
         w.edit->setErrorBeep(false);
-        w.enter();
-        QTRY_VERIFY(w.edit->hasFocus());
+        QVERIFY(w.enter());
         QTest::keyClick(w.window->windowHandle(), Qt::Key(key));
         QWidget* expected = focused == QLatin1String("after")    ? static_cast<QWidget*>(w.after)
                             : focused == QLatin1String("before") ? static_cast<QWidget*>(w.before)
@@ -250,8 +245,8 @@ private slots:
         NumEditWindow w;
         QVERIFY(w.active());
         w.edit->setText(QStringLiteral("12"));
-        w.enter();
-        QTRY_VERIFY(w.edit->allSelected());
+        QVERIFY(w.enter());
+        QVERIFY(w.edit->allSelected());
         QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5),
                                     w.edit->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(w.edit, &menuEvent);

@@ -199,8 +199,7 @@ private slots:
         e->setErrorBeep(settings.errorBeep);
         e->setReadOnly(settings.readOnly);
         e->setText(start);
-        w.enter();
-        QTRY_VERIFY(e->hasFocus());
+        QVERIFY(w.enter());
         QSignalSpy beeps(e, &TKeNumEdit::beeped);
         QSignalSpy changes(e, &TKeNumEdit::changed);
 
@@ -231,8 +230,7 @@ private slots:
         QFETCH(QString, committed);
         NumEditWindow w;
         QVERIFY(w.active());
-        w.enter();
-        QTRY_VERIFY(w.edit->hasFocus());
+        QVERIFY(w.enter());
         QVERIFY(w.edit->inputMethodQuery(Qt::ImEnabled).toBool());
         QSignalSpy beeps(w.edit, &TKeNumEdit::beeped);
         QInputMethodEvent commit;
@@ -250,8 +248,7 @@ private slots:
         e->setOptions(e->options() | TKeNumEdit::eoORInputStop);
         e->resize(e->textWidth(QStringLiteral("1,234")) + 2 * 2 + e->leftMargin() + e->rightMargin() + 2 * 2,
                   e->height());
-        w.enter();
-        QTRY_VERIFY(e->hasFocus());
+        QVERIFY(w.enter());
         QSignalSpy beeps(e, &TKeNumEdit::beeped);
         for (char c : {'1', '2', '3', '4', '5', '-'})
             QTest::keyClick(e, c);

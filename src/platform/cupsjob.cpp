@@ -65,7 +65,7 @@ CupsJob::CupsJob(const Paper& paper, QPoint dotsPerInch, CupsTicket ticket)
 
 void CupsJob::end() { submitToCups(m_ticket, m_page.finish()); }
 
-void CupsJob::abort() { m_page.finish(); }
+void CupsJob::abort() { m_page.discard(); }
 
 void submitToCups(const CupsTicket& ticket, const QByteArray& pdf)
 {

@@ -69,10 +69,22 @@ Canvas& PdfPage::canvas() { return *m_canvas; }
 
 QByteArray PdfPage::finish()
 {
-    if (m_painter.isActive() && !m_painter.end())
+    // A second hand-over would print the page twice.
+    if (m_closed)
+        throw Error(QStringLiteral("この印刷ジョブは終了しています"));
+    m_closed = true;
+    if (!m_painter.end())
         throw Error(QStringLiteral("印刷ページを作成できません"));
     m_buffer.close();
     return m_bytes;
+}
+
+void PdfPage::discard() noexcept
+{
+    m_closed = true;
+    if (m_painter.isActive())
+        m_painter.end();
+    m_bytes.clear();
 }
 
 } // namespace rova::print

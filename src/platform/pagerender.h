@@ -22,8 +22,10 @@ public:
     PdfPage& operator=(const PdfPage&) = delete;
 
     Canvas& canvas();
-    // Closes the page and returns the document; drawing afterwards is not possible.
+    // Closes the page and returns the document, once; raises rova::Error when called again.
     QByteArray finish();
+    // Drops the page; nothing can be finished afterwards.
+    void discard() noexcept;
 
 private:
     QByteArray m_bytes;
@@ -31,6 +33,7 @@ private:
     QPdfWriter m_writer;
     QPainter m_painter;
     std::unique_ptr<Canvas> m_canvas;
+    bool m_closed = false;
 };
 
 } // namespace rova::print

@@ -58,7 +58,7 @@ public:
             fileio::writeAtomically(path, document);
     }
 
-    void abort() override { m_page.finish(); }
+    void abort() override { m_page.discard(); }
 
 private:
     PdfPage m_page;

@@ -306,6 +306,20 @@ private slots:
         QCOMPARE(m_server.lastJobId(QStringLiteral("Slip")), before);
     }
 
+    // Added last: it changes the catalogue.
+    void rawQueueOffersNoListsAndNoPage()
+    {
+        QCOMPARE(m_server.run(QStringLiteral("lpadmin"),
+                              {QStringLiteral("-p"), QStringLiteral("Raw"), QStringLiteral("-E"), QStringLiteral("-v"),
+                               QStringLiteral("file://") + m_server.outputPath(QStringLiteral("Raw")),
+                               QStringLiteral("-m"), QStringLiteral("raw")}),
+                 0);
+        const Capabilities caps = m_system.capabilities(QStringLiteral("Raw"));
+        QVERIFY(caps.papers.isEmpty());
+        QVERIFY(caps.bins.isEmpty());
+        QVERIFY_THROWS_EXCEPTION(rova::Error, m_system.begin(QStringLiteral("Raw"), DeviceMode{}, QStringLiteral("t")));
+    }
+
 private:
     PrivateCupsServer m_server;
     CupsPrintSystem m_system;

@@ -105,6 +105,18 @@ private slots:
         QVERIFY(QDir(m_dir->path()).isEmpty());
     }
 
+    void secondEndIsAnErrorNotASecondFile()
+    {
+        const QString path = m_dir->filePath(QStringLiteral("slip.pdf"));
+        Dialogs::answerNextFile(path);
+        Dialogs::answerNextFile(m_dir->filePath(QStringLiteral("again.pdf")));
+        PdfPrinter printer;
+        auto job = printer.begin(PdfPrinter::name(), DeviceMode{}, QStringLiteral("rova_Yamato"));
+        job->end();
+        QVERIFY_THROWS_EXCEPTION(rova::Error, job->end());
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("slip.pdf")});
+    }
+
     void unwritableFileIsAnError()
     {
         Dialogs::answerNextFile(m_dir->filePath(QStringLiteral("missing/folder/slip.pdf")));

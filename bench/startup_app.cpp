@@ -40,7 +40,7 @@ int main(int argc, char* argv[])
             std::exit(3);
         }
         if (QApplication::focusWidget() == forms.main->Edit_Zip)
-            app.quit();
+            app.exit(0); // not quit(): that closes the window, and closing saves the settings
     };
     QObject::connect(&app, &QApplication::focusChanged, &app, quitWhenReady, Qt::QueuedConnection);
     QTimer::singleShot(0, &app, quitWhenReady);

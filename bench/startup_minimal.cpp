@@ -16,7 +16,7 @@ int main(int argc, char* argv[])
     QWidget window;
     const auto quitWhenReady = [&] {
         if (window.windowHandle() && QGuiApplication::focusWindow() == window.windowHandle())
-            app.quit();
+            app.exit(0); // not quit(): that closes the window, and closing saves the settings
     };
     QObject::connect(&app, &QGuiApplication::focusWindowChanged, &app, quitWhenReady, Qt::QueuedConnection);
     QTimer::singleShot(0, &app, quitWhenReady);

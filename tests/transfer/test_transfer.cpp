@@ -205,9 +205,10 @@ private slots:
             << L{"123-4567", "234-5678"} << seven({"123-4567", "234-5678"});
         QTest::newRow("numeric line half-width, katakana name not")
             << L{"１２３－４５６７", "ヤマダタロウ"} << seven({"123-4567", "ヤマダタロウ"});
-        const L six{"123-4567", "東京都港区芝公園1-2-3", "山田ビル3階", "株式会社山田", "営業部", "03-1234-5678"};
-        QTest::newRow("katakana name on line 7 stays full-width") << (six + L{"ヤマダタロウ"})
-                                                                  << (six + L{"ヤマダタロウ"});
+        const L six{"123-4567", "東京都港区芝公園1-2-3", "山田ビル3階", "株式会社山田",
+                    "営業部",   "03-1234-5678"};
+        QTest::newRow("katakana name on line 7 stays full-width")
+            << (six + L{"ヤマダタロウ"}) << (six + L{"ヤマダタロウ"});
         L twenty;
         for (int i = 1; i <= 20; ++i)
             twenty << QStringLiteral("行%1").arg(i);

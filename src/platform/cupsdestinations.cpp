@@ -35,7 +35,9 @@ Destination CupsDestList::describe(const cups_dest_t& dest)
 {
     // CUPS has no hidden flag of its own; administrators mark a queue with the printer option
     // x-hidden (lpadmin -o x-hidden-default=true), which libcups reports as "x-hidden".
-    const auto isTrue = [](const QString& v) { return v.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0; };
+    const auto isTrue = [](const QString& v) {
+        return v.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+    };
     Destination d;
     d.name = nameOf(dest);
     d.hidden = isTrue(option(dest, "x-hidden")) || isTrue(option(dest, "x-hidden-default"));

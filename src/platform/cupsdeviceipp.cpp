@@ -38,7 +38,8 @@ CupsDevice readIppDevice(cups_dest_t& dest)
 
     CodeAllocator paperCodes;
     cups_size_t current{};
-    const bool hasCurrent = cupsGetDestMediaDefault(http, &dest, info.get(), CUPS_MEDIA_FLAGS_DEFAULT, &current);
+    const bool hasCurrent =
+        cupsGetDestMediaDefault(http, &dest, info.get(), CUPS_MEDIA_FLAGS_DEFAULT, &current);
     const int mediaCount = cupsGetDestMediaCount(http, &dest, info.get(), CUPS_MEDIA_FLAGS_DEFAULT);
     for (int i = 0; i < mediaCount; ++i) {
         cups_size_t size{};
@@ -46,7 +47,8 @@ CupsDevice readIppDevice(cups_dest_t& dest)
             continue;
         Paper paper;
         paper.keyword = text(size.media);
-        const char* localized = cupsLocalizeDestMedia(http, &dest, info.get(), CUPS_MEDIA_FLAGS_DEFAULT, &size);
+        const char* localized =
+            cupsLocalizeDestMedia(http, &dest, info.get(), CUPS_MEDIA_FLAGS_DEFAULT, &size);
         paper.name = localized ? text(localized) : paper.keyword;
         paper.sizeMm = QSizeF(size.width * mmPerHundredth, size.length * mmPerHundredth);
         paper.marginsMm = QMarginsF(size.left * mmPerHundredth, size.top * mmPerHundredth,
@@ -80,8 +82,9 @@ CupsDevice readIppDevice(cups_dest_t& dest)
         for (int i = 0; i < ippGetCount(resolutions); ++i) {
             const QPoint dpi = dotsPerInch(resolutions, i);
             caps.resolutions.append(dpi);
-            device.resolutionValues.append(dpi.x() == dpi.y() ? QStringLiteral("%1dpi").arg(dpi.x())
-                                                              : QStringLiteral("%1x%2dpi").arg(dpi.x()).arg(dpi.y()));
+            device.resolutionValues.append(dpi.x() == dpi.y()
+                                               ? QStringLiteral("%1dpi").arg(dpi.x())
+                                               : QStringLiteral("%1x%2dpi").arg(dpi.x()).arg(dpi.y()));
         }
     }
     if (ipp_attribute_t* resolution = cupsFindDestDefault(http, &dest, info.get(), "printer-resolution"))

@@ -82,18 +82,19 @@ void submitToCups(const CupsTicket& ticket, const QByteArray& pdf)
     const Options options(ticket.options);
     const QByteArray title = ticket.title.toUtf8();
     int jobId = 0;
-    if (cupsCreateDestJob(http, dest, info.get(), &jobId, title.constData(), options.count(), options.data()) >
-            IPP_STATUS_OK_EVENTS_COMPLETE ||
+    if (cupsCreateDestJob(http, dest, info.get(), &jobId, title.constData(), options.count(),
+                          options.data()) > IPP_STATUS_OK_EVENTS_COMPLETE ||
         jobId <= 0)
         fail(ticket.destination, lastCupsError());
 
-    if (cupsStartDestDocument(http, dest, info.get(), jobId, title.constData(), CUPS_FORMAT_PDF, 0, nullptr, 1) !=
-        HTTP_STATUS_CONTINUE) {
+    if (cupsStartDestDocument(http, dest, info.get(), jobId, title.constData(), CUPS_FORMAT_PDF, 0, nullptr,
+                              1) != HTTP_STATUS_CONTINUE) {
         const QString message = lastCupsError();
         cupsCancelDestJob(http, dest, jobId);
         fail(ticket.destination, message);
     }
-    const bool written = cupsWriteRequestData(http, pdf.constData(), size_t(pdf.size())) == HTTP_STATUS_CONTINUE;
+    const bool written =
+        cupsWriteRequestData(http, pdf.constData(), size_t(pdf.size())) == HTTP_STATUS_CONTINUE;
     // The request is finished even after a failed write, so that CUPS's answer is read.
     const bool accepted = cupsFinishDestDocument(http, dest, info.get()) <= IPP_STATUS_OK_EVENTS_COMPLETE;
     if (written && accepted)

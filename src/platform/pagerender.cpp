@@ -18,7 +18,8 @@ constexpr double mmPerInch = 25.4;
 class DotCanvas : public Canvas {
 public:
     DotCanvas(QPainter& painter, QPoint dpi, int paintDpi)
-        : m_inner(painter, paintDpi), m_scaleX(double(paintDpi) / dpi.x()), m_scaleY(double(paintDpi) / dpi.y())
+        : m_inner(painter, paintDpi), m_scaleX(double(paintDpi) / dpi.x()),
+          m_scaleY(double(paintDpi) / dpi.y())
     {
     }
     void setFont(const QString& family, int pointSize, bool bold) override
@@ -55,7 +56,8 @@ PdfPage::PdfPage(const Paper& paper, QPoint dotsPerInch, const QString& title)
                                        QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
     if (!m_painter.begin(&m_writer))
         throw Error(QStringLiteral("印刷ページを作成できません"));
-    m_painter.translate(paper.marginsMm.left() * paintDpi / mmPerInch, paper.marginsMm.top() * paintDpi / mmPerInch);
+    m_painter.translate(paper.marginsMm.left() * paintDpi / mmPerInch,
+                        paper.marginsMm.top() * paintDpi / mmPerInch);
     m_canvas = std::make_unique<DotCanvas>(m_painter, dotsPerInch, paintDpi);
 }
 

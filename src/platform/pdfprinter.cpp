@@ -45,15 +45,19 @@ QString proposedFileName(const QString& title)
 
 class PdfFileJob : public Job {
 public:
-    PdfFileJob(const Paper& paper, const QString& title) : m_page(paper, {dotsPerInch, dotsPerInch}, title), m_title(title) {}
+    PdfFileJob(const Paper& paper, const QString& title)
+        : m_page(paper, {dotsPerInch, dotsPerInch}, title), m_title(title)
+    {
+    }
 
     Canvas& canvas() override { return m_page.canvas(); }
 
     void end() override
     {
         const QByteArray document = m_page.finish();
-        const QString path = Dialogs::saveFileName(QApplication::activeWindow(), QStringLiteral("PDF ファイルに保存"),
-                                                   proposedFileName(m_title), QStringLiteral("PDF (*.pdf)"));
+        const QString path =
+            Dialogs::saveFileName(QApplication::activeWindow(), QStringLiteral("PDF ファイルに保存"),
+                                  proposedFileName(m_title), QStringLiteral("PDF (*.pdf)"));
         if (!path.isEmpty())
             fileio::writeAtomically(path, document);
     }

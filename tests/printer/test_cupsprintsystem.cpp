@@ -57,8 +57,9 @@ private slots:
         if (!m_server.start(&why))
             QSKIP(qPrintable(why));
         QCOMPARE(m_server.addQueue(QStringLiteral("Alpha"), genericPpd), QString());
-        QCOMPARE(m_server.addQueue(QStringLiteral("Beta"), genericPpd, {QStringLiteral("x-hidden-default=true")}),
-                 QString());
+        QCOMPARE(
+            m_server.addQueue(QStringLiteral("Beta"), genericPpd, {QStringLiteral("x-hidden-default=true")}),
+            QString());
         QCOMPARE(m_server.addQueue(QStringLiteral("Slip"), slipPpd), QString());
         QCOMPARE(m_server.run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("Slip")}), 0);
         QCOMPARE(m_server.run(QStringLiteral("lpoptions"),
@@ -271,7 +272,8 @@ private slots:
             << "cupsdisable" << QStringList{"-r", "Paper jam"} << "Paper jam";
         QTest::newRow("queue not accepting jobs")
             << "cupsreject" << QStringList{"-r", "Closed"} << "not accepting jobs";
-        QTest::newRow("queue removed while the page was drawn") << "lpadmin" << QStringList{"-x"} << "Refused";
+        QTest::newRow("queue removed while the page was drawn")
+            << "lpadmin" << QStringList{"-x"} << "Refused";
     }
 
     void refusedJobIsAnError()
@@ -310,14 +312,16 @@ private slots:
     void rawQueueOffersNoListsAndNoPage()
     {
         QCOMPARE(m_server.run(QStringLiteral("lpadmin"),
-                              {QStringLiteral("-p"), QStringLiteral("Raw"), QStringLiteral("-E"), QStringLiteral("-v"),
+                              {QStringLiteral("-p"), QStringLiteral("Raw"), QStringLiteral("-E"),
+                               QStringLiteral("-v"),
                                QStringLiteral("file://") + m_server.outputPath(QStringLiteral("Raw")),
                                QStringLiteral("-m"), QStringLiteral("raw")}),
                  0);
         const Capabilities caps = m_system.capabilities(QStringLiteral("Raw"));
         QVERIFY(caps.papers.isEmpty());
         QVERIFY(caps.bins.isEmpty());
-        QVERIFY_THROWS_EXCEPTION(rova::Error, m_system.begin(QStringLiteral("Raw"), DeviceMode{}, QStringLiteral("t")));
+        QVERIFY_THROWS_EXCEPTION(rova::Error,
+                                 m_system.begin(QStringLiteral("Raw"), DeviceMode{}, QStringLiteral("t")));
     }
 
 private:

@@ -80,8 +80,10 @@ private slots:
                  qPrintable(QStringLiteral("page %1 x %2 mm").arg(page.width()).arg(page.height())));
         const PdfWord* mark = findPdfWord(pdfWords(path), QStringLiteral("MARK"));
         QVERIFY(mark);
-        QVERIFY2(qAbs(mark->boxMm.left() - at.x() * mmPerDot) < tolerance, qPrintable(QString::number(mark->boxMm.left())));
-        QVERIFY2(qAbs(mark->boxMm.top() - at.y() * mmPerDot) < tolerance, qPrintable(QString::number(mark->boxMm.top())));
+        QVERIFY2(qAbs(mark->boxMm.left() - at.x() * mmPerDot) < tolerance,
+                 qPrintable(QString::number(mark->boxMm.left())));
+        QVERIFY2(qAbs(mark->boxMm.top() - at.y() * mmPerDot) < tolerance,
+                 qPrintable(QString::number(mark->boxMm.top())));
     }
 
     void cancelledSaveWritesNothing()

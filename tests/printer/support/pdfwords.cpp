@@ -20,13 +20,16 @@ QString runTool(const QString& program, const QStringList& arguments)
 
 QList<PdfWord> pdfWords(const QString& path)
 {
-    const QString html = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
-    static const QRegularExpression word(QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
-                                                        "xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    const QString html =
+        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
+                       "xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
     QList<PdfWord> words;
     for (const QRegularExpressionMatch& m : word.globalMatch(html)) {
         const QPointF topLeft(m.captured(1).toDouble() * mmPerPoint, m.captured(2).toDouble() * mmPerPoint);
-        const QPointF bottomRight(m.captured(3).toDouble() * mmPerPoint, m.captured(4).toDouble() * mmPerPoint);
+        const QPointF bottomRight(m.captured(3).toDouble() * mmPerPoint,
+                                  m.captured(4).toDouble() * mmPerPoint);
         words.append({m.captured(5), QRectF(topLeft, bottomRight)});
     }
     return words;
@@ -43,7 +46,8 @@ const PdfWord* findPdfWord(const QList<PdfWord>& words, const QString& text)
 
 int pdfPageCount(const QString& path)
 {
-    static const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption);
+    static const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"),
+                                          QRegularExpression::MultilineOption);
     return pages.match(runTool(QStringLiteral("pdfinfo"), {path})).captured(1).toInt();
 }
 
@@ -52,5 +56,6 @@ QSizeF pdfPageSizeMm(const QString& path)
     static const QRegularExpression size(QStringLiteral("^Page size:\\s+([\\d.]+) x ([\\d.]+) pts"),
                                          QRegularExpression::MultilineOption);
     const QRegularExpressionMatch m = size.match(runTool(QStringLiteral("pdfinfo"), {path}));
-    return m.hasMatch() ? QSizeF(m.captured(1).toDouble() * mmPerPoint, m.captured(2).toDouble() * mmPerPoint) : QSizeF();
+    return m.hasMatch() ? QSizeF(m.captured(1).toDouble() * mmPerPoint, m.captured(2).toDouble() * mmPerPoint)
+                        : QSizeF();
 }

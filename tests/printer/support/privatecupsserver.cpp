@@ -20,7 +20,8 @@ constexpr int pollMs = 50;
 
 QString cupsd()
 {
-    return QStandardPaths::findExecutable(QStringLiteral("cupsd"), {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
+    return QStandardPaths::findExecutable(QStringLiteral("cupsd"),
+                                          {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
 }
 
 bool writeFile(const QString& path, const QString& text)
@@ -54,17 +55,19 @@ bool PrivateCupsServer::writeConfiguration(QString* why)
             return false;
         }
     }
-    const QString files = QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nCacheDir %1/cache\nStateDir %1/state\n"
-                                         "TempDir %1/tmp\nErrorLog %1/log/error_log\nAccessLog %1/log/access_log\n"
-                                         "PageLog %1/log/page_log\nFileDevice Yes\nSystemGroup root\nPeerCred on\n")
-                              .arg(root);
-    const QString daemon = QStringLiteral("LogLevel debug\nListen %1\nBrowsing No\nWebInterface No\n"
-                                          "DefaultAuthType Basic\nPreserveJobHistory Yes\nPreserveJobFiles Yes\n"
-                                          "<Location />\nOrder allow,deny\nAllow all\n</Location>\n"
-                                          "<Policy default>\nJobPrivateAccess all\nJobPrivateValues none\n"
-                                          "SubscriptionPrivateAccess all\nSubscriptionPrivateValues none\n"
-                                          "<Limit All>\nOrder deny,allow\n</Limit>\n</Policy>\n")
-                               .arg(socketPath());
+    const QString files =
+        QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nCacheDir %1/cache\nStateDir %1/state\n"
+                       "TempDir %1/tmp\nErrorLog %1/log/error_log\nAccessLog %1/log/access_log\n"
+                       "PageLog %1/log/page_log\nFileDevice Yes\nSystemGroup root\nPeerCred on\n")
+            .arg(root);
+    const QString daemon =
+        QStringLiteral("LogLevel debug\nListen %1\nBrowsing No\nWebInterface No\n"
+                       "DefaultAuthType Basic\nPreserveJobHistory Yes\nPreserveJobFiles Yes\n"
+                       "<Location />\nOrder allow,deny\nAllow all\n</Location>\n"
+                       "<Policy default>\nJobPrivateAccess all\nJobPrivateValues none\n"
+                       "SubscriptionPrivateAccess all\nSubscriptionPrivateValues none\n"
+                       "<Limit All>\nOrder deny,allow\n</Limit>\n</Policy>\n")
+            .arg(socketPath());
     if (!writeFile(m_dir.filePath(QStringLiteral("cups-files.conf")), files) ||
         !writeFile(m_dir.filePath(QStringLiteral("cupsd.conf")), daemon)) {
         *why = QStringLiteral("cannot write the configuration in %1").arg(root);
@@ -99,8 +102,9 @@ bool PrivateCupsServer::start(QString* why)
     m_cupsd.setStandardOutputFile(m_dir.filePath(QStringLiteral("log/cupsd.out")));
     // The scheduler goes with the test process even when that one is killed.
     m_cupsd.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    m_cupsd.start(cupsd(), {QStringLiteral("-f"), QStringLiteral("-c"), m_dir.filePath(QStringLiteral("cupsd.conf")),
-                            QStringLiteral("-s"), m_dir.filePath(QStringLiteral("cups-files.conf"))});
+    m_cupsd.start(cupsd(),
+                  {QStringLiteral("-f"), QStringLiteral("-c"), m_dir.filePath(QStringLiteral("cupsd.conf")),
+                   QStringLiteral("-s"), m_dir.filePath(QStringLiteral("cups-files.conf"))});
     if (!m_cupsd.waitForStarted()) {
         *why = QStringLiteral("cupsd did not start: %1").arg(m_cupsd.errorString());
         return false;
@@ -171,8 +175,15 @@ int PrivateCupsServer::run(const QString& program, const QStringList& arguments,
 
 QString PrivateCupsServer::addQueue(const QString& queue, const QString& ppd, const QStringList& options)
 {
-    QStringList args{QStringLiteral("-h"), socketPath(), QStringLiteral("-p"), queue, QStringLiteral("-E"),
-                     QStringLiteral("-v"), QStringLiteral("file://") + outputPath(queue), QStringLiteral("-P"), ppd};
+    QStringList args{QStringLiteral("-h"),
+                     socketPath(),
+                     QStringLiteral("-p"),
+                     queue,
+                     QStringLiteral("-E"),
+                     QStringLiteral("-v"),
+                     QStringLiteral("file://") + outputPath(queue),
+                     QStringLiteral("-P"),
+                     ppd};
     for (const QString& option : options)
         args << QStringLiteral("-o") << option;
     QString out;
@@ -196,7 +207,8 @@ bool PrivateCupsServer::waitForIdle(int timeoutMs)
 int PrivateCupsServer::lastJobId(const QString& queue)
 {
     cups_job_t* jobs = nullptr;
-    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.toUtf8().constData(), 0, CUPS_WHICHJOBS_ALL);
+    const int count =
+        cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.toUtf8().constData(), 0, CUPS_WHICHJOBS_ALL);
     int newest = 0;
     for (int i = 0; i < count; ++i)
         newest = std::max(newest, jobs[i].id);

@@ -181,6 +181,7 @@ private:
 
     // Field rules (tform_main_fields.cpp).
     void toHalfWidthInPlace(QLineEdit* edit);
+    QList<QCheckBox*> timeBoxes() const; // the six time slots, then the two promised times
     void timeBoxTicked(QCheckBox* box);
     void Memo1Change();
 

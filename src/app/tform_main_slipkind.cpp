@@ -39,12 +39,16 @@ void TForm_Main::buildTimeGroups()
         group->setStyleSheet(QStringLiteral("QGroupBox { margin-top: 6px; border: 1px solid palette(mid); }"
                                             "QGroupBox::title { subcontrol-origin: margin; left: 4px; top: -1px; }"));
 
-    for (QCheckBox* box : {CheckBox_t1, CheckBox_t2, CheckBox_t3, CheckBox_t4, CheckBox_t5, CheckBox_t6,
-                           CheckBox_t21, CheckBox_t22})
+    for (QCheckBox* box : timeBoxes())
         connect(box, &QCheckBox::toggled, this, [this, box](bool on) {
             if (on)
                 timeBoxTicked(box);
         });
+}
+
+QList<QCheckBox*> TForm_Main::timeBoxes() const
+{
+    return {CheckBox_t1, CheckBox_t2, CheckBox_t3, CheckBox_t4, CheckBox_t5, CheckBox_t6, CheckBox_t21, CheckBox_t22};
 }
 
 void TForm_Main::timeBoxTicked(QCheckBox* box)
@@ -56,44 +60,43 @@ void TForm_Main::timeBoxTicked(QCheckBox* box)
             other->setChecked(false);
 }
 
+namespace {
+// What each form kind shows; both feed variants of a kind behave alike.
+struct FormKind {
+    const char16_t* prefix;
+    const char16_t* dateCaption;
+    bool promisedTime; // the two promised times instead of the six time slots
+    bool count;
+};
+constexpr FormKind kFormKinds[] = {
+    {u"発払　着払", u"ご希望お届け日", false, false},
+    {u"タイムサービス", u"配達ご指定日", true, false},
+    {u"配達指定日", u"　配達指定日", false, true},
+};
+} // namespace
+
 void TForm_Main::ComboBox_SELChange()
 {
     SpeedButton_PrnIdGetClick();
 
     const QString type = ComboBox_SEL->currentText();
-    if (type.startsWith(QStringLiteral("発払　着払"))) {
-        Label_de_date->setText(QStringLiteral("ご希望お届け日"));
-        GroupBox_Time->move(600, 1);
-        GroupBox_Time->show();
-        GroupBox_Time2->hide();
-    // The caption sits on the frame line, as on the forms, so the first box below it stays clear.
-    for (QGroupBox* group : {GroupBox_Time, GroupBox_Time2})
-        group->setStyleSheet(QStringLiteral("QGroupBox { margin-top: 6px; border: 1px solid palette(mid); }"
-                                            "QGroupBox::title { subcontrol-origin: margin; left: 4px; top: -1px; }"));
-        Label_KOSUU->hide();
-        KeNumEdit_KOSUU->hide();
-    } else if (type.startsWith(QStringLiteral("タイムサービス"))) {
-        Label_de_date->setText(QStringLiteral("配達ご指定日"));
-        GroupBox_Time->hide();
-        GroupBox_Time2->move(600, 1);
-        GroupBox_Time2->show();
-        Label_KOSUU->hide();
-        KeNumEdit_KOSUU->hide();
-    } else if (type.startsWith(QStringLiteral("配達指定日"))) {
-        Label_de_date->setText(QStringLiteral("　配達指定日"));
-        GroupBox_Time->move(600, 1);
-        GroupBox_Time->show();
-        GroupBox_Time2->hide();
-    // The caption sits on the frame line, as on the forms, so the first box below it stays clear.
-    for (QGroupBox* group : {GroupBox_Time, GroupBox_Time2})
-        group->setStyleSheet(QStringLiteral("QGroupBox { margin-top: 6px; border: 1px solid palette(mid); }"
-                                            "QGroupBox::title { subcontrol-origin: margin; left: 4px; top: -1px; }"));
-        Label_KOSUU->show();
-        KeNumEdit_KOSUU->clear();
-        KeNumEdit_KOSUU->show();
+    for (const FormKind& kind : kFormKinds) {
+        if (type.isEmpty() || !type.startsWith(QString::fromUtf16(kind.prefix)))
+            continue;
+        Label_de_date->setText(QString::fromUtf16(kind.dateCaption));
+        Label_de_date->adjustSize();
+        QGroupBox* shown = kind.promisedTime ? GroupBox_Time2 : GroupBox_Time;
+        QGroupBox* hidden = kind.promisedTime ? GroupBox_Time : GroupBox_Time2;
+        hidden->hide();
+        shown->move(600, 1);
+        shown->show();
+        Label_KOSUU->setVisible(kind.count);
+        // A delivery-date slip starts without a count.
+        if (kind.count)
+            KeNumEdit_KOSUU->clear();
+        KeNumEdit_KOSUU->setVisible(kind.count);
+        break;
     }
-    Label_de_date->adjustSize();
-    for (QCheckBox* box : {CheckBox_t1, CheckBox_t2, CheckBox_t3, CheckBox_t4, CheckBox_t5, CheckBox_t6,
-                           CheckBox_t21, CheckBox_t22})
+    for (QCheckBox* box : timeBoxes())
         box->setChecked(false);
 }

@@ -5,6 +5,7 @@
 
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QInputMethodEvent>
@@ -37,6 +38,15 @@ TForm_Main* MainWindowFixture::start()
     if (!QTest::qWaitForWindowActive(window()))
         qWarning("the main window did not become active");
     return window();
+}
+
+std::unique_ptr<MainWindowFixture> MainWindowFixture::started()
+{
+    auto fixture = std::make_unique<MainWindowFixture>();
+    fixture->writeFile(QStringLiteral("my0.txt"), QByteArray("\r\n\r\n\r\n\r\n\r\n"));
+    fixture->start();
+    rova::Dialogs::takeShown();
+    return fixture;
 }
 
 void MainWindowFixture::closeWindow() { window()->close(); }
@@ -88,4 +98,23 @@ void MainWindowFixture::commitText(QWidget* target, const QString& text)
 void MainWindowFixture::focus(QWidget* target) const
 {
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(5, target->height() / 2));
+}
+
+void MainWindowFixture::pickSlipType(int index) const
+{
+    QComboBox* list = window()->ComboBox_SEL;
+    list->setFocus();
+    QTRY_VERIFY(list->hasFocus());
+    while (list->currentIndex() < index)
+        key(Qt::Key_Down);
+    while (list->currentIndex() > index)
+        key(Qt::Key_Up);
+}
+
+QStringList MainWindowFixture::shownTexts()
+{
+    QStringList texts;
+    for (const auto& shown : rova::Dialogs::takeShown())
+        texts << shown.text;
+    return texts;
 }

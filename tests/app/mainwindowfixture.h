@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -22,6 +23,8 @@ public:
 
     // Shows the window (running its show sequence) and waits until it is active.
     TForm_Main* start();
+    // A fixture whose window started with an empty registered sender in slot 0, so no box was shown.
+    static std::unique_ptr<MainWindowFixture> started();
     TForm_Main* window() const { return m_forms->main.get(); }
     // Closes the window as the title bar does, which saves the settings.
     void closeWindow();
@@ -38,6 +41,10 @@ public:
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
     static void commitText(QWidget* target, const QString& text); // as an input method commits it
     void focus(QWidget* target) const;                            // a mouse click into the control
+    void pickSlipType(int index) const;                           // arrow keys in the slip type list
+
+    // Texts of the boxes shown since the last call, oldest first.
+    static QStringList shownTexts();
 
 private:
     QTemporaryDir m_dir;

@@ -35,25 +35,10 @@ private:
         QTRY_VERIFY(edit->hasFocus());
         MainWindowFixture::commitText(edit, text);
     }
-    void pickSlipType(int index)
-    {
-        w()->ComboBox_SEL->setFocus();
-        QTRY_VERIFY(w()->ComboBox_SEL->hasFocus());
-        while (w()->ComboBox_SEL->currentIndex() < index)
-            f->key(Qt::Key_Down);
-        while (w()->ComboBox_SEL->currentIndex() > index)
-            f->key(Qt::Key_Up);
-    }
 
 private slots:
     void initTestCase() { MainWindowFixture::installFakePrinter(); }
-    void init()
-    {
-        f = std::make_unique<MainWindowFixture>();
-        f->writeFile(QStringLiteral("my0.txt"), QByteArray("\r\n\r\n\r\n\r\n\r\n"));
-        f->start();
-        Dialogs::takeShown();
-    }
+    void init() { f = MainWindowFixture::started(); }
     void cleanup() { f.reset(); }
 
     void addressWarning_data()
@@ -184,7 +169,7 @@ private slots:
         QFETCH(int, slipType);
         QFETCH(QStringList, clicks);
         QFETCH(QStringList, ticked);
-        pickSlipType(slipType);
+        f->pickSlipType(slipType);
         for (const QString& name : clicks)
             QTest::mouseClick(w()->findChild<QCheckBox*>(name), Qt::LeftButton, {}, QPoint(4, 7));
         QStringList now;
@@ -206,10 +191,10 @@ private slots:
     {
         QFETCH(int, from);
         QFETCH(int, to);
-        pickSlipType(from);
+        f->pickSlipType(from);
         w()->CheckBox_t2->setChecked(true);
         w()->CheckBox_t22->setChecked(true);
-        pickSlipType(to);
+        f->pickSlipType(to);
         for (QCheckBox* box : w()->Panel4->findChildren<QCheckBox*>(QRegularExpression("^CheckBox_t")))
             QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
     }
@@ -234,7 +219,7 @@ private slots:
         QFETCH(bool, hoursShown);
         QFETCH(bool, promisedShown);
         QFETCH(bool, countShown);
-        pickSlipType(slipType);
+        f->pickSlipType(slipType);
         QCOMPARE(w()->Label_de_date->text(), caption);
         QCOMPARE(w()->GroupBox_Time->isVisible(), hoursShown);
         QCOMPARE(w()->GroupBox_Time2->isVisible(), promisedShown);
@@ -247,9 +232,9 @@ private slots:
     void deliveryDateKindEmptiesTheCount()
     {
         QCOMPARE(w()->KeNumEdit_KOSUU->text(), QStringLiteral("1"));
-        pickSlipType(2);
+        f->pickSlipType(2);
         QCOMPARE(w()->KeNumEdit_KOSUU->text(), QStringLiteral("1"));
-        pickSlipType(4);
+        f->pickSlipType(4);
         QCOMPARE(w()->KeNumEdit_KOSUU->text(), QString());
     }
 };

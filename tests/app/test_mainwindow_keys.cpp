@@ -30,16 +30,6 @@ private:
             qFatal("no control %s", qPrintable(name));
         return w;
     }
-    // The operator picks a slip type from the list with the arrow keys.
-    void pickSlipType(int index)
-    {
-        f->window()->ComboBox_SEL->setFocus();
-        QTRY_VERIFY(f->window()->ComboBox_SEL->hasFocus());
-        while (f->window()->ComboBox_SEL->currentIndex() < index)
-            f->key(Qt::Key_Down);
-        while (f->window()->ComboBox_SEL->currentIndex() > index)
-            f->key(Qt::Key_Up);
-    }
     void focusOn(const QString& name)
     {
         control(name)->setFocus(Qt::OtherFocusReason);
@@ -48,13 +38,7 @@ private:
 
 private slots:
     void initTestCase() { MainWindowFixture::installFakePrinter(); }
-    void init()
-    {
-        f = std::make_unique<MainWindowFixture>();
-        f->writeFile(QStringLiteral("my0.txt"), QByteArray("\r\n\r\n\r\n\r\n\r\n"));
-        f->start();
-        Dialogs::takeShown();
-    }
+    void init() { f = MainWindowFixture::started(); }
     void cleanup() { f.reset(); }
 
     void startsInPostalCode() { QTRY_COMPARE(MainWindowFixture::focusedName(), QStringLiteral("Edit_Zip")); }
@@ -80,7 +64,7 @@ private slots:
     {
         QFETCH(int, slipType);
         QFETCH(QStringList, walk);
-        pickSlipType(slipType);
+        f->pickSlipType(slipType);
         focusOn(walk.first());
         for (qsizetype i = 1; i < walk.size(); ++i) {
             f->key(Qt::Key_Return);
@@ -120,7 +104,7 @@ private slots:
 
     void enterInCountKeepsFocus()
     {
-        pickSlipType(4);
+        f->pickSlipType(4);
         focusOn(QStringLiteral("KeNumEdit_KOSUU"));
         f->key(Qt::Key_2);
         f->key(Qt::Key_Return);
@@ -147,7 +131,7 @@ private slots:
     {
         QFETCH(QString, from);
         if (from == QLatin1String("KeNumEdit_KOSUU"))
-            pickSlipType(4);
+            f->pickSlipType(4);
         focusOn(from);
         Dialogs::answerNext(false);
         f->key(Qt::Key_F2);
@@ -215,7 +199,7 @@ private slots:
 
     void countTakesNoSign()
     {
-        pickSlipType(4);
+        f->pickSlipType(4);
         focusOn(QStringLiteral("KeNumEdit_KOSUU"));
         for (Qt::Key k : {Qt::Key_Minus, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4})
             f->key(k);

@@ -35,13 +35,7 @@ private:
 
 private slots:
     void initTestCase() { MainWindowFixture::installFakePrinter(); }
-    void init()
-    {
-        f = std::make_unique<MainWindowFixture>();
-        f->writeFile(QStringLiteral("my0.txt"), QByteArray("\r\n\r\n\r\n\r\n\r\n"));
-        f->start();
-        Dialogs::takeShown();
-    }
+    void init() { f = MainWindowFixture::started(); }
     void cleanup() { f.reset(); }
 
     void windowIsFixedSize()
@@ -159,10 +153,7 @@ private slots:
         QFETCH(QStringList, stops);
         if (w()->BitBtn_SendMail)
             stops << QStringLiteral("BitBtn_SendMail");
-        w()->ComboBox_SEL->setFocus();
-        QTRY_VERIFY(w()->ComboBox_SEL->hasFocus());
-        while (w()->ComboBox_SEL->currentIndex() < slipType)
-            f->key(Qt::Key_Down);
+        f->pickSlipType(slipType);
         w()->Edit_Zip->setFocus();
         QTRY_VERIFY(w()->Edit_Zip->hasFocus());
         QStringList walked{MainWindowFixture::focusedName()};

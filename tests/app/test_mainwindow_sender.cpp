@@ -20,13 +20,6 @@ QStringList senderTexts(const TForm_Main* w)
     return {w->Edit_MyZip->text(), w->Edit_MyADD1->text(), w->Edit_MyADD2->text(), w->Edit_My->text(),
             w->Edit_MyTEL->text()};
 }
-QStringList shownTexts()
-{
-    QStringList texts;
-    for (const auto& shown : Dialogs::takeShown())
-        texts << shown.text;
-    return texts;
-}
 } // namespace
 
 class TestMainWindowSender : public QObject {
@@ -62,7 +55,7 @@ private slots:
     void firstStartReportsMissingSlotOnce()
     {
         f->start();
-        QCOMPARE(shownTexts(), QStringList{QStringLiteral("File not found")});
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{QStringLiteral("File not found")});
         QCOMPARE(w()->PageControl_My->currentIndex(), 0);
         QCOMPARE(w()->PageControl_My->tabText(0), QStringLiteral("依頼主1"));
         QCOMPARE(w()->PageControl_My->tabText(9), QStringLiteral("依頼主10"));
@@ -85,7 +78,7 @@ private slots:
         fillSender(texts);
         Dialogs::answerNext(true);
         QTest::mouseClick(w()->BitBtn_My, Qt::LeftButton);
-        QCOMPARE(shownTexts(), (QStringList{QStringLiteral("ご依頼主を登録しますか?"), QStringLiteral("ご依頼主を登録しました")}));
+        QCOMPARE(MainWindowFixture::shownTexts(), (QStringList{QStringLiteral("ご依頼主を登録しますか?"), QStringLiteral("ご依頼主を登録しました")}));
         QByteArray expected;
         for (const QString& line : texts)
             expected += rova::cp932::toBytes(line) + "\r\n";
@@ -109,7 +102,7 @@ private slots:
         Dialogs::takeShown();
         Dialogs::answerNext(false);
         QTest::mouseClick(w()->BitBtn_My, Qt::LeftButton);
-        QCOMPARE(shownTexts(), QStringList{QStringLiteral("ご依頼主を登録しますか?")});
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{QStringLiteral("ご依頼主を登録しますか?")});
         QVERIFY(!QFile::exists(f->path(QStringLiteral("my0.txt"))));
         QTRY_VERIFY(w()->Edit_MyZip->hasFocus());
     }
@@ -121,7 +114,7 @@ private slots:
         Dialogs::takeShown();
         Dialogs::answerNext(true);
         QTest::mouseClick(w()->BitBtn_My, Qt::LeftButton);
-        const QStringList texts = shownTexts();
+        const QStringList texts = MainWindowFixture::shownTexts();
         QCOMPARE(texts.size(), 2);
         QVERIFY2(texts[1].contains(QStringLiteral("ご依頼主のおなまえ")), qPrintable(texts[1]));
         QVERIFY(!QFile::exists(f->path(QStringLiteral("my0.txt"))));
@@ -158,13 +151,13 @@ private slots:
         Dialogs::takeShown();
         f->key(Qt::Key_Right);
         QCOMPARE(w()->Edit_MyZip->text(), QStringLiteral("1"));
-        QCOMPARE(shownTexts(), QStringList{});
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{});
         f->key(Qt::Key_Right);
         QCOMPARE(w()->PageControl_My->currentIndex(), 2);
-        QCOMPARE(shownTexts(), QStringList{QStringLiteral("File not found")});
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{QStringLiteral("File not found")});
         QCOMPARE(w()->Edit_MyZip->text(), QStringLiteral("1")); // the previous sender stays
         f->key(Qt::Key_Right);
-        QCOMPARE(shownTexts(), QStringList{QStringLiteral("File not found")});
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{QStringLiteral("File not found")});
         f->key(Qt::Key_Left);
         f->key(Qt::Key_Left);
         f->key(Qt::Key_Left);
@@ -176,7 +169,7 @@ private slots:
         f->writeFile(QStringLiteral("rova_Yamato.ini"), "[rv_YAMATOprn]\r\nTab_My=3\r\n");
         f->writeFile(QStringLiteral("my3.txt"), "333\r\n\r\n\r\n\r\n\r\n");
         f->start();
-        QCOMPARE(shownTexts(), QStringList{});
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{});
         QCOMPARE(w()->PageControl_My->currentIndex(), 3);
         QCOMPARE(w()->Edit_MyZip->text(), QStringLiteral("333"));
         QTRY_VERIFY(w()->Edit_Zip->hasFocus());
@@ -186,7 +179,7 @@ private slots:
     {
         f->writeFile(QStringLiteral("rova_Yamato.ini"), "[rv_YAMATOprn]\r\nTab_My=-1\r\nOP023MyZip=999\r\n");
         f->start();
-        QCOMPARE(shownTexts(), QStringList{QStringLiteral("TabErr")});
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{QStringLiteral("TabErr")});
         QCOMPARE(w()->Edit_MyZip->text(), QStringLiteral("999"));
         Dialogs::answerNext(true);
         QTest::mouseClick(w()->BitBtn_My, Qt::LeftButton);

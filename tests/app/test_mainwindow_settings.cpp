@@ -18,16 +18,6 @@
 
 using rova::Dialogs;
 
-namespace {
-QStringList shownTexts()
-{
-    QStringList texts;
-    for (const auto& shown : Dialogs::takeShown())
-        texts << shown.text;
-    return texts;
-}
-} // namespace
-
 class TestMainWindowSettings : public QObject {
     Q_OBJECT
 
@@ -52,7 +42,7 @@ private slots:
     void firstRunInEmptyDirectory()
     {
         f->start();
-        QCOMPARE(shownTexts(), QStringList{QStringLiteral("File not found")});
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{QStringLiteral("File not found")});
         QCOMPARE(w()->windowTitle(), QStringLiteral("rova　送り状印刷　< ヤマト宅急便　> ver1.10"));
         QCOMPARE(w()->ComboBox_SEL->currentText(), QStringLiteral("発払　着払(手差し)"));
         QCOMPARE(w()->ComboBox_FontSize->currentText(), QStringLiteral("11"));
@@ -66,7 +56,7 @@ private slots:
         QCOMPARE(w()->Label_CurrentDir->text(), QDir::currentPath());
 
         f->closeWindow();
-        QCOMPARE(shownTexts(), QStringList{});
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{});
         QVERIFY(f->readFile(QStringLiteral("rova_Yamato.ini")).startsWith("[rv_YAMATOprn]\r\n"));
         QStringList keys = iniKeys();
         QCOMPARE(keys.size(), 17);
@@ -157,11 +147,7 @@ private slots:
     {
         f->writeFile(QStringLiteral("my5.txt"), rova::cp932::toBytes(QStringLiteral("555\r\n札幌\r\n\r\n北\r\n011\r\n")));
         f->start();
-        w()->ComboBox_SEL->setFocus();
-        QTRY_VERIFY(w()->ComboBox_SEL->hasFocus());
-        f->key(Qt::Key_Down);
-        f->key(Qt::Key_Down);
-        f->key(Qt::Key_Down);
+        f->pickSlipType(3);
         QTest::mouseClick(w()->PageControl_My, Qt::LeftButton, {}, w()->PageControl_My->tabRect(5).center());
         w()->Edit_Zip->setText(QStringLiteral("100-0001"));
         w()->Edit_Add1->setText(QStringLiteral("東京都"));
@@ -199,7 +185,7 @@ private slots:
             QSKIP("this machine cannot make a folder read-only");
         Dialogs::takeShown();
         f->closeWindow();
-        const QStringList texts = shownTexts();
+        const QStringList texts = MainWindowFixture::shownTexts();
         QCOMPARE(texts, QStringList{QStringLiteral("%1 に書き込めません").arg(QDir::currentPath() + "/rova_Yamato.ini")});
         QVERIFY(!w()->isVisible());
     }
@@ -212,7 +198,7 @@ private slots:
         w()->Edit_Custo1->setText(QStringLiteral("𠮷田"));
         w()->Edit_G1->setText(QStringLiteral("本"));
         f->closeWindow();
-        const QStringList texts = shownTexts();
+        const QStringList texts = MainWindowFixture::shownTexts();
         QCOMPARE(texts.size(), 1);
         QVERIFY2(texts[0].contains(QStringLiteral("おなまえ")), qPrintable(texts[0]));
         QVERIFY(f->readFile(QStringLiteral("rova_Yamato.ini")).contains(rova::cp932::toBytes(QStringLiteral("E_G1=本\r\n"))));

@@ -41,13 +41,7 @@ private:
 
 private slots:
     void initTestCase() { MainWindowFixture::installFakePrinter(); }
-    void init()
-    {
-        f = std::make_unique<MainWindowFixture>();
-        f->writeFile(QStringLiteral("my0.txt"), QByteArray("\r\n\r\n\r\n\r\n\r\n"));
-        f->start();
-        Dialogs::takeShown();
-    }
+    void init() { f = MainWindowFixture::started(); }
     void cleanup() { f.reset(); }
 
     void transferFillsTheDestination_data()

@@ -22,17 +22,13 @@ TPv_d97_Dot::TPv_d97_Dot(TForm_Main* main) : QWidget(nullptr), m_main(main)
 
 void TPv_d97_Dot::SLIP97_Prn()
 {
-    drawSlip(PvPrinter().GetCanvas());
-}
-
-void TPv_d97_Dot::drawSlip(rova::print::Canvas& canvas)
-{
     using namespace rova::slip;
     const DeviceMapping mapping =
         deviceMapping(m_main->Label_dpix->text(), m_main->Label_dpiy->text(), m_main->Label_Prn_Top->text(),
                       m_main->Label_Prn_Left->text());
     const QList<TextItem> items = toDevice(layoutItems(readSlip(*m_main)), mapping);
 
+    rova::print::Canvas& canvas = PvPrinter().GetCanvas();
     canvas.setTextColor(Qt::black);
     canvas.setBrush(Qt::white);
     for (const TextItem& item : items) {

@@ -6,10 +6,6 @@
 class QLabel;
 class TForm_Main;
 
-namespace rova::print {
-class Canvas;
-}
-
 class TPv_d97_Dot : public QWidget {
     Q_OBJECT
 public:
@@ -18,8 +14,6 @@ public:
     // Draws every value of the slip on the canvas of the job open on PvPrinter. Raises the conversion
     // error for a margin that is not a whole number before anything is drawn.
     void SLIP97_Prn();
-    // The same onto any canvas.
-    void drawSlip(rova::print::Canvas& canvas);
 
     // Style templates: regular and bold.
     QLabel* Label1 = nullptr;

@@ -112,6 +112,15 @@ private slots:
         QCOMPARE(f->window()->KeNumEdit_KOSUU->text(), QStringLiteral("2"));
     }
 
+    void enterOnRegisterButtonPressesIt()
+    {
+        focusOn(QStringLiteral("BitBtn_My"));
+        Dialogs::answerNext(false);
+        f->key(Qt::Key_Return);
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{QStringLiteral("ご依頼主を登録しますか?")});
+        QTRY_COMPARE(MainWindowFixture::focusedName(), QStringLiteral("Edit_MyZip"));
+    }
+
     void enterLeavesNoCharacterBehind()
     {
         focusOn(QStringLiteral("Edit_Add1"));

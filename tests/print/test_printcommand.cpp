@@ -8,6 +8,7 @@
 #include "platform/dialogs.h"
 #include "platform/fakeprintsystem.h"
 #include "print/sliplayout.h"
+#include "printer/tpvprinter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -243,6 +244,27 @@ private slots:
         job = print();
         QVERIFY(job);
         QCOMPARE(job->state, FakePrintSystem::JobRecord::State::Ended);
+    }
+
+    // Last: it takes every printer away.
+    void noPrinterInstalled()
+    {
+        prepare(0, 0, "0", "0");
+        const QStringList before = fieldTexts(main());
+        for (const PrinterSetup& p : kPrinters)
+            m_fake->removePrinter(p.name);
+        PvPrinter().CheckForChanges();
+        const auto jobs = m_fake->jobs().size();
+
+        Dialogs::answerNext(true);
+        m_window->clickPrint();
+        QTRY_COMPARE(Dialogs::pendingAnswers(), 0);
+        const QList<Dialogs::Shown> shown = Dialogs::takeShown();
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[1].kind, Dialogs::Kind::Error);
+        QVERIFY2(shown[1].text.contains(QStringLiteral("No Printer"), Qt::CaseInsensitive), qPrintable(shown[1].text));
+        QCOMPARE(m_fake->jobs().size(), jobs);
+        QCOMPARE(fieldTexts(main()), before);
     }
 };
 

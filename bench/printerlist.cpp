@@ -1,6 +1,7 @@
 // The printer list operations against a private CUPS server holding 1, 10, 50 and 200 queues:
 // every run uses a fresh printer object, so the catalogue and the lists are read from the server.
 // The queue asked for its papers and bins is the last system printer, described as a slip printer.
+// libcups alone, reading the whole list and one queue, is measured alongside as the floor.
 
 #include "queues.h"
 #include "stats.h"
@@ -11,6 +12,8 @@
 #include <QApplication>
 #include <QMap>
 
+#include <cups/cups.h>
+
 #include <cstdio>
 #include <memory>
 
@@ -20,7 +23,21 @@ const QString slipQueue = QStringLiteral("zz-slip");
 
 struct Figures {
     bench::Samples names, select, papers, bins;
+    bench::Samples allDests, oneDest; // what libcups alone takes for the whole list and for one queue
 };
+
+void readAllDestinations()
+{
+    cups_dest_t* dests = nullptr;
+    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    cupsFreeDests(count, dests);
+}
+
+void readOneDestination()
+{
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, slipQueue.toUtf8().constData(), nullptr);
+    cupsFreeDests(dest ? 1 : 0, dest);
+}
 
 Figures measure(int runs)
 {
@@ -38,6 +55,8 @@ Figures measure(int runs)
         f.select.values << bench::timeMs([&] { printer->SetIndex(index); });
         f.papers.values << bench::timeMs([&] { printer->GetPaperSizeNames(); });
         f.bins.values << bench::timeMs([&] { printer->GetBinNames(); });
+        f.allDests.values << bench::timeMs(readAllDestinations);
+        f.oneDest.values << bench::timeMs(readOneDestination);
     }
     return f;
 }
@@ -82,6 +101,12 @@ int main(int argc, char* argv[])
         const QString at = QStringLiteral(", %1 queues").arg(count);
         bench::report(QStringLiteral("GetPrinterNames") + at, now.names, QStringLiteral("ms"), ref, one.names);
         bench::report(QStringLiteral("SetIndex") + at, now.select, QStringLiteral("ms"), ref, one.select);
+        bench::report(QStringLiteral("SetIndex against one cupsGetDests2") + at, now.select, QStringLiteral("ms"),
+                      QStringLiteral("cupsGetDests2"), now.allDests);
+        bench::report(QStringLiteral("libcups: cupsGetDests2") + at, now.allDests, QStringLiteral("ms"), ref,
+                      one.allDests);
+        bench::report(QStringLiteral("libcups: cupsGetNamedDest") + at, now.oneDest, QStringLiteral("ms"), ref,
+                      one.oneDest);
         bench::report(QStringLiteral("GetPaperSizeNames") + at, now.papers, QStringLiteral("ms"), ref, one.papers);
         bench::report(QStringLiteral("GetBinNames") + at, now.bins, QStringLiteral("ms"), ref, one.bins);
     }

@@ -51,7 +51,7 @@ QString figures(const QString& name, const Samples& s, const QString& unit)
     // Three significant places are plenty on a shared machine.
     const auto n = [](double v) { return QString::number(v, 'g', 4); };
     return QStringLiteral("%1  median %2  min %3  max %4  %5  (n=%6)")
-        .arg(name.leftJustified(44), n(s.median()), n(s.min()), n(s.max()), unit)
+        .arg(name.leftJustified(50), n(s.median()), n(s.min()), n(s.max()), unit)
         .arg(s.values.size());
 }
 

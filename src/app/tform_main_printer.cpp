@@ -81,8 +81,10 @@ void TForm_Main::SpeedButton_PRNSETClick()
             box->setCurrentIndex(-1);
         }
     };
-    fill(ComboBox2, [&] { return printer.GetPaperSizeNames(); }, [&] { return printer.GetPaperSizeIndex(); });
-    fill(ComboBox3, [&] { return printer.GetBinNames(); }, [&] { return printer.GetBinIndex(); });
+    fill(
+        ComboBox2, [&] { return printer.GetPaperSizeNames(); }, [&] { return printer.GetPaperSizeIndex(); });
+    fill(
+        ComboBox3, [&] { return printer.GetBinNames(); }, [&] { return printer.GetBinIndex(); });
 }
 
 void TForm_Main::BitBtn_PrnSetClick()

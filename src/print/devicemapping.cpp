@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <limits>
 
-namespace rova::slip {
-namespace {
+namespace rova::slip
+{
+namespace
+{
 
 qint64 floorDiv(qint64 a, qint64 b)
 {
@@ -31,8 +33,8 @@ int toDevice(qint64 scale, int units, int margin)
     const qint64 product = scale * units;
     const qint64 rounded = product >= 0 ? (product + 5000) / 10000 : -((-product + 5000) / 10000);
     const qint64 device = rounded + margin;
-    return static_cast<int>(std::clamp<qint64>(device, std::numeric_limits<int>::min(),
-                                               std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<qint64>(device, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 int printResolution(int dpi, int scalePercent)

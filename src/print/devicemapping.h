@@ -7,7 +7,8 @@
 #include <QString>
 #include <QtGlobal>
 
-namespace rova::slip {
+namespace rova::slip
+{
 
 // Printer dots per layout unit in ten-thousandths: dpi × 62.5, a tie going to the even neighbour.
 qint64 scaleFactor(qint64 dpi);
@@ -32,7 +33,8 @@ struct DeviceMapping {
 
 // Resolutions and margins as decimal text, the way the entry window keeps them. Raises the conversion
 // error for a margin or resolution that is not a whole number.
-DeviceMapping deviceMapping(const QString& dpiX, const QString& dpiY, const QString& top, const QString& left);
+DeviceMapping deviceMapping(const QString& dpiX, const QString& dpiY, const QString& top,
+                            const QString& left);
 
 QList<TextItem> toDevice(const QList<TextItem>& layout, const DeviceMapping& mapping);
 

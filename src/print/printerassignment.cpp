@@ -4,8 +4,10 @@
 
 #include <QDir>
 
-namespace rova::slip {
-namespace {
+namespace rova::slip
+{
+namespace
+{
 const QString kName = QStringLiteral("PrnName");
 const QString kIndex = QStringLiteral("PrnNoIndex");
 const QString kTop = QStringLiteral("rovPrn_Top");
@@ -13,7 +15,8 @@ const QString kLeft = QStringLiteral("rovPrn_Left");
 const QString kZero = QStringLiteral("0");
 } // namespace
 
-AssignmentFile::AssignmentFile(const QString& folder) : m_path(QDir(folder).filePath(QStringLiteral("rova_a500.ini")))
+AssignmentFile::AssignmentFile(const QString& folder)
+    : m_path(QDir(folder).filePath(QStringLiteral("rova_a500.ini")))
 {
 }
 

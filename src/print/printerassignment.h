@@ -4,7 +4,8 @@
 
 #include <QString>
 
-namespace rova::slip {
+namespace rova::slip
+{
 
 struct PrinterAssignment {
     QString printerName; // for the reader of the file only; never read back
@@ -13,7 +14,8 @@ struct PrinterAssignment {
     QString left;
 };
 
-class AssignmentFile {
+class AssignmentFile
+{
 public:
     // The file in the given working folder.
     explicit AssignmentFile(const QString& folder);

@@ -5,8 +5,10 @@
 
 #include <array>
 
-namespace rova::slip {
-namespace {
+namespace rova::slip
+{
+namespace
+{
 
 constexpr std::array<int, 7> kZipBytes{1, 2, 3, 5, 6, 7, 8};
 constexpr std::array<int, 7> kZipX{185, 230, 275, 340, 389, 438, 487};

@@ -8,7 +8,8 @@
 #include <QString>
 #include <QStringList>
 
-namespace rova::slip {
+namespace rova::slip
+{
 
 inline const QString kMincho = QStringLiteral("ＭＳ Ｐ明朝");
 inline const QString kLatin = QStringLiteral("Lucida Sans Unicode");

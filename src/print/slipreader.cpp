@@ -8,7 +8,8 @@
 #include <QDateEdit>
 #include <QLineEdit>
 
-namespace rova::slip {
+namespace rova::slip
+{
 
 SlipValues readSlip(const TForm_Main& m)
 {

@@ -5,7 +5,8 @@
 
 class TForm_Main;
 
-namespace rova::slip {
+namespace rova::slip
+{
 
 SlipValues readSlip(const TForm_Main& main);
 

@@ -6,7 +6,8 @@
 
 #include <array>
 
-namespace rova::slip {
+namespace rova::slip
+{
 
 struct SlipValues {
     QString slipType; // one of the six slip-type texts, or anything else (no time mark)

@@ -10,7 +10,8 @@ class QPushButton;
 class TForm_Main;
 class TKeNumEdit;
 
-class TForm_SLIP97YPrn : public QDialog {
+class TForm_SLIP97YPrn : public QDialog
+{
     Q_OBJECT
 public:
     explicit TForm_SLIP97YPrn(TForm_Main* main);

@@ -6,7 +6,8 @@
 class QLabel;
 class TForm_Main;
 
-class TPv_d97_Dot : public QWidget {
+class TPv_d97_Dot : public QWidget
+{
     Q_OBJECT
 public:
     explicit TPv_d97_Dot(TForm_Main* main);

@@ -14,7 +14,8 @@
 
 using rova::Dialogs;
 
-class RenderSlips : public QObject {
+class RenderSlips : public QObject
+{
     Q_OBJECT
 private slots:
     void render_data()

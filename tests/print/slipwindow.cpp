@@ -13,8 +13,10 @@
 #include <QPushButton>
 #include <QTest>
 
-namespace slipcheck {
-namespace {
+namespace slipcheck
+{
+namespace
+{
 const QString L = QStringLiteral("Lucida Sans Unicode");
 const QString M = QStringLiteral("ＭＳ Ｐ明朝");
 } // namespace
@@ -22,17 +24,18 @@ const QString M = QStringLiteral("ＭＳ Ｐ明朝");
 QList<Expected> filledLayout(int kind)
 {
     QList<Expected> items{
-        {"1", L, 14, false, 185, 30},  {"2", L, 14, false, 230, 30},   {"3", L, 14, false, 275, 30},
-        {"4", L, 14, false, 340, 30},  {"5", L, 14, false, 389, 30},   {"6", L, 14, false, 438, 30},
-        {"7", L, 14, false, 487, 30},  {"2026", L, 9, false, 536, 70}, {"12", L, 9, false, 630, 70},
-        {"08", L, 9, false, 690, 70},  {"12", L, 14, false, 830, 114}, {"24", L, 14, false, 930, 114},
+        {"1", L, 14, false, 185, 30}, {"2", L, 14, false, 230, 30},   {"3", L, 14, false, 275, 30},
+        {"4", L, 14, false, 340, 30}, {"5", L, 14, false, 389, 30},   {"6", L, 14, false, 438, 30},
+        {"7", L, 14, false, 487, 30}, {"2026", L, 9, false, 536, 70}, {"12", L, 9, false, 630, 70},
+        {"08", L, 9, false, 690, 70}, {"12", L, 14, false, 830, 114}, {"24", L, 14, false, 930, 114},
     };
-    const Expected marks[] = {{"○", M, 22, true, 1034, 140}, {"○", M, 26, true, 1034, 160},
-                              {"○", M, 14, true, 1034, 88}};
+    const Expected marks[] = {
+        {"○", M, 22, true, 1034, 140}, {"○", M, 26, true, 1034, 160}, {"○", M, 14, true, 1034, 88}};
     items << marks[kind];
-    items << Expected{"03-1234-5678", M, 12, true, 245, 110} << Expected{"東京都千代田区丸の内１－１", M, 12, true, 150, 174}
-          << Expected{"丸の内ビル１２階", M, 12, true, 150, 219} << Expected{"受付気付", M, 12, true, 150, 270}
-          << Expected{"山田　太郎", M, 12, true, 180, 330};
+    items << Expected{"03-1234-5678", M, 12, true, 245, 110}
+          << Expected{"東京都千代田区丸の内１－１", M, 12, true, 150, 174}
+          << Expected{"丸の内ビル１２階", M, 12, true, 150, 219}
+          << Expected{"受付気付", M, 12, true, 150, 270} << Expected{"山田　太郎", M, 12, true, 180, 330};
     if (kind == 2)
         items << Expected{"書籍", M, 8, true, 540, 430} << Expected{"1", M, 14, true, 590, 570}
               << Expected{"2", M, 14, true, 610, 570};
@@ -44,7 +47,8 @@ QList<Expected> filledLayout(int kind)
           << Expected{"0", L, 12, false, 389, 380} << Expected{"0", L, 12, false, 438, 380}
           << Expected{"1", L, 12, false, 487, 380} << Expected{"06-9876-5432", M, 10, false, 245, 444}
           << Expected{"大阪府大阪市中央区城見", M, 10, false, 160, 495}
-          << Expected{"ＯＢＰタワー３階", M, 10, false, 160, 540} << Expected{"ロバ商店", M, 10, false, 170, 595};
+          << Expected{"ＯＢＰタワー３階", M, 10, false, 160, 540}
+          << Expected{"ロバ商店", M, 10, false, 170, 595};
     return items;
 }
 
@@ -73,7 +77,10 @@ SlipWindow::~SlipWindow()
     QDir::setCurrent(m_previous);
 }
 
-TForm_Main& SlipWindow::main() const { return *m_forms->main; }
+TForm_Main& SlipWindow::main() const
+{
+    return *m_forms->main;
+}
 
 void SlipWindow::chooseSlipType(int index)
 {

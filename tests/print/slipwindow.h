@@ -9,7 +9,8 @@
 
 class TForm_Main;
 
-namespace slipcheck {
+namespace slipcheck
+{
 
 struct Expected {
     QString text;
@@ -21,7 +22,10 @@ struct Expected {
 };
 
 // The form kind of slip type 0..5: 0 standard, 1 time service, 2 delivery date.
-inline int kindOf(int slipType) { return slipType / 2; }
+inline int kindOf(int slipType)
+{
+    return slipType / 2;
+}
 
 // Every item a filled slip of the kind draws, in drawing order, at its layout point.
 QList<Expected> filledLayout(int kind);
@@ -29,7 +33,8 @@ QList<Expected> filledLayout(int kind);
 // Writes one section of "rova_a500.ini" in the folder (code page 932), replacing the file.
 void writeAssignments(const QString& folder, const QList<QStringList>& sections);
 
-class SlipWindow {
+class SlipWindow
+{
 public:
     SlipWindow();
     ~SlipWindow();

@@ -5,7 +5,8 @@
 
 using namespace rova::slip;
 
-class TestDeviceMapping : public QObject {
+class TestDeviceMapping : public QObject
+{
     Q_OBJECT
 private slots:
     void scale_data()
@@ -89,10 +90,18 @@ private slots:
         QTest::addColumn<QString>("top");
         QTest::addColumn<QString>("left");
         QTest::addColumn<QString>("reported");
-        QTest::newRow("top with decimals") << "1.5" << "0" << "1.5";
-        QTest::newRow("left with decimals") << "0" << "-2.25" << "-2.25";
-        QTest::newRow("top checked before left") << "x" << "y" << "x";
-        QTest::newRow("blank is no number") << " " << "0" << " ";
+        QTest::newRow("top with decimals") << "1.5"
+                                           << "0"
+                                           << "1.5";
+        QTest::newRow("left with decimals") << "0"
+                                            << "-2.25"
+                                            << "-2.25";
+        QTest::newRow("top checked before left") << "x"
+                                                 << "y"
+                                                 << "x";
+        QTest::newRow("blank is no number") << " "
+                                            << "0"
+                                            << " ";
     }
     void badMargin()
     {

@@ -21,7 +21,8 @@ using rova::Dialogs;
 using rova::print::FakePrintSystem;
 using slipcheck::Expected;
 
-namespace {
+namespace
+{
 
 struct PrinterSetup {
     const char* name;
@@ -42,8 +43,8 @@ QStringList fieldTexts(const TForm_Main& m)
 {
     QStringList texts;
     for (const QLineEdit* e : {m.Edit_Zip, m.Edit_tel, m.Edit_Add1, m.Edit_Add2, m.Edit_Add3, m.Edit_Custo1,
-                               m.Edit_G1, m.Edit_G2, m.Edit_G3, m.Edit_de_date1, m.Edit_de_date2, m.Edit_MyZip,
-                               m.Edit_MyTEL, m.Edit_MyADD1, m.Edit_MyADD2, m.Edit_My})
+                               m.Edit_G1, m.Edit_G2, m.Edit_G3, m.Edit_de_date1, m.Edit_de_date2,
+                               m.Edit_MyZip, m.Edit_MyTEL, m.Edit_MyADD1, m.Edit_MyADD2, m.Edit_My})
         texts << e->text();
     texts << m.KeNumEdit_KOSUU->text() << m.ComboBox_SEL->currentText();
     for (const QCheckBox* b : {m.CheckBox_t3, m.CheckBox_t22, m.CheckBox_My, m.CheckBox_Date_1})
@@ -53,7 +54,8 @@ QStringList fieldTexts(const TForm_Main& m)
 
 } // namespace
 
-class TestPrintCommand : public QObject {
+class TestPrintCommand : public QObject
+{
     Q_OBJECT
     FakePrintSystem* m_fake = nullptr;
     std::unique_ptr<slipcheck::SlipWindow> m_window;
@@ -63,9 +65,9 @@ class TestPrintCommand : public QObject {
     // Assigns the printer and margins to the slip type, picks it and fills the slip.
     void prepare(int type, int printer, const QString& top, const QString& left)
     {
-        slipcheck::writeAssignments(m_window->folder(), {{rova::slip::slipTypes()[type],
-                                                          kPrinters[printer].name, QString::number(printer), top,
-                                                          left}});
+        slipcheck::writeAssignments(
+            m_window->folder(),
+            {{rova::slip::slipTypes()[type], kPrinters[printer].name, QString::number(printer), top, left}});
         m_window->chooseSlipType(type);
         m_window->fill();
         Dialogs::takeShown();
@@ -204,13 +206,28 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("aborted");
         QTest::newRow("margin with decimals already in the file aborts before drawing")
-            << "1.5" << "0" << "" << "" << "'1.5' is not a valid integer value" << true;
+            << "1.5"
+            << "0"
+            << ""
+            << ""
+            << "'1.5' is not a valid integer value" << true;
         QTest::newRow("left margin that is no number aborts before drawing")
-            << "0" << "abc" << "" << "" << "'abc' is not a valid integer value" << true;
-        QTest::newRow("job that cannot start")
-            << "0" << "0" << "Printer P600 is not accepting jobs." << "" << "Printer P600 is not accepting jobs." << false;
+            << "0"
+            << "abc"
+            << ""
+            << ""
+            << "'abc' is not a valid integer value" << true;
+        QTest::newRow("job that cannot start") << "0"
+                                               << "0"
+                                               << "Printer P600 is not accepting jobs."
+                                               << ""
+                                               << "Printer P600 is not accepting jobs." << false;
         QTest::newRow("job the spooler refuses: its reason reaches the operator")
-            << "0" << "0" << "" << "client-error-not-possible: Printer stopped" << "client-error-not-possible: Printer stopped" << false;
+            << "0"
+            << "0"
+            << ""
+            << "client-error-not-possible: Printer stopped"
+            << "client-error-not-possible: Printer stopped" << false;
     }
     void failedJobKeepsTheSlip()
     {
@@ -262,7 +279,8 @@ private slots:
         const QList<Dialogs::Shown> shown = Dialogs::takeShown();
         QCOMPARE(shown.size(), 2);
         QCOMPARE(shown[1].kind, Dialogs::Kind::Error);
-        QVERIFY2(shown[1].text.contains(QStringLiteral("No Printer"), Qt::CaseInsensitive), qPrintable(shown[1].text));
+        QVERIFY2(shown[1].text.contains(QStringLiteral("No Printer"), Qt::CaseInsensitive),
+                 qPrintable(shown[1].text));
         QCOMPARE(m_fake->jobs().size(), jobs);
         QCOMPARE(fieldTexts(main()), before);
     }

@@ -25,7 +25,8 @@ using rova::Dialogs;
 using rova::print::FakePrintSystem;
 using rova::slip::slipTypes;
 
-namespace {
+namespace
+{
 
 QString iniText(const QString& folder)
 {
@@ -65,7 +66,8 @@ void typeMargin(TKeNumEdit* edit, const QString& keysTyped)
 
 } // namespace
 
-class TestPrinterAssignment : public QObject {
+class TestPrinterAssignment : public QObject
+{
     Q_OBJECT
     FakePrintSystem* m_fake = nullptr;
     std::unique_ptr<slipcheck::SlipWindow> m_window;
@@ -107,15 +109,24 @@ private slots:
         QTest::addColumn<QString>("left");
         QTest::addColumn<QStringList>("labels");
         QTest::addColumn<int>("printer");
-        QTest::newRow("missing file reads as zeros") << "" << "" << "" << QStringList{"0", "0", "0"} << 0;
-        QTest::newRow("the type's own section")
-            << "2" << "-12" << "25" << QStringList{"2", "-12", "25"} << 2;
+        QTest::newRow("missing file reads as zeros") << ""
+                                                     << ""
+                                                     << "" << QStringList{"0", "0", "0"} << 0;
+        QTest::newRow("the type's own section") << "2"
+                                                << "-12"
+                                                << "25" << QStringList{"2", "-12", "25"} << 2;
         QTest::newRow("printer number past the list selects the first printer")
-            << "9" << "3" << "4" << QStringList{"9", "3", "4"} << 0;
+            << "9"
+            << "3"
+            << "4" << QStringList{"9", "3", "4"} << 0;
         QTest::newRow("printer number -1 selects the default printer")
-            << "-1" << "0" << "0" << QStringList{"-1", "0", "0"} << 1;
+            << "-1"
+            << "0"
+            << "0" << QStringList{"-1", "0", "0"} << 1;
         QTest::newRow("margin with decimals is loaded as it stands")
-            << "1" << "1.5" << "0" << QStringList{"1", "1.5", "0"} << 1;
+            << "1"
+            << "1.5"
+            << "0" << QStringList{"1", "1.5", "0"} << 1;
     }
     void loadOnSlipTypeChange()
     {

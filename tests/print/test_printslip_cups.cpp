@@ -7,9 +7,9 @@
 #include "platform/dialogs.h"
 #include "platform/printsystem.h"
 #include "print/sliplayout.h"
-#include "printer/tpvprinter.h"
 #include "printer/support/pdfwords.h"
 #include "printer/support/privatecupsserver.h"
+#include "printer/tpvprinter.h"
 
 #include <QFile>
 #include <QLabel>
@@ -17,7 +17,8 @@
 
 using rova::Dialogs;
 
-namespace {
+namespace
+{
 
 const QString kPpd = QStringLiteral("/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd");
 constexpr double kMmPerInch = 25.4;
@@ -36,7 +37,8 @@ QPointF printableCorner(const QString& queue)
 
 } // namespace
 
-class TestPrintSlipCups : public QObject {
+class TestPrintSlipCups : public QObject
+{
     Q_OBJECT
     PrivateCupsServer m_server;
     std::unique_ptr<slipcheck::SlipWindow> m_window;
@@ -107,7 +109,9 @@ private slots:
                 else if (w.text.endsWith(e.text)) // joined to the box before it
                     found = found || (rowFits && at.x() > w.boxMm.left() && at.x() < w.boxMm.right());
             }
-            QVERIFY2(found, qPrintable(QStringLiteral("%1 not found at %2, %3 mm").arg(e.text).arg(at.x()).arg(at.y())));
+            QVERIFY2(
+                found,
+                qPrintable(QStringLiteral("%1 not found at %2, %3 mm").arg(e.text).arg(at.x()).arg(at.y())));
         }
     }
 };

@@ -7,7 +7,8 @@ using namespace rova::slip;
 
 Q_DECLARE_METATYPE(TextItem)
 
-namespace rova::slip {
+namespace rova::slip
+{
 char* toString(const TextItem& item)
 {
     return QTest::toString(QStringLiteral("%1 (%2 %3pt%4) at %5,%6")
@@ -19,7 +20,8 @@ char* toString(const TextItem& item)
 }
 } // namespace rova::slip
 
-namespace {
+namespace
+{
 
 SlipValues filled(const QString& slipType)
 {
@@ -65,7 +67,8 @@ QList<TextItem> marks(const QList<TextItem>& items)
 
 } // namespace
 
-class TestSlipLayout : public QObject {
+class TestSlipLayout : public QObject
+{
     Q_OBJECT
 private slots:
     void postalBoxes_data()
@@ -99,12 +102,18 @@ private slots:
     {
         QTest::addColumn<QString>("count");
         QTest::addColumn<QString>("boxes");
-        QTest::newRow("one digit: two spaces in front") << "5" << "  5";
-        QTest::newRow("two digits: one space") << "12" << " 12";
-        QTest::newRow("three digits stay") << "123" << "123";
-        QTest::newRow("four digits keep the last three") << "1234" << "234";
-        QTest::newRow("blanks around are trimmed") << " 7 " << "  7";
-        QTest::newRow("empty count") << "" << "   ";
+        QTest::newRow("one digit: two spaces in front") << "5"
+                                                        << "  5";
+        QTest::newRow("two digits: one space") << "12"
+                                               << " 12";
+        QTest::newRow("three digits stay") << "123"
+                                           << "123";
+        QTest::newRow("four digits keep the last three") << "1234"
+                                                         << "234";
+        QTest::newRow("blanks around are trimmed") << " 7 "
+                                                   << "  7";
+        QTest::newRow("empty count") << ""
+                                     << "   ";
     }
     void pieceCount()
     {
@@ -193,7 +202,8 @@ private slots:
         QTest::addColumn<int>("points");
         QTest::newRow("standard, no box ticked") << 0 << QList<int>{} << QList<int>{} << 0 << 0;
         QTest::newRow("standard, 午前中") << 0 << QList<int>{0} << QList<int>{} << 30 << 22;
-        QTest::newRow("standard, several: first in order") << 1 << QList<int>{5, 3} << QList<int>{} << 190 << 22;
+        QTest::newRow("standard, several: first in order")
+            << 1 << QList<int>{5, 3} << QList<int>{} << 190 << 22;
         QTest::newRow("standard, 20→21時") << 1 << QList<int>{5} << QList<int>{} << 298 << 22;
         QTest::newRow("standard ignores promised times") << 0 << QList<int>{} << QList<int>{0, 1} << 0 << 0;
         QTest::newRow("time service, 午前10時") << 2 << QList<int>{} << QList<int>{0} << 90 << 26;

@@ -38,7 +38,8 @@ void TForm_Main::buildOptions()
     DateTimePicker_1->setGeometry(370, 2, 105, 21);
     DateTimePicker_1->setFont(gothic(13));
     DateTimePicker_1->setCalendarPopup(true);
-    DateTimePicker_1->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    // The Japanese short date, whatever the desktop's locale.
+    DateTimePicker_1->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
     DateTimePicker_1->setInputMethodHints(latinOnly);
 
     Label_de_date = label(Panel4, QStringLiteral("Label_de_date"), QStringLiteral("ご希望お届け日"), 478, 8, 11);

@@ -78,7 +78,8 @@ private slots:
         // Page sizes are whole points in the file.
         QVERIFY2(qAbs(page.width() - sizeMm.width()) < 0.36 && qAbs(page.height() - sizeMm.height()) < 0.36,
                  qPrintable(QStringLiteral("page %1 x %2 mm").arg(page.width()).arg(page.height())));
-        const PdfWord* mark = findPdfWord(pdfWords(path), QStringLiteral("MARK"));
+        const QList<PdfWord> words = pdfWords(path);
+        const PdfWord* mark = findPdfWord(words, QStringLiteral("MARK"));
         QVERIFY(mark);
         QVERIFY2(qAbs(mark->boxMm.left() - at.x() * mmPerDot) < tolerance,
                  qPrintable(QString::number(mark->boxMm.left())));

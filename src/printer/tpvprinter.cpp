@@ -9,8 +9,9 @@ TPvPrinter::TPvPrinter(rova::print::PrintSystem* system, QObject* parent)
 {
     System();
     // Printers installed or removed while the program was in the background are noticed on return.
-    if (qGuiApp) {
-        connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+    // qGuiApp is an unchecked cast: a console-only application must not reach it.
+    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(gui, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
             if (state == Qt::ApplicationActive)
                 rova::guarded(nullptr, [this] { CheckForChanges(); });
         });

@@ -1,13 +1,10 @@
-// The program's start, line for line as main() runs it, ending once the show sequence has put the
+// The program's start, through the same steps as main(), ending once the show sequence has put the
 // focus in Edit_Zip. Prints the peak resident size in KiB at that point.
 
 #include "peakmemory.h"
 
-#include "app/forms.h"
+#include "app/programstart.h"
 #include "app/tform_main.h"
-#include "platform/dialogs.h"
-#include "platform/fonts.h"
-#include "platform/singleinstance.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,17 +17,9 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QCoreApplication::setApplicationName(rova::Dialogs::applicationTitle());
-    rova::fonts::registerSubstitutions();
-
-    rova::SingleInstance instance(rova::Dialogs::applicationTitle());
-    if (instance.bringExistingForward())
+    rova::ProgramStart start;
+    if (!start.open())
         return 1; // another copy is running: nothing of ours was measured
-    instance.listen();
-
-    rova::Forms forms;
-    QObject::connect(&instance, &rova::SingleInstance::activationRequested, forms.main.get(),
-                     &TForm_Main::comeForward);
 
     const auto quitWhenReady = [&] {
         // A box during start waits for an operator the benchmark does not have: say what it says.
@@ -39,12 +28,11 @@ int main(int argc, char* argv[])
                 std::fprintf(stderr, "box shown during start: %s\n", qPrintable(label->text()));
             std::exit(3);
         }
-        if (QApplication::focusWidget() == forms.main->Edit_Zip)
+        if (QApplication::focusWidget() == start.mainWindow().Edit_Zip)
             app.exit(0); // not quit(): that closes the window, and closing saves the settings
     };
     QObject::connect(&app, &QApplication::focusChanged, &app, quitWhenReady, Qt::QueuedConnection);
     QTimer::singleShot(0, &app, quitWhenReady);
-    forms.main->show();
     const int status = app.exec();
     std::printf("%ld\n", bench::peakResidentKiB());
     return status;

@@ -1,0 +1,32 @@
+#include "programstart.h"
+
+#include "tform_main.h"
+
+#include "platform/dialogs.h"
+#include "platform/fonts.h"
+
+#include <QCoreApplication>
+
+namespace rova {
+
+ProgramStart::ProgramStart() : m_instance(Dialogs::applicationTitle())
+{
+    QCoreApplication::setApplicationName(Dialogs::applicationTitle());
+    fonts::registerSubstitutions();
+}
+
+ProgramStart::~ProgramStart() = default;
+
+bool ProgramStart::open()
+{
+    if (m_instance.bringExistingForward())
+        return false;
+    m_instance.listen();
+    m_forms = std::make_unique<Forms>();
+    QObject::connect(&m_instance, &SingleInstance::activationRequested, m_forms->main.get(),
+                     &TForm_Main::comeForward);
+    m_forms->main->show();
+    return true;
+}
+
+} // namespace rova

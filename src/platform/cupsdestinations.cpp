@@ -2,16 +2,45 @@
 
 namespace rova::print {
 
-CupsDestList::CupsDestList() { m_count = cupsGetDests2(CUPS_HTTP_DEFAULT, &m_dests); }
+namespace {
+
+// "queue/instance" split into the two parts libcups takes.
+struct QueueName {
+    explicit QueueName(const QString& name)
+    {
+        const qsizetype slash = name.indexOf(QLatin1Char('/'));
+        queue = (slash < 0 ? name : name.left(slash)).toUtf8();
+        if (slash >= 0)
+            instance = name.mid(slash + 1).toUtf8();
+    }
+    const char* instanceOrNull() const { return instance.isNull() ? nullptr : instance.constData(); }
+
+    QByteArray queue;
+    QByteArray instance;
+};
+
+} // namespace
+
+CupsDestList::CupsDestList()
+{
+    m_count = cupsGetDests2(CUPS_HTTP_DEFAULT, &m_dests);
+    // A scheduler without queues answers "not found"; anything else without a list is a failure.
+    const ipp_status_t status = cupsLastError();
+    m_failed = m_count == 0 && status > IPP_STATUS_OK_EVENTS_COMPLETE && status != IPP_STATUS_ERROR_NOT_FOUND;
+}
 
 CupsDestList::~CupsDestList() { cupsFreeDests(m_count, m_dests); }
 
-cups_dest_t* CupsDestList::find(const QString& name) const
+CupsNamedDest::CupsNamedDest(const QString& name)
 {
-    const qsizetype slash = name.indexOf(QLatin1Char('/'));
-    const QByteArray queue = (slash < 0 ? name : name.left(slash)).toUtf8();
-    const QByteArray instance = slash < 0 ? QByteArray() : name.mid(slash + 1).toUtf8();
-    return cupsGetDest(queue.constData(), slash < 0 ? nullptr : instance.constData(), m_count, m_dests);
+    const QueueName q(name);
+    m_dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, q.queue.constData(), q.instanceOrNull());
+}
+
+CupsNamedDest::~CupsNamedDest()
+{
+    if (m_dest)
+        cupsFreeDests(1, m_dest);
 }
 
 int CupsDestList::defaultIndex() const

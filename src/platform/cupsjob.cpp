@@ -70,8 +70,8 @@ void CupsJob::abort() { m_page.discard(); }
 void submitToCups(const CupsTicket& ticket, const QByteArray& pdf)
 {
     http_t* http = CUPS_HTTP_DEFAULT;
-    const CupsDestList list;
-    cups_dest_t* dest = list.find(ticket.destination);
+    const CupsNamedDest named(ticket.destination);
+    cups_dest_t* dest = named.get();
     if (!dest)
         throw Error(QStringLiteral("プリンタ %1 が見つかりません").arg(ticket.destination));
     checkReady(*dest, ticket.destination);

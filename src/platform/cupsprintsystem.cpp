@@ -13,11 +13,10 @@ const char* noPassword(const char*, http_t*, const char*, const char*, void*) { 
 
 CupsDevice deviceOf(const QString& name)
 {
-    const CupsDestList list;
-    cups_dest_t* dest = list.find(name);
-    if (!dest)
+    const CupsNamedDest dest(name);
+    if (!dest.get())
         throw Error(QStringLiteral("プリンタ %1 が見つかりません").arg(name));
-    return readCupsDevice(*dest);
+    return readCupsDevice(*dest.get());
 }
 
 // The paper the job settings name; without a setting the destination's default, else its first.
@@ -48,13 +47,22 @@ CupsPrintSystem::CupsPrintSystem() { cupsSetPasswordCB2(noPassword, nullptr); }
 QList<Destination> CupsPrintSystem::destinations()
 {
     const CupsDestList list;
-    QList<Destination> all;
+    if (list.failed())
+        return m_lastRead;
+    m_lastRead.clear();
     for (int i = 0; i < list.count(); ++i)
-        all.append(CupsDestList::describe(list.at(i)));
-    return all;
+        m_lastRead.append(CupsDestList::describe(list.at(i)));
+    m_lastDefault = list.defaultIndex();
+    m_read = true;
+    return m_lastRead;
 }
 
-int CupsPrintSystem::defaultDestination() { return CupsDestList().defaultIndex(); }
+int CupsPrintSystem::defaultDestination()
+{
+    if (!m_read)
+        destinations();
+    return m_lastDefault;
+}
 
 Capabilities CupsPrintSystem::capabilities(const QString& name) { return deviceOf(name).caps; }
 

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStringList>
 
 #include <vector>
 
@@ -44,19 +45,29 @@ public:
     QList<Destination> destinations() override
     {
         QList<Destination> all;
-        for (auto& part : m_parts)
-            all += part->destinations();
+        m_names.clear();
+        for (auto& part : m_parts) {
+            const QList<Destination> own = part->destinations();
+            QStringList names;
+            for (const Destination& d : own)
+                names.append(d.name);
+            m_names.push_back(names);
+            all += own;
+        }
         return all;
     }
 
+    // Offsets come from the list as last read, which is the catalogue the caller indexes.
     int defaultDestination() override
     {
+        if (m_names.empty())
+            destinations();
         int offset = 0;
-        for (auto& part : m_parts) {
-            const int found = part->defaultDestination();
+        for (std::size_t i = 0; i < m_parts.size(); ++i) {
+            const int found = m_parts[i]->defaultDestination();
             if (found >= 0)
                 return offset + found;
-            offset += int(part->destinations().size());
+            offset += int(m_names[i].size());
         }
         return -1;
     }
@@ -69,18 +80,22 @@ public:
     }
 
 private:
+    // Looked up in the list as last read, so that asking for one destination does not read every
+    // list again; a name not seen yet reads them afresh.
     PrintSystem& owner(const QString& name)
     {
-        for (auto& part : m_parts) {
-            for (const Destination& d : part->destinations()) {
-                if (d.name == name)
-                    return *part;
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            for (std::size_t i = 0; i < m_names.size(); ++i) {
+                if (m_names[i].contains(name))
+                    return *m_parts[i];
             }
+            destinations();
         }
         throw Error(QStringLiteral("プリンタ %1 が見つかりません").arg(name));
     }
 
     std::vector<std::unique_ptr<PrintSystem>> m_parts;
+    std::vector<QStringList> m_names; // per part, as destinations() last read them
 };
 
 std::unique_ptr<PrintSystem>& installed()

@@ -4,8 +4,8 @@
 
 using rova::Error;
 
-PvPrinterState::PvPrinterState(rova::print::PrintSystem& system)
-    : m_system(system), m_devices(system.destinations())
+PvPrinterState::PvPrinterState(rova::print::PrintSystem& system, QList<rova::print::Destination> devices)
+    : m_system(system), m_devices(std::move(devices))
 {
 }
 
@@ -29,8 +29,18 @@ void PvPrinterState::SetIndex(int rawIndex)
     if (rawIndex < 0 || rawIndex >= m_devices.size())
         throw Error(QStringLiteral("Printer index out of range"));
     // Selecting a device opens it with its default settings, like a driver hands them out.
-    m_mode = m_system.capabilities(m_devices.at(rawIndex).name).defaults;
+    rova::print::Capabilities caps = m_system.capabilities(m_devices.at(rawIndex).name);
+    m_mode = caps.defaults;
+    m_caps = std::move(caps);
     m_index = rawIndex;
+}
+
+const rova::print::Capabilities& PvPrinterState::Capabilities()
+{
+    const int index = Index();
+    if (!m_caps)
+        m_caps = m_system.capabilities(m_devices.at(index).name);
+    return *m_caps;
 }
 
 QString PvPrinterState::DeviceName() { return m_devices.at(Index()).name; }

@@ -44,7 +44,7 @@ const TPvAllPrintersInfo& TPvPrinter::Catalogue()
 PvPrinterState& TPvPrinter::State()
 {
     if (!m_state)
-        m_state = std::make_unique<PvPrinterState>(System());
+        m_state = std::make_unique<PvPrinterState>(System(), Catalogue().Entries());
     return *m_state;
 }
 

@@ -2,10 +2,11 @@
 
 #include "tpvprinter.h"
 
+// The ports of the catalogue as last read: the catalogue and its ports come from one reading.
 const QStringList& TPvPrinter::GetPortNames()
 {
     m_portNames.clear();
-    for (const rova::print::Destination& d : System().destinations()) {
+    for (const rova::print::Destination& d : Catalogue().Entries()) {
         if (!d.port.isEmpty() && !m_portNames.contains(d.port))
             m_portNames.append(d.port);
     }
@@ -16,6 +17,8 @@ void TPvPrinter::CheckForChanges()
 {
     auto fresh = std::make_unique<TPvAllPrintersInfo>(System());
     if (fresh->IsEqual(*m_catalogue)) {
+        // Same printers; the fresh reading still carries the ports to compare.
+        m_catalogue = std::move(fresh);
         // The snapshot starts empty, so the first check after start reports any port as a change.
         const QStringList before = m_portNames;
         if (GetPortNames() != before)

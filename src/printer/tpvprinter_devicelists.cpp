@@ -51,7 +51,7 @@ void TPvPrinter::UpdateDeviceLists()
         return;
     GetCapabilities();
     m_listFlags = 0;
-    const rova::print::Capabilities caps = System().capabilities(State().DeviceName());
+    const rova::print::Capabilities& caps = State().Capabilities();
     takeList(caps.papers, m_paperNumbers, m_paperNames);
     if (!caps.papers.isEmpty())
         m_listFlags |= lfPapers;
@@ -65,6 +65,7 @@ void TPvPrinter::UpdateDeviceLists()
 void TPvPrinter::Refresh()
 {
     ClearDevMode();
+    State().ForgetCapabilities();
     m_cachedIndex = -1;
     UpdateDeviceLists();
 }

@@ -89,9 +89,13 @@ void TPvPrinterSetupDialog::ShowPrinter(int visibleIndex)
 
 void TPvPrinterSetupDialog::Apply()
 {
-    const int chosen = m_printers->currentIndex();
-    if (chosen < 0)
+    if (m_printers->currentIndex() < 0)
         return;
+    // Printers may have come or gone while the dialog was open: find the chosen one again by name.
+    const QString name = m_printers->currentText();
+    const int chosen = int(m_printer.GetPrinterNames().indexOf(name));
+    if (chosen < 0)
+        throw rova::Error(QStringLiteral("プリンタ %1 が見つかりません").arg(name));
     m_printer.SetIndex(chosen);
     rova::print::DeviceMode mode = m_printer.CurrentDeviceMode();
     if (mode.paper && m_papers->currentIndex() >= 0)

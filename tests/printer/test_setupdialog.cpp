@@ -106,6 +106,45 @@ private slots:
         QCOMPARE(printer.GetBinIndex(), binIndex);
     }
 
+    void chosenPrinterFoundAgainAfterPrintersChanged()
+    {
+        auto fake = alphaBetaGamma();
+        TPvPrinter printer(fake.get());
+        printer.GetIndex();
+        rova::Dialogs::answerNextDialog([&](QDialog& d) {
+            press(combo(d, "ComboBox_Printer"), 1);
+            // Alpha goes away while the operator looks at the dialog: Gamma moves to the front.
+            fake->removePrinter(QStringLiteral("Alpha"));
+            printer.CheckForChanges();
+            return int(QDialog::Accepted);
+        });
+        TPvPrinterSetupDialog dialog(nullptr, &printer);
+        QVERIFY(dialog.Execute());
+        QCOMPARE(printer.GetPrinterNames(), QStringList{"Gamma"});
+        QCOMPARE(printer.GetIndex(), 0);
+        QCOMPARE(printer.GetBinNames().first(), QStringLiteral("自動選択"));
+    }
+
+    void chosenPrinterGoneIsAnError()
+    {
+        auto fake = alphaBetaGamma();
+        TPvPrinter printer(fake.get());
+        rova::Dialogs::answerNextDialog([&](QDialog& d) {
+            press(combo(d, "ComboBox_Printer"), 1);
+            fake->removePrinter(QStringLiteral("Gamma"));
+            printer.CheckForChanges();
+            return int(QDialog::Accepted);
+        });
+        TPvPrinterSetupDialog dialog(nullptr, &printer);
+        try {
+            dialog.Execute();
+            QFAIL("no error raised");
+        } catch (const rova::Error& e) {
+            QCOMPARE(e.message(), QStringLiteral("プリンタ Gamma が見つかりません"));
+        }
+        QCOMPARE(printer.GetIndex(), 0);
+    }
+
     void printerWithoutBinSetting()
     {
         auto fake = alphaBetaGamma();

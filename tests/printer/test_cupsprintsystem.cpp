@@ -52,10 +52,10 @@ private slots:
     void initTestCase()
     {
         if (!QFile::exists(genericPpd))
-            QSKIP("the generic PDF printer description of cups-filters is not installed");
+            PRIVATE_CUPS_UNAVAILABLE(QStringLiteral("the generic PDF printer description of cups-filters is not installed"));
         QString why;
         if (!m_server.start(&why))
-            QSKIP(qPrintable(why));
+            PRIVATE_CUPS_UNAVAILABLE(why);
         QCOMPARE(m_server.addQueue(QStringLiteral("Alpha"), genericPpd), QString());
         QCOMPARE(
             m_server.addQueue(QStringLiteral("Beta"), genericPpd, {QStringLiteral("x-hidden-default=true")}),
@@ -273,7 +273,7 @@ private slots:
         QTest::newRow("queue not accepting jobs")
             << "cupsreject" << QStringList{"-r", "Closed"} << "not accepting jobs";
         QTest::newRow("queue removed while the page was drawn")
-            << "lpadmin" << QStringList{"-x"} << "Refused";
+            << "lpadmin" << QStringList{"-x"} << "が見つかりません";
     }
 
     void refusedJobIsAnError()
@@ -322,6 +322,23 @@ private slots:
         QVERIFY(caps.bins.isEmpty());
         QVERIFY_THROWS_EXCEPTION(rova::Error,
                                  m_system.begin(QStringLiteral("Raw"), DeviceMode{}, QStringLiteral("t")));
+    }
+
+    // Last of all: it stops the scheduler.
+    void schedulerGoneKeepsTheLastList()
+    {
+        QStringList before;
+        for (const Destination& d : m_system.destinations())
+            before << d.name;
+        const int defaultBefore = m_system.defaultDestination();
+        m_server.stop();
+        QStringList after;
+        for (const Destination& d : m_system.destinations())
+            after << d.name;
+        QCOMPARE(after, before);
+        QCOMPARE(m_system.defaultDestination(), defaultBefore);
+        // A system that never reached the scheduler lists nothing.
+        QVERIFY(CupsPrintSystem().destinations().isEmpty());
     }
 
 private:

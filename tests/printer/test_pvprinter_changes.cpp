@@ -96,6 +96,17 @@ private slots:
         QCOMPARE(printer.GetPaperSizeIndex(), 2);
     }
 
+    void addedPrinterMakesTheDefaultCurrentNotTheOneBefore()
+    {
+        auto fake = alphaBetaGamma();
+        TPvPrinter printer(fake.get());
+        printer.SetIndex(0);
+        fake->setDefault(2);
+        fake->addPrinter(FakePrintSystem::printer(QStringLiteral("Delta")));
+        printer.CheckForChanges();
+        QCOMPARE(printer.GetIndex(), 1);
+    }
+
     void removedCurrentPrinterFallsBackToDefault()
     {
         auto fake = alphaBetaGamma();

@@ -166,6 +166,24 @@ private slots:
         QCOMPARE(printer.GetBinIndex(), 0);
     }
 
+    void switchResetsScale()
+    {
+        auto fake = alphaBetaGamma();
+        fake->printerNamed(QStringLiteral("Alpha")).capabilities.defaults.scale = 100;
+        TPvPrinter printer(fake.get());
+        printer.SetIndex(0);
+        rova::print::DeviceMode mode = printer.CurrentDeviceMode();
+        mode.scale = 50;
+        printer.SetCurrentDeviceMode(mode);
+        printer.Refresh();
+        QCOMPARE(printer.GetScale(), 50);
+        printer.SetIndex(0);
+        QCOMPARE(printer.GetScale(), 50);
+        printer.SetIndex(1);
+        printer.SetIndex(0);
+        QCOMPARE(printer.GetScale(), 100);
+    }
+
     void settingsChangedOutsideSeenAfterRefresh()
     {
         auto fake = alphaBetaGamma();

@@ -57,6 +57,14 @@ QString characterPass(const QString& text, const NumberFormat& f)
     return kept;
 }
 
+// Digits, signs, points and commas of either width: the only characters the passes read on from.
+bool mayContinueNumber(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'0' && u <= u'9') || (u >= u'０' && u <= u'９') || u == u'-' || u == u'－' || u == u'.' ||
+           u == u'．' || u == u',' || u == u'，';
+}
+
 QString zeros(int count)
 {
     return QString(qMax(0, count), QLatin1Char('0'));
@@ -79,7 +87,12 @@ QString filterBytes(const QByteArray& cp932, const NumberFormat& f)
 
 QString filterText(const QString& text, const NumberFormat& f)
 {
-    return filterBytes(cp932::toBytes(text), f);
+    // The passes end at the first other character, so only the run before it is converted: a pasted
+    // line of many kilobytes costs no more than its number.
+    qsizetype end = 0;
+    while (end < text.size() && mayContinueNumber(text.at(end)))
+        ++end;
+    return filterBytes(cp932::toBytes(text.first(end)), f);
 }
 
 QString stripZeros(const QString& value, const NumberFormat& f)

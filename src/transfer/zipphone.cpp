@@ -9,16 +9,34 @@
 namespace rova::transfer {
 
 namespace {
+
+// The digit-and-hyphen list, split into its digits and its hyphens.
+struct DigitsAndHyphens {
+    QString digits;
+    QString hyphens;
+};
+
+const DigitsAndHyphens& digitsAndHyphens()
+{
+    static const DigitsAndHyphens split = [] {
+        DigitsAndHyphens s;
+        for (const QString& token : words::digitsAndHyphens())
+            (token.at(0).isDigit() ? s.digits : s.hyphens) += token;
+        return s;
+    }();
+    return split;
+}
+
 bool isHyphen(QChar c)
 {
-    return c == u'-' || c == u'－';
+    return digitsAndHyphens().hyphens.contains(c);
 }
+
 } // namespace
 
 bool isAnyWidthDigit(QChar c)
 {
-    const char16_t u = c.unicode();
-    return (u >= u'0' && u <= u'9') || (u >= u'０' && u <= u'９');
+    return digitsAndHyphens().digits.contains(c);
 }
 
 bool isDigitOrHyphen(QChar c)

@@ -68,6 +68,35 @@ private slots:
                                                             << "ＨＯＴＥＬ";
         QTest::newRow("TEL after a slash is a label") << "FAX/TEL 03-1234-5678"
                                                       << "FAX/ 03-1234-5678";
+        // The longer words stand before the shorter ones they contain: removed whole, nothing left over.
+        QTest::newRow("postal code label in hiragana") << "ゆうびんばんごう 123-4567"
+                                                       << "123-4567";
+        QTest::newRow("telephone sign with number") << "℡番号：03-1234-5678"
+                                                    << "03-1234-5678";
+        QTest::newRow("full-width lower-case tel") << "ｔｅｌ 03-1234-5678"
+                                                   << "03-1234-5678";
+        QTest::newRow("polite phone label in hiragana") << "おでんわ：03-1234-5678"
+                                                        << "03-1234-5678";
+        QTest::newRow("name label in hiragana") << "おなまえ 山田太郎"
+                                                << "山田太郎";
+        QTest::newRow("formal name label") << "御名前：山田太郎"
+                                           << "山田太郎";
+        QTest::newRow("formal full name label") << "御氏名：山田太郎"
+                                                << "山田太郎";
+        QTest::newRow("polite full name label") << "ご氏名 山田太郎"
+                                                << "山田太郎";
+        QTest::newRow("kana address label 1 full-width") << "おところ１：東京都港区"
+                                                         << "東京都港区";
+        QTest::newRow("kana address label 2 full-width") << "おところ２：芝公園ビル"
+                                                         << "芝公園ビル";
+        QTest::newRow("kana address label 2") << "おところ2：芝公園ビル"
+                                              << "芝公園ビル";
+        QTest::newRow("address label 2 full-width") << "住所２：芝公園ビル"
+                                                    << "芝公園ビル";
+        QTest::newRow("polite sending label") << "お送り先：東京都港区"
+                                              << "東京都港区";
+        QTest::newRow("sending label without prefix") << "送り先：東京都港区"
+                                                      << "東京都港区";
         QTest::newRow("every occurrence removed") << "様様山田様"
                                                   << "山田";
         QTest::newRow("no label") << "東京都港区芝公園1-2-3"

@@ -14,7 +14,7 @@ if [ "$(id -u)" -eq 0 ]; then
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 else
-  echo "Missing packages. Run:"
-  echo "  sudo apt-get install -y ${missing[*]}"
+  echo "Missing packages. Run as root (with sudo, or after su):"
+  echo "  apt-get install -y ${missing[*]}"
   exit 1
 fi

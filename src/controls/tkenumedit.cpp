@@ -1,5 +1,6 @@
 #include "tkenumedit.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -16,6 +17,7 @@ TKeNumEdit::TKeNumEdit(QWidget* parent) : QWidget(parent)
     resize(121, 20);
     buildMenu();
     measureLine();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusSettled(now); });
     if (parent)
         adjustHeight(); // the height follows the font once the control sits on a window
 }
@@ -213,8 +215,12 @@ void TKeNumEdit::changeEvent(QEvent* event)
 
 bool TKeNumEdit::event(QEvent* event)
 {
-    if (event->type() == QEvent::ParentChange)
+    if (event->type() == QEvent::ParentChange) {
         measureFont();
+        // Placed on a window, the control takes the window colour, as a freshly placed edit does.
+        if (parentWidget())
+            m_color = palette().color(QPalette::Base);
+    }
     else if (event->type() == QEvent::ShortcutOverride && overridesShortcut(*static_cast<QKeyEvent*>(event)))
         event->accept();
     return QWidget::event(event);

@@ -210,6 +210,7 @@ private:
     // focus
     void enter();
     void leave();
+    void focusSettled(QWidget* now);
     // context menu
     void buildMenu();
     void menuPopup();

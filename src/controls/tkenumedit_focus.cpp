@@ -24,6 +24,14 @@ void TKeNumEdit::focusOutEvent(QFocusEvent* event)
         leave();
 }
 
+// Focus that went to a box or another window and then, once it closed, was put on another control
+// of this window never passes through this control again: it has been left all the same.
+void TKeNumEdit::focusSettled(QWidget* now)
+{
+    if (m_entered && now && now != this && now->window() == window())
+        leave();
+}
+
 void TKeNumEdit::enter()
 {
     m_entered = true;

@@ -135,6 +135,20 @@ private slots:
         QCOMPARE(changes.count(), 1);
     }
 
+    void pasteWithoutTextOnTheClipboardDoesNothing()
+    {
+        NumEditWindow w;
+        QVERIFY(w.active());
+        w.edit->setText(QStringLiteral("12"));
+        QVERIFY(w.enter());
+        QGuiApplication::clipboard()->clear();
+        QSignalSpy changes(w.edit, &TKeNumEdit::changed);
+        QTest::keyClick(w.edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(w.edit->text(), QStringLiteral("12"));
+        QCOMPARE(changes.count(), 0);
+        QVERIFY(!w.edit->undoAvailable());
+    }
+
     void readOnlyRefusesClipboardChanges()
     {
         NumEditWindow w;

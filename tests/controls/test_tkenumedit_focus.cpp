@@ -97,6 +97,31 @@ private slots:
         QCOMPARE(e->displayImage(), e->text());
     }
 
+    // A box takes the focus; while it is up, the program puts the focus on another field, which the
+    // window gets once the box is gone. The control was left all the same.
+    void leftWhileABoxHadTheFocus()
+    {
+        NumEditWindow w;
+        QVERIFY(w.active());
+        QVERIFY(w.enter());
+        QTest::keyClick(w.edit, Qt::Key_Minus);
+        QCOMPARE(w.edit->text(), QStringLiteral("-"));
+        {
+            QWidget box;
+            box.show();
+            box.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&box));
+            w.after->setFocus(Qt::OtherFocusReason);
+        }
+        w.window->activateWindow();
+        QVERIFY(w.active());
+        QTRY_VERIFY(w.after->hasFocus());
+        QCOMPARE(w.edit->text(), QString());
+        w.edit->setText(QStringLiteral("12"));
+        QVERIFY(w.enter());
+        QVERIFY(w.edit->allSelected());
+    }
+
     void ownerSeesEnterAndExitFirst()
     {
         NumEditWindow w;

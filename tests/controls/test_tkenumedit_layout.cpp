@@ -32,6 +32,17 @@ private slots:
         QCOMPARE(e.options(), TKeNumEdit::TKeNumEditOptions(TKeNumEdit::eoArrowUp | TKeNumEdit::eoArrowDown));
         QCOMPARE(e.caretWidth(), 1);
         QVERIFY(e.focusPolicy() & Qt::TabFocus);
+        QCOMPARE(e.color(), e.palette().color(QPalette::Base));
+        QCOMPARE(e.disabledColor(), e.palette().color(QPalette::Disabled, QPalette::Text));
+    }
+
+    void placedOnAWindowTakesTheWindowColour()
+    {
+        QWidget window;
+        auto* e = new TKeNumEdit;
+        e->setColor(Qt::yellow);
+        e->setParent(&window);
+        QCOMPARE(e->color(), e->palette().color(QPalette::Base));
     }
 
     void textWidthAddsOne()

@@ -123,6 +123,9 @@ void guarded(QWidget* parent, const std::function<void()>& operation)
         Dialogs::error(parent, e.message());
     } catch (const std::exception& e) {
         Dialogs::error(parent, QString::fromUtf8(e.what()));
+    } catch (...) {
+        // Nothing may leave an event handler, whatever was thrown.
+        Dialogs::error(parent, QStringLiteral("予期しないエラーが発生しました"));
     }
 }
 

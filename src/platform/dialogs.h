@@ -44,7 +44,8 @@ public:
 };
 
 // Runs an operation; an error escaping it (rova::Error or any std::exception) is shown in the error
-// box with its message only, and the program goes on. Event handlers wrap their work in this.
+// box with its message only, anything else thrown with a fixed text, and the program goes on. Event
+// handlers wrap their work in this.
 void guarded(QWidget* parent, const std::function<void()>& operation);
 
 } // namespace rova

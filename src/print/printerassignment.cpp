@@ -1,5 +1,6 @@
 #include "print/printerassignment.h"
 
+#include "platform/cp932.h"
 #include "platform/profile.h"
 
 #include <QDir>
@@ -13,6 +14,24 @@ const QString kIndex = QStringLiteral("PrnNoIndex");
 const QString kTop = QStringLiteral("rovPrn_Top");
 const QString kLeft = QStringLiteral("rovPrn_Left");
 const QString kZero = QStringLiteral("0");
+
+// Queue names may hold any character, the file only code page 932. The name is there for people
+// reading the file and is never read back, so a character it cannot hold becomes "?" instead of
+// keeping the whole assignment from being stored.
+QString readableName(const QString& name)
+{
+    const QString unencodable = rova::cp932::encode(name).unencodable;
+    if (unencodable.isEmpty())
+        return name;
+    QString readable;
+    for (qsizetype i = 0; i < name.size();) {
+        const qsizetype n = name.at(i).isHighSurrogate() && i + 1 < name.size() ? 2 : 1;
+        const QStringView ch = QStringView(name).sliced(i, n);
+        readable += unencodable.contains(ch) ? QStringView(u"?") : ch;
+        i += n;
+    }
+    return readable;
+}
 } // namespace
 
 AssignmentFile::AssignmentFile(const QString& folder)
@@ -30,7 +49,7 @@ PrinterAssignment AssignmentFile::load(const QString& slipType) const
 void AssignmentFile::store(const QString& slipType, const PrinterAssignment& assignment) const
 {
     ProfileFile file(m_path);
-    file.writeString(slipType, kName, assignment.printerName.trimmed());
+    file.writeString(slipType, kName, readableName(assignment.printerName.trimmed()));
     file.writeString(slipType, kIndex, assignment.printerIndex);
     file.writeString(slipType, kTop, assignment.top);
     file.writeString(slipType, kLeft, assignment.left);

@@ -1,6 +1,7 @@
 #include "print/tform_slip97yprn.h"
 
 #include "app/tform_main.h"
+#include "app/widgetkit.h"
 #include "controls/tkenumedit.h"
 #include "platform/dialogs.h"
 #include "print/printerassignment.h"
@@ -10,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QWindow>
 
 TForm_SLIP97YPrn::TForm_SLIP97YPrn(TForm_Main* main) : QDialog(main), m_main(main)
 {
@@ -21,14 +23,10 @@ TForm_SLIP97YPrn::TForm_SLIP97YPrn(TForm_Main* main) : QDialog(main), m_main(mai
     GroupBox1 = new QGroupBox(QStringLiteral("印字位置調整セット"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(8, 6, 174, 82);
-    Label1 = new QLabel(QStringLiteral("TOPﾏｰｼﾞﾝ"), GroupBox1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(10, 24, 70, 18);
-    Label2 = new QLabel(QStringLiteral("LEFTﾏｰｼﾞﾝ"), GroupBox1);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(10, 52, 70, 18);
-    KeNumEdit_TOP = marginEdit(QStringLiteral("KeNumEdit_TOP"), 22);
-    KeNumEdit_LEFT = marginEdit(QStringLiteral("KeNumEdit_LEFT"), 50);
+    KeNumEdit_TOP = marginEdit(QStringLiteral("KeNumEdit_TOP"), 15);
+    KeNumEdit_LEFT = marginEdit(QStringLiteral("KeNumEdit_LEFT"), 39);
+    Label1 = marginLabel(QStringLiteral("Label1"), QStringLiteral("TOPﾏｰｼﾞﾝ"), KeNumEdit_TOP);
+    Label2 = marginLabel(QStringLiteral("Label2"), QStringLiteral("LEFTﾏｰｼﾞﾝ"), KeNumEdit_LEFT);
 
     BitBtn_MRGN = new QPushButton(QStringLiteral("印字位置登録"), this);
     BitBtn_MRGN->setObjectName(QStringLiteral("BitBtn_MRGN"));
@@ -44,7 +42,9 @@ TKeNumEdit* TForm_SLIP97YPrn::marginEdit(const QString& name, int top)
 {
     auto* edit = new TKeNumEdit(GroupBox1);
     edit->setObjectName(name);
-    edit->setGeometry(84, top, 80, 22);
+    edit->setFont(rova::ui::gothic(12));
+    edit->setAutoSize(false); // the place is fixed; the font must not stretch it
+    edit->setGeometry(82, top, 50, 20);
     // Margins are whole printer dots; decimals would only make every later print fail.
     edit->setDecimalLength(0);
     edit->setErrorBeep(false);
@@ -55,17 +55,37 @@ TKeNumEdit* TForm_SLIP97YPrn::marginEdit(const QString& name, int top)
     return edit;
 }
 
+// Left of its edit, on the edit's line, ending just short of it.
+QLabel* TForm_SLIP97YPrn::marginLabel(const QString& name, const QString& caption, const TKeNumEdit* edit)
+{
+    auto* label = new QLabel(caption, GroupBox1);
+    label->setObjectName(name);
+    label->setFont(rova::ui::gothic(12));
+    label->setGeometry(10, edit->y(), edit->x() - 10 - 2, edit->height());
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
 void TForm_SLIP97YPrn::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     FormShow();
+    // Where the window manager adds the frame only when it maps the window (X11), the frame is
+    // still unknown here the first time; it is known by the time the window is exposed.
+    windowHandle()->installEventFilter(this);
+}
+
+void TForm_SLIP97YPrn::applyOuterSize()
+{
+    const QSize inner =
+        QSize(190, 160).shrunkBy(windowHandle() ? windowHandle()->frameMargins() : QMargins());
+    if (size() != inner || minimumSize() != inner || maximumSize() != inner)
+        setFixedSize(inner);
 }
 
 void TForm_SLIP97YPrn::FormShow()
 {
-    // The outer size includes the window frame.
-    const QSize frame = frameGeometry().size() - size();
-    setFixedSize(QSize(190, 160) - frame);
+    applyOuterSize();
     KeNumEdit_TOP->setText(m_main->Label_Prn_Top->text());
     KeNumEdit_LEFT->setText(m_main->Label_Prn_Left->text());
     KeNumEdit_TOP->setFocus();
@@ -73,6 +93,8 @@ void TForm_SLIP97YPrn::FormShow()
 
 bool TForm_SLIP97YPrn::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == windowHandle() && event->type() == QEvent::Expose)
+        applyOuterSize();
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();

@@ -32,6 +32,9 @@ protected:
 
 private:
     TKeNumEdit* marginEdit(const QString& name, int top);
+    QLabel* marginLabel(const QString& name, const QString& caption, const TKeNumEdit* edit);
+    // 190 x 160 including the window frame, as far as the frame is known yet.
+    void applyOuterSize();
 
     TForm_Main* m_main;
 };

@@ -91,9 +91,10 @@ void TForm_Main::ComboBox_SELChange()
         shown->move(600, 1);
         shown->show();
         Label_KOSUU->setVisible(kind.count);
-        // A delivery-date slip starts without a count.
+        // A delivery-date slip starts without a count. Set, not cleared: clearing is an edit the
+        // operator could undo, which would bring the previous slip's count back.
         if (kind.count)
-            KeNumEdit_KOSUU->clear();
+            KeNumEdit_KOSUU->setText(QString());
         KeNumEdit_KOSUU->setVisible(kind.count);
         break;
     }

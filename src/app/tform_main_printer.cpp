@@ -63,15 +63,21 @@ void TForm_Main::SpeedButton_PRNSETClick()
         return;
     }
 
+    // Both read before the box is touched, so a printer object that fails leaves the names shown
+    // last in place.
+    QStringList names;
+    int current = -1;
     try {
-        ComboBox1->clear();
-        ComboBox1->addItems(printer.GetPrinterNames());
-        ComboBox1->setCurrentIndex(printer.GetIndex());
-        ComboBox1->setEnabled(true);
+        names = printer.GetPrinterNames();
+        current = printer.GetIndex();
     } catch (const EPvPrinter&) {
         ComboBox1->setEnabled(false);
         return;
     }
+    ComboBox1->clear();
+    ComboBox1->addItems(names);
+    ComboBox1->setCurrentIndex(current);
+    ComboBox1->setEnabled(true);
     const auto fill = [](QComboBox* box, auto names, auto index) {
         box->clear();
         try {

@@ -23,6 +23,9 @@ QComboBox* displayBox(QWidget* parent, const QString& name, const QRect& place)
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     box->setPalette(palette);
+    // No arrow: nothing here opens, and an arrow would say otherwise.
+    box->setStyleSheet(QStringLiteral("QComboBox::drop-down { width: 0px; border: none; }"
+                                      "QComboBox::down-arrow { image: none; }"));
     return box;
 }
 } // namespace

@@ -3,10 +3,12 @@
 #include "app/tform_main.h"
 #include "controls/tkenumedit.h"
 #include "platform/cp932.h"
+#include "platform/dialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -63,6 +65,64 @@ void writeAssignments(const QString& folder, const QList<QStringList>& sections)
     file.write(rova::cp932::toBytes(text));
 }
 
+QStringList assignmentLines(const QString& folder)
+{
+    QFile file(QDir(folder).filePath(QStringLiteral("rova_a500.ini")));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines;
+    for (const QString& line : rova::cp932::decode(file.readAll()).split(QLatin1Char('\n')))
+        if (!line.trimmed().isEmpty())
+            lines << line.trimmed();
+    return lines;
+}
+
+QStringList sectionLines(const QString& folder, const QString& section)
+{
+    QStringList lines;
+    bool inside = false;
+    for (const QString& line : assignmentLines(folder)) {
+        if (line.startsWith(QLatin1Char('[')))
+            inside = line == QLatin1Char('[') + section + QLatin1Char(']');
+        else if (inside)
+            lines << line;
+    }
+    return lines;
+}
+
+QStringList keyLines(const QString& name, const QString& index, const QString& top, const QString& left)
+{
+    return {"PrnName=" + name, "PrnNoIndex=" + index, "rovPrn_Top=" + top, "rovPrn_Left=" + left};
+}
+
+void retype(TKeNumEdit* edit, const QString& keys)
+{
+    QTRY_VERIFY(edit->hasFocus());
+    while (!edit->text().isEmpty())
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, keys);
+}
+
+void answerSetupDialog(int printer, bool confirm, const std::function<void()>& meanwhile)
+{
+    rova::Dialogs::answerNextDialog([=](QDialog& dialog) {
+        auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("ComboBox_Printer"));
+        [&] { QVERIFY(printers); }();
+        if (!printers)
+            return int(QDialog::Rejected);
+        while (printers->currentIndex() != printer) {
+            const int before = printers->currentIndex();
+            QTest::keyClick(printers, before < printer ? Qt::Key_Down : Qt::Key_Up);
+            if (printers->currentIndex() == before)
+                break; // past the list: the comparison below reports it
+        }
+        [&] { QCOMPARE(printers->currentIndex(), printer); }();
+        if (meanwhile)
+            meanwhile();
+        return int(confirm ? QDialog::Accepted : QDialog::Rejected);
+    });
+}
+
 SlipWindow::SlipWindow() : m_previous(QDir::currentPath())
 {
     QDir::setCurrent(m_dir.path());
@@ -94,6 +154,16 @@ void SlipWindow::chooseSlipType(int index)
     for (int i = 0; i < index; ++i)
         QTest::keyClick(m.windowHandle(), Qt::Key_Down);
     QTRY_COMPARE(m.ComboBox_SEL->currentIndex(), index);
+}
+
+void SlipWindow::stepSlipType(Qt::Key key)
+{
+    const int from = main().ComboBox_SEL->currentIndex();
+    focusSlipTypeList();
+    if (QTest::currentTestFailed())
+        return;
+    QTest::keyClick(main().windowHandle(), key);
+    QTRY_COMPARE(main().ComboBox_SEL->currentIndex(), from + (key == Qt::Key_Up ? -1 : 1));
 }
 
 void SlipWindow::focusSlipTypeList()

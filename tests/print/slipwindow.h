@@ -7,7 +7,10 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
+
 class TForm_Main;
+class TKeNumEdit;
 
 namespace slipcheck
 {
@@ -32,6 +35,18 @@ QList<Expected> filledLayout(int kind);
 
 // Writes one section of "rova_a500.ini" in the folder (code page 932), replacing the file.
 void writeAssignments(const QString& folder, const QList<QStringList>& sections);
+// The lines of "rova_a500.ini" in the folder, decoded, blank ones left out; none when it is missing.
+QStringList assignmentLines(const QString& folder);
+// The key lines of one section, in file order.
+QStringList sectionLines(const QString& folder, const QString& section);
+// The four key lines as the register commands write them, in their order.
+QStringList keyLines(const QString& name, const QString& index, const QString& top, const QString& left);
+
+// Replaces what a margin field holds by typing, as the operator does; the field must have the focus.
+void retype(TKeNumEdit* edit, const QString& keys);
+// Answers the next printer-setup dialog: moves its printer list to `printer` with the keyboard, runs
+// `meanwhile` and then confirms or cancels.
+void answerSetupDialog(int printer, bool confirm, const std::function<void()>& meanwhile = {});
 
 class SlipWindow
 {
@@ -44,6 +59,8 @@ public:
     // Picks the slip type with the keyboard in the slip-type list, as the operator does; the change
     // runs even when the type was already chosen.
     void chooseSlipType(int index);
+    // Moves the slip-type list one step with Up or Down: one change runs.
+    void stepSlipType(Qt::Key key);
     void focusSlipTypeList();
     // Fills every field of the slip with the values filledLayout() expects.
     void fill();

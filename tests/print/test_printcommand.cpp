@@ -178,6 +178,50 @@ private slots:
         QCOMPARE(job->texts.first().position, firstBox);
     }
 
+    void samePointsAtEveryResolution_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<int>("left");
+        for (int type = 0; type < 6; ++type)
+            for (const auto& [top, left] : {std::pair{0, 0}, std::pair{25, -40}})
+                QTest::addRow("%s, margins %d/%d", qPrintable(rova::slip::slipTypes()[type]), top, left)
+                    << type << top << left;
+    }
+    void samePointsAtEveryResolution()
+    {
+        QFETCH(int, type);
+        QFETCH(int, top);
+        QFETCH(int, left);
+        // Millimetres from the printable area's corner; the margins are dots of each printer, so they
+        // are taken off first.
+        const auto landing = [&](int printer) {
+            prepare(type, printer, QString::number(top), QString::number(left));
+            const FakePrintSystem::JobRecord* job = print();
+            QList<QPair<QString, QPointF>> points;
+            for (const auto& t : job ? job->texts : QList<FakePrintSystem::DrawnText>{})
+                points << qMakePair(t.text,
+                                    QPointF(t.position - QPoint(left, top)) * 25.4 / kPrinters[printer].dpi);
+            return points;
+        };
+        const QList<QPair<QString, QPointF>> fine = landing(0);
+        const QList<QPair<QString, QPointF>> coarse = landing(3);
+        QCOMPARE(kPrinters[0].dpi, 600);
+        QCOMPARE(kPrinters[3].dpi, 300);
+        QVERIFY(!fine.isEmpty());
+        QCOMPARE(coarse.size(), fine.size());
+        const double dot = 25.4 / 300;
+        for (int i = 0; i < fine.size(); ++i) {
+            QCOMPARE(coarse[i].first, fine[i].first);
+            const QPointF apart = coarse[i].second - fine[i].second;
+            QVERIFY2(qAbs(apart.x()) <= dot && qAbs(apart.y()) <= dot,
+                     qPrintable(QStringLiteral("%1: %2 mm, %3 mm apart")
+                                    .arg(fine[i].first)
+                                    .arg(apart.x())
+                                    .arg(apart.y())));
+        }
+    }
+
     void emptyMarginsActAsZero()
     {
         prepare(0, 0, "", "");

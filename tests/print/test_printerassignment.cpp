@@ -1,20 +1,15 @@
-// Printer assignment per slip type: loading it on a slip-type change, registering a printer with the
-// setup dialog and margins with the print position dialog, and what "rova_a500.ini" holds afterwards.
+// Printer assignment per slip type: loading it on a slip-type change, and finding the printer again by
+// its number alone when printers come and go.
 
 #include "slipwindow.h"
 
 #include "app/tform_main.h"
-#include "controls/tkenumedit.h"
-#include "platform/cp932.h"
 #include "platform/dialogs.h"
 #include "platform/fakeprintsystem.h"
 #include "print/sliplayout.h"
-#include "print/tform_slip97yprn.h"
 #include "printer/tpvprinter.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -27,43 +22,7 @@ using rova::slip::slipTypes;
 
 namespace
 {
-
-QString iniText(const QString& folder)
-{
-    QFile file(QDir(folder).filePath(QStringLiteral("rova_a500.ini")));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return rova::cp932::decode(file.readAll());
-}
-
-// The key lines of one section, in file order.
-QStringList section(const QString& folder, const QString& name)
-{
-    QStringList lines;
-    bool inside = false;
-    for (const QString& raw : iniText(folder).split(QLatin1Char('\n'))) {
-        const QString line = raw.trimmed();
-        if (line.startsWith(QLatin1Char('[')))
-            inside = line == QLatin1Char('[') + name + QLatin1Char(']');
-        else if (inside && !line.isEmpty())
-            lines << line;
-    }
-    return lines;
-}
-
-QStringList keys(const QString& name, const QString& index, const QString& top, const QString& left)
-{
-    return {"PrnName=" + name, "PrnNoIndex=" + index, "rovPrn_Top=" + top, "rovPrn_Left=" + left};
-}
-
-void typeMargin(TKeNumEdit* edit, const QString& keysTyped)
-{
-    QTRY_VERIFY(edit->hasFocus());
-    while (!edit->text().isEmpty())
-        QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, keysTyped);
-}
-
+const QStringList kPrinters{"Printer A", "Printer B", "Printer C"};
 } // namespace
 
 class TestPrinterAssignment : public QObject
@@ -75,10 +34,15 @@ class TestPrinterAssignment : public QObject
     TForm_Main& main() { return m_window->main(); }
     QString folder() { return m_window->folder(); }
 
-    void moveDown()
+    // The printers the system lists, in its order; the printer object notices at once.
+    void installPrinters(const QStringList& names)
     {
-        m_window->focusSlipTypeList();
-        QTest::keyClick(main().windowHandle(), Qt::Key_Down);
+        for (const rova::print::Destination& d : m_fake->destinations())
+            m_fake->removePrinter(d.name);
+        for (const QString& name : names)
+            m_fake->addPrinter(FakePrintSystem::printer(name));
+        m_fake->setDefault(1);
+        PvPrinter().CheckForChanges();
     }
 
 private slots:
@@ -86,7 +50,7 @@ private slots:
     {
         Dialogs::setScripted(true);
         auto fake = std::make_unique<FakePrintSystem>();
-        for (const char* name : {"Printer A", "Printer B", "Printer C"})
+        for (const QString& name : kPrinters)
             fake->addPrinter(FakePrintSystem::printer(name));
         fake->setDefault(1);
         m_fake = fake.get();
@@ -101,6 +65,8 @@ private slots:
         QFile::remove(QDir(folder()).filePath(QStringLiteral("rova_a500.ini")));
         Dialogs::takeShown();
     }
+
+    void cleanup() { installPrinters(kPrinters); }
 
     void loadOnSlipTypeChange_data()
     {
@@ -160,177 +126,36 @@ private slots:
         slipcheck::writeAssignments(folder(), {{slipTypes()[0], "Printer C", "2", "0", "0"},
                                                {slipTypes()[1], "gone", "7", "0", "0"}});
         m_window->chooseSlipType(0);
-        moveDown();
-        QTRY_COMPARE(main().ComboBox_SEL->currentIndex(), 1);
+        m_window->stepSlipType(Qt::Key_Down);
         QCOMPARE(PvPrinter().GetIndex(), 0);
         QCOMPARE(main().ComboBox1->currentText(), QStringLiteral("Printer C"));
     }
 
-    void pickingSlipTypeUnchecksTimeBoxes_data()
+    void foundAgainByNumberOnly_data()
     {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<QString>("box");
-        QTest::newRow("same form kind, time slot") << 0 << "CheckBox_t2";
-        QTest::newRow("same form kind, promised time") << 2 << "CheckBox_t22";
-        QTest::newRow("other form kind") << 1 << "CheckBox_t6";
+        QTest::addColumn<QStringList>("printersNow");
+        QTest::newRow("printer removed in front") << QStringList{"Printer B", "Printer C"};
+        QTest::newRow("printer installed in front")
+            << QStringList{"Printer N", "Printer A", "Printer B", "Printer C"};
     }
-    void pickingSlipTypeUnchecksTimeBoxes()
+    void foundAgainByNumberOnly()
     {
-        QFETCH(int, from);
-        QFETCH(QString, box);
-        m_window->chooseSlipType(from);
-        auto* check = main().findChild<QCheckBox*>(box);
-        QVERIFY2(check, qPrintable(box));
-        check->setChecked(true);
-        moveDown();
-        QTRY_COMPARE(main().ComboBox_SEL->currentIndex(), from + 1);
-        QVERIFY(!check->isChecked());
-    }
-
-    void nonIntegerPrinterNumberStopsTheChange()
-    {
-        slipcheck::writeAssignments(folder(), {{slipTypes()[1], "x", "abc", "0", "0"}});
-        m_window->chooseSlipType(0);
-        main().CheckBox_t1->setChecked(true);
-        Dialogs::takeShown();
-        moveDown();
-        QTRY_COMPARE(main().ComboBox_SEL->currentIndex(), 1);
-        const QList<Dialogs::Shown> error = Dialogs::takeShown();
-        QCOMPARE(error.size(), 1);
-        QCOMPARE(error[0].text, QStringLiteral("'abc' is not a valid integer value"));
-        QVERIFY(main().CheckBox_t1->isChecked());
-        slipcheck::writeAssignments(folder(), {});
-        m_window->chooseSlipType(0);
-        const QList<Dialogs::Shown> shown = Dialogs::takeShown();
-        QVERIFY(shown.isEmpty());
-    }
-
-    void registerMargins()
-    {
-        slipcheck::writeAssignments(folder(), {{slipTypes()[0], "Printer B", "1", "3", "4"},
-                                               {slipTypes()[1], "Printer C", "2", "7", "8"}});
-        m_window->chooseSlipType(0);
-        const QStringList untouched = section(folder(), slipTypes()[1]);
-
-        Dialogs::answerNext(true);
-        Dialogs::answerNextDialog([](QDialog& dialog) {
-            auto& d = static_cast<TForm_SLIP97YPrn&>(dialog);
-            d.show();
-            [&] {
-                QCOMPARE(d.KeNumEdit_TOP->text(), QStringLiteral("3"));
-                QCOMPARE(d.KeNumEdit_LEFT->text(), QStringLiteral("4"));
-                typeMargin(d.KeNumEdit_TOP, "12-");
-                QTest::keyClick(d.KeNumEdit_TOP, Qt::Key_Return);
-                typeMargin(d.KeNumEdit_LEFT, "25");
-                QTest::keyClick(d.KeNumEdit_LEFT, Qt::Key_Return);
-                QTRY_VERIFY(d.BitBtn_MRGN->hasFocus());
-                QTest::keyClick(d.BitBtn_MRGN, Qt::Key_Return);
-                QTRY_VERIFY(!d.isVisible());
-            }();
-            return d.result();
-        });
-        QTest::mouseClick(main().BitBtn_PrnSet2, Qt::LeftButton);
-        QTRY_COMPARE(Dialogs::pendingAnswers(), 0);
-
-        const QList<Dialogs::Shown> shown = Dialogs::takeShown();
-        QCOMPARE(shown.size(), 2);
-        QCOMPARE(shown[1].text, QStringLiteral("印字位置調整の余白を登録しますか?"));
-        QCOMPARE(section(folder(), slipTypes()[0]), keys("Printer B", "1", "-12", "25"));
-        QCOMPARE(section(folder(), slipTypes()[1]), untouched);
-        QCOMPARE(main().Label_Prn_Top->text(), QStringLiteral("-12"));
-        QCOMPARE(main().Label_Prn_Left->text(), QStringLiteral("25"));
-
-        moveDown();
-        QTRY_COMPARE(main().ComboBox_SEL->currentIndex(), 1);
-        QCOMPARE(main().Label_Prn_Top->text(), QStringLiteral("7"));
-        QCOMPARE(main().Label_Prn_Left->text(), QStringLiteral("8"));
-    }
-
-    void declineMargins()
-    {
-        slipcheck::writeAssignments(folder(), {{slipTypes()[0], "Printer A", "0", "3", "4"}});
-        m_window->chooseSlipType(0);
-        const QString before = iniText(folder());
-        Dialogs::answerNext(false);
-        Dialogs::answerNextDialog([](QDialog& dialog) {
-            auto& d = static_cast<TForm_SLIP97YPrn&>(dialog);
-            d.show();
-            [&] {
-                typeMargin(d.KeNumEdit_TOP, "99");
-                QTest::mouseClick(d.BitBtn_MRGN, Qt::LeftButton);
-                QTRY_COMPARE(Dialogs::pendingAnswers(), 0);
-                QVERIFY(d.isVisible());
-                QTest::keyClick(d.KeNumEdit_TOP, Qt::Key_Escape);
-                QTRY_VERIFY(!d.isVisible());
-            }();
-            return d.result();
-        });
-        QTest::mouseClick(main().BitBtn_PrnSet2, Qt::LeftButton);
-        QTRY_COMPARE(Dialogs::pendingAnswers(), 0);
-        QCOMPARE(iniText(folder()), before);
-        QCOMPARE(main().Label_Prn_Top->text(), QStringLiteral("3"));
-    }
-
-    void dialogKeys()
-    {
-        m_window->chooseSlipType(0);
-        Dialogs::answerNextDialog([](QDialog& dialog) {
-            auto& d = static_cast<TForm_SLIP97YPrn&>(dialog);
-            d.show();
-            [&] {
-                QVERIFY(QTest::qWaitForWindowExposed(&d));
-                QCOMPARE(d.windowTitle(), QStringLiteral("印字位置調整"));
-                QCOMPARE(d.frameGeometry().size(), QSize(190, 160));
-                QTRY_VERIFY(d.KeNumEdit_TOP->hasFocus());
-                QTest::keyClick(d.KeNumEdit_TOP, Qt::Key_Up);
-                QVERIFY(d.KeNumEdit_TOP->hasFocus());
-                QTest::keyClick(d.KeNumEdit_TOP, Qt::Key_Enter);
-                QTRY_VERIFY(d.KeNumEdit_LEFT->hasFocus());
-                QTest::keyClick(d.KeNumEdit_LEFT, Qt::Key_Up);
-                QTRY_VERIFY(d.KeNumEdit_TOP->hasFocus());
-                // Whole dots only: the point is refused.
-                typeMargin(d.KeNumEdit_TOP, "1.5");
-                QCOMPARE(d.KeNumEdit_TOP->text(), QStringLiteral("15"));
-            }();
-            d.reject();
-            return d.result();
-        });
-        QTest::mouseClick(main().BitBtn_PrnSet2, Qt::LeftButton);
-        QTRY_COMPARE(Dialogs::pendingAnswers(), 0);
-        QCOMPARE(main().Label_Prn_Top->text(), QStringLiteral("0"));
-    }
-
-    void registerPrinter_data()
-    {
-        QTest::addColumn<bool>("confirm");
-        QTest::addColumn<QString>("stored");
-        QTest::newRow("printer chosen in the setup dialog") << true << "2";
-        QTest::newRow("cancelling the setup dialog still writes the section") << false << "1";
-    }
-    void registerPrinter()
-    {
-        QFETCH(bool, confirm);
-        QFETCH(QString, stored);
-        slipcheck::writeAssignments(folder(), {{slipTypes()[4], "old name", "1", "-5", "6"},
-                                               {slipTypes()[5], "Printer A", "0", "1", "2"}});
+        QFETCH(QStringList, printersNow);
         m_window->chooseSlipType(4);
-        const QStringList untouched = section(folder(), slipTypes()[5]);
-        Dialogs::answerNextDialog([confirm](QDialog& dialog) {
-            auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("ComboBox_Printer"));
-            [&] { QVERIFY(printers); }();
-            if (!printers)
-                return int(QDialog::Rejected);
-            QTest::keyClick(printers, Qt::Key_Down);
-            return int(confirm ? QDialog::Accepted : QDialog::Rejected);
-        });
+        slipcheck::answerSetupDialog(1, true); // "Printer B"
         QTest::mouseClick(main().BitBtn_PrnSet, Qt::LeftButton);
         QTRY_COMPARE(Dialogs::pendingAnswers(), 0);
+        QCOMPARE(slipcheck::sectionLines(folder(), slipTypes()[4]).mid(0, 2),
+                 (QStringList{"PrnName=Printer B", "PrnNoIndex=1"}));
 
-        const QString name = stored == "2" ? "Printer C" : "Printer B";
-        QCOMPARE(section(folder(), slipTypes()[4]), keys(name, stored, "-5", "6"));
-        QCOMPARE(section(folder(), slipTypes()[5]), untouched);
-        QCOMPARE(main().Label_PrinterIndex->text(), stored);
-        QCOMPARE(main().ComboBox1->currentText(), name);
+        installPrinters(printersNow);
+        m_window->stepSlipType(Qt::Key_Down);
+        m_window->stepSlipType(Qt::Key_Up);
+        QCOMPARE(PvPrinter().GetIndex(), 1);
+        QCOMPARE(main().ComboBox1->currentText(), printersNow[1]);
+        QCOMPARE(main().Label_PrinterIndex->text(), QStringLiteral("1"));
+        QCOMPARE(slipcheck::sectionLines(folder(), slipTypes()[4]).first(),
+                 QStringLiteral("PrnName=Printer B"));
         QVERIFY(Dialogs::takeShown().size() == 1); // the setup dialog, nothing else
     }
 };

@@ -1,10 +1,9 @@
-// The printer group's commands and the print command.
+// The printer group's commands and the print command's confirmation.
 
 #include "tform_main.h"
 
 #include "platform/dialogs.h"
 #include "platform/strtoint.h"
-#include "print/devicemapping.h"
 #include "print/printerassignment.h"
 #include "print/tform_slip97yprn.h"
 #include "print/tpv_d97_dot.h"
@@ -21,24 +20,7 @@ void TForm_Main::SpeedButton_F11Click()
         Edit_G1->setFocus();
         return;
     }
-    TPvPrinter& printer = PvPrinter();
-    const QPoint dpi = printer.GetResolution();
-    const int scale = printer.GetScale();
-    Label_dpix->setText(QString::number(rova::slip::printResolution(dpi.x(), scale)));
-    Label_dpiy->setText(QString::number(rova::slip::printResolution(dpi.y(), scale)));
-
-    printer.BeginDoc(QStringLiteral("rova_Yamato"));
-    try {
-        Pv_d97_Dot->SLIP97_Prn();
-    } catch (...) {
-        // The drawing error is the one the operator must see, whatever discarding the page says.
-        try {
-            printer.Abort();
-        } catch (...) {
-        }
-        throw;
-    }
-    printer.EndDoc();
+    Pv_d97_Dot->PrintSlip();
 }
 
 void TForm_Main::SpeedButton_PrnIdGetClick()

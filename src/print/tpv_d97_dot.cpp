@@ -20,6 +20,28 @@ TPv_d97_Dot::TPv_d97_Dot(TForm_Main* main) : QWidget(nullptr), m_main(main)
     Label2->setFont(bold);
 }
 
+void TPv_d97_Dot::PrintSlip()
+{
+    TPvPrinter& printer = PvPrinter();
+    const QPoint dpi = printer.GetResolution();
+    const int scale = printer.GetScale();
+    m_main->Label_dpix->setText(QString::number(rova::slip::printResolution(dpi.x(), scale)));
+    m_main->Label_dpiy->setText(QString::number(rova::slip::printResolution(dpi.y(), scale)));
+
+    printer.BeginDoc(QStringLiteral("rova_Yamato"));
+    try {
+        SLIP97_Prn();
+    } catch (...) {
+        // The drawing error is the one the operator must see, whatever discarding the page says.
+        try {
+            printer.Abort();
+        } catch (...) {
+        }
+        throw;
+    }
+    printer.EndDoc();
+}
+
 void TPv_d97_Dot::SLIP97_Prn()
 {
     using namespace rova::slip;

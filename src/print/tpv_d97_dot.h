@@ -12,6 +12,11 @@ class TPv_d97_Dot : public QWidget
 public:
     explicit TPv_d97_Dot(TForm_Main* main);
 
+    // The print command once the operator has confirmed it: the print resolution into the main
+    // window, a job titled "rova_Yamato" on PvPrinter, the slip drawn, the page handed over. A job
+    // whose drawing fails is discarded and the drawing error passed on.
+    void PrintSlip();
+
     // Draws every value of the slip on the canvas of the job open on PvPrinter. Raises the conversion
     // error for a margin that is not a whole number before anything is drawn.
     void SLIP97_Prn();

@@ -47,10 +47,10 @@ private slots:
     void initTestCase()
     {
         if (!QFile::exists(kPpd))
-            QSKIP("the generic PDF printer description of cups-filters is not installed");
+            PRIVATE_CUPS_UNAVAILABLE(QStringLiteral("the generic PDF printer description of cups-filters is not installed"));
         QString why;
         if (!m_server.start(&why))
-            QSKIP(qPrintable(why));
+            PRIVATE_CUPS_UNAVAILABLE(why);
         QCOMPARE(m_server.addQueue(QStringLiteral("Slip"), kPpd), QString());
         Dialogs::setScripted(true);
         m_window = std::make_unique<slipcheck::SlipWindow>();

@@ -19,9 +19,8 @@ ProgramStart::~ProgramStart() = default;
 
 bool ProgramStart::open()
 {
-    if (m_instance.bringExistingForward())
+    if (!m_instance.claim())
         return false;
-    m_instance.listen();
     m_forms = std::make_unique<Forms>();
     QObject::connect(&m_instance, &SingleInstance::activationRequested, m_forms->main.get(),
                      &TForm_Main::comeForward);

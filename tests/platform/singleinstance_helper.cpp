@@ -1,6 +1,9 @@
 // A second process for the single-instance tests.
 //   singleinstance_helper serve TITLE   listens, prints "listening" and "activated" per request,
 //                                       ends cleanly when its standard input closes
+//   singleinstance_helper start TITLE   prints "ready", waits for a line on its standard input, then
+//                                       runs the program's start-up check: prints "running" and serves
+//                                       like "serve", or prints "handed over" and exits 0
 //   singleinstance_helper ask TITLE     exits 0 when a running copy answered, 1 otherwise
 #include "platform/singleinstance.h"
 
@@ -24,11 +27,26 @@ int main(int argc, char* argv[])
     const QStringList args = app.arguments();
     if (args.size() != 3)
         return 64;
+    const QString mode = args.at(1);
     rova::SingleInstance instance(args.at(2));
-    if (args.at(1) == "ask")
+    if (mode == "ask")
         return instance.bringExistingForward() ? 0 : 1;
-    if (args.at(1) != "serve" || !instance.listen())
+    if (mode == "start") {
+        // Several copies are let go at once, so that their checks overlap.
+        say("ready\n");
+        char go[8];
+        if (::read(STDIN_FILENO, go, sizeof go) <= 0)
+            return 3;
+        if (!instance.claim()) {
+            say("handed over\n");
+            return 0;
+        }
+        say("running\n");
+    } else if (mode != "serve" || !instance.listen()) {
         return 2;
+    } else {
+        say("listening\n");
+    }
     QObject::connect(&instance, &rova::SingleInstance::activationRequested, [] { say("activated\n"); });
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {
@@ -36,6 +54,5 @@ int main(int argc, char* argv[])
         if (::read(STDIN_FILENO, buf, sizeof buf) <= 0)
             app.quit();
     });
-    say("listening\n");
     return app.exec();
 }

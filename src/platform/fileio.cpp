@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -69,6 +70,26 @@ private:
     int m_fd = -1;
     bool m_committed = false;
 };
+
+// The file a path finally names, following symbolic links (a relative one from the folder it lies
+// in), so that replacing the file keeps the links that lead to it.
+QByteArray resolveLinks(QByteArray path)
+{
+    for (int depth = 0; depth < 40; ++depth) {
+        struct stat st {};
+        if (::lstat(path.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return path;
+        QByteArray target(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(path.constData(), target.data(), size_t(target.size()));
+        if (n < 0)
+            fail(errno);
+        target.truncate(n);
+        if (!target.startsWith('/'))
+            target.prepend(path.left(path.lastIndexOf('/') + 1));
+        path = target;
+    }
+    fail(ELOOP);
+}
 } // namespace
 
 QByteArray readAll(const QString& path)
@@ -98,13 +119,19 @@ QByteArray readAll(const QString& path)
 
 void writeAtomically(const QString& path, const QByteArray& bytes)
 {
-    const QByteArray target = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    const QByteArray target = resolveLinks(QFile::encodeName(QFileInfo(path).absoluteFilePath()));
     // Keep the permissions of a file that is replaced; a new one gets the usual 0666 less umask.
     mode_t mode = 0666;
     struct stat st {};
-    if (::stat(target.constData(), &st) == 0)
+    if (::stat(target.constData(), &st) == 0) {
         mode = st.st_mode & 07777;
-    else {
+        // Renaming would replace a file that may not be written, wherever the folder allows it. A
+        // file nobody may write to stays as it is even for the superuser, like a read-only file.
+        if (::access(target.constData(), W_OK) != 0)
+            fail(errno);
+        if ((mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+            fail(EACCES);
+    } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
         mode &= ~mask;

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -123,6 +124,83 @@ private slots:
         struct stat st {};
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
         QCOMPARE(st.st_mode & 07777, mode_t(0640));
+    }
+
+    // The file a link names gets the new bytes; every link on the way stays a link to where it was.
+    void writeFollowsLinks_data()
+    {
+        QTest::addColumn<QStringList>("links"); // "name>target" pairs made in this order
+        QTest::addColumn<QString>("written");   // the name written to
+        QTest::addColumn<QString>("file");      // the plain file that must hold the bytes
+        QTest::addColumn<bool>("existed");
+        QTest::newRow("link beside its file")
+            << QStringList{u"my0.txt>real.txt"_s} << u"my0.txt"_s << u"real.txt"_s << true;
+        QTest::newRow("relative link into another folder")
+            << QStringList{u"my0.txt>sub/real.txt"_s} << u"my0.txt"_s << u"sub/real.txt"_s << true;
+        QTest::newRow("relative link from inside a folder")
+            << QStringList{u"sub/my0.txt>../real.txt"_s} << u"sub/my0.txt"_s << u"real.txt"_s << true;
+        QTest::newRow("absolute link")
+            << QStringList{u"my0.txt>@/sub/real.txt"_s} << u"my0.txt"_s << u"sub/real.txt"_s << true;
+        QTest::newRow("link to a link") << QStringList{u"b.txt>sub/real.txt"_s, u"my0.txt>b.txt"_s}
+                                        << u"my0.txt"_s << u"sub/real.txt"_s << true;
+        QTest::newRow("link to a file not made yet")
+            << QStringList{u"my0.txt>sub/new.txt"_s} << u"my0.txt"_s << u"sub/new.txt"_s << false;
+    }
+    void writeFollowsLinks()
+    {
+        QFETCH(QStringList, links);
+        QFETCH(QString, written);
+        QFETCH(QString, file);
+        QFETCH(bool, existed);
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir(u"sub"_s);
+        if (existed)
+            putFile(dir.filePath(file), "old content that is longer");
+        for (const QString& link : links) {
+            const QStringList parts = link.split(u'>');
+            const QString target = QString(parts[1]).replace(u"@"_s, dir.path());
+            QCOMPARE(::symlink(QFile::encodeName(target).constData(),
+                               QFile::encodeName(dir.filePath(parts[0])).constData()),
+                     0);
+        }
+        rova::fileio::writeAtomically(dir.filePath(written), "new");
+        QCOMPARE(fileBytes(dir.filePath(file)), QByteArray("new"));
+        QVERIFY(!QFileInfo(dir.filePath(file)).isSymLink());
+        for (const QString& link : links) {
+            const QStringList parts = link.split(u'>');
+            QVERIFY2(QFileInfo(dir.filePath(parts[0])).isSymLink(), qPrintable(parts[0]));
+        }
+        for (const QString& folder : {dir.path(), dir.filePath(u"sub"_s)})
+            QCOMPARE(QDir(folder).entryList({u"*.txt.*"_s}, QDir::Files | QDir::Hidden | QDir::System),
+                     QStringList{});
+    }
+
+    // A file that may not be written is not replaced, even where the folder would allow it.
+    void readOnlyFileIsRefused_data()
+    {
+        QTest::addColumn<bool>("throughLink");
+        QTest::newRow("read-only file") << false;
+        QTest::newRow("read-only file behind a link") << true;
+    }
+    void readOnlyFileIsRefused()
+    {
+        QFETCH(bool, throughLink);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"rova_Yamato.ini"_s);
+        const QString written = throughLink ? dir.filePath(u"link.ini"_s) : file;
+        putFile(file, "old");
+        QCOMPARE(::chmod(QFile::encodeName(file).constData(), 0444), 0);
+        if (throughLink)
+            QCOMPARE(::symlink("rova_Yamato.ini", QFile::encodeName(written).constData()), 0);
+        QCOMPARE(errorOf([&] { rova::fileio::writeAtomically(written, "new"); }),
+                 rova::errtext::fileAccessDenied());
+        QCOMPARE(fileBytes(file), QByteArray("old"));
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(file).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 07777, mode_t(0444));
+        QCOMPARE(QFileInfo(written).isSymLink(), throughLink);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(),
+                 throughLink ? 2 : 1);
     }
 
     // Whatever fails, the old file stays whole and no temporary file is left behind.

@@ -27,6 +27,18 @@ bool UnsavableFields::check(const QString& field, const QString& text)
     return false;
 }
 
+QString UnsavableFields::savablePart(const QString& text)
+{
+    const QString unencodable = cp932::encode(text).unencodable;
+    QString kept;
+    for (const char32_t c : text.toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        if (c != U'\n' && c != U'\r' && !unencodable.contains(one))
+            kept += one;
+    }
+    return kept;
+}
+
 void UnsavableFields::raiseIfAny() const
 {
     if (m_fields.isEmpty())

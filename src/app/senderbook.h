@@ -19,9 +19,9 @@ struct Sender {
     friend bool operator==(const Sender&, const Sender&) = default;
 };
 
-// Raised instead of storing a field whose text code page 932 cannot hold, or that holds a line
-// break (which would split a line of the file). The message names the fields, as the operator
-// knows them, and the characters.
+// Names the fields whose text code page 932 cannot hold, or that hold a line break (which would
+// split a line of a file): the sender book then stores nothing, the settings store what the file
+// can hold. The message names the fields, as the operator knows them, and the characters.
 class UnsavableFieldsError : public Error {
 public:
     UnsavableFieldsError(QStringList fields, const QString& characters);
@@ -37,6 +37,10 @@ public:
     // True when `text` can be stored; otherwise the field is noted.
     bool check(const QString& field, const QString& text);
     void raiseIfAny() const;
+
+    // What of `text` a file can hold: the text without the characters code page 932 cannot hold and
+    // without line breaks.
+    static QString savablePart(const QString& text);
 
 private:
     QStringList m_fields;

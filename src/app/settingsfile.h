@@ -30,9 +30,12 @@ struct Settings {
 
     // Missing file, section or key: the defaults above.
     void load(const ProfileFile& file);
-    // Writes every value. A text code page 932 cannot hold, or one with a line break, is left out
-    // and the others are still written; UnsavableFieldsError then names those fields. A failed write raises
-    // "%s に書き込めません" at once and the values after it are not written.
+    // Raises UnsavableFieldsError naming each text a file cannot hold whole (characters code page 932
+    // cannot hold, or a line break); writes nothing. The window tells the operator before it saves.
+    void checkSavable() const;
+    // Writes all 17 keys. A text goes in without what the file cannot hold, so a value of an earlier
+    // run never comes back in its place. A failed write raises "%s に書き込めません" at once and the
+    // values after it are not written.
     void save(ProfileFile& file) const;
 
     friend bool operator==(const Settings&, const Settings&) = default;

@@ -41,7 +41,9 @@ void TForm_Main::loadSettings()
     Edit_G1->setText(settings.g1);
     Edit_G2->setText(settings.g2);
     Edit_G3->setText(settings.g3);
-    KeNumEdit_KOSUU->setText(settings.kosuu);
+    // The count takes no sign; one stored with a sign keeps its digits.
+    KeNumEdit_KOSUU->setText(settings.kosuu.startsWith(QLatin1Char('-')) ? settings.kosuu.mid(1)
+                                                                         : settings.kosuu);
 }
 
 void TForm_Main::saveSettings()
@@ -61,6 +63,8 @@ void TForm_Main::saveSettings()
                        Edit_MyTEL->text()};
     settings.comboBoxSel = ComboBox_SEL->currentIndex();
     settings.tabMy = senderSlot();
+    // The operator hears which fields lose characters before the file keeps the rest of them.
+    run([&settings] { settings.checkSavable(); });
     rova::ProfileFile file = settingsFile(Label_CurrentDir);
     settings.save(file);
 }

@@ -1,6 +1,6 @@
 # make run   - install what is missing, build, start the program in this folder
 # make test  - install what is missing, build, run every test
-# make test-sanitize - the same tests built with AddressSanitizer and UBSan
+# make test-sanitize - the same tests built with AddressSanitizer and UBSan, web and mail addresses set
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
@@ -20,8 +20,10 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# This build carries both addresses, so the web and e-mail buttons are there to be tested.
 build-sanitize: deps
-	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DROVA_SANITIZE=ON
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DROVA_SANITIZE=ON \
+	    -DROVA_WEB_URL=https://example.com/rova/ -DROVA_SUPPORT_MAIL=support@example.com
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 
 test-sanitize: build-sanitize

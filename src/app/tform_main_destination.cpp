@@ -26,7 +26,7 @@ void TForm_Main::buildDestination()
 
     labelPanel(Panel1, QStringLiteral("Panel26"), QStringLiteral("郵便番号"), QRect(40, 25, 74, 24));
     Edit_Zip = edit(Panel1, QStringLiteral("Edit_Zip"), QRect(114, 25, 103, 24), 16);
-    Edit_Zip->setMaxLength(16);
+    limitTyping(Edit_Zip, 16);
     Edit_Zip->setInputMethodHints(latinOnly);
 
     Label_Warning = label(Panel1, QStringLiteral("Label_Warning"), QString(), 220, 36, 13);
@@ -43,7 +43,7 @@ void TForm_Main::buildDestination()
 
     labelPanel(Panel1, QStringLiteral("Panel5"), QStringLiteral("おなまえ"), QRect(39, 121, 74, 24));
     Edit_Custo1 = edit(Panel1, QStringLiteral("Edit_Custo1"), QRect(113, 121, 360, 24), 16);
-    Edit_Custo1->setMaxLength(80);
+    limitTyping(Edit_Custo1, 80);
 
     labelPanel(Panel1, QStringLiteral("Panel7"), QStringLiteral("でんわ"), QRect(39, 145, 74, 24));
     Edit_tel = edit(Panel1, QStringLiteral("Edit_tel"), QRect(113, 145, 140, 24), 16);

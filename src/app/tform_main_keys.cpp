@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QInputMethodQueryEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,8 +50,45 @@ void TForm_Main::installKeyHandlers()
     attach(KeNumEdit_KOSUU, KeyRow::End);
 }
 
+namespace {
+// Digits and Backspace are all that is typed into a delivery-date box. A key that types anything else
+// is dropped, the control characters of shortcuts included, so the paste shortcut does nothing there;
+// Delete and the keys that move the caret type nothing and go through.
+bool typesRefusedCharacter(const QKeyEvent* key)
+{
+    switch (key->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return false;
+    default:
+        break;
+    }
+    const QString typed = key->text();
+    return !typed.isEmpty() &&
+           !(typed.size() == 1 && typed[0] >= QLatin1Char('0') && typed[0] <= QLatin1Char('9'));
+}
+
+// A delivery-date box takes no input method: it says so when asked, and a commit (full-width digits,
+// kana) that arrives all the same is dropped, since it would pass by the key rule.
+bool refuseInputMethod(QObject* box, QEvent* event)
+{
+    if (event->type() == QEvent::InputMethodQuery) {
+        box->event(event);
+        static_cast<QInputMethodQueryEvent*>(event)->setValue(Qt::ImEnabled, false);
+    }
+    return true;
+}
+} // namespace
+
 bool TForm_Main::eventFilter(QObject* watched, QEvent* event)
 {
+    const bool dateBox = watched == Edit_de_date1 || watched == Edit_de_date2;
+    if (dateBox && (event->type() == QEvent::InputMethod || event->type() == QEvent::InputMethodQuery))
+        return refuseInputMethod(watched, event);
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     const auto row = m_keyRows.constFind(watched);
@@ -65,13 +103,8 @@ bool TForm_Main::eventFilter(QObject* watched, QEvent* event)
         selectNext(key->key() == Qt::Key_Tab && !key->modifiers().testFlag(Qt::ShiftModifier));
         return true;
     }
-    if (!tab && (watched == Edit_de_date1 || watched == Edit_de_date2)) {
-        // Only digits and Backspace are typed here; control characters (the paste shortcut) are dropped.
-        const QString typed = key->text();
-        if (!typed.isEmpty() && typed != QStringLiteral("\b") &&
-            !(typed.size() == 1 && typed[0] >= QLatin1Char('0') && typed[0] <= QLatin1Char('9')))
-            return true;
-    }
+    if (!tab && dateBox && typesRefusedCharacter(key))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 

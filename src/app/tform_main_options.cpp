@@ -46,8 +46,10 @@ void TForm_Main::buildOptions()
     Edit_de_date1 = edit(Panel4, QStringLiteral("Edit_de_date1"), QRect(552, 4, 23, 21), 13);
     Edit_de_date2 = edit(Panel4, QStringLiteral("Edit_de_date2"), QRect(577, 4, 23, 21), 13);
     for (QLineEdit* box : {Edit_de_date1, Edit_de_date2}) {
-        box->setMaxLength(2);
-        box->setInputMethodHints(latinOnly);
+        limitTyping(box, 2);
+        // Only digits go in (tform_main_keys.cpp); an input method would get full-width text past that.
+        box->setAttribute(Qt::WA_InputMethodEnabled, false);
+        box->setInputMethodHints(latinOnly | Qt::ImhDigitsOnly);
     }
 
     Label_3 = label(Panel4, QStringLiteral("Label_3"), QStringLiteral("品名"), 307, 27, 15, true);
@@ -55,7 +57,7 @@ void TForm_Main::buildOptions()
     QLineEdit** items[] = {&Edit_G1, &Edit_G2, &Edit_G3};
     for (int i = 0; i < 3; ++i) {
         QLineEdit* item = edit(Panel4, QStringLiteral("Edit_G%1").arg(i + 1), QRect(341, itemTops[i], 260, 24), 16);
-        item->setMaxLength(30);
+        limitTyping(item, 30);
         *items[i] = item;
     }
     Edit_G1->setToolTip(QStringLiteral("30文字入力可"));

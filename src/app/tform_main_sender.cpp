@@ -40,14 +40,14 @@ void TForm_Main::buildSender()
 
     label(PanelSender, QStringLiteral("Label4"), QStringLiteral("郵便番号"), 49, 28, 15);
     Edit_MyZip = edit(PanelSender, QStringLiteral("Edit_MyZip"), QRect(114, 22, 78, 23), 15);
-    Edit_MyZip->setMaxLength(8);
+    limitTyping(Edit_MyZip, 8);
     Edit_MyZip->setInputMethodHints(Qt::ImhPreferLatin | Qt::ImhLatinOnly);
     label(PanelSender, QStringLiteral("Label5"), QStringLiteral("おところ"), 58, 49, 15);
     Edit_MyADD1 = edit(PanelSender, QStringLiteral("Edit_MyADD1"), QRect(114, 44, 440, 23), 15);
     Edit_MyADD2 = edit(PanelSender, QStringLiteral("Edit_MyADD2"), QRect(114, 66, 440, 23), 15);
     label(PanelSender, QStringLiteral("Label7"), QStringLiteral("おなまえ"), 56, 93, 15);
     Edit_My = edit(PanelSender, QStringLiteral("Edit_My"), QRect(114, 88, 360, 23), 15);
-    Edit_My->setMaxLength(80);
+    limitTyping(Edit_My, 80);
     label(PanelSender, QStringLiteral("Label6"), QStringLiteral("でんわ"), 67, 114, 15);
     Edit_MyTEL = edit(PanelSender, QStringLiteral("Edit_MyTEL"), QRect(114, 110, 140, 23), 15);
     Edit_MyTEL->setInputMethodHints(Qt::ImhPreferLatin | Qt::ImhLatinOnly);
@@ -69,6 +69,14 @@ void TForm_Main::connectSender()
     connect(PageControl_My, &QTabBar::currentChanged, this, [this] {
         // Selecting a tab from code (the settings load) does not load the slot.
         if (m_selectingSlot)
+            return;
+        m_noSenderSlot = false;
+        run([this] { SpeedButton_readMyClick(); });
+    });
+    // With no slot active (a negative stored tab) the row still shows one; a click on that tab changes
+    // no index, so it counts as selecting it here.
+    connect(PageControl_My, &QTabBar::tabBarClicked, this, [this](int index) {
+        if (!m_noSenderSlot || index < 0 || index != PageControl_My->currentIndex())
             return;
         m_noSenderSlot = false;
         run([this] { SpeedButton_readMyClick(); });

@@ -7,8 +7,45 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QValidator>
 
 namespace rova::ui {
+
+namespace {
+qsizetype characters(const QString& text)
+{
+    qsizetype n = 0;
+    for (const QChar c : text)
+        n += !c.isLowSurrogate();
+    return n;
+}
+
+// The edit runs its validator on every change of its text and undoes a change the validator refuses.
+// A change that leaves nothing to undo is an assignment from code (setting a text clears the undo
+// steps), so it is always kept; an edit of the operator's is refused when it makes the text longer
+// than the limit and longer than it was.
+class TypingLimit : public QValidator {
+public:
+    TypingLimit(QLineEdit* edit, int limit)
+        : QValidator(edit), m_edit(edit), m_limit(limit), m_before(edit->text())
+    {
+        connect(edit, &QLineEdit::textChanged, this, [this] { m_before = m_edit->text(); });
+    }
+
+    State validate(QString& input, int&) const override
+    {
+        if (!m_edit->isUndoAvailable())
+            return Acceptable;
+        const qsizetype length = characters(input);
+        return length > m_limit && length > characters(m_before) ? Invalid : Acceptable;
+    }
+
+private:
+    QLineEdit* m_edit;
+    int m_limit;
+    QString m_before;
+};
+} // namespace
 
 QFont gothic(int pixelHeight, bool bold)
 {
@@ -44,6 +81,8 @@ QLineEdit* edit(QWidget* parent, const QString& name, const QRect& place, int fo
     e->setFont(gothic(fontPx));
     return e;
 }
+
+void limitTyping(QLineEdit* edit, int limit) { edit->setValidator(new TypingLimit(edit, limit)); }
 
 QLabel* label(QWidget* parent, const QString& name, const QString& caption, int left, int top, int fontPx,
               bool bold)

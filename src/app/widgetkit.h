@@ -23,6 +23,10 @@ void setTextColour(QWidget* widget, const QColor& colour);
 void setBaseColour(QWidget* widget, const QColor& colour);
 
 QLineEdit* edit(QWidget* parent, const QString& name, const QRect& place, int fontPx);
+// Keeps what the operator types, pastes, drops or commits from an input method within `limit`
+// characters. Unlike QLineEdit::setMaxLength, which also cuts texts set from code, a text loaded or
+// transferred longer than the limit stays whole; it can be shortened but grows no further.
+void limitTyping(QLineEdit* edit, int limit);
 // A label sized to its caption.
 QLabel* label(QWidget* parent, const QString& name, const QString& caption, int left, int top, int fontPx,
               bool bold = false);

@@ -11,12 +11,24 @@
 #include <QInputMethodEvent>
 #include <QTest>
 
+namespace {
+rova::print::FakePrintSystem* installedFake = nullptr;
+}
+
 void MainWindowFixture::installFakePrinter()
 {
     auto fake = std::make_unique<rova::print::FakePrintSystem>();
     fake->addPrinter(rova::print::FakePrintSystem::printer(QStringLiteral("Printer A")));
     fake->setDefault(0);
+    installedFake = fake.get();
     rova::print::setSystem(std::move(fake));
+}
+
+rova::print::FakePrintSystem& MainWindowFixture::fakePrinter()
+{
+    if (!installedFake)
+        qFatal("installFakePrinter() was not called");
+    return *installedFake;
 }
 
 MainWindowFixture::MainWindowFixture() : m_previous(QDir::currentPath())
@@ -86,6 +98,11 @@ QByteArray MainWindowFixture::readFile(const QString& name) const
 void MainWindowFixture::key(Qt::Key key, Qt::KeyboardModifiers modifiers) const
 {
     QTest::keyClick(window()->windowHandle(), key, modifiers);
+}
+
+void MainWindowFixture::key(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers) const
+{
+    QTest::sendKeyEvent(QTest::Click, window()->windowHandle(), key, text, modifiers);
 }
 
 void MainWindowFixture::commitText(QWidget* target, const QString& text)

@@ -13,10 +13,16 @@
 
 #include <memory>
 
+namespace rova::print {
+class FakePrintSystem;
+}
+
 class MainWindowFixture {
 public:
     // Installs the fake print system once per process; call from initTestCase().
     static void installFakePrinter();
+    // The installed fake, to look at the jobs the window made.
+    static rova::print::FakePrintSystem& fakePrinter();
 
     MainWindowFixture();  // fresh scratch directory as the working directory, boxes scripted
     ~MainWindowFixture(); // back to the previous working directory
@@ -39,6 +45,9 @@ public:
 
     // Operator input to the focused control.
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
+    // A key with the text the desktop gives it, which the test's own keys lack for some keys:
+    // Delete types "\x7f", Ctrl+V types "\x16".
+    void key(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
     static void commitText(QWidget* target, const QString& text); // as an input method commits it
     void focus(QWidget* target) const;                            // a mouse click into the control
     void pickSlipType(int index) const;                           // arrow keys in the slip type list

@@ -118,6 +118,61 @@ private slots:
         QCOMPARE(w()->Edit_tel->cursorPosition(), 2);
     }
 
+    // A limit holds what the operator types, pastes or commits, not what is put in from a file or a
+    // transfer: a longer text stays whole, can be shortened, and grows no further.
+    void textLimits_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QString>("way"); // "key", "paste" or "commit"
+        const QList<std::pair<const char*, int>> limits{
+            {"Edit_Zip", 16}, {"Edit_Custo1", 80},  {"Edit_MyZip", 8},
+            {"Edit_My", 80},  {"Edit_G1", 30},      {"Edit_G2", 30},
+            {"Edit_G3", 30},  {"Edit_de_date1", 2}, {"Edit_de_date2", 2},
+        };
+        for (const auto& [field, limit] : limits) {
+            // The delivery-date boxes take typed digits only.
+            const bool typedOnly = QByteArray(field).startsWith("Edit_de_date");
+            for (const char* way : {"key", "paste", "commit"}) {
+                if (!typedOnly || QByteArray(way) == "key")
+                    QTest::addRow("%s, limit %d, by %s", field, limit, way) << field << limit << way;
+            }
+        }
+    }
+    void textLimits()
+    {
+        QFETCH(QString, field);
+        QFETCH(int, limit);
+        QFETCH(QString, way);
+        auto* edit = w()->findChild<QLineEdit*>(field);
+        const QString loaded(limit + 1, QLatin1Char('1'));
+        const QString atLimit(limit, QLatin1Char('1'));
+        edit->setText(loaded);
+        QCOMPARE(edit->text(), loaded);
+        edit->setFocus(Qt::OtherFocusReason);
+        QTRY_VERIFY(edit->hasFocus());
+        edit->end(false);
+        const auto input = [&] {
+            if (way == QLatin1String("key")) {
+                f->key(Qt::Key_2);
+            } else if (way == QLatin1String("paste")) {
+                QApplication::clipboard()->setText(QStringLiteral("2"));
+                f->key(Qt::Key_V, Qt::ControlModifier);
+            } else {
+                MainWindowFixture::commitText(edit, QStringLiteral("2"));
+            }
+        };
+        input();
+        QCOMPARE(edit->text(), loaded);
+        f->key(Qt::Key_Backspace);
+        QCOMPARE(edit->text(), atLimit);
+        input();
+        QCOMPARE(edit->text(), atLimit);
+        f->key(Qt::Key_Backspace);
+        input();
+        QCOMPARE(edit->text(), atLimit.left(limit - 1) + QLatin1Char('2'));
+    }
+
     void clear_data()
     {
         QTest::addColumn<bool>("yes");

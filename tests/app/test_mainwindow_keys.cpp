@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QInputMethodQueryEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -16,6 +17,15 @@
 #include <QTest>
 
 using rova::Dialogs;
+
+namespace {
+struct TypedKey {
+    Qt::Key key;
+    const char* text; // UTF-8
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+} // namespace
+Q_DECLARE_METATYPE(TypedKey)
 
 class TestMainWindowKeys : public QObject {
     Q_OBJECT
@@ -72,33 +82,91 @@ private slots:
         }
     }
 
-    void keyMovesFocus_data()
+    void enterMovesFocus_data()
     {
         QTest::addColumn<QString>("from");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("to");
         QTest::newRow("Enter in the telephone skips the sender band") << "Edit_tel" << int(Qt::Key_Return) << "Edit_G1";
         QTest::newRow("keypad Enter walks like Return") << "Edit_Add1" << int(Qt::Key_Enter) << "Edit_Add2";
-        QTest::newRow("Up in the postal code does nothing") << "Edit_Zip" << int(Qt::Key_Up) << "Edit_Zip";
-        QTest::newRow("Up in address 1 goes back to the postal code") << "Edit_Add1" << int(Qt::Key_Up) << "Edit_Zip";
-        QTest::newRow("Up in the telephone goes back to the name") << "Edit_tel" << int(Qt::Key_Up) << "Edit_Custo1";
-        QTest::newRow("Up in item 2 goes back to item 1") << "Edit_G2" << int(Qt::Key_Up) << "Edit_G1";
-        QTest::newRow("Up in item 1 goes back to the delivery day") << "Edit_G1" << int(Qt::Key_Up) << "Edit_de_date2";
-        QTest::newRow("Up in the sender postal code goes back to its check box")
-            << "Edit_MyZip" << int(Qt::Key_Up) << "CheckBox_My";
-        QTest::newRow("Up in the slip date goes back instead of changing it")
-            << "DateTimePicker_1" << int(Qt::Key_Up) << "CheckBox_Date_1";
-        QTest::newRow("F7 changes nothing") << "Edit_Add2" << int(Qt::Key_F7) << "Edit_Add2";
     }
-    void keyMovesFocus()
+    void enterMovesFocus()
     {
         QFETCH(QString, from);
         QFETCH(int, key);
         QFETCH(QString, to);
-        const QDate today = f->window()->DateTimePicker_1->date();
         focusOn(from);
         f->key(Qt::Key(key));
         QTRY_COMPARE(MainWindowFixture::focusedName(), to);
+    }
+
+    // The keyboard table, handler by handler: F2 asks to quit (No goes to the postal code), F11 asks to
+    // print (No goes to item 1), Up goes to the previous control, F7 does nothing.
+    void keyboardTable_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("asked"); // the question shown; empty: none
+        QTest::addColumn<QString>("focus"); // where the focus is afterwards
+        const QString quit = QStringLiteral("終了しますか?");
+        const QString print = QStringLiteral("印刷しますか?");
+        const QList<std::pair<const char*, QStringList>> handlers{
+            {"FormKeyDown",
+             {"Edit_Add1", "Edit_Add2", "Edit_Add3", "Edit_Custo1", "Edit_MyZip", "Edit_MyADD1",
+              "Edit_MyADD2", "Edit_My", "Edit_MyTEL", "DateTimePicker_1", "Edit_de_date1", "Edit_de_date2",
+              "Edit_G1", "Edit_G3"}},
+            {"Edit_ZipKeyDown", {"Edit_Zip"}},
+            {"Edit_telKeyDown", {"Edit_tel"}},
+            {"Edit_G2KeyDown", {"Edit_G2"}},
+            {"Edit_End_KeyDown", {"KeNumEdit_KOSUU"}},
+        };
+        for (const auto& [handler, fields] : handlers) {
+            for (const QString& field : fields) {
+                const QByteArray at = handler + QByteArray(" in ") + field.toLatin1();
+                QTest::addRow("%s: F2 asks to quit", at.constData())
+                    << field << int(Qt::Key_F2) << quit << "Edit_Zip";
+                QTest::addRow("%s: F11 asks to print", at.constData())
+                    << field << int(Qt::Key_F11) << print << "Edit_G1";
+                QTest::addRow("%s: F7 does nothing", at.constData())
+                    << field << int(Qt::Key_F7) << "" << field;
+            }
+        }
+        const QList<std::pair<const char*, const char*>> up{
+            {"Edit_Zip", "Edit_Zip"}, // not handled there
+            {"Edit_Add1", "Edit_Zip"},
+            {"Edit_tel", "Edit_Custo1"},
+            {"Edit_G2", "Edit_G1"},
+            {"Edit_G1", "Edit_de_date2"},
+            {"KeNumEdit_KOSUU", "Edit_G3"},
+            {"Edit_MyZip", "CheckBox_My"},
+            {"DateTimePicker_1", "CheckBox_Date_1"}, // instead of changing the date
+        };
+        for (const auto& [from, to] : up)
+            QTest::addRow("Up in %s goes to %s", from, to) << from << int(Qt::Key_Up) << "" << to;
+    }
+    void keyboardTable()
+    {
+        QFETCH(QString, field);
+        QFETCH(int, key);
+        QFETCH(QString, asked);
+        QFETCH(QString, focus);
+        if (field == QLatin1String("KeNumEdit_KOSUU"))
+            f->pickSlipType(4); // the only form kind that shows the count
+        const QDate today = f->window()->DateTimePicker_1->date();
+        auto* edit = qobject_cast<QLineEdit*>(control(field));
+        if (edit)
+            edit->setText(QStringLiteral("12"));
+        focusOn(field);
+        Dialogs::takeShown();
+        if (!asked.isEmpty())
+            Dialogs::answerNext(false);
+        f->key(Qt::Key(key));
+        QTRY_COMPARE(MainWindowFixture::focusedName(), focus);
+        QCOMPARE(MainWindowFixture::shownTexts(), asked.isEmpty() ? QStringList{} : QStringList{asked});
+        QCOMPARE(Dialogs::pendingAnswers(), 0);
+        QVERIFY(f->window()->isVisible());
+        if (edit)
+            QCOMPARE(edit->text(), QStringLiteral("12"));
         QCOMPARE(f->window()->DateTimePicker_1->date(), today);
     }
 
@@ -129,28 +197,6 @@ private slots:
         QCOMPARE(f->window()->Edit_Add1->text(), QStringLiteral("東京都"));
     }
 
-    void quitDeclinedFocusesPostalCode_data()
-    {
-        QTest::addColumn<QString>("from");
-        QTest::newRow("F2 in item 1") << "Edit_G1";
-        QTest::newRow("F2 in the count") << "KeNumEdit_KOSUU";
-        QTest::newRow("F2 in the sender name") << "Edit_My";
-    }
-    void quitDeclinedFocusesPostalCode()
-    {
-        QFETCH(QString, from);
-        if (from == QLatin1String("KeNumEdit_KOSUU"))
-            f->pickSlipType(4);
-        focusOn(from);
-        Dialogs::answerNext(false);
-        f->key(Qt::Key_F2);
-        QTRY_COMPARE(MainWindowFixture::focusedName(), QStringLiteral("Edit_Zip"));
-        const auto shown = Dialogs::takeShown();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].text, QStringLiteral("終了しますか?"));
-        QVERIFY(f->window()->isVisible());
-    }
-
     void quitAcceptedClosesAndSaves()
     {
         Dialogs::answerNext(true);
@@ -159,51 +205,62 @@ private slots:
         QVERIFY(f->readFile(QStringLiteral("rova_Yamato.ini")).contains("[rv_YAMATOprn]"));
     }
 
-    void printDeclinedFocusesFirstItem_data()
-    {
-        QTest::addColumn<QString>("from");
-        QTest::newRow("F11 in the postal code") << "Edit_Zip";
-        QTest::newRow("F11 in the telephone") << "Edit_tel";
-        QTest::newRow("F11 in the delivery month") << "Edit_de_date1";
-        QTest::newRow("F11 in the sender telephone") << "Edit_MyTEL";
-    }
-    void printDeclinedFocusesFirstItem()
-    {
-        QFETCH(QString, from);
-        focusOn(from);
-        Dialogs::answerNext(false);
-        f->key(Qt::Key_F11);
-        QTRY_COMPARE(MainWindowFixture::focusedName(), QStringLiteral("Edit_G1"));
-        const auto shown = Dialogs::takeShown();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].text, QStringLiteral("印刷しますか?"));
-    }
-
+    // Keys as the desktop gives them, with the text each one types.
     void deliveryDateTakesDigitsOnly_data()
     {
-        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QList<TypedKey>>("keys");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("letters do not appear") << QList<int>{Qt::Key_A, Qt::Key_1, Qt::Key_B} << "1";
-        QTest::newRow("at most two digits fit") << QList<int>{Qt::Key_1, Qt::Key_2, Qt::Key_3} << "12";
-        QTest::newRow("Backspace takes a digit off") << QList<int>{Qt::Key_1, Qt::Key_2, Qt::Key_Backspace} << "1";
-        QTest::newRow("a blank does not appear") << QList<int>{Qt::Key_Space, Qt::Key_5} << "5";
+        const TypedKey one{Qt::Key_1, "1"}, two{Qt::Key_2, "2"}, three{Qt::Key_3, "3"};
+        const TypedKey left{Qt::Key_Left, ""}, home{Qt::Key_Home, ""}, del{Qt::Key_Delete, "\x7f"};
+        QTest::newRow("letters do not appear")
+            << QList<TypedKey>{{Qt::Key_A, "a"}, one, {Qt::Key_B, "b"}} << "1";
+        QTest::newRow("at most two digits fit") << QList<TypedKey>{one, two, three} << "12";
+        QTest::newRow("Backspace takes a digit off")
+            << QList<TypedKey>{one, two, {Qt::Key_Backspace, "\b"}} << "1";
+        QTest::newRow("a blank does not appear")
+            << QList<TypedKey>{{Qt::Key_Space, " "}, {Qt::Key_5, "5"}} << "5";
+        QTest::newRow("a full-width digit does not appear") << QList<TypedKey>{{Qt::Key_1, "１"}, two} << "2";
+        QTest::newRow("Delete takes the digit after the caret")
+            << QList<TypedKey>{one, two, left, del} << "1";
+        QTest::newRow("Home and Delete take the first digit") << QList<TypedKey>{one, two, home, del} << "2";
+        QTest::newRow("a digit goes in where the caret was moved") << QList<TypedKey>{one, left, two} << "21";
+        QTest::newRow("the paste shortcut does nothing")
+            << QList<TypedKey>{{Qt::Key_V, "\x16", Qt::ControlModifier},
+                               {Qt::Key_V, "v", Qt::ControlModifier}}
+            << "";
     }
     void deliveryDateTakesDigitsOnly()
     {
-        QFETCH(QList<int>, keys);
+        QFETCH(QList<TypedKey>, keys);
         QFETCH(QString, expected);
+        QApplication::clipboard()->setText(QStringLiteral("34"));
         focusOn(QStringLiteral("Edit_de_date1"));
-        for (int k : keys)
-            f->key(Qt::Key(k));
+        for (const TypedKey& k : keys)
+            f->key(k.key, QString::fromUtf8(k.text), k.modifiers);
         QCOMPARE(f->window()->Edit_de_date1->text(), expected);
     }
 
-    void pasteShortcutDoesNothingInDeliveryDate()
+    // An input method would commit full-width digits or kana past the key rule, so it is kept out.
+    void deliveryDateTakesNoInputMethod_data()
     {
-        QApplication::clipboard()->setText(QStringLiteral("34"));
-        focusOn(QStringLiteral("Edit_de_date2"));
-        f->key(Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(f->window()->Edit_de_date2->text(), QString());
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("committed");
+        QTest::newRow("full-width digits into the month") << "Edit_de_date1" << "１２";
+        QTest::newRow("kana into the day") << "Edit_de_date2" << "じゅう";
+    }
+    void deliveryDateTakesNoInputMethod()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, committed);
+        focusOn(box);
+        QWidget* field = control(box);
+        QInputMethodQueryEvent query(Qt::ImEnabled | Qt::ImHints);
+        QApplication::sendEvent(field, &query);
+        QCOMPARE(query.value(Qt::ImEnabled).toBool(), false);
+        QVERIFY(Qt::InputMethodHints(query.value(Qt::ImHints).toInt()).testFlag(Qt::ImhDigitsOnly));
+        QVERIFY(!field->testAttribute(Qt::WA_InputMethodEnabled));
+        MainWindowFixture::commitText(field, committed);
+        QCOMPARE(qobject_cast<QLineEdit*>(field)->text(), QString());
     }
 
     void countTakesNoSign()

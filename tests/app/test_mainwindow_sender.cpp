@@ -1,9 +1,11 @@
 // The sender band through the real window: register, load on tab change, colouring, missing slots.
 
 #include "mainwindowfixture.h"
+#include "readonlyfolder.h"
 
 #include "platform/cp932.h"
 #include "platform/dialogs.h"
+#include "platform/errors.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -129,6 +131,11 @@ private slots:
         QTest::newRow("LF line ends and a lone CR") << QByteArray("1\n2\r3\n4\n5\n6\n") << QStringList{"1", "23", "4", "5", "6"};
         QTest::newRow("code page 932 text") << rova::cp932::toBytes(QStringLiteral("〒\r\n大阪\r\n\r\n商店\r\n06\r\n"))
                                             << QStringList{"〒", "大阪", "", "商店", "06"};
+        // The postal code takes 8 characters by typing and the name 80, which limits no file.
+        const QString longName(81, QChar(0x5C71));
+        QTest::newRow("lines longer than the fields take by typing load whole")
+            << rova::cp932::toBytes(QStringLiteral("〒100-0001\r\n\r\n\r\n%1\r\n\r\n").arg(longName))
+            << QStringList{"〒100-0001", "", "", longName, ""};
     }
     void shortFilesLoad()
     {
@@ -175,15 +182,57 @@ private slots:
         QTRY_VERIFY(w()->Edit_Zip->hasFocus());
     }
 
-    void noSlotSelected()
+    // A negative stored tab leaves no slot active while the row still shows the first tab: registering
+    // writes nothing until that tab is clicked, which loads its slot as choosing any tab does.
+    void negativeStoredTab_data()
     {
+        QTest::addColumn<bool>("clickShownTab");
+        QTest::newRow("register writes nothing") << false;
+        QTest::newRow("a click on the shown tab loads it and register writes it") << true;
+    }
+    void negativeStoredTab()
+    {
+        QFETCH(bool, clickShownTab);
+        const QByteArray slot0("100\r\n\r\n\r\n\r\n\r\n");
         f->writeFile(QStringLiteral("rova_Yamato.ini"), "[rv_YAMATOprn]\r\nTab_My=-1\r\nOP023MyZip=999\r\n");
+        f->writeFile(QStringLiteral("my0.txt"), slot0);
         f->start();
         QCOMPARE(MainWindowFixture::shownTexts(), QStringList{QStringLiteral("TabErr")});
         QCOMPARE(w()->Edit_MyZip->text(), QStringLiteral("999"));
+        QCOMPARE(w()->PageControl_My->currentIndex(), 0);
+        if (clickShownTab) {
+            clickTab(0);
+            QCOMPARE(MainWindowFixture::shownTexts(), QStringList{});
+            QCOMPARE(w()->Edit_MyZip->text(), QStringLiteral("100"));
+            w()->Edit_MyZip->setText(QStringLiteral("200"));
+        }
         Dialogs::answerNext(true);
         QTest::mouseClick(w()->BitBtn_My, Qt::LeftButton);
-        QCOMPARE(QDir(f->path(QString())).entryList({QStringLiteral("my*.txt")}), QStringList{});
+        QCOMPARE(MainWindowFixture::shownTexts().size(), clickShownTab ? 2 : 1);
+        QCOMPARE(f->readFile(QStringLiteral("my0.txt")),
+                 clickShownTab ? QByteArray("200\r\n\r\n\r\n\r\n\r\n") : slot0);
+        QCOMPARE(QDir(f->path(QString())).entryList({QStringLiteral("my*.txt")}), QStringList{"my0.txt"});
+    }
+
+    // The slot's file cannot be written: the error is shown, registering is not confirmed, and the
+    // focus stays where the operator pressed the button.
+    void registerFailureIsShownAndKeepsFocus()
+    {
+        f->writeFile(QStringLiteral("my0.txt"), "\r\n\r\n\r\n\r\n\r\n");
+        f->start();
+        ReadOnlyFolder readOnly(f->path(QString()));
+        if (!readOnly.refusesWrites())
+            QSKIP("this machine cannot make a folder read-only");
+        fillSender(QStringList{"1", "2", "3", "4", "5"});
+        w()->BitBtn_My->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(w()->BitBtn_My->hasFocus());
+        Dialogs::takeShown();
+        Dialogs::answerNext(true);
+        f->key(Qt::Key_Return);
+        QCOMPARE(MainWindowFixture::shownTexts(),
+                 (QStringList{QStringLiteral("ご依頼主を登録しますか?"), rova::errtext::fileAccessDenied()}));
+        QCOMPARE(MainWindowFixture::focusedName(), QStringLiteral("BitBtn_My"));
+        QCOMPARE(f->readFile(QStringLiteral("my0.txt")), QByteArray("\r\n\r\n\r\n\r\n\r\n"));
     }
 
     void colouring()

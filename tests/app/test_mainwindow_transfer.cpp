@@ -51,6 +51,10 @@ private slots:
             << QStringLiteral("\n〒１００－０００１\n\n東京都千代田区千代田１－１\n山田太郎　様\nyamada@example.jp\nTEL ０３－１２３４－５６７８\n");
         QTest::newRow("one-line block") << QStringLiteral("100-0001 東京都千代田区千代田1-1 山田太郎 03-1234-5678");
         QTest::newRow("long first address line") << QStringLiteral("〒530-0001\n大阪府大阪市北区梅田一丁目二番三号大阪駅前第一ビル\n鈴木一郎\n06-1111-2222");
+        // The name field limits typing to 80 characters, not what a transfer puts in.
+        QTest::newRow("name longer than the name field takes by typing")
+            << QStringLiteral("〒100-0001\n東京都千代田区千代田１－１\n%1様\n03-1234-5678")
+                   .arg(QString(85, QChar(0x5C71)));
     }
     void transferFillsTheDestination()
     {

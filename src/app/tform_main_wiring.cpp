@@ -25,7 +25,7 @@ void TForm_Main::connectHandlers()
 
     for (QLineEdit* edit : {Edit_Zip, Edit_tel})
         connect(edit, &QLineEdit::textChanged, this, [this, edit] { run([this, edit] { toHalfWidthInPlace(edit); }); });
-    connect(Memo1, &QPlainTextEdit::textChanged, this, [this] { Memo1Change(); });
+    connect(Memo1, &QPlainTextEdit::textChanged, this, [this] { run([this] { Memo1Change(); }); });
     connect(ComboBox_SEL, &QComboBox::activated, this, [this] { run([this] { ComboBox_SELChange(); }); });
     trackFocus();
 }

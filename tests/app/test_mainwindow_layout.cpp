@@ -86,12 +86,32 @@ private slots:
         QTest::newRow("margin button") << "BitBtn_PrnSet2" << "印刷する用紙の上余白、左余白を調整します";
         QTest::newRow("printer button") << "BitBtn_PrnSet" << "送り状ごとに使用にするプリンタをセットします";
         QTest::newRow("transfer button shows no tooltip") << "BitBtn_1" << "";
+        QTest::newRow("pane memo")
+            << "Memo1"
+            << "ここにお届け先の住所、お名前等のテキストを貼り付けると、お届け先欄に転送が可能です　(15行以内に収まるようにして下さい)";
     }
     void texts()
     {
         QFETCH(QString, name);
         QFETCH(QString, tooltip);
         QCOMPARE(control(name)->toolTip(), tooltip);
+    }
+
+    void paneCaptions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("beside the transfer button") << "Label1" << "テキスト転送";
+        QTest::newRow("under the pane")
+            << "Label8" << "↑↑ここクリップボードから貼り付けが、可能です　(　15行以内に収めてください　)↑↑";
+        QTest::newRow("beside the clear button") << "Label12" << "Memoｸﾘｱ";
+    }
+    void paneCaptions()
+    {
+        QFETCH(QString, name);
+        const auto* label = qobject_cast<QLabel*>(control(name));
+        QVERIFY2(label, qPrintable(name));
+        QTEST(label->text(), "caption");
     }
 
     void slipTypes()

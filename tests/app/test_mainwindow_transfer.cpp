@@ -141,14 +141,19 @@ private slots:
 
     void clearButtonEmptiesOnlyThePane()
     {
-        w()->Edit_Zip->setText(QStringLiteral("123-4567"));
-        w()->Edit_Custo1->setText(QStringLiteral("山田"));
+        const QList<QPair<QLineEdit*, QString>> fields{{w()->Edit_Zip, QStringLiteral("123-4567")},
+                                                       {w()->Edit_Add1, QStringLiteral("東京都港区芝公園1-2-3")},
+                                                       {w()->Edit_Add2, QStringLiteral("芝公園ビル")},
+                                                       {w()->Edit_Custo1, QStringLiteral("山田")},
+                                                       {w()->Edit_tel, QStringLiteral("03-1234-5678")}};
+        for (const auto& [edit, text] : fields)
+            edit->setText(text);
         paste(QStringLiteral("abc\ndef"));
         QTest::mouseClick(w()->BitBtn_MemoCLS, Qt::LeftButton);
         QCOMPARE(w()->Memo1->toPlainText(), QString());
         QCOMPARE(memoBackground(), kSilver);
-        QCOMPARE(w()->Edit_Zip->text(), QStringLiteral("123-4567"));
-        QCOMPARE(w()->Edit_Custo1->text(), QStringLiteral("山田"));
+        for (const auto& [edit, text] : fields)
+            QCOMPARE(edit->text(), text);
         QCOMPARE(Dialogs::takeShown().size(), 0);
     }
 };

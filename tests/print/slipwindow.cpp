@@ -4,6 +4,7 @@
 #include "controls/tkenumedit.h"
 #include "platform/cp932.h"
 #include "platform/dialogs.h"
+#include "platform/fakeprintsystem.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -207,6 +208,24 @@ void SlipWindow::fill()
 void SlipWindow::clickPrint()
 {
     QTest::mouseClick(main().SpeedButton_F11, Qt::LeftButton);
+}
+
+rova::print::FakePrintSystem* installFakePrinters(const QStringList& names, int defaultIndex)
+{
+    rova::Dialogs::setScripted(true);
+    auto fake = std::make_unique<rova::print::FakePrintSystem>();
+    for (const QString& name : names)
+        fake->addPrinter(rova::print::FakePrintSystem::printer(name));
+    fake->setDefault(defaultIndex);
+    rova::print::FakePrintSystem* installed = fake.get();
+    rova::print::setSystem(std::move(fake));
+    return installed;
+}
+
+void SlipWindow::startAfresh()
+{
+    QFile::remove(QDir(folder()).filePath(QStringLiteral("rova_a500.ini")));
+    rova::Dialogs::takeShown();
 }
 
 } // namespace slipcheck

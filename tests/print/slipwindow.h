@@ -12,6 +12,10 @@
 class TForm_Main;
 class TKeNumEdit;
 
+namespace rova::print {
+class FakePrintSystem;
+}
+
 namespace slipcheck
 {
 
@@ -48,6 +52,10 @@ void retype(TKeNumEdit* edit, const QString& keys);
 // `meanwhile` and then confirms or cancels.
 void answerSetupDialog(int printer, bool confirm, const std::function<void()>& meanwhile = {});
 
+// Installs a fake print system with these visible printers and default, in scripted-dialog mode,
+// for a whole test case; returns it so that the test can change it later.
+rova::print::FakePrintSystem* installFakePrinters(const QStringList& names, int defaultIndex = -1);
+
 class SlipWindow
 {
 public:
@@ -66,6 +74,8 @@ public:
     void fill();
     // Clicks "印刷" (F11 on the function-key bar).
     void clickPrint();
+    // Before each test: no printer assignment file, no box remembered.
+    void startAfresh();
 
 private:
     QTemporaryDir m_dir;

@@ -48,23 +48,13 @@ class TestPrinterAssignment : public QObject
 private slots:
     void initTestCase()
     {
-        Dialogs::setScripted(true);
-        auto fake = std::make_unique<FakePrintSystem>();
-        for (const QString& name : kPrinters)
-            fake->addPrinter(FakePrintSystem::printer(name));
-        fake->setDefault(1);
-        m_fake = fake.get();
-        rova::print::setSystem(std::move(fake));
+        m_fake = slipcheck::installFakePrinters(kPrinters, 1);
         m_window = std::make_unique<slipcheck::SlipWindow>();
     }
 
     void cleanupTestCase() { m_window.reset(); }
 
-    void init()
-    {
-        QFile::remove(QDir(folder()).filePath(QStringLiteral("rova_a500.ini")));
-        Dialogs::takeShown();
-    }
+    void init() { m_window->startAfresh(); }
 
     void cleanup() { installPrinters(kPrinters); }
 

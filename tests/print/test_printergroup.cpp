@@ -10,8 +10,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTest>
@@ -43,24 +41,16 @@ class TestPrinterGroup : public QObject
 private slots:
     void initTestCase()
     {
-        Dialogs::setScripted(true);
-        auto fake = std::make_unique<FakePrintSystem>();
-        for (const char* name : {"Printer A", "Printer B", "Printer C"})
-            fake->addPrinter(FakePrintSystem::printer(name));
+        FakePrintSystem* fake = slipcheck::installFakePrinters({"Printer A", "Printer B", "Printer C"});
         // A hidden default: selecting it works, but the printer object cannot give its visible index.
         fake->addPrinter(FakePrintSystem::printer(QStringLiteral("Hidden"), true));
         fake->setDefault(3);
-        rova::print::setSystem(std::move(fake));
         m_window = std::make_unique<slipcheck::SlipWindow>();
     }
 
     void cleanupTestCase() { m_window.reset(); }
 
-    void init()
-    {
-        QFile::remove(QDir(m_window->folder()).filePath(QStringLiteral("rova_a500.ini")));
-        Dialogs::takeShown();
-    }
+    void init() { m_window->startAfresh(); }
 
     void displayOnly_data()
     {

@@ -6,19 +6,15 @@
 #include "app/tform_main.h"
 #include "controls/tkenumedit.h"
 #include "platform/dialogs.h"
-#include "platform/fakeprintsystem.h"
 #include "print/sliplayout.h"
 #include "print/tform_slip97yprn.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
 using rova::Dialogs;
-using rova::print::FakePrintSystem;
 using rova::slip::slipTypes;
 using slipcheck::keyLines;
 using slipcheck::sectionLines;
@@ -93,23 +89,13 @@ class TestRegistration : public QObject
 private slots:
     void initTestCase()
     {
-        Dialogs::setScripted(true);
-        auto fake = std::make_unique<FakePrintSystem>();
-        for (const QString& name : {QStringLiteral("Printer A"), QStringLiteral("Printer B"),
-                                    QStringLiteral("Printer C"), kForeignName})
-            fake->addPrinter(FakePrintSystem::printer(name));
-        fake->setDefault(1);
-        rova::print::setSystem(std::move(fake));
+        slipcheck::installFakePrinters({"Printer A", "Printer B", "Printer C", kForeignName}, 1);
         m_window = std::make_unique<slipcheck::SlipWindow>();
     }
 
     void cleanupTestCase() { m_window.reset(); }
 
-    void init()
-    {
-        QFile::remove(QDir(folder()).filePath(QStringLiteral("rova_a500.ini")));
-        Dialogs::takeShown();
-    }
+    void init() { m_window->startAfresh(); }
 
     void keysInTheirOrder_data()
     {

@@ -7,14 +7,11 @@
 #include "app/tform_main.h"
 #include "controls/tkenumedit.h"
 #include "platform/dialogs.h"
-#include "platform/fakeprintsystem.h"
 #include "print/sliplayout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -22,7 +19,6 @@
 #include <QTest>
 
 using rova::Dialogs;
-using rova::print::FakePrintSystem;
 using rova::slip::slipTypes;
 
 namespace
@@ -64,21 +60,13 @@ class TestSlipKindChange : public QObject
 private slots:
     void initTestCase()
     {
-        Dialogs::setScripted(true);
-        auto fake = std::make_unique<FakePrintSystem>();
-        for (const char* name : {"Printer A", "Printer B"})
-            fake->addPrinter(FakePrintSystem::printer(name));
-        rova::print::setSystem(std::move(fake));
+        slipcheck::installFakePrinters({"Printer A", "Printer B"});
         m_window = std::make_unique<slipcheck::SlipWindow>();
     }
 
     void cleanupTestCase() { m_window.reset(); }
 
-    void init()
-    {
-        QFile::remove(QDir(m_window->folder()).filePath(QStringLiteral("rova_a500.ini")));
-        Dialogs::takeShown();
-    }
+    void init() { m_window->startAfresh(); }
 
     void everyTimeBoxUnticked_data()
     {

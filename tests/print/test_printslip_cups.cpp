@@ -9,6 +9,7 @@
 #include "print/sliplayout.h"
 #include "printer/support/pdfwords.h"
 #include "printer/support/privatecupsserver.h"
+#include "printer/support/privatecupstest.h"
 #include "printer/tpvprinter.h"
 
 #include <QFile>

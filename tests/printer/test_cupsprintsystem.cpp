@@ -6,6 +6,7 @@
 #include "platform/errors.h"
 #include "support/pdfwords.h"
 #include "support/privatecupsserver.h"
+#include "support/privatecupstest.h"
 
 #include <QFile>
 #include <QtTest>

@@ -5,7 +5,6 @@
 // when the object goes, also when a test fails.
 
 #include <QMap>
-#include <QTest>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -19,7 +18,7 @@ public:
     PrivateCupsServer& operator=(const PrivateCupsServer&) = delete;
 
     // Starts the scheduler and points libcups of this process (and the tools run through run())
-    // at it. On failure returns false with the reason, for PRIVATE_CUPS_UNAVAILABLE.
+    // at it. On failure returns false with the reason, for PRIVATE_CUPS_UNAVAILABLE (privatecupstest.h).
     bool start(QString* why);
     void stop();
 
@@ -49,12 +48,3 @@ private:
     QProcess m_cupsd;
 };
 
-// A machine without root or without the CUPS packages skips these tests; under CI (CI set), where
-// the packages are installed and the run is root, the same reason fails them, so that they can
-// never pass by not running.
-#define PRIVATE_CUPS_UNAVAILABLE(why)                                                                 \
-    do {                                                                                               \
-        if (qEnvironmentVariableIsSet("CI"))                                                           \
-            QFAIL(qPrintable(why));                                                                    \
-        QSKIP(qPrintable(why));                                                                        \
-    } while (false)

@@ -2,20 +2,25 @@
 
 #include <random>
 
-namespace bench {
-namespace {
+namespace bench
+{
+namespace
+{
 
-const QStringList prefectures{"北海道", "青森県", "宮城県", "東京都", "神奈川県", "新潟県", "愛知県",
-                              "京都府", "大阪府", "兵庫県", "広島県", "福岡県", "鹿児島県", "沖縄県"};
-const QStringList towns{"札幌市中央区北一条西", "港区芝公園", "横浜市西区みなとみらい", "名古屋市中村区名駅",
-                        "京都市下京区烏丸通", "大阪市北区梅田", "那覇市泉崎", "川越市大字今福", "字中野"};
-const QStringList buildings{"", "ビル3F", "ﾒｿﾞﾝ青葉 201号", "コーポ山田１０２", "ハイツ緑 2階", "丸の内ビル１２階"};
+const QStringList prefectures{"北海道", "青森県", "宮城県", "東京都", "神奈川県", "新潟県",   "愛知県",
+                              "京都府", "大阪府", "兵庫県", "広島県", "福岡県",   "鹿児島県", "沖縄県"};
+const QStringList towns{"札幌市中央区北一条西", "港区芝公園",         "横浜市西区みなとみらい",
+                        "名古屋市中村区名駅",   "京都市下京区烏丸通", "大阪市北区梅田",
+                        "那覇市泉崎",           "川越市大字今福",     "字中野"};
+const QStringList buildings{
+    "", "ビル3F", "ﾒｿﾞﾝ青葉 201号", "コーポ山田１０２", "ハイツ緑 2階", "丸の内ビル１２階"};
 const QStringList names{"山田太郎", "佐藤　花子", "ｽｽﾞｷ ｲﾁﾛｳ", "田中 一郎", "株式会社ロバ商店", "高橋美咲"};
 const QStringList nameLabels{"", "お名前：", "氏名 ", "御氏名:", "お届け先 "};
 const QStringList addressLabels{"", "住所：", "ご住所 ", "おところ1 ", "送り先:"};
 const QStringList phoneLabels{"", "TEL ", "ＴＥＬ：", "電話番号 ", "℡", "お電話:"};
 const QStringList zipLabels{"", "〒", "郵便番号 ", "〒 "};
-const QStringList mails{"taro@example.com", "ｈａｎａｋｏ＠ｅｘａｍｐｌｅ．ｊｐ", "info@shop.co.jp", "mail: a.b@c.ne.jp"};
+const QStringList mails{"taro@example.com", "ｈａｎａｋｏ＠ｅｘａｍｐｌｅ．ｊｐ", "info@shop.co.jp",
+                        "mail: a.b@c.ne.jp"};
 
 // Full-width digits, hyphen and Latin letters for the same text.
 QString fullWidth(const QString& text)
@@ -30,7 +35,8 @@ QString fullWidth(const QString& text)
     return out;
 }
 
-class Maker {
+class Maker
+{
 public:
     explicit Maker(unsigned seed) : m_random(seed) {}
 
@@ -41,21 +47,28 @@ public:
 
     QString zip()
     {
-        const QString digits = QStringLiteral("%1-%2").arg(number(0, 999), 3, 10, QLatin1Char('0'))
+        const QString digits = QStringLiteral("%1-%2")
+                                   .arg(number(0, 999), 3, 10, QLatin1Char('0'))
                                    .arg(number(0, 9999), 4, 10, QLatin1Char('0'));
         return pick(zipLabels) + widthOf(chance(15) ? QString(digits).remove(QLatin1Char('-')) : digits);
     }
     QString address()
     {
-        const QString street = pick(towns) + widthOf(QStringLiteral("%1-%2-%3").arg(number(1, 9)).arg(number(1, 30)).arg(number(1, 99)));
+        const QString street =
+            pick(towns) +
+            widthOf(QStringLiteral("%1-%2-%3").arg(number(1, 9)).arg(number(1, 30)).arg(number(1, 99)));
         return pick(addressLabels) + (chance(20) ? QString() : pick(prefectures)) + street;
     }
     QString phone()
     {
-        const QString digits = QStringLiteral("0%1-%2-%3").arg(number(3, 99)).arg(number(100, 9999)).arg(number(1000, 9999));
+        const QString digits =
+            QStringLiteral("0%1-%2-%3").arg(number(3, 99)).arg(number(100, 9999)).arg(number(1000, 9999));
         return pick(phoneLabels) + widthOf(digits);
     }
-    QString name() { return pick(nameLabels) + pick(names) + (chance(40) ? QStringLiteral(" 様") : QString()); }
+    QString name()
+    {
+        return pick(nameLabels) + pick(names) + (chance(40) ? QStringLiteral(" 様") : QString());
+    }
 
     QStringList block()
     {

@@ -6,7 +6,8 @@
 #include <QList>
 #include <QStringList>
 
-namespace bench {
+namespace bench
+{
 
 QList<QStringList> addressBlocks(int count);
 // `lines` lines of about `bytesPerLine` bytes each (UTF-8), address-like text throughout.

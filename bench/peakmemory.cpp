@@ -3,7 +3,8 @@
 #include <fstream>
 #include <string>
 
-namespace bench {
+namespace bench
+{
 
 long peakResidentKiB()
 {

@@ -1,7 +1,8 @@
 #pragma once
 // The process's maximum resident size so far, as the kernel counts it.
 
-namespace bench {
+namespace bench
+{
 
 // VmHWM of /proc/self/status in KiB; 0 when it cannot be read.
 long peakResidentKiB();

@@ -21,7 +21,8 @@
 
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 using rova::Dialogs;
 

@@ -17,7 +17,8 @@
 #include <cstdio>
 #include <memory>
 
-namespace {
+namespace
+{
 
 const QString slipQueue = QStringLiteral("zz-slip");
 
@@ -75,7 +76,8 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "printer list skipped: %s\n", qPrintable(why));
         return 2;
     }
-    const QString error = server.addQueue(slipQueue, QStringLiteral(ROVA_SOURCE_DIR "/tests/printer/data/rova-test-slip.ppd"));
+    const QString error =
+        server.addQueue(slipQueue, QStringLiteral(ROVA_SOURCE_DIR "/tests/printer/data/rova-test-slip.ppd"));
     if (!error.isEmpty()) {
         std::fprintf(stderr, "printer list skipped: %s\n", qPrintable(error));
         return 2;
@@ -99,15 +101,17 @@ int main(int argc, char* argv[])
         const Figures& one = byCount[1];
         const QString ref = QStringLiteral("1 queue");
         const QString at = QStringLiteral(", %1 queues").arg(count);
-        bench::report(QStringLiteral("GetPrinterNames") + at, now.names, QStringLiteral("ms"), ref, one.names);
+        bench::report(QStringLiteral("GetPrinterNames") + at, now.names, QStringLiteral("ms"), ref,
+                      one.names);
         bench::report(QStringLiteral("SetIndex") + at, now.select, QStringLiteral("ms"), ref, one.select);
-        bench::report(QStringLiteral("SetIndex against one cupsGetDests2") + at, now.select, QStringLiteral("ms"),
-                      QStringLiteral("cupsGetDests2"), now.allDests);
+        bench::report(QStringLiteral("SetIndex against one cupsGetDests2") + at, now.select,
+                      QStringLiteral("ms"), QStringLiteral("cupsGetDests2"), now.allDests);
         bench::report(QStringLiteral("libcups: cupsGetDests2") + at, now.allDests, QStringLiteral("ms"), ref,
                       one.allDests);
-        bench::report(QStringLiteral("libcups: cupsGetNamedDest") + at, now.oneDest, QStringLiteral("ms"), ref,
-                      one.oneDest);
-        bench::report(QStringLiteral("GetPaperSizeNames") + at, now.papers, QStringLiteral("ms"), ref, one.papers);
+        bench::report(QStringLiteral("libcups: cupsGetNamedDest") + at, now.oneDest, QStringLiteral("ms"),
+                      ref, one.oneDest);
+        bench::report(QStringLiteral("GetPaperSizeNames") + at, now.papers, QStringLiteral("ms"), ref,
+                      one.papers);
         bench::report(QStringLiteral("GetBinNames") + at, now.bins, QStringLiteral("ms"), ref, one.bins);
     }
     return 0;

@@ -2,16 +2,24 @@
 
 #include <QFile>
 
-namespace bench {
+namespace bench
+{
 
-QString genericPdfPpd() { return QStringLiteral("/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd"); }
+QString genericPdfPpd()
+{
+    return QStringLiteral("/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd");
+}
 
-QString queueName(int n) { return QStringLiteral("bench-%1").arg(n, 3, 10, QLatin1Char('0')); }
+QString queueName(int n)
+{
+    return QStringLiteral("bench-%1").arg(n, 3, 10, QLatin1Char('0'));
+}
 
 bool addQueues(PrivateCupsServer& server, int first, int last, QString* why)
 {
     if (!QFile::exists(genericPdfPpd())) {
-        *why = genericPdfPpd() + QStringLiteral(" is missing (package printer-driver-cups-pdf or cups-filters)");
+        *why =
+            genericPdfPpd() + QStringLiteral(" is missing (package printer-driver-cups-pdf or cups-filters)");
         return false;
     }
     for (int n = first; n <= last; ++n) {

@@ -5,7 +5,8 @@
 
 #include <QString>
 
-namespace bench {
+namespace bench
+{
 
 // The generic PDF printer description every benchmark queue uses.
 QString genericPdfPpd();

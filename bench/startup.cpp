@@ -15,7 +15,8 @@
 
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 struct Run {
     double ms = 0;
@@ -84,13 +85,15 @@ int main(int argc, char* argv[])
     bench::Samples time, refTime, labelTime, memory, refMemory, labelMemory;
     // One unmeasured round so that all start from a warm file cache.
     Run warm;
-    if (!runOnce(program, &warm, &why) || !runOnce(minimal, &warm, &why) || !runOnce(minimal, &warm, &why, label)) {
+    if (!runOnce(program, &warm, &why) || !runOnce(minimal, &warm, &why) ||
+        !runOnce(minimal, &warm, &why, label)) {
         std::fprintf(stderr, "%s\n", qPrintable(why));
         return 1;
     }
     for (int i = 0; i < runs; ++i) {
         Run p, m, l;
-        if (!runOnce(program, &p, &why) || !runOnce(minimal, &m, &why) || !runOnce(minimal, &l, &why, label)) {
+        if (!runOnce(program, &p, &why) || !runOnce(minimal, &m, &why) ||
+            !runOnce(minimal, &l, &why, label)) {
             std::fprintf(stderr, "%s\n", qPrintable(why));
             return 1;
         }

@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace bench {
+namespace bench
+{
 
 double Samples::median() const
 {
@@ -17,9 +18,15 @@ double Samples::median() const
     return sorted.size() % 2 ? sorted[mid] : (sorted[mid - 1] + sorted[mid]) / 2;
 }
 
-double Samples::min() const { return values.isEmpty() ? 0 : *std::min_element(values.begin(), values.end()); }
+double Samples::min() const
+{
+    return values.isEmpty() ? 0 : *std::min_element(values.begin(), values.end());
+}
 
-double Samples::max() const { return values.isEmpty() ? 0 : *std::max_element(values.begin(), values.end()); }
+double Samples::max() const
+{
+    return values.isEmpty() ? 0 : *std::max_element(values.begin(), values.end());
+}
 
 int runsFromArguments(const QStringList& arguments, int fallback)
 {
@@ -37,7 +44,8 @@ double timeMs(const std::function<void()>& work)
     return timer.nsecsElapsed() / 1e6;
 }
 
-namespace {
+namespace
+{
 
 void printLine(const QString& line)
 {

@@ -7,7 +7,8 @@
 
 #include <functional>
 
-namespace bench {
+namespace bench
+{
 
 struct Samples {
     QList<double> values;

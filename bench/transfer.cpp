@@ -8,7 +8,8 @@
 
 #include <QCoreApplication>
 
-namespace {
+namespace
+{
 constexpr int ordinaryBlocks = 240;
 constexpr int longLines = 16;
 constexpr int longLineKB[] = {50, 100}; // twice the text should take twice the time, not four times

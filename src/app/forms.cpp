@@ -5,7 +5,8 @@
 #include "print/tform_slip97yprn.h"
 #include "print/tpv_d97_dot.h"
 
-namespace rova {
+namespace rova
+{
 
 Forms::Forms()
     : main(std::make_unique<TForm_Main>()), slipPrn(std::make_unique<TForm_SLIP97YPrn>(main.get())),

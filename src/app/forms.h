@@ -8,7 +8,8 @@ class TForm_Main;
 class TForm_SLIP97YPrn;
 class TPv_d97_Dot;
 
-namespace rova {
+namespace rova
+{
 
 struct Forms {
     Forms();

@@ -7,7 +7,8 @@
 
 #include <QCoreApplication>
 
-namespace rova {
+namespace rova
+{
 
 ProgramStart::ProgramStart() : m_instance(Dialogs::applicationTitle())
 {

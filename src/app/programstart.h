@@ -11,9 +11,11 @@
 
 class TForm_Main;
 
-namespace rova {
+namespace rova
+{
 
-class ProgramStart {
+class ProgramStart
+{
 public:
     ProgramStart();
     ~ProgramStart();

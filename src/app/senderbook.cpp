@@ -3,7 +3,8 @@
 #include "platform/cp932.h"
 #include "platform/fileio.h"
 
-namespace rova {
+namespace rova
+{
 
 UnsavableFieldsError::UnsavableFieldsError(QStringList fields, const QString& characters)
     : Error(fields.join(QStringLiteral("、")) + QLatin1Char('\n') + errtext::unencodable(characters)),
@@ -51,9 +52,11 @@ void UnsavableFields::raiseIfAny() const
     throw UnsavableFieldsError(m_fields, shown.join(QStringLiteral("、")));
 }
 
-namespace senderbook {
+namespace senderbook
+{
 
-namespace {
+namespace
+{
 struct Line {
     QString Sender::*field;
     const QString& label;
@@ -82,7 +85,10 @@ Sender parse(const QByteArray& bytes)
     return sender;
 }
 
-Sender read(int slot) { return parse(fileio::readAll(fileName(slot))); }
+Sender read(int slot)
+{
+    return parse(fileio::readAll(fileName(slot)));
+}
 
 void write(int slot, const Sender& sender)
 {

@@ -8,7 +8,8 @@
 #include <QString>
 #include <QStringList>
 
-namespace rova {
+namespace rova
+{
 
 struct Sender {
     QString zip;
@@ -22,7 +23,8 @@ struct Sender {
 // Names the fields whose text code page 932 cannot hold, or that hold a line break (which would
 // split a line of a file): the sender book then stores nothing, the settings store what the file
 // can hold. The message names the fields, as the operator knows them, and the characters.
-class UnsavableFieldsError : public Error {
+class UnsavableFieldsError : public Error
+{
 public:
     UnsavableFieldsError(QStringList fields, const QString& characters);
     const QStringList& fields() const noexcept { return m_fields; }
@@ -32,7 +34,8 @@ private:
 };
 
 // Gathers such fields while the others are stored, to report them together.
-class UnsavableFields {
+class UnsavableFields
+{
 public:
     // True when `text` can be stored; otherwise the field is noted.
     bool check(const QString& field, const QString& text);
@@ -48,12 +51,14 @@ private:
     bool m_lineBreak = false;
 };
 
-namespace senderbook {
+namespace senderbook
+{
 
 constexpr int kSlots = 10;
 
 // What the operator calls the sender fields in messages.
-namespace label {
+namespace label
+{
 inline const QString zip = QStringLiteral("ご依頼主の郵便番号");
 inline const QString add1 = QStringLiteral("ご依頼主のおところ①");
 inline const QString add2 = QStringLiteral("ご依頼主のおところ②");
@@ -61,7 +66,10 @@ inline const QString name = QStringLiteral("ご依頼主のおなまえ");
 inline const QString tel = QStringLiteral("ご依頼主のでんわ");
 } // namespace label
 
-inline bool isSlot(int slot) { return slot >= 0 && slot < kSlots; }
+inline bool isSlot(int slot)
+{
+    return slot >= 0 && slot < kSlots;
+}
 // "my0.txt" to "my9.txt"; raises rova::Error "TabErr" for any other slot.
 QString fileName(int slot);
 

@@ -4,9 +4,11 @@
 
 #include <array>
 
-namespace rova {
+namespace rova
+{
 
-namespace {
+namespace
+{
 struct TextValue {
     const char* key;
     const QString& value;
@@ -45,8 +47,14 @@ std::array<TextValue, 14> textValues(const Settings& settings)
 }
 } // namespace
 
-QString Settings::fileName() { return QStringLiteral("rova_Yamato.ini"); }
-QString Settings::section() { return QStringLiteral("rv_YAMATOprn"); }
+QString Settings::fileName()
+{
+    return QStringLiteral("rova_Yamato.ini");
+}
+QString Settings::section()
+{
+    return QStringLiteral("rv_YAMATOprn");
+}
 
 void Settings::load(const ProfileFile& file)
 {

@@ -6,7 +6,8 @@
 
 #include <QString>
 
-namespace rova {
+namespace rova
+{
 
 class ProfileFile;
 

@@ -11,7 +11,8 @@
 #include <QShowEvent>
 #include <QStatusBar>
 
-namespace {
+namespace
+{
 QFrame* band(QWidget* window, const QString& name, int top, int height)
 {
     auto* frame = new QFrame(window);
@@ -24,8 +25,9 @@ QFrame* band(QWidget* window, const QString& name, int top, int height)
 TForm_Main::TForm_Main(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form_Main"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(682, 649);
     setFont(rova::ui::gothic(16));
     QPalette face = palette();
@@ -66,7 +68,10 @@ void TForm_Main::comeForward()
     activateWindow();
 }
 
-void TForm_Main::run(const std::function<void()>& operation) { rova::guarded(this, operation); }
+void TForm_Main::run(const std::function<void()>& operation)
+{
+    rova::guarded(this, operation);
+}
 
 void TForm_Main::showEvent(QShowEvent* event)
 {
@@ -89,4 +94,7 @@ void TForm_Main::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void TForm_Main::FormDestroy() { saveSettings(); }
+void TForm_Main::FormDestroy()
+{
+    saveSettings();
+}

@@ -23,7 +23,8 @@ class TKeNumEdit;
 class TForm_SLIP97YPrn;
 class TPv_d97_Dot;
 
-class TForm_Main : public QWidget {
+class TForm_Main : public QWidget
+{
     Q_OBJECT
 public:
     explicit TForm_Main(QWidget* parent = nullptr);
@@ -113,8 +114,8 @@ public:
     QCheckBox* CheckBox_t22 = nullptr;
     QLabel* Label_KOSUU = nullptr;
     TKeNumEdit* KeNumEdit_KOSUU = nullptr;
-    QPushButton* BitBtn_WebHelp = nullptr;   // null when the build has no web page address
-    QPushButton* BitBtn_SendMail = nullptr;  // null when the build has no support address
+    QPushButton* BitBtn_WebHelp = nullptr;  // null when the build has no web page address
+    QPushButton* BitBtn_SendMail = nullptr; // null when the build has no support address
 
     // ---- function-key bar: SpeedButton_F[1] .. SpeedButton_F[12]; [0] unused ----
     QPushButton* SpeedButton_F[13] = {};

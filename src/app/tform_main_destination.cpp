@@ -15,7 +15,8 @@
 #include <QPushButton>
 #include <QStyle>
 
-namespace {
+namespace
+{
 constexpr Qt::InputMethodHints latinOnly = Qt::ImhPreferLatin | Qt::ImhLatinOnly;
 }
 
@@ -64,7 +65,8 @@ void TForm_Main::buildDestination()
 void TForm_Main::Edit_Warning()
 {
     if (rova::cp932::byteLength(Edit_Add1->text()) > 40)
-        Label_Warning->setText(QStringLiteral("警告:おところ①の文字数が多すぎます。　おところ②へ分割してください"));
+        Label_Warning->setText(
+            QStringLiteral("警告:おところ①の文字数が多すぎます。　おところ②へ分割してください"));
     else
         Label_Warning->clear();
     Label_Warning->adjustSize();

@@ -26,8 +26,9 @@ void TForm_Main::buildFooter()
 
     const int lefts[] = {0, 55, 110, 165, 230, 285, 340, 395, 460, 515, 570, 625};
     for (int k = 1; k <= 12; ++k) {
-        QPushButton* key = rova::ui::button(Panel_Fnc, QStringLiteral("SpeedButton_F%1").arg(k),
-                                            QStringLiteral("F%1").arg(k), QRect(lefts[k - 1], 1, 55, 26), false);
+        QPushButton* key =
+            rova::ui::button(Panel_Fnc, QStringLiteral("SpeedButton_F%1").arg(k),
+                             QStringLiteral("F%1").arg(k), QRect(lefts[k - 1], 1, 55, 26), false);
         key->setFont(rova::ui::gothic(k == 2 || k == 11 ? 15 : k == 6 ? 12 : 13));
         key->setEnabled(false);
         SpeedButton_F[k] = key;

@@ -15,11 +15,12 @@
 
 void TForm_Main::buildTabOrder()
 {
-    QList<QWidget*> order{Edit_Zip,    Edit_Add1,   Edit_Add2,     Edit_Add3,       Edit_Custo1,   Edit_tel,
-                          PageControl_My, CheckBox_My, Edit_MyZip,  Edit_MyADD1,     Edit_MyADD2,   Edit_My,
-                          Edit_MyTEL,  BitBtn_My,   CheckBox_Date_1, DateTimePicker_1, Edit_de_date1, Edit_de_date2,
-                          Edit_G1,     Edit_G2,     Edit_G3,       KeNumEdit_KOSUU, CheckBox_t1,   CheckBox_t2,
-                          CheckBox_t3, CheckBox_t4, CheckBox_t5,   CheckBox_t6,     CheckBox_t21,  CheckBox_t22,
+    QList<QWidget*> order{Edit_Zip,         Edit_Add1,       Edit_Add2,     Edit_Add3,    Edit_Custo1,
+                          Edit_tel,         PageControl_My,  CheckBox_My,   Edit_MyZip,   Edit_MyADD1,
+                          Edit_MyADD2,      Edit_My,         Edit_MyTEL,    BitBtn_My,    CheckBox_Date_1,
+                          DateTimePicker_1, Edit_de_date1,   Edit_de_date2, Edit_G1,      Edit_G2,
+                          Edit_G3,          KeNumEdit_KOSUU, CheckBox_t1,   CheckBox_t2,  CheckBox_t3,
+                          CheckBox_t4,      CheckBox_t5,     CheckBox_t6,   CheckBox_t21, CheckBox_t22,
                           ComboBox_SEL};
     if (BitBtn_SendMail)
         order.append(BitBtn_SendMail);
@@ -50,7 +51,8 @@ void TForm_Main::installKeyHandlers()
     attach(KeNumEdit_KOSUU, KeyRow::End);
 }
 
-namespace {
+namespace
+{
 // Digits and Backspace are all that is typed into a delivery-date box. A key that types anything else
 // is dropped, the control characters of shortcuts included, so the paste shortcut does nothing there;
 // Delete and the keys that move the caret type nothing and go through.
@@ -137,4 +139,7 @@ bool TForm_Main::flowKey(KeyRow row, QKeyEvent* key)
     }
 }
 
-void TForm_Main::selectNext(bool forward) { focusNextPrevChild(forward); }
+void TForm_Main::selectNext(bool forward)
+{
+    focusNextPrevChild(forward);
+}

@@ -16,11 +16,18 @@
 #include <QPushButton>
 #include <QStyle>
 
-namespace {
+namespace
+{
 constexpr Qt::InputMethodHints latinOnly = Qt::ImhPreferLatin | Qt::ImhLatinOnly;
 
-QString webAddress() { return QStringLiteral(ROVA_WEB_URL); }
-QString mailAddress() { return QStringLiteral(ROVA_SUPPORT_MAIL); }
+QString webAddress()
+{
+    return QStringLiteral(ROVA_WEB_URL);
+}
+QString mailAddress()
+{
+    return QStringLiteral(ROVA_SUPPORT_MAIL);
+}
 } // namespace
 
 void TForm_Main::buildOptions()
@@ -42,7 +49,8 @@ void TForm_Main::buildOptions()
     DateTimePicker_1->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
     DateTimePicker_1->setInputMethodHints(latinOnly);
 
-    Label_de_date = label(Panel4, QStringLiteral("Label_de_date"), QStringLiteral("ご希望お届け日"), 478, 8, 11);
+    Label_de_date =
+        label(Panel4, QStringLiteral("Label_de_date"), QStringLiteral("ご希望お届け日"), 478, 8, 11);
     Edit_de_date1 = edit(Panel4, QStringLiteral("Edit_de_date1"), QRect(552, 4, 23, 21), 13);
     Edit_de_date2 = edit(Panel4, QStringLiteral("Edit_de_date2"), QRect(577, 4, 23, 21), 13);
     for (QLineEdit* box : {Edit_de_date1, Edit_de_date2}) {
@@ -56,7 +64,8 @@ void TForm_Main::buildOptions()
     const int itemTops[] = {24, 47, 71};
     QLineEdit** items[] = {&Edit_G1, &Edit_G2, &Edit_G3};
     for (int i = 0; i < 3; ++i) {
-        QLineEdit* item = edit(Panel4, QStringLiteral("Edit_G%1").arg(i + 1), QRect(341, itemTops[i], 260, 24), 16);
+        QLineEdit* item =
+            edit(Panel4, QStringLiteral("Edit_G%1").arg(i + 1), QRect(341, itemTops[i], 260, 24), 16);
         limitTyping(item, 30);
         *items[i] = item;
     }
@@ -79,7 +88,8 @@ void TForm_Main::buildOptions()
     KeNumEdit_KOSUU->setText(QStringLiteral("1"));
 
     if (!webAddress().isEmpty()) {
-        BitBtn_WebHelp = button(Panel4, QStringLiteral("BitBtn_WebHelp"), QString(), QRect(610, 24, 39, 39), false);
+        BitBtn_WebHelp =
+            button(Panel4, QStringLiteral("BitBtn_WebHelp"), QString(), QRect(610, 24, 39, 39), false);
         BitBtn_WebHelp->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
         BitBtn_WebHelp->setToolTip(webAddress());
     }
@@ -94,6 +104,12 @@ void TForm_Main::buildOptions()
     KeNumEdit_KOSUU->raise();
 }
 
-void TForm_Main::BitBtn_WebHelpClick() { rova::desktop::openUrl(webAddress()); }
+void TForm_Main::BitBtn_WebHelpClick()
+{
+    rova::desktop::openUrl(webAddress());
+}
 
-void TForm_Main::BitBtn_SendMailClick() { rova::desktop::openMail(mailAddress()); }
+void TForm_Main::BitBtn_SendMailClick()
+{
+    rova::desktop::openMail(mailAddress());
+}

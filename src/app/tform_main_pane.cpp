@@ -29,8 +29,9 @@ void TForm_Main::buildPane()
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setFocusPolicy(Qt::ClickFocus);
     Memo1->setTabChangesFocus(false);
-    Memo1->setToolTip(QStringLiteral("ここにお届け先の住所、お名前等のテキストを貼り付けると、お届け先欄に転送が可能です"
-                                     "　(15行以内に収まるようにして下さい)"));
+    Memo1->setToolTip(
+        QStringLiteral("ここにお届け先の住所、お名前等のテキストを貼り付けると、お届け先欄に転送が可能です"
+                       "　(15行以内に収まるようにして下さい)"));
     setBaseColour(Memo1, QColor(0xC0, 0xC0, 0xC0));
 
     BitBtn_1 = button(Panel3, QStringLiteral("BitBtn_1"), QString(), QRect(55, 23, 39, 39), false);
@@ -38,15 +39,17 @@ void TForm_Main::buildPane()
     // The hint is kept for reference; this button shows no tooltip.
     BitBtn_1->setStatusTip(QStringLiteral("お届け先にテキストデータを転送します"));
 
-    Label8 = label(Panel3, QStringLiteral("Label8"),
-                   QStringLiteral("↑↑ここクリップボードから貼り付けが、可能です　(　15行以内に収めてください　)↑↑"),
-                   114, 116, 11, true);
+    Label8 = label(
+        Panel3, QStringLiteral("Label8"),
+        QStringLiteral("↑↑ここクリップボードから貼り付けが、可能です　(　15行以内に収めてください　)↑↑"), 114,
+        116, 11, true);
     Label8->resize(438, 11);
     setTextColour(Label8, grey());
 
     Label12 = label(Panel3, QStringLiteral("Label12"), QStringLiteral("Memoｸﾘｱ"), 606, 114, 12);
 
-    BitBtn_MemoCLS = button(Panel3, QStringLiteral("BitBtn_MemoCLS"), QString(), QRect(610, 90, 39, 21), false);
+    BitBtn_MemoCLS =
+        button(Panel3, QStringLiteral("BitBtn_MemoCLS"), QString(), QRect(610, 90, 39, 21), false);
     BitBtn_MemoCLS->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
     BitBtn_MemoCLS->setToolTip(QStringLiteral("メモをクリアします"));
 }
@@ -54,7 +57,8 @@ void TForm_Main::buildPane()
 void TForm_Main::Memo1Change()
 {
     const bool empty = Memo1->document()->isEmpty();
-    rova::ui::setBaseColour(Memo1, empty ? QColor(0xC0, 0xC0, 0xC0) : QApplication::palette().color(QPalette::Base));
+    rova::ui::setBaseColour(Memo1,
+                            empty ? QColor(0xC0, 0xC0, 0xC0) : QApplication::palette().color(QPalette::Base));
 }
 
 void TForm_Main::BitBtn_MemoCLSClick()

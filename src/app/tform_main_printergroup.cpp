@@ -10,7 +10,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
+namespace
+{
 QComboBox* displayBox(QWidget* parent, const QString& name, const QRect& place)
 {
     auto* box = new QComboBox(parent);
@@ -55,8 +56,8 @@ void TForm_Main::buildPrinterGroup()
     BitBtn_PrnSet2 = button(GroupBox1, QStringLiteral("BitBtn_PrnSet2"), QStringLiteral("余白調整"),
                             QRect(6, 102, 72, 24), false);
     BitBtn_PrnSet2->setToolTip(QStringLiteral("印刷する用紙の上余白、左余白を調整します"));
-    BitBtn_PrnSet = button(GroupBox1, QStringLiteral("BitBtn_PrnSet"), QStringLiteral("セットするプリンタを登録"),
-                           QRect(130, 102, 149, 24), false);
+    BitBtn_PrnSet = button(GroupBox1, QStringLiteral("BitBtn_PrnSet"),
+                           QStringLiteral("セットするプリンタを登録"), QRect(130, 102, 149, 24), false);
     BitBtn_PrnSet->setToolTip(QStringLiteral("送り状ごとに使用にするプリンタをセットします"));
 
     for (const auto& [target, name, top] : {std::tuple{&Label_Prn_Top, "Label_Prn_Top", 103},

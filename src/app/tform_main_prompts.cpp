@@ -24,13 +24,14 @@ void TForm_Main::fieldEntered(QWidget* field)
 {
     m_lastFocus = field;
     if (field == Memo1) {
-        Panel_HelpMess->setText(QStringLiteral("テキストを貼り付けることができます　７行以内に収めてください"));
+        Panel_HelpMess->setText(
+            QStringLiteral("テキストを貼り付けることができます　７行以内に収めてください"));
         return;
     }
     if (field == Edit_Add1 || field == Edit_Add2 || field == Edit_Add3)
         Edit_Warning();
 
-    static const QList<std::pair<QLineEdit* TForm_Main::*, const char16_t*>> prompts{
+    static const QList<std::pair<QLineEdit * TForm_Main::*, const char16_t*>> prompts{
         {&TForm_Main::Edit_Zip, u"お届け先の郵便番号を入力して下さい"},
         {&TForm_Main::Edit_Add1, u"お届け先のおところ①を入力して下さい"},
         {&TForm_Main::Edit_Add2, u"お届け先のおところ②を入力して下さい"},

@@ -19,7 +19,8 @@
 void TForm_Main::buildSender()
 {
     using namespace rova::ui;
-    CheckBox_My = checkBox(PanelSender, QStringLiteral("CheckBox_My"), QStringLiteral("ご依頼主"), QRect(18, 3, 97, 17), 15);
+    CheckBox_My = checkBox(PanelSender, QStringLiteral("CheckBox_My"), QStringLiteral("ご依頼主"),
+                           QRect(18, 3, 97, 17), 15);
     CheckBox_My->setChecked(true);
     setTextColour(CheckBox_My, grey());
     CheckBox_My->setToolTip(QStringLiteral("チェックをはずすとご依頼主を印字しません"));
@@ -30,13 +31,15 @@ void TForm_Main::buildSender()
     PageControl_My->setFont(gothic(12));
     PageControl_My->setDrawBase(false);
     PageControl_My->setExpanding(false);
-    PageControl_My->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 0px 3px; margin: 0px; color: rgb(128,128,128); }"));
+    PageControl_My->setStyleSheet(
+        QStringLiteral("QTabBar::tab { padding: 0px 3px; margin: 0px; color: rgb(128,128,128); }"));
     for (int slot = 1; slot <= 10; ++slot)
         PageControl_My->addTab(QStringLiteral("依頼主%1").arg(slot));
     // The row's scroll arrows are for the mouse; the tab stop is the row itself.
     for (QToolButton* arrow : PageControl_My->findChildren<QToolButton*>())
         arrow->setFocusPolicy(Qt::NoFocus);
-    PageControl_My->setToolTip(QStringLiteral("依頼主番号ごとに登録してください。　登録後切り替えが可能になります。"));
+    PageControl_My->setToolTip(
+        QStringLiteral("依頼主番号ごとに登録してください。　登録後切り替えが可能になります。"));
 
     label(PanelSender, QStringLiteral("Label4"), QStringLiteral("郵便番号"), 49, 28, 15);
     Edit_MyZip = edit(PanelSender, QStringLiteral("Edit_MyZip"), QRect(114, 22, 78, 23), 15);
@@ -83,7 +86,10 @@ void TForm_Main::connectSender()
     });
 }
 
-int TForm_Main::senderSlot() const { return m_noSenderSlot ? -1 : PageControl_My->currentIndex(); }
+int TForm_Main::senderSlot() const
+{
+    return m_noSenderSlot ? -1 : PageControl_My->currentIndex();
+}
 
 void TForm_Main::selectSenderSlot(int slot)
 {
@@ -97,7 +103,10 @@ void TForm_Main::selectSenderSlot(int slot)
     }
 }
 
-QList<QLineEdit*> TForm_Main::senderFields() const { return {Edit_MyZip, Edit_MyADD1, Edit_MyADD2, Edit_My, Edit_MyTEL}; }
+QList<QLineEdit*> TForm_Main::senderFields() const
+{
+    return {Edit_MyZip, Edit_MyADD1, Edit_MyADD2, Edit_My, Edit_MyTEL};
+}
 
 void TForm_Main::Edit_Cls_My()
 {
@@ -114,8 +123,8 @@ void TForm_Main::BitBtn_MyClick()
     const int slot = senderSlot();
     if (slot < 0)
         return;
-    rova::senderbook::write(slot, {Edit_MyZip->text(), Edit_MyADD1->text(), Edit_MyADD2->text(), Edit_My->text(),
-                                   Edit_MyTEL->text()});
+    rova::senderbook::write(slot, {Edit_MyZip->text(), Edit_MyADD1->text(), Edit_MyADD2->text(),
+                                   Edit_My->text(), Edit_MyTEL->text()});
     rova::Dialogs::tell(this, QStringLiteral("ご依頼主を登録しました"));
     Panel_HelpMess->setText(QStringLiteral("    "));
     Edit_MyZip->setFocus(Qt::OtherFocusReason);
@@ -138,7 +147,8 @@ void TForm_Main::SpeedButton_readMyClick()
 
 void TForm_Main::CheckBox_MyClick()
 {
-    const QColor background = CheckBox_My->isChecked() ? QApplication::palette().color(QPalette::Base) : rova::ui::grey();
+    const QColor background =
+        CheckBox_My->isChecked() ? QApplication::palette().color(QPalette::Base) : rova::ui::grey();
     for (QLineEdit* field : {Edit_MyZip, Edit_MyADD1, Edit_MyADD2, Edit_MyTEL})
         rova::ui::setBaseColour(field, background);
 }

@@ -11,14 +11,18 @@
 #include <QLabel>
 #include <QLineEdit>
 
-namespace {
+namespace
+{
 rova::ProfileFile settingsFile(const QLabel* currentDir)
 {
     return rova::ProfileFile(currentDir->text() + QLatin1Char('/') + rova::Settings::fileName());
 }
 
 // An index the list does not have leaves nothing selected.
-void selectItem(QComboBox* box, int index) { box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1); }
+void selectItem(QComboBox* box, int index)
+{
+    box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+}
 } // namespace
 
 void TForm_Main::loadSettings()

@@ -18,9 +18,10 @@ void TForm_Main::buildTimeGroups()
     GroupBox_Time->setObjectName(QStringLiteral("GroupBox_Time"));
     GroupBox_Time->setGeometry(600, 1, 80, 96);
     GroupBox_Time->setFont(gothic(12));
-    const QString times[] = {QStringLiteral("午前中"), QStringLiteral("12→14時"), QStringLiteral("14→16時"),
+    const QString times[] = {QStringLiteral("午前中"),  QStringLiteral("12→14時"), QStringLiteral("14→16時"),
                              QStringLiteral("16→18時"), QStringLiteral("18→20時"), QStringLiteral("20→21時")};
-    QCheckBox** boxes[] = {&CheckBox_t1, &CheckBox_t2, &CheckBox_t3, &CheckBox_t4, &CheckBox_t5, &CheckBox_t6};
+    QCheckBox** boxes[] = {&CheckBox_t1, &CheckBox_t2, &CheckBox_t3,
+                           &CheckBox_t4, &CheckBox_t5, &CheckBox_t6};
     for (int i = 0; i < 6; ++i)
         *boxes[i] = checkBox(GroupBox_Time, QStringLiteral("CheckBox_t%1").arg(i + 1), times[i],
                              QRect(6, 12 + 13 * i, 72, 14), 12);
@@ -36,8 +37,9 @@ void TForm_Main::buildTimeGroups()
     GroupBox_Time2->hide();
     // The caption sits on the frame line, as on the forms, so the first box below it stays clear.
     for (QGroupBox* group : {GroupBox_Time, GroupBox_Time2})
-        group->setStyleSheet(QStringLiteral("QGroupBox { margin-top: 6px; border: 1px solid palette(mid); }"
-                                            "QGroupBox::title { subcontrol-origin: margin; left: 4px; top: -1px; }"));
+        group->setStyleSheet(
+            QStringLiteral("QGroupBox { margin-top: 6px; border: 1px solid palette(mid); }"
+                           "QGroupBox::title { subcontrol-origin: margin; left: 4px; top: -1px; }"));
 
     for (QCheckBox* box : timeBoxes())
         connect(box, &QCheckBox::toggled, this, [this, box](bool on) {
@@ -48,19 +50,22 @@ void TForm_Main::buildTimeGroups()
 
 QList<QCheckBox*> TForm_Main::timeBoxes() const
 {
-    return {CheckBox_t1, CheckBox_t2, CheckBox_t3, CheckBox_t4, CheckBox_t5, CheckBox_t6, CheckBox_t21, CheckBox_t22};
+    return {CheckBox_t1, CheckBox_t2, CheckBox_t3,  CheckBox_t4,
+            CheckBox_t5, CheckBox_t6, CheckBox_t21, CheckBox_t22};
 }
 
 void TForm_Main::timeBoxTicked(QCheckBox* box)
 {
-    const QList<QCheckBox*> hours{CheckBox_t1, CheckBox_t2, CheckBox_t3, CheckBox_t4, CheckBox_t5, CheckBox_t6};
+    const QList<QCheckBox*> hours{CheckBox_t1, CheckBox_t2, CheckBox_t3,
+                                  CheckBox_t4, CheckBox_t5, CheckBox_t6};
     const QList<QCheckBox*> promised{CheckBox_t21, CheckBox_t22};
     for (QCheckBox* other : hours.contains(box) ? hours : promised)
         if (other != box)
             other->setChecked(false);
 }
 
-namespace {
+namespace
+{
 // What each form kind shows; both feed variants of a kind behave alike.
 struct FormKind {
     const char16_t* prefix;

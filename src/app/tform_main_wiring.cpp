@@ -11,7 +11,8 @@ void TForm_Main::connectHandlers()
 {
     const auto onClick = [this](QPushButton* button, void (TForm_Main::*handler)()) {
         if (button)
-            connect(button, &QPushButton::clicked, this, [this, handler] { run([this, handler] { (this->*handler)(); }); });
+            connect(button, &QPushButton::clicked, this,
+                    [this, handler] { run([this, handler] { (this->*handler)(); }); });
     };
     onClick(BitBtn_CLS, &TForm_Main::BitBtn_CLSClick);
     onClick(BitBtn_1, &TForm_Main::BitBtn_1Click);
@@ -24,7 +25,8 @@ void TForm_Main::connectHandlers()
     onClick(SpeedButton_F11, &TForm_Main::SpeedButton_F11Click);
 
     for (QLineEdit* edit : {Edit_Zip, Edit_tel})
-        connect(edit, &QLineEdit::textChanged, this, [this, edit] { run([this, edit] { toHalfWidthInPlace(edit); }); });
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, edit] { run([this, edit] { toHalfWidthInPlace(edit); }); });
     connect(Memo1, &QPlainTextEdit::textChanged, this, [this] { run([this] { Memo1Change(); }); });
     connect(ComboBox_SEL, &QComboBox::activated, this, [this] { run([this] { ComboBox_SELChange(); }); });
     trackFocus();

@@ -9,9 +9,11 @@
 #include <QPushButton>
 #include <QValidator>
 
-namespace rova::ui {
+namespace rova::ui
+{
 
-namespace {
+namespace
+{
 qsizetype characters(const QString& text)
 {
     qsizetype n = 0;
@@ -24,7 +26,8 @@ qsizetype characters(const QString& text)
 // A change that leaves nothing to undo is an assignment from code (setting a text clears the undo
 // steps), so it is always kept; an edit of the operator's is refused when it makes the text longer
 // than the limit and longer than it was.
-class TypingLimit : public QValidator {
+class TypingLimit : public QValidator
+{
 public:
     TypingLimit(QLineEdit* edit, int limit)
         : QValidator(edit), m_edit(edit), m_limit(limit), m_before(edit->text())
@@ -55,7 +58,10 @@ QFont gothic(int pixelHeight, bool bold)
     return font;
 }
 
-QColor grey() { return QColor(128, 128, 128); }
+QColor grey()
+{
+    return QColor(128, 128, 128);
+}
 
 void setTextColour(QWidget* widget, const QColor& colour)
 {
@@ -82,7 +88,10 @@ QLineEdit* edit(QWidget* parent, const QString& name, const QRect& place, int fo
     return e;
 }
 
-void limitTyping(QLineEdit* edit, int limit) { edit->setValidator(new TypingLimit(edit, limit)); }
+void limitTyping(QLineEdit* edit, int limit)
+{
+    edit->setValidator(new TypingLimit(edit, limit));
+}
 
 QLabel* label(QWidget* parent, const QString& name, const QString& caption, int left, int top, int fontPx,
               bool bold)

@@ -13,7 +13,8 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
-namespace rova::ui {
+namespace rova::ui
+{
 
 // The window face "ＭＳ Ｐゴシック" at a character height in pixels.
 QFont gothic(int pixelHeight, bool bold = false);

@@ -220,8 +220,8 @@ bool TKeNumEdit::event(QEvent* event)
         // Placed on a window, the control takes the window colour, as a freshly placed edit does.
         if (parentWidget())
             m_color = palette().color(QPalette::Base);
-    }
-    else if (event->type() == QEvent::ShortcutOverride && overridesShortcut(*static_cast<QKeyEvent*>(event)))
+    } else if (event->type() == QEvent::ShortcutOverride &&
+               overridesShortcut(*static_cast<QKeyEvent*>(event)))
         event->accept();
     return QWidget::event(event);
 }

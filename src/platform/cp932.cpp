@@ -3,9 +3,11 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-namespace rova::cp932 {
+namespace rova::cp932
+{
 
-namespace {
+namespace
+{
 constexpr const char* kCodec = "windows-31j";
 
 // Single bytes the converter gets wrong: it swaps the controls 0x1A, 0x1C and 0x7F among
@@ -82,7 +84,10 @@ Encoded encode(const QString& text)
     return result;
 }
 
-QByteArray toBytes(const QString& text) { return rawEncode(text, nullptr); }
+QByteArray toBytes(const QString& text)
+{
+    return rawEncode(text, nullptr);
+}
 
 QString decode(const QByteArray& bytes)
 {

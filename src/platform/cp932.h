@@ -5,10 +5,17 @@
 #include <QByteArrayView>
 #include <QString>
 
-namespace rova::cp932 {
+namespace rova::cp932
+{
 
-inline bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-inline bool isTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+inline bool isLeadByte(unsigned char b)
+{
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+inline bool isTrailByte(unsigned char b)
+{
+    return b >= 0x40 && b <= 0xFC && b != 0x7F;
+}
 // Bytes of the character at `i`: 2 for a lead byte followed by a trail byte, otherwise 1.
 inline qsizetype charLength(QByteArrayView bytes, qsizetype i)
 {

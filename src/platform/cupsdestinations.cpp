@@ -1,8 +1,10 @@
 #include "cupsdestinations.h"
 
-namespace rova::print {
+namespace rova::print
+{
 
-namespace {
+namespace
+{
 
 // "queue/instance" split into the two parts libcups takes.
 struct QueueName {
@@ -29,7 +31,10 @@ CupsDestList::CupsDestList()
     m_failed = m_count == 0 && status > IPP_STATUS_OK_EVENTS_COMPLETE && status != IPP_STATUS_ERROR_NOT_FOUND;
 }
 
-CupsDestList::~CupsDestList() { cupsFreeDests(m_count, m_dests); }
+CupsDestList::~CupsDestList()
+{
+    cupsFreeDests(m_count, m_dests);
+}
 
 CupsNamedDest::CupsNamedDest(const QString& name)
 {

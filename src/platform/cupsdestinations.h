@@ -7,7 +7,8 @@
 
 #include <memory>
 
-namespace rova::print {
+namespace rova::print
+{
 
 struct CupsDestInfoFree {
     void operator()(cups_dinfo_t* info) const { cupsFreeDestInfo(info); }
@@ -15,7 +16,8 @@ struct CupsDestInfoFree {
 // What cupsCopyDestInfo returned, freed with it.
 using CupsDestInfo = std::unique_ptr<cups_dinfo_t, CupsDestInfoFree>;
 
-class CupsDestList {
+class CupsDestList
+{
 public:
     // Reads the list; when the scheduler cannot be reached the list is empty and failed() is true.
     CupsDestList();
@@ -40,7 +42,8 @@ private:
 };
 
 // One destination asked for by its display name, without reading the whole list.
-class CupsNamedDest {
+class CupsNamedDest
+{
 public:
     explicit CupsNamedDest(const QString& name);
     ~CupsNamedDest();

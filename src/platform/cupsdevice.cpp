@@ -2,7 +2,8 @@
 
 #include <QRegularExpression>
 
-namespace rova::print {
+namespace rova::print
+{
 
 QPoint parseResolution(const QString& text)
 {

@@ -9,7 +9,8 @@
 
 #include <cups/cups.h>
 
-namespace rova::print {
+namespace rova::print
+{
 
 struct CupsDevice {
     Capabilities caps;

@@ -5,14 +5,19 @@
 #include "errors.h"
 #include "papercodes.h"
 
-namespace rova::print {
+namespace rova::print
+{
 
-namespace {
+namespace
+{
 
 constexpr double mmPerHundredth = 0.01;
 constexpr double cmPerInch = 2.54;
 
-QString text(const char* value) { return QString::fromUtf8(value ? value : ""); }
+QString text(const char* value)
+{
+    return QString::fromUtf8(value ? value : "");
+}
 
 QPoint dotsPerInch(ipp_attribute_t* attr, int i)
 {

@@ -11,9 +11,11 @@
 
 #include <memory>
 
-namespace rova::print {
+namespace rova::print
+{
 
-namespace {
+namespace
+{
 
 constexpr double mmPerPoint = 25.4 / 72.0;
 

@@ -3,13 +3,16 @@
 #include "cupsdestinations.h"
 #include "errors.h"
 
-namespace rova::print {
+namespace rova::print
+{
 
-namespace {
+namespace
+{
 
 constexpr int stoppedState = 5; // IPP printer-state "stopped"
 
-class Options {
+class Options
+{
 public:
     explicit Options(const QList<QPair<QByteArray, QByteArray>>& pairs)
     {
@@ -32,7 +35,10 @@ private:
     throw Error(QStringLiteral("%1 に印刷できません: %2").arg(destination, message));
 }
 
-QString lastCupsError() { return QString::fromUtf8(cupsLastErrorString()); }
+QString lastCupsError()
+{
+    return QString::fromUtf8(cupsLastErrorString());
+}
 
 // The operator's reason for stopping the queue (cupsdisable -r), else CUPS's state keywords.
 QString stopReason(const cups_dest_t& dest)
@@ -63,9 +69,15 @@ CupsJob::CupsJob(const Paper& paper, QPoint dotsPerInch, CupsTicket ticket)
 {
 }
 
-void CupsJob::end() { submitToCups(m_ticket, m_page.finish()); }
+void CupsJob::end()
+{
+    submitToCups(m_ticket, m_page.finish());
+}
 
-void CupsJob::abort() { m_page.discard(); }
+void CupsJob::abort()
+{
+    m_page.discard();
+}
 
 void submitToCups(const CupsTicket& ticket, const QByteArray& pdf)
 {

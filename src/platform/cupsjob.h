@@ -8,7 +8,8 @@
 #include <QList>
 #include <QPair>
 
-namespace rova::print {
+namespace rova::print
+{
 
 // Everything the submission needs besides the page.
 struct CupsTicket {
@@ -17,7 +18,8 @@ struct CupsTicket {
     QList<QPair<QByteArray, QByteArray>> options;
 };
 
-class CupsJob : public Job {
+class CupsJob : public Job
+{
 public:
     CupsJob(const Paper& paper, QPoint dotsPerInch, CupsTicket ticket);
 

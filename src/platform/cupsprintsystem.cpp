@@ -5,11 +5,16 @@
 #include "cupsjob.h"
 #include "errors.h"
 
-namespace rova::print {
+namespace rova::print
+{
 
-namespace {
+namespace
+{
 
-const char* noPassword(const char*, http_t*, const char*, const char*, void*) { return nullptr; }
+const char* noPassword(const char*, http_t*, const char*, const char*, void*)
+{
+    return nullptr;
+}
 
 CupsDevice deviceOf(const QString& name)
 {
@@ -42,7 +47,10 @@ const Bin* chosenBin(const CupsDevice& device, std::optional<int> code)
 
 } // namespace
 
-CupsPrintSystem::CupsPrintSystem() { cupsSetPasswordCB2(noPassword, nullptr); }
+CupsPrintSystem::CupsPrintSystem()
+{
+    cupsSetPasswordCB2(noPassword, nullptr);
+}
 
 QList<Destination> CupsPrintSystem::destinations()
 {
@@ -64,7 +72,10 @@ int CupsPrintSystem::defaultDestination()
     return m_lastDefault;
 }
 
-Capabilities CupsPrintSystem::capabilities(const QString& name) { return deviceOf(name).caps; }
+Capabilities CupsPrintSystem::capabilities(const QString& name)
+{
+    return deviceOf(name).caps;
+}
 
 std::unique_ptr<Job> CupsPrintSystem::begin(const QString& name, const DeviceMode& mode, const QString& title)
 {

@@ -3,9 +3,11 @@
 
 #include "printsystem.h"
 
-namespace rova::print {
+namespace rova::print
+{
 
-class CupsPrintSystem : public PrintSystem {
+class CupsPrintSystem : public PrintSystem
+{
 public:
     // libcups is told never to ask for a password on the terminal; a server that wants one refuses.
     CupsPrintSystem();

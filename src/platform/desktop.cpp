@@ -2,9 +2,11 @@
 
 #include <QDesktopServices>
 
-namespace rova::desktop {
+namespace rova::desktop
+{
 
-namespace {
+namespace
+{
 Launcher& launcher()
 {
     static Launcher current;
@@ -28,10 +30,19 @@ QUrl mailUrl(const QString& address)
     return QUrl(text, QUrl::TolerantMode);
 }
 
-void openUrl(const QString& address) { launch(QUrl(address, QUrl::TolerantMode)); }
+void openUrl(const QString& address)
+{
+    launch(QUrl(address, QUrl::TolerantMode));
+}
 
-void openMail(const QString& address) { launch(mailUrl(address)); }
+void openMail(const QString& address)
+{
+    launch(mailUrl(address));
+}
 
-void setLauncher(Launcher replacement) { launcher() = std::move(replacement); }
+void setLauncher(Launcher replacement)
+{
+    launcher() = std::move(replacement);
+}
 
 } // namespace rova::desktop

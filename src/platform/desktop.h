@@ -6,7 +6,8 @@
 
 #include <functional>
 
-namespace rova::desktop {
+namespace rova::desktop
+{
 
 // "mailto:" + address + "?subject=rovaへの問い合わせ&cc=&bcc=&", percent-encoded only where a URL
 // must be, so that the subject reaches the mail program as written.

@@ -8,9 +8,11 @@
 #include <QPushButton>
 #include <QQueue>
 
-namespace rova {
+namespace rova
+{
 
-namespace {
+namespace
+{
 struct Script {
     bool on = false;
     QQueue<bool> answers;
@@ -43,10 +45,16 @@ bool showBox(QWidget* parent, const QString& text, bool question)
     return true;
 }
 
-void record(Dialogs::Kind kind, const QString& text) { script().shown.append({kind, text}); }
+void record(Dialogs::Kind kind, const QString& text)
+{
+    script().shown.append({kind, text});
+}
 } // namespace
 
-QString Dialogs::applicationTitle() { return QStringLiteral("◇rova_Yamato"); }
+QString Dialogs::applicationTitle()
+{
+    return QStringLiteral("◇rova_Yamato");
+}
 
 bool Dialogs::ask(QWidget* parent, const QString& text)
 {
@@ -98,10 +106,22 @@ void Dialogs::setScripted(bool scripted)
     script().on = scripted;
 }
 
-bool Dialogs::scripted() { return script().on; }
-void Dialogs::answerNext(bool yes) { script().answers.enqueue(yes); }
-void Dialogs::answerNextFile(const QString& path) { script().files.enqueue(path); }
-void Dialogs::answerNextDialog(std::function<int(QDialog&)> handler) { script().dialogs.enqueue(std::move(handler)); }
+bool Dialogs::scripted()
+{
+    return script().on;
+}
+void Dialogs::answerNext(bool yes)
+{
+    script().answers.enqueue(yes);
+}
+void Dialogs::answerNextFile(const QString& path)
+{
+    script().files.enqueue(path);
+}
+void Dialogs::answerNextDialog(std::function<int(QDialog&)> handler)
+{
+    script().dialogs.enqueue(std::move(handler));
+}
 
 QList<Dialogs::Shown> Dialogs::takeShown()
 {

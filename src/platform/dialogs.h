@@ -10,9 +10,11 @@
 class QDialog;
 class QWidget;
 
-namespace rova {
+namespace rova
+{
 
-class Dialogs {
+class Dialogs
+{
 public:
     static QString applicationTitle(); // "◇rova_Yamato"
 
@@ -37,7 +39,7 @@ public:
     static void setScripted(bool scripted);
     static bool scripted();
     static void answerNext(bool yes);
-    static void answerNextFile(const QString& path);            // empty = cancelled
+    static void answerNextFile(const QString& path);                    // empty = cancelled
     static void answerNextDialog(std::function<int(QDialog&)> handler); // runs instead of exec()
     static QList<Shown> takeShown(); // everything shown since the last call, oldest first
     static int pendingAnswers();     // answers queued and not yet used

@@ -5,10 +5,12 @@
 #include <QString>
 #include <exception>
 
-namespace rova {
+namespace rova
+{
 
 // An error whose message reaches the operator as it stands (the error box shows nothing else).
-class Error : public std::exception {
+class Error : public std::exception
+{
 public:
     explicit Error(QString message) : m_message(std::move(message)), m_utf8(m_message.toUtf8()) {}
     const QString& message() const noexcept { return m_message; }
@@ -20,7 +22,8 @@ private:
 };
 
 // Text that code page 932 cannot hold, so it could not be stored without losing characters.
-class UnencodableError : public Error {
+class UnencodableError : public Error
+{
 public:
     explicit UnencodableError(QString characters);
     const QString& characters() const noexcept { return m_characters; }
@@ -29,12 +32,13 @@ private:
     QString m_characters;
 };
 
-namespace errtext {
+namespace errtext
+{
 QString fileNotFound();
 QString fileAccessDenied();
 QString diskFull();
-QString invalidInteger(const QString& text); // "'%s' is not a valid integer value"
-QString cannotWrite(const QString& path);    // "%s に書き込めません"
+QString invalidInteger(const QString& text);    // "'%s' is not a valid integer value"
+QString cannotWrite(const QString& path);       // "%s に書き込めません"
 QString unencodable(const QString& characters); // "保存できない文字が含まれています: %s"
 // The message for a failed file operation, from the system's error number.
 QString fromErrno(int err);

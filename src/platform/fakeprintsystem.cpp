@@ -2,11 +2,14 @@
 
 #include "errors.h"
 
-namespace rova::print {
+namespace rova::print
+{
 
-namespace {
+namespace
+{
 
-class FakeCanvas : public Canvas {
+class FakeCanvas : public Canvas
+{
 public:
     FakeCanvas(FakePrintSystem& system, int job) : m_system(system), m_job(job) {}
 
@@ -33,7 +36,8 @@ private:
     FakePrintSystem::DrawnText m_style{{}, {}, 0, false, {}, Qt::black, Qt::white};
 };
 
-class FakeJob : public Job {
+class FakeJob : public Job
+{
 public:
     FakeJob(FakePrintSystem& system, int job) : m_system(system), m_job(job), m_canvas(system, job) {}
     ~FakeJob() override
@@ -86,7 +90,10 @@ FakePrintSystem::Printer FakePrintSystem::printer(const QString& name, bool hidd
     return p;
 }
 
-void FakePrintSystem::addPrinter(const Printer& printer) { m_printers.append(printer); }
+void FakePrintSystem::addPrinter(const Printer& printer)
+{
+    m_printers.append(printer);
+}
 
 void FakePrintSystem::removePrinter(const QString& name)
 {
@@ -111,7 +118,10 @@ FakePrintSystem::Printer& FakePrintSystem::printerNamed(const QString& name)
     throw Error(QStringLiteral("no fake printer named ") + name);
 }
 
-void FakePrintSystem::setDefault(int rawIndex) { m_default = rawIndex; }
+void FakePrintSystem::setDefault(int rawIndex)
+{
+    m_default = rawIndex;
+}
 
 QList<Destination> FakePrintSystem::destinations()
 {

@@ -6,9 +6,11 @@
 
 #include <QList>
 
-namespace rova::print {
+namespace rova::print
+{
 
-class FakePrintSystem : public PrintSystem {
+class FakePrintSystem : public PrintSystem
+{
 public:
     struct Printer {
         Destination destination;

@@ -11,13 +11,19 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace rova::fileio {
+namespace rova::fileio
+{
 
-namespace {
-[[noreturn]] void fail(int err) { throw Error(errtext::fromErrno(err)); }
+namespace
+{
+[[noreturn]] void fail(int err)
+{
+    throw Error(errtext::fromErrno(err));
+}
 
 // Closes the descriptor and removes the temporary file unless the rename took it over.
-class TempFile {
+class TempFile
+{
 public:
     explicit TempFile(QByteArray pattern) : m_path(std::move(pattern))
     {
@@ -76,7 +82,8 @@ private:
 QByteArray resolveLinks(QByteArray path)
 {
     for (int depth = 0; depth < 40; ++depth) {
-        struct stat st {};
+        struct stat st {
+        };
         if (::lstat(path.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
             return path;
         QByteArray target(PATH_MAX, '\0');
@@ -122,7 +129,8 @@ void writeAtomically(const QString& path, const QByteArray& bytes)
     const QByteArray target = resolveLinks(QFile::encodeName(QFileInfo(path).absoluteFilePath()));
     // Keep the permissions of a file that is replaced; a new one gets the usual 0666 less umask.
     mode_t mode = 0666;
-    struct stat st {};
+    struct stat st {
+    };
     if (::stat(target.constData(), &st) == 0) {
         mode = st.st_mode & 07777;
         // Renaming would replace a file that may not be written, wherever the folder allows it. A

@@ -4,7 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
-namespace rova::fileio {
+namespace rova::fileio
+{
 
 // Reads the whole file; raises rova::Error ("File not found", "File access denied", ...) on failure.
 QByteArray readAll(const QString& path);

@@ -4,7 +4,8 @@
 
 #include <QString>
 
-namespace rova::fonts {
+namespace rova::fonts
+{
 
 QString screenGothic(); // "ＭＳ Ｐゴシック"
 QString printMincho();  // "ＭＳ Ｐ明朝"

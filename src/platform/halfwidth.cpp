@@ -4,9 +4,11 @@
 #include <array>
 #include <string_view>
 
-namespace rova {
+namespace rova
+{
 
-namespace {
+namespace
+{
 struct Mapping {
     char16_t from;
     std::u16string_view to;

@@ -3,7 +3,8 @@
 
 #include <QString>
 
-namespace rova {
+namespace rova
+{
 
 // Full-width Latin letters, digits and signs become ASCII, U+3000 a blank, full-width katakana and
 // "ー" half-width katakana (a voiced or semi-voiced one becoming two characters). Everything else,

@@ -7,15 +7,18 @@
 
 #include <algorithm>
 
-namespace rova::print {
+namespace rova::print
+{
 
-namespace {
+namespace
+{
 
 constexpr double mmPerInch = 25.4;
 
 // Printers with different horizontal and vertical resolutions: the page is painted at the finer
 // of the two and each position is scaled from its own axis, so glyphs keep their shape.
-class DotCanvas : public Canvas {
+class DotCanvas : public Canvas
+{
 public:
     DotCanvas(QPainter& painter, QPoint dpi, int paintDpi)
         : m_inner(painter, paintDpi), m_scaleX(double(paintDpi) / dpi.x()),
@@ -51,9 +54,9 @@ PdfPage::PdfPage(const Paper& paper, QPoint dotsPerInch, const QString& title)
     m_writer.setTitle(title);
     m_writer.setCreator(QStringLiteral("rova_Yamato"));
     m_writer.setResolution(paintDpi);
-    m_writer.setPageLayout(QPageLayout(QPageSize(paper.sizeMm, QPageSize::Millimeter, paper.name,
-                                                 QPageSize::ExactMatch),
-                                       QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
+    m_writer.setPageLayout(
+        QPageLayout(QPageSize(paper.sizeMm, QPageSize::Millimeter, paper.name, QPageSize::ExactMatch),
+                    QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
     if (!m_painter.begin(&m_writer))
         throw Error(QStringLiteral("印刷ページを作成できません"));
     m_painter.translate(paper.marginsMm.left() * paintDpi / mmPerInch,
@@ -67,7 +70,10 @@ PdfPage::~PdfPage()
         m_painter.end();
 }
 
-Canvas& PdfPage::canvas() { return *m_canvas; }
+Canvas& PdfPage::canvas()
+{
+    return *m_canvas;
+}
 
 QByteArray PdfPage::finish()
 {

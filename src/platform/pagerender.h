@@ -11,9 +11,11 @@
 
 #include <memory>
 
-namespace rova::print {
+namespace rova::print
+{
 
-class PdfPage {
+class PdfPage
+{
 public:
     // Raises rova::Error when the page cannot be started.
     PdfPage(const Paper& paper, QPoint dotsPerInch, const QString& title);

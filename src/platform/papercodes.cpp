@@ -2,9 +2,11 @@
 
 #include <cmath>
 
-namespace rova::print {
+namespace rova::print
+{
 
-namespace {
+namespace
+{
 
 struct KnownPaper {
     int code;
@@ -35,9 +37,10 @@ struct KnownBin {
 
 // Keywords seen in printer descriptions and in media-source values.
 constexpr KnownBin knownBins[] = {
-    {1, "upper"},     {1, "top"},         {2, "lower"},          {2, "bottom"},    {3, "middle"},
-    {4, "manual"},    {4, "manualfeed"},  {5, "envelope"},       {7, "auto"},      {8, "tractor"},
-    {11, "largecapacity"}, {11, "large-capacity"}, {14, "cassette"},
+    {1, "upper"},     {1, "top"},     {2, "lower"},          {2, "bottom"},
+    {3, "middle"},    {4, "manual"},  {4, "manualfeed"},     {5, "envelope"},
+    {7, "auto"},      {8, "tractor"}, {11, "largecapacity"}, {11, "large-capacity"},
+    {14, "cassette"},
 };
 
 } // namespace

@@ -6,7 +6,8 @@
 #include <QSizeF>
 #include <QString>
 
-namespace rova::print {
+namespace rova::print
+{
 
 // The traditional number of a paper size (within half a millimetre), or 0 when it has none.
 int standardPaperCode(const QSizeF& sizeMm);
@@ -15,7 +16,8 @@ int standardBinCode(const QString& keyword);
 
 // Hands out numbers unique within one list: the standard one while it is free, else the next
 // free one from 256.
-class CodeAllocator {
+class CodeAllocator
+{
 public:
     int take(int standard);
 

@@ -8,9 +8,11 @@
 #include <QApplication>
 #include <QDir>
 
-namespace rova::print {
+namespace rova::print
+{
 
-namespace {
+namespace
+{
 
 constexpr int dotsPerInch = 600;
 constexpr int autoBin = 7;
@@ -43,7 +45,8 @@ QString proposedFileName(const QString& title)
     return QDir::current().filePath(base + QStringLiteral(".pdf"));
 }
 
-class PdfFileJob : public Job {
+class PdfFileJob : public Job
+{
 public:
     PdfFileJob(const Paper& paper, const QString& title)
         : m_page(paper, {dotsPerInch, dotsPerInch}, title), m_title(title)
@@ -71,11 +74,20 @@ private:
 
 } // namespace
 
-QString PdfPrinter::name() { return QStringLiteral("PDF ファイル"); }
+QString PdfPrinter::name()
+{
+    return QStringLiteral("PDF ファイル");
+}
 
-QList<Destination> PdfPrinter::destinations() { return {{name(), false, QStringLiteral("PDF:")}}; }
+QList<Destination> PdfPrinter::destinations()
+{
+    return {{name(), false, QStringLiteral("PDF:")}};
+}
 
-int PdfPrinter::defaultDestination() { return 0; }
+int PdfPrinter::defaultDestination()
+{
+    return 0;
+}
 
 Capabilities PdfPrinter::capabilities(const QString&)
 {

@@ -4,9 +4,11 @@
 
 #include "printsystem.h"
 
-namespace rova::print {
+namespace rova::print
+{
 
-class PdfPrinter : public PrintSystem {
+class PdfPrinter : public PrintSystem
+{
 public:
     static QString name(); // "PDF ファイル"
 

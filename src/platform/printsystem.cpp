@@ -11,7 +11,8 @@
 
 #include <vector>
 
-namespace rova::print {
+namespace rova::print
+{
 
 PainterCanvas::PainterCanvas(QPainter& painter, int dpiY) : m_painter(painter), m_dpiY(dpiY) {}
 
@@ -24,9 +25,15 @@ void PainterCanvas::setFont(const QString& family, int pointSize, bool bold)
     m_painter.setFont(font);
 }
 
-void PainterCanvas::setTextColor(const QColor& color) { m_painter.setPen(color); }
+void PainterCanvas::setTextColor(const QColor& color)
+{
+    m_painter.setPen(color);
+}
 
-void PainterCanvas::setBrush(const QColor& color) { m_brush = color; }
+void PainterCanvas::setBrush(const QColor& color)
+{
+    m_brush = color;
+}
 
 void PainterCanvas::textOut(int x, int y, const QString& text)
 {
@@ -36,11 +43,15 @@ void PainterCanvas::textOut(int x, int y, const QString& text)
     m_painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, text);
 }
 
-namespace {
+namespace
+{
 
-class ChainedPrintSystem : public PrintSystem {
+class ChainedPrintSystem : public PrintSystem
+{
 public:
-    explicit ChainedPrintSystem(std::vector<std::unique_ptr<PrintSystem>> parts) : m_parts(std::move(parts)) {}
+    explicit ChainedPrintSystem(std::vector<std::unique_ptr<PrintSystem>> parts) : m_parts(std::move(parts))
+    {
+    }
 
     QList<Destination> destinations() override
     {
@@ -135,6 +146,9 @@ void setSystem(std::unique_ptr<PrintSystem> replacement)
     ++generation();
 }
 
-int systemGeneration() { return generation(); }
+int systemGeneration()
+{
+    return generation();
+}
 
 } // namespace rova::print

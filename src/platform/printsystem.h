@@ -16,7 +16,8 @@
 
 class QPainter;
 
-namespace rova::print {
+namespace rova::print
+{
 
 // One entry of the catalogue. port is the device URI (its changes are noticed like added printers).
 struct Destination {
@@ -61,7 +62,8 @@ struct Capabilities {
 
 // The drawing surface of a job. Coordinates are device dots of the job's resolution, counted from
 // the top-left corner of the printable area.
-class Canvas {
+class Canvas
+{
 public:
     virtual ~Canvas() = default;
     // Point sizes are converted with the job's vertical resolution.
@@ -75,7 +77,8 @@ public:
 
 // A canvas over a painter whose device coordinates are dots of dpiY vertical resolution, with the
 // origin already moved to the printable area. Backends that render with QPainter use this one.
-class PainterCanvas : public Canvas {
+class PainterCanvas : public Canvas
+{
 public:
     PainterCanvas(QPainter& painter, int dpiY);
     void setFont(const QString& family, int pointSize, bool bold) override;
@@ -90,7 +93,8 @@ private:
 };
 
 // One page being drawn. Destroying a job that was neither ended nor aborted discards it.
-class Job {
+class Job
+{
 public:
     virtual ~Job() = default;
     virtual Canvas& canvas() = 0;
@@ -101,7 +105,8 @@ public:
     virtual void abort() = 0;
 };
 
-class PrintSystem {
+class PrintSystem
+{
 public:
     virtual ~PrintSystem() = default;
     // The catalogue, in the system's order (raw indexes count every entry, hidden ones included).

@@ -8,9 +8,11 @@
 #include <QByteArrayView>
 #include <QFileInfo>
 
-namespace rova {
+namespace rova
+{
 
-namespace {
+namespace
+{
 // The file is handled as code page 932 bytes, so that a double-byte character whose trail byte
 // looks like '[', '\' or ']' is never taken for one, and every untouched line keeps its bytes.
 

@@ -3,11 +3,13 @@
 
 #include <QString>
 
-namespace rova {
+namespace rova
+{
 
 // Nothing is cached: every call opens, reads or replaces, and closes the file.
 // Section and key names match without regard to ASCII letter case and to blanks around them.
-class ProfileFile {
+class ProfileFile
+{
 public:
     explicit ProfileFile(QString path);
     const QString& path() const;

@@ -13,9 +13,11 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-namespace rova {
+namespace rova
+{
 
-namespace {
+namespace
+{
 const QByteArray kRequest = "activate\n";
 const QByteArray kAnswer = "ok\n";
 
@@ -23,7 +25,8 @@ const QByteArray kAnswer = "ok\n";
 QString runtimeFolder()
 {
     const QByteArray dir = qgetenv("XDG_RUNTIME_DIR");
-    struct stat st {};
+    struct stat st {
+    };
     if (!dir.startsWith('/') || ::stat(dir.constData(), &st) != 0)
         return {};
     if (!S_ISDIR(st.st_mode) || st.st_uid != ::getuid() || (st.st_mode & (S_IWGRP | S_IWOTH)) != 0)
@@ -34,7 +37,8 @@ QString runtimeFolder()
 QString pathFor(const QString& title)
 {
     // The title is not ASCII; a hash of it keeps the socket name portable.
-    const QByteArray hash = QCryptographicHash::hash(title.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    const QByteArray hash =
+        QCryptographicHash::hash(title.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     const QString name = QStringLiteral("rova-%1-%2").arg(QString::fromLatin1(hash)).arg(::getuid());
     const QString runtime = runtimeFolder();
     const QString inRuntime = runtime + QLatin1Char('/') + name;
@@ -47,7 +51,8 @@ QString pathFor(const QString& title)
 // True when nothing lies at `path` or what lies there belongs to this user.
 bool ownedOrAbsent(const QString& path)
 {
-    struct stat st {};
+    struct stat st {
+    };
     if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
         return errno == ENOENT;
     return st.st_uid == ::getuid();
@@ -56,12 +61,14 @@ bool ownedOrAbsent(const QString& path)
 // Held while a copy looks for a running one and takes the socket, so two copies starting at the
 // same moment cannot both find the name free and both listen. A lock file of another user's is not
 // used: it could be held for ever.
-class StartLock {
+class StartLock
+{
 public:
     explicit StartLock(const QString& path)
     {
         m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-        struct stat st {};
+        struct stat st {
+        };
         if (m_fd >= 0 && (::fstat(m_fd, &st) != 0 || st.st_uid != ::getuid())) {
             ::close(m_fd);
             m_fd = -1;

@@ -8,9 +8,11 @@
 class QLocalServer;
 class QLocalSocket;
 
-namespace rova {
+namespace rova
+{
 
-class SingleInstance : public QObject {
+class SingleInstance : public QObject
+{
     Q_OBJECT
 public:
     // `title` names the program; the socket name is derived from it and the user id.

@@ -5,9 +5,11 @@
 #include <limits>
 #include <optional>
 
-namespace rova {
+namespace rova
+{
 
-namespace {
+namespace
+{
 std::optional<int> parse(const QString& text)
 {
     QStringView s(text);
@@ -28,7 +30,8 @@ std::optional<int> parse(const QString& text)
     if (i >= s.size())
         return std::nullopt;
     long long value = 0;
-    const long long limit = base == 16 ? 0xFFFFFFFFLL : static_cast<long long>(std::numeric_limits<int>::max()) + 1;
+    const long long limit =
+        base == 16 ? 0xFFFFFFFFLL : static_cast<long long>(std::numeric_limits<int>::max()) + 1;
     for (; i < s.size(); ++i) {
         const char16_t c = s[i].unicode();
         int digit = -1;
@@ -62,6 +65,9 @@ int strToInt(const QString& text)
     return *v;
 }
 
-int strToIntDef(const QString& text, int fallback) { return parse(text).value_or(fallback); }
+int strToIntDef(const QString& text, int fallback)
+{
+    return parse(text).value_or(fallback);
+}
 
 } // namespace rova

@@ -4,7 +4,8 @@
 
 #include <QString>
 
-namespace rova {
+namespace rova
+{
 
 int strToInt(const QString& text);
 // The same rules; returns `fallback` instead of raising.

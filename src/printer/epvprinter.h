@@ -3,42 +3,50 @@
 
 #include "platform/errors.h"
 
-class EPvPrinter : public rova::Error {
+class EPvPrinter : public rova::Error
+{
 public:
     using rova::Error::Error;
 };
 
-class EPVPrinterRangeError : public EPvPrinter {
+class EPVPrinterRangeError : public EPvPrinter
+{
 public:
     using EPvPrinter::EPvPrinter;
 };
 
-class EPVPrinterPaperSizeError : public EPvPrinter {
+class EPVPrinterPaperSizeError : public EPvPrinter
+{
 public:
     using EPvPrinter::EPvPrinter;
 };
 
-class EPvPrinterBinError : public EPvPrinter {
+class EPvPrinterBinError : public EPvPrinter
+{
 public:
     using EPvPrinter::EPvPrinter;
 };
 
-class EPvPrinterNoPrinter : public EPvPrinter {
+class EPvPrinterNoPrinter : public EPvPrinter
+{
 public:
     using EPvPrinter::EPvPrinter;
 };
 
-class EPvPrinterNotSupported : public EPvPrinter {
+class EPvPrinterNotSupported : public EPvPrinter
+{
 public:
     using EPvPrinter::EPvPrinter;
 };
 
-class EPvPrinterNoInfo : public EPvPrinter {
+class EPvPrinterNoInfo : public EPvPrinter
+{
 public:
     using EPvPrinter::EPvPrinter;
 };
 
-class EPvPrinterIllegalIndex : public EPvPrinter {
+class EPvPrinterIllegalIndex : public EPvPrinter
+{
 public:
     using EPvPrinter::EPvPrinter;
 };

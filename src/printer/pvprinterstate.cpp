@@ -43,7 +43,10 @@ const rova::print::Capabilities& PvPrinterState::Capabilities()
     return *m_caps;
 }
 
-QString PvPrinterState::DeviceName() { return m_devices.at(Index()).name; }
+QString PvPrinterState::DeviceName()
+{
+    return m_devices.at(Index()).name;
+}
 
 const rova::print::DeviceMode& PvPrinterState::DeviceMode()
 {

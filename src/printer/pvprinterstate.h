@@ -8,7 +8,8 @@
 #include <memory>
 #include <optional>
 
-class PvPrinterState {
+class PvPrinterState
+{
 public:
     // `devices` is the device list as just read from the system.
     PvPrinterState(rova::print::PrintSystem& system, QList<rova::print::Destination> devices);

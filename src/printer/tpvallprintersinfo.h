@@ -3,7 +3,8 @@
 
 #include "platform/printsystem.h"
 
-class TPvAllPrintersInfo {
+class TPvAllPrintersInfo
+{
 public:
     explicit TPvAllPrintersInfo(rova::print::PrintSystem& system);
 

@@ -4,8 +4,7 @@
 
 #include <QGuiApplication>
 
-TPvPrinter::TPvPrinter(rova::print::PrintSystem* system, QObject* parent)
-    : QObject(parent), m_system(system)
+TPvPrinter::TPvPrinter(rova::print::PrintSystem* system, QObject* parent) : QObject(parent), m_system(system)
 {
     System();
     // Printers installed or removed while the program was in the background are noticed on return.
@@ -83,7 +82,8 @@ int TPvPrinter::GetIndex()
         if (Catalogue().IsHidden(i))
             ++hiddenBefore;
     }
-    throw rova::Error(QStringLiteral("TPvPrinter.GetIndex: the current printer %1 is not installed").arg(name));
+    throw rova::Error(
+        QStringLiteral("TPvPrinter.GetIndex: the current printer %1 is not installed").arg(name));
 }
 
 void TPvPrinter::SetIndex(int index)

@@ -20,7 +20,8 @@
 using TPvCapabilities = std::bitset<17>;
 enum TPvCapability { pcPaperSize = 1, pcScale = 4, pcBin = 6 };
 
-class TPvPrinter : public QObject {
+class TPvPrinter : public QObject
+{
     Q_OBJECT
 public:
     // Without a system the program's print system is used, looked up anew on each use.

@@ -2,7 +2,8 @@
 
 #include "tpvprinter.h"
 
-namespace {
+namespace
+{
 
 template <typename Choice>
 void takeList(const QList<Choice>& choices, QList<int>& numbers, QStringList& names)
@@ -17,13 +18,25 @@ void takeList(const QList<Choice>& choices, QList<int>& numbers, QStringList& na
 
 } // namespace
 
-void TPvPrinter::LoadDevMode() { m_devMode = State().DeviceMode(); }
+void TPvPrinter::LoadDevMode()
+{
+    m_devMode = State().DeviceMode();
+}
 
-void TPvPrinter::ClearDevMode() { m_devMode.reset(); }
+void TPvPrinter::ClearDevMode()
+{
+    m_devMode.reset();
+}
 
-rova::print::DeviceMode TPvPrinter::CurrentDeviceMode() { return State().DeviceMode(); }
+rova::print::DeviceMode TPvPrinter::CurrentDeviceMode()
+{
+    return State().DeviceMode();
+}
 
-void TPvPrinter::SetCurrentDeviceMode(const rova::print::DeviceMode& mode) { State().SetDeviceMode(mode); }
+void TPvPrinter::SetCurrentDeviceMode(const rova::print::DeviceMode& mode)
+{
+    State().SetDeviceMode(mode);
+}
 
 TPvCapabilities TPvPrinter::GetCapabilities()
 {
@@ -109,11 +122,13 @@ const QStringList& TPvPrinter::GetPaperSizeNames()
 
 int TPvPrinter::GetPaperSizeIndex()
 {
-    const int code = CheckList(pcPaperSize, lfPapers, "TPvPrinter.GetPaperSizeIndex: PaperSize is not Supported",
-                               "TPvPrinter.GetPaperSizeIndex: No Papersize Info Available");
+    const int code =
+        CheckList(pcPaperSize, lfPapers, "TPvPrinter.GetPaperSizeIndex: PaperSize is not Supported",
+                  "TPvPrinter.GetPaperSizeIndex: No Papersize Info Available");
     const int at = int(m_paperNumbers.indexOf(code));
     if (at < 0)
-        throw EPVPrinterPaperSizeError(QStringLiteral("TPvPrinter.GetPaperSizeIndex: Cannot Get Paper Index"));
+        throw EPVPrinterPaperSizeError(
+            QStringLiteral("TPvPrinter.GetPaperSizeIndex: Cannot Get Paper Index"));
     return at;
 }
 

@@ -2,10 +2,22 @@
 
 #include "tpvprinter.h"
 
-rova::print::Canvas& TPvPrinter::GetCanvas() { return State().Canvas(); }
+rova::print::Canvas& TPvPrinter::GetCanvas()
+{
+    return State().Canvas();
+}
 
-void TPvPrinter::BeginDoc(const QString& title) { State().BeginDoc(title); }
+void TPvPrinter::BeginDoc(const QString& title)
+{
+    State().BeginDoc(title);
+}
 
-void TPvPrinter::Abort() { State().Abort(); }
+void TPvPrinter::Abort()
+{
+    State().Abort();
+}
 
-void TPvPrinter::EndDoc() { State().EndDoc(); }
+void TPvPrinter::EndDoc()
+{
+    State().EndDoc();
+}

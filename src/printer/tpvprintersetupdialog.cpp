@@ -9,7 +9,8 @@
 #include <QFormLayout>
 #include <QPushButton>
 
-namespace {
+namespace
+{
 
 QComboBox* addCombo(QFormLayout* form, const QString& label, const QString& name)
 {
@@ -49,9 +50,8 @@ TPvPrinterSetupDialog::TPvPrinterSetupDialog(QWidget* parent, TPvPrinter* printe
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_printers, &QComboBox::activated, this, [this](int index) {
-        rova::guarded(this, [this, index] { ShowPrinter(index); });
-    });
+    connect(m_printers, &QComboBox::activated, this,
+            [this](int index) { rova::guarded(this, [this, index] { ShowPrinter(index); }); });
 }
 
 bool TPvPrinterSetupDialog::Execute()

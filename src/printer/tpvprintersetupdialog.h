@@ -9,7 +9,8 @@
 class QComboBox;
 class TPvPrinter;
 
-class TPvPrinterSetupDialog : public QDialog {
+class TPvPrinterSetupDialog : public QDialog
+{
     Q_OBJECT
 public:
     // Without a printer object the program's one is used.

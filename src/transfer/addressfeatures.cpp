@@ -6,7 +6,8 @@
 #include "platform/cp932.h"
 #include "wordlists.h"
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
 FeatureCount countAddressFeatures(const QString& text)
 {

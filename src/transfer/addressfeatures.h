@@ -3,7 +3,8 @@
 
 #include <QString>
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
 struct FeatureCount {
     qsizetype chars = 0; // characters of the trimmed text

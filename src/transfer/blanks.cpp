@@ -1,8 +1,10 @@
 #include "blanks.h"
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
-namespace {
+namespace
+{
 bool isControlOrSpace(QChar c)
 {
     return c.unicode() <= 0x20;

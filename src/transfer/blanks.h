@@ -4,7 +4,8 @@
 
 #include <QString>
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
 // Removes leading and trailing characters with codes 0x00 to 0x20.
 QString trimStandard(const QString& text);

@@ -2,7 +2,8 @@
 
 #include "platform/cp932.h"
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
 qsizetype charCount(const QByteArray& bytes)
 {

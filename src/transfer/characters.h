@@ -5,7 +5,8 @@
 #include <QByteArray>
 #include <QStringView>
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
 // Number of characters in code page 932 bytes (a lead byte and its trail byte are one character).
 qsizetype charCount(const QByteArray& bytes);

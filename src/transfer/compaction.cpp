@@ -3,9 +3,11 @@
 #include "blanks.h"
 #include "mailmarkers.h"
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
-namespace {
+namespace
+{
 constexpr qsizetype kLinesRead = 16;
 }
 

@@ -3,7 +3,8 @@
 
 #include <QStringList>
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
 // Of the first 16 lines, those that are neither blank (blanks of either width) nor carry a mail
 // marker, trimmed, in their order. A long line stays one line.

@@ -5,14 +5,16 @@
 #include <cstring>
 #include <vector>
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
 int countWord(const QString& text, const QString& word)
 {
     return WordCounter({word}).total(text);
 }
 
-namespace {
+namespace
+{
 // The first character at `at` as a number: a single byte as it is, a double-byte one as lead * 256 +
 // trail, which never collides with a single byte.
 quint16 characterCode(const char* data, qsizetype at, qsizetype size, qsizetype* length)

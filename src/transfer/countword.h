@@ -8,7 +8,8 @@
 #include <QStringList>
 #include <vector>
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
 // Number of occurrences of `word` in `text`; an empty text or word counts 0.
 int countWord(const QString& text, const QString& word);

@@ -5,9 +5,11 @@
 #include "prefecture.h"
 #include "zipphone.h"
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
-namespace {
+namespace
+{
 
 constexpr qsizetype kLongestName = 6;
 

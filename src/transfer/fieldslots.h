@@ -3,7 +3,8 @@
 
 #include "transfer.h"
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
 // Postal code and phone lines first, then prefecture, name and address lines; each slot keeps the
 // first line offered to it, later ones are dropped.

@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <bitset>
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
-namespace {
+namespace
+{
 
 bool isLatinLetter(QChar c)
 {

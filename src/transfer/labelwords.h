@@ -3,7 +3,8 @@
 
 #include <QString>
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
 // Removes every label word from the line, word by word in list order, dropping leading blanks and
 // control characters after each word. A Latin label ("TEL") inside a longer Latin word ("HOTEL")

@@ -3,7 +3,8 @@
 #include "countword.h"
 #include "wordlists.h"
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
 int mailMarkerCount(const QString& text)
 {

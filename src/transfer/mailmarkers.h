@@ -3,7 +3,8 @@
 
 #include <QString>
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
 // The number of mail-marker occurrences ("@", ".jp", …) in the text; greater than 0 marks a line
 // that carries a mail or web address.

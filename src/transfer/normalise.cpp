@@ -5,7 +5,8 @@
 #include "numerictest.h"
 #include "platform/halfwidth.h"
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
 QString normaliseLine(const QString& line)
 {

@@ -3,7 +3,8 @@
 
 #include <QString>
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
 // Label words removed, blanks of either width trimmed, and the whole line mapped to half-width
 // when it starts like a number (so «１２３－４５６７　東京都…» becomes «123-4567 東京都…»).

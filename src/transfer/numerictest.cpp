@@ -2,7 +2,8 @@
 
 #include "controls/numberformat.h"
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
 QString numericReading(const QString& text)
 {

@@ -3,7 +3,8 @@
 
 #include <QString>
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
 // The value the numeric edit holds after being given the text (leading zeros dropped).
 QString numericReading(const QString& text);

@@ -7,9 +7,11 @@
 
 #include <optional>
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
-namespace {
+namespace
+{
 
 constexpr qsizetype kHeadBytes = 8;
 constexpr qsizetype kRemainderBytes = 80;

@@ -4,7 +4,8 @@
 
 #include <QStringList>
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
 // For each line in order: when its first 8 bytes are a half-width postal code («123-4567») that
 // the line does not continue with a digit or hyphen, and at least 7 characters follow within the

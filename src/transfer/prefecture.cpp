@@ -3,7 +3,8 @@
 #include "blanks.h"
 #include "wordlists.h"
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
 bool isPrefecture(const QString& text)
 {

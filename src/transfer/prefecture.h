@@ -2,7 +2,8 @@
 
 #include <QString>
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
 // True when the trimmed text is exactly one of the 47 prefecture names.
 bool isPrefecture(const QString& text);

@@ -5,9 +5,11 @@
 #include "normalise.h"
 #include "onelinesplit.h"
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
-namespace {
+namespace
+{
 constexpr qsizetype kWorkingLines = 7;
 }
 

@@ -4,7 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
 struct Fields {
     QString zip, add1, add2, name, tel;

@@ -1,6 +1,7 @@
 #include "wordlists.h"
 
-namespace rova::transfer::words {
+namespace rova::transfer::words
+{
 
 const QStringList& mailMarkers()
 {

@@ -3,7 +3,8 @@
 
 #include <QStringList>
 
-namespace rova::transfer::words {
+namespace rova::transfer::words
+{
 
 // Strings whose presence marks a line as a mail or web address ("@", ".com", …).
 const QStringList& mailMarkers();

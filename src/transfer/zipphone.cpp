@@ -6,9 +6,11 @@
 #include "platform/cp932.h"
 #include "wordlists.h"
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
-namespace {
+namespace
+{
 
 // The digit-and-hyphen list, split into its digits and its hyphens.
 struct DigitsAndHyphens {

@@ -4,7 +4,8 @@
 #include <QString>
 #include <QStringView>
 
-namespace rova::transfer {
+namespace rova::transfer
+{
 
 enum class ZipPhone { PostalCode, Phone, Neither };
 

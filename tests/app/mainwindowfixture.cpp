@@ -11,7 +11,8 @@
 #include <QInputMethodEvent>
 #include <QTest>
 
-namespace {
+namespace
+{
 rova::print::FakePrintSystem* installedFake = nullptr;
 }
 
@@ -61,7 +62,10 @@ std::unique_ptr<MainWindowFixture> MainWindowFixture::started()
     return fixture;
 }
 
-void MainWindowFixture::closeWindow() { window()->close(); }
+void MainWindowFixture::closeWindow()
+{
+    window()->close();
+}
 
 TForm_Main* MainWindowFixture::restart()
 {
@@ -80,7 +84,10 @@ QString MainWindowFixture::focusedName()
     return focused->objectName();
 }
 
-QString MainWindowFixture::path(const QString& name) const { return m_dir.filePath(name); }
+QString MainWindowFixture::path(const QString& name) const
+{
+    return m_dir.filePath(name);
+}
 
 void MainWindowFixture::writeFile(const QString& name, const QByteArray& bytes) const
 {

@@ -13,11 +13,13 @@
 
 #include <memory>
 
-namespace rova::print {
+namespace rova::print
+{
 class FakePrintSystem;
 }
 
-class MainWindowFixture {
+class MainWindowFixture
+{
 public:
     // Installs the fake print system once per process; call from initTestCase().
     static void installFakePrinter();

@@ -10,7 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-class ReadOnlyFolder {
+class ReadOnlyFolder
+{
 public:
     explicit ReadOnlyFolder(QString path) : m_path(std::move(path))
     {

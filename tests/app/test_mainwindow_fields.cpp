@@ -18,11 +18,13 @@
 
 using rova::Dialogs;
 
-namespace {
+namespace
+{
 const QString kWarning = QStringLiteral("警告:おところ①の文字数が多すぎます。　おところ②へ分割してください");
 }
 
-class TestMainWindowFields : public QObject {
+class TestMainWindowFields : public QObject
+{
     Q_OBJECT
 
 private:
@@ -45,7 +47,8 @@ private slots:
     {
         QTest::addColumn<QString>("address");
         QTest::addColumn<bool>("warned");
-        QTest::newRow("20 full-width characters are 40 bytes: no warning") << QString(20, QChar(0x6771)) << false;
+        QTest::newRow("20 full-width characters are 40 bytes: no warning")
+            << QString(20, QChar(0x6771)) << false;
         QTest::newRow("21 full-width characters are 42 bytes: warning") << QString(21, QChar(0x6771)) << true;
         QTest::newRow("40 ASCII characters: no warning") << QString(40, QLatin1Char('a')) << false;
         QTest::newRow("41 ASCII characters: warning") << QString(41, QLatin1Char('a')) << true;
@@ -81,12 +84,17 @@ private slots:
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("expected");
         const QString tel = QStringLiteral("０３－１２３４－５６７８");
-        QTest::newRow("telephone typed in full-width digits and hyphens") << "Edit_tel" << false << tel << "03-1234-5678";
-        QTest::newRow("telephone pasted in full-width digits and hyphens") << "Edit_tel" << true << tel << "03-1234-5678";
-        QTest::newRow("postal code typed in full-width") << "Edit_Zip" << false << "１２３－４５６７" << "123-4567";
+        QTest::newRow("telephone typed in full-width digits and hyphens")
+            << "Edit_tel" << false << tel << "03-1234-5678";
+        QTest::newRow("telephone pasted in full-width digits and hyphens")
+            << "Edit_tel" << true << tel << "03-1234-5678";
+        QTest::newRow("postal code typed in full-width") << "Edit_Zip" << false << "１２３－４５６７"
+                                                         << "123-4567";
         QTest::newRow("postal code pasted with an ideographic space")
-            << "Edit_Zip" << true << "〒１２３　４５６７" << "〒123 4567";
-        QTest::newRow("half-width text stays as it is") << "Edit_tel" << false << "03-1111-2222" << "03-1111-2222";
+            << "Edit_Zip" << true << "〒１２３　４５６７"
+            << "〒123 4567";
+        QTest::newRow("half-width text stays as it is") << "Edit_tel" << false << "03-1111-2222"
+                                                        << "03-1111-2222";
     }
     void halfWidth()
     {
@@ -197,7 +205,8 @@ private slots:
         const auto shown = Dialogs::takeShown();
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown[0].text, QStringLiteral("お届け先をクリアますか?"));
-        for (QLineEdit* cleared : {w()->Edit_Zip, w()->Edit_Add1, w()->Edit_Add2, w()->Edit_Custo1, w()->Edit_tel})
+        for (QLineEdit* cleared :
+             {w()->Edit_Zip, w()->Edit_Add1, w()->Edit_Add2, w()->Edit_Custo1, w()->Edit_tel})
             QCOMPARE(cleared->text().isEmpty(), yes);
         QCOMPARE(w()->Label_Warning->text().isEmpty(), yes);
         QCOMPARE(w()->Edit_Add3->text(), QStringLiteral("三号室"));

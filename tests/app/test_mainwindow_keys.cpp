@@ -18,7 +18,8 @@
 
 using rova::Dialogs;
 
-namespace {
+namespace
+{
 struct TypedKey {
     Qt::Key key;
     const char* text; // UTF-8
@@ -27,7 +28,8 @@ struct TypedKey {
 } // namespace
 Q_DECLARE_METATYPE(TypedKey)
 
-class TestMainWindowKeys : public QObject {
+class TestMainWindowKeys : public QObject
+{
     Q_OBJECT
 
 private:
@@ -58,15 +60,15 @@ private slots:
         QTest::addColumn<int>("slipType");
         QTest::addColumn<QStringList>("walk");
         QTest::newRow("destination fields to the item names, then the first time slot")
-            << 0
-            << QStringList{"Edit_Zip", "Edit_Add1", "Edit_Add2", "Edit_Add3", "Edit_Custo1", "Edit_tel",
-                           "Edit_G1",  "Edit_G2",   "Edit_G3",   "CheckBox_t1"};
+            << 0 << QStringList{"Edit_Zip", "Edit_Add1", "Edit_Add2", "Edit_Add3", "Edit_Custo1",
+                                "Edit_tel", "Edit_G1",   "Edit_G2",   "Edit_G3",   "CheckBox_t1"};
         QTest::newRow("delivery-date slips go from the item names to the count")
             << 4 << QStringList{"Edit_G1", "Edit_G2", "Edit_G3", "KeNumEdit_KOSUU"};
         QTest::newRow("time-service slips go from the item names to the promised time")
             << 2 << QStringList{"Edit_G2", "Edit_G3", "CheckBox_t21"};
         QTest::newRow("sender band ends on the register button")
-            << 0 << QStringList{"Edit_MyZip", "Edit_MyADD1", "Edit_MyADD2", "Edit_My", "Edit_MyTEL", "BitBtn_My"};
+            << 0
+            << QStringList{"Edit_MyZip", "Edit_MyADD1", "Edit_MyADD2", "Edit_My", "Edit_MyTEL", "BitBtn_My"};
         QTest::newRow("slip date, delivery month and day, then the items")
             << 0 << QStringList{"DateTimePicker_1", "Edit_de_date1", "Edit_de_date2", "Edit_G1"};
     }
@@ -87,7 +89,8 @@ private slots:
         QTest::addColumn<QString>("from");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("to");
-        QTest::newRow("Enter in the telephone skips the sender band") << "Edit_tel" << int(Qt::Key_Return) << "Edit_G1";
+        QTest::newRow("Enter in the telephone skips the sender band")
+            << "Edit_tel" << int(Qt::Key_Return) << "Edit_G1";
         QTest::newRow("keypad Enter walks like Return") << "Edit_Add1" << int(Qt::Key_Enter) << "Edit_Add2";
     }
     void enterMovesFocus()
@@ -245,8 +248,10 @@ private slots:
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("committed");
-        QTest::newRow("full-width digits into the month") << "Edit_de_date1" << "１２";
-        QTest::newRow("kana into the day") << "Edit_de_date2" << "じゅう";
+        QTest::newRow("full-width digits into the month") << "Edit_de_date1"
+                                                          << "１２";
+        QTest::newRow("kana into the day") << "Edit_de_date2"
+                                           << "じゅう";
     }
     void deliveryDateTakesNoInputMethod()
     {
@@ -277,17 +282,36 @@ private slots:
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("prompt");
-        QTest::newRow("address 1") << "Edit_Zip" << "Edit_Add1" << "お届け先のおところ①を入力して下さい";
-        QTest::newRow("address 2") << "Edit_Add1" << "Edit_Add2" << "お届け先のおところ②を入力して下さい";
-        QTest::newRow("address 3 shares address 2's prompt") << "Edit_Add2" << "Edit_Add3"
-                                                              << "お届け先のおところ②を入力して下さい";
-        QTest::newRow("name") << "Edit_Add3" << "Edit_Custo1" << "お届け先のおなまえを入力して下さい";
-        QTest::newRow("telephone") << "Edit_Custo1" << "Edit_tel" << "お届け先のでんわを入力して下さい";
-        QTest::newRow("item 3") << "Edit_G2" << "Edit_G3" << "品名を入力して下さい";
-        QTest::newRow("sender postal code") << "CheckBox_My" << "Edit_MyZip" << "ご依頼主の郵便番号を入力して下さい";
-        QTest::newRow("sender address 2") << "Edit_MyADD1" << "Edit_MyADD2" << "ご依頼主のおところ②を入力して下さい";
-        QTest::newRow("sender name") << "Edit_MyADD2" << "Edit_My" << "ご依頼主のおなまえを入力して下さい";
-        QTest::newRow("sender telephone") << "Edit_My" << "Edit_MyTEL" << "ご依頼主のでんわを入力して下さい";
+        QTest::newRow("address 1") << "Edit_Zip"
+                                   << "Edit_Add1"
+                                   << "お届け先のおところ①を入力して下さい";
+        QTest::newRow("address 2") << "Edit_Add1"
+                                   << "Edit_Add2"
+                                   << "お届け先のおところ②を入力して下さい";
+        QTest::newRow("address 3 shares address 2's prompt") << "Edit_Add2"
+                                                             << "Edit_Add3"
+                                                             << "お届け先のおところ②を入力して下さい";
+        QTest::newRow("name") << "Edit_Add3"
+                              << "Edit_Custo1"
+                              << "お届け先のおなまえを入力して下さい";
+        QTest::newRow("telephone") << "Edit_Custo1"
+                                   << "Edit_tel"
+                                   << "お届け先のでんわを入力して下さい";
+        QTest::newRow("item 3") << "Edit_G2"
+                                << "Edit_G3"
+                                << "品名を入力して下さい";
+        QTest::newRow("sender postal code") << "CheckBox_My"
+                                            << "Edit_MyZip"
+                                            << "ご依頼主の郵便番号を入力して下さい";
+        QTest::newRow("sender address 2") << "Edit_MyADD1"
+                                          << "Edit_MyADD2"
+                                          << "ご依頼主のおところ②を入力して下さい";
+        QTest::newRow("sender name") << "Edit_MyADD2"
+                                     << "Edit_My"
+                                     << "ご依頼主のおなまえを入力して下さい";
+        QTest::newRow("sender telephone") << "Edit_My"
+                                          << "Edit_MyTEL"
+                                          << "ご依頼主のでんわを入力して下さい";
     }
     void prompt()
     {

@@ -19,7 +19,8 @@
 
 using rova::Dialogs;
 
-class TestMainWindowLayout : public QObject {
+class TestMainWindowLayout : public QObject
+{
     Q_OBJECT
 
 private:
@@ -76,19 +77,28 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("tooltip");
-        QTest::newRow("date check box") << "CheckBox_Date_1" << "チェックをはずすと日付を印字しません";
-        QTest::newRow("item 1") << "Edit_G1" << "30文字入力可";
-        QTest::newRow("sender check box") << "CheckBox_My" << "チェックをはずすとご依頼主を印字しません";
-        QTest::newRow("sender tabs") << "PageControl_My"
-                                     << "依頼主番号ごとに登録してください。　登録後切り替えが可能になります。";
-        QTest::newRow("register button") << "BitBtn_My" << "ご依頼主を保存します";
-        QTest::newRow("pane clear button") << "BitBtn_MemoCLS" << "メモをクリアします";
-        QTest::newRow("margin button") << "BitBtn_PrnSet2" << "印刷する用紙の上余白、左余白を調整します";
-        QTest::newRow("printer button") << "BitBtn_PrnSet" << "送り状ごとに使用にするプリンタをセットします";
-        QTest::newRow("transfer button shows no tooltip") << "BitBtn_1" << "";
-        QTest::newRow("pane memo")
-            << "Memo1"
-            << "ここにお届け先の住所、お名前等のテキストを貼り付けると、お届け先欄に転送が可能です　(15行以内に収まるようにして下さい)";
+        QTest::newRow("date check box") << "CheckBox_Date_1"
+                                        << "チェックをはずすと日付を印字しません";
+        QTest::newRow("item 1") << "Edit_G1"
+                                << "30文字入力可";
+        QTest::newRow("sender check box") << "CheckBox_My"
+                                          << "チェックをはずすとご依頼主を印字しません";
+        QTest::newRow("sender tabs")
+            << "PageControl_My"
+            << "依頼主番号ごとに登録してください。　登録後切り替えが可能になります。";
+        QTest::newRow("register button") << "BitBtn_My"
+                                         << "ご依頼主を保存します";
+        QTest::newRow("pane clear button") << "BitBtn_MemoCLS"
+                                           << "メモをクリアします";
+        QTest::newRow("margin button") << "BitBtn_PrnSet2"
+                                       << "印刷する用紙の上余白、左余白を調整します";
+        QTest::newRow("printer button") << "BitBtn_PrnSet"
+                                        << "送り状ごとに使用にするプリンタをセットします";
+        QTest::newRow("transfer button shows no tooltip") << "BitBtn_1"
+                                                          << "";
+        QTest::newRow("pane memo") << "Memo1"
+                                   << "ここにお届け先の住所、お名前等のテキストを貼り付けると、お届け先欄に転"
+                                      "送が可能です　(15行以内に収まるようにして下さい)";
     }
     void texts()
     {
@@ -101,10 +111,13 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("beside the transfer button") << "Label1" << "テキスト転送";
+        QTest::newRow("beside the transfer button") << "Label1"
+                                                    << "テキスト転送";
         QTest::newRow("under the pane")
-            << "Label8" << "↑↑ここクリップボードから貼り付けが、可能です　(　15行以内に収めてください　)↑↑";
-        QTest::newRow("beside the clear button") << "Label12" << "Memoｸﾘｱ";
+            << "Label8"
+            << "↑↑ここクリップボードから貼り付けが、可能です　(　15行以内に収めてください　)↑↑";
+        QTest::newRow("beside the clear button") << "Label12"
+                                                 << "Memoｸﾘｱ";
     }
     void paneCaptions()
     {
@@ -155,13 +168,16 @@ private slots:
     {
         QTest::addColumn<int>("slipType");
         QTest::addColumn<QStringList>("stops");
-        const QStringList head{"Edit_Zip",    "Edit_Add1",       "Edit_Add2",        "Edit_Add3",     "Edit_Custo1",
-                               "Edit_tel",    "PageControl_My",  "CheckBox_My",      "Edit_MyZip",    "Edit_MyADD1",
-                               "Edit_MyADD2", "Edit_My",         "Edit_MyTEL",       "BitBtn_My",     "CheckBox_Date_1",
-                               "DateTimePicker_1", "Edit_de_date1", "Edit_de_date2", "Edit_G1",       "Edit_G2",
+        const QStringList head{"Edit_Zip",      "Edit_Add1",     "Edit_Add2",       "Edit_Add3",
+                               "Edit_Custo1",   "Edit_tel",      "PageControl_My",  "CheckBox_My",
+                               "Edit_MyZip",    "Edit_MyADD1",   "Edit_MyADD2",     "Edit_My",
+                               "Edit_MyTEL",    "BitBtn_My",     "CheckBox_Date_1", "DateTimePicker_1",
+                               "Edit_de_date1", "Edit_de_date2", "Edit_G1",         "Edit_G2",
                                "Edit_G3"};
-        const QStringList hours{"CheckBox_t1", "CheckBox_t2", "CheckBox_t3", "CheckBox_t4", "CheckBox_t5", "CheckBox_t6"};
-        QTest::newRow("hand-out slips: the six time slots") << 0 << head + hours + QStringList{"ComboBox_SEL"};
+        const QStringList hours{"CheckBox_t1", "CheckBox_t2", "CheckBox_t3",
+                                "CheckBox_t4", "CheckBox_t5", "CheckBox_t6"};
+        QTest::newRow("hand-out slips: the six time slots")
+            << 0 << head + hours + QStringList{"ComboBox_SEL"};
         QTest::newRow("time service: the two promised times")
             << 2 << head + QStringList{"CheckBox_t21", "CheckBox_t22", "ComboBox_SEL"};
         QTest::newRow("delivery date: the count, then the time slots")
@@ -188,10 +204,11 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("latinOnly");
-        for (const char* off : {"Edit_Zip", "Edit_tel", "Edit_MyZip", "Edit_MyTEL", "Edit_de_date1", "Edit_de_date2",
-                                "DateTimePicker_1", "KeNumEdit_KOSUU"})
+        for (const char* off : {"Edit_Zip", "Edit_tel", "Edit_MyZip", "Edit_MyTEL", "Edit_de_date1",
+                                "Edit_de_date2", "DateTimePicker_1", "KeNumEdit_KOSUU"})
             QTest::newRow(off) << off << true;
-        for (const char* on : {"Edit_Add1", "Edit_Add2", "Edit_Add3", "Edit_Custo1", "Edit_My", "Edit_MyADD1", "Edit_G1"})
+        for (const char* on :
+             {"Edit_Add1", "Edit_Add2", "Edit_Add3", "Edit_Custo1", "Edit_My", "Edit_MyADD1", "Edit_G1"})
             QTest::newRow(on) << on << false;
     }
     void inputMethodHints()

@@ -11,7 +11,8 @@
 #include <QTest>
 #include <QUrl>
 
-class TestMainWindowLinks : public QObject {
+class TestMainWindowLinks : public QObject
+{
     Q_OBJECT
 
 private:

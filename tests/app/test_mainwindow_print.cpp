@@ -14,7 +14,8 @@
 using rova::Dialogs;
 using rova::print::FakePrintSystem;
 
-class TestMainWindowPrint : public QObject {
+class TestMainWindowPrint : public QObject
+{
     Q_OBJECT
 
 private:

@@ -16,7 +16,8 @@
 
 using rova::Dialogs;
 
-namespace {
+namespace
+{
 QStringList senderTexts(const TForm_Main* w)
 {
     return {w->Edit_MyZip->text(), w->Edit_MyADD1->text(), w->Edit_MyADD2->text(), w->Edit_My->text(),
@@ -24,7 +25,8 @@ QStringList senderTexts(const TForm_Main* w)
 }
 } // namespace
 
-class TestMainWindowSender : public QObject {
+class TestMainWindowSender : public QObject
+{
     Q_OBJECT
 
 private:
@@ -67,8 +69,8 @@ private slots:
     void registerWritesSlotFile_data()
     {
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("five fields") << QStringList{"100-0001", "東京都千代田区千代田１－１", "皇居前ビル２階",
-                                                     "ロバ商店", "03-1234-5678"};
+        QTest::newRow("five fields") << QStringList{"100-0001", "東京都千代田区千代田１－１",
+                                                    "皇居前ビル２階", "ロバ商店", "03-1234-5678"};
         QTest::newRow("empty fields give empty lines") << QStringList{"", "大阪市北区", "", "山田", ""};
     }
     void registerWritesSlotFile()
@@ -80,7 +82,8 @@ private slots:
         fillSender(texts);
         Dialogs::answerNext(true);
         QTest::mouseClick(w()->BitBtn_My, Qt::LeftButton);
-        QCOMPARE(MainWindowFixture::shownTexts(), (QStringList{QStringLiteral("ご依頼主を登録しますか?"), QStringLiteral("ご依頼主を登録しました")}));
+        QCOMPARE(MainWindowFixture::shownTexts(), (QStringList{QStringLiteral("ご依頼主を登録しますか?"),
+                                                               QStringLiteral("ご依頼主を登録しました")}));
         QByteArray expected;
         for (const QString& line : texts)
             expected += rova::cp932::toBytes(line) + "\r\n";
@@ -128,9 +131,11 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("two lines fill two fields and empty the others")
             << QByteArray("123-4567\r\nTokyo\r\n") << QStringList{"123-4567", "Tokyo", "", "", ""};
-        QTest::newRow("LF line ends and a lone CR") << QByteArray("1\n2\r3\n4\n5\n6\n") << QStringList{"1", "23", "4", "5", "6"};
-        QTest::newRow("code page 932 text") << rova::cp932::toBytes(QStringLiteral("〒\r\n大阪\r\n\r\n商店\r\n06\r\n"))
-                                            << QStringList{"〒", "大阪", "", "商店", "06"};
+        QTest::newRow("LF line ends and a lone CR")
+            << QByteArray("1\n2\r3\n4\n5\n6\n") << QStringList{"1", "23", "4", "5", "6"};
+        QTest::newRow("code page 932 text")
+            << rova::cp932::toBytes(QStringLiteral("〒\r\n大阪\r\n\r\n商店\r\n06\r\n"))
+            << QStringList{"〒", "大阪", "", "商店", "06"};
         // The postal code takes 8 characters by typing and the name 80, which limits no file.
         const QString longName(81, QChar(0x5C71));
         QTest::newRow("lines longer than the fields take by typing load whole")
@@ -246,7 +251,8 @@ private slots:
         QCOMPARE(w()->Edit_My->palette().color(QPalette::Base), window);
         QVERIFY(!w()->Edit_MyZip->isReadOnly());
         QTest::mouseClick(w()->CheckBox_My, Qt::LeftButton, {}, QPoint(4, 8));
-        for (QLineEdit* field : {w()->Edit_MyZip, w()->Edit_MyADD1, w()->Edit_MyADD2, w()->Edit_MyTEL, w()->Edit_My})
+        for (QLineEdit* field :
+             {w()->Edit_MyZip, w()->Edit_MyADD1, w()->Edit_MyADD2, w()->Edit_MyTEL, w()->Edit_My})
             QCOMPARE(field->palette().color(QPalette::Base), window);
     }
 };

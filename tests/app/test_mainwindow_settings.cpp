@@ -18,7 +18,8 @@
 
 using rova::Dialogs;
 
-class TestMainWindowSettings : public QObject {
+class TestMainWindowSettings : public QObject
+{
     Q_OBJECT
 
 private:
@@ -70,17 +71,22 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("expected");
         QTest::newRow("sender postal code key in lower case with blanks around it")
-            << QByteArray("[RV_yamatoPRN]\r\n  op023myzip  =  123-4567  \r\n") << "Edit_MyZip" << "123-4567";
+            << QByteArray("[RV_yamatoPRN]\r\n  op023myzip  =  123-4567  \r\n") << "Edit_MyZip"
+            << "123-4567";
         QTest::newRow("destination postal code saved in full width comes back half width")
-            << rova::cp932::toBytes(QStringLiteral("[rv_YAMATOprn]\r\nE_ZIP=１２３－４５６７\r\n")) << "Edit_Zip"
+            << rova::cp932::toBytes(QStringLiteral("[rv_YAMATOprn]\r\nE_ZIP=１２３－４５６７\r\n"))
+            << "Edit_Zip"
             << "123-4567";
         QTest::newRow("value with blanks at its ends comes back without them")
-            << rova::cp932::toBytes(QStringLiteral("[rv_YAMATOprn]\r\nE_CUS=   山田 太郎   \r\n")) << "Edit_Custo1"
+            << rova::cp932::toBytes(QStringLiteral("[rv_YAMATOprn]\r\nE_CUS=   山田 太郎   \r\n"))
+            << "Edit_Custo1"
             << "山田 太郎";
         QTest::newRow("one pair of quotes is dropped")
-            << QByteArray("[rv_YAMATOprn]\r\nE_G1=\"apples\"\r\n") << "Edit_G1" << "apples";
+            << QByteArray("[rv_YAMATOprn]\r\nE_G1=\"apples\"\r\n") << "Edit_G1"
+            << "apples";
         QTest::newRow("telephone saved in full width comes back half width")
-            << rova::cp932::toBytes(QStringLiteral("[rv_YAMATOprn]\r\nE_TEL=０３－１１１１\r\n")) << "Edit_tel"
+            << rova::cp932::toBytes(QStringLiteral("[rv_YAMATOprn]\r\nE_TEL=０３－１１１１\r\n"))
+            << "Edit_tel"
             << "03-1111";
     }
     void handEditedFile()
@@ -98,7 +104,8 @@ private slots:
         QTest::addColumn<QByteArray>("ini");
         QTest::addColumn<QString>("count");
         QTest::newRow("KOSUU3 is read") << QByteArray("[rv_YAMATOprn]\r\nKOSUU3=12\r\nKOSUU=5\r\n") << "12";
-        QTest::newRow("KOSUU is read when KOSUU3 is missing") << QByteArray("[rv_YAMATOprn]\r\nKOSUU=5\r\n") << "5";
+        QTest::newRow("KOSUU is read when KOSUU3 is missing")
+            << QByteArray("[rv_YAMATOprn]\r\nKOSUU=5\r\n") << "5";
         QTest::newRow("neither gives 1") << QByteArray("[rv_YAMATOprn]\r\n") << "1";
         QTest::newRow("the count takes no sign") << QByteArray("[rv_YAMATOprn]\r\nKOSUU3=-5\r\n") << "5";
     }
@@ -110,7 +117,8 @@ private slots:
         f->start();
         QCOMPARE(w()->KeNumEdit_KOSUU->text(), count);
         f->closeWindow();
-        QVERIFY(f->readFile(QStringLiteral("rova_Yamato.ini")).contains("KOSUU3=" + count.toLatin1() + "\r\n"));
+        QVERIFY(
+            f->readFile(QStringLiteral("rova_Yamato.ini")).contains("KOSUU3=" + count.toLatin1() + "\r\n"));
     }
 
     void outOfRangeIndexes_data()
@@ -142,7 +150,8 @@ private slots:
 
     void roundTrip()
     {
-        f->writeFile(QStringLiteral("my5.txt"), rova::cp932::toBytes(QStringLiteral("555\r\n札幌\r\n\r\n北\r\n011\r\n")));
+        f->writeFile(QStringLiteral("my5.txt"),
+                     rova::cp932::toBytes(QStringLiteral("555\r\n札幌\r\n\r\n北\r\n011\r\n")));
         f->start();
         f->pickSlipType(3);
         QTest::mouseClick(w()->PageControl_My, Qt::LeftButton, {}, w()->PageControl_My->tabRect(5).center());
@@ -183,7 +192,9 @@ private slots:
         Dialogs::takeShown();
         f->closeWindow();
         const QStringList texts = MainWindowFixture::shownTexts();
-        QCOMPARE(texts, QStringList{QStringLiteral("%1 に書き込めません").arg(QDir::currentPath() + "/rova_Yamato.ini")});
+        QCOMPARE(
+            texts,
+            QStringList{QStringLiteral("%1 に書き込めません").arg(QDir::currentPath() + "/rova_Yamato.ini")});
         QVERIFY(!w()->isVisible());
     }
 

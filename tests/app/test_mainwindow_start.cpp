@@ -9,7 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class TestMainWindowStart : public QObject {
+class TestMainWindowStart : public QObject
+{
     Q_OBJECT
 
 private:

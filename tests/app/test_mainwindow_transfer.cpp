@@ -17,12 +17,14 @@
 
 using rova::Dialogs;
 
-namespace {
+namespace
+{
 const QColor kSilver(0xC0, 0xC0, 0xC0);
 const QString kWarning = QStringLiteral("警告:おところ①の文字数が多すぎます。　おところ②へ分割してください");
-}
+} // namespace
 
-class TestMainWindowTransfer : public QObject {
+class TestMainWindowTransfer : public QObject
+{
     Q_OBJECT
 
 private:
@@ -48,9 +50,12 @@ private slots:
     {
         QTest::addColumn<QString>("block");
         QTest::newRow("postal code, address, name and telephone with blank lines and a mail address")
-            << QStringLiteral("\n〒１００－０００１\n\n東京都千代田区千代田１－１\n山田太郎　様\nyamada@example.jp\nTEL ０３－１２３４－５６７８\n");
-        QTest::newRow("one-line block") << QStringLiteral("100-0001 東京都千代田区千代田1-1 山田太郎 03-1234-5678");
-        QTest::newRow("long first address line") << QStringLiteral("〒530-0001\n大阪府大阪市北区梅田一丁目二番三号大阪駅前第一ビル\n鈴木一郎\n06-1111-2222");
+            << QStringLiteral("\n〒１００－０００１\n\n東京都千代田区千代田１－１\n山田太郎　様\nyamada@"
+                              "example.jp\nTEL ０３－１２３４－５６７８\n");
+        QTest::newRow("one-line block")
+            << QStringLiteral("100-0001 東京都千代田区千代田1-1 山田太郎 03-1234-5678");
+        QTest::newRow("long first address line") << QStringLiteral(
+            "〒530-0001\n大阪府大阪市北区梅田一丁目二番三号大阪駅前第一ビル\n鈴木一郎\n06-1111-2222");
         // The name field limits typing to 80 characters, not what a transfer puts in.
         QTest::newRow("name longer than the name field takes by typing")
             << QStringLiteral("〒100-0001\n東京都千代田区千代田１－１\n%1様\n03-1234-5678")
@@ -83,7 +88,8 @@ private slots:
 
     void fullWidthPostalCodeAndTelephoneArriveHalfWidth()
     {
-        paste(QStringLiteral("〒１００－０００１\n東京都千代田区千代田１－１\n山田太郎　様\nTEL ０３－１２３４－５６７８"));
+        paste(QStringLiteral(
+            "〒１００－０００１\n東京都千代田区千代田１－１\n山田太郎　様\nTEL ０３－１２３４－５６７８"));
         QTest::mouseClick(w()->BitBtn_1, Qt::LeftButton);
         QCOMPARE(w()->Edit_Zip->text(), QStringLiteral("100-0001"));
         QCOMPARE(w()->Edit_Add1->text(), QStringLiteral("東京都千代田区千代田１－１"));
@@ -94,7 +100,8 @@ private slots:
 
     void longAddressWarnsAfterTransfer()
     {
-        paste(QStringLiteral("〒530-0001\n大阪府大阪市北区梅田一丁目二番三号大阪駅前第一ビル\n鈴木一郎\n06-1111-2222"));
+        paste(QStringLiteral(
+            "〒530-0001\n大阪府大阪市北区梅田一丁目二番三号大阪駅前第一ビル\n鈴木一郎\n06-1111-2222"));
         QTest::mouseClick(w()->BitBtn_1, Qt::LeftButton);
         QVERIFY(rova::cp932::byteLength(w()->Edit_Add1->text()) > 40);
         QCOMPARE(w()->Label_Warning->text(), kWarning);
@@ -141,11 +148,12 @@ private slots:
 
     void clearButtonEmptiesOnlyThePane()
     {
-        const QList<QPair<QLineEdit*, QString>> fields{{w()->Edit_Zip, QStringLiteral("123-4567")},
-                                                       {w()->Edit_Add1, QStringLiteral("東京都港区芝公園1-2-3")},
-                                                       {w()->Edit_Add2, QStringLiteral("芝公園ビル")},
-                                                       {w()->Edit_Custo1, QStringLiteral("山田")},
-                                                       {w()->Edit_tel, QStringLiteral("03-1234-5678")}};
+        const QList<QPair<QLineEdit*, QString>> fields{
+            {w()->Edit_Zip, QStringLiteral("123-4567")},
+            {w()->Edit_Add1, QStringLiteral("東京都港区芝公園1-2-3")},
+            {w()->Edit_Add2, QStringLiteral("芝公園ビル")},
+            {w()->Edit_Custo1, QStringLiteral("山田")},
+            {w()->Edit_tel, QStringLiteral("03-1234-5678")}};
         for (const auto& [edit, text] : fields)
             edit->setText(text);
         paste(QStringLiteral("abc\ndef"));

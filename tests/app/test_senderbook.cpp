@@ -10,14 +10,16 @@
 using rova::Sender;
 Q_DECLARE_METATYPE(rova::Sender)
 
-namespace rova {
+namespace rova
+{
 char* toString(const Sender& s)
 {
     return QTest::toString(QStringList{s.zip, s.add1, s.add2, s.name, s.tel}.join(" | "));
 }
 } // namespace rova
 
-namespace {
+namespace
+{
 QByteArray fileBytes(const QString& name)
 {
     QFile f(name);
@@ -31,14 +33,15 @@ void putFile(const QString& name, const QByteArray& bytes)
 }
 
 const Sender kYamada{"100-0001", "東京都千代田区", "", "山田　太郎", "03-1234-5678"};
-const QByteArray kYamadaBytes = QByteArray::fromHex("3130302d303030310d0a"       // 100-0001
+const QByteArray kYamadaBytes = QByteArray::fromHex("3130302d303030310d0a"             // 100-0001
                                                     "938c8b9e937390e791e393638be60d0a" // 東京都千代田区
                                                     "0d0a"                             // (empty)
                                                     "8e529363814091be98590d0a"         // 山田　太郎
                                                     "30332d313233342d353637380d0a");   // 03-1234-5678
 } // namespace
 
-class TestSenderBook : public QObject {
+class TestSenderBook : public QObject
+{
     Q_OBJECT
 private:
     QTemporaryDir* m_dir = nullptr;
@@ -82,8 +85,9 @@ private slots:
     {
         QFETCH(int, slot);
         QVERIFY(!rova::senderbook::isSlot(slot));
-        for (const auto& operation : {std::function<void()>([&] { rova::senderbook::read(slot); }),
-                                      std::function<void()>([&] { rova::senderbook::write(slot, kYamada); })}) {
+        for (const auto& operation :
+             {std::function<void()>([&] { rova::senderbook::read(slot); }),
+              std::function<void()>([&] { rova::senderbook::write(slot, kYamada); })}) {
             try {
                 operation();
                 QFAIL("no error raised");
@@ -117,15 +121,15 @@ private slots:
         QTest::newRow("LF line ends") << QByteArray("1\n2\n3\n4\n5\n") << Sender{"1", "2", "3", "4", "5"};
         QTest::newRow("two lines fill two fields, the other three empty")
             << QByteArray("100-0001\r\nA\r\n") << Sender{"100-0001", "A", "", "", ""};
-        QTest::newRow("last line without a line break") << QByteArray("1\r\n2\r\n3\r\n4\r\n5")
-                                                        << Sender{"1", "2", "3", "4", "5"};
+        QTest::newRow("last line without a line break")
+            << QByteArray("1\r\n2\r\n3\r\n4\r\n5") << Sender{"1", "2", "3", "4", "5"};
         QTest::newRow("a lone CR is dropped from the text")
             << QByteArray("10\r0-0001\r\n\r\r\n3\r\n4\r\n5\r\n") << Sender{"100-0001", "", "3", "4", "5"};
-        QTest::newRow("lines after the fifth are ignored") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n")
-                                                           << Sender{"1", "2", "3", "4", "5"};
+        QTest::newRow("lines after the fifth are ignored")
+            << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n") << Sender{"1", "2", "3", "4", "5"};
         QTest::newRow("empty file empties every field") << QByteArray() << Sender{};
-        QTest::newRow("blanks are kept, nothing is trimmed") << QByteArray(" 1 \r\n\t2\r\n3\r\n4\r\n5 \r\n")
-                                                             << Sender{" 1 ", "\t2", "3", "4", "5 "};
+        QTest::newRow("blanks are kept, nothing is trimmed")
+            << QByteArray(" 1 \r\n\t2\r\n3\r\n4\r\n5 \r\n") << Sender{" 1 ", "\t2", "3", "4", "5 "};
         QTest::newRow("double-byte characters ending in 0x5C and half-width katakana")
             << QByteArray::fromHex("835c955c0d0ad4cfc40d0a0d0a0d0a0d0a") << Sender{"ソ表", "ﾔﾏﾄ", "", "", ""};
     }
@@ -157,7 +161,8 @@ private slots:
             << "ご依頼主のおなまえ\n" + rova::errtext::unencodable("𠮷");
         QTest::newRow("two fields, one character named once")
             << Sender{"", "𠮷田町", "", "𠮷野", "☎"}
-            << "ご依頼主のおところ①、ご依頼主のおなまえ、ご依頼主のでんわ\n" + rova::errtext::unencodable("𠮷☎");
+            << "ご依頼主のおところ①、ご依頼主のおなまえ、ご依頼主のでんわ\n" +
+                   rova::errtext::unencodable("𠮷☎");
         QTest::newRow("address pasted with a line break would split the file's lines")
             << Sender{"100-0001", "東京都\r\n千代田区", "", "山田", "03"}
             << "ご依頼主のおところ①\n" + rova::errtext::unencodable("改行");

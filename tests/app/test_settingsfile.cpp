@@ -11,17 +11,33 @@
 using rova::Settings;
 Q_DECLARE_METATYPE(rova::Settings)
 
-namespace rova {
+namespace rova
+{
 char* toString(const Settings& s)
 {
-    const QStringList values{QString::number(s.tabMy), QString::number(s.comboBoxSel), QString::number(s.addrFont),
-                             s.sender.zip, s.sender.add1, s.sender.add2, s.sender.name, s.sender.tel, s.zip, s.add1,
-                             s.add2, s.custo1, s.tel, s.g1, s.g2, s.g3, s.kosuu};
+    const QStringList values{QString::number(s.tabMy),
+                             QString::number(s.comboBoxSel),
+                             QString::number(s.addrFont),
+                             s.sender.zip,
+                             s.sender.add1,
+                             s.sender.add2,
+                             s.sender.name,
+                             s.sender.tel,
+                             s.zip,
+                             s.add1,
+                             s.add2,
+                             s.custo1,
+                             s.tel,
+                             s.g1,
+                             s.g2,
+                             s.g3,
+                             s.kosuu};
     return QTest::toString(values.join(" | "));
 }
 } // namespace rova
 
-namespace {
+namespace
+{
 Settings with(const std::function<void(Settings&)>& change)
 {
     Settings s;
@@ -39,7 +55,8 @@ const QByteArray kFirstRunFile = "[rv_YAMATOprn]\r\n"
                                  "Tab_My=0\r\n";
 } // namespace
 
-class TestSettingsFile : public QObject {
+class TestSettingsFile : public QObject
+{
     Q_OBJECT
 private:
     QTemporaryDir* m_dir = nullptr;
@@ -72,32 +89,37 @@ private slots:
         QTest::addColumn<QString>("ini"); // null: no file at all
         QTest::addColumn<Settings>("expected");
         QTest::newRow("first run, no file: defaults") << QString() << Settings{};
-        QTest::newRow("file without the section: defaults") << "[other]\r\nTab_My=3\r\nKOSUU3=9\r\n" << Settings{};
+        QTest::newRow("file without the section: defaults") << "[other]\r\nTab_My=3\r\nKOSUU3=9\r\n"
+                                                            << Settings{};
         QTest::newRow("hand-edited sender postal code key in lower case with blanks")
             << "[rv_YAMATOprn]\r\n  op023myzip  =  100-0001\r\n"
             << with([](Settings& s) { s.sender.zip = "100-0001"; });
         QTest::newRow("section name in another case with blanks")
-            << "[ RV_yamatoPRN ]\r\nE_G1=りんご\r\n" << with([](Settings& s) { s.g1 = "りんご"; });
+            << "[ RV_yamatoPRN ]\r\nE_G1=りんご\r\n"
+            << with([](Settings& s) { s.g1 = "りんご"; });
         QTest::newRow("stored value with blanks at its ends comes back without them")
             << "[rv_YAMATOprn]\r\nE_AD1=  東京都千代田区\t \r\nE_CUS=\"  山田　太郎  \"\r\n"
             << with([](Settings& s) {
                    s.add1 = "東京都千代田区";
                    s.custo1 = "  山田　太郎  ";
                });
-        QTest::newRow("count under KOSUU when KOSUU3 is missing")
-            << "[rv_YAMATOprn]\nKOSUU=5\n" << with([](Settings& s) { s.kosuu = "5"; });
+        QTest::newRow("count under KOSUU when KOSUU3 is missing") << "[rv_YAMATOprn]\nKOSUU=5\n"
+                                                                  << with([](Settings& s) { s.kosuu = "5"; });
         QTest::newRow("KOSUU3 wins over KOSUU") << "[rv_YAMATOprn]\nKOSUU=5\nKOSUU3=12\n"
                                                 << with([](Settings& s) { s.kosuu = "12"; });
         QTest::newRow("empty KOSUU3 is an empty count, not the default")
-            << "[rv_YAMATOprn]\nKOSUU3=\n" << with([](Settings& s) { s.kosuu = ""; });
+            << "[rv_YAMATOprn]\nKOSUU3=\n"
+            << with([](Settings& s) { s.kosuu = ""; });
         QTest::newRow("out-of-range indexes come back as stored")
-            << "[rv_YAMATOprn]\r\nTab_My=12\r\nComboBox_SEL=-1\r\nAddr_Font=3\r\n" << with([](Settings& s) {
+            << "[rv_YAMATOprn]\r\nTab_My=12\r\nComboBox_SEL=-1\r\nAddr_Font=3\r\n"
+            << with([](Settings& s) {
                    s.tabMy = 12;
                    s.comboBoxSel = -1;
                    s.addrFont = 3;
                });
         QTest::newRow("indexes that are no integer read as the defaults")
-            << "[rv_YAMATOprn]\r\nTab_My=1.5\r\nComboBox_SEL=abc\r\nAddr_Font=\r\n" << Settings{};
+            << "[rv_YAMATOprn]\r\nTab_My=1.5\r\nComboBox_SEL=abc\r\nAddr_Font=\r\n"
+            << Settings{};
         QTest::newRow("hexadecimal indexes") << "[rv_YAMATOprn]\r\nTab_My=0x9\r\nComboBox_SEL=$5\r\n"
                                              << with([](Settings& s) {
                                                     s.tabMy = 9;
@@ -177,8 +199,8 @@ private slots:
             s.checkSavable();
             QFAIL("no error raised");
         } catch (const rova::UnsavableFieldsError& e) {
-            QCOMPARE(e.fields(),
-                     QStringList({"お届け先のおところ②", "お届け先のおなまえ", "品名2", "ご依頼主のおなまえ"}));
+            QCOMPARE(e.fields(), QStringList({"お届け先のおところ②", "お届け先のおなまえ", "品名2",
+                                              "ご依頼主のおなまえ"}));
             QCOMPARE(e.message(), "お届け先のおところ②、お届け先のおなまえ、品名2、ご依頼主のおなまえ\n" +
                                       rova::errtext::unencodable("𠮷☎、改行"));
         }

@@ -13,7 +13,8 @@
 #include <cstdio>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 void say(const char* line)
 {
     std::fputs(line, stdout);

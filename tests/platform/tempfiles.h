@@ -5,7 +5,8 @@
 #include <QFile>
 #include <QString>
 
-namespace rova::test {
+namespace rova::test
+{
 
 inline void putFile(const QString& path, const QByteArray& bytes)
 {

@@ -4,7 +4,8 @@
 
 using namespace Qt::StringLiterals;
 
-class TestCp932 : public QObject {
+class TestCp932 : public QObject
+{
     Q_OBJECT
 private slots:
     void bothWays_data()
@@ -126,8 +127,11 @@ private slots:
         QTest::addColumn<QList<int>>("starts");
         QTest::newRow("trail bytes '[' '\\' ']' stay inside their characters")
             << QByteArray("\x83[\x83\\\x83]") << QList<int>{0, 2, 4};
-        QTest::newRow("ASCII and half-width katakana are single") << QByteArray("a\xb1" "b") << QList<int>{0, 1, 2};
-        QTest::newRow("lead byte before a line end stands alone") << QByteArray("\x83\r\n") << QList<int>{0, 1, 2};
+        QTest::newRow("ASCII and half-width katakana are single") << QByteArray("a\xb1"
+                                                                                "b")
+                                                                  << QList<int>{0, 1, 2};
+        QTest::newRow("lead byte before a line end stands alone")
+            << QByteArray("\x83\r\n") << QList<int>{0, 1, 2};
         QTest::newRow("lead byte at the end stands alone") << QByteArray("a\x83") << QList<int>{0, 1};
         QTest::newRow("lead byte before 0x7F stands alone") << QByteArray("\x83\x7f") << QList<int>{0, 1};
     }

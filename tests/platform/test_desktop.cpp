@@ -3,7 +3,8 @@
 #include <QTest>
 #include <QUrlQuery>
 
-class TestDesktop : public QObject {
+class TestDesktop : public QObject
+{
     Q_OBJECT
 private:
     QList<QUrl> m_launched;
@@ -22,16 +23,19 @@ private slots:
         QTest::addColumn<QByteArray>("encoded");
         QTest::newRow("plain address keeps its order of subject, cc, bcc")
             << "support@example.jp"
-            << QByteArray("mailto:support@example.jp?subject=rova%E3%81%B8%E3%81%AE%E5%95%8F%E3%81%84%E5%90%88"
-                          "%E3%82%8F%E3%81%9B&cc=&bcc=&");
+            << QByteArray(
+                   "mailto:support@example.jp?subject=rova%E3%81%B8%E3%81%AE%E5%95%8F%E3%81%84%E5%90%88"
+                   "%E3%82%8F%E3%81%9B&cc=&bcc=&");
         QTest::newRow("plus and dot in the local part stay as typed")
             << "rova.help+slip@example.co.jp"
-            << QByteArray("mailto:rova.help+slip@example.co.jp?subject=rova%E3%81%B8%E3%81%AE%E5%95%8F%E3%81%84"
-                          "%E5%90%88%E3%82%8F%E3%81%9B&cc=&bcc=&");
+            << QByteArray(
+                   "mailto:rova.help+slip@example.co.jp?subject=rova%E3%81%B8%E3%81%AE%E5%95%8F%E3%81%84"
+                   "%E5%90%88%E3%82%8F%E3%81%9B&cc=&bcc=&");
         QTest::newRow("empty address still yields the subject")
             << ""
-            << QByteArray("mailto:?subject=rova%E3%81%B8%E3%81%AE%E5%95%8F%E3%81%84%E5%90%88%E3%82%8F%E3%81%9B"
-                          "&cc=&bcc=&");
+            << QByteArray(
+                   "mailto:?subject=rova%E3%81%B8%E3%81%AE%E5%95%8F%E3%81%84%E5%90%88%E3%82%8F%E3%81%9B"
+                   "&cc=&bcc=&");
     }
     void mailUrl()
     {
@@ -40,7 +44,8 @@ private slots:
         const QUrl url = rova::desktop::mailUrl(address);
         QVERIFY2(url.isValid(), qPrintable(url.errorString()));
         QCOMPARE(url.toEncoded(), encoded);
-        QCOMPARE(QUrlQuery(url).queryItemValue("subject", QUrl::FullyDecoded), QStringLiteral("rovaへの問い合わせ"));
+        QCOMPARE(QUrlQuery(url).queryItemValue("subject", QUrl::FullyDecoded),
+                 QStringLiteral("rovaへの問い合わせ"));
     }
 
     void openMailHandsTheMailUrlToTheDesktop()
@@ -54,7 +59,8 @@ private slots:
     {
         QTest::addColumn<QString>("address");
         QTest::addColumn<QByteArray>("encoded");
-        QTest::newRow("web page as configured") << "https://example.jp/rova/" << QByteArray("https://example.jp/rova/");
+        QTest::newRow("web page as configured")
+            << "https://example.jp/rova/" << QByteArray("https://example.jp/rova/");
         QTest::newRow("query kept") << "https://example.jp/help?p=yamato&v=1.10"
                                     << QByteArray("https://example.jp/help?p=yamato&v=1.10");
         QTest::newRow("Japanese path encoded as a URL must be")

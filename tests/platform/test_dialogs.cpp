@@ -15,7 +15,8 @@
 
 #include <stdexcept>
 
-namespace {
+namespace
+{
 
 struct SeenBox {
     QString title;
@@ -48,7 +49,8 @@ void answerBox(SeenBox* seen, const QString& press)
 
 } // namespace
 
-class TestDialogs : public QObject {
+class TestDialogs : public QObject
+{
     Q_OBJECT
 private slots:
     void question_data()
@@ -92,7 +94,8 @@ private slots:
             << std::function<void()>([] { throw rova::Error(QStringLiteral("File not found")); })
             << QStringList{"File not found"};
         QTest::newRow("a standard exception, its text")
-            << std::function<void()>([] { throw std::runtime_error("disk full"); }) << QStringList{"disk full"};
+            << std::function<void()>([] { throw std::runtime_error("disk full"); })
+            << QStringList{"disk full"};
         QTest::newRow("anything else, a fixed text")
             << std::function<void()>([] { throw 42; }) << QStringList{"予期しないエラーが発生しました"};
     }

@@ -18,7 +18,8 @@ using namespace Qt::StringLiterals;
 using rova::test::fileBytes;
 using rova::test::putFile;
 
-namespace {
+namespace
+{
 QString errorOf(const std::function<void()>& action)
 {
     try {
@@ -30,7 +31,8 @@ QString errorOf(const std::function<void()>& action)
 }
 
 // Makes writes beyond `limit` bytes fail (EFBIG), which even the superuser cannot get around.
-class FileSizeLimit {
+class FileSizeLimit
+{
 public:
     explicit FileSizeLimit(rlim_t limit)
     {
@@ -52,7 +54,8 @@ private:
 };
 } // namespace
 
-class TestFileIo : public QObject {
+class TestFileIo : public QObject
+{
     Q_OBJECT
 private slots:
     void readAllErrors_data()
@@ -121,7 +124,8 @@ private slots:
         putFile(path, "old");
         ::chmod(QFile::encodeName(path).constData(), 0640);
         rova::fileio::writeAtomically(path, "new");
-        struct stat st {};
+        struct stat st {
+        };
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
         QCOMPARE(st.st_mode & 07777, mode_t(0640));
     }
@@ -195,7 +199,8 @@ private slots:
         QCOMPARE(errorOf([&] { rova::fileio::writeAtomically(written, "new"); }),
                  rova::errtext::fileAccessDenied());
         QCOMPARE(fileBytes(file), QByteArray("old"));
-        struct stat st {};
+        struct stat st {
+        };
         QCOMPARE(::stat(QFile::encodeName(file).constData(), &st), 0);
         QCOMPARE(st.st_mode & 07777, mode_t(0444));
         QCOMPARE(QFileInfo(written).isSymLink(), throughLink);

@@ -7,7 +7,8 @@
 
 using namespace Qt::StringLiterals;
 
-class TestHalfWidth : public QObject {
+class TestHalfWidth : public QObject
+{
     Q_OBJECT
 private slots:
     void everyMappedCharacter_data()

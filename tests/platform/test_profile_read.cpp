@@ -10,7 +10,8 @@
 using namespace Qt::StringLiterals;
 using rova::test::putFile;
 
-namespace {
+namespace
+{
 // Writes `bytes` as the profile file, or leaves it missing when `exists` is false.
 QString placeFile(const QTemporaryDir& dir, bool exists, const QByteArray& bytes)
 {
@@ -30,7 +31,8 @@ QByteArray longFileBytes()
 }
 } // namespace
 
-class TestProfileRead : public QObject {
+class TestProfileRead : public QObject
+{
     Q_OBJECT
 private slots:
     void referenceReads_data()

@@ -16,7 +16,8 @@ using namespace Qt::StringLiterals;
 using rova::test::fileBytes;
 using rova::test::putFile;
 
-class TestProfileWrite : public QObject {
+class TestProfileWrite : public QObject
+{
     Q_OBJECT
 private slots:
     void referenceWrites_data()

@@ -8,7 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+namespace
+{
 enum class FirstCopy { None, Running, Crashed, StrayFile };
 // Where the socket goes: the user's runtime folder, or the temporary folder when there is none.
 enum class Folder { Runtime, Temp };
@@ -30,7 +31,8 @@ bool reachableByOthers(const QString& path)
 Q_DECLARE_METATYPE(FirstCopy)
 Q_DECLARE_METATYPE(Folder)
 
-class TestSingleInstance : public QObject {
+class TestSingleInstance : public QObject
+{
     Q_OBJECT
 private:
     QList<QProcess*> m_helpers;

@@ -3,7 +3,8 @@
 
 #include <QTest>
 
-class TestStrToInt : public QObject {
+class TestStrToInt : public QObject
+{
     Q_OBJECT
 private slots:
     void valid_data()

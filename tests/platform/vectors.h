@@ -7,7 +7,8 @@
 #include <QString>
 #include <QTest>
 
-namespace rova::test {
+namespace rova::test
+{
 
 inline QByteArray readDataFile(const QString& name)
 {

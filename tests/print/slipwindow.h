@@ -12,7 +12,8 @@
 class TForm_Main;
 class TKeNumEdit;
 
-namespace rova::print {
+namespace rova::print
+{
 class FakePrintSystem;
 }
 

@@ -48,7 +48,8 @@ private slots:
     void initTestCase()
     {
         if (!QFile::exists(kPpd))
-            PRIVATE_CUPS_UNAVAILABLE(QStringLiteral("the generic PDF printer description of cups-filters is not installed"));
+            PRIVATE_CUPS_UNAVAILABLE(
+                QStringLiteral("the generic PDF printer description of cups-filters is not installed"));
         QString why;
         if (!m_server.start(&why))
             PRIVATE_CUPS_UNAVAILABLE(why);

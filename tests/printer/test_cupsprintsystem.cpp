@@ -14,7 +14,8 @@
 using namespace rova;
 using namespace rova::print;
 
-namespace {
+namespace
+{
 
 const QString genericPpd = QStringLiteral("/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd");
 const QString slipPpd = QStringLiteral(ROVA_TEST_PRINTER_DATA "/rova-test-slip.ppd");
@@ -46,14 +47,16 @@ QByteArray readAll(const QString& path)
 
 Q_DECLARE_METATYPE(rova::print::DeviceMode)
 
-class TestCupsPrintSystem : public QObject {
+class TestCupsPrintSystem : public QObject
+{
     Q_OBJECT
 
 private slots:
     void initTestCase()
     {
         if (!QFile::exists(genericPpd))
-            PRIVATE_CUPS_UNAVAILABLE(QStringLiteral("the generic PDF printer description of cups-filters is not installed"));
+            PRIVATE_CUPS_UNAVAILABLE(
+                QStringLiteral("the generic PDF printer description of cups-filters is not installed"));
         QString why;
         if (!m_server.start(&why))
             PRIVATE_CUPS_UNAVAILABLE(why);
@@ -63,10 +66,10 @@ private slots:
             QString());
         QCOMPARE(m_server.addQueue(QStringLiteral("Slip"), slipPpd), QString());
         QCOMPARE(m_server.run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("Slip")}), 0);
-        QCOMPARE(m_server.run(QStringLiteral("lpoptions"),
-                              {QStringLiteral("-p"), QStringLiteral("Alpha/draft"), QStringLiteral("-o"),
-                               QStringLiteral("media=A5")}),
-                 0);
+        QCOMPARE(
+            m_server.run(QStringLiteral("lpoptions"), {QStringLiteral("-p"), QStringLiteral("Alpha/draft"),
+                                                       QStringLiteral("-o"), QStringLiteral("media=A5")}),
+            0);
     }
 
     void catalogue_data()
@@ -104,13 +107,17 @@ private slots:
         QTest::addColumn<QSizeF>("sizePt");
         QTest::addColumn<QMarginsF>("marginsPt");
         QTest::newRow("A4 keeps its standard number")
-            << 0 << "A4" << "A4 210x297mm" << 9 << QSizeF(595, 842) << QMarginsF(18, 36, 18, 36);
+            << 0 << "A4"
+            << "A4 210x297mm" << 9 << QSizeF(595, 842) << QMarginsF(18, 36, 18, 36);
         QTest::newRow("JIS B5 keeps its standard number")
-            << 1 << "B5" << "JIS B5 182x257mm" << 13 << QSizeF(516, 729) << QMarginsF(12, 12, 12, 12);
+            << 1 << "B5"
+            << "JIS B5 182x257mm" << 13 << QSizeF(516, 729) << QMarginsF(12, 12, 12, 12);
         QTest::newRow("a form of its own is numbered from 256")
-            << 2 << "Slip" << "Slip Form 10x5in" << 256 << QSizeF(720, 360) << QMarginsF(9, 18, 9, 18);
+            << 2 << "Slip"
+            << "Slip Form 10x5in" << 256 << QSizeF(720, 360) << QMarginsF(9, 18, 9, 18);
         QTest::newRow("postcard without margins")
-            << 3 << "Postcard" << "Postcard 100x148mm" << 43 << QSizeF(283, 420) << QMarginsF(0, 0, 0, 0);
+            << 3 << "Postcard"
+            << "Postcard 100x148mm" << 43 << QSizeF(283, 420) << QMarginsF(0, 0, 0, 0);
     }
 
     void slipPapers()
@@ -141,11 +148,16 @@ private slots:
         QTest::addColumn<QString>("keyword");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("code");
-        QTest::newRow("automatic selection") << 0 << "Auto" << "Automatic" << 7;
-        QTest::newRow("first tray of its own") << 1 << "Tray1" << "Tray 1" << 256;
-        QTest::newRow("second tray of its own") << 2 << "Tray2" << "Tray 2" << 257;
-        QTest::newRow("tractor") << 3 << "Tractor" << "Tractor Feed" << 8;
-        QTest::newRow("manual feed") << 4 << "Manual" << "Manual Feed" << 4;
+        QTest::newRow("automatic selection") << 0 << "Auto"
+                                             << "Automatic" << 7;
+        QTest::newRow("first tray of its own") << 1 << "Tray1"
+                                               << "Tray 1" << 256;
+        QTest::newRow("second tray of its own") << 2 << "Tray2"
+                                                << "Tray 2" << 257;
+        QTest::newRow("tractor") << 3 << "Tractor"
+                                 << "Tractor Feed" << 8;
+        QTest::newRow("manual feed") << 4 << "Manual"
+                                     << "Manual Feed" << 4;
     }
 
     void slipBins()
@@ -202,17 +214,17 @@ private slots:
             return m;
         };
         QTest::newRow("A4 on the generic PDF printer, shifted by its margins")
-            << "Alpha" << mode(9, std::nullopt, {600, 600}) << "A4" << ""
-            << QStringList{"PAPER=A4", "RESOLUTION=600"};
+            << "Alpha" << mode(9, std::nullopt, {600, 600}) << "A4"
+            << "" << QStringList{"PAPER=A4", "RESOLUTION=600"};
         QTest::newRow("own slip form from the tractor at 360 dpi")
-            << "Slip" << mode(256, 8, {360, 360}) << "Slip" << "Tractor"
-            << QStringList{"PAPER=SLIP", "MEDIASOURCE=TRACTOR", "RESOLUTION=360"};
+            << "Slip" << mode(256, 8, {360, 360}) << "Slip"
+            << "Tractor" << QStringList{"PAPER=SLIP", "MEDIASOURCE=TRACTOR", "RESOLUTION=360"};
         QTest::newRow("postcard by hand at 720 x 360 dpi")
-            << "Slip" << mode(43, 4, {720, 360}) << "Postcard" << "Manual"
-            << QStringList{"PAPER=POSTCARD", "MEDIASOURCE=MANUAL", "RESOLUTION=720X360"};
+            << "Slip" << mode(43, 4, {720, 360}) << "Postcard"
+            << "Manual" << QStringList{"PAPER=POSTCARD", "MEDIASOURCE=MANUAL", "RESOLUTION=720X360"};
         QTest::newRow("JIS B5 from the queue's default tray")
-            << "Slip" << mode(13, std::nullopt, {180, 180}) << "B5" << "Tray2"
-            << QStringList{"PAPER=JISB5", "MEDIASOURCE=TRAY2", "RESOLUTION=180"};
+            << "Slip" << mode(13, std::nullopt, {180, 180}) << "B5"
+            << "Tray2" << QStringList{"PAPER=JISB5", "MEDIASOURCE=TRAY2", "RESOLUTION=180"};
     }
 
     void printsWhereDrawn()

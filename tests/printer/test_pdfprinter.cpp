@@ -11,7 +11,8 @@
 using namespace rova;
 using namespace rova::print;
 
-namespace {
+namespace
+{
 
 constexpr double dotsPerInch = 600;
 constexpr double mmPerDot = 25.4 / dotsPerInch;
@@ -19,7 +20,8 @@ constexpr double tolerance = 0.05;
 
 } // namespace
 
-class TestPdfPrinter : public QObject {
+class TestPdfPrinter : public QObject
+{
     Q_OBJECT
 
 private slots:

@@ -7,13 +7,18 @@
 #include <QPainter>
 #include <QTest>
 
-namespace {
+namespace
+{
 
-bool isDark(QRgb pixel) { return qGray(pixel) < 96; }
+bool isDark(QRgb pixel)
+{
+    return qGray(pixel) < 96;
+}
 
 } // namespace
 
-class TestPvPrinterCanvas : public QObject {
+class TestPvPrinterCanvas : public QObject
+{
     Q_OBJECT
 private slots:
     void pointSize_data()

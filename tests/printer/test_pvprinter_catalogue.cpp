@@ -2,7 +2,8 @@
 
 #include "test_pvprinter_fixture.h"
 
-class TestPvPrinterCatalogue : public QObject {
+class TestPvPrinterCatalogue : public QObject
+{
     Q_OBJECT
 private slots:
     void printerNames_data()
@@ -56,7 +57,8 @@ private slots:
         auto fake = alphaBetaGamma();
         TPvPrinter printer(fake.get());
         printer.SetIndex(1);
-        PV_EXPECT_ERROR(printer.SetIndex(index), "EPVPrinterRangeError", "TPvPrinter.SetIndex: Index is out of Range");
+        PV_EXPECT_ERROR(printer.SetIndex(index), "EPVPrinterRangeError",
+                        "TPvPrinter.SetIndex: Index is out of Range");
         QCOMPARE(printer.GetIndex(), 1);
     }
 

@@ -8,7 +8,8 @@
 using FakeChange = std::function<void(FakePrintSystem&)>;
 Q_DECLARE_METATYPE(FakeChange)
 
-class TestPvPrinterChanges : public QObject {
+class TestPvPrinterChanges : public QObject
+{
     Q_OBJECT
 private slots:
     void onChange_data()
@@ -18,10 +19,12 @@ private slots:
         QTest::addColumn<int>("fired");
         const FakeChange none = [](FakePrintSystem&) {};
         QTest::newRow("first check after start sees every port as new") << false << none << 1;
-        QTest::newRow("first check without any port fires nothing") << false << FakeChange([](FakePrintSystem& f) {
-            for (const char* n : {"Alpha", "Beta", "Gamma"})
-                f.printerNamed(QString::fromLatin1(n)).destination.port.clear();
-        }) << 0;
+        QTest::newRow("first check without any port fires nothing")
+            << false << FakeChange([](FakePrintSystem& f) {
+                   for (const char* n : {"Alpha", "Beta", "Gamma"})
+                       f.printerNamed(QString::fromLatin1(n)).destination.port.clear();
+               })
+            << 0;
         QTest::newRow("nothing changed since the last check fires nothing") << true << none << 0;
         QTest::newRow("default printer changed alone fires nothing")
             << true << FakeChange([](FakePrintSystem& f) { f.setDefault(2); }) << 0;
@@ -65,7 +68,8 @@ private slots:
             << QStringList{"usb://b", "usb://a"} << QStringList{"usb://b", "usb://a"};
         QTest::newRow("a port shared by two printers is listed once")
             << QStringList{"lpd://q", "usb://a", "lpd://q"} << QStringList{"lpd://q", "usb://a"};
-        QTest::newRow("printers without a port add nothing") << QStringList{"", "usb://a", ""} << QStringList{"usb://a"};
+        QTest::newRow("printers without a port add nothing")
+            << QStringList{"", "usb://a", ""} << QStringList{"usb://a"};
     }
     void portNames()
     {

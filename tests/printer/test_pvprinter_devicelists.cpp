@@ -5,7 +5,8 @@
 using rova::print::Bin;
 using rova::print::Paper;
 
-class TestPvPrinterDeviceLists : public QObject {
+class TestPvPrinterDeviceLists : public QObject
+{
     Q_OBJECT
 private slots:
     void currentPositions_data()
@@ -56,34 +57,44 @@ private slots:
         QTest::addColumn<QString>("klass");
         QTest::addColumn<QString>("message");
         auto row = [](const char* name, const char* setup, PrinterOperation op, const char* klass,
-                      const char* message) {
-            QTest::newRow(name) << setup << op << klass << message;
-        };
+                      const char* message) { QTest::newRow(name) << setup << op << klass << message; };
         const char* notSupported = "EPvPrinterNotSupported";
         const char* noInfo = "EPvPrinterNoInfo";
-        row("no paper setting: number", "no paper setting", [](TPvPrinter& p) { p.GetPaperSizeNumber(); },
+        row(
+            "no paper setting: number", "no paper setting", [](TPvPrinter& p) { p.GetPaperSizeNumber(); },
             notSupported, "TPvPrinter.GetPaperSizeNumber: PaperSize is not Supported");
-        row("no paper setting: names", "no paper setting", [](TPvPrinter& p) { p.GetPaperSizeNames(); },
+        row(
+            "no paper setting: names", "no paper setting", [](TPvPrinter& p) { p.GetPaperSizeNames(); },
             notSupported, "TPvPrinter.GetPaperSizeNames: PaperSize is not Supported");
-        row("no paper setting: index", "no paper setting", [](TPvPrinter& p) { p.GetPaperSizeIndex(); },
+        row(
+            "no paper setting: index", "no paper setting", [](TPvPrinter& p) { p.GetPaperSizeIndex(); },
             notSupported, "TPvPrinter.GetPaperSizeIndex: PaperSize is not Supported");
-        row("no paper list: names", "no paper list", [](TPvPrinter& p) { p.GetPaperSizeNames(); }, noInfo,
+        row(
+            "no paper list: names", "no paper list", [](TPvPrinter& p) { p.GetPaperSizeNames(); }, noInfo,
             "TPvPrinter.GetPaperSizeNames: No Papersize Info Available");
-        row("no paper list: index", "no paper list", [](TPvPrinter& p) { p.GetPaperSizeIndex(); }, noInfo,
+        row(
+            "no paper list: index", "no paper list", [](TPvPrinter& p) { p.GetPaperSizeIndex(); }, noInfo,
             "TPvPrinter.GetPaperSizeIndex: No Papersize Info Available");
-        row("current paper not listed", "paper not listed", [](TPvPrinter& p) { p.GetPaperSizeIndex(); },
+        row(
+            "current paper not listed", "paper not listed", [](TPvPrinter& p) { p.GetPaperSizeIndex(); },
             "EPVPrinterPaperSizeError", "TPvPrinter.GetPaperSizeIndex: Cannot Get Paper Index");
-        row("no bin setting: number", "no bin setting", [](TPvPrinter& p) { p.GetBinNumber(); }, notSupported,
+        row(
+            "no bin setting: number", "no bin setting", [](TPvPrinter& p) { p.GetBinNumber(); }, notSupported,
             "TPvPrinter.GetBinNumber: Bin is not Supported");
-        row("no bin setting: names", "no bin setting", [](TPvPrinter& p) { p.GetBinNames(); }, notSupported,
+        row(
+            "no bin setting: names", "no bin setting", [](TPvPrinter& p) { p.GetBinNames(); }, notSupported,
             "TPvPrinter.GetBinNames: Bin is not Supported");
-        row("no bin setting: index", "no bin setting", [](TPvPrinter& p) { p.GetBinIndex(); }, notSupported,
+        row(
+            "no bin setting: index", "no bin setting", [](TPvPrinter& p) { p.GetBinIndex(); }, notSupported,
             "TPvPrinter.GetBinIndex: Bin is not Supported");
-        row("no bin list: names", "no bin list", [](TPvPrinter& p) { p.GetBinNames(); }, noInfo,
+        row(
+            "no bin list: names", "no bin list", [](TPvPrinter& p) { p.GetBinNames(); }, noInfo,
             "TPvPrinter.GetBinNames: No Bin Info Available");
-        row("no bin list: index", "no bin list", [](TPvPrinter& p) { p.GetBinIndex(); }, noInfo,
+        row(
+            "no bin list: index", "no bin list", [](TPvPrinter& p) { p.GetBinIndex(); }, noInfo,
             "TPvPrinter.GetBinIndex: No Bin Info Available");
-        row("current bin not listed", "bin not listed", [](TPvPrinter& p) { p.GetBinIndex(); },
+        row(
+            "current bin not listed", "bin not listed", [](TPvPrinter& p) { p.GetBinIndex(); },
             "EPvPrinterBinError", "TPvPrinter.GetBinIndex: Cannot Get Bin Index");
     }
     void failures()
@@ -119,8 +130,8 @@ private slots:
         QTest::addColumn<std::optional<int>>("scale");
         QTest::addColumn<int>("expectedScale");
         QTest::addColumn<QPoint>("printDots");
-        QTest::newRow("no scale setting reads 100") << QPoint(600, 600) << std::optional<int>() << 100
-                                                    << QPoint(600, 600);
+        QTest::newRow("no scale setting reads 100")
+            << QPoint(600, 600) << std::optional<int>() << 100 << QPoint(600, 600);
         QTest::newRow("scale 50 at 600 dpi gives 1200 dots per inch")
             << QPoint(600, 600) << std::optional<int>(50) << 50 << QPoint(1200, 1200);
         QTest::newRow("uneven resolution, scale 75 truncates")

@@ -20,8 +20,8 @@ inline std::unique_ptr<FakePrintSystem> alphaBetaGamma()
     fake->addPrinter(FakePrintSystem::printer(QStringLiteral("Alpha")));
     fake->addPrinter(FakePrintSystem::printer(QStringLiteral("Beta"), true));
     FakePrintSystem::Printer gamma = FakePrintSystem::printer(QStringLiteral("Gamma"));
-    gamma.capabilities.papers.append({21, QStringLiteral("jpn_hagaki_100x148mm"), QStringLiteral("はがき"),
-                                      {100, 148}, {3, 3, 3, 3}});
+    gamma.capabilities.papers.append(
+        {21, QStringLiteral("jpn_hagaki_100x148mm"), QStringLiteral("はがき"), {100, 148}, {3, 3, 3, 3}});
     gamma.capabilities.bins.prepend({7, QStringLiteral("Auto"), QStringLiteral("自動選択")});
     gamma.capabilities.defaults.paper = 21;
     gamma.capabilities.defaults.bin = 4;
@@ -62,13 +62,13 @@ inline QString familyName(const EPvPrinter& e)
 }
 
 // Runs op and checks that it raised the named error of the family with exactly that message.
-#define PV_EXPECT_ERROR(op, klass, text)                                                            \
-    do {                                                                                               \
-        try {                                                                                          \
-            op;                                                                                        \
-            QFAIL("no error raised");                                                                  \
-        } catch (const EPvPrinter& e) {                                                                \
-            QCOMPARE(familyName(e), QString(klass));                                                   \
-            QCOMPARE(e.message(), QString(text));                                                      \
-        }                                                                                              \
+#define PV_EXPECT_ERROR(op, klass, text)                                                                     \
+    do {                                                                                                     \
+        try {                                                                                                \
+            op;                                                                                              \
+            QFAIL("no error raised");                                                                        \
+        } catch (const EPvPrinter& e) {                                                                      \
+            QCOMPARE(familyName(e), QString(klass));                                                         \
+            QCOMPARE(e.message(), QString(text));                                                            \
+        }                                                                                                    \
     } while (false)

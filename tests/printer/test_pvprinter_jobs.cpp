@@ -4,7 +4,8 @@
 
 using State = FakePrintSystem::JobRecord::State;
 
-class TestPvPrinterJobs : public QObject {
+class TestPvPrinterJobs : public QObject
+{
     Q_OBJECT
 private slots:
     void pageReachesCurrentPrinter()
@@ -60,9 +61,11 @@ private slots:
         QTest::addColumn<int>("jobs");
         QTest::addColumn<int>("finalState");
         QTest::newRow("refused at begin: no job, message passed on")
-            << "Printer \"Alpha\" is not accepting jobs." << "" << 0 << -1;
+            << "Printer \"Alpha\" is not accepting jobs."
+            << "" << 0 << -1;
         QTest::newRow("refused at end: the page is not reported as printed")
-            << "" << "The printer is stopped." << 1 << int(State::Discarded);
+            << ""
+            << "The printer is stopped." << 1 << int(State::Discarded);
     }
     void failures()
     {

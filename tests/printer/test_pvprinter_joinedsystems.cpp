@@ -4,7 +4,8 @@
 
 #include "platform/errors.h"
 
-namespace {
+namespace
+{
 
 // Owned by the joined system; the raw pointers let the test see what reached each one.
 struct Joined {
@@ -13,7 +14,8 @@ struct Joined {
     FakePrintSystem* second;
 };
 
-Joined join(const QStringList& firstNames, int firstDefault, const QStringList& secondNames, int secondDefault)
+Joined join(const QStringList& firstNames, int firstDefault, const QStringList& secondNames,
+            int secondDefault)
 {
     auto a = std::make_unique<FakePrintSystem>();
     auto b = std::make_unique<FakePrintSystem>();
@@ -33,7 +35,8 @@ Joined join(const QStringList& firstNames, int firstDefault, const QStringList& 
 
 } // namespace
 
-class TestPvPrinterJoinedSystems : public QObject {
+class TestPvPrinterJoinedSystems : public QObject
+{
     Q_OBJECT
 private slots:
     void defaultDestination_data()

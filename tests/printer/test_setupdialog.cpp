@@ -9,7 +9,8 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 
-class TestSetupDialog : public QObject {
+class TestSetupDialog : public QObject
+{
     Q_OBJECT
 private:
     static QComboBox* combo(QDialog& d, const char* name)
@@ -75,7 +76,8 @@ private slots:
             << 1 << 0 << 0 << true << 1 << 2 << 2;
         QTest::newRow("OK on the current printer: keeps it, takes B5 and manual bin")
             << 0 << 1 << 1 << true << 0 << 1 << 1;
-        QTest::newRow("Cancel after changing everything changes nothing") << 1 << 1 << 1 << false << 0 << 0 << 0;
+        QTest::newRow("Cancel after changing everything changes nothing")
+            << 1 << 1 << 1 << false << 0 << 0 << 0;
     }
     void choose()
     {
@@ -160,7 +162,8 @@ private slots:
         QVERIFY(dialog.Execute());
         QVERIFY(!binEnabled);
         QCOMPARE(printer.GetIndex(), 1);
-        PV_EXPECT_ERROR(printer.GetBinIndex(), "EPvPrinterNotSupported", "TPvPrinter.GetBinIndex: Bin is not Supported");
+        PV_EXPECT_ERROR(printer.GetBinIndex(), "EPvPrinterNotSupported",
+                        "TPvPrinter.GetBinIndex: Bin is not Supported");
     }
 };
 

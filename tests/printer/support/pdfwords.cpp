@@ -3,7 +3,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
-namespace {
+namespace
+{
 
 constexpr double mmPerPoint = 25.4 / 72.0;
 

@@ -14,7 +14,8 @@
 
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 constexpr int pollMs = 50;
 
@@ -34,9 +35,15 @@ bool writeFile(const QString& path, const QString& text)
 
 PrivateCupsServer::PrivateCupsServer() : m_dir(QDir::tempPath() + QStringLiteral("/rova-cups-XXXXXX")) {}
 
-PrivateCupsServer::~PrivateCupsServer() { stop(); }
+PrivateCupsServer::~PrivateCupsServer()
+{
+    stop();
+}
 
-QString PrivateCupsServer::socketPath() const { return m_dir.filePath(QStringLiteral("cups.sock")); }
+QString PrivateCupsServer::socketPath() const
+{
+    return m_dir.filePath(QStringLiteral("cups.sock"));
+}
 
 QString PrivateCupsServer::outputPath(const QString& queue) const
 {

@@ -10,7 +10,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-class PrivateCupsServer {
+class PrivateCupsServer
+{
 public:
     PrivateCupsServer();
     ~PrivateCupsServer();
@@ -47,4 +48,3 @@ private:
     QTemporaryDir m_dir;
     QProcess m_cupsd;
 };
-

@@ -6,9 +6,9 @@
 // A machine without root or without the CUPS packages skips these tests; under CI (CI set), where
 // the packages are installed and the run is root, the same reason fails them, so that they can
 // never pass by not running.
-#define PRIVATE_CUPS_UNAVAILABLE(why)                                                                 \
-    do {                                                                                               \
-        if (qEnvironmentVariableIsSet("CI"))                                                           \
-            QFAIL(qPrintable(why));                                                                    \
-        QSKIP(qPrintable(why));                                                                        \
+#define PRIVATE_CUPS_UNAVAILABLE(why)                                                                        \
+    do {                                                                                                     \
+        if (qEnvironmentVariableIsSet("CI"))                                                                 \
+            QFAIL(qPrintable(why));                                                                          \
+        QSKIP(qPrintable(why));                                                                              \
     } while (false)

@@ -6,11 +6,11 @@
 #include "queues.h"
 #include "stats.h"
 
-#include "app/forms.h"
-#include "app/tform_main.h"
-#include "platform/dialogs.h"
 #include "platform/pdfprinter.h"
-#include "printer/tpvprinter.h"
+#include "platform/tpvprinter.h"
+#include "widgets/dialogs.h"
+#include "widgets/forms.h"
+#include "widgets/mainwindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,7 +26,7 @@ namespace
 
 using rova::Dialogs;
 
-void fillSlip(TForm_Main& window)
+void fillSlip(MainWindow& window)
 {
     window.Edit_Zip->setText(QStringLiteral("105-0011"));
     window.Edit_Add1->setText(QStringLiteral("東京都港区芝公園1-2-3"));
@@ -37,7 +37,7 @@ void fillSlip(TForm_Main& window)
 }
 
 // Clicks "印刷" with the question answered Yes; false with the message when an error box came up.
-bool clickPrint(TForm_Main& window, QString* why)
+bool clickPrint(MainWindow& window, QString* why)
 {
     Dialogs::takeShown();
     Dialogs::answerNext(true);
@@ -77,7 +77,7 @@ int main(int argc, char* argv[])
     QDir::setCurrent(folder.path());
     Dialogs::setScripted(true);
     rova::Forms forms;
-    TForm_Main& window = *forms.main;
+    MainWindow& window = *forms.main;
     window.show();
     QCoreApplication::processEvents();
     fillSlip(window);

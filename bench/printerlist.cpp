@@ -6,8 +6,8 @@
 #include "queues.h"
 #include "stats.h"
 
-#include "platform/errors.h"
-#include "printer/tpvprinter.h"
+#include "platform/tpvprinter.h"
+#include "rules/errors.h"
 
 #include <QApplication>
 #include <QMap>
@@ -77,7 +77,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QString error =
-        server.addQueue(slipQueue, QStringLiteral(ROVA_SOURCE_DIR "/tests/printer/data/rova-test-slip.ppd"));
+        server.addQueue(slipQueue, QStringLiteral(ROVA_SOURCE_DIR "/tests/data/rova-test-slip.ppd"));
     if (!error.isEmpty()) {
         std::fprintf(stderr, "printer list skipped: %s\n", qPrintable(error));
         return 2;

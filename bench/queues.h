@@ -1,7 +1,7 @@
 #pragma once
 // Queues on the private CUPS server for the benchmarks, named so that they sort in creation order.
 
-#include "printer/support/privatecupsserver.h"
+#include "support/privatecupsserver.h"
 
 #include <QString>
 

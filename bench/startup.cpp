@@ -6,7 +6,7 @@
 #include "queues.h"
 #include "stats.h"
 
-#include "app/senderbook.h"
+#include "rules/senderbook.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,8 +3,8 @@
 
 #include "peakmemory.h"
 
-#include "app/programstart.h"
-#include "app/tform_main.h"
+#include "widgets/mainwindow.h"
+#include "widgets/programstart.h"
 
 #include <QApplication>
 #include <QLabel>

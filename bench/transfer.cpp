@@ -4,7 +4,7 @@
 #include "addressblocks.h"
 #include "stats.h"
 
-#include "transfer/transfer.h"
+#include "rules/transfer/transfer.h"
 
 #include <QCoreApplication>
 

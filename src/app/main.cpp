@@ -1,4 +1,4 @@
-#include "app/programstart.h"
+#include "widgets/programstart.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "cupsdestinations.h"
+#include "platform/cupsdestinations.h"
 
 namespace rova::print
 {

@@ -1,7 +1,7 @@
 #pragma once
 // The CUPS destinations (queues and their instances) as libcups lists them, held for one use.
 
-#include "printsystem.h"
+#include "platform/printsystem.h"
 
 #include <cups/cups.h>
 

@@ -1,4 +1,4 @@
-#include "cupsdevice.h"
+#include "platform/cupsdevice.h"
 
 #include <QRegularExpression>
 

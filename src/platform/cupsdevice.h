@@ -2,7 +2,7 @@
 // What a CUPS destination offers, and how a job names its choices: from the queue's PPD where it
 // has one (paper and slot names as the PPD gives them), else from the printer's IPP attributes.
 
-#include "printsystem.h"
+#include "platform/printsystem.h"
 
 #include <QByteArray>
 #include <QStringList>

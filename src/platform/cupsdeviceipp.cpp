@@ -1,9 +1,9 @@
-#include "cupsdevice.h"
+#include "platform/cupsdevice.h"
 
-#include "cupsdestinations.h"
+#include "platform/cupsdestinations.h"
 
-#include "errors.h"
-#include "papercodes.h"
+#include "platform/papercodes.h"
+#include "rules/errors.h"
 
 namespace rova::print
 {

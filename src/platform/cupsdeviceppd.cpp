@@ -2,8 +2,8 @@
 // input-slot names the driver's author gave.
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
 
-#include "cupsdevice.h"
-#include "papercodes.h"
+#include "platform/cupsdevice.h"
+#include "platform/papercodes.h"
 
 #include <cups/ppd.h>
 

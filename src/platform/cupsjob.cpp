@@ -1,7 +1,7 @@
-#include "cupsjob.h"
+#include "platform/cupsjob.h"
 
-#include "cupsdestinations.h"
-#include "errors.h"
+#include "platform/cupsdestinations.h"
+#include "rules/errors.h"
 
 namespace rova::print
 {

@@ -1,8 +1,8 @@
 #pragma once
 // A one-page CUPS job: drawn into a PDF page, submitted through libcups on end().
 
-#include "pagerender.h"
-#include "printsystem.h"
+#include "platform/pagerender.h"
+#include "platform/printsystem.h"
 
 #include <QByteArray>
 #include <QList>

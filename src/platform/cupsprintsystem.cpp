@@ -1,9 +1,9 @@
-#include "cupsprintsystem.h"
+#include "platform/cupsprintsystem.h"
 
-#include "cupsdestinations.h"
-#include "cupsdevice.h"
-#include "cupsjob.h"
-#include "errors.h"
+#include "platform/cupsdestinations.h"
+#include "platform/cupsdevice.h"
+#include "platform/cupsjob.h"
+#include "rules/errors.h"
 
 namespace rova::print
 {

@@ -1,7 +1,7 @@
 #pragma once
 // The CUPS destinations of this machine, in the order libcups lists them.
 
-#include "printsystem.h"
+#include "platform/printsystem.h"
 
 namespace rova::print
 {

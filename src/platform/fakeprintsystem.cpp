@@ -1,6 +1,6 @@
-#include "fakeprintsystem.h"
+#include "platform/fakeprintsystem.h"
 
-#include "errors.h"
+#include "rules/errors.h"
 
 namespace rova::print
 {

@@ -2,7 +2,7 @@
 // A print system for tests: printers are set up by the test, failures happen on demand, and every
 // job is recorded with each text drawn on it.
 
-#include "printsystem.h"
+#include "platform/printsystem.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
-#include "pagerender.h"
+#include "platform/pagerender.h"
 
-#include "errors.h"
+#include "rules/errors.h"
 
 #include <QPageLayout>
 #include <QPageSize>

@@ -2,7 +2,7 @@
 // One page rendered to PDF in memory: the full sheet of the chosen paper, drawn in printer dots
 // counted from the top-left corner of the paper's printable area.
 
-#include "printsystem.h"
+#include "platform/printsystem.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -1,4 +1,4 @@
-#include "papercodes.h"
+#include "platform/papercodes.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
-#include "pdfprinter.h"
+#include "platform/pdfprinter.h"
 
-#include "dialogs.h"
-#include "errors.h"
-#include "fileio.h"
-#include "pagerender.h"
+#include "platform/pagerender.h"
+#include "rules/errors.h"
+#include "rules/fileio.h"
+#include "widgets/dialogs.h"
 
 #include <QApplication>
 #include <QDir>

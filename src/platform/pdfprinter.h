@@ -2,7 +2,7 @@
 // The built-in PDF printer, listed after every system printer so that a machine without printers
 // can still print: the page is saved as a PDF file the operator names.
 
-#include "printsystem.h"
+#include "platform/printsystem.h"
 
 namespace rova::print
 {

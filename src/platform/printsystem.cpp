@@ -1,8 +1,8 @@
-#include "printsystem.h"
+#include "platform/printsystem.h"
 
-#include "cupsprintsystem.h"
-#include "errors.h"
-#include "pdfprinter.h"
+#include "platform/cupsprintsystem.h"
+#include "platform/pdfprinter.h"
+#include "rules/errors.h"
 
 #include <QFont>
 #include <QFontMetrics>

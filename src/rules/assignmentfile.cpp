@@ -1,0 +1,58 @@
+#include "rules/assignmentfile.h"
+
+#include "rules/cp932.h"
+#include "rules/profile.h"
+
+#include <QDir>
+
+namespace rova::slip
+{
+namespace
+{
+const QString kName = QStringLiteral("PrnName");
+const QString kIndex = QStringLiteral("PrnNoIndex");
+const QString kTop = QStringLiteral("rovPrn_Top");
+const QString kLeft = QStringLiteral("rovPrn_Left");
+const QString kZero = QStringLiteral("0");
+
+// Queue names may hold any character, the file only code page 932. The name is there for people
+// reading the file and is never read back, so a character it cannot hold becomes "?" instead of
+// keeping the whole assignment from being stored.
+QString readableName(const QString& name)
+{
+    const QString unencodable = rova::cp932::encode(name).unencodable;
+    if (unencodable.isEmpty())
+        return name;
+    QString readable;
+    for (qsizetype i = 0; i < name.size();) {
+        const qsizetype n = name.at(i).isHighSurrogate() && i + 1 < name.size() ? 2 : 1;
+        const QStringView ch = QStringView(name).sliced(i, n);
+        readable += unencodable.contains(ch) ? QStringView(u"?") : ch;
+        i += n;
+    }
+    return readable;
+}
+} // namespace
+
+AssignmentFile::AssignmentFile(const QString& folder)
+    : m_path(QDir(folder).filePath(QStringLiteral("rova_a500.ini")))
+{
+}
+
+PrinterAssignment AssignmentFile::load(const QString& slipType) const
+{
+    const ProfileFile file(m_path);
+    return {QString(), file.readString(slipType, kIndex, kZero), file.readString(slipType, kTop, kZero),
+            file.readString(slipType, kLeft, kZero)};
+}
+
+void AssignmentFile::store(const QString& slipType, const PrinterAssignment& assignment) const
+{
+    ProfileFile file(m_path);
+    file.writeString(slipType, kName, readableName(assignment.printerName.trimmed()));
+    file.writeString(slipType, kIndex, assignment.printerIndex);
+    file.writeString(slipType, kTop, assignment.top);
+    file.writeString(slipType, kLeft, assignment.left);
+}
+
+} // namespace rova::slip

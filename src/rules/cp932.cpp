@@ -1,0 +1,122 @@
+#include "rules/cp932.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace rova::cp932
+{
+
+namespace
+{
+constexpr const char* kCodec = "windows-31j";
+
+// Single bytes the converter gets wrong: it swaps the controls 0x1A, 0x1C and 0x7F among
+// themselves and turns 0x80, 0xA0 and 0xFD to 0xFF into U+001A. Mapped here as the platform maps
+// them, so that every byte survives a round trip.
+constexpr struct {
+    unsigned char byte;
+    char16_t ch;
+} kSingleBytes[] = {{0x1A, 0x001A}, {0x1C, 0x001C}, {0x7F, 0x007F}, {0x80, 0x0080},
+                    {0xA0, 0xF8F0}, {0xFD, 0xF8F1}, {0xFE, 0xF8F2}, {0xFF, 0xF8F3}};
+
+char16_t charOfSingleByte(unsigned char b)
+{
+    for (const auto& m : kSingleBytes) {
+        if (m.byte == b)
+            return m.ch;
+    }
+    return 0;
+}
+
+int singleByteOf(char16_t c)
+{
+    for (const auto& m : kSingleBytes) {
+        if (m.ch == c)
+            return m.byte;
+    }
+    return -1;
+}
+
+QByteArray rawEncode(QStringView text, bool* error)
+{
+    QStringEncoder encoder(kCodec);
+    QByteArray out;
+    qsizetype run = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int b = singleByteOf(text[i].unicode());
+        if (b < 0)
+            continue;
+        out += encoder(text.sliced(run, i - run));
+        out += char(b);
+        run = i + 1;
+    }
+    out += encoder(text.sliced(run));
+    if (error)
+        *error = encoder.hasError();
+    return out;
+}
+
+// The encoder signals an error but substitutes a valid-looking character, so the culprits are found
+// one character (or surrogate pair) at a time, only when the whole text failed.
+QString findUnencodable(const QString& text)
+{
+    QString bad;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype n = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+        const QString ch = text.mid(i, n);
+        bool error = false;
+        rawEncode(ch, &error);
+        if (error && !bad.contains(ch))
+            bad += ch;
+        i += n;
+    }
+    return bad;
+}
+} // namespace
+
+Encoded encode(const QString& text)
+{
+    Encoded result;
+    bool error = false;
+    result.bytes = rawEncode(text, &error);
+    if (error)
+        result.unencodable = findUnencodable(text);
+    return result;
+}
+
+QByteArray toBytes(const QString& text)
+{
+    return rawEncode(text, nullptr);
+}
+
+QString decode(const QByteArray& bytes)
+{
+    // Stateless, so that a lone lead byte before a split does not swallow what follows it.
+    QStringDecoder decoder(kCodec, QStringConverter::Flag::Stateless);
+    QString out;
+    qsizetype run = 0;
+    for (qsizetype i = 0; i < bytes.size();) {
+        if (charLength(bytes, i) == 2) {
+            i += 2;
+            continue;
+        }
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        // A lead byte without its trail byte becomes the substitute character, as inside the converter.
+        if (const char16_t c = isLeadByte(b) ? u'\x1A' : charOfSingleByte(b)) {
+            out += decoder(QByteArrayView(bytes).sliced(run, i - run));
+            out += QChar(c);
+            run = i + 1;
+        }
+        ++i;
+    }
+    out += decoder(QByteArrayView(bytes).sliced(run));
+    return out;
+}
+
+qsizetype byteLength(const QString& text)
+{
+    // Placeholders for unencodable characters are double-byte, which is what is wanted here.
+    return rawEncode(text, nullptr).size();
+}
+
+} // namespace rova::cp932

@@ -1,0 +1,170 @@
+#include "rules/sliplayout.h"
+
+#include "rules/cp932.h"
+#include "rules/halfwidth.h"
+
+#include <array>
+
+namespace rova::slip
+{
+namespace
+{
+
+constexpr std::array<int, 7> kZipBytes{1, 2, 3, 5, 6, 7, 8};
+constexpr std::array<int, 7> kZipX{185, 230, 275, 340, 389, 438, 487};
+
+struct TimeMark {
+    int points;
+    QList<int> rows; // Y per check box of the kind's group, in the order they are tried
+};
+
+void add(QList<TextItem>& items, const QString& text, const QString& family, int points, bool bold, int x,
+         int y)
+{
+    // A blank cell would only paint white over the pre-printed form.
+    if (!text.trimmed().isEmpty())
+        items.append({text, family, points, bold, x, y});
+}
+
+void addZip(QList<TextItem>& items, const QString& code, int points, int y)
+{
+    const QStringList boxes = postalCodeBoxes(code);
+    for (int i = 0; i < 7; ++i)
+        add(items, boxes[i], kLatin, points, false, kZipX[i], y);
+}
+
+void addTimeMark(QList<TextItem>& items, const SlipValues& slip)
+{
+    const auto mark = [&](int points, const QList<int>& rows, const auto& boxes) {
+        for (int i = 0; i < rows.size(); ++i) {
+            if (boxes[i]) {
+                add(items, QStringLiteral("○"), kMincho, points, true, 1034, rows[i]);
+                return;
+            }
+        }
+    };
+    switch (formKind(slip.slipType)) {
+    case FormKind::Standard:
+        mark(22, {30, 82, 140, 190, 244, 298}, slip.timeSlots);
+        break;
+    case FormKind::TimeService:
+        mark(26, {90, 160}, slip.promisedTimes);
+        break;
+    case FormKind::DeliveryDate:
+        mark(14, {20, 54, 88, 122, 156, 190}, slip.timeSlots);
+        break;
+    case FormKind::None:
+        break;
+    }
+}
+
+void addItemBlock(QList<TextItem>& items, const SlipValues& slip, int points)
+{
+    if (formKind(slip.slipType) == FormKind::DeliveryDate) {
+        add(items, slip.g1, kMincho, 8, true, 540, 430);
+        const QString count = padRight3(slip.count);
+        for (int i = 0; i < 3; ++i)
+            add(items, count.mid(i, 1), kMincho, 14, true, 570 + 20 * i, 570);
+        return;
+    }
+    add(items, slip.g1, kMincho, points, true, 570, 195);
+    add(items, slip.g2, kMincho, points, true, 570, 225);
+    add(items, slip.g3, kMincho, points, true, 570, 255);
+}
+
+} // namespace
+
+const QStringList& slipTypes()
+{
+    static const QStringList types{
+        QStringLiteral("発払　着払(手差し)"),     QStringLiteral("発払　着払(連続)"),
+        QStringLiteral("タイムサービス(手差し)"), QStringLiteral("タイムサービス(連続)"),
+        QStringLiteral("配達指定日(手差し)"),     QStringLiteral("配達指定日(連続)"),
+    };
+    return types;
+}
+
+FormKind formKind(const QString& slipType)
+{
+    switch (slipTypes().indexOf(slipType)) {
+    case 0:
+    case 1:
+        return FormKind::Standard;
+    case 2:
+    case 3:
+        return FormKind::TimeService;
+    case 4:
+    case 5:
+        return FormKind::DeliveryDate;
+    default:
+        return FormKind::None;
+    }
+}
+
+QStringList postalCodeBoxes(const QString& code)
+{
+    const QByteArray bytes = cp932::toBytes(toHalfWidth(code));
+    QStringList boxes;
+    // Walk whole characters so that a position is known to start a character or to be its second byte.
+    QList<QString> atByte(bytes.size());
+    for (qsizetype i = 0; i < bytes.size();) {
+        const qsizetype width =
+            cp932::isLeadByte(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size() ? 2 : 1;
+        atByte[i] = cp932::decode(bytes.mid(i, width));
+        i += width;
+    }
+    for (int position : kZipBytes)
+        boxes.append(position <= atByte.size() ? atByte[position - 1] : QString());
+    return boxes;
+}
+
+QString padRight3(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    return (QStringLiteral("   ") + trimmed).right(3);
+}
+
+QStringList datePieces(const QDate& date)
+{
+    const QString text = date.toString(QStringLiteral("yyyy/MM/dd"));
+    return {text.mid(0, 4), text.mid(5, 2), text.mid(8, 2)};
+}
+
+int addressPoints(int fontSizeIndex)
+{
+    return fontSizeIndex == 2 ? 12 : fontSizeIndex == 1 ? 11 : 10;
+}
+
+QList<TextItem> layoutItems(const SlipValues& slip)
+{
+    QList<TextItem> items;
+    addZip(items, slip.zip, 14, 30);
+    if (slip.printDate) {
+        const QStringList date = datePieces(slip.date);
+        add(items, date[0], kLatin, 9, false, 536, 70);
+        add(items, date[1], kLatin, 9, false, 630, 70);
+        add(items, date[2], kLatin, 9, false, 690, 70);
+    }
+    add(items, slip.deliveryMonth, kLatin, 14, false, 830, 114);
+    add(items, slip.deliveryDay, kLatin, 14, false, 930, 114);
+    addTimeMark(items, slip);
+
+    const int points = addressPoints(slip.fontSizeIndex);
+    add(items, slip.tel, kMincho, points, true, 245, 110);
+    add(items, slip.add1, kMincho, points, true, 150, 174);
+    add(items, slip.add2, kMincho, points, true, 150, 219);
+    add(items, slip.add3, kMincho, points, true, 150, 270);
+    add(items, slip.name, kMincho, points, true, 180, 330);
+    addItemBlock(items, slip, points);
+
+    if (slip.printSender) {
+        addZip(items, slip.myZip, 12, 380);
+        add(items, slip.myTel, kMincho, 10, false, 245, 444);
+        add(items, slip.myAdd1, kMincho, 10, false, 160, 495);
+        add(items, slip.myAdd2, kMincho, 10, false, 160, 540);
+        add(items, slip.myName, kMincho, 10, false, 170, 595);
+    }
+    return items;
+}
+
+} // namespace rova::slip

@@ -1,0 +1,51 @@
+#pragma once
+// Where each value of a slip goes on the carrier's forms, in layout units of 1/160 inch from the
+// top-left corner of the printable area, in the order the items are drawn.
+
+#include "rules/slipvalues.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace rova::slip
+{
+
+inline const QString kMincho = QStringLiteral("ＭＳ Ｐ明朝");
+inline const QString kLatin = QStringLiteral("Lucida Sans Unicode");
+
+struct TextItem {
+    QString text;
+    QString family;
+    int points = 0;
+    bool bold = false;
+    int x = 0; // layout units, or device dots after mapping
+    int y = 0;
+    friend bool operator==(const TextItem&, const TextItem&) = default;
+};
+
+enum class FormKind { Standard, TimeService, DeliveryDate, None };
+
+// The six slip-type texts, in the order of the slip-type list.
+const QStringList& slipTypes();
+// Decided by the exact slip-type text; anything else is None.
+FormKind formKind(const QString& slipType);
+
+// The seven boxes of a postal code: code page 932 positions 1, 2, 3, 5, 6, 7, 8 of the code's
+// half-width form. A double-byte character is drawn whole in the box of its first byte; a box that
+// falls on its second byte, or past the end, stays empty.
+QStringList postalCodeBoxes(const QString& code);
+
+// The last three characters of the trimmed text after three leading spaces.
+QString padRight3(const QString& text);
+
+// Year, month and day pieces of yyyy/MM/dd, independent of the desktop's locale.
+QStringList datePieces(const QDate& date);
+
+// 12, 11 or 10 points by the selected index of the font size choice.
+int addressPoints(int fontSizeIndex);
+
+// Every item of the slip in drawing order. Items whose text shows nothing are left out.
+QList<TextItem> layoutItems(const SlipValues& slip);
+
+} // namespace rova::slip

@@ -1,0 +1,19 @@
+#include "rules/transfer/addressfeatures.h"
+
+#include "rules/cp932.h"
+#include "rules/transfer/blanks.h"
+#include "rules/transfer/characters.h"
+#include "rules/transfer/countword.h"
+#include "rules/transfer/wordlists.h"
+
+namespace rova::transfer
+{
+
+FeatureCount countAddressFeatures(const QString& text)
+{
+    static const WordCounter features(words::addressFeatures());
+    const QByteArray bytes = cp932::toBytes(trimStandard(text));
+    return {charCount(bytes), features.total(bytes)};
+}
+
+} // namespace rova::transfer

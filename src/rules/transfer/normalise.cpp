@@ -1,0 +1,17 @@
+#include "rules/transfer/normalise.h"
+
+#include "rules/halfwidth.h"
+#include "rules/transfer/blanks.h"
+#include "rules/transfer/labelwords.h"
+#include "rules/transfer/numerictest.h"
+
+namespace rova::transfer
+{
+
+QString normaliseLine(const QString& line)
+{
+    const QString cleaned = trimZen(removeLabelWords(line));
+    return passesNumericTest(cleaned) ? toHalfWidth(cleaned) : cleaned;
+}
+
+} // namespace rova::transfer

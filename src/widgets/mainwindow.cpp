@@ -1,0 +1,100 @@
+#include "widgets/mainwindow.h"
+
+#include "widgets/widgetkit.h"
+
+#include "widgets/dialogs.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStatusBar>
+
+namespace
+{
+QFrame* band(QWidget* window, const QString& name, int top, int height)
+{
+    auto* frame = new QFrame(window);
+    frame->setObjectName(name);
+    frame->setGeometry(0, top, 682, height);
+    return frame;
+}
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form_Main"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(682, 649);
+    setFont(rova::ui::gothic(16));
+    QPalette face = palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    setPalette(face);
+    setAutoFillBackground(true);
+
+    Panel3 = band(this, QStringLiteral("Panel3"), 0, 130);
+    Panel1 = band(this, QStringLiteral("Panel1"), 130, 176);
+    PanelSender = band(this, QStringLiteral("PanelSender"), 306, 136);
+    Panel4 = band(this, QStringLiteral("Panel4"), 442, 133);
+    Panel_Fnc = band(this, QStringLiteral("Panel_Fnc"), 605, 28);
+
+    buildPane();
+    buildDestination();
+    buildSender();
+    buildOptions();
+    buildFooter();
+    buildTabOrder();
+    connectHandlers();
+    connectSender();
+    installKeyHandlers();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::setForms(PrintPositionDialog* slipPrn, TPv_d97_Dot* dot)
+{
+    Form_SLIP97YPrn = slipPrn;
+    Pv_d97_Dot = dot;
+}
+
+void MainWindow::comeForward()
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::run(const std::function<void()>& operation)
+{
+    rova::guarded(this, operation);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_shown || event->spontaneous())
+        return;
+    m_shown = true;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    run([this] { FormShow(); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // The settings are kept however the window closes; a failed write is reported and the end goes on.
+    if (!m_saved) {
+        m_saved = true;
+        run([this] { FormDestroy(); });
+    }
+    event->accept();
+}
+
+void MainWindow::FormDestroy()
+{
+    saveSettings();
+}

@@ -1,0 +1,201 @@
+#pragma once
+// The slip entry window. The slip record lives in its controls; the print code, the printer group and
+// the tests reach them through the public pointers, named as the operator's forms name them.
+
+#include <QHash>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QTabBar;
+class NumberEdit;
+class PrintPositionDialog;
+class TPv_d97_Dot;
+
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    void setForms(PrintPositionDialog* slipPrn, TPv_d97_Dot* dot);
+    // Another start of the program asked for this window: restore it if minimised, raise, activate.
+    void comeForward();
+    PrintPositionDialog* Form_SLIP97YPrn = nullptr;
+    TPv_d97_Dot* Pv_d97_Dot = nullptr;
+
+    // ---- bands ----
+    QFrame* Panel3 = nullptr;
+    QFrame* Panel1 = nullptr;
+    QFrame* PanelSender = nullptr;
+    QFrame* Panel4 = nullptr;
+    QLabel* Panel_HelpMess = nullptr;
+    QFrame* Panel_Fnc = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+
+    // ---- text transfer pane ----
+    QLabel* Label1 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QPushButton* BitBtn_1 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label12 = nullptr;
+    QPushButton* BitBtn_MemoCLS = nullptr;
+
+    // ---- destination ----
+    QLabel* Label_1 = nullptr;
+    QLineEdit* Edit_Zip = nullptr;
+    QLabel* Label_Warning = nullptr;
+    QLineEdit* Edit_Add1 = nullptr;
+    QLineEdit* Edit_Add2 = nullptr;
+    QLineEdit* Edit_Add3 = nullptr;
+    QLineEdit* Edit_Custo1 = nullptr;
+    QLineEdit* Edit_tel = nullptr;
+    QPushButton* BitBtn_CLS = nullptr;
+    QLabel* Label10 = nullptr;
+    QComboBox* ComboBox_FontSize = nullptr;
+
+    // ---- sender ----
+    QCheckBox* CheckBox_My = nullptr;
+    QTabBar* PageControl_My = nullptr;
+    QLineEdit* Edit_MyZip = nullptr;
+    QLineEdit* Edit_MyADD1 = nullptr;
+    QLineEdit* Edit_MyADD2 = nullptr;
+    QLineEdit* Edit_My = nullptr;
+    QLineEdit* Edit_MyTEL = nullptr;
+    QPushButton* BitBtn_My = nullptr;
+    QLabel* Label3 = nullptr;
+
+    // ---- slip options ----
+    QGroupBox* GroupBox1 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QComboBox* ComboBox3 = nullptr;
+    QLabel* Label_4 = nullptr;
+    QComboBox* ComboBox_SEL = nullptr;
+    QLabel* Label_Prn_Top = nullptr;
+    QLabel* Label_Prn_Left = nullptr;
+    QPushButton* BitBtn_PrnSet2 = nullptr;
+    QPushButton* BitBtn_PrnSet = nullptr;
+    QLabel* Label_PrinterIndex = nullptr;
+    QLabel* Label_dpix = nullptr;
+    QLabel* Label_dpiy = nullptr;
+    QLabel* Label_CurrentDir = nullptr;
+
+    QCheckBox* CheckBox_Date_1 = nullptr;
+    QDateEdit* DateTimePicker_1 = nullptr;
+    QLabel* Label_de_date = nullptr;
+    QLineEdit* Edit_de_date1 = nullptr;
+    QLineEdit* Edit_de_date2 = nullptr;
+    QLabel* Label_3 = nullptr;
+    QLineEdit* Edit_G1 = nullptr;
+    QLineEdit* Edit_G2 = nullptr;
+    QLineEdit* Edit_G3 = nullptr;
+    QGroupBox* GroupBox_Time = nullptr;
+    QCheckBox* CheckBox_t1 = nullptr;
+    QCheckBox* CheckBox_t2 = nullptr;
+    QCheckBox* CheckBox_t3 = nullptr;
+    QCheckBox* CheckBox_t4 = nullptr;
+    QCheckBox* CheckBox_t5 = nullptr;
+    QCheckBox* CheckBox_t6 = nullptr;
+    QGroupBox* GroupBox_Time2 = nullptr;
+    QCheckBox* CheckBox_t21 = nullptr;
+    QCheckBox* CheckBox_t22 = nullptr;
+    QLabel* Label_KOSUU = nullptr;
+    NumberEdit* KeNumEdit_KOSUU = nullptr;
+    QPushButton* BitBtn_WebHelp = nullptr;  // null when the build has no web page address
+    QPushButton* BitBtn_SendMail = nullptr; // null when the build has no support address
+
+    // ---- function-key bar: SpeedButton_F[1] .. SpeedButton_F[12]; [0] unused ----
+    QPushButton* SpeedButton_F[13] = {};
+    QPushButton* SpeedButton_F2 = nullptr;
+    QPushButton* SpeedButton_F11 = nullptr;
+
+    // ---- operations ----
+    void FormShow();
+    void FormDestroy();
+    void Edit_Warning();
+    void Edit_Cls();
+    void Edit_Cls_My();
+    void BitBtn_CLSClick();
+    void ComboBox_SELChange();
+    void SpeedButton_F2Click();
+    void BitBtn_WebHelpClick();
+    void BitBtn_SendMailClick();
+    void BitBtn_MyClick();
+    void SpeedButton_readMyClick();
+    void CheckBox_MyClick();
+    void BitBtn_1Click();
+    void BitBtn_MemoCLSClick();
+
+    // Printer group and print command (mainwindow_printer.cpp).
+    void SpeedButton_F11Click();
+    void SpeedButton_PrnIdGetClick();
+    void SpeedButton_PRNSETClick();
+    void BitBtn_PrnSetClick();
+    void BitBtn_PrnSet2Click();
+
+    // Next or previous tab stop (hidden and disabled controls skipped, wrapping around).
+    void selectNext(bool forward);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Layout, one band each (mainwindow_layout_*.cpp, mainwindow_sender.cpp).
+    void buildPane();
+    void buildDestination();
+    void buildSender();
+    void buildOptions();
+    void buildPrinterGroup();
+    void buildTimeGroups();
+    void buildFooter();
+    void buildTabOrder();
+    void connectHandlers(); // mainwindow_wiring.cpp
+    void connectSender();
+    void installKeyHandlers();
+
+    // Sender slot (mainwindow_sender.cpp): -1 when none is selected.
+    int senderSlot() const;
+    void selectSenderSlot(int slot);
+    QList<QLineEdit*> senderFields() const;
+
+    // Keyboard flow (mainwindow_keys.cpp).
+    enum class KeyRow { Form, Zip, Tel, G2, End };
+    bool flowKey(KeyRow row, QKeyEvent* key);
+    // Field prompts (mainwindow_prompts.cpp).
+    void trackFocus();
+    void fieldEntered(QWidget* field);
+
+    // Field rules (mainwindow_fields.cpp).
+    void toHalfWidthInPlace(QLineEdit* edit);
+    QList<QCheckBox*> timeBoxes() const; // the six time slots, then the two promised times
+    void timeBoxTicked(QCheckBox* box);
+    void Memo1Change();
+
+    // Settings (mainwindow_settings.cpp).
+    void loadSettings();
+    void saveSettings();
+
+    void run(const std::function<void()>& operation);
+
+    QHash<QObject*, KeyRow> m_keyRows;
+    QPointer<QWidget> m_lastFocus;
+    bool m_shown = false;
+    bool m_saved = false;
+    bool m_selectingSlot = false;
+    bool m_noSenderSlot = false; // a negative stored tab leaves no slot selected
+};

@@ -1,0 +1,68 @@
+// The show sequence: the window's state as the operator finds it at start.
+
+#include "widgets/mainwindow.h"
+
+#include "widgets/numberedit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QDateEdit>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+
+void MainWindow::FormShow()
+{
+    setWindowTitle(QStringLiteral("rova　送り状印刷　< ヤマト宅急便　> ver1.10"));
+    DateTimePicker_1->setDate(QDate::currentDate());
+    Edit_de_date1->clear();
+    Edit_de_date2->clear();
+    Label_CurrentDir->setText(QDir::currentPath());
+    Label_Prn_Top->clear();
+    Label_Prn_Left->clear();
+    Edit_Cls();
+    Edit_Cls_My();
+    Memo1->clear();
+
+    loadSettings();
+
+    for (QWidget* shown : {static_cast<QWidget*>(Edit_G3), static_cast<QWidget*>(CheckBox_Date_1),
+                           static_cast<QWidget*>(DateTimePicker_1), static_cast<QWidget*>(Label_de_date),
+                           static_cast<QWidget*>(Edit_de_date1), static_cast<QWidget*>(Edit_de_date2),
+                           static_cast<QWidget*>(PageControl_My)})
+        shown->show();
+    GroupBox_Time->move(600, 2);
+    GroupBox_Time->show();
+    Label_KOSUU->hide();
+    KeNumEdit_KOSUU->hide();
+    Label_3->move(307, Label_3->y());
+    for (QLineEdit* item : {Edit_G1, Edit_G2, Edit_G3})
+        item->setGeometry(341, item->y(), 260, item->height());
+
+    ComboBox_SELChange();
+    SpeedButton_PRNSETClick();
+
+    StatusBar1->showMessage(QStringLiteral("  "));
+    for (int k = 1; k <= 12; ++k) {
+        SpeedButton_F[k]->setEnabled(false);
+        SpeedButton_F[k]->setText(QStringLiteral("F%1").arg(k));
+    }
+    SpeedButton_F2->setText(QStringLiteral("中止"));
+    SpeedButton_F2->setEnabled(true);
+    SpeedButton_F11->setText(QStringLiteral("印刷"));
+    SpeedButton_F11->setEnabled(true);
+
+    SpeedButton_readMyClick();
+
+    Edit_Zip->setFocus(Qt::OtherFocusReason);
+    // While the window is not active yet the edit receives its focus later, on activation, which
+    // does not count as the operator entering it; the prompt is due now.
+    if (!Edit_Zip->hasFocus())
+        fieldEntered(Edit_Zip);
+}

@@ -1,0 +1,129 @@
+#include "widgets/printpositiondialog.h"
+
+#include "rules/assignmentfile.h"
+#include "widgets/dialogs.h"
+#include "widgets/mainwindow.h"
+#include "widgets/numberedit.h"
+#include "widgets/widgetkit.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QWindow>
+
+PrintPositionDialog::PrintPositionDialog(MainWindow* main) : QDialog(main), m_main(main)
+{
+    setObjectName(QStringLiteral("Form_SLIP97YPrn"));
+    setWindowTitle(QStringLiteral("印字位置調整"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+
+    GroupBox1 = new QGroupBox(QStringLiteral("印字位置調整セット"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(8, 6, 174, 82);
+    KeNumEdit_TOP = marginEdit(QStringLiteral("KeNumEdit_TOP"), 15);
+    KeNumEdit_LEFT = marginEdit(QStringLiteral("KeNumEdit_LEFT"), 39);
+    Label1 = marginLabel(QStringLiteral("Label1"), QStringLiteral("TOPﾏｰｼﾞﾝ"), KeNumEdit_TOP);
+    Label2 = marginLabel(QStringLiteral("Label2"), QStringLiteral("LEFTﾏｰｼﾞﾝ"), KeNumEdit_LEFT);
+
+    BitBtn_MRGN = new QPushButton(QStringLiteral("印字位置登録"), this);
+    BitBtn_MRGN->setObjectName(QStringLiteral("BitBtn_MRGN"));
+    BitBtn_MRGN->setGeometry(40, 96, 110, 28);
+    connect(BitBtn_MRGN, &QPushButton::clicked, this,
+            [this] { rova::guarded(this, [this] { BitBtn_MRGNClick(); }); });
+
+    setTabOrder(KeNumEdit_TOP, KeNumEdit_LEFT);
+    setTabOrder(KeNumEdit_LEFT, BitBtn_MRGN);
+}
+
+NumberEdit* PrintPositionDialog::marginEdit(const QString& name, int top)
+{
+    auto* edit = new NumberEdit(GroupBox1);
+    edit->setObjectName(name);
+    edit->setFont(rova::ui::gothic(12));
+    edit->setAutoSize(false); // the place is fixed; the font must not stretch it
+    edit->setGeometry(82, top, 50, 20);
+    // Margins are whole printer dots; decimals would only make every later print fail.
+    edit->setDecimalLength(0);
+    edit->setErrorBeep(false);
+    // Enter and Up are handled here, where the dialog's own order is known.
+    edit->setEnterFocusMove(false);
+    edit->setArrowFocusMove(false);
+    edit->installEventFilter(this);
+    return edit;
+}
+
+// Left of its edit, on the edit's line, ending just short of it.
+QLabel* PrintPositionDialog::marginLabel(const QString& name, const QString& caption, const NumberEdit* edit)
+{
+    auto* label = new QLabel(caption, GroupBox1);
+    label->setObjectName(name);
+    label->setFont(rova::ui::gothic(12));
+    label->setGeometry(10, edit->y(), edit->x() - 10 - 2, edit->height());
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+void PrintPositionDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    FormShow();
+    // Where the window manager adds the frame only when it maps the window (X11), the frame is
+    // still unknown here the first time; it is known by the time the window is exposed.
+    windowHandle()->installEventFilter(this);
+}
+
+void PrintPositionDialog::applyOuterSize()
+{
+    const QSize inner =
+        QSize(190, 160).shrunkBy(windowHandle() ? windowHandle()->frameMargins() : QMargins());
+    if (size() != inner || minimumSize() != inner || maximumSize() != inner)
+        setFixedSize(inner);
+}
+
+void PrintPositionDialog::FormShow()
+{
+    applyOuterSize();
+    KeNumEdit_TOP->setText(m_main->Label_Prn_Top->text());
+    KeNumEdit_LEFT->setText(m_main->Label_Prn_Left->text());
+    KeNumEdit_TOP->setFocus();
+}
+
+bool PrintPositionDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::Expose)
+        applyOuterSize();
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (watched == KeNumEdit_TOP && enter) {
+        KeNumEdit_LEFT->setFocus();
+        return true;
+    }
+    if (watched == KeNumEdit_LEFT && enter) {
+        BitBtn_MRGN->setFocus();
+        return true;
+    }
+    if (watched == KeNumEdit_LEFT && key == Qt::Key_Up) {
+        KeNumEdit_TOP->setFocus();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void PrintPositionDialog::BitBtn_MRGNClick()
+{
+    const QString slipType = m_main->ComboBox_SEL->currentText();
+    if (!rova::Dialogs::ask(this, QStringLiteral("印字位置調整の余白を登録しますか?")))
+        return;
+    const QString top = KeNumEdit_TOP->text();
+    const QString left = KeNumEdit_LEFT->text();
+    rova::slip::AssignmentFile(m_main->Label_CurrentDir->text())
+        .store(slipType, {m_main->ComboBox1->currentText(), m_main->Label_PrinterIndex->text(), top, left});
+    m_main->Label_Prn_Top->setText(top);
+    m_main->Label_Prn_Left->setText(left);
+    accept();
+}

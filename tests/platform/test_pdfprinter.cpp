@@ -1,0 +1,146 @@
+// The built-in PDF printer: the page lands in the file the operator names, at the positions drawn.
+
+#include "platform/pdfprinter.h"
+#include "rules/errors.h"
+#include "support/pdfwords.h"
+#include "widgets/dialogs.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace rova;
+using namespace rova::print;
+
+namespace
+{
+
+constexpr double dotsPerInch = 600;
+constexpr double mmPerDot = 25.4 / dotsPerInch;
+constexpr double tolerance = 0.05;
+
+} // namespace
+
+class TestPdfPrinter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        Dialogs::setScripted(true);
+        Dialogs::takeShown();
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
+
+    void defaultsNameListedEntries()
+    {
+        PdfPrinter printer;
+        const Capabilities caps = printer.capabilities(PdfPrinter::name());
+        QCOMPARE(printer.destinations().size(), 1);
+        QVERIFY(!printer.destinations().first().hidden);
+        QCOMPARE(caps.papers.first().name, QStringLiteral("A4"));
+        QCOMPARE(caps.defaults.paper, caps.papers.first().code);
+        QCOMPARE(caps.bins.size(), 1);
+        QCOMPARE(caps.bins.first().name, QStringLiteral("自動"));
+        QCOMPARE(caps.defaults.bin, caps.bins.first().code);
+        QCOMPARE(caps.defaults.resolution, QPoint(600, 600));
+        QVERIFY(!caps.defaults.scale);
+    }
+
+    void savesPageWhereDrawn_data()
+    {
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<QSizeF>("sizeMm");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("A4, text near the top-left corner") << 9 << QSizeF(210, 297) << QPoint(120, 240);
+        QTest::newRow("postcard, text far from the corner") << 43 << QSizeF(100, 148) << QPoint(1500, 3000);
+        QTest::newRow("B4 (JIS), text at the origin") << 12 << QSizeF(257, 364) << QPoint(0, 0);
+    }
+
+    void savesPageWhereDrawn()
+    {
+        QFETCH(int, paper);
+        QFETCH(QSizeF, sizeMm);
+        QFETCH(QPoint, at);
+        const QString path = m_dir->filePath(QStringLiteral("slip.pdf"));
+        Dialogs::answerNextFile(path);
+
+        PdfPrinter printer;
+        DeviceMode mode;
+        mode.paper = paper;
+        auto job = printer.begin(PdfPrinter::name(), mode, QStringLiteral("rova_Yamato"));
+        job->canvas().setFont(QStringLiteral("DejaVu Sans"), 12, false);
+        job->canvas().textOut(at.x(), at.y(), QStringLiteral("MARK"));
+        job->end();
+
+        QCOMPARE(Dialogs::takeShown().size(), 1);
+        QCOMPARE(pdfPageCount(path), 1);
+        const QSizeF page = pdfPageSizeMm(path);
+        // Page sizes are whole points in the file.
+        QVERIFY2(qAbs(page.width() - sizeMm.width()) < 0.36 && qAbs(page.height() - sizeMm.height()) < 0.36,
+                 qPrintable(QStringLiteral("page %1 x %2 mm").arg(page.width()).arg(page.height())));
+        const QList<PdfWord> words = pdfWords(path);
+        const PdfWord* mark = findPdfWord(words, QStringLiteral("MARK"));
+        QVERIFY(mark);
+        QVERIFY2(qAbs(mark->boxMm.left() - at.x() * mmPerDot) < tolerance,
+                 qPrintable(QString::number(mark->boxMm.left())));
+        QVERIFY2(qAbs(mark->boxMm.top() - at.y() * mmPerDot) < tolerance,
+                 qPrintable(QString::number(mark->boxMm.top())));
+    }
+
+    void cancelledSaveWritesNothing()
+    {
+        Dialogs::answerNextFile(QString());
+        PdfPrinter printer;
+        auto job = printer.begin(PdfPrinter::name(), DeviceMode{}, QStringLiteral("rova_Yamato"));
+        job->canvas().textOut(10, 10, QStringLiteral("MARK"));
+        job->end();
+        QCOMPARE(Dialogs::takeShown().size(), 1);
+        QVERIFY(QDir(m_dir->path()).isEmpty());
+    }
+
+    void abortAsksNothingAndWritesNothing()
+    {
+        PdfPrinter printer;
+        auto job = printer.begin(PdfPrinter::name(), DeviceMode{}, QStringLiteral("rova_Yamato"));
+        job->canvas().textOut(10, 10, QStringLiteral("MARK"));
+        job->abort();
+        QVERIFY(Dialogs::takeShown().isEmpty());
+        QVERIFY(QDir(m_dir->path()).isEmpty());
+    }
+
+    void secondEndIsAnErrorNotASecondFile()
+    {
+        const QString path = m_dir->filePath(QStringLiteral("slip.pdf"));
+        Dialogs::answerNextFile(path);
+        Dialogs::answerNextFile(m_dir->filePath(QStringLiteral("again.pdf")));
+        PdfPrinter printer;
+        auto job = printer.begin(PdfPrinter::name(), DeviceMode{}, QStringLiteral("rova_Yamato"));
+        job->end();
+        QVERIFY_THROWS_EXCEPTION(rova::Error, job->end());
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("slip.pdf")});
+    }
+
+    void unwritableFileIsAnError()
+    {
+        Dialogs::answerNextFile(m_dir->filePath(QStringLiteral("missing/folder/slip.pdf")));
+        PdfPrinter printer;
+        auto job = printer.begin(PdfPrinter::name(), DeviceMode{}, QStringLiteral("rova_Yamato"));
+        QVERIFY_THROWS_EXCEPTION(rova::Error, job->end());
+    }
+
+    void unknownPaperIsAnError()
+    {
+        PdfPrinter printer;
+        DeviceMode mode;
+        mode.paper = 4242;
+        QVERIFY_THROWS_EXCEPTION(rova::Error, printer.begin(PdfPrinter::name(), mode, QStringLiteral("x")));
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+QTEST_MAIN(TestPdfPrinter)
+#include "test_pdfprinter.moc"

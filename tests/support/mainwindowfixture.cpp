@@ -1,0 +1,144 @@
+#include "support/mainwindowfixture.h"
+
+#include "platform/fakeprintsystem.h"
+#include "widgets/dialogs.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QInputMethodEvent>
+#include <QTest>
+
+namespace
+{
+rova::print::FakePrintSystem* installedFake = nullptr;
+}
+
+void MainWindowFixture::installFakePrinter()
+{
+    auto fake = std::make_unique<rova::print::FakePrintSystem>();
+    fake->addPrinter(rova::print::FakePrintSystem::printer(QStringLiteral("Printer A")));
+    fake->setDefault(0);
+    installedFake = fake.get();
+    rova::print::setSystem(std::move(fake));
+}
+
+rova::print::FakePrintSystem& MainWindowFixture::fakePrinter()
+{
+    if (!installedFake)
+        qFatal("installFakePrinter() was not called");
+    return *installedFake;
+}
+
+MainWindowFixture::MainWindowFixture() : m_previous(QDir::currentPath())
+{
+    QDir::setCurrent(m_dir.path());
+    rova::Dialogs::setScripted(true);
+    m_forms = std::make_unique<rova::Forms>();
+}
+
+MainWindowFixture::~MainWindowFixture()
+{
+    m_forms.reset();
+    QDir::setCurrent(m_previous);
+}
+
+MainWindow* MainWindowFixture::start()
+{
+    window()->show();
+    if (!QTest::qWaitForWindowActive(window()))
+        qWarning("the main window did not become active");
+    return window();
+}
+
+std::unique_ptr<MainWindowFixture> MainWindowFixture::started()
+{
+    auto fixture = std::make_unique<MainWindowFixture>();
+    fixture->writeFile(QStringLiteral("my0.txt"), QByteArray("\r\n\r\n\r\n\r\n\r\n"));
+    fixture->start();
+    rova::Dialogs::takeShown();
+    return fixture;
+}
+
+void MainWindowFixture::closeWindow()
+{
+    window()->close();
+}
+
+MainWindow* MainWindowFixture::restart()
+{
+    closeWindow();
+    m_forms = std::make_unique<rova::Forms>();
+    return start();
+}
+
+QString MainWindowFixture::focusedName()
+{
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused)
+        return QStringLiteral("(none)");
+    if (qobject_cast<QAbstractSpinBox*>(focused->parentWidget()))
+        focused = focused->parentWidget();
+    return focused->objectName();
+}
+
+QString MainWindowFixture::path(const QString& name) const
+{
+    return m_dir.filePath(name);
+}
+
+void MainWindowFixture::writeFile(const QString& name, const QByteArray& bytes) const
+{
+    QFile file(path(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the test file");
+}
+
+QByteArray MainWindowFixture::readFile(const QString& name) const
+{
+    QFile file(path(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void MainWindowFixture::key(Qt::Key key, Qt::KeyboardModifiers modifiers) const
+{
+    QTest::keyClick(window()->windowHandle(), key, modifiers);
+}
+
+void MainWindowFixture::key(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers) const
+{
+    QTest::sendKeyEvent(QTest::Click, window()->windowHandle(), key, text, modifiers);
+}
+
+void MainWindowFixture::commitText(QWidget* target, const QString& text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(target, &event);
+}
+
+void MainWindowFixture::focus(QWidget* target) const
+{
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(5, target->height() / 2));
+}
+
+void MainWindowFixture::pickSlipType(int index) const
+{
+    QComboBox* list = window()->ComboBox_SEL;
+    list->setFocus();
+    QTRY_VERIFY(list->hasFocus());
+    while (list->currentIndex() < index)
+        key(Qt::Key_Down);
+    while (list->currentIndex() > index)
+        key(Qt::Key_Up);
+}
+
+QStringList MainWindowFixture::shownTexts()
+{
+    QStringList texts;
+    for (const auto& shown : rova::Dialogs::takeShown())
+        texts << shown.text;
+    return texts;
+}

@@ -1,0 +1,231 @@
+#include "support/slipwindow.h"
+
+#include "platform/fakeprintsystem.h"
+#include "rules/cp932.h"
+#include "widgets/dialogs.h"
+#include "widgets/mainwindow.h"
+#include "widgets/numberedit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace slipcheck
+{
+namespace
+{
+const QString L = QStringLiteral("Lucida Sans Unicode");
+const QString M = QStringLiteral("ＭＳ Ｐ明朝");
+} // namespace
+
+QList<Expected> filledLayout(int kind)
+{
+    QList<Expected> items{
+        {"1", L, 14, false, 185, 30}, {"2", L, 14, false, 230, 30},   {"3", L, 14, false, 275, 30},
+        {"4", L, 14, false, 340, 30}, {"5", L, 14, false, 389, 30},   {"6", L, 14, false, 438, 30},
+        {"7", L, 14, false, 487, 30}, {"2026", L, 9, false, 536, 70}, {"12", L, 9, false, 630, 70},
+        {"08", L, 9, false, 690, 70}, {"12", L, 14, false, 830, 114}, {"24", L, 14, false, 930, 114},
+    };
+    const Expected marks[] = {
+        {"○", M, 22, true, 1034, 140}, {"○", M, 26, true, 1034, 160}, {"○", M, 14, true, 1034, 88}};
+    items << marks[kind];
+    items << Expected{"03-1234-5678", M, 12, true, 245, 110}
+          << Expected{"東京都千代田区丸の内１－１", M, 12, true, 150, 174}
+          << Expected{"丸の内ビル１２階", M, 12, true, 150, 219}
+          << Expected{"受付気付", M, 12, true, 150, 270} << Expected{"山田　太郎", M, 12, true, 180, 330};
+    if (kind == 2)
+        items << Expected{"書籍", M, 8, true, 540, 430} << Expected{"1", M, 14, true, 590, 570}
+              << Expected{"2", M, 14, true, 610, 570};
+    else
+        items << Expected{"書籍", M, 12, true, 570, 195} << Expected{"衣類", M, 12, true, 570, 225}
+              << Expected{"食品", M, 12, true, 570, 255};
+    items << Expected{"5", L, 12, false, 185, 380} << Expected{"4", L, 12, false, 230, 380}
+          << Expected{"0", L, 12, false, 275, 380} << Expected{"0", L, 12, false, 340, 380}
+          << Expected{"0", L, 12, false, 389, 380} << Expected{"0", L, 12, false, 438, 380}
+          << Expected{"1", L, 12, false, 487, 380} << Expected{"06-9876-5432", M, 10, false, 245, 444}
+          << Expected{"大阪府大阪市中央区城見", M, 10, false, 160, 495}
+          << Expected{"ＯＢＰタワー３階", M, 10, false, 160, 540}
+          << Expected{"ロバ商店", M, 10, false, 170, 595};
+    return items;
+}
+
+void writeAssignments(const QString& folder, const QList<QStringList>& sections)
+{
+    QString text;
+    for (const QStringList& s : sections)
+        text += QStringLiteral("[%1]\r\nPrnName=%2\r\nPrnNoIndex=%3\r\nrovPrn_Top=%4\r\nrovPrn_Left=%5\r\n")
+                    .arg(s[0], s[1], s[2], s[3], s[4]);
+    QFile file(QDir(folder).filePath(QStringLiteral("rova_a500.ini")));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(rova::cp932::toBytes(text));
+}
+
+QStringList assignmentLines(const QString& folder)
+{
+    QFile file(QDir(folder).filePath(QStringLiteral("rova_a500.ini")));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines;
+    for (const QString& line : rova::cp932::decode(file.readAll()).split(QLatin1Char('\n')))
+        if (!line.trimmed().isEmpty())
+            lines << line.trimmed();
+    return lines;
+}
+
+QStringList sectionLines(const QString& folder, const QString& section)
+{
+    QStringList lines;
+    bool inside = false;
+    for (const QString& line : assignmentLines(folder)) {
+        if (line.startsWith(QLatin1Char('[')))
+            inside = line == QLatin1Char('[') + section + QLatin1Char(']');
+        else if (inside)
+            lines << line;
+    }
+    return lines;
+}
+
+QStringList keyLines(const QString& name, const QString& index, const QString& top, const QString& left)
+{
+    return {"PrnName=" + name, "PrnNoIndex=" + index, "rovPrn_Top=" + top, "rovPrn_Left=" + left};
+}
+
+void retype(NumberEdit* edit, const QString& keys)
+{
+    QTRY_VERIFY(edit->hasFocus());
+    while (!edit->text().isEmpty())
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, keys);
+}
+
+void answerSetupDialog(int printer, bool confirm, const std::function<void()>& meanwhile)
+{
+    rova::Dialogs::answerNextDialog([=](QDialog& dialog) {
+        auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("ComboBox_Printer"));
+        [&] { QVERIFY(printers); }();
+        if (!printers)
+            return int(QDialog::Rejected);
+        while (printers->currentIndex() != printer) {
+            const int before = printers->currentIndex();
+            QTest::keyClick(printers, before < printer ? Qt::Key_Down : Qt::Key_Up);
+            if (printers->currentIndex() == before)
+                break; // past the list: the comparison below reports it
+        }
+        [&] { QCOMPARE(printers->currentIndex(), printer); }();
+        if (meanwhile)
+            meanwhile();
+        return int(confirm ? QDialog::Accepted : QDialog::Rejected);
+    });
+}
+
+SlipWindow::SlipWindow() : m_previous(QDir::currentPath())
+{
+    QDir::setCurrent(m_dir.path());
+    m_forms = std::make_unique<rova::Forms>();
+    m_forms->main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_forms->main.get()));
+}
+
+SlipWindow::~SlipWindow()
+{
+    m_forms.reset();
+    QDir::setCurrent(m_previous);
+}
+
+MainWindow& SlipWindow::main() const
+{
+    return *m_forms->main;
+}
+
+void SlipWindow::chooseSlipType(int index)
+{
+    MainWindow& m = main();
+    focusSlipTypeList();
+    if (QTest::currentTestFailed())
+        return;
+    // End, then Home: the list moves at least once, so the change runs even for the current type.
+    QTest::keyClick(m.windowHandle(), Qt::Key_End);
+    QTest::keyClick(m.windowHandle(), Qt::Key_Home);
+    for (int i = 0; i < index; ++i)
+        QTest::keyClick(m.windowHandle(), Qt::Key_Down);
+    QTRY_COMPARE(m.ComboBox_SEL->currentIndex(), index);
+}
+
+void SlipWindow::stepSlipType(Qt::Key key)
+{
+    const int from = main().ComboBox_SEL->currentIndex();
+    focusSlipTypeList();
+    if (QTest::currentTestFailed())
+        return;
+    QTest::keyClick(main().windowHandle(), key);
+    QTRY_COMPARE(main().ComboBox_SEL->currentIndex(), from + (key == Qt::Key_Up ? -1 : 1));
+}
+
+void SlipWindow::focusSlipTypeList()
+{
+    MainWindow& m = main();
+    // A dialog that just closed may leave no window active.
+    m.activateWindow();
+    QTRY_VERIFY(m.isActiveWindow());
+    m.ComboBox_SEL->setFocus();
+    QTRY_VERIFY(m.ComboBox_SEL->hasFocus());
+}
+
+void SlipWindow::fill()
+{
+    MainWindow& m = main();
+    m.Edit_Zip->setText("123-4567");
+    m.Edit_tel->setText("03-1234-5678");
+    m.Edit_Add1->setText("東京都千代田区丸の内１－１");
+    m.Edit_Add2->setText("丸の内ビル１２階");
+    m.Edit_Add3->setText("受付気付");
+    m.Edit_Custo1->setText("山田　太郎");
+    m.ComboBox_FontSize->setCurrentIndex(2);
+    m.Edit_G1->setText("書籍");
+    m.Edit_G2->setText("衣類");
+    m.Edit_G3->setText("食品");
+    m.KeNumEdit_KOSUU->setText("12");
+    m.DateTimePicker_1->setDate(QDate(2026, 12, 8));
+    m.CheckBox_Date_1->setChecked(true);
+    m.Edit_de_date1->setText("12");
+    m.Edit_de_date2->setText("24");
+    m.CheckBox_t3->setChecked(true);
+    m.CheckBox_t22->setChecked(true);
+    m.CheckBox_My->setChecked(true);
+    m.Edit_MyZip->setText("540-0001");
+    m.Edit_MyTEL->setText("06-9876-5432");
+    m.Edit_MyADD1->setText("大阪府大阪市中央区城見");
+    m.Edit_MyADD2->setText("ＯＢＰタワー３階");
+    m.Edit_My->setText("ロバ商店");
+}
+
+void SlipWindow::clickPrint()
+{
+    QTest::mouseClick(main().SpeedButton_F11, Qt::LeftButton);
+}
+
+rova::print::FakePrintSystem* installFakePrinters(const QStringList& names, int defaultIndex)
+{
+    rova::Dialogs::setScripted(true);
+    auto fake = std::make_unique<rova::print::FakePrintSystem>();
+    for (const QString& name : names)
+        fake->addPrinter(rova::print::FakePrintSystem::printer(name));
+    fake->setDefault(defaultIndex);
+    rova::print::FakePrintSystem* installed = fake.get();
+    rova::print::setSystem(std::move(fake));
+    return installed;
+}
+
+void SlipWindow::startAfresh()
+{
+    QFile::remove(QDir(folder()).filePath(QStringLiteral("rova_a500.ini")));
+    rova::Dialogs::takeShown();
+}
+
+} // namespace slipcheck

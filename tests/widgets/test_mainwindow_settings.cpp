@@ -1,0 +1,225 @@
+// The window's state across runs through the real window: first run, hand-edited files, a full round
+// trip, out-of-range indexes and failures to write.
+
+#include "support/mainwindowfixture.h"
+#include "support/readonlyfolder.h"
+
+#include "rules/cp932.h"
+#include "widgets/dialogs.h"
+#include "widgets/numberedit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTest>
+
+using rova::Dialogs;
+
+class TestMainWindowSettings : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MainWindowFixture> f;
+    MainWindow* w() const { return f->window(); }
+
+    QStringList iniKeys() const
+    {
+        QStringList keys;
+        for (const QByteArray& line : f->readFile(QStringLiteral("rova_Yamato.ini")).split('\n'))
+            if (line.contains('='))
+                keys << QString::fromLatin1(line.left(line.indexOf('=')));
+        return keys;
+    }
+
+private slots:
+    void initTestCase() { MainWindowFixture::installFakePrinter(); }
+    void init() { f = std::make_unique<MainWindowFixture>(); }
+    void cleanup() { f.reset(); }
+
+    void firstRunInEmptyDirectory()
+    {
+        f->start();
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{QStringLiteral("File not found")});
+        QCOMPARE(w()->windowTitle(), QStringLiteral("rova　送り状印刷　< ヤマト宅急便　> ver1.10"));
+        QCOMPARE(w()->ComboBox_SEL->currentText(), QStringLiteral("発払　着払(手差し)"));
+        QCOMPARE(w()->ComboBox_FontSize->currentText(), QStringLiteral("11"));
+        QCOMPARE(w()->PageControl_My->currentIndex(), 0);
+        QCOMPARE(w()->KeNumEdit_KOSUU->text(), QStringLiteral("1"));
+        QCOMPARE(w()->DateTimePicker_1->date(), QDate::currentDate());
+        QVERIFY(w()->CheckBox_Date_1->isChecked());
+        QVERIFY(w()->CheckBox_My->isChecked());
+        for (QLineEdit* edit : w()->findChildren<QLineEdit*>(QRegularExpression("^Edit_")))
+            QVERIFY2(edit->text().isEmpty(), qPrintable(edit->objectName()));
+        QCOMPARE(w()->Label_CurrentDir->text(), QDir::currentPath());
+
+        f->closeWindow();
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{});
+        QVERIFY(f->readFile(QStringLiteral("rova_Yamato.ini")).startsWith("[rv_YAMATOprn]\r\n"));
+        // In the order they are saved.
+        QCOMPARE(iniKeys(), (QStringList{"Addr_Font", "E_ZIP", "E_AD1", "E_AD2", "E_CUS", "E_TEL", "E_G1",
+                                         "E_G2", "E_G3", "KOSUU3", "OP023My", "OP023MyZip", "OP023MyADD1",
+                                         "OP023MyADD2", "OP023MyTEL", "ComboBox_SEL", "Tab_My"}));
+    }
+
+    void handEditedFile_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("sender postal code key in lower case with blanks around it")
+            << QByteArray("[RV_yamatoPRN]\r\n  op023myzip  =  123-4567  \r\n") << "Edit_MyZip"
+            << "123-4567";
+        QTest::newRow("destination postal code saved in full width comes back half width")
+            << rova::cp932::toBytes(QStringLiteral("[rv_YAMATOprn]\r\nE_ZIP=１２３－４５６７\r\n"))
+            << "Edit_Zip"
+            << "123-4567";
+        QTest::newRow("value with blanks at its ends comes back without them")
+            << rova::cp932::toBytes(QStringLiteral("[rv_YAMATOprn]\r\nE_CUS=   山田 太郎   \r\n"))
+            << "Edit_Custo1"
+            << "山田 太郎";
+        QTest::newRow("one pair of quotes is dropped")
+            << QByteArray("[rv_YAMATOprn]\r\nE_G1=\"apples\"\r\n") << "Edit_G1"
+            << "apples";
+        QTest::newRow("telephone saved in full width comes back half width")
+            << rova::cp932::toBytes(QStringLiteral("[rv_YAMATOprn]\r\nE_TEL=０３－１１１１\r\n"))
+            << "Edit_tel"
+            << "03-1111";
+    }
+    void handEditedFile()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QString, control);
+        QFETCH(QString, expected);
+        f->writeFile(QStringLiteral("rova_Yamato.ini"), ini);
+        f->start();
+        QCOMPARE(w()->findChild<QLineEdit*>(control)->text(), expected);
+    }
+
+    void countKeys_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QString>("count");
+        QTest::newRow("KOSUU3 is read") << QByteArray("[rv_YAMATOprn]\r\nKOSUU3=12\r\nKOSUU=5\r\n") << "12";
+        QTest::newRow("KOSUU is read when KOSUU3 is missing")
+            << QByteArray("[rv_YAMATOprn]\r\nKOSUU=5\r\n") << "5";
+        QTest::newRow("neither gives 1") << QByteArray("[rv_YAMATOprn]\r\n") << "1";
+        QTest::newRow("the count takes no sign") << QByteArray("[rv_YAMATOprn]\r\nKOSUU3=-5\r\n") << "5";
+    }
+    void countKeys()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QString, count);
+        f->writeFile(QStringLiteral("rova_Yamato.ini"), ini);
+        f->start();
+        QCOMPARE(w()->KeNumEdit_KOSUU->text(), count);
+        f->closeWindow();
+        QVERIFY(
+            f->readFile(QStringLiteral("rova_Yamato.ini")).contains("KOSUU3=" + count.toLatin1() + "\r\n"));
+    }
+
+    void outOfRangeIndexes_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<int>("slipType");
+        QTest::addColumn<int>("fontSize");
+        QTest::addColumn<int>("tab");
+        QTest::newRow("slip type 6 leaves none selected") << QByteArray("ComboBox_SEL=6") << -1 << 1 << 0;
+        QTest::newRow("font size 3 leaves none selected") << QByteArray("Addr_Font=3") << 0 << -1 << 0;
+        QTest::newRow("sender tab 10 keeps the first tab") << QByteArray("Tab_My=10") << 0 << 1 << 0;
+        QTest::newRow("hexadecimal index") << QByteArray("ComboBox_SEL=0x3") << 3 << 1 << 0;
+    }
+    void outOfRangeIndexes()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(int, slipType);
+        QFETCH(int, fontSize);
+        QFETCH(int, tab);
+        f->writeFile(QStringLiteral("rova_Yamato.ini"), "[rv_YAMATOprn]\r\n" + ini + "\r\n");
+        f->start();
+        QCOMPARE(w()->ComboBox_SEL->currentIndex(), slipType);
+        QCOMPARE(w()->ComboBox_FontSize->currentIndex(), fontSize);
+        QCOMPARE(w()->PageControl_My->currentIndex(), tab);
+        f->closeWindow();
+        const QByteArray saved = f->readFile(QStringLiteral("rova_Yamato.ini"));
+        QVERIFY(saved.contains("ComboBox_SEL=" + QByteArray::number(slipType) + "\r\n"));
+    }
+
+    void roundTrip()
+    {
+        f->writeFile(QStringLiteral("my5.txt"),
+                     rova::cp932::toBytes(QStringLiteral("555\r\n札幌\r\n\r\n北\r\n011\r\n")));
+        f->start();
+        f->pickSlipType(3);
+        QTest::mouseClick(w()->PageControl_My, Qt::LeftButton, {}, w()->PageControl_My->tabRect(5).center());
+        w()->Edit_Zip->setText(QStringLiteral("100-0001"));
+        w()->Edit_Add1->setText(QStringLiteral("東京都"));
+        w()->Edit_Add2->setText(QStringLiteral("千代田"));
+        w()->Edit_Add3->setText(QStringLiteral("not kept"));
+        w()->Edit_Custo1->setText(QStringLiteral("山田"));
+        w()->Edit_tel->setText(QStringLiteral("03"));
+        w()->Edit_G1->setText(QStringLiteral("本"));
+        w()->Edit_G3->setText(QStringLiteral("CD"));
+        w()->Edit_My->setText(QStringLiteral("changed"));
+        w()->CheckBox_t1->setChecked(true);
+
+        MainWindow* again = f->restart();
+        QCOMPARE(again->ComboBox_SEL->currentIndex(), 3);
+        QCOMPARE(again->PageControl_My->currentIndex(), 5);
+        QCOMPARE(again->Edit_Zip->text(), QStringLiteral("100-0001"));
+        QCOMPARE(again->Edit_Add1->text(), QStringLiteral("東京都"));
+        QCOMPARE(again->Edit_Add2->text(), QStringLiteral("千代田"));
+        QCOMPARE(again->Edit_Add3->text(), QString());
+        QCOMPARE(again->Edit_Custo1->text(), QStringLiteral("山田"));
+        QCOMPARE(again->Edit_tel->text(), QStringLiteral("03"));
+        QCOMPARE(again->Edit_G1->text(), QStringLiteral("本"));
+        QCOMPARE(again->Edit_G3->text(), QStringLiteral("CD"));
+        QCOMPARE(again->Edit_My->text(), QStringLiteral("北")); // the slot's file wins over the saved fields
+        QVERIFY(!again->CheckBox_t1->isChecked());
+        QVERIFY(f->readFile(QStringLiteral("rova_Yamato.ini")).contains("OP023My=changed\r\n"));
+    }
+
+    void unwritableDirectoryIsReportedAndTheWindowStillCloses()
+    {
+        f->writeFile(QStringLiteral("my0.txt"), "\r\n\r\n\r\n\r\n\r\n");
+        f->start();
+        ReadOnlyFolder readOnly(f->path(QString()));
+        if (!readOnly.refusesWrites())
+            QSKIP("this machine cannot make a folder read-only");
+        Dialogs::takeShown();
+        f->closeWindow();
+        const QStringList texts = MainWindowFixture::shownTexts();
+        QCOMPARE(
+            texts,
+            QStringList{QStringLiteral("%1 に書き込めません").arg(QDir::currentPath() + "/rova_Yamato.ini")});
+        QVERIFY(!w()->isVisible());
+    }
+
+    // The operator is told which field cannot be saved whole; the file keeps what it can hold of it,
+    // so the value of an earlier run does not come back at the next start.
+    void unsavableFieldIsNamedAndSavedWithoutWhatTheFileCannotHold()
+    {
+        f->writeFile(QStringLiteral("rova_Yamato.ini"), "[rv_YAMATOprn]\r\nE_CUS=old\r\n");
+        f->writeFile(QStringLiteral("my0.txt"), "\r\n\r\n\r\n\r\n\r\n");
+        f->start();
+        Dialogs::takeShown();
+        w()->Edit_Custo1->setText(QStringLiteral("𠮷田"));
+        w()->Edit_G1->setText(QStringLiteral("本"));
+        f->closeWindow();
+        const QStringList texts = MainWindowFixture::shownTexts();
+        QCOMPARE(texts.size(), 1);
+        QVERIFY2(texts[0].startsWith(QStringLiteral("お届け先のおなまえ\n")), qPrintable(texts[0]));
+        QVERIFY2(texts[0].contains(QStringLiteral("𠮷")), qPrintable(texts[0]));
+        const QByteArray saved = f->readFile(QStringLiteral("rova_Yamato.ini"));
+        QVERIFY(saved.contains(rova::cp932::toBytes(QStringLiteral("E_CUS=田\r\n"))));
+        QVERIFY(saved.contains(rova::cp932::toBytes(QStringLiteral("E_G1=本\r\n"))));
+        QCOMPARE(iniKeys().size(), 17);
+        QCOMPARE(f->restart()->Edit_Custo1->text(), QStringLiteral("田"));
+    }
+};
+
+QTEST_MAIN(TestMainWindowSettings)
+#include "test_mainwindow_settings.moc"

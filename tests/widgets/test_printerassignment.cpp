@@ -1,0 +1,154 @@
+// Printer assignment per slip type: loading it on a slip-type change, and finding the printer again by
+// its number alone when printers come and go.
+
+#include "support/slipwindow.h"
+
+#include "platform/fakeprintsystem.h"
+#include "platform/tpvprinter.h"
+#include "rules/sliplayout.h"
+#include "widgets/dialogs.h"
+#include "widgets/mainwindow.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using rova::Dialogs;
+using rova::print::FakePrintSystem;
+using rova::slip::slipTypes;
+
+namespace
+{
+const QStringList kPrinters{"Printer A", "Printer B", "Printer C"};
+} // namespace
+
+class TestPrinterAssignment : public QObject
+{
+    Q_OBJECT
+    FakePrintSystem* m_fake = nullptr;
+    std::unique_ptr<slipcheck::SlipWindow> m_window;
+
+    MainWindow& main() { return m_window->main(); }
+    QString folder() { return m_window->folder(); }
+
+    // The printers the system lists, in its order; the printer object notices at once.
+    void installPrinters(const QStringList& names)
+    {
+        for (const rova::print::Destination& d : m_fake->destinations())
+            m_fake->removePrinter(d.name);
+        for (const QString& name : names)
+            m_fake->addPrinter(FakePrintSystem::printer(name));
+        m_fake->setDefault(1);
+        PvPrinter().CheckForChanges();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_fake = slipcheck::installFakePrinters(kPrinters, 1);
+        m_window = std::make_unique<slipcheck::SlipWindow>();
+    }
+
+    void cleanupTestCase() { m_window.reset(); }
+
+    void init() { m_window->startAfresh(); }
+
+    void cleanup() { installPrinters(kPrinters); }
+
+    void loadOnSlipTypeChange_data()
+    {
+        QTest::addColumn<QString>("index");
+        QTest::addColumn<QString>("top");
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<int>("printer");
+        QTest::newRow("missing file reads as zeros") << ""
+                                                     << ""
+                                                     << "" << QStringList{"0", "0", "0"} << 0;
+        QTest::newRow("the type's own section") << "2"
+                                                << "-12"
+                                                << "25" << QStringList{"2", "-12", "25"} << 2;
+        QTest::newRow("printer number past the list selects the first printer")
+            << "9"
+            << "3"
+            << "4" << QStringList{"9", "3", "4"} << 0;
+        QTest::newRow("printer number -1 selects the default printer")
+            << "-1"
+            << "0"
+            << "0" << QStringList{"-1", "0", "0"} << 1;
+        QTest::newRow("margin with decimals is loaded as it stands")
+            << "1"
+            << "1.5"
+            << "0" << QStringList{"1", "1.5", "0"} << 1;
+    }
+    void loadOnSlipTypeChange()
+    {
+        QFETCH(QString, index);
+        QFETCH(QString, top);
+        QFETCH(QString, left);
+        QFETCH(QStringList, labels);
+        QFETCH(int, printer);
+        if (!index.isEmpty())
+            slipcheck::writeAssignments(folder(), {{slipTypes()[3], "x", index, top, left}});
+        m_window->chooseSlipType(3);
+        QCOMPARE((QStringList{main().Label_PrinterIndex->text(), main().Label_Prn_Top->text(),
+                              main().Label_Prn_Left->text()}),
+                 labels);
+        QCOMPARE(PvPrinter().GetIndex(), printer);
+        QVERIFY(Dialogs::takeShown().isEmpty());
+    }
+
+    void printerGroupShowsTheAssignedPrinter()
+    {
+        slipcheck::writeAssignments(folder(), {{slipTypes()[0], "Printer C", "2", "0", "0"}});
+        m_window->chooseSlipType(0);
+        QCOMPARE(main().ComboBox1->count(), 3);
+        QCOMPARE(main().ComboBox1->currentText(), QStringLiteral("Printer C"));
+        QCOMPARE(main().ComboBox2->currentText(), QStringLiteral("A4"));
+        QCOMPARE(main().ComboBox3->currentText(), QStringLiteral("上段"));
+    }
+
+    void printerPastTheListKeepsThePrinterGroup()
+    {
+        slipcheck::writeAssignments(folder(), {{slipTypes()[0], "Printer C", "2", "0", "0"},
+                                               {slipTypes()[1], "gone", "7", "0", "0"}});
+        m_window->chooseSlipType(0);
+        m_window->stepSlipType(Qt::Key_Down);
+        QCOMPARE(PvPrinter().GetIndex(), 0);
+        QCOMPARE(main().ComboBox1->currentText(), QStringLiteral("Printer C"));
+    }
+
+    void foundAgainByNumberOnly_data()
+    {
+        QTest::addColumn<QStringList>("printersNow");
+        QTest::newRow("printer removed in front") << QStringList{"Printer B", "Printer C"};
+        QTest::newRow("printer installed in front")
+            << QStringList{"Printer N", "Printer A", "Printer B", "Printer C"};
+    }
+    void foundAgainByNumberOnly()
+    {
+        QFETCH(QStringList, printersNow);
+        m_window->chooseSlipType(4);
+        slipcheck::answerSetupDialog(1, true); // "Printer B"
+        QTest::mouseClick(main().BitBtn_PrnSet, Qt::LeftButton);
+        QTRY_COMPARE(Dialogs::pendingAnswers(), 0);
+        QCOMPARE(slipcheck::sectionLines(folder(), slipTypes()[4]).mid(0, 2),
+                 (QStringList{"PrnName=Printer B", "PrnNoIndex=1"}));
+
+        installPrinters(printersNow);
+        m_window->stepSlipType(Qt::Key_Down);
+        m_window->stepSlipType(Qt::Key_Up);
+        QCOMPARE(PvPrinter().GetIndex(), 1);
+        QCOMPARE(main().ComboBox1->currentText(), printersNow[1]);
+        QCOMPARE(main().Label_PrinterIndex->text(), QStringLiteral("1"));
+        QCOMPARE(slipcheck::sectionLines(folder(), slipTypes()[4]).first(),
+                 QStringLiteral("PrnName=Printer B"));
+        QVERIFY(Dialogs::takeShown().size() == 1); // the setup dialog, nothing else
+    }
+};
+
+QTEST_MAIN(TestPrinterAssignment)
+#include "test_printerassignment.moc"

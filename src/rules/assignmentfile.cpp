@@ -39,20 +39,23 @@ AssignmentFile::AssignmentFile(const QString& folder)
 {
 }
 
-PrinterAssignment AssignmentFile::load(const QString& slipType) const
+PrintSettings AssignmentFile::load(const QString& slipType) const
 {
     const ProfileFile file(m_path);
-    return {QString(), file.readString(slipType, kIndex, kZero), file.readString(slipType, kTop, kZero),
-            file.readString(slipType, kLeft, kZero)};
+    PrintSettings settings;
+    settings.printerIndex = file.readString(slipType, kIndex, kZero);
+    settings.top = file.readString(slipType, kTop, kZero);
+    settings.left = file.readString(slipType, kLeft, kZero);
+    return settings;
 }
 
-void AssignmentFile::store(const QString& slipType, const PrinterAssignment& assignment) const
+void AssignmentFile::store(const QString& slipType, const PrintSettings& settings) const
 {
     ProfileFile file(m_path);
-    file.writeString(slipType, kName, readableName(assignment.printerName.trimmed()));
-    file.writeString(slipType, kIndex, assignment.printerIndex);
-    file.writeString(slipType, kTop, assignment.top);
-    file.writeString(slipType, kLeft, assignment.left);
+    file.writeString(slipType, kName, readableName(settings.printerName.trimmed()));
+    file.writeString(slipType, kIndex, settings.printerIndex);
+    file.writeString(slipType, kTop, settings.top);
+    file.writeString(slipType, kLeft, settings.left);
 }
 
 } // namespace rova::slip

@@ -3,6 +3,8 @@
 #include "rules/cp932.h"
 #include "rules/fileio.h"
 
+#include <QDir>
+
 namespace rova
 {
 
@@ -85,14 +87,14 @@ Sender parse(const QByteArray& bytes)
     return sender;
 }
 
-Sender read(int slot)
+Sender read(const QString& folder, int slot)
 {
-    return parse(fileio::readAll(fileName(slot)));
+    return parse(fileio::readAll(QDir(folder).filePath(fileName(slot))));
 }
 
-void write(int slot, const Sender& sender)
+void write(const QString& folder, int slot, const Sender& sender)
 {
-    const QString path = fileName(slot);
+    const QString path = QDir(folder).filePath(fileName(slot));
     QByteArray bytes;
     UnsavableFields unsavable;
     for (const Line& line : kLines) {

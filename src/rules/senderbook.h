@@ -76,11 +76,11 @@ QString fileName(int slot);
 // Lines end at LF or CR LF; a lone CR is dropped, missing lines are empty, lines after the fifth ignored.
 Sender parse(const QByteArray& bytes);
 
-// Raises rova::Error ("File not found", ...) when the slot's file cannot be read.
-Sender read(int slot);
+// The slot's file in the folder. Raises rova::Error ("File not found", ...) when it cannot be read.
+Sender read(const QString& folder, int slot);
 // Replaces the slot's file atomically. Raises UnsavableFieldsError (nothing written) for text code
 // page 932 cannot hold, rova::Error with the system's message ("File access denied", ...) otherwise.
-void write(int slot, const Sender& sender);
+void write(const QString& folder, int slot, const Sender& sender);
 
 } // namespace senderbook
 } // namespace rova

@@ -1,11 +1,9 @@
 #include "platform/pdfprinter.h"
 
-#include "platform/pagerender.h"
+#include "platform/pdfdocument.h"
 #include "rules/errors.h"
 #include "rules/fileio.h"
-#include "widgets/dialogs.h"
 
-#include <QApplication>
 #include <QDir>
 
 namespace rova::print
@@ -32,7 +30,7 @@ QList<Paper> papers()
     };
 }
 
-QString proposedFileName(const QString& title)
+QString proposedFileName(const QString& folder, const QString& title)
 {
     QString base = title.trimmed();
     static const QString unsafe = QStringLiteral("/\\:*?\"<>|");
@@ -42,37 +40,44 @@ QString proposedFileName(const QString& title)
     }
     if (base.isEmpty())
         base = QStringLiteral("rova_Yamato");
-    return QDir::current().filePath(base + QStringLiteral(".pdf"));
+    return QDir(folder).filePath(base + QStringLiteral(".pdf"));
 }
 
 class PdfFileJob : public Job
 {
 public:
-    PdfFileJob(const Paper& paper, const QString& title)
-        : m_page(paper, {dotsPerInch, dotsPerInch}, title), m_title(title)
+    PdfFileJob(const Paper& paper, const QString& title, const PdfPrinter::FileQuestion& askFile,
+               const QString& folder)
+        : m_document(paper, {dotsPerInch, dotsPerInch}, title), m_proposed(proposedFileName(folder, title)),
+          m_askFile(askFile)
     {
     }
 
-    Canvas& canvas() override { return m_page.canvas(); }
+    Canvas& canvas() override { return m_document.canvas(); }
+    void newPage() override { m_document.newPage(); }
 
     void end() override
     {
-        const QByteArray document = m_page.finish();
-        const QString path =
-            Dialogs::saveFileName(QApplication::activeWindow(), QStringLiteral("PDF ファイルに保存"),
-                                  proposedFileName(m_title), QStringLiteral("PDF (*.pdf)"));
+        const QByteArray document = m_document.finish();
+        const QString path = m_askFile(m_proposed);
         if (!path.isEmpty())
             fileio::writeAtomically(path, document);
     }
 
-    void abort() override { m_page.discard(); }
+    void abort() override { m_document.discard(); }
 
 private:
-    PdfPage m_page;
-    QString m_title;
+    PdfDocument m_document;
+    QString m_proposed;
+    PdfPrinter::FileQuestion m_askFile;
 };
 
 } // namespace
+
+PdfPrinter::PdfPrinter(FileQuestion askFile, QString folder)
+    : m_askFile(std::move(askFile)), m_folder(std::move(folder))
+{
+}
 
 QString PdfPrinter::name()
 {
@@ -108,7 +113,7 @@ std::unique_ptr<Job> PdfPrinter::begin(const QString&, const DeviceMode& mode, c
     const int wanted = mode.paper.value_or(a4);
     for (const Paper& p : all) {
         if (p.code == wanted)
-            return std::make_unique<PdfFileJob>(p, title);
+            return std::make_unique<PdfFileJob>(p, title, m_askFile, m_folder);
     }
     throw Error(QStringLiteral("%1 にはこの用紙 (%2) がありません").arg(name()).arg(wanted));
 }

@@ -3,7 +3,6 @@
 #include "platform/pdfprinter.h"
 #include "rules/errors.h"
 #include "support/pdfwords.h"
-#include "widgets/dialogs.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -27,15 +26,15 @@ class TestPdfPrinter : public QObject
 private slots:
     void init()
     {
-        Dialogs::setScripted(true);
-        Dialogs::takeShown();
+        m_answers.clear();
+        m_asked.clear();
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
     }
 
     void defaultsNameListedEntries()
     {
-        PdfPrinter printer;
+        PdfPrinter printer = pdfPrinter();
         const Capabilities caps = printer.capabilities(PdfPrinter::name());
         QCOMPARE(printer.destinations().size(), 1);
         QVERIFY(!printer.destinations().first().hidden);
@@ -64,9 +63,9 @@ private slots:
         QFETCH(QSizeF, sizeMm);
         QFETCH(QPoint, at);
         const QString path = m_dir->filePath(QStringLiteral("slip.pdf"));
-        Dialogs::answerNextFile(path);
+        m_answers.append(path);
 
-        PdfPrinter printer;
+        PdfPrinter printer = pdfPrinter();
         DeviceMode mode;
         mode.paper = paper;
         auto job = printer.begin(PdfPrinter::name(), mode, QStringLiteral("rova_Yamato"));
@@ -74,7 +73,7 @@ private slots:
         job->canvas().textOut(at.x(), at.y(), QStringLiteral("MARK"));
         job->end();
 
-        QCOMPARE(Dialogs::takeShown().size(), 1);
+        QCOMPARE(m_asked.size(), 1);
         QCOMPARE(pdfPageCount(path), 1);
         const QSizeF page = pdfPageSizeMm(path);
         // Page sizes are whole points in the file.
@@ -89,33 +88,54 @@ private slots:
                  qPrintable(QString::number(mark->boxMm.top())));
     }
 
+    void everyPageInOneFile()
+    {
+        const QString path = m_dir->filePath(QStringLiteral("slips.pdf"));
+        m_answers.append(path);
+        PdfPrinter printer = pdfPrinter();
+        auto job = printer.begin(PdfPrinter::name(), DeviceMode{}, QStringLiteral("rova/Yamato"));
+        const QStringList marks{QStringLiteral("FIRST"), QStringLiteral("SECOND"), QStringLiteral("THIRD")};
+        for (const QString& mark : marks) {
+            if (mark != marks.first())
+                job->newPage();
+            job->canvas().setFont(QStringLiteral("DejaVu Sans"), 12, false);
+            job->canvas().textOut(100, 100, mark);
+        }
+        job->end();
+        // Proposed in the printer's folder, with a name the file system takes.
+        QCOMPARE(m_asked, QStringList{m_dir->filePath(QStringLiteral("rova_Yamato.pdf"))});
+        QCOMPARE(pdfPageCount(path), 3);
+        for (const QString& mark : marks)
+            QVERIFY2(findPdfWord(pdfWords(path), mark), qPrintable(mark));
+    }
+
     void cancelledSaveWritesNothing()
     {
-        Dialogs::answerNextFile(QString());
-        PdfPrinter printer;
+        m_answers.append(QString());
+        PdfPrinter printer = pdfPrinter();
         auto job = printer.begin(PdfPrinter::name(), DeviceMode{}, QStringLiteral("rova_Yamato"));
         job->canvas().textOut(10, 10, QStringLiteral("MARK"));
         job->end();
-        QCOMPARE(Dialogs::takeShown().size(), 1);
+        QCOMPARE(m_asked.size(), 1);
         QVERIFY(QDir(m_dir->path()).isEmpty());
     }
 
     void abortAsksNothingAndWritesNothing()
     {
-        PdfPrinter printer;
+        PdfPrinter printer = pdfPrinter();
         auto job = printer.begin(PdfPrinter::name(), DeviceMode{}, QStringLiteral("rova_Yamato"));
         job->canvas().textOut(10, 10, QStringLiteral("MARK"));
         job->abort();
-        QVERIFY(Dialogs::takeShown().isEmpty());
+        QVERIFY(m_asked.isEmpty());
         QVERIFY(QDir(m_dir->path()).isEmpty());
     }
 
     void secondEndIsAnErrorNotASecondFile()
     {
         const QString path = m_dir->filePath(QStringLiteral("slip.pdf"));
-        Dialogs::answerNextFile(path);
-        Dialogs::answerNextFile(m_dir->filePath(QStringLiteral("again.pdf")));
-        PdfPrinter printer;
+        m_answers.append(path);
+        m_answers.append(m_dir->filePath(QStringLiteral("again.pdf")));
+        PdfPrinter printer = pdfPrinter();
         auto job = printer.begin(PdfPrinter::name(), DeviceMode{}, QStringLiteral("rova_Yamato"));
         job->end();
         QVERIFY_THROWS_EXCEPTION(rova::Error, job->end());
@@ -124,22 +144,35 @@ private slots:
 
     void unwritableFileIsAnError()
     {
-        Dialogs::answerNextFile(m_dir->filePath(QStringLiteral("missing/folder/slip.pdf")));
-        PdfPrinter printer;
+        m_answers.append(m_dir->filePath(QStringLiteral("missing/folder/slip.pdf")));
+        PdfPrinter printer = pdfPrinter();
         auto job = printer.begin(PdfPrinter::name(), DeviceMode{}, QStringLiteral("rova_Yamato"));
         QVERIFY_THROWS_EXCEPTION(rova::Error, job->end());
     }
 
     void unknownPaperIsAnError()
     {
-        PdfPrinter printer;
+        PdfPrinter printer = pdfPrinter();
         DeviceMode mode;
         mode.paper = 4242;
         QVERIFY_THROWS_EXCEPTION(rova::Error, printer.begin(PdfPrinter::name(), mode, QStringLiteral("x")));
     }
 
 private:
+    // A printer whose file question is answered from m_answers and remembered in m_asked.
+    PdfPrinter pdfPrinter()
+    {
+        return PdfPrinter(
+            [this](const QString& proposed) {
+                m_asked.append(proposed);
+                return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
+            },
+            m_dir->path());
+    }
+
     std::unique_ptr<QTemporaryDir> m_dir;
+    QStringList m_answers;
+    QStringList m_asked;
 };
 
 QTEST_MAIN(TestPdfPrinter)

@@ -1,11 +1,11 @@
 // Paper sizes, bins, resolution and scale of the current printer, and when they are read again.
 
-#include "platform/test_pvprinter_fixture.h"
+#include "support/fakeprinters.h"
 
 using rova::print::Bin;
 using rova::print::Paper;
 
-class TestPvPrinterDeviceLists : public QObject
+class TestPrinterChoiceSettings : public QObject
 {
     Q_OBJECT
 private slots:
@@ -42,12 +42,12 @@ private slots:
         p.capabilities.defaults.paper = paper;
         p.capabilities.defaults.bin = bin;
         fake.addPrinter(p);
-        TPvPrinter printer(&fake);
-        QCOMPARE(printer.GetPaperSizeNames().size(), paperCodes.size());
-        QCOMPARE(printer.GetPaperSizeNames().first(), QStringLiteral("P0"));
-        QCOMPARE(printer.GetPaperSizeIndex(), paperIndex);
-        QCOMPARE(printer.GetBinNames().size(), binCodes.size());
-        QCOMPARE(printer.GetBinIndex(), binIndex);
+        PrinterChoice printer(fake);
+        QCOMPARE(printer.paperNames().size(), paperCodes.size());
+        QCOMPARE(printer.paperNames().first(), QStringLiteral("P0"));
+        QCOMPARE(printer.paperIndex(), paperIndex);
+        QCOMPARE(printer.binNames().size(), binCodes.size());
+        QCOMPARE(printer.binIndex(), binIndex);
     }
 
     void failures_data()
@@ -58,44 +58,44 @@ private slots:
         QTest::addColumn<QString>("message");
         auto row = [](const char* name, const char* setup, PrinterOperation op, const char* klass,
                       const char* message) { QTest::newRow(name) << setup << op << klass << message; };
-        const char* notSupported = "EPvPrinterNotSupported";
-        const char* noInfo = "EPvPrinterNoInfo";
+        const char* notSupported = "NotSupported";
+        const char* noInfo = "NoInfo";
         row(
-            "no paper setting: number", "no paper setting", [](TPvPrinter& p) { p.GetPaperSizeNumber(); },
+            "no paper setting: number", "no paper setting", [](PrinterChoice& p) { p.paperCode(); },
             notSupported, "TPvPrinter.GetPaperSizeNumber: PaperSize is not Supported");
         row(
-            "no paper setting: names", "no paper setting", [](TPvPrinter& p) { p.GetPaperSizeNames(); },
+            "no paper setting: names", "no paper setting", [](PrinterChoice& p) { p.paperNames(); },
             notSupported, "TPvPrinter.GetPaperSizeNames: PaperSize is not Supported");
         row(
-            "no paper setting: index", "no paper setting", [](TPvPrinter& p) { p.GetPaperSizeIndex(); },
+            "no paper setting: index", "no paper setting", [](PrinterChoice& p) { p.paperIndex(); },
             notSupported, "TPvPrinter.GetPaperSizeIndex: PaperSize is not Supported");
         row(
-            "no paper list: names", "no paper list", [](TPvPrinter& p) { p.GetPaperSizeNames(); }, noInfo,
+            "no paper list: names", "no paper list", [](PrinterChoice& p) { p.paperNames(); }, noInfo,
             "TPvPrinter.GetPaperSizeNames: No Papersize Info Available");
         row(
-            "no paper list: index", "no paper list", [](TPvPrinter& p) { p.GetPaperSizeIndex(); }, noInfo,
+            "no paper list: index", "no paper list", [](PrinterChoice& p) { p.paperIndex(); }, noInfo,
             "TPvPrinter.GetPaperSizeIndex: No Papersize Info Available");
         row(
-            "current paper not listed", "paper not listed", [](TPvPrinter& p) { p.GetPaperSizeIndex(); },
-            "EPVPrinterPaperSizeError", "TPvPrinter.GetPaperSizeIndex: Cannot Get Paper Index");
+            "current paper not listed", "paper not listed", [](PrinterChoice& p) { p.paperIndex(); },
+            "PaperSize", "TPvPrinter.GetPaperSizeIndex: Cannot Get Paper Index");
         row(
-            "no bin setting: number", "no bin setting", [](TPvPrinter& p) { p.GetBinNumber(); }, notSupported,
+            "no bin setting: number", "no bin setting", [](PrinterChoice& p) { p.binCode(); }, notSupported,
             "TPvPrinter.GetBinNumber: Bin is not Supported");
         row(
-            "no bin setting: names", "no bin setting", [](TPvPrinter& p) { p.GetBinNames(); }, notSupported,
+            "no bin setting: names", "no bin setting", [](PrinterChoice& p) { p.binNames(); }, notSupported,
             "TPvPrinter.GetBinNames: Bin is not Supported");
         row(
-            "no bin setting: index", "no bin setting", [](TPvPrinter& p) { p.GetBinIndex(); }, notSupported,
+            "no bin setting: index", "no bin setting", [](PrinterChoice& p) { p.binIndex(); }, notSupported,
             "TPvPrinter.GetBinIndex: Bin is not Supported");
         row(
-            "no bin list: names", "no bin list", [](TPvPrinter& p) { p.GetBinNames(); }, noInfo,
+            "no bin list: names", "no bin list", [](PrinterChoice& p) { p.binNames(); }, noInfo,
             "TPvPrinter.GetBinNames: No Bin Info Available");
         row(
-            "no bin list: index", "no bin list", [](TPvPrinter& p) { p.GetBinIndex(); }, noInfo,
+            "no bin list: index", "no bin list", [](PrinterChoice& p) { p.binIndex(); }, noInfo,
             "TPvPrinter.GetBinIndex: No Bin Info Available");
         row(
-            "current bin not listed", "bin not listed", [](TPvPrinter& p) { p.GetBinIndex(); },
-            "EPvPrinterBinError", "TPvPrinter.GetBinIndex: Cannot Get Bin Index");
+            "current bin not listed", "bin not listed", [](PrinterChoice& p) { p.binIndex(); }, "Bin",
+            "TPvPrinter.GetBinIndex: Cannot Get Bin Index");
     }
     void failures()
     {
@@ -119,9 +119,9 @@ private slots:
         else if (setup == "bin not listed")
             c.defaults.bin = 99;
         fake.addPrinter(p);
-        TPvPrinter printer(&fake);
-        PV_EXPECT_ERROR(operation(printer), klass, message);
-        QCOMPARE(printer.GetIndex(), 0);
+        PrinterChoice printer(fake);
+        EXPECT_PRINTER_ERROR(operation(printer), klass, message);
+        QCOMPARE(printer.currentIndex(), 0);
     }
 
     void resolutionAndScale_data()
@@ -148,103 +148,103 @@ private slots:
         p.capabilities.defaults.resolution = resolution;
         p.capabilities.defaults.scale = scale;
         fake.addPrinter(p);
-        TPvPrinter printer(&fake);
-        QCOMPARE(printer.GetResolution(), resolution);
-        QCOMPARE(printer.GetScale(), expectedScale);
-        QCOMPARE(printer.GetCapabilities()[pcScale], scale.has_value());
+        PrinterChoice printer(fake);
+        QCOMPARE(printer.resolution(), resolution);
+        QCOMPARE(printer.scale(), expectedScale);
+        QCOMPARE(printer.hasScale(), scale.has_value());
         // What the print command computes from the two answers.
-        const QPoint dots(printer.GetResolution().x() * 100 / printer.GetScale(),
-                          printer.GetResolution().y() * 100 / printer.GetScale());
+        const QPoint dots(printer.resolution().x() * 100 / printer.scale(),
+                          printer.resolution().y() * 100 / printer.scale());
         QCOMPARE(dots, printDots);
     }
 
     void reselectKeepsSettingsSwitchResets()
     {
         auto fake = alphaBetaGamma();
-        TPvPrinter printer(fake.get());
-        printer.SetIndex(0);
+        PrinterChoice printer(*fake);
+        printer.setCurrentIndex(0);
         chooseSettings(printer, 13, 4);
-        printer.Refresh();
-        printer.SetIndex(0);
-        QCOMPARE(printer.GetPaperSizeIndex(), 1);
-        QCOMPARE(printer.GetBinIndex(), 1);
-        printer.SetIndex(1);
-        QCOMPARE(printer.GetPaperSizeNames(), (QStringList{"A4", "B5", "はがき"}));
-        QCOMPARE(printer.GetPaperSizeIndex(), 2);
-        QCOMPARE(printer.GetBinIndex(), 2);
-        printer.SetIndex(0);
-        QCOMPARE(printer.GetPaperSizeIndex(), 0);
-        QCOMPARE(printer.GetBinIndex(), 0);
+        printer.refresh();
+        printer.setCurrentIndex(0);
+        QCOMPARE(printer.paperIndex(), 1);
+        QCOMPARE(printer.binIndex(), 1);
+        printer.setCurrentIndex(1);
+        QCOMPARE(printer.paperNames(), (QStringList{"A4", "B5", "はがき"}));
+        QCOMPARE(printer.paperIndex(), 2);
+        QCOMPARE(printer.binIndex(), 2);
+        printer.setCurrentIndex(0);
+        QCOMPARE(printer.paperIndex(), 0);
+        QCOMPARE(printer.binIndex(), 0);
     }
 
     void switchResetsScale()
     {
         auto fake = alphaBetaGamma();
         fake->printerNamed(QStringLiteral("Alpha")).capabilities.defaults.scale = 100;
-        TPvPrinter printer(fake.get());
-        printer.SetIndex(0);
-        rova::print::DeviceMode mode = printer.CurrentDeviceMode();
+        PrinterChoice printer(*fake);
+        printer.setCurrentIndex(0);
+        rova::print::DeviceMode mode = printer.deviceMode();
         mode.scale = 50;
-        printer.SetCurrentDeviceMode(mode);
-        printer.Refresh();
-        QCOMPARE(printer.GetScale(), 50);
-        printer.SetIndex(0);
-        QCOMPARE(printer.GetScale(), 50);
-        printer.SetIndex(1);
-        printer.SetIndex(0);
-        QCOMPARE(printer.GetScale(), 100);
+        printer.setDeviceMode(mode);
+        printer.refresh();
+        QCOMPARE(printer.scale(), 50);
+        printer.setCurrentIndex(0);
+        QCOMPARE(printer.scale(), 50);
+        printer.setCurrentIndex(1);
+        printer.setCurrentIndex(0);
+        QCOMPARE(printer.scale(), 100);
     }
 
     void settingsChangedOutsideSeenAfterRefresh()
     {
         auto fake = alphaBetaGamma();
-        TPvPrinter printer(fake.get());
-        QCOMPARE(printer.GetPaperSizeIndex(), 0);
+        PrinterChoice printer(*fake);
+        QCOMPARE(printer.paperIndex(), 0);
         chooseSettings(printer, 13);
-        QCOMPARE(printer.GetPaperSizeIndex(), 0);
-        printer.Refresh();
-        QCOMPARE(printer.GetPaperSizeIndex(), 1);
+        QCOMPARE(printer.paperIndex(), 0);
+        printer.refresh();
+        QCOMPARE(printer.paperIndex(), 1);
     }
 
     void listsReadOncePerPrinter()
     {
         auto fake = alphaBetaGamma();
-        TPvPrinter printer(fake.get());
-        printer.GetPaperSizeNames();
+        PrinterChoice printer(*fake);
+        printer.paperNames();
         const int afterFirst = fake->capabilityQueries();
         for (int i = 0; i < 3; ++i) {
-            printer.GetPaperSizeNames();
-            printer.GetPaperSizeIndex();
-            printer.GetBinNames();
-            printer.GetBinIndex();
-            printer.GetScale();
-            printer.SetIndex(0);
+            printer.paperNames();
+            printer.paperIndex();
+            printer.binNames();
+            printer.binIndex();
+            printer.scale();
+            printer.setCurrentIndex(0);
         }
         QCOMPARE(fake->capabilityQueries(), afterFirst);
-        printer.Refresh();
+        printer.refresh();
         QCOMPARE(fake->capabilityQueries(), afterFirst + 1);
-        printer.SetIndex(1);
+        printer.setCurrentIndex(1);
         const int afterSwitch = fake->capabilityQueries();
         QVERIFY(afterSwitch > afterFirst + 1);
-        printer.GetBinNames();
-        QCOMPARE(printer.GetBinNames().first(), QStringLiteral("自動選択"));
+        printer.binNames();
+        QCOMPARE(printer.binNames().first(), QStringLiteral("自動選択"));
         QCOMPARE(fake->capabilityQueries(), afterSwitch);
     }
 
     void failedQueryIsTriedAgain()
     {
         auto fake = alphaBetaGamma();
-        TPvPrinter printer(fake.get());
-        printer.GetPaperSizeIndex();
+        PrinterChoice printer(*fake);
+        printer.paperIndex();
         const FakePrintSystem::Printer alpha = fake->printerNamed(QStringLiteral("Alpha"));
         fake->removePrinter(QStringLiteral("Alpha"));
-        QVERIFY_THROWS_EXCEPTION(rova::Error, printer.Refresh());
+        QVERIFY_THROWS_EXCEPTION(rova::Error, printer.refresh());
         fake->addPrinter(alpha);
         fake->printerNamed(QStringLiteral("Alpha")).capabilities.papers.removeLast();
         // The catalogue order changed, but Alpha is still found by its name.
-        QCOMPARE(printer.GetPaperSizeNames(), QStringList{"A4"});
+        QCOMPARE(printer.paperNames(), QStringList{"A4"});
     }
 };
 
-QTEST_GUILESS_MAIN(TestPvPrinterDeviceLists)
-#include "test_pvprinter_devicelists.moc"
+QTEST_GUILESS_MAIN(TestPrinterChoiceSettings)
+#include "test_printerchoice_settings.moc"

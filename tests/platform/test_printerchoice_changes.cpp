@@ -1,14 +1,13 @@
 // Noticing printers and ports that changed while the program runs.
 
-#include "platform/test_pvprinter_fixture.h"
+#include "support/fakeprinters.h"
 
 #include <QSignalSpy>
-#include <QWidget>
 
 using FakeChange = std::function<void(FakePrintSystem&)>;
 Q_DECLARE_METATYPE(FakeChange)
 
-class TestPvPrinterChanges : public QObject
+class TestPrinterChoiceChanges : public QObject
 {
     Q_OBJECT
 private slots:
@@ -49,15 +48,13 @@ private slots:
         QFETCH(FakeChange, change);
         QFETCH(int, fired);
         auto fake = alphaBetaGamma();
-        TPvPrinter printer(fake.get());
+        PrinterChoice printer(*fake);
         if (checkedBefore)
-            printer.CheckForChanges();
-        QSignalSpy spy(&printer, &TPvPrinter::OnChange);
+            printer.checkForChanges();
+        QSignalSpy spy(&printer, &PrinterChoice::changed);
         change(*fake);
-        printer.CheckForChanges();
+        printer.checkForChanges();
         QCOMPARE(spy.count(), fired);
-        if (fired)
-            QCOMPARE(spy.first().first().value<TPvPrinter*>(), &printer);
     }
 
     void portNames_data()
@@ -81,62 +78,48 @@ private slots:
             p.destination.port = ports[i];
             fake.addPrinter(p);
         }
-        TPvPrinter printer(&fake);
-        QCOMPARE(printer.GetPortNames(), listed);
+        PrinterChoice printer(fake);
+        QCOMPARE(printer.portNames(), listed);
     }
 
     void addedPrinterLeavesDefaultCurrent()
     {
         auto fake = alphaBetaGamma();
-        TPvPrinter printer(fake.get());
-        printer.SetIndex(1);
+        PrinterChoice printer(*fake);
+        printer.setCurrentIndex(1);
         chooseSettings(printer, 9);
         fake->addPrinter(FakePrintSystem::printer(QStringLiteral("Delta")));
         fake->setDefault(2);
-        printer.CheckForChanges();
-        QCOMPARE(printer.GetPrinterNames(), (QStringList{"Alpha", "Gamma", "Delta"}));
-        QCOMPARE(printer.GetIndex(), 1);
+        printer.checkForChanges();
+        QCOMPARE(printer.printerNames(), (QStringList{"Alpha", "Gamma", "Delta"}));
+        QCOMPARE(printer.currentIndex(), 1);
         // The default printer starts again from its own settings.
-        QCOMPARE(printer.GetPaperSizeIndex(), 2);
+        QCOMPARE(printer.paperIndex(), 2);
     }
 
     void addedPrinterMakesTheDefaultCurrentNotTheOneBefore()
     {
         auto fake = alphaBetaGamma();
-        TPvPrinter printer(fake.get());
-        printer.SetIndex(0);
+        PrinterChoice printer(*fake);
+        printer.setCurrentIndex(0);
         fake->setDefault(2);
         fake->addPrinter(FakePrintSystem::printer(QStringLiteral("Delta")));
-        printer.CheckForChanges();
-        QCOMPARE(printer.GetIndex(), 1);
+        printer.checkForChanges();
+        QCOMPARE(printer.currentIndex(), 1);
     }
 
     void removedCurrentPrinterFallsBackToDefault()
     {
         auto fake = alphaBetaGamma();
-        TPvPrinter printer(fake.get());
-        printer.SetIndex(1);
-        printer.GetPaperSizeNames();
+        PrinterChoice printer(*fake);
+        printer.setCurrentIndex(1);
+        printer.paperNames();
         fake->removePrinter(QStringLiteral("Gamma"));
-        printer.CheckForChanges();
-        QCOMPARE(printer.GetIndex(), 0);
-        QCOMPARE(printer.GetPaperSizeNames(), (QStringList{"A4", "B5"}));
-    }
-
-    void applicationBecomingActiveChecks()
-    {
-        auto fake = alphaBetaGamma();
-        TPvPrinter printer(fake.get());
-        printer.CheckForChanges();
-        QSignalSpy spy(&printer, &TPvPrinter::OnChange);
-        fake->addPrinter(FakePrintSystem::printer(QStringLiteral("Delta")));
-        QWidget window;
-        window.show();
-        window.activateWindow();
-        QTRY_COMPARE(spy.count(), 1);
-        QCOMPARE(printer.GetPrinterNames().last(), QStringLiteral("Delta"));
+        printer.checkForChanges();
+        QCOMPARE(printer.currentIndex(), 0);
+        QCOMPARE(printer.paperNames(), (QStringList{"A4", "B5"}));
     }
 };
 
-QTEST_MAIN(TestPvPrinterChanges)
-#include "test_pvprinter_changes.moc"
+QTEST_GUILESS_MAIN(TestPrinterChoiceChanges)
+#include "test_printerchoice_changes.moc"

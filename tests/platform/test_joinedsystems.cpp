@@ -35,7 +35,7 @@ Joined join(const QStringList& firstNames, int firstDefault, const QStringList& 
 
 } // namespace
 
-class TestPvPrinterJoinedSystems : public QObject
+class TestJoinedSystems : public QObject
 {
     Q_OBJECT
 private slots:
@@ -81,5 +81,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPvPrinterJoinedSystems)
-#include "test_pvprinter_joinedsystems.moc"
+QTEST_GUILESS_MAIN(TestJoinedSystems)
+#include "test_joinedsystems.moc"

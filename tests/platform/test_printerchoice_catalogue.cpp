@@ -1,8 +1,10 @@
 // Visible indexes over a catalogue with hidden printers, and selecting printers by them.
 
-#include "platform/test_pvprinter_fixture.h"
+#include "support/fakeprinters.h"
 
-class TestPvPrinterCatalogue : public QObject
+#include <QSignalSpy>
+
+class TestPrinterChoiceCatalogue : public QObject
 {
     Q_OBJECT
 private slots:
@@ -28,20 +30,18 @@ private slots:
         FakePrintSystem fake;
         for (int i = 0; i < names.size(); ++i)
             fake.addPrinter(FakePrintSystem::printer(names[i], hidden[i]));
-        TPvPrinter printer(&fake);
-        QCOMPARE(printer.GetPrinterNames(), visible);
+        PrinterChoice printer(fake);
+        QCOMPARE(printer.printerNames(), visible);
     }
 
     void setIndexSkipsHidden()
     {
         auto fake = alphaBetaGamma();
-        TPvPrinter printer(fake.get());
-        QCOMPARE(printer.GetIndex(), 0);
-        printer.SetIndex(1);
-        QCOMPARE(printer.GetIndex(), 1);
-        printer.BeginDoc(QStringLiteral("rova_Yamato"));
-        printer.EndDoc();
-        QCOMPARE(fake->jobs().last().destination, QStringLiteral("Gamma"));
+        PrinterChoice printer(*fake);
+        QCOMPARE(printer.currentIndex(), 0);
+        printer.setCurrentIndex(1);
+        QCOMPARE(printer.currentIndex(), 1);
+        QCOMPARE(printer.currentName(), QStringLiteral("Gamma"));
     }
 
     void setIndexOutOfRange_data()
@@ -55,11 +55,11 @@ private slots:
     {
         QFETCH(int, index);
         auto fake = alphaBetaGamma();
-        TPvPrinter printer(fake.get());
-        printer.SetIndex(1);
-        PV_EXPECT_ERROR(printer.SetIndex(index), "EPVPrinterRangeError",
-                        "TPvPrinter.SetIndex: Index is out of Range");
-        QCOMPARE(printer.GetIndex(), 1);
+        PrinterChoice printer(*fake);
+        printer.setCurrentIndex(1);
+        EXPECT_PRINTER_ERROR(printer.setCurrentIndex(index), "Range",
+                             "TPvPrinter.SetIndex: Index is out of Range");
+        QCOMPARE(printer.currentIndex(), 1);
     }
 
     void setIndexMinusOneSelectsDefault_data()
@@ -75,21 +75,21 @@ private slots:
         QFETCH(int, visible);
         auto fake = alphaBetaGamma();
         fake->setDefault(defaultRaw);
-        TPvPrinter printer(fake.get());
-        printer.SetIndex(visible == 0 ? 1 : 0);
-        printer.SetIndex(-1);
-        QCOMPARE(printer.GetIndex(), visible);
+        PrinterChoice printer(*fake);
+        printer.setCurrentIndex(visible == 0 ? 1 : 0);
+        printer.setCurrentIndex(-1);
+        QCOMPARE(printer.currentIndex(), visible);
     }
 
     void hiddenDefaultIsIllegalButSelectable()
     {
         auto fake = alphaBetaGamma();
         fake->setDefault(1);
-        TPvPrinter printer(fake.get());
-        PV_EXPECT_ERROR(printer.GetIndex(), "EPvPrinterIllegalIndex",
-                        "TPvPrinter.GetIndex: Printers.PrinterIndex is Illegal");
-        printer.SetIndex(0);
-        QCOMPARE(printer.GetIndex(), 0);
+        PrinterChoice printer(*fake);
+        EXPECT_PRINTER_ERROR(printer.currentIndex(), "IllegalIndex",
+                             "TPvPrinter.GetIndex: Printers.PrinterIndex is Illegal");
+        printer.setCurrentIndex(0);
+        QCOMPARE(printer.currentIndex(), 0);
     }
 
     void noVisiblePrinter_data()
@@ -97,21 +97,21 @@ private slots:
         QTest::addColumn<bool>("anyHidden");
         QTest::addColumn<PrinterOperation>("operation");
         const std::pair<const char*, PrinterOperation> operations[] = {
-            {"GetPrinterNames", [](TPvPrinter& p) { p.GetPrinterNames(); }},
-            {"GetIndex", [](TPvPrinter& p) { p.GetIndex(); }},
-            {"SetIndex(0)", [](TPvPrinter& p) { p.SetIndex(0); }},
-            {"SetIndex(-1)", [](TPvPrinter& p) { p.SetIndex(-1); }},
-            {"GetPaperSizeNames", [](TPvPrinter& p) { p.GetPaperSizeNames(); }},
-            {"GetPaperSizeIndex", [](TPvPrinter& p) { p.GetPaperSizeIndex(); }},
-            {"GetPaperSizeNumber", [](TPvPrinter& p) { p.GetPaperSizeNumber(); }},
-            {"GetBinNames", [](TPvPrinter& p) { p.GetBinNames(); }},
-            {"GetBinIndex", [](TPvPrinter& p) { p.GetBinIndex(); }},
-            {"GetBinNumber", [](TPvPrinter& p) { p.GetBinNumber(); }},
-            {"GetResolution", [](TPvPrinter& p) { p.GetResolution(); }},
-            {"GetScale", [](TPvPrinter& p) { p.GetScale(); }},
-            {"GetCapabilities", [](TPvPrinter& p) { p.GetCapabilities(); }},
-            {"UpdateDeviceLists", [](TPvPrinter& p) { p.UpdateDeviceLists(); }},
-            {"Refresh", [](TPvPrinter& p) { p.Refresh(); }},
+            {"GetPrinterNames", [](PrinterChoice& p) { p.printerNames(); }},
+            {"GetIndex", [](PrinterChoice& p) { p.currentIndex(); }},
+            {"setCurrentIndex(0)", [](PrinterChoice& p) { p.setCurrentIndex(0); }},
+            {"setCurrentIndex(-1)", [](PrinterChoice& p) { p.setCurrentIndex(-1); }},
+            {"GetPaperSizeNames", [](PrinterChoice& p) { p.paperNames(); }},
+            {"GetPaperSizeIndex", [](PrinterChoice& p) { p.paperIndex(); }},
+            {"GetPaperSizeNumber", [](PrinterChoice& p) { p.paperCode(); }},
+            {"GetBinNames", [](PrinterChoice& p) { p.binNames(); }},
+            {"GetBinIndex", [](PrinterChoice& p) { p.binIndex(); }},
+            {"GetBinNumber", [](PrinterChoice& p) { p.binCode(); }},
+            {"GetResolution", [](PrinterChoice& p) { p.resolution(); }},
+            {"GetScale", [](PrinterChoice& p) { p.scale(); }},
+            {"GetCapabilities", [](PrinterChoice& p) { p.GetCapabilities(); }},
+            {"UpdateDeviceLists", [](PrinterChoice& p) { p.UpdateDeviceLists(); }},
+            {"Refresh", [](PrinterChoice& p) { p.refresh(); }},
         };
         for (const auto& [name, op] : operations) {
             QTest::addRow("only hidden printers: %s", name) << true << op;
@@ -128,22 +128,8 @@ private slots:
             fake.addPrinter(FakePrintSystem::printer(QStringLiteral("Delta"), true));
             fake.setDefault(0);
         }
-        TPvPrinter printer(&fake);
-        PV_EXPECT_ERROR(operation(printer), "EPvPrinterNoPrinter", "TPvPrinter.CheckNoPrinter: No Printer");
-    }
-
-    void replacedSystemIsReadAgain()
-    {
-        rova::print::setSystem(alphaBetaGamma());
-        TPvPrinter printer;
-        printer.SetIndex(1);
-        QCOMPARE(printer.GetPrinterNames(), (QStringList{"Alpha", "Gamma"}));
-        auto other = std::make_unique<FakePrintSystem>();
-        other->addPrinter(FakePrintSystem::printer(QStringLiteral("Delta")));
-        rova::print::setSystem(std::move(other));
-        QCOMPARE(printer.GetPrinterNames(), QStringList{"Delta"});
-        QCOMPARE(printer.GetIndex(), 0);
-        QCOMPARE(printer.GetPaperSizeNames(), (QStringList{"A4", "B5"}));
+        PrinterChoice printer(fake);
+        EXPECT_PRINTER_ERROR(operation(printer), "NoPrinter", "TPvPrinter.CheckNoPrinter: No Printer");
     }
 
     void catalogueEquality_data()
@@ -163,18 +149,25 @@ private slots:
         QFETCH(QStringList, before);
         QFETCH(QStringList, after);
         QFETCH(bool, equal);
-        // A trailing star marks a hidden printer.
+        // A trailing star marks a hidden printer. No ports, so that only the printers can differ.
         auto build = [](const QStringList& names) {
             FakePrintSystem fake;
             for (QString n : names) {
                 const bool hidden = n.endsWith('*');
-                fake.addPrinter(FakePrintSystem::printer(n.remove('*'), hidden));
+                FakePrintSystem::Printer p = FakePrintSystem::printer(n.remove('*'), hidden);
+                p.destination.port.clear();
+                fake.addPrinter(p);
             }
-            return TPvAllPrintersInfo(fake);
+            return fake;
         };
-        QCOMPARE(build(before).IsEqual(build(after)), equal);
+        FakePrintSystem fake = build(before);
+        PrinterChoice printer(fake);
+        fake = build(after);
+        QSignalSpy spy(&printer, &PrinterChoice::changed);
+        printer.checkForChanges();
+        QCOMPARE(spy.isEmpty(), equal);
     }
 };
 
-QTEST_GUILESS_MAIN(TestPvPrinterCatalogue)
-#include "test_pvprinter_catalogue.moc"
+QTEST_GUILESS_MAIN(TestPrinterChoiceCatalogue)
+#include "test_printerchoice_catalogue.moc"

@@ -25,6 +25,7 @@ public:
         QPoint position; // device dots
         QColor color;
         QColor brush;
+        int page = 0; // counted from 0
     };
 
     struct JobRecord {
@@ -33,6 +34,7 @@ public:
         QString destination;
         DeviceMode mode;
         QList<DrawnText> texts;
+        int pages = 1;
         State state = State::Open;
     };
 

@@ -1,4 +1,4 @@
-#include "platform/fakeprintsystem.h"
+#include "support/fakeprintsystem.h"
 
 #include "rules/errors.h"
 
@@ -27,13 +27,14 @@ public:
         FakePrintSystem::DrawnText drawn = m_style;
         drawn.text = text;
         drawn.position = QPoint(x, y);
+        drawn.page = m_system.record(m_job).pages - 1;
         m_system.record(m_job).texts.append(drawn);
     }
 
 private:
     FakePrintSystem& m_system;
     int m_job;
-    FakePrintSystem::DrawnText m_style{{}, {}, 0, false, {}, Qt::black, Qt::white};
+    FakePrintSystem::DrawnText m_style{{}, {}, 0, false, {}, Qt::black, Qt::white, 0};
 };
 
 class FakeJob : public Job
@@ -47,6 +48,7 @@ public:
     }
 
     Canvas& canvas() override { return m_canvas; }
+    void newPage() override { ++m_system.record(m_job).pages; }
 
     void end() override
     {

@@ -1,4 +1,4 @@
-#include "platform/pagerender.h"
+#include "platform/pdfdocument.h"
 
 #include "rules/errors.h"
 
@@ -44,7 +44,7 @@ private:
 
 } // namespace
 
-PdfPage::PdfPage(const Paper& paper, QPoint dotsPerInch, const QString& title)
+PdfDocument::PdfDocument(const Paper& paper, QPoint dotsPerInch, const QString& title)
     : m_buffer(&m_bytes), m_writer(&m_buffer)
 {
     if (dotsPerInch.x() <= 0 || dotsPerInch.y() <= 0 || paper.sizeMm.isEmpty())
@@ -64,18 +64,27 @@ PdfPage::PdfPage(const Paper& paper, QPoint dotsPerInch, const QString& title)
     m_canvas = std::make_unique<DotCanvas>(m_painter, dotsPerInch, paintDpi);
 }
 
-PdfPage::~PdfPage()
+PdfDocument::~PdfDocument()
 {
     if (m_painter.isActive())
         m_painter.end();
 }
 
-Canvas& PdfPage::canvas()
+Canvas& PdfDocument::canvas()
 {
     return *m_canvas;
 }
 
-QByteArray PdfPage::finish()
+void PdfDocument::newPage()
+{
+    if (m_closed)
+        throw Error(QStringLiteral("この印刷ジョブは終了しています"));
+    // The painter keeps its translation to the printable area across pages.
+    if (!m_writer.newPage())
+        throw Error(QStringLiteral("印刷ページを作成できません"));
+}
+
+QByteArray PdfDocument::finish()
 {
     // A second hand-over would print the page twice.
     if (m_closed)
@@ -87,7 +96,7 @@ QByteArray PdfPage::finish()
     return m_bytes;
 }
 
-void PdfPage::discard() noexcept
+void PdfDocument::discard() noexcept
 {
     m_closed = true;
     if (m_painter.isActive())

@@ -30,9 +30,10 @@ bool runOnce(const QString& program, Run* run, QString* why, const QStringList& 
     // at show and leaves the focus where it was.
     const QString previous = QDir::currentPath();
     QDir::setCurrent(folder.path());
-    rova::senderbook::write(0, {QStringLiteral("540-0001"), QStringLiteral("大阪府大阪市中央区城見1-2-3"),
-                                QStringLiteral("ＯＢＰタワー３階"), QStringLiteral("ロバ商店"),
-                                QStringLiteral("06-9876-5432")});
+    rova::senderbook::write(QStringLiteral("."), 0,
+                            {QStringLiteral("540-0001"), QStringLiteral("大阪府大阪市中央区城見1-2-3"),
+                             QStringLiteral("ＯＢＰタワー３階"), QStringLiteral("ロバ商店"),
+                             QStringLiteral("06-9876-5432")});
     QDir::setCurrent(previous);
     QProcess process;
     process.setWorkingDirectory(folder.path());

@@ -7,6 +7,7 @@
 #include "widgets/programstart.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -17,10 +18,11 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    rova::ProgramStart start;
+    rova::ProgramStart start(QDir::currentPath());
     if (!start.open())
         return 1; // another copy is running: nothing of ours was measured
 
+    const QWidget* zip = start.mainWindow().findChild<QWidget*>(QStringLiteral("Edit_Zip"));
     const auto quitWhenReady = [&] {
         // A box during start waits for an operator the benchmark does not have: say what it says.
         if (QWidget* box = QApplication::activeModalWidget()) {
@@ -28,7 +30,7 @@ int main(int argc, char* argv[])
                 std::fprintf(stderr, "box shown during start: %s\n", qPrintable(label->text()));
             std::exit(3);
         }
-        if (QApplication::focusWidget() == start.mainWindow().Edit_Zip)
+        if (QApplication::focusWidget() == zip)
             app.exit(0); // not quit(): that closes the window, and closing saves the settings
     };
     QObject::connect(&app, &QApplication::focusChanged, &app, quitWhenReady, Qt::QueuedConnection);

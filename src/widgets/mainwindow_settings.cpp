@@ -13,9 +13,9 @@
 
 namespace
 {
-rova::ProfileFile settingsFile(const QLabel* currentDir)
+rova::ProfileFile settingsFile(const QString& folder)
 {
-    return rova::ProfileFile(currentDir->text() + QLatin1Char('/') + rova::Settings::fileName());
+    return rova::ProfileFile(folder + QLatin1Char('/') + rova::Settings::fileName());
 }
 
 // An index the list does not have leaves nothing selected.
@@ -28,7 +28,7 @@ void selectItem(QComboBox* box, int index)
 void MainWindow::loadSettings()
 {
     rova::Settings settings;
-    settings.load(settingsFile(Label_CurrentDir));
+    settings.load(settingsFile(m_folder));
     selectSenderSlot(settings.tabMy);
     selectItem(ComboBox_SEL, settings.comboBoxSel);
     selectItem(ComboBox_FontSize, settings.addrFont);
@@ -69,6 +69,6 @@ void MainWindow::saveSettings()
     settings.tabMy = senderSlot();
     // The operator hears which fields lose characters before the file keeps the rest of them.
     run([&settings] { settings.checkSavable(); });
-    rova::ProfileFile file = settingsFile(Label_CurrentDir);
+    rova::ProfileFile file = settingsFile(m_folder);
     settings.save(file);
 }

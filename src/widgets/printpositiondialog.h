@@ -1,6 +1,6 @@
 #pragma once
-// The print position dialog "印字位置調整": the top and left margin of the current slip type, in
-// printer dots, registered into "rova_a500.ini".
+// The print position dialog "印字位置調整" (the form "Form_SLIP97YPrn"): the top and left margin of
+// the current slip type, in printer dots, registered into "rova_a500.ini" through the main window.
 
 #include <QDialog>
 

@@ -9,7 +9,7 @@ namespace rova
 
 Forms::Forms(print::PrinterChoice& printers, const QString& folder)
     : main(std::make_unique<MainWindow>(printers, folder)),
-      slipPrn(std::make_unique<PrintPositionDialog>(main.get()))
+      slipPrn(std::make_unique<PrintPositionDialog>(main.get(), *main))
 {
     main->setPrintPositionDialog(slipPrn.get());
 }

@@ -3,8 +3,8 @@
 // names the forms give them as objectNames; others see the slip as a value (slipValues()) and find
 // controls by objectName.
 
-#include "rules/printsettings.h"
 #include "rules/slipvalues.h"
+#include "widgets/printpositiondialog.h"
 
 #include <QHash>
 #include <QPointer>
@@ -24,14 +24,13 @@ class QPushButton;
 class QStatusBar;
 class QTabBar;
 class NumberEdit;
-class PrintPositionDialog;
 
 namespace rova::print
 {
 class PrinterChoice;
 }
 
-class MainWindow : public QWidget
+class MainWindow : public QWidget, public MarginKeeper
 {
     Q_OBJECT
 public:
@@ -46,10 +45,10 @@ public:
     // The slip as it stands in the controls.
     rova::slip::SlipValues slipValues() const;
     // The current slip type's print settings, as registered.
-    const rova::slip::PrintSettings& printSettings() const { return m_printSettings; }
+    const rova::slip::PrintSettings& printSettings() const override { return m_printSettings; }
     QString folder() const { return m_folder; }
     // Registers new margins for the current slip type and shows them.
-    void registerMargins(const QString& top, const QString& left);
+    void registerMargins(const QString& top, const QString& left) override;
 
     // ---- operations ----
     void FormShow();

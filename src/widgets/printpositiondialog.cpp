@@ -1,7 +1,6 @@
 #include "widgets/printpositiondialog.h"
 
 #include "widgets/dialogs.h"
-#include "widgets/mainwindow.h"
 #include "widgets/numberedit.h"
 #include "widgets/widgetkit.h"
 
@@ -11,7 +10,8 @@
 #include <QPushButton>
 #include <QWindow>
 
-PrintPositionDialog::PrintPositionDialog(MainWindow* main) : QDialog(main), m_main(main)
+PrintPositionDialog::PrintPositionDialog(QWidget* parent, MarginKeeper& margins)
+    : QDialog(parent), m_margins(margins)
 {
     setObjectName(QStringLiteral("Form_SLIP97YPrn"));
     setWindowTitle(QStringLiteral("印字位置調整"));
@@ -84,8 +84,8 @@ void PrintPositionDialog::applyOuterSize()
 void PrintPositionDialog::FormShow()
 {
     applyOuterSize();
-    KeNumEdit_TOP->setText(m_main->printSettings().top);
-    KeNumEdit_LEFT->setText(m_main->printSettings().left);
+    KeNumEdit_TOP->setText(m_margins.printSettings().top);
+    KeNumEdit_LEFT->setText(m_margins.printSettings().left);
     KeNumEdit_TOP->setFocus();
 }
 
@@ -116,6 +116,6 @@ void PrintPositionDialog::BitBtn_MRGNClick()
 {
     if (!rova::Dialogs::ask(this, QStringLiteral("印字位置調整の余白を登録しますか?")))
         return;
-    m_main->registerMargins(KeNumEdit_TOP->text(), KeNumEdit_LEFT->text());
+    m_margins.registerMargins(KeNumEdit_TOP->text(), KeNumEdit_LEFT->text());
     accept();
 }

@@ -1,20 +1,23 @@
-# make run   - install what is missing, build, start the program in this folder
-# make test  - install what is missing, build, run every test
+# make run   - install what is missing, build the program alone, start it in this folder
+# make test  - install what is missing, build everything, run every test
 # make test-sanitize - the same tests built with AddressSanitizer and UBSan, web and mail addresses set
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 
-.PHONY: deps run test test-sanitize build build-sanitize clean
+.PHONY: deps run test test-sanitize configure build build-sanitize clean
 
 deps:
 	@scripts/ensure-deps.sh
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target rova-yamato
 	./$(BUILD)/rova-yamato
 
 test: build

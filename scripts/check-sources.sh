@@ -14,7 +14,7 @@ fi
 
 upward() {
   # $1: folder, $2: include prefixes it must not use
-  if grep -rnE "#include \"($2)/" "$1"; then
+  if grep -rnE "#include \"(\.\./)*($2)/" "$1"; then
     echo "the includes above reach from $1 into a higher layer"
     status=1
   fi

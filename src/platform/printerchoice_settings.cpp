@@ -66,7 +66,9 @@ void PrinterChoice::updateLists()
 void PrinterChoice::refresh()
 {
     m_snapshot.reset();
-    current().capabilities.reset();
+    // Forgotten without choosing a printer, so that no printer at all is reported as such.
+    if (m_current)
+        m_current->capabilities.reset();
     m_listsOf = -1;
     updateLists();
 }

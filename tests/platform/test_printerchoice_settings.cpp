@@ -156,6 +156,7 @@ private slots:
         const QPoint dots(printer.resolution().x() * 100 / printer.scale(),
                           printer.resolution().y() * 100 / printer.scale());
         QCOMPARE(dots, printDots);
+        QCOMPARE(printer.printResolution(), printDots);
     }
 
     void reselectKeepsSettingsSwitchResets()

@@ -97,21 +97,21 @@ private slots:
         QTest::addColumn<bool>("anyHidden");
         QTest::addColumn<PrinterOperation>("operation");
         const std::pair<const char*, PrinterOperation> operations[] = {
-            {"GetPrinterNames", [](PrinterChoice& p) { p.printerNames(); }},
-            {"GetIndex", [](PrinterChoice& p) { p.currentIndex(); }},
+            {"printerNames", [](PrinterChoice& p) { p.printerNames(); }},
+            {"currentIndex", [](PrinterChoice& p) { p.currentIndex(); }},
             {"setCurrentIndex(0)", [](PrinterChoice& p) { p.setCurrentIndex(0); }},
             {"setCurrentIndex(-1)", [](PrinterChoice& p) { p.setCurrentIndex(-1); }},
-            {"GetPaperSizeNames", [](PrinterChoice& p) { p.paperNames(); }},
-            {"GetPaperSizeIndex", [](PrinterChoice& p) { p.paperIndex(); }},
-            {"GetPaperSizeNumber", [](PrinterChoice& p) { p.paperCode(); }},
-            {"GetBinNames", [](PrinterChoice& p) { p.binNames(); }},
-            {"GetBinIndex", [](PrinterChoice& p) { p.binIndex(); }},
-            {"GetBinNumber", [](PrinterChoice& p) { p.binCode(); }},
-            {"GetResolution", [](PrinterChoice& p) { p.resolution(); }},
-            {"GetScale", [](PrinterChoice& p) { p.scale(); }},
-            {"GetCapabilities", [](PrinterChoice& p) { p.GetCapabilities(); }},
-            {"UpdateDeviceLists", [](PrinterChoice& p) { p.UpdateDeviceLists(); }},
-            {"Refresh", [](PrinterChoice& p) { p.refresh(); }},
+            {"paperNames", [](PrinterChoice& p) { p.paperNames(); }},
+            {"paperIndex", [](PrinterChoice& p) { p.paperIndex(); }},
+            {"paperCode", [](PrinterChoice& p) { p.paperCode(); }},
+            {"binNames", [](PrinterChoice& p) { p.binNames(); }},
+            {"binIndex", [](PrinterChoice& p) { p.binIndex(); }},
+            {"binCode", [](PrinterChoice& p) { p.binCode(); }},
+            {"resolution", [](PrinterChoice& p) { p.resolution(); }},
+            {"scale", [](PrinterChoice& p) { p.scale(); }},
+            {"hasScale", [](PrinterChoice& p) { p.hasScale(); }},
+            {"printResolution", [](PrinterChoice& p) { p.printResolution(); }},
+            {"refresh", [](PrinterChoice& p) { p.refresh(); }},
         };
         for (const auto& [name, op] : operations) {
             QTest::addRow("only hidden printers: %s", name) << true << op;

@@ -1,6 +1,6 @@
 // Several print systems shown as one catalogue, the way the real printers and the PDF printer are.
 
-#include "platform/test_pvprinter_fixture.h"
+#include "support/fakeprinters.h"
 
 #include "rules/errors.h"
 

@@ -20,7 +20,6 @@ void install(std::unique_ptr<rova::print::PrintSystem> system)
 {
     installedChoice.reset();
     installedSystem = std::move(system);
-    installedChoice = std::make_unique<rova::print::PrinterChoice>(*installedSystem);
 }
 
 rova::print::FakePrintSystem* installFake(std::unique_ptr<rova::print::FakePrintSystem> fake)
@@ -32,8 +31,11 @@ rova::print::FakePrintSystem* installFake(std::unique_ptr<rova::print::FakePrint
 
 rova::print::PrinterChoice& choice()
 {
-    if (!installedChoice)
+    if (!installedSystem)
         install(rova::print::installedPrinters(&rova::askPdfFile, QDir::currentPath()));
+    // Made on first use, so that it reads the printers as the test has set them up by then.
+    if (!installedChoice)
+        installedChoice = std::make_unique<rova::print::PrinterChoice>(*installedSystem);
     return *installedChoice;
 }
 

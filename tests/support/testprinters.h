@@ -15,6 +15,7 @@ namespace testprinters
 {
 
 // Replaces the system and the model; windows made afterwards use them. Returns the fake.
+// The model is made when it is first asked for.
 rova::print::FakePrintSystem* installFake(std::unique_ptr<rova::print::FakePrintSystem> fake);
 void install(std::unique_ptr<rova::print::PrintSystem> system);
 // The model of the installed system; the program's own printers (CUPS, then the PDF printer

@@ -2,13 +2,14 @@
 
 #include "widgets/mainwindow.h"
 
+#include "platform/slipjobs.h"
 #include "widgets/printpositiondialog.h"
 
 namespace rova
 {
 
 Forms::Forms(print::PrinterChoice& printers, const QString& folder)
-    : main(std::make_unique<MainWindow>(printers, folder)),
+    : jobs(std::make_unique<print::SlipJobs>(printers)), main(std::make_unique<MainWindow>(*jobs, folder)),
       slipPrn(std::make_unique<PrintPositionDialog>(main.get(), *main))
 {
     main->setPrintPositionDialog(slipPrn.get());
@@ -18,6 +19,7 @@ Forms::Forms(print::PrinterChoice& printers, const QString& folder)
 Forms::~Forms()
 {
     slipPrn.reset();
+    main.reset();
 }
 
 } // namespace rova

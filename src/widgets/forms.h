@@ -12,7 +12,8 @@ class PrintPositionDialog;
 namespace rova::print
 {
 class PrinterChoice;
-}
+class SlipJobs;
+} // namespace rova::print
 
 namespace rova
 {
@@ -24,6 +25,8 @@ struct Forms {
     Forms(const Forms&) = delete;
     Forms& operator=(const Forms&) = delete;
 
+    // Every print of the windows goes through this one service.
+    std::unique_ptr<print::SlipJobs> jobs;
     std::unique_ptr<MainWindow> main;
     std::unique_ptr<PrintPositionDialog> slipPrn;
 };

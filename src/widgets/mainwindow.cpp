@@ -2,6 +2,7 @@
 
 #include "widgets/widgetkit.h"
 
+#include "platform/slipjobs.h"
 #include "widgets/dialogs.h"
 
 #include <QCloseEvent>
@@ -22,8 +23,8 @@ QFrame* band(QWidget* window, const QString& name, int top, int height)
 }
 } // namespace
 
-MainWindow::MainWindow(rova::print::PrinterChoice& printers, const QString& folder, QWidget* parent)
-    : QWidget(parent), m_printers(printers), m_folder(folder)
+MainWindow::MainWindow(rova::print::SlipJobs& jobs, const QString& folder, QWidget* parent)
+    : QWidget(parent), m_jobs(jobs), m_printers(jobs.printers()), m_folder(folder)
 {
     setObjectName(QStringLiteral("Form_Main"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

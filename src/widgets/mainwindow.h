@@ -7,6 +7,7 @@
 #include "widgets/printpositiondialog.h"
 
 #include <QHash>
+#include <QMap>
 #include <QPointer>
 #include <QWidget>
 
@@ -28,14 +29,16 @@ class NumberEdit;
 namespace rova::print
 {
 class PrinterChoice;
-}
+class SlipJobs;
+} // namespace rova::print
 
 class MainWindow : public QWidget, public MarginKeeper
 {
     Q_OBJECT
 public:
     // The files of the window ("rova_Yamato.ini", "rova_a500.ini", the sender book) are in folder.
-    MainWindow(rova::print::PrinterChoice& printers, const QString& folder, QWidget* parent = nullptr);
+    // Prints through jobs, on its printers.
+    MainWindow(rova::print::SlipJobs& jobs, const QString& folder, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     void setPrintPositionDialog(PrintPositionDialog* dialog);
@@ -49,6 +52,22 @@ public:
     QString folder() const { return m_folder; }
     // Registers new margins for the current slip type and shows them.
     void registerMargins(const QString& top, const QString& left) override;
+    rova::print::SlipJobs& jobs() { return m_jobs; }
+
+    // Puts a slip into the controls: its slip type first (which switches printer, margins and
+    // controls as choosing it does), then every value.
+    void showSlip(const rova::slip::SlipValues& slip);
+
+    // A function key of the bar: its caption, and what it runs, from whatever control has the focus
+    // and from a click on its button. Bound keys are enabled whenever the window is shown.
+    void setFunctionKey(int number, const QString& caption, std::function<void()> handler);
+
+    // Lines the print question adds under "印刷しますか?", one per thing the operator should look at
+    // before a form is spent (values that run into each other, a postal code that does not match).
+    using PrintCheck =
+        std::function<QStringList(const rova::slip::SlipValues&, const rova::slip::PrintSettings&)>;
+    void addPrintCheck(PrintCheck check);
+    QStringList printWarnings(const rova::slip::SlipValues& slip) const;
 
     // ---- operations ----
     void FormShow();
@@ -206,6 +225,11 @@ private:
     // The margin labels show the settings' margins.
     void showMargins();
 
+    // The function keys bound so far and the bar's captions (mainwindow_functionkeys.cpp).
+    void showFunctionKeys();
+    bool functionKey(QObject* watched, QEvent* event);
+
+    rova::print::SlipJobs& m_jobs;
     rova::print::PrinterChoice& m_printers;
     const QString m_folder;
     rova::slip::PrintSettings m_printSettings;
@@ -216,4 +240,10 @@ private:
     bool m_saved = false;
     bool m_selectingSlot = false;
     bool m_noSenderSlot = false; // a negative stored tab leaves no slot selected
+    struct FunctionKey {
+        QString caption;
+        std::function<void()> handler;
+    };
+    QMap<int, FunctionKey> m_functionKeys;
+    QList<PrintCheck> m_printChecks;
 };

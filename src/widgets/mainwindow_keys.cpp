@@ -1,4 +1,5 @@
-// Keyboard flow: Enter walks the fields, Up walks back, F2 quits and F11 prints from any field.
+// Keyboard flow: Enter walks the fields and Up walks back; the function keys are in
+// mainwindow_functionkeys.cpp.
 
 #include "widgets/mainwindow.h"
 
@@ -88,6 +89,8 @@ bool refuseInputMethod(QObject* box, QEvent* event)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (functionKey(watched, event))
+        return true;
     const bool dateBox = watched == Edit_de_date1 || watched == Edit_de_date2;
     if (dateBox && (event->type() == QEvent::InputMethod || event->type() == QEvent::InputMethodQuery))
         return refuseInputMethod(watched, event);
@@ -113,12 +116,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 bool MainWindow::flowKey(KeyRow row, QKeyEvent* key)
 {
     switch (key->key()) {
-    case Qt::Key_F2:
-        run([this] { SpeedButton_F2Click(); });
-        return true;
-    case Qt::Key_F11:
-        run([this] { SpeedButton_F11Click(); });
-        return true;
     case Qt::Key_F7:
         return row != KeyRow::Tel;
     case Qt::Key_Up:

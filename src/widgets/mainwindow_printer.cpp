@@ -2,7 +2,7 @@
 
 #include "widgets/mainwindow.h"
 
-#include "platform/slipprint.h"
+#include "platform/slipjobs.h"
 #include "rules/assignmentfile.h"
 #include "rules/strtoint.h"
 #include "widgets/dialogs.h"
@@ -17,11 +17,26 @@ using rova::print::PrinterError;
 
 void MainWindow::SpeedButton_F11Click()
 {
-    if (!rova::Dialogs::ask(this, QStringLiteral("印刷しますか?"))) {
+    const rova::slip::SlipValues slip = slipValues();
+    const QStringList question = QStringList{QStringLiteral("印刷しますか?")} + printWarnings(slip);
+    if (!rova::Dialogs::ask(this, question.join(QLatin1Char('\n')))) {
         Edit_G1->setFocus();
         return;
     }
-    rova::print::printSlip(slipValues(), m_printSettings, m_printers);
+    m_jobs.print({slip}, m_printSettings);
+}
+
+void MainWindow::addPrintCheck(PrintCheck check)
+{
+    m_printChecks.append(std::move(check));
+}
+
+QStringList MainWindow::printWarnings(const rova::slip::SlipValues& slip) const
+{
+    QStringList lines;
+    for (const PrintCheck& check : m_printChecks)
+        lines += check(slip, m_printSettings);
+    return lines;
 }
 
 void MainWindow::showMargins()

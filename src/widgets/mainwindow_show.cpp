@@ -48,14 +48,7 @@ void MainWindow::FormShow()
     SpeedButton_PRNSETClick();
 
     StatusBar1->showMessage(QStringLiteral("  "));
-    for (int k = 1; k <= 12; ++k) {
-        SpeedButton_F[k]->setEnabled(false);
-        SpeedButton_F[k]->setText(QStringLiteral("F%1").arg(k));
-    }
-    SpeedButton_F2->setText(QStringLiteral("中止"));
-    SpeedButton_F2->setEnabled(true);
-    SpeedButton_F11->setText(QStringLiteral("印刷"));
-    SpeedButton_F11->setEnabled(true);
+    showFunctionKeys();
 
     SpeedButton_readMyClick();
 

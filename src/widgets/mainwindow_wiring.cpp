@@ -21,8 +21,8 @@ void MainWindow::connectHandlers()
     onClick(BitBtn_SendMail, &MainWindow::BitBtn_SendMailClick);
     onClick(BitBtn_PrnSet, &MainWindow::BitBtn_PrnSetClick);
     onClick(BitBtn_PrnSet2, &MainWindow::BitBtn_PrnSet2Click);
-    onClick(SpeedButton_F2, &MainWindow::SpeedButton_F2Click);
-    onClick(SpeedButton_F11, &MainWindow::SpeedButton_F11Click);
+    setFunctionKey(2, QStringLiteral("中止"), [this] { SpeedButton_F2Click(); });
+    setFunctionKey(11, QStringLiteral("印刷"), [this] { SpeedButton_F11Click(); });
 
     for (QLineEdit* edit : {Edit_Zip, Edit_tel})
         connect(edit, &QLineEdit::textChanged, this,

@@ -104,6 +104,33 @@ private slots:
         QTRY_COMPARE(MainWindowFixture::focusedName(), to);
     }
 
+    // The function keys work from every kind of control, not only from the fields that walk on Enter:
+    // F2 asks to quit and F11 to print, with the same questions.
+    void functionKeysFromEveryControl_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("asked");
+        for (const char* field : {"CheckBox_t1", "CheckBox_Date_1", "CheckBox_My", "ComboBox_SEL",
+                                  "PageControl_My", "BitBtn_My", "Memo1"}) {
+            QTest::addRow("F2 in %s", field) << field << int(Qt::Key_F2) << QStringLiteral("終了しますか?");
+            QTest::addRow("F11 in %s", field) << field << int(Qt::Key_F11) << QStringLiteral("印刷しますか?");
+        }
+    }
+    void functionKeysFromEveryControl()
+    {
+        QFETCH(QString, field);
+        QFETCH(int, key);
+        QFETCH(QString, asked);
+        focusOn(field);
+        Dialogs::takeShown();
+        Dialogs::answerNext(false);
+        f->key(Qt::Key(key));
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{asked});
+        QCOMPARE(Dialogs::pendingAnswers(), 0);
+        QVERIFY(f->window()->isVisible());
+    }
+
     // The keyboard table, handler by handler: F2 asks to quit (No goes to the postal code), F11 asks to
     // print (No goes to item 1), Up goes to the previous control, F7 does nothing.
     void keyboardTable_data()

@@ -1,0 +1,47 @@
+#pragma once
+// Every print of slips goes through here: the entry window's print command, the preview, a batch and
+// a reprint. A job goes to the printer the slip type is registered for; once the print system has
+// accepted it, whoever keeps a record of printed slips (the history, the status line) is told.
+
+#include "platform/printerchoice.h"
+#include "rules/printsettings.h"
+#include "rules/slipvalues.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+
+namespace rova::print
+{
+
+struct PrintedJob {
+    QList<slip::SlipValues> slips;
+    slip::PrintSettings settings; // as printed: the resolution is the job's
+    QString printer;              // the destination's name
+    QDateTime acceptedAt;
+};
+
+class SlipJobs : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SlipJobs(PrinterChoice& printers, QObject* parent = nullptr);
+
+    PrinterChoice& printers() { return m_printers; }
+
+    // One job, a page per slip in the given order, on the printer of the settings. Raises what the
+    // print path raises, and then nothing is announced. The printer current before, with its job
+    // settings, is current again afterwards, so the entry window keeps showing its own.
+    void print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings);
+
+signals:
+    void printed(const rova::print::PrintedJob& job);
+
+private:
+    // Makes the settings' printer current, as the slip-type change does.
+    void choosePrinter(const slip::PrintSettings& settings);
+
+    PrinterChoice& m_printers;
+};
+
+} // namespace rova::print

@@ -1,0 +1,129 @@
+// The one way every print goes: the job lands on the slip type's printer, the printer the entry
+// window had stays current, and only a job the print system accepted is announced.
+
+#include "support/fakeprintsystem.h"
+
+#include "platform/printerchoice.h"
+#include "platform/slipjobs.h"
+#include "rules/errors.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using rova::print::FakePrintSystem;
+using rova::print::PrintedJob;
+using rova::print::SlipJobs;
+
+Q_DECLARE_METATYPE(rova::print::PrintedJob)
+
+class TestSlipJobs : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<FakePrintSystem> m_fake;
+    std::unique_ptr<rova::print::PrinterChoice> m_printers;
+    std::unique_ptr<SlipJobs> m_jobs;
+
+    static rova::slip::PrintSettings on(const QString& index)
+    {
+        rova::slip::PrintSettings settings;
+        settings.printerIndex = index;
+        settings.top = QStringLiteral("5");
+        settings.left = QStringLiteral("-3");
+        return settings;
+    }
+    static QList<rova::slip::SlipValues> slips(int count)
+    {
+        QList<rova::slip::SlipValues> list;
+        for (int i = 0; i < count; ++i) {
+            rova::slip::SlipValues s;
+            s.name = QStringLiteral("見本%1").arg(i);
+            list << s;
+        }
+        return list;
+    }
+
+private slots:
+    void init()
+    {
+        m_fake = std::make_unique<FakePrintSystem>();
+        m_fake->addPrinter(FakePrintSystem::printer(QStringLiteral("Alpha")));
+        FakePrintSystem::Printer beta = FakePrintSystem::printer(QStringLiteral("Beta"));
+        beta.capabilities.defaults.resolution = QPoint(300, 300);
+        m_fake->addPrinter(beta);
+        m_fake->setDefault(0);
+        m_printers = std::make_unique<rova::print::PrinterChoice>(*m_fake);
+        m_jobs = std::make_unique<SlipJobs>(*m_printers);
+        m_printers->setCurrentIndex(0);
+    }
+
+    void acceptedJobIsAnnouncedAndTheWindowsPrinterStays()
+    {
+        rova::print::DeviceMode chosen = m_printers->deviceMode();
+        chosen.paper = 13; // B5, as the setup dialog may have chosen
+        m_printers->setDeviceMode(chosen);
+        QSignalSpy printed(m_jobs.get(), &SlipJobs::printed);
+        m_jobs->print(slips(3), on(QStringLiteral("1")));
+        QCOMPARE(m_fake->jobs().size(), 1);
+        QCOMPARE(m_fake->jobs()[0].destination, QStringLiteral("Beta"));
+        QCOMPARE(m_fake->jobs()[0].pages, 3);
+        QCOMPARE(printed.size(), 1);
+        const auto job = printed[0][0].value<PrintedJob>();
+        QCOMPARE(job.printer, QStringLiteral("Beta"));
+        QCOMPARE(job.slips.size(), 3);
+        QCOMPARE(job.settings.resolution, QPoint(300, 300));
+        QCOMPARE(job.settings.top, QStringLiteral("5"));
+        QVERIFY(job.acceptedAt.isValid());
+        QCOMPARE(m_printers->currentIndex(), 0);
+        QCOMPARE(m_printers->deviceMode().paper, std::optional<int>(13));
+    }
+
+    void failedJobIsNotAnnounced_data()
+    {
+        QTest::addColumn<QString>("index");
+        QTest::addColumn<QString>("failBegin");
+        QTest::addColumn<QString>("failEnd");
+        QTest::addColumn<QString>("margin");
+        QTest::newRow("refused by the print system") << "1"
+                                                     << ""
+                                                     << "refused"
+                                                     << "5";
+        QTest::newRow("cannot be started") << "1"
+                                           << "no such queue"
+                                           << ""
+                                           << "5";
+        QTest::newRow("margin that is no whole number") << "0"
+                                                        << ""
+                                                        << ""
+                                                        << "1.5";
+        QTest::newRow("printer number that is no whole number") << "x"
+                                                                << ""
+                                                                << ""
+                                                                << "5";
+    }
+    void failedJobIsNotAnnounced()
+    {
+        QFETCH(QString, index);
+        QFETCH(QString, failBegin);
+        QFETCH(QString, failEnd);
+        QFETCH(QString, margin);
+        m_fake->failBegin(failBegin);
+        m_fake->failEnd(failEnd);
+        rova::slip::PrintSettings settings = on(index);
+        settings.top = margin;
+        QSignalSpy printed(m_jobs.get(), &SlipJobs::printed);
+        QVERIFY_THROWS_EXCEPTION(rova::Error, m_jobs->print(slips(2), settings));
+        QCOMPARE(printed.size(), 0);
+        QCOMPARE(m_printers->currentIndex(), 0);
+    }
+
+    void nothingToPrintIsNoJob()
+    {
+        QSignalSpy printed(m_jobs.get(), &SlipJobs::printed);
+        m_jobs->print({}, on(QStringLiteral("1")));
+        QVERIFY(m_fake->jobs().isEmpty());
+        QCOMPARE(printed.size(), 0);
+    }
+};
+
+QTEST_MAIN(TestSlipJobs)
+#include "test_slipjobs.moc"

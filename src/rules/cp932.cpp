@@ -113,6 +113,35 @@ QString decode(const QByteArray& bytes)
     return out;
 }
 
+namespace
+{
+// The same character under the other mapping, and the form code page 932 has for it.
+constexpr struct {
+    char16_t other;
+    char16_t own;
+} kVariants[] = {{0x2212, 0xFF0D}, {0x301C, 0xFF5E}, {0x2016, 0x2225}, {0x2014, 0x2015},
+                 {0x00A2, 0xFFE0}, {0x00A3, 0xFFE1}, {0x00AC, 0xFFE2}};
+
+char16_t ownFormOf(char16_t c)
+{
+    for (const auto& v : kVariants) {
+        if (v.other == c)
+            return v.own;
+    }
+    return 0;
+}
+} // namespace
+
+QString foldVariants(const QString& text)
+{
+    QString out = text; // shared until the first variant is found
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        if (const char16_t own = ownFormOf(out.at(i).unicode()))
+            out[i] = QChar(own);
+    }
+    return out;
+}
+
 qsizetype byteLength(const QString& text)
 {
     // Placeholders for unencodable characters are double-byte, which is what is wanted here.

@@ -72,6 +72,45 @@ private slots:
         QCOMPARE(rova::cp932::byteLength(text), byteLength);
     }
 
+    // Text from other programs arrives with the other mapping's forms; after folding it encodes.
+    void foldVariants_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("folded");
+        QTest::newRow("minus signs in a telephone number become full-width hyphen-minus")
+            << u"03\u22121234\u22125678"_s << u"03\uFF0D1234\uFF0D5678"_s;
+        QTest::newRow("wave dash becomes full-width tilde") << u"10\u301C12"_s << u"10\uFF5E12"_s;
+        QTest::newRow("double vertical line becomes parallel") << u"\u2016"_s << u"\u2225"_s;
+        QTest::newRow("em dash becomes horizontal bar") << u"a\u2014b"_s << u"a\u2015b"_s;
+        QTest::newRow("cent, pound and not signs become full-width")
+            << u"\u00A2\u00A3\u00AC"_s << u"\uFFE0\uFFE1\uFFE2"_s;
+        QTest::newRow("code page forms stay") << u"\uFF0D\uFF5E\u2225\u2015\uFFE0\uFFE1\uFFE2"_s
+                                              << u"\uFF0D\uFF5E\u2225\u2015\uFFE0\uFFE1\uFFE2"_s;
+        QTest::newRow("ASCII hyphen and tilde stay") << u"03-1234~5678"_s << u"03-1234~5678"_s;
+        QTest::newRow("empty") << QString() << QString();
+    }
+    void foldVariants()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, folded);
+        QCOMPARE(rova::cp932::foldVariants(text), folded);
+        QVERIFY(rova::cp932::encode(folded).ok());
+    }
+
+    // Files are code page 932 bytes: what they decode to needs no folding.
+    void decodedPairsAreAlreadyFolded()
+    {
+        for (int lead = 0x81; lead <= 0xFC; ++lead) {
+            if (!rova::cp932::isLeadByte(uchar(lead)))
+                continue;
+            for (int trail = 0x40; trail <= 0xFC; ++trail) {
+                const QString text = rova::cp932::decode(QByteArray{char(lead), char(trail)});
+                QVERIFY2(rova::cp932::foldVariants(text) == text,
+                         qPrintable(QString::number(lead * 256 + trail, 16)));
+            }
+        }
+    }
+
     void everySingleByteRoundTrips()
     {
         QCOMPARE(rova::cp932::decode("\x1a\x1c\x7f"), u"\u001A\u001C\u007F"_s);

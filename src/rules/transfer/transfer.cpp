@@ -1,5 +1,6 @@
 #include "rules/transfer/transfer.h"
 
+#include "rules/cp932.h"
 #include "rules/transfer/compaction.h"
 #include "rules/transfer/fieldslots.h"
 #include "rules/transfer/normalise.h"
@@ -16,7 +17,11 @@ constexpr qsizetype kWorkingLines = 7;
 Outcome run(const QStringList& paneLines)
 {
     Outcome outcome;
-    const QStringList compacted = compact(paneLines);
+    QStringList pasted;
+    pasted.reserve(paneLines.size());
+    for (const QString& line : paneLines)
+        pasted.append(cp932::foldVariants(line));
+    const QStringList compacted = compact(pasted);
     if (compacted.isEmpty()) {
         outcome.nothingToTransfer = true;
         outcome.pane = compacted;

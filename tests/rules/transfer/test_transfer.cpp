@@ -173,6 +173,12 @@ private slots:
             << ""
             << ""
             << "０３－１２３４－５６７８";
+        QTest::newRow("minus signs from another program read as hyphens")
+            << L{"〒100\u22120001", "東京都千代田区千代田1\u22121", "03\u22121234\u22125678"} << "100-0001"
+            << "東京都千代田区千代田1－1"
+            << ""
+            << ""
+            << "03－1234－5678";
     }
     void fields()
     {

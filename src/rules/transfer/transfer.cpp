@@ -3,6 +3,7 @@
 #include "rules/cp932.h"
 #include "rules/transfer/compaction.h"
 #include "rules/transfer/fieldslots.h"
+#include "rules/transfer/headings.h"
 #include "rules/transfer/normalise.h"
 #include "rules/transfer/onelinesplit.h"
 
@@ -21,7 +22,8 @@ Outcome run(const QStringList& paneLines)
     pasted.reserve(paneLines.size());
     for (const QString& line : paneLines)
         pasted.append(cp932::foldVariants(line));
-    const QStringList compacted = compact(pasted);
+    // Headings go before the compaction, so that its 16 lines are the delivery block's.
+    const QStringList compacted = compact(deliveryBlock(pasted));
     if (compacted.isEmpty()) {
         outcome.nothingToTransfer = true;
         outcome.pane = compacted;

@@ -1,8 +1,11 @@
 #include "rules/transfer/headings.h"
 
+#include "rules/transfer/blanks.h"
 #include "rules/transfer/wordlists.h"
 
 #include <QHash>
+
+#include <algorithm>
 
 namespace rova::transfer
 {
@@ -14,6 +17,11 @@ bool isDecoration(QChar c)
 {
     // Control characters go with the blanks, as in every other trim of the pasted lines.
     return c.unicode() <= 0x20 || words::headingDecorations().contains(c);
+}
+
+bool isRuleCharacter(QChar c)
+{
+    return isDecoration(c) || (c.unicode() >= 0x2500 && c.unicode() <= 0x257F);
 }
 
 QStringView withoutDecorations(QStringView line)
@@ -48,6 +56,9 @@ struct HeadingWords {
 LineKind kindOf(const QString& line)
 {
     static const HeadingWords headings;
+    // A separator would otherwise be read as a telephone number ("----") or a name ("====").
+    if (!isBlank(line) && std::all_of(line.begin(), line.end(), isRuleCharacter))
+        return LineKind::Rule;
     const QStringView core = withoutDecorations(line);
     // Long lines are data whatever they hold; only a short rest is looked up.
     if (core.isEmpty() || core.size() > headings.longest)
@@ -67,7 +78,7 @@ QStringList deliveryBlock(const QStringList& pasted)
     for (qsizetype i = heading + 1; i < pasted.size(); ++i) {
         if (kinds.at(i) == LineKind::Data)
             kept.append(pasted.at(i));
-        else if (heading >= 0)
+        else if (kinds.at(i) != LineKind::Rule && heading >= 0)
             break; // the delivery block ends at the next heading of either kind
     }
     return kept;

@@ -54,6 +54,13 @@ private slots:
         QTest::newRow("notes heading alone between the data is dropped")
             << L{"〒123-4567", "東京都港区芝公園1-2-3", "備考", "山田太郎", "03-1234-5678"}
             << L{"123-4567", "東京都港区芝公園1-2-3", "", "山田太郎", "03-1234-5678"};
+        QTest::newRow("rule lines inside the delivery block are left out")
+            << L{"━━━━━━━━", "◆お届け先", "--------------------"} + kDelivery +
+                   L{"＝＝＝＝＝＝＝＝", "・・・"}
+            << kDelivered;
+        QTest::newRow("rule lines of a text without headings are left out")
+            << L{"====================", "山田太郎", "─── ───", "03-1234-5678", "********"}
+            << L{"", "", "", "山田太郎", "03-1234-5678"};
         QTest::newRow("heading word with a value is a label")
             << L{"お届け先：見本 太郎", "〒530-0001", "大阪府大阪市北区梅田1-2-3"}
             << L{"530-0001", "大阪府大阪市北区梅田1-2-3", "", "見本 太郎", ""};

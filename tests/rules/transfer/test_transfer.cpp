@@ -173,12 +173,6 @@ private slots:
             << ""
             << ""
             << "０３－１２３４－５６７８";
-        QTest::newRow("minus signs from another program read as hyphens")
-            << L{"〒100\u22120001", "東京都千代田区千代田1\u22121", "03\u22121234\u22125678"} << "100-0001"
-            << "東京都千代田区千代田1－1"
-            << ""
-            << ""
-            << "03－1234－5678";
     }
     void fields()
     {
@@ -240,6 +234,10 @@ private slots:
         L late(16);
         late << "山田太郎";
         QTest::newRow("text only after line 16") << late;
+        QTest::newRow("delivery heading alone") << L{"【お届け先】", "", "　"};
+        QTest::newRow("delivery heading last") << L{"【ご注文者】", "〒100-0001", "■お届け先"};
+        QTest::newRow("delivery heading right above the next heading") << L{"お届け先：", "■備考", "なし"};
+        QTest::newRow("headings of other blocks only") << L{"【ご注文内容】", "※備考※"};
     }
     void nothingToTransfer()
     {

@@ -13,6 +13,13 @@ namespace rova::transfer
 namespace
 {
 
+enum class LineKind {
+    Data,            // anything else, blank lines included
+    Rule,            // only decorations and box-drawing characters ("----", "━━━━"): a separator
+    DeliveryHeading, // a delivery heading word between decorations, nothing more ("【お届け先】")
+    OtherHeading,    // the heading of a buyer, items, payment or notes block ("■ご注文者情報")
+};
+
 bool isDecoration(QChar c)
 {
     // Control characters go with the blanks, as in every other trim of the pasted lines.
@@ -51,8 +58,6 @@ struct HeadingWords {
     }
 };
 
-} // namespace
-
 LineKind kindOf(const QString& line)
 {
     static const HeadingWords headings;
@@ -65,6 +70,8 @@ LineKind kindOf(const QString& line)
         return LineKind::Data;
     return headings.kinds.value(core.toString(), LineKind::Data);
 }
+
+} // namespace
 
 QStringList deliveryBlock(const QStringList& pasted)
 {

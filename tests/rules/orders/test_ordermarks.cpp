@@ -1,4 +1,5 @@
 #include "rules/orders/marks.h"
+#include "rules/orders/orderimport.h"
 
 #include "rules/orders/slipsummary.h"
 
@@ -133,6 +134,55 @@ private slots:
                  QStringLiteral("郵便番号と住所が合いません: 105-0011"));
         QVERIFY(isImportMark(MarkCode::TooManyItems));
         QVERIFY(!isImportMark(MarkCode::Overlap));
+    }
+
+    // Rows of one order to one destination become one slip; anything else stays apart.
+    void gathering_data()
+    {
+        QTest::addColumn<QString>("rows"); // order,name,zip,address,tel,item,count,date,time
+        QTest::addColumn<QStringList>("slips");
+        const QString a = QStringLiteral("山田,1050011,東京都港区芝公園1,03-1111-1111");
+        const QString b = QStringLiteral("佐藤,5300001,大阪府大阪市北区梅田1,06-2222-2222");
+        QTest::newRow("rows far apart still gathered, lines kept")
+            << QStringLiteral("1,%1,本,1,,\n2,%2,傘,1,,\n1,%1,茶,2,,\n").arg(a, b)
+            << QStringList{"1 | 山田 | 本 | 茶 |  | 3 | 2,4 | ", "2 | 佐藤 | 傘 |  |  | 1 | 3 | "};
+        QTest::newRow("rows without an order number stay apart")
+            << QStringLiteral(",%1,本,1,,\n,%1,本,1,,\n").arg(a)
+            << QStringList{" | 山田 | 本 |  |  | 1 | 2 | ", " | 山田 | 本 |  |  | 1 | 3 | "};
+        QTest::newRow("rows of one order to another destination stay apart")
+            << QStringLiteral("1,%1,本,1,,\n1,%2,傘,1,,\n").arg(a, b)
+            << QStringList{"1 | 山田 | 本 |  |  | 1 | 2 | ", "1 | 佐藤 | 傘 |  |  | 1 | 3 | "};
+        QTest::newRow("rows that disagree on the day and slot are marked")
+            << QStringLiteral("1,%1,本,1,5/3,午前中\n1,%1,茶,1,5/4,午前中\n1,%1,菓子,1,5/3,1416\n").arg(a)
+            << QStringList{"1 | 山田 | 本 | 茶 | 菓子 | 3 | 2,3,4 | DifferingValues"};
+        QTest::newRow("a row without a count adds nothing")
+            << QStringLiteral("1,%1,本,,,\n1,%1,茶,2,,\n").arg(a)
+            << QStringList{"1 | 山田 | 本 | 茶 |  | 2 | 2,3 | "};
+        QTest::newRow("the same value left out by two rows is marked once")
+            << QStringLiteral("1,%1,本,1,,夜\n1,%1,茶,1,,夜\n").arg(a)
+            << QStringList{"1 | 山田 | 本 | 茶 |  | 2 | 2,3 | Unmapped"};
+        QTest::newRow("empty item names leave no gap") << QStringLiteral("1,%1,,1,,\n1,%1,茶,1,,\n").arg(a)
+                                                       << QStringList{"1 | 山田 | 茶 |  |  | 2 | 2,3 | "};
+    }
+    void gathering()
+    {
+        QFETCH(QString, rows);
+        QFETCH(QStringList, slips);
+        const QString text = QStringLiteral("order,name,zip,address,tel,item,count,date,time\n") + rows;
+        ColumnMapping m;
+        const Field fields[] = {Field::OrderNumber, Field::Name,         Field::PostalCode,
+                                Field::Street,      Field::Phone,        Field::Item1,
+                                Field::Count,       Field::DeliveryDate, Field::TimeSlot};
+        for (int i = 0; i < 9; ++i)
+            m.setColumn(fields[i], i);
+        const OrderFile file = parseOrderFile(text.toUtf8(), QStringLiteral("a.csv"));
+        QStringList got;
+        for (const ImportedSlip& s : slipsFrom(file, m, {goodSlip(), kToday})) {
+            const QStringList all = rova::orders::test::summary(s).split(QStringLiteral(" | "));
+            got << QStringList{all[0], all[6], all[8], all[9], all[10], all[11], all[14], all[15]}.join(
+                QStringLiteral(" | "));
+        }
+        QCOMPARE(got, slips);
     }
 };
 

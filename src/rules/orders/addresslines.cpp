@@ -6,6 +6,8 @@
 
 #include <QList>
 
+#include <algorithm>
+
 namespace rova::orders
 {
 
@@ -78,10 +80,12 @@ AddressLines composeAddress(const AddressParts& parts)
 
     qsizetype cut = head.size();
     if (cp932::byteLength(head) > kLine1Bytes) {
-        for (const qsizetype point : cutPoints(head, streetStart, prefectureEnd)) {
-            if (cp932::byteLength(head.left(point).trimmed()) <= kLine1Bytes)
-                cut = point;
-        }
+        const QList<qsizetype> points = cutPoints(head, streetStart, prefectureEnd);
+        const auto fits = std::find_if(points.rbegin(), points.rend(), [&](qsizetype point) {
+            return cp932::byteLength(head.left(point).trimmed()) <= kLine1Bytes;
+        });
+        if (fits != points.rend())
+            cut = *fits;
     }
     return {head.left(cut).trimmed(), joinWords({head.mid(cut), parts.building}),
             joinWords({parts.company, parts.department})};

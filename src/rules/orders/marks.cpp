@@ -6,8 +6,6 @@
 #include "rules/orders/timeslot.h"
 #include "rules/sliplayout.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 
 namespace rova::orders
@@ -15,6 +13,18 @@ namespace rova::orders
 
 namespace
 {
+// Three half-width digits, a hyphen and four digits.
+bool isPostalCodeForm(const QString& zip)
+{
+    if (zip.size() != 8 || zip[3] != u'-')
+        return false;
+    for (qsizetype i = 0; i < zip.size(); ++i) {
+        if (i != 3 && (zip[i] < u'0' || zip[i] > u'9'))
+            return false;
+    }
+    return true;
+}
+
 bool anyTicked(const auto& boxes)
 {
     return std::find(boxes.begin(), boxes.end(), true) != boxes.end();
@@ -123,8 +133,7 @@ bool address1TooLong(const QString& add1)
 QList<Mark> checkSlip(const slip::SlipValues& v, const QDate& today)
 {
     QList<Mark> marks;
-    static const QRegularExpression postalCode(QStringLiteral("^[0-9]{3}-[0-9]{4}$"));
-    if (!postalCode.match(v.zip).hasMatch())
+    if (!isPostalCodeForm(v.zip))
         marks << mark(MarkCode::PostalCodeForm, v.zip);
     checkPrintable(marks, v);
     if (address1TooLong(v.add1))

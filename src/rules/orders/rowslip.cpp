@@ -6,7 +6,7 @@
 #include "rules/orders/sliptypetext.h"
 #include "rules/orders/timeslot.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace rova::orders
 {
@@ -14,6 +14,11 @@ namespace rova::orders
 namespace
 {
 using F = Field;
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 class Row
 {
@@ -190,9 +195,8 @@ void fillParcel(RowSlip& out, const Row& row)
 QString slipPostalCode(const QString& text)
 {
     QString code = toHalfWidth(text);
-    code.remove(QRegularExpression(QStringLiteral("[\\s〒]")));
-    static const QRegularExpression sevenDigits(QStringLiteral("^[0-9]{7}$"));
-    if (sevenDigits.match(code).hasMatch())
+    code.removeIf([](QChar c) { return c.isSpace() || c == u'〒'; });
+    if (code.size() == 7 && std::all_of(code.begin(), code.end(), [](QChar c) { return isAsciiDigit(c); }))
         code.insert(3, u'-');
     return code;
 }

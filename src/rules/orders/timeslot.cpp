@@ -29,7 +29,7 @@ TimeChoice box(int b)
 QString plain(const QString& text)
 {
     QString t = toHalfWidth(text);
-    t.remove(QRegularExpression(QStringLiteral("\\s")));
+    t.removeIf([](QChar c) { return c.isSpace(); });
     return t;
 }
 

@@ -88,7 +88,7 @@ QString markText(MarkCode code)
     case MarkCode::Unencodable:
         return QStringLiteral("送り状に印刷できない文字があります");
     case MarkCode::Address1TooLong:
-        return QStringLiteral("おところ①の文字数が多すぎます。　おところ②へ分割してください");
+        return QStringLiteral("警告:おところ①の文字数が多すぎます。　おところ②へ分割してください");
     case MarkCode::NameEmpty:
         return QStringLiteral("おなまえがありません");
     case MarkCode::AddressEmpty:

@@ -15,7 +15,7 @@ namespace rova::orders
 enum class MarkCode {
     PostalCodeForm,     // not three digits, hyphen, four digits
     Unencodable,        // characters code page 932 cannot hold
-    Address1TooLong,    // over 40 bytes, the window's warning rule
+    Address1TooLong,    // over 40 bytes: the window's warning, rule and text
     NameEmpty,          //
     AddressEmpty,       // address ① empty
     PhoneEmpty,         //

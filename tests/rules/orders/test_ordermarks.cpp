@@ -80,7 +80,7 @@ private slots:
             << "";
         QTest::newRow("address ① of 41 bytes")
             << QStringList{"add1=東京都港区芝公園一丁目二番三号ハイツ芝公1"} << "Address1TooLong"
-            << "おところ①の文字数が多すぎます。　おところ②へ分割してください";
+            << "警告:おところ①の文字数が多すぎます。　おところ②へ分割してください";
         QTest::newRow("blank name") << QStringList{"name=　"} << "NameEmpty"
                                     << "おなまえがありません";
         QTest::newRow("address only on ②") << QStringList{"add1=", "add2=芝公園"} << "AddressEmpty"

@@ -4,6 +4,7 @@
 #include "rules/fileio.h"
 #include "rules/postal/eucjis2004.h"
 #include "rules/postal/indexbuild.h"
+#include "rules/postal/indexcache.h"
 #include "rules/postal/texts.h"
 
 #include <QtDebug>
@@ -13,6 +14,29 @@ namespace rova::postal
 
 namespace
 {
+
+std::optional<IndexData> fromCache(const QString& cache, const FileStamp& towns, const FileStamp& offices)
+{
+    if (cache.isEmpty() || stampOf(cache).size < 0)
+        return std::nullopt;
+    try {
+        return fromCacheBytes(fileio::readAll(cache), towns, offices);
+    } catch (const Error&) {
+        return std::nullopt; // an unreadable cache is built afresh
+    }
+}
+
+void writeCache(const QString& cache, const IndexData& data, const FileStamp& towns, const FileStamp& offices)
+{
+    if (cache.isEmpty())
+        return;
+    try {
+        fileio::writeAtomically(cache, cacheBytes(data, towns, offices));
+    } catch (const Error& e) {
+        // Only the next start is slower; the dictionary itself is in use.
+        qWarning("postal index cache %s not written: %s", qPrintable(cache), e.what());
+    }
+}
 
 QString officesText(const FileStamp& offices)
 {
@@ -34,12 +58,15 @@ Loaded load(const Sources& sources)
     const FileStamp offices = stampOf(sources.offices);
     if (towns.size < 0)
         return {nullptr, text::unavailable(sources.towns, errtext::fileNotFound())};
+    if (std::optional<IndexData> cached = fromCache(sources.cache, towns, offices))
+        return {std::make_shared<const Index>(std::move(*cached)), {}, true};
     try {
         IndexData data = buildIndex(decodeEucJis2004(fileio::readAll(sources.towns)), officesText(offices));
         if (data.records.empty())
             return {nullptr,
                     text::unavailable(sources.towns, QStringLiteral("郵便番号がひとつもありません"))};
-        return {std::make_shared<const Index>(std::move(data)), {}};
+        writeCache(sources.cache, data, towns, offices);
+        return {std::make_shared<const Index>(std::move(data)), {}, false};
     } catch (const Error& e) {
         return {nullptr, text::unavailable(sources.towns, e.message())};
     }

@@ -15,9 +15,11 @@ namespace rova::postal
 struct Loaded {
     std::shared_ptr<const Index> index; // null when the dictionary cannot be used
     QString status;                     // then the one status-bar line saying so
+    bool fromCache = false;
 };
 
-// The index of the lists. Never raises: what fails ends up in `status`.
+// The cache when it was made from the files as they are now, else the files themselves (and the
+// cache is written for the next start). Never raises: what fails ends up in `status`.
 Loaded load(const Sources& sources);
 
 // Runs load() in a thread of its own and reports in the thread that started it.

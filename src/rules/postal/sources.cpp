@@ -6,7 +6,7 @@
 namespace rova::postal
 {
 
-Sources locateSources(const QString& optionFolder, const QString& variableFolder)
+Sources locateSources(const QString& optionFolder, const QString& variableFolder, const QString& cacheFolder)
 {
     QString folder = optionFolder;
     if (folder.isEmpty())
@@ -14,7 +14,8 @@ Sources locateSources(const QString& optionFolder, const QString& variableFolder
     if (folder.isEmpty())
         folder = QString::fromLatin1(kDefaultFolder);
     const QDir dir(folder);
-    return {dir.filePath(QString::fromLatin1(kTownFile)), dir.filePath(QString::fromLatin1(kOfficeFile))};
+    return {dir.filePath(QString::fromLatin1(kTownFile)), dir.filePath(QString::fromLatin1(kOfficeFile)),
+            cacheFolder.isEmpty() ? QString() : QDir(cacheFolder).filePath(QString::fromLatin1(kCacheFile))};
 }
 
 FileStamp stampOf(const QString& path)

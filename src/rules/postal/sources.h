@@ -11,14 +11,17 @@ inline constexpr char kFolderVariable[] = "ROVA_ZIPCODE_DIR";
 inline constexpr char kDefaultFolder[] = "/usr/share/skk";
 inline constexpr char kTownFile[] = "SKK-JISYO.zipcode";
 inline constexpr char kOfficeFile[] = "SKK-JISYO.office.zipcode";
+inline constexpr char kCacheFile[] = "postal-index.cache";
 
 struct Sources {
     QString towns;   // required
     QString offices; // read when it is there
+    QString cache;   // empty: no cache
 };
 
-// The folder given on the command line, else the one in the environment variable, else the default.
-Sources locateSources(const QString& optionFolder, const QString& variableFolder);
+// The folder given on the command line, else the one in the environment variable, else the default;
+// `cacheFolder` (the data folder) holds the cache, none when empty.
+Sources locateSources(const QString& optionFolder, const QString& variableFolder, const QString& cacheFolder);
 
 // Size and modification time of one file; a missing file has size -1.
 struct FileStamp {

@@ -18,7 +18,7 @@ class TestPostalInstalled : public QObject
 private slots:
     void initTestCase()
     {
-        const Sources sources = locateSources({}, {});
+        const Sources sources = locateSources({}, {}, {});
         if (!QFile::exists(sources.towns))
             QSKIP("the postal-code lists are not installed (package skkdic-extra)");
         const Loaded loaded = load(sources);

@@ -1,5 +1,5 @@
-// Reading the dictionary: missing and partial lists, where they are looked for, and the loader that
-// reads in a thread of its own.
+// Reading the dictionary: missing and partial lists, the cache and when it is not trusted, and the
+// loader that reads in a thread of its own.
 
 #include "rules/errors.h"
 #include "rules/postal/loader.h"
@@ -12,18 +12,24 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
 using namespace rova::postal;
 using rova::test::fileBytes;
 using rova::test::putFile;
+
+using Damage = std::function<void(QByteArray&)>;
+Q_DECLARE_METATYPE(Damage)
 
 namespace
 {
 const QString kData = QStringLiteral(ROVA_TEST_DATA "/postal");
 
-// A folder holding copies of the test lists.
+// A folder holding copies of the test lists, and a data folder for the cache.
 struct Folders {
     QTemporaryDir lists;
-    Sources sources() const { return locateSources(lists.path(), {}); }
+    QTemporaryDir data;
+    Sources sources() const { return locateSources(lists.path(), {}, data.path()); }
     void copyList(const char* name) const
     {
         putFile(lists.filePath(QString::fromLatin1(name)),
@@ -50,7 +56,7 @@ private slots:
     void missingTownList()
     {
         QTemporaryDir empty;
-        const Loaded loaded = load(locateSources(empty.path(), {}));
+        const Loaded loaded = load(locateSources(empty.path(), {}, {}));
         QVERIFY(!loaded.index);
         QCOMPARE(loaded.status, QStringLiteral("郵便番号の一覧 %1/SKK-JISYO.zipcode を読めません（%2）。"
                                                "郵便番号の検索と照合は使えません")
@@ -61,7 +67,7 @@ private slots:
     {
         QTemporaryDir lists;
         putFile(lists.filePath(QString::fromLatin1(kTownFile)), ";; okuri-nasi entries.\n");
-        const Loaded loaded = load(locateSources(lists.path(), {}));
+        const Loaded loaded = load(locateSources(lists.path(), {}, {}));
         QVERIFY(!loaded.index);
         QVERIFY2(loaded.status.contains(u"郵便番号がひとつもありません"), qPrintable(loaded.status));
     }
@@ -77,29 +83,103 @@ private slots:
                  Check::Verdict::UnknownCode);
     }
 
+    void cacheGivesTheSameAnswers()
+    {
+        Folders folders;
+        const Loaded built = load(folders.sources());
+        QVERIFY(built.index && !built.fromCache);
+        QVERIFY(QFile::exists(folders.sources().cache));
+        const Loaded cached = load(folders.sources());
+        QVERIFY(cached.index && cached.fromCache);
+        for (const char* zip : {"1050011", "0030022", "1008176", "9999999"})
+            QCOMPARE(placesOf(*cached.index, QString::fromLatin1(zip)),
+                     placesOf(*built.index, QString::fromLatin1(zip)));
+        QCOMPARE(codesOf(*cached.index, u"長野県松川村1"), codesOf(*built.index, u"長野県松川村1"));
+        QCOMPARE(codesOf(*cached.index, u"府中市"), codesOf(*built.index, u"府中市"));
+    }
+
+    void changedListIsReadAgain()
+    {
+        Folders folders;
+        load(folders.sources());
+        const QString towns = folders.lists.filePath(QString::fromLatin1(kTownFile));
+        QFile file(towns);
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("1050012 /\xC5\xEC\xB5\xFE\xC5\xD4\xB9\xC1\xB6\xE8\xBC\xC7/\n"); // a made-up 東京都港区芝
+        file.close();
+        const Loaded loaded = load(folders.sources());
+        QVERIFY(loaded.index && !loaded.fromCache);
+        QCOMPARE(firstAddress(loaded, "1050012"), u"東京都港区芝");
+    }
+
+    void damagedCacheIsRebuilt_data()
+    {
+        QTest::addColumn<Damage>("damage");
+        QTest::newRow("empty") << Damage([](QByteArray& b) { b.clear(); });
+        QTest::newRow("cut in the middle") << Damage([](QByteArray& b) { b.truncate(b.size() / 2); });
+        QTest::newRow("one byte short") << Damage([](QByteArray& b) { b.chop(1); });
+        QTest::newRow("a byte more") << Damage([](QByteArray& b) { b.append('\0'); });
+        QTest::newRow("another format's mark") << Damage([](QByteArray& b) { b.replace(0, 4, "XXXX"); });
+        QTest::newRow("an index past the entries")
+            << Damage([](QByteArray& b) { b.replace(b.size() - 4, 4, QByteArray("\xFF\xFF\xFF\x7F", 4)); });
+    }
+    void damagedCacheIsRebuilt()
+    {
+        QFETCH(Damage, damage);
+        Folders folders;
+        load(folders.sources());
+        QByteArray bytes = fileBytes(folders.sources().cache);
+        damage(bytes);
+        putFile(folders.sources().cache, bytes);
+        const Loaded loaded = load(folders.sources());
+        QVERIFY(loaded.index && !loaded.fromCache);
+        QCOMPARE(firstAddress(loaded, "1050011"), u"東京都港区芝公園");
+    }
+
+    void cacheThatCannotBeWrittenIsNoFault()
+    {
+        Folders folders;
+        const Sources sources =
+            locateSources(folders.lists.path(), {}, folders.data.filePath("missing/folder"));
+        const Loaded loaded = load(sources);
+        QVERIFY(loaded.index && !loaded.fromCache);
+        QVERIFY(loaded.status.isEmpty());
+    }
+
     void sourcesInOrder_data()
     {
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("variable");
+        QTest::addColumn<QString>("dataFolder");
         QTest::addColumn<QString>("towns");
-        QTest::newRow("the installed lists") << ""
-                                             << ""
-                                             << "/usr/share/skk/SKK-JISYO.zipcode";
+        QTest::addColumn<QString>("cache");
+        QTest::newRow("the installed lists, no cache") << ""
+                                                       << ""
+                                                       << ""
+                                                       << "/usr/share/skk/SKK-JISYO.zipcode"
+                                                       << "";
         QTest::newRow("the environment's folder") << ""
                                                   << "/opt/new"
-                                                  << "/opt/new/SKK-JISYO.zipcode";
+                                                  << "/data"
+                                                  << "/opt/new/SKK-JISYO.zipcode"
+                                                  << "/data/postal-index.cache";
         QTest::newRow("the option before the environment") << "/home/a/lists"
                                                            << "/opt/new"
-                                                           << "/home/a/lists/SKK-JISYO.zipcode";
+                                                           << "/data"
+                                                           << "/home/a/lists/SKK-JISYO.zipcode"
+                                                           << "/data/postal-index.cache";
     }
     void sourcesInOrder()
     {
         QFETCH(QString, option);
         QFETCH(QString, variable);
+        QFETCH(QString, dataFolder);
         QFETCH(QString, towns);
-        const Sources sources = rova::postal::locateSources(option, variable);
+        QFETCH(QString, cache);
+        const Sources sources = rova::postal::locateSources(option, variable, dataFolder);
         QCOMPARE(sources.towns, towns);
         QCOMPARE(sources.offices, QFileInfo(towns).dir().filePath(QString::fromLatin1(kOfficeFile)));
+        QCOMPARE(sources.cache, cache);
     }
 
     void loaderReportsInItsOwnThread()
@@ -119,7 +199,7 @@ private slots:
         QTemporaryDir empty;
         Loader loader;
         QSignalSpy finished(&loader, &Loader::finished);
-        loader.start(locateSources(empty.path(), {}));
+        loader.start(locateSources(empty.path(), {}, {}));
         QTRY_COMPARE(finished.count(), 1);
         const auto loaded = finished.first().first().value<Loaded>();
         QVERIFY(!loaded.index);

@@ -30,7 +30,7 @@ private slots:
     void initTestCase()
     {
         const rova::postal::Loaded loaded =
-            rova::postal::load(rova::postal::locateSources(QStringLiteral(ROVA_TEST_DATA "/postal"), {}));
+            rova::postal::load(rova::postal::locateSources(QStringLiteral(ROVA_TEST_DATA "/postal"), {}, {}));
         QVERIFY2(loaded.index, qPrintable(loaded.status));
         m_index = loaded.index;
     }

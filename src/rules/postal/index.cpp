@@ -88,9 +88,9 @@ QList<Place> Index::townsAt(QStringView address) const
     std::vector<quint32> found;
     for (const Variant& v : variants(address)) {
         Match m = longestMatch(keyOf(v.key), v.prefecture);
+        if (m.length <= v.added || m.length - v.added < best)
+            continue; // nothing, or no more of what was typed than the county put in front
         const size_t typed = m.length - v.added;
-        if (m.records.empty() || typed < best)
-            continue;
         if (typed > best)
             found.clear();
         best = typed;

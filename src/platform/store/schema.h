@@ -1,0 +1,16 @@
+#pragma once
+// The database's tables by schema version (PRAGMA user_version), and the steps from each older
+// version to the current one.
+
+namespace rova::store
+{
+
+class Database;
+
+constexpr int schemaVersion = 2;
+
+// Runs the steps from the file's version to the current one in one write transaction; a file of a
+// newer version than this program knows is refused, so no newer data is overwritten.
+void bringUpToDate(Database& db);
+
+} // namespace rova::store

@@ -2,6 +2,8 @@
 // One connection of its own to the program's database in the data folder: opened, brought up to
 // the current schema, and every failure raised as rova::Error naming the file and SQLite's reason.
 
+#include "rules/errors.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>

@@ -66,6 +66,7 @@ void Database::setUp()
     m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
     if (!m_db.open())
         fail(reasonOf(m_db.lastError()));
+    refuseNewer(*this);
     // A write-ahead log keeps every committed transaction through a kill at any moment and lets the
     // window read while the command line tool writes; a kill never loses what the log holds, so the
     // log is synced at checkpoints only. Where WAL is unavailable SQLite keeps its rollback journal.

@@ -59,19 +59,24 @@ using Step = void (*)(Database&);
 constexpr Step steps[schemaVersion] = {createTables, addCompletionKeys};
 } // namespace
 
+void refuseNewer(const Database& db)
+{
+    if (const int version = versionOf(db); version > schemaVersion)
+        throw Error(QStringLiteral("データベース %1 はこのプログラムより新しい版で作られています"
+                                   " (形式 %2、このプログラムは形式 %3 まで)")
+                        .arg(db.path())
+                        .arg(version)
+                        .arg(schemaVersion));
+}
+
 void bringUpToDate(Database& db)
 {
     if (versionOf(db) == schemaVersion)
         return;
     WriteTransaction transaction(db);
     // Read again under the write lock: another process may have just done the same.
+    refuseNewer(db);
     int version = versionOf(db);
-    if (version > schemaVersion)
-        throw Error(QStringLiteral("データベース %1 はこのプログラムより新しい版で作られています"
-                                   " (形式 %2、このプログラムは形式 %3 まで)")
-                        .arg(db.path())
-                        .arg(version)
-                        .arg(schemaVersion));
     for (; version < schemaVersion; ++version)
         steps[version](db);
     db.exec(QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion));

@@ -9,8 +9,9 @@ class Database;
 
 constexpr int schemaVersion = 2;
 
-// Runs the steps from the file's version to the current one in one write transaction; a file of a
-// newer version than this program knows is refused, so no newer data is overwritten.
+// Refuses a file of a newer version than this program knows, before anything of it is changed.
+void refuseNewer(const Database& db);
+// Runs the steps from the file's version to the current one in one write transaction.
 void bringUpToDate(Database& db);
 
 } // namespace rova::store

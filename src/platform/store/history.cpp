@@ -21,6 +21,12 @@ QString searchText(const slip::SlipValues& s)
         .join(QLatin1Char('\n'));
 }
 
+// The key as one phrase of a full-text query, which the trigram index matches as a piece of text.
+QString phrase(QString key)
+{
+    return QLatin1Char('"') + key.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
 qint64 startOf(const QDate& day)
 {
     return day.isNull() ? std::numeric_limits<qint64>::min() : day.startOfDay().toMSecsSinceEpoch();
@@ -59,18 +65,30 @@ qint64 History::record(const HistoryEntry& entry)
 
 QList<HistoryEntry> History::search(const HistoryQuery& query) const
 {
-    // The inner selection reads only the index of time and search text; whole rows are read for
-    // the few it keeps.
-    QSqlQuery select = m_db.prepare(
-        QStringLiteral("SELECT id, printed_at, printer, top_margin, left_margin, %1 FROM history"
-                       " WHERE id IN (SELECT id FROM history WHERE printed_at >= ? AND printed_at < ?"
-                       " AND instr(search, ?) > 0 ORDER BY printed_at DESC, id DESC LIMIT ?)"
-                       " ORDER BY printed_at DESC, id DESC")
-            .arg(slipColumnNames()));
-    select.bindValue(0, startOf(query.from));
-    select.bindValue(1, endOf(query.to));
-    select.bindValue(2, searchKey(query.text));
-    select.bindValue(3, query.limit);
+    const QString key = searchKey(query.text);
+    const bool ranged = !query.from.isNull() || !query.to.isNull();
+    const QString within = ranged ? QStringLiteral(" AND printed_at >= ? AND printed_at < ?") : QString();
+    // The trigram index answers three letters or more. A shorter text is sought newest first in the
+    // index of times and search texts, which a frequent text leaves early and a date range narrows.
+    const bool trigrams = key.toUcs4().size() >= 3;
+    const QString ids = trigrams
+                            ? QStringLiteral("SELECT rowid FROM history_search WHERE history_search MATCH ?%1"
+                                             " ORDER BY rowid DESC LIMIT ?")
+                                  .arg(within)
+                            : QStringLiteral("SELECT id FROM history INDEXED BY history_recent"
+                                             " WHERE instr(search, ?) > 0%1 ORDER BY printed_at DESC LIMIT ?")
+                                  .arg(within);
+    QSqlQuery select =
+        m_db.prepare(QStringLiteral("SELECT id, printed_at, printer, top_margin, left_margin, %1"
+                                    " FROM history WHERE id IN (%2) ORDER BY id DESC")
+                         .arg(slipColumnNames(), ids));
+    int at = 0;
+    select.bindValue(at++, trigrams ? phrase(key) : key);
+    if (ranged) {
+        select.bindValue(at++, startOf(query.from));
+        select.bindValue(at++, endOf(query.to));
+    }
+    select.bindValue(at, query.limit);
     select.setForwardOnly(true);
     m_db.exec(select);
     QList<HistoryEntry> found;

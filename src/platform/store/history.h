@@ -40,11 +40,12 @@ public:
 
     // Stores one accepted slip and returns its id; a null time stands for now.
     qint64 record(const HistoryEntry& entry);
-    // Newest first, at most query.limit entries.
+    // Newest first (in the order they were recorded, which a clock set back does not upset), at
+    // most query.limit entries.
     QList<HistoryEntry> search(const HistoryQuery& query) const;
     void remove(const QList<qint64>& ids);
     // Distinct destinations whose name or telephone begins with `prefix` (either width), the most
-    // recently printed first; an empty prefix gives the most recent ones.
+    // recently recorded first; an empty prefix gives the most recent ones.
     QList<Destination> recentDestinations(const QString& prefix, int limit) const;
 
 private:

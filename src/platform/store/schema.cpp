@@ -33,11 +33,11 @@ void createTables(Database& db)
                            " printed_at INTEGER NOT NULL, printer TEXT, top_margin TEXT, left_margin TEXT,"
                            " search TEXT NOT NULL, %1)")
                 .arg(slipColumnDefinitions()));
-    // Newest first with the search text beside the time: a search reads this index alone.
+    // The search text beside the time: a search, newest first, reads this index alone.
     db.exec(QStringLiteral("CREATE INDEX history_recent ON history (printed_at, search)"));
 }
 
-// Version 2: keys of the destination's name and telephone, for completion by their beginning.
+// Keys of the destination's name and telephone, for completion by their beginning.
 void addCompletionKeys(Database& db)
 {
     db.exec(QStringLiteral("ALTER TABLE history ADD COLUMN name_key TEXT NOT NULL DEFAULT ''"));
@@ -55,8 +55,30 @@ void addCompletionKeys(Database& db)
     db.exec(QStringLiteral("CREATE INDEX history_by_tel ON history (tel_key)"));
 }
 
+// A trigram index of the search texts, so a text of three letters or more is found without reading
+// every record.
+void addTrigramSearch(Database& db)
+{
+    db.exec(QStringLiteral("CREATE VIRTUAL TABLE history_search USING fts5(search, printed_at UNINDEXED,"
+                           " content='history', content_rowid='id', tokenize='trigram')"));
+    db.exec(QStringLiteral("INSERT INTO history_search (history_search) VALUES ('rebuild')"));
+    db.exec(QStringLiteral("CREATE TRIGGER history_search_add AFTER INSERT ON history BEGIN"
+                           " INSERT INTO history_search (rowid, search, printed_at)"
+                           " VALUES (new.id, new.search, new.printed_at); END"));
+    db.exec(QStringLiteral("CREATE TRIGGER history_search_remove AFTER DELETE ON history BEGIN"
+                           " INSERT INTO history_search (history_search, rowid, search, printed_at)"
+                           " VALUES ('delete', old.id, old.search, old.printed_at); END"));
+}
+
+// Version 2: what the history window needs to answer as the operator types.
+void indexForTyping(Database& db)
+{
+    addCompletionKeys(db);
+    addTrigramSearch(db);
+}
+
 using Step = void (*)(Database&);
-constexpr Step steps[schemaVersion] = {createTables, addCompletionKeys};
+constexpr Step steps[schemaVersion] = {createTables, indexForTyping};
 } // namespace
 
 void refuseNewer(const Database& db)

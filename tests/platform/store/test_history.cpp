@@ -100,6 +100,9 @@ private slots:
             << "ヤマダタロウ" << QStringList{yamada};
         QTest::newRow("a blank typed where the name has none") << "ｻﾄｳ　ｲﾁﾛｳ" << QStringList{sato};
         QTest::newRow("kanji of a name") << "山田" << QStringList{hanako};
+        QTest::newRow("two half-width letters") << "ﾔﾏ" << QStringList{yamada};
+        QTest::newRow("one half-width letter") << "ｻ" << QStringList{sato};
+        QTest::newRow("quotation mark and asterisk are only letters") << "\"ﾔﾏﾀﾞ*" << QStringList{};
         QTest::newRow("postal code typed without hyphen") << "5300001" << QStringList{hanako};
         QTest::newRow("postal code typed in full width") << "１００－０００１" << QStringList{yamada};
         QTest::newRow("address lines ① and ② read as one") << "千代田区千代田1" << QStringList{yamada};
@@ -240,6 +243,17 @@ private slots:
         record(slipTo("タナカ", "043-111-1111", "260-0001", "千葉県千葉市"), at(3, 6));
         record(slipTo("佐藤一郎", "090-1111-2222", "220-0001", "神奈川県横浜市"), at(3, 7));
         QCOMPARE(namesAndFirstLines(m_history->recentDestinations(prefix, limit)), offered);
+    }
+
+    void completionReachesPastTheLatestSlips()
+    {
+        record(slipTo("佐藤一郎", "090-1111-2222", "100-0001", "東京都千代田区"), at(1, 1));
+        for (int i = 0; i < 2000; ++i)
+            record(slipTo("鈴木三郎", "090-1111-9999", "160-0001", "東京都新宿区"), at(2, 1).addSecs(i));
+        QCOMPARE(namesAndFirstLines(m_history->recentDestinations("佐藤", 5)),
+                 QStringList{"佐藤一郎 / 東京都千代田区"});
+        QCOMPARE(namesAndFirstLines(m_history->recentDestinations("090", 5)),
+                 (QStringList{"鈴木三郎 / 東京都新宿区", "佐藤一郎 / 東京都千代田区"}));
     }
 
     void completionGivesTheSixDestinationFields()

@@ -73,6 +73,13 @@ QString oneValue(const QString& path, const QString& sql)
     return value;
 }
 
+// How many records the trigram index holds for a piece of search text (read from the index alone).
+QString trigramHits(const QString& path, const QString& text)
+{
+    return oneValue(
+        path, QString("SELECT count(*) FROM history_search WHERE history_search MATCH '\"%1\"'").arg(text));
+}
+
 void loadStatements(const QString& path, const QString& sqlFile)
 {
     const QString text = QString::fromUtf8(rova::test::fileBytes(sqlFile));
@@ -123,8 +130,11 @@ private slots:
             rova::store::BatchRow again;
             again.orderNumber = "R-0002";
             QCOMPARE(list.duplicates({again}).size(), 1);
+            history.remove({history.search({.text = "佐藤一郎"}).value(0).id});
         }
         QCOMPARE(oneValue(path(), "PRAGMA user_version"), "2");
+        QCOMPARE(trigramHits(path(), "サトウジロウ"), "1");
+        QCOMPARE(trigramHits(path(), "佐藤一郎"), "0");
 
         QTemporaryDir fresh;
         {
@@ -240,6 +250,8 @@ private slots:
         QCOMPARE(oneValue(path(), "SELECT count(*) FROM history WHERE id <= " + recorded +
                                       " AND name LIKE '書き手%'"),
                  QString::number(historyIds.size()));
+        QCOMPARE(trigramHits(path(), "書き手"),
+                 oneValue(path(), "SELECT count(*) FROM history WHERE name LIKE '書き手%'"));
     }
 };
 

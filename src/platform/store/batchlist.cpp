@@ -33,6 +33,8 @@ qint64 BatchList::revision() const
 QList<qint64> BatchList::add(const QList<BatchRow>& rows)
 {
     QList<qint64> ids;
+    if (rows.isEmpty())
+        return ids;
     ids.reserve(rows.size());
     change([&] {
         QSqlQuery insert =

@@ -1,7 +1,7 @@
 #include "platform/store/batchlist.h"
 
 #include "platform/store/database.h"
-#include "platform/store/storeslips.h"
+#include "platform/store/slipsamples.h"
 #include "support/slipvaluestext.h"
 
 #include <QSqlDatabase>

@@ -1,6 +1,6 @@
 #include "platform/store/history.h"
 
-#include "platform/store/storeslips.h"
+#include "platform/store/slipsamples.h"
 #include "support/slipvaluestext.h"
 
 #include <QTemporaryDir>
@@ -197,14 +197,6 @@ private slots:
         m_history->remove({all[1].id, all[3].id});
         QCOMPARE(namesOf(m_history->search({})), (QStringList{all[0].slip.name, all[2].slip.name}));
         QCOMPARE(m_history->recentDestinations("ヤマダ", 10), QList<Destination>{});
-    }
-
-    void keptAcrossReopening()
-    {
-        recordSearchSlips();
-        m_history.reset();
-        m_history = std::make_unique<History>(m_dir->path());
-        QCOMPARE(namesOf(m_history->search({.text = "ﾔﾏﾀﾞ"})), QStringList{"ヤマダ　タロウ"});
     }
 
     void completion_data()

@@ -27,7 +27,8 @@ struct HistoryQuery {
     int limit = 1000;
 };
 
-// Five destination fields of an earlier slip, offered to complete a repeat customer.
+// The destination of an earlier slip (postal code, three address lines, name, telephone), offered
+// to complete a repeat customer.
 struct Destination {
     QString zip, add1, add2, add3, name, tel;
     bool operator==(const Destination&) const = default;

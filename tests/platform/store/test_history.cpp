@@ -248,7 +248,7 @@ private slots:
                  (QStringList{"鈴木三郎 / 東京都新宿区", "佐藤一郎 / 東京都千代田区"}));
     }
 
-    void completionGivesTheSixDestinationFields()
+    void completionGivesEveryDestinationField()
     {
         SlipValues slip = rova::test::everyField();
         record(slip, at(8, 1));

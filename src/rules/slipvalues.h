@@ -30,6 +30,8 @@ struct SlipValues {
 
     bool printSender = false;
     QString myZip, myTel, myAdd1, myAdd2, myName;
+
+    bool operator==(const SlipValues&) const = default;
 };
 
 } // namespace rova::slip

@@ -34,9 +34,11 @@ QString readableName(const QString& name)
 }
 } // namespace
 
-AssignmentFile::AssignmentFile(const QString& folder)
-    : m_path(QDir(folder).filePath(QStringLiteral("rova_a500.ini")))
+AssignmentFile::AssignmentFile(const QString& folder) : m_path(QDir(folder).filePath(fileName())) {}
+
+QString AssignmentFile::fileName()
 {
+    return QStringLiteral("rova_a500.ini");
 }
 
 PrinterAssignment AssignmentFile::load(const QString& slipType) const

@@ -19,6 +19,7 @@ class AssignmentFile
 public:
     // The file in the given working folder.
     explicit AssignmentFile(const QString& folder);
+    static QString fileName(); // "rova_a500.ini"
 
     // A missing file, section or key reads as "0"; the name is not read.
     PrinterAssignment load(const QString& slipType) const;

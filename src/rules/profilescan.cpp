@@ -17,15 +17,6 @@ char asciiLower(char c)
     return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
 }
 
-qsizetype firstSingleByte(QByteArrayView v, char ch)
-{
-    for (qsizetype i = 0; i < v.size(); i += cp932::charLength(v, i)) {
-        if (v[i] == ch)
-            return i;
-    }
-    return -1;
-}
-
 qsizetype lastSingleByte(QByteArrayView v, char ch)
 {
     qsizetype last = -1;
@@ -99,7 +90,8 @@ SectionPlace locate(QByteArrayView file, QByteArrayView section, const QList<QBy
             continue;
         place.insertAt = next;
         place.insertNeedsBreak = lf < 0;
-        const qsizetype eq = firstSingleByte(line, '=');
+        // '=' is below every trail byte too.
+        const qsizetype eq = line.indexOf('=');
         if (eq < 0)
             continue;
         const QByteArrayView name = trimmed(line.first(eq));

@@ -1,5 +1,4 @@
 #include "rules/errors.h"
-#include "rules/fileio.h"
 #include "rules/profile.h"
 #include "support/tempfiles.h"
 #include "support/vectors.h"
@@ -109,34 +108,6 @@ private slots:
         }
         profile.write(together);
         QCOMPARE(fileBytes(profile.path()), after);
-    }
-
-    // However many keys change, the file is replaced once; stopped before that, it stays whole.
-    void oneReplacementPerWrite()
-    {
-        QTemporaryDir dir;
-        rova::ProfileFile profile(dir.filePath(u"rova_a500.ini"_s));
-        const QByteArray before("[x]\r\nPrnNoIndex=1\r\nrovPrn_Top=0\r\n");
-        putFile(profile.path(), before);
-        rova::ProfileChanges changes;
-        for (const char* key : {"PrnName", "PrnNoIndex", "rovPrn_Top", "rovPrn_Left"})
-            changes.set(u"x"_s, QString::fromLatin1(key), u"7"_s);
-        int replacements = 0;
-        rova::fileio::setBeforeReplaceHook([&] {
-            ++replacements;
-            throw rova::Error(u"stopped"_s);
-        });
-        QVERIFY_THROWS_EXCEPTION(rova::Error, profile.write(changes));
-        QCOMPARE(replacements, 1);
-        QCOMPARE(fileBytes(profile.path()), before);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"rova_a500.ini"_s});
-
-        rova::fileio::setBeforeReplaceHook([&] { ++replacements; });
-        profile.write(changes);
-        rova::fileio::setBeforeReplaceHook({});
-        QCOMPARE(replacements, 2);
-        QCOMPARE(fileBytes(profile.path()),
-                 QByteArray("[x]\r\nPrnNoIndex=7\r\nrovPrn_Top=7\r\nPrnName=7\r\nrovPrn_Left=7\r\n"));
     }
 
     void existingFile_data()

@@ -157,32 +157,6 @@ private slots:
         }
     }
 
-    // Lines no sender has are refused, naming the file, rather than loaded into the fields.
-    void overlongLinesAreRefused_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("refused");
-        const QByteArray longest(64 * 1024 - 5, 'x');
-        QTest::newRow("five lines of 64 KiB in all") << longest + "\n\n\n\n\n" << false;
-        QTest::newRow("one byte more") << longest + "x\n\n\n\n\n" << true;
-        QTest::newRow("a first line without end") << QByteArray(1000000, 'x') << true;
-    }
-    void overlongLinesAreRefused()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, refused);
-        putFile("my8.txt", bytes);
-        QString message;
-        try {
-            QCOMPARE(rova::senderbook::read(8).zip.size(), qsizetype(64 * 1024 - 5));
-        } catch (const rova::Error& e) {
-            message = e.message();
-        }
-        QCOMPARE(message, refused ? rova::errtext::linesTooLong() + '\n' + QDir::current().filePath("my8.txt")
-                                  : QString());
-        QCOMPARE(fileBytes("my8.txt"), bytes);
-    }
-
     void unsavableCharacters_data()
     {
         QTest::addColumn<Sender>("sender");

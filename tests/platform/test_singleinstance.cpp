@@ -318,7 +318,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(ask->state(), QProcess::NotRunning, 10000);
         QCOMPARE(ask->exitCode(), 0);
         QCOMPARE(firstLine(server), QByteArray("activated\n"));
-        QVERIFY2(residentKiB(pid) - memoryBefore < 4096,
+        // Far below the 32 MiB one client sends; the descriptors above bound the idle connections.
+        QVERIFY2(residentKiB(pid) - memoryBefore < 8192,
                  qPrintable(QStringLiteral("grew by %1 KiB").arg(residentKiB(pid) - memoryBefore)));
     }
 

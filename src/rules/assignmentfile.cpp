@@ -34,9 +34,11 @@ QString readableName(const QString& name)
 }
 } // namespace
 
-AssignmentFile::AssignmentFile(const QString& folder)
-    : m_path(QDir(folder).filePath(QStringLiteral("rova_a500.ini")))
+AssignmentFile::AssignmentFile(const QString& folder) : m_path(QDir(folder).filePath(fileName())) {}
+
+QString AssignmentFile::fileName()
 {
+    return QStringLiteral("rova_a500.ini");
 }
 
 PrinterAssignment AssignmentFile::load(const QString& slipType) const
@@ -48,11 +50,12 @@ PrinterAssignment AssignmentFile::load(const QString& slipType) const
 
 void AssignmentFile::store(const QString& slipType, const PrinterAssignment& assignment) const
 {
-    ProfileFile file(m_path);
-    file.writeString(slipType, kName, readableName(assignment.printerName.trimmed()));
-    file.writeString(slipType, kIndex, assignment.printerIndex);
-    file.writeString(slipType, kTop, assignment.top);
-    file.writeString(slipType, kLeft, assignment.left);
+    ProfileChanges changes;
+    changes.set(slipType, kName, readableName(assignment.printerName.trimmed()));
+    changes.set(slipType, kIndex, assignment.printerIndex);
+    changes.set(slipType, kTop, assignment.top);
+    changes.set(slipType, kLeft, assignment.left);
+    ProfileFile(m_path).write(changes);
 }
 
 } // namespace rova::slip

@@ -19,11 +19,13 @@ class AssignmentFile
 public:
     // The file in the given working folder.
     explicit AssignmentFile(const QString& folder);
+    static QString fileName(); // "rova_a500.ini"
 
     // A missing file, section or key reads as "0"; the name is not read.
     PrinterAssignment load(const QString& slipType) const;
-    // Writes the four keys one by one: PrnName (trimmed, "?" for each character code page 932 cannot
-    // hold), PrnNoIndex, rovPrn_Top, rovPrn_Left. The last three are stored exactly or not at all.
+    // Writes the four keys in one replacement of the file: PrnName (trimmed, "?" for each character
+    // code page 932 cannot hold), PrnNoIndex, rovPrn_Top, rovPrn_Left. The last three are stored
+    // exactly or not at all.
     void store(const QString& slipType, const PrinterAssignment& assignment) const;
 
 private:

@@ -87,7 +87,9 @@ Sender parse(const QByteArray& bytes)
 
 Sender read(int slot)
 {
-    return parse(fileio::readAll(fileName(slot)));
+    // Only the lines a sender has are read, however long the file: real ones are a few hundred bytes.
+    constexpr qsizetype kMaxSenderBytes = 64 * 1024;
+    return parse(fileio::readLines(fileName(slot), std::ssize(kLines), kMaxSenderBytes));
 }
 
 void write(int slot, const Sender& sender)

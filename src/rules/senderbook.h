@@ -76,10 +76,11 @@ QString fileName(int slot);
 // Lines end at LF or CR LF; a lone CR is dropped, missing lines are empty, lines after the fifth ignored.
 Sender parse(const QByteArray& bytes);
 
-// Raises rova::Error ("File not found", ...) when the slot's file cannot be read.
+// Reads the file only as far as its fifth line. Raises rova::FileError naming the file when it cannot
+// be read ("File not found", ...) or those lines hold more than 64 KiB.
 Sender read(int slot);
 // Replaces the slot's file atomically. Raises UnsavableFieldsError (nothing written) for text code
-// page 932 cannot hold, rova::Error with the system's message ("File access denied", ...) otherwise.
+// page 932 cannot hold, rova::FileError naming the file otherwise ("File access denied", ...).
 void write(int slot, const Sender& sender);
 
 } // namespace senderbook

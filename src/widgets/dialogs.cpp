@@ -30,6 +30,8 @@ Script& script()
 bool showBox(QWidget* parent, const QString& text, bool question)
 {
     QMessageBox box(QMessageBox::NoIcon, Dialogs::applicationTitle(), text, QMessageBox::NoButton, parent);
+    // Texts come from files and other programs too: markup in them is shown, never followed.
+    box.setTextFormat(Qt::PlainText);
     if (question) {
         QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);

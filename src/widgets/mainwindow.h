@@ -2,6 +2,8 @@
 // The slip entry window. The slip record lives in its controls; the print code, the printer group and
 // the tests reach them through the public pointers, named as the operator's forms name them.
 
+#include "rules/settingsfile.h"
+
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
@@ -192,6 +194,7 @@ private:
 
     void run(const std::function<void()>& operation);
 
+    rova::Settings m_settingsAsLoaded; // what the settings file gave at show, to tell what changed
     QHash<QObject*, KeyRow> m_keyRows;
     QPointer<QWidget> m_lastFocus;
     bool m_shown = false;

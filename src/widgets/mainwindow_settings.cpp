@@ -28,7 +28,9 @@ void selectItem(QComboBox* box, int index)
 void MainWindow::loadSettings()
 {
     rova::Settings settings;
-    settings.load(settingsFile(Label_CurrentDir));
+    // A file that cannot be read is named to the operator and the window starts from the defaults.
+    run([this, &settings] { settings.load(settingsFile(Label_CurrentDir)); });
+    m_settingsAsLoaded = settings;
     selectSenderSlot(settings.tabMy);
     selectItem(ComboBox_SEL, settings.comboBoxSel);
     selectItem(ComboBox_FontSize, settings.addrFont);
@@ -68,7 +70,7 @@ void MainWindow::saveSettings()
     settings.comboBoxSel = ComboBox_SEL->currentIndex();
     settings.tabMy = senderSlot();
     // The operator hears which fields lose characters before the file keeps the rest of them.
-    run([&settings] { settings.checkSavable(); });
+    run([this, &settings] { settings.checkSavable(m_settingsAsLoaded); });
     rova::ProfileFile file = settingsFile(Label_CurrentDir);
-    settings.save(file);
+    settings.save(file, m_settingsAsLoaded);
 }

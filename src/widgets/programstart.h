@@ -1,7 +1,7 @@
 #pragma once
 // The program's start, shared by main() and the start-up benchmark so both run the same steps:
-// the application title, the font substitutions, the single-instance check, then the three windows
-// with the main one shown.
+// the application title, the font substitutions, the single-instance check, the clean-up of the data
+// folder, then the three windows with the main one shown.
 
 #include "widgets/forms.h"
 
@@ -20,13 +20,16 @@ public:
     ProgramStart();
     ~ProgramStart();
 
-    // False when another copy is running: it was asked to come forward and no window was made.
+    // False when another copy is running for the data folder (it was asked to come forward, or the
+    // operator was told it runs) or the check could not be made (the operator was told why); no window
+    // was made then. True when this copy runs: its data folder is cleared of interrupted writes.
     bool open();
 
     // Only after open() returned true.
     MainWindow& mainWindow() { return *m_forms->main; }
 
 private:
+    QString m_folder; // the data folder: for now the working folder
     SingleInstance m_instance;
     std::unique_ptr<Forms> m_forms;
 };

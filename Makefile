@@ -1,4 +1,4 @@
-# make run   - install what is missing, build, start the program in this folder
+# make run   - install what is missing, build the program alone, start it on a data folder in the build tree
 # make test  - install what is missing, build, run every test
 # make test-sanitize - the same tests built with AddressSanitizer and UBSan, web and mail addresses set
 BUILD ?= build
@@ -14,8 +14,12 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
-	./$(BUILD)/rova-yamato
+# A developer's runs keep their files in the build tree, never in the developer's own data folder.
+run: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target rova-yamato
+	@echo "Data folder: $(CURDIR)/$(BUILD)/run-data"
+	./$(BUILD)/rova-yamato --data-dir $(BUILD)/run-data
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

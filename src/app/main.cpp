@@ -1,6 +1,7 @@
 #include "platform/commandline.h"
 #include "platform/datafolder.h"
 #include "platform/display.h"
+#include "platform/japanese.h"
 #include "widgets/programstart.h"
 
 int main(int argc, char* argv[])
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
         return *status;
 
     const auto app = display::connect(argc, argv);
+    japanese::install(*app);
     ProgramStart start(folder.path);
     if (!start.open())
         return cli::Success;

@@ -8,6 +8,7 @@
 #include "widgets/programstart.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -18,7 +19,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    rova::ProgramStart start;
+    rova::ProgramStart start(QDir::currentPath());
     if (!start.open())
         return 1; // another copy is running: nothing of ours was measured
 

@@ -6,7 +6,7 @@
 #include "widgets/dialogs.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QDateTime>
 
 namespace rova::print
 {
@@ -32,24 +32,11 @@ QList<Paper> papers()
     };
 }
 
-QString proposedFileName(const QString& title)
-{
-    QString base = title.trimmed();
-    static const QString unsafe = QStringLiteral("/\\:*?\"<>|");
-    for (QChar& c : base) {
-        if (unsafe.contains(c) || c.unicode() < 0x20)
-            c = QLatin1Char('_');
-    }
-    if (base.isEmpty())
-        base = QStringLiteral("rova_Yamato");
-    return QDir::current().filePath(base + QStringLiteral(".pdf"));
-}
-
 class PdfFileJob : public Job
 {
 public:
-    PdfFileJob(const Paper& paper, const QString& title)
-        : m_page(paper, {dotsPerInch, dotsPerInch}, title), m_title(title)
+    PdfFileJob(const Paper& paper, const QString& title, PdfProposal proposal)
+        : m_page(paper, {dotsPerInch, dotsPerInch}, title), m_proposal(std::move(proposal))
     {
     }
 
@@ -58,21 +45,30 @@ public:
     void end() override
     {
         const QByteArray document = m_page.finish();
-        const QString path =
-            Dialogs::saveFileName(QApplication::activeWindow(), QStringLiteral("PDF ファイルに保存"),
-                                  proposedFileName(m_title), QStringLiteral("PDF (*.pdf)"));
-        if (!path.isEmpty())
-            fileio::writeAtomically(path, document);
+        const QString path = Dialogs::saveFileName(
+            QApplication::activeWindow(), QStringLiteral("PDF ファイルに保存"),
+            m_proposal.path(QDateTime::currentDateTime()), QStringLiteral("PDF (*.pdf)"));
+        if (path.isEmpty())
+            return;
+        fileio::writeAtomically(path, document);
+        try {
+            m_proposal.saved(path);
+        } catch (const Error& e) {
+            throw Error(QStringLiteral("PDF は %1 に保存しました。保存したフォルダは次回に残せません: %2")
+                            .arg(path, e.message()));
+        }
     }
 
     void abort() override { m_page.discard(); }
 
 private:
     PdfPage m_page;
-    QString m_title;
+    PdfProposal m_proposal;
 };
 
 } // namespace
+
+PdfPrinter::PdfPrinter(PdfProposal proposal) : m_proposal(std::move(proposal)) {}
 
 QString PdfPrinter::name()
 {
@@ -108,7 +104,7 @@ std::unique_ptr<Job> PdfPrinter::begin(const QString&, const DeviceMode& mode, c
     const int wanted = mode.paper.value_or(a4);
     for (const Paper& p : all) {
         if (p.code == wanted)
-            return std::make_unique<PdfFileJob>(p, title);
+            return std::make_unique<PdfFileJob>(p, title, m_proposal);
     }
     throw Error(QStringLiteral("%1 にはこの用紙 (%2) がありません").arg(name()).arg(wanted));
 }

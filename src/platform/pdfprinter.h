@@ -2,6 +2,7 @@
 // The built-in PDF printer, listed after every system printer so that a machine without printers
 // can still print: the page is saved as a PDF file the operator names.
 
+#include "platform/pdfproposal.h"
 #include "platform/printsystem.h"
 
 namespace rova::print
@@ -10,15 +11,20 @@ namespace rova::print
 class PdfPrinter : public PrintSystem
 {
 public:
+    explicit PdfPrinter(PdfProposal proposal = {});
+
     static QString name(); // "PDF ファイル"
 
     QList<Destination> destinations() override;
     // Always 0: it stands in as the default when the system has none.
     int defaultDestination() override;
     Capabilities capabilities(const QString& name) override;
-    // end() asks for the file with Dialogs::saveFileName, proposing "<title>.pdf" in the working
-    // folder. When the operator cancels, end() returns without writing anything.
+    // end() asks for the file with Dialogs::saveFileName, proposing what the proposal gives, and
+    // then has the proposal remember the folder. When the operator cancels, end() writes nothing.
     std::unique_ptr<Job> begin(const QString& name, const DeviceMode& mode, const QString& title) override;
+
+private:
+    PdfProposal m_proposal;
 };
 
 } // namespace rova::print

@@ -128,15 +128,19 @@ std::unique_ptr<PrintSystem> joinSystems(std::vector<std::unique_ptr<PrintSystem
     return std::make_unique<ChainedPrintSystem>(std::move(parts));
 }
 
+std::unique_ptr<PrintSystem> localPrinters(PdfProposal pdf)
+{
+    std::vector<std::unique_ptr<PrintSystem>> parts;
+    parts.push_back(std::make_unique<CupsPrintSystem>());
+    // Last, so that it never takes a visible index away from a real printer.
+    parts.push_back(std::make_unique<PdfPrinter>(std::move(pdf)));
+    return joinSystems(std::move(parts));
+}
+
 PrintSystem& system()
 {
-    if (!installed()) {
-        std::vector<std::unique_ptr<PrintSystem>> parts;
-        parts.push_back(std::make_unique<CupsPrintSystem>());
-        // Last, so that it never takes a visible index away from a real printer.
-        parts.push_back(std::make_unique<PdfPrinter>());
-        installed() = joinSystems(std::move(parts));
-    }
+    if (!installed())
+        installed() = localPrinters({});
     return *installed();
 }
 

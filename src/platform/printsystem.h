@@ -123,7 +123,11 @@ public:
 // system that lists its name, and the default is the first default found.
 std::unique_ptr<PrintSystem> joinSystems(std::vector<std::unique_ptr<PrintSystem>> parts);
 
-// The print system of the program. Built on first use: CUPS followed by the built-in PDF printer.
+class PdfProposal;
+// The CUPS queues followed by the built-in PDF printer, which proposes its files as given.
+std::unique_ptr<PrintSystem> localPrinters(PdfProposal pdf);
+
+// The print system of the program. Built on first use as localPrinters() proposing by time alone.
 PrintSystem& system();
 // Replaces it (tests install the fake here); not while a job is open on the old one.
 void setSystem(std::unique_ptr<PrintSystem> replacement);

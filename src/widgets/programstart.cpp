@@ -2,20 +2,24 @@
 
 #include "widgets/mainwindow.h"
 
+#include "platform/datafolder.h"
 #include "platform/fonts.h"
+#include "platform/pdfproposal.h"
+#include "platform/printsystem.h"
+#include "platform/programinfo.h"
 #include "rules/datafiles.h"
 #include "widgets/dialogs.h"
+#include "widgets/slipreader.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 namespace rova
 {
 
-ProgramStart::ProgramStart()
-    : m_folder(QDir::currentPath()), m_instance(Dialogs::applicationTitle(), m_folder)
+ProgramStart::ProgramStart(const QString& folder)
+    : m_folder(folder), m_instance(Dialogs::applicationTitle(), m_folder)
 {
-    QCoreApplication::setApplicationName(Dialogs::applicationTitle());
+    programinfo::identifyApplication();
     fonts::registerSubstitutions();
 }
 
@@ -23,6 +27,10 @@ ProgramStart::~ProgramStart() = default;
 
 bool ProgramStart::open()
 {
+    // Said before anything else, so the operator knows before typing what could not be kept.
+    const QString problem = datafolder::prepare(m_folder);
+    if (!problem.isEmpty())
+        Dialogs::error(nullptr, problem);
     auto start = SingleInstance::Start::AlreadyRunning;
     bool checked = false;
     guarded(nullptr, [&] {
@@ -39,6 +47,13 @@ bool ProgramStart::open()
         return false;
     // Only the copy that holds the folder's lock may clear it: no other copy is writing there.
     datafiles::removeLeftovers(m_folder, datafiles::names());
+    // The windows and the sender book find their files in the working folder.
+    QDir::setCurrent(m_folder);
+
+    // The PDF printer names its files after the slip on the main window, made just below.
+    print::setSystem(print::localPrinters(
+        print::PdfProposal(m_folder, [this] { return slip::readSlip(*m_forms->main).name; })));
+
     m_forms = std::make_unique<Forms>();
     QObject::connect(&m_instance, &SingleInstance::activationRequested, m_forms->main.get(),
                      &MainWindow::comeForward);

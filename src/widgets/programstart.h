@@ -1,11 +1,13 @@
 #pragma once
 // The program's start, shared by main() and the start-up benchmark so both run the same steps:
-// the application title, the font substitutions, the single-instance check, the clean-up of the data
-// folder, then the three windows with the main one shown.
+// the application's name, the font substitutions, the data folder, the single-instance check, the
+// clean-up of the data folder, then the printers and the three windows with the main one shown.
 
 #include "widgets/forms.h"
 
 #include "platform/singleinstance.h"
+
+#include <QString>
 
 #include <memory>
 
@@ -17,19 +19,21 @@ namespace rova
 class ProgramStart
 {
 public:
-    ProgramStart();
+    // The program's files are kept in folder (created when missing).
+    explicit ProgramStart(const QString& folder);
     ~ProgramStart();
 
     // False when another copy is running for the data folder (it was asked to come forward, or the
     // operator was told it runs) or the check could not be made (the operator was told why); no window
-    // was made then. True when this copy runs: its data folder is cleared of interrupted writes.
+    // was made then. A data folder that cannot be created or written is reported first. True when this copy
+    // runs: its data folder is cleared of interrupted writes.
     bool open();
 
     // Only after open() returned true.
     MainWindow& mainWindow() { return *m_forms->main; }
 
 private:
-    QString m_folder; // the data folder: for now the working folder
+    QString m_folder;
     SingleInstance m_instance;
     std::unique_ptr<Forms> m_forms;
 };

@@ -5,6 +5,9 @@
 #include "support/pdfwords.h"
 #include "widgets/dialogs.h"
 
+#include "support/readonlyfolder.h"
+
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -128,6 +131,77 @@ private slots:
         PdfPrinter printer;
         auto job = printer.begin(PdfPrinter::name(), DeviceMode{}, QStringLiteral("rova_Yamato"));
         QVERIFY_THROWS_EXCEPTION(rova::Error, job->end());
+    }
+
+    // The folder proposed for the next file: the one saved in last while it exists (also after the
+    // program was started again), else the documents folder, else home.
+    void proposedFolder_data()
+    {
+        QTest::addColumn<bool>("documents");
+        QTest::addColumn<QString>("savedIn"); // folder of an earlier save, "" for none
+        QTest::addColumn<bool>("removed");    // that folder removed since
+        QTest::addColumn<QString>("proposed");
+        QTest::newRow("first file: documents folder") << true << "" << false << "home/Documents";
+        QTest::newRow("first file without documents folder: home") << false << "" << false << "home";
+        QTest::newRow("after a save: that folder") << true << "slips/2026" << false << "slips/2026";
+        QTest::newRow("folder saved in was removed: documents folder")
+            << true << "gone" << true << "home/Documents";
+    }
+    void proposedFolder()
+    {
+        QFETCH(bool, documents);
+        QFETCH(QString, savedIn);
+        QFETCH(bool, removed);
+        QFETCH(QString, proposed);
+        QTemporaryDir data;
+        qputenv("HOME", QFile::encodeName(m_dir->filePath(QStringLiteral("home"))));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir->filePath(QStringLiteral("config"))));
+        QDir(m_dir->path()).mkpath(documents ? QStringLiteral("home/Documents") : QStringLiteral("home"));
+        const auto name = [] { return QStringLiteral("見本　太郎"); };
+        if (!savedIn.isEmpty()) {
+            QDir(m_dir->path()).mkpath(savedIn);
+            Dialogs::answerNextFile(m_dir->filePath(savedIn + QStringLiteral("/slip.pdf")));
+            PdfPrinter(PdfProposal(data.path(), name))
+                .begin(PdfPrinter::name(), DeviceMode{}, "rova_Yamato")
+                ->end();
+            if (removed)
+                QDir(m_dir->filePath(savedIn)).removeRecursively();
+        }
+        Dialogs::takeShown();
+
+        PdfPrinter(PdfProposal(data.path(), name))
+            .begin(PdfPrinter::name(), DeviceMode{}, "rova_Yamato")
+            ->end();
+        const QList<Dialogs::Shown> shown = Dialogs::takeShown();
+        QCOMPARE(shown.size(), 1);
+        const QFileInfo file(shown.first().proposed);
+        QCOMPARE(file.path(), m_dir->filePath(proposed));
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d_\\d{4}_見本_太郎\\.pdf$"))
+                     .match(file.fileName())
+                     .hasMatch(),
+                 qPrintable(file.fileName()));
+    }
+
+    void folderThatCannotBeKeptIsReportedAfterTheFileIsSaved()
+    {
+        QTemporaryDir data;
+        ReadOnlyFolder readOnly(data.path());
+        if (!readOnly.refusesWrites())
+            QSKIP("this machine cannot make a folder read-only");
+        const QString path = m_dir->filePath(QStringLiteral("slip.pdf"));
+        Dialogs::answerNextFile(path);
+        auto job =
+            PdfPrinter(PdfProposal(data.path(), {})).begin(PdfPrinter::name(), DeviceMode{}, "rova_Yamato");
+        try {
+            job->end();
+            QFAIL("no error raised");
+        } catch (const rova::Error& e) {
+            QVERIFY2(e.message().startsWith(QStringLiteral("PDF は %1 に保存しました。").arg(path)),
+                     qPrintable(e.message()));
+            QVERIFY2(e.message().contains(data.filePath(QStringLiteral("rova-yamato.conf"))),
+                     qPrintable(e.message()));
+        }
+        QCOMPARE(pdfPageCount(path), 1);
     }
 
     void unknownPaperIsAnError()

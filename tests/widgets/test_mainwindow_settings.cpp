@@ -190,21 +190,42 @@ private slots:
         QVERIFY(f->readFile(QStringLiteral("rova_Yamato.ini")).contains("OP023My=changed\r\n"));
     }
 
-    void unwritableDirectoryIsReportedAndTheWindowStillCloses()
+    // A failed write is reported, then the operator chooses: quit without the settings, or stay and
+    // close again once the folder takes the file.
+    void unwritableDirectoryIsReportedAndTheOperatorChooses_data()
     {
+        QTest::addColumn<bool>("quit");
+        QTest::newRow("quit without the settings") << true;
+        QTest::newRow("stay, then close with the folder put right") << false;
+    }
+    void unwritableDirectoryIsReportedAndTheOperatorChooses()
+    {
+        QFETCH(bool, quit);
         f->writeFile(QStringLiteral("my0.txt"), "\r\n\r\n\r\n\r\n\r\n");
         f->start();
-        ReadOnlyFolder readOnly(f->path(QString()));
-        if (!readOnly.refusesWrites())
-            QSKIP("this machine cannot make a folder read-only");
-        Dialogs::takeShown();
+        w()->Edit_Custo1->setText(QStringLiteral("山田"));
+        {
+            ReadOnlyFolder readOnly(f->path(QString()));
+            if (!readOnly.refusesWrites())
+                QSKIP("this machine cannot make a folder read-only");
+            Dialogs::takeShown();
+            Dialogs::answerNext(quit);
+            f->closeWindow();
+            const QStringList texts = MainWindowFixture::shownTexts();
+            QCOMPARE(
+                texts,
+                (QStringList{
+                    QStringLiteral("%1 に書き込めません\nFile access denied").arg(f->path("rova_Yamato.ini")),
+                    QStringLiteral("設定を保存できませんでした。保存せずに終了しますか?")}));
+            QCOMPARE(w()->isVisible(), !quit);
+        }
+        if (quit)
+            return;
         f->closeWindow();
-        const QStringList texts = MainWindowFixture::shownTexts();
-        QCOMPARE(
-            texts,
-            QStringList{
-                QStringLiteral("%1 に書き込めません\nFile access denied").arg(f->path("rova_Yamato.ini"))});
+        QVERIFY(MainWindowFixture::shownTexts().isEmpty());
         QVERIFY(!w()->isVisible());
+        QVERIFY(f->readFile(QStringLiteral("rova_Yamato.ini"))
+                    .contains(rova::cp932::toBytes(QStringLiteral("E_CUS=山田\r\n"))));
     }
 
     // A value the operator did not touch goes back with the bytes it was read with, valid or not; the

@@ -30,7 +30,7 @@ private:
     void startProgram(QProcess& process)
     {
         process.setProgram(QStringLiteral(ROVA_TEST_BIN "/rova-yamato"));
-        process.setWorkingDirectory(m_dir.path());
+        process.setArguments({QStringLiteral("--data-dir"), m_dir.path()});
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start();
         QVERIFY(process.waitForStarted());

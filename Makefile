@@ -1,5 +1,5 @@
 # make run   - install what is missing, build the program alone, start it on a data folder in the build tree
-# make test  - install what is missing, build, run every test
+# make test  - install what is missing, build everything, run every test
 # make test-sanitize - the same tests built with AddressSanitizer and UBSan, web and mail addresses set
 # make package - the Debian package, built with Debian's hardening flags, checked with lintian
 BUILD ?= build
@@ -7,18 +7,19 @@ SANITIZE_BUILD ?= build-sanitize
 PACKAGE_BUILD ?= build-package
 JOBS ?= $(shell nproc)
 
-.PHONY: deps run test test-sanitize build build-sanitize package clean
+.PHONY: deps run test test-sanitize configure build build-sanitize package clean
 
 deps:
 	@scripts/ensure-deps.sh
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 # A developer's runs keep their files in the build tree, never in the developer's own data folder.
-run: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run: configure
 	cmake --build $(BUILD) -j $(JOBS) --target rova-yamato
 	@echo "Data folder: $(CURDIR)/$(BUILD)/run-data"
 	./$(BUILD)/rova-yamato --data-dir $(BUILD)/run-data

@@ -5,15 +5,17 @@
 
 #include "queues.h"
 #include "stats.h"
+#include "support/controls.h"
 
+#include "platform/installedprinters.h"
 #include "platform/pdfprinter.h"
-#include "platform/tpvprinter.h"
+#include "platform/printerchoice.h"
 #include "widgets/dialogs.h"
 #include "widgets/forms.h"
 #include "widgets/mainwindow.h"
+#include "widgets/programstart.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,20 +30,21 @@ using rova::Dialogs;
 
 void fillSlip(MainWindow& window)
 {
-    window.Edit_Zip->setText(QStringLiteral("105-0011"));
-    window.Edit_Add1->setText(QStringLiteral("東京都港区芝公園1-2-3"));
-    window.Edit_Add2->setText(QStringLiteral("芝公園ビル12階"));
-    window.Edit_Custo1->setText(QStringLiteral("山田　太郎"));
-    window.Edit_tel->setText(QStringLiteral("03-1234-5678"));
-    window.Edit_G1->setText(QStringLiteral("書籍"));
+    const testsupport::MainWindowControls ui(window);
+    ui.Edit_Zip->setText(QStringLiteral("105-0011"));
+    ui.Edit_Add1->setText(QStringLiteral("東京都港区芝公園1-2-3"));
+    ui.Edit_Add2->setText(QStringLiteral("芝公園ビル12階"));
+    ui.Edit_Custo1->setText(QStringLiteral("山田　太郎"));
+    ui.Edit_tel->setText(QStringLiteral("03-1234-5678"));
+    ui.Edit_G1->setText(QStringLiteral("書籍"));
 }
 
 // Clicks "印刷" with the question answered Yes; false with the message when an error box came up.
-bool clickPrint(MainWindow& window, QString* why)
+bool clickPrint(QPushButton* print, QString* why)
 {
     Dialogs::takeShown();
     Dialogs::answerNext(true);
-    window.SpeedButton_F11->click();
+    print->click();
     for (const Dialogs::Shown& shown : Dialogs::takeShown()) {
         if (shown.kind == Dialogs::Kind::Error) {
             *why = shown.text;
@@ -74,37 +77,39 @@ int main(int argc, char* argv[])
     const QString queue = bench::queueName(1);
 
     QTemporaryDir folder;
-    QDir::setCurrent(folder.path());
     Dialogs::setScripted(true);
-    rova::Forms forms;
+    const auto system =
+        rova::print::installedPrinters(&rova::askPdfFile, rova::print::PdfProposal(folder.path()));
+    rova::print::PrinterChoice printer(*system);
+    rova::Forms forms(printer, folder.path());
     MainWindow& window = *forms.main;
     window.show();
     QCoreApplication::processEvents();
     fillSlip(window);
+    QPushButton* printButton = testsupport::control<QPushButton>(&window, QStringLiteral("SpeedButton_F11"));
 
-    TPvPrinter& printer = PvPrinter();
-    const int cupsIndex = int(printer.GetPrinterNames().indexOf(queue));
-    const int pdfIndex = int(printer.GetPrinterNames().indexOf(rova::print::PdfPrinter::name()));
+    const int cupsIndex = int(printer.printerNames().indexOf(queue));
+    const int pdfIndex = int(printer.printerNames().indexOf(rova::print::PdfPrinter::name()));
     if (cupsIndex < 0 || pdfIndex < 0)
         return fail(QStringLiteral("%1 or the PDF printer is not listed: %2")
-                        .arg(queue, printer.GetPrinterNames().join(QLatin1Char(','))));
+                        .arg(queue, printer.printerNames().join(QLatin1Char(','))));
 
     bench::Samples toCups, withLp, toPdf;
     QString pdf;
     for (int i = 0; i <= runs; ++i) {
         // Round 0 warms caches and fonts and is not counted.
         const bool counted = i > 0;
-        printer.SetIndex(pdfIndex);
+        printer.setCurrentIndex(pdfIndex);
         pdf = folder.filePath(QStringLiteral("slip%1.pdf").arg(i));
         Dialogs::answerNextFile(pdf);
         bool ok = true;
-        const double pdfMs = bench::timeMs([&] { ok = clickPrint(window, &why); });
+        const double pdfMs = bench::timeMs([&] { ok = clickPrint(printButton, &why); });
         if (!ok || !QFile::exists(pdf))
             return fail(QStringLiteral("built-in PDF printer: %1").arg(why));
 
-        printer.SetIndex(cupsIndex);
+        printer.setCurrentIndex(cupsIndex);
         const int before = server.lastJobId(queue);
-        const double cupsMs = bench::timeMs([&] { ok = clickPrint(window, &why); });
+        const double cupsMs = bench::timeMs([&] { ok = clickPrint(printButton, &why); });
         if (!ok || server.lastJobId(queue) <= before)
             return fail(QStringLiteral("no job reached %1: %2").arg(queue, why));
         server.waitForIdle();

@@ -1,12 +1,13 @@
 // The printer list operations against a private CUPS server holding 1, 10, 50 and 200 queues:
-// every run uses a fresh printer object, so the catalogue and the lists are read from the server.
+// every run uses a fresh printer model, so the catalogue and the lists are read from the server.
 // The queue asked for its papers and bins is the last system printer, described as a slip printer.
 // libcups alone, reading the whole list and one queue, is measured alongside as the floor.
 
 #include "queues.h"
 #include "stats.h"
 
-#include "platform/tpvprinter.h"
+#include "platform/installedprinters.h"
+#include "platform/printerchoice.h"
 #include "rules/errors.h"
 
 #include <QApplication>
@@ -43,19 +44,20 @@ void readOneDestination()
 Figures measure(int runs)
 {
     Figures f;
+    const auto system = rova::print::installedPrinters([](const QString&) { return QString(); }, {});
     for (int i = 0; i < runs; ++i) {
-        std::unique_ptr<TPvPrinter> printer;
+        std::unique_ptr<rova::print::PrinterChoice> printer;
         int index = -1;
-        // The object reads the catalogue when it is made, so making it is part of listing the names.
+        // The model reads the catalogue when it is made, so making it is part of listing the names.
         f.names.values << bench::timeMs([&] {
-            printer = std::make_unique<TPvPrinter>();
-            index = int(printer->GetPrinterNames().indexOf(slipQueue));
+            printer = std::make_unique<rova::print::PrinterChoice>(*system);
+            index = int(printer->printerNames().indexOf(slipQueue));
         });
         if (index < 0)
-            throw EPvPrinter(QStringLiteral("%1 is not in the printer list").arg(slipQueue));
-        f.select.values << bench::timeMs([&] { printer->SetIndex(index); });
-        f.papers.values << bench::timeMs([&] { printer->GetPaperSizeNames(); });
-        f.bins.values << bench::timeMs([&] { printer->GetBinNames(); });
+            throw rova::Error(QStringLiteral("%1 is not in the printer list").arg(slipQueue));
+        f.select.values << bench::timeMs([&] { printer->setCurrentIndex(index); });
+        f.papers.values << bench::timeMs([&] { printer->paperNames(); });
+        f.bins.values << bench::timeMs([&] { printer->binNames(); });
         f.allDests.values << bench::timeMs(readAllDestinations);
         f.oneDest.values << bench::timeMs(readOneDestination);
     }

@@ -23,12 +23,10 @@ bool runOnce(const QString& program, bench::AppRun* run, QString* why, const QSt
     QTemporaryDir folder;
     // A registered sender, as on any working desk: an empty folder reports the missing sender file
     // at show and leaves the focus where it was.
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(folder.path());
-    rova::senderbook::write(0, {QStringLiteral("540-0001"), QStringLiteral("大阪府大阪市中央区城見1-2-3"),
-                                QStringLiteral("ＯＢＰタワー３階"), QStringLiteral("ロバ商店"),
-                                QStringLiteral("06-9876-5432")});
-    QDir::setCurrent(previous);
+    rova::senderbook::write(folder.path(), 0,
+                            {QStringLiteral("540-0001"), QStringLiteral("大阪府大阪市中央区城見1-2-3"),
+                             QStringLiteral("ＯＢＰタワー３階"), QStringLiteral("ロバ商店"),
+                             QStringLiteral("06-9876-5432")});
     return bench::runInFolder(program, folder.path(), arguments, run, why);
 }
 

@@ -24,6 +24,7 @@ int main(int argc, char* argv[])
         return 1; // another copy is running: nothing of ours was measured
 
     const bool close = app.arguments().contains(QStringLiteral("--close"));
+    const QWidget* zip = start.mainWindow().findChild<QWidget*>(QStringLiteral("Edit_Zip"));
     const auto quitWhenReady = [&] {
         // A box during start waits for an operator the benchmark does not have: say what it says.
         if (QWidget* box = QApplication::activeModalWidget()) {
@@ -31,7 +32,7 @@ int main(int argc, char* argv[])
                 std::fprintf(stderr, "box shown during start: %s\n", qPrintable(label->text()));
             std::exit(3);
         }
-        if (QApplication::focusWidget() != start.mainWindow().Edit_Zip)
+        if (QApplication::focusWidget() != zip)
             return;
         if (close)
             start.mainWindow().close();

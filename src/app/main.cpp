@@ -1,7 +1,7 @@
 #include "platform/commandline.h"
 #include "platform/datafolder.h"
-#include "platform/display.h"
 #include "platform/japanese.h"
+#include "widgets/display.h"
 #include "widgets/programstart.h"
 
 int main(int argc, char* argv[])

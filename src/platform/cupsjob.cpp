@@ -65,18 +65,18 @@ void checkReady(const cups_dest_t& dest, const QString& destination)
 } // namespace
 
 CupsJob::CupsJob(const Paper& paper, QPoint dotsPerInch, CupsTicket ticket)
-    : m_page(paper, dotsPerInch, ticket.title), m_ticket(std::move(ticket))
+    : m_document(paper, dotsPerInch, ticket.title), m_ticket(std::move(ticket))
 {
 }
 
 void CupsJob::end()
 {
-    submitToCups(m_ticket, m_page.finish());
+    submitToCups(m_ticket, m_document.finish());
 }
 
 void CupsJob::abort()
 {
-    m_page.discard();
+    m_document.discard();
 }
 
 void submitToCups(const CupsTicket& ticket, const QByteArray& pdf)

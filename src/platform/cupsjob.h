@@ -1,7 +1,7 @@
 #pragma once
-// A one-page CUPS job: drawn into a PDF page, submitted through libcups on end().
+// A CUPS job: drawn into a PDF document of one page per slip, submitted through libcups on end().
 
-#include "platform/pagerender.h"
+#include "platform/pdfdocument.h"
 #include "platform/printsystem.h"
 
 #include <QByteArray>
@@ -23,13 +23,14 @@ class CupsJob : public Job
 public:
     CupsJob(const Paper& paper, QPoint dotsPerInch, CupsTicket ticket);
 
-    Canvas& canvas() override { return m_page.canvas(); }
+    Canvas& canvas() override { return m_document.canvas(); }
+    void newPage() override { m_document.newPage(); }
     // Raises rova::Error with CUPS's message when the destination is stopped, gone or refuses the job.
     void end() override;
     void abort() override;
 
 private:
-    PdfPage m_page;
+    PdfDocument m_document;
     CupsTicket m_ticket;
 };
 

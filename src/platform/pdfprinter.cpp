@@ -1,11 +1,9 @@
 #include "platform/pdfprinter.h"
 
-#include "platform/pagerender.h"
+#include "platform/pdfdocument.h"
 #include "rules/errors.h"
 #include "rules/fileio.h"
-#include "widgets/dialogs.h"
 
-#include <QApplication>
 #include <QDateTime>
 
 namespace rova::print
@@ -35,19 +33,20 @@ QList<Paper> papers()
 class PdfFileJob : public Job
 {
 public:
-    PdfFileJob(const Paper& paper, const QString& title, PdfProposal proposal)
-        : m_page(paper, {dotsPerInch, dotsPerInch}, title), m_proposal(std::move(proposal))
+    PdfFileJob(const Paper& paper, const JobTitle& title, const PdfPrinter::FileQuestion& askFile,
+               PdfProposal proposal)
+        : m_document(paper, {dotsPerInch, dotsPerInch}, title.title), m_addressee(title.addressee),
+          m_askFile(askFile), m_proposal(std::move(proposal))
     {
     }
 
-    Canvas& canvas() override { return m_page.canvas(); }
+    Canvas& canvas() override { return m_document.canvas(); }
+    void newPage() override { m_document.newPage(); }
 
     void end() override
     {
-        const QByteArray document = m_page.finish();
-        const QString path = Dialogs::saveFileName(
-            QApplication::activeWindow(), QStringLiteral("PDF ファイルに保存"),
-            m_proposal.path(QDateTime::currentDateTime()), QStringLiteral("PDF (*.pdf)"));
+        const QByteArray document = m_document.finish();
+        const QString path = m_askFile(m_proposal.path(QDateTime::currentDateTime(), m_addressee));
         if (path.isEmpty())
             return;
         fileio::writeAtomically(path, document);
@@ -59,16 +58,21 @@ public:
         }
     }
 
-    void abort() override { m_page.discard(); }
+    void abort() override { m_document.discard(); }
 
 private:
-    PdfPage m_page;
+    PdfDocument m_document;
+    QString m_addressee;
+    PdfPrinter::FileQuestion m_askFile;
     PdfProposal m_proposal;
 };
 
 } // namespace
 
-PdfPrinter::PdfPrinter(PdfProposal proposal) : m_proposal(std::move(proposal)) {}
+PdfPrinter::PdfPrinter(FileQuestion askFile, PdfProposal proposal)
+    : m_askFile(std::move(askFile)), m_proposal(std::move(proposal))
+{
+}
 
 QString PdfPrinter::name()
 {
@@ -98,13 +102,13 @@ Capabilities PdfPrinter::capabilities(const QString&)
     return caps;
 }
 
-std::unique_ptr<Job> PdfPrinter::begin(const QString&, const DeviceMode& mode, const QString& title)
+std::unique_ptr<Job> PdfPrinter::begin(const QString&, const DeviceMode& mode, const JobTitle& title)
 {
     const QList<Paper> all = papers();
     const int wanted = mode.paper.value_or(a4);
     for (const Paper& p : all) {
         if (p.code == wanted)
-            return std::make_unique<PdfFileJob>(p, title, m_proposal);
+            return std::make_unique<PdfFileJob>(p, title, m_askFile, m_proposal);
     }
     throw Error(QStringLiteral("%1 にはこの用紙 (%2) がありません").arg(name()).arg(wanted));
 }

@@ -5,13 +5,18 @@
 #include "platform/pdfproposal.h"
 #include "platform/printsystem.h"
 
+#include <functional>
+
 namespace rova::print
 {
 
 class PdfPrinter : public PrintSystem
 {
 public:
-    explicit PdfPrinter(PdfProposal proposal = {});
+    // Asks the operator where to save, proposing a path; an empty answer cancels.
+    using FileQuestion = std::function<QString(const QString& proposedPath)>;
+
+    PdfPrinter(FileQuestion askFile, PdfProposal proposal);
 
     static QString name(); // "PDF ファイル"
 
@@ -19,11 +24,13 @@ public:
     // Always 0: it stands in as the default when the system has none.
     int defaultDestination() override;
     Capabilities capabilities(const QString& name) override;
-    // end() asks for the file with Dialogs::saveFileName, proposing what the proposal gives, and
-    // then has the proposal remember the folder. When the operator cancels, end() writes nothing.
-    std::unique_ptr<Job> begin(const QString& name, const DeviceMode& mode, const QString& title) override;
+    // end() asks for the file, proposing what the proposal gives for the job's addressee, writes
+    // every page into it and then has the proposal remember the folder. When the operator cancels,
+    // end() writes nothing.
+    std::unique_ptr<Job> begin(const QString& name, const DeviceMode& mode, const JobTitle& title) override;
 
 private:
+    FileQuestion m_askFile;
     PdfProposal m_proposal;
 };
 

@@ -18,17 +18,14 @@ QString defaultFolder()
 }
 } // namespace
 
-PdfProposal::PdfProposal(const QString& dataFolder, NameSource destinationName)
-    : m_settings(std::in_place, dataFolder), m_destinationName(std::move(destinationName))
-{
-}
+PdfProposal::PdfProposal(const QString& dataFolder) : m_settings(std::in_place, dataFolder) {}
 
-QString PdfProposal::path(const QDateTime& printed) const
+QString PdfProposal::path(const QDateTime& printed, const QString& addressee) const
 {
     const QString remembered = m_settings ? m_settings->lastPdfFolder() : QString();
     const QString folder =
         !remembered.isEmpty() && QFileInfo(remembered).isDir() ? remembered : defaultFolder();
-    return QDir(folder).filePath(pdfFileName(printed, m_destinationName ? m_destinationName() : QString()));
+    return QDir(folder).filePath(pdfFileName(printed, addressee));
 }
 
 void PdfProposal::saved(const QString& filePath)

@@ -1,47 +1,13 @@
 #include "platform/printsystem.h"
 
-#include "platform/cupsprintsystem.h"
-#include "platform/pdfprinter.h"
 #include "rules/errors.h"
 
-#include <QFont>
-#include <QFontMetrics>
-#include <QPainter>
 #include <QStringList>
 
 #include <vector>
 
 namespace rova::print
 {
-
-PainterCanvas::PainterCanvas(QPainter& painter, int dpiY) : m_painter(painter), m_dpiY(dpiY) {}
-
-void PainterCanvas::setFont(const QString& family, int pointSize, bool bold)
-{
-    QFont font(family);
-    // Points become dots the way a printer font height is computed: rounded, never below one dot.
-    font.setPixelSize(std::max(1, (pointSize * m_dpiY + 36) / 72));
-    font.setBold(bold);
-    m_painter.setFont(font);
-}
-
-void PainterCanvas::setTextColor(const QColor& color)
-{
-    m_painter.setPen(color);
-}
-
-void PainterCanvas::setBrush(const QColor& color)
-{
-    m_brush = color;
-}
-
-void PainterCanvas::textOut(int x, int y, const QString& text)
-{
-    const QFontMetrics metrics(m_painter.font(), m_painter.device());
-    const QRect cell(x, y, metrics.horizontalAdvance(text), metrics.height());
-    m_painter.fillRect(cell, m_brush);
-    m_painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, text);
-}
 
 namespace
 {
@@ -85,7 +51,7 @@ public:
 
     Capabilities capabilities(const QString& name) override { return owner(name).capabilities(name); }
 
-    std::unique_ptr<Job> begin(const QString& name, const DeviceMode& mode, const QString& title) override
+    std::unique_ptr<Job> begin(const QString& name, const DeviceMode& mode, const JobTitle& title) override
     {
         return owner(name).begin(name, mode, title);
     }
@@ -109,50 +75,11 @@ private:
     std::vector<QStringList> m_names; // per part, as destinations() last read them
 };
 
-std::unique_ptr<PrintSystem>& installed()
-{
-    static std::unique_ptr<PrintSystem> current;
-    return current;
-}
-
-int& generation()
-{
-    static int count = 0;
-    return count;
-}
-
 } // namespace
 
 std::unique_ptr<PrintSystem> joinSystems(std::vector<std::unique_ptr<PrintSystem>> parts)
 {
     return std::make_unique<ChainedPrintSystem>(std::move(parts));
-}
-
-std::unique_ptr<PrintSystem> localPrinters(PdfProposal pdf)
-{
-    std::vector<std::unique_ptr<PrintSystem>> parts;
-    parts.push_back(std::make_unique<CupsPrintSystem>());
-    // Last, so that it never takes a visible index away from a real printer.
-    parts.push_back(std::make_unique<PdfPrinter>(std::move(pdf)));
-    return joinSystems(std::move(parts));
-}
-
-PrintSystem& system()
-{
-    if (!installed())
-        installed() = localPrinters({});
-    return *installed();
-}
-
-void setSystem(std::unique_ptr<PrintSystem> replacement)
-{
-    installed() = std::move(replacement);
-    ++generation();
-}
-
-int systemGeneration()
-{
-    return generation();
 }
 
 } // namespace rova::print

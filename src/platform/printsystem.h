@@ -1,9 +1,10 @@
 #pragma once
-// The print system as the printer object sees it: the catalogue of destinations, what each can do,
-// the job settings held in memory, and one-page print jobs drawn on a canvas. Backends: CUPS, the
+// The print system as the printer model sees it: the catalogue of destinations, what each can do,
+// the job settings held in memory, and print jobs of one or more pages drawn on a canvas. Backends: CUPS, the
 // built-in PDF printer (always last) and a scriptable fake for tests.
 
-#include <QColor>
+#include "rules/canvas.h"
+
 #include <QList>
 #include <QMarginsF>
 #include <QPoint>
@@ -13,8 +14,6 @@
 #include <memory>
 #include <optional>
 #include <vector>
-
-class QPainter;
 
 namespace rova::print
 {
@@ -60,48 +59,33 @@ struct Capabilities {
     DeviceMode defaults; // what a freshly selected destination starts with
 };
 
-// The drawing surface of a job. Coordinates are device dots of the job's resolution, counted from
-// the top-left corner of the printable area.
-class Canvas
-{
-public:
-    virtual ~Canvas() = default;
-    // Point sizes are converted with the job's vertical resolution.
-    virtual void setFont(const QString& family, int pointSize, bool bold) = 0;
-    virtual void setTextColor(const QColor& color) = 0;
-    // A solid brush: texts are drawn on an opaque cell of this colour.
-    virtual void setBrush(const QColor& color) = 0;
-    // Draws text with the top-left corner of its cell at (x, y); nothing is clipped.
-    virtual void textOut(int x, int y, const QString& text) = 0;
+// What a job is called: the title print queues show, and whom its pages are for (the destination's
+// name of the slips printed, empty when they are for several), which a printer into files names the
+// file after.
+struct JobTitle {
+    // Not explicit: a title alone names a job for no one in particular.
+    JobTitle(QString title = {}, QString addressee = {})
+        : title(std::move(title)), addressee(std::move(addressee))
+    {
+    }
+    QString title;
+    QString addressee;
 };
 
-// A canvas over a painter whose device coordinates are dots of dpiY vertical resolution, with the
-// origin already moved to the printable area. Backends that render with QPainter use this one.
-class PainterCanvas : public Canvas
-{
-public:
-    PainterCanvas(QPainter& painter, int dpiY);
-    void setFont(const QString& family, int pointSize, bool bold) override;
-    void setTextColor(const QColor& color) override;
-    void setBrush(const QColor& color) override;
-    void textOut(int x, int y, const QString& text) override;
-
-private:
-    QPainter& m_painter;
-    int m_dpiY;
-    QColor m_brush = Qt::white;
-};
-
-// One page being drawn. Destroying a job that was neither ended nor aborted discards it.
+// A document being drawn, one page after the other; it starts on its first page. Destroying a job
+// that was neither ended nor aborted discards it.
 class Job
 {
 public:
     virtual ~Job() = default;
+    // The page being drawn.
     virtual Canvas& canvas() = 0;
-    // Hands the page over. Raises rova::Error with the system's message when the page is not
+    // Closes the page being drawn and starts the next one; the canvas stays the same object.
+    virtual void newPage() = 0;
+    // Hands the document over. Raises rova::Error with the system's message when it is not
     // accepted; a refused job is never reported as printed.
     virtual void end() = 0;
-    // Discards the page.
+    // Discards the document.
     virtual void abort() = 0;
 };
 
@@ -115,23 +99,13 @@ public:
     virtual int defaultDestination() = 0;
     // Raises rova::Error when the destination cannot be asked.
     virtual Capabilities capabilities(const QString& name) = 0;
-    // Starts a one-page job; raises rova::Error when it cannot be started.
-    virtual std::unique_ptr<Job> begin(const QString& name, const DeviceMode& mode, const QString& title) = 0;
+    // Starts a job on its first page; raises rova::Error when it cannot be started.
+    virtual std::unique_ptr<Job> begin(const QString& name, const DeviceMode& mode,
+                                       const JobTitle& title) = 0;
 };
 
 // Several systems shown as one catalogue, in the given order; a destination is served by the first
 // system that lists its name, and the default is the first default found.
 std::unique_ptr<PrintSystem> joinSystems(std::vector<std::unique_ptr<PrintSystem>> parts);
-
-class PdfProposal;
-// The CUPS queues followed by the built-in PDF printer, which proposes its files as given.
-std::unique_ptr<PrintSystem> localPrinters(PdfProposal pdf);
-
-// The print system of the program. Built on first use as localPrinters() proposing by time alone.
-PrintSystem& system();
-// Replaces it (tests install the fake here); not while a job is open on the old one.
-void setSystem(std::unique_ptr<PrintSystem> replacement);
-// Counts the replacements, so that whoever keeps what it read from the system knows to read again.
-int systemGeneration();
 
 } // namespace rova::print

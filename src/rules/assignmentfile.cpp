@@ -41,20 +41,23 @@ QString AssignmentFile::fileName()
     return QStringLiteral("rova_a500.ini");
 }
 
-PrinterAssignment AssignmentFile::load(const QString& slipType) const
+PrintSettings AssignmentFile::load(const QString& slipType) const
 {
     const ProfileFile file(m_path);
-    return {QString(), file.readString(slipType, kIndex, kZero), file.readString(slipType, kTop, kZero),
-            file.readString(slipType, kLeft, kZero)};
+    PrintSettings settings;
+    settings.printerIndex = file.readString(slipType, kIndex, kZero);
+    settings.top = file.readString(slipType, kTop, kZero);
+    settings.left = file.readString(slipType, kLeft, kZero);
+    return settings;
 }
 
-void AssignmentFile::store(const QString& slipType, const PrinterAssignment& assignment) const
+void AssignmentFile::store(const QString& slipType, const PrintSettings& settings) const
 {
     ProfileChanges changes;
-    changes.set(slipType, kName, readableName(assignment.printerName.trimmed()));
-    changes.set(slipType, kIndex, assignment.printerIndex);
-    changes.set(slipType, kTop, assignment.top);
-    changes.set(slipType, kLeft, assignment.left);
+    changes.set(slipType, kName, readableName(settings.printerName.trimmed()));
+    changes.set(slipType, kIndex, settings.printerIndex);
+    changes.set(slipType, kTop, settings.top);
+    changes.set(slipType, kLeft, settings.left);
     ProfileFile(m_path).write(changes);
 }
 

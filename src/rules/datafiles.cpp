@@ -1,6 +1,7 @@
 #include "rules/datafiles.h"
 
 #include "rules/assignmentfile.h"
+#include "rules/programsettings.h"
 #include "rules/senderbook.h"
 #include "rules/settingsfile.h"
 
@@ -15,7 +16,7 @@ namespace rova::datafiles
 
 QStringList names()
 {
-    QStringList out{Settings::fileName(), slip::AssignmentFile::fileName()};
+    QStringList out{Settings::fileName(), slip::AssignmentFile::fileName(), ProgramSettings::fileName()};
     for (int slot = 0; slot < senderbook::kSlots; ++slot)
         out << senderbook::fileName(slot);
     return out;

@@ -47,13 +47,13 @@ int marginFromText(const QString& text)
     return text.isEmpty() ? 0 : rova::strToInt(text);
 }
 
-DeviceMapping deviceMapping(const QString& dpiX, const QString& dpiY, const QString& top, const QString& left)
+DeviceMapping deviceMapping(QPoint dotsPerInch, const QString& top, const QString& left)
 {
     DeviceMapping mapping;
     mapping.top = marginFromText(top);
     mapping.left = marginFromText(left);
-    mapping.scaleX = scaleFactor(rova::strToInt(dpiX));
-    mapping.scaleY = scaleFactor(rova::strToInt(dpiY));
+    mapping.scaleX = scaleFactor(dotsPerInch.x());
+    mapping.scaleY = scaleFactor(dotsPerInch.y());
     return mapping;
 }
 

@@ -4,6 +4,7 @@
 #include "rules/sliplayout.h"
 
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <QtGlobal>
 
@@ -31,10 +32,9 @@ struct DeviceMapping {
     int left = 0;
 };
 
-// Resolutions and margins as decimal text, the way the entry window keeps them. Raises the conversion
-// error for a margin or resolution that is not a whole number.
-DeviceMapping deviceMapping(const QString& dpiX, const QString& dpiY, const QString& top,
-                            const QString& left);
+// The margins as the slip type's settings keep them, as text. Raises the conversion error for a
+// margin that is not a whole number.
+DeviceMapping deviceMapping(QPoint dotsPerInch, const QString& top, const QString& left);
 
 QList<TextItem> toDevice(const QList<TextItem>& layout, const DeviceMapping& mapping);
 

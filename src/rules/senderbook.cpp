@@ -3,6 +3,8 @@
 #include "rules/cp932.h"
 #include "rules/fileio.h"
 
+#include <QDir>
+
 namespace rova
 {
 
@@ -85,16 +87,17 @@ Sender parse(const QByteArray& bytes)
     return sender;
 }
 
-Sender read(int slot)
+Sender read(const QString& folder, int slot)
 {
     // Only the lines a sender has are read, however long the file: real ones are a few hundred bytes.
     constexpr qsizetype kMaxSenderBytes = 64 * 1024;
-    return parse(fileio::readLines(fileName(slot), std::ssize(kLines), kMaxSenderBytes));
+    return parse(
+        fileio::readLines(QDir(folder).filePath(fileName(slot)), std::ssize(kLines), kMaxSenderBytes));
 }
 
-void write(int slot, const Sender& sender)
+void write(const QString& folder, int slot, const Sender& sender)
 {
-    const QString path = fileName(slot);
+    const QString path = QDir(folder).filePath(fileName(slot));
     QByteArray bytes;
     UnsavableFields unsavable;
     for (const Line& line : kLines) {

@@ -3,22 +3,20 @@
 #include "widgets/mainwindow.h"
 
 #include "widgets/printpositiondialog.h"
-#include "widgets/tpv_d97_dot.h"
 
 namespace rova
 {
 
-Forms::Forms()
-    : main(std::make_unique<MainWindow>()), slipPrn(std::make_unique<PrintPositionDialog>(main.get())),
-      dot(std::make_unique<TPv_d97_Dot>(main.get()))
+Forms::Forms(print::PrinterChoice& printers, const QString& folder)
+    : main(std::make_unique<MainWindow>(printers, folder)),
+      slipPrn(std::make_unique<PrintPositionDialog>(main.get(), *main))
 {
-    main->setForms(slipPrn.get(), dot.get());
+    main->setPrintPositionDialog(slipPrn.get());
 }
 
-// The two forms refer to the main window, so they go first.
+// The dialog refers to the main window, so it goes first.
 Forms::~Forms()
 {
-    dot.reset();
     slipPrn.reset();
 }
 

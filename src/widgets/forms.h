@@ -1,25 +1,31 @@
 #pragma once
-// The program's three windows, created in the order the program relies on: the main window first,
-// then the print position dialog and the print form, which both refer back to it.
+// The program's windows, created in the order the program relies on: the main window first, then
+// the print position dialog, which refers back to it.
+
+#include <QString>
 
 #include <memory>
 
 class MainWindow;
 class PrintPositionDialog;
-class TPv_d97_Dot;
+
+namespace rova::print
+{
+class PrinterChoice;
+}
 
 namespace rova
 {
 
 struct Forms {
-    Forms();
+    // The windows print through printers and keep their files in folder.
+    Forms(print::PrinterChoice& printers, const QString& folder);
     ~Forms();
     Forms(const Forms&) = delete;
     Forms& operator=(const Forms&) = delete;
 
     std::unique_ptr<MainWindow> main;
     std::unique_ptr<PrintPositionDialog> slipPrn;
-    std::unique_ptr<TPv_d97_Dot> dot;
 };
 
 } // namespace rova

@@ -22,7 +22,8 @@ QFrame* band(QWidget* window, const QString& name, int top, int height)
 }
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
+MainWindow::MainWindow(rova::print::PrinterChoice& printers, const QString& folder, QWidget* parent)
+    : QWidget(parent), m_printers(printers), m_folder(folder)
 {
     setObjectName(QStringLiteral("Form_Main"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -54,10 +55,9 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::setForms(PrintPositionDialog* slipPrn, TPv_d97_Dot* dot)
+void MainWindow::setPrintPositionDialog(PrintPositionDialog* dialog)
 {
-    Form_SLIP97YPrn = slipPrn;
-    Pv_d97_Dot = dot;
+    Form_SLIP97YPrn = dialog;
 }
 
 void MainWindow::comeForward()

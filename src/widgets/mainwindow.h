@@ -1,6 +1,10 @@
 #pragma once
-// The slip entry window. The slip record lives in its controls; the print code, the printer group and
-// the tests reach them through the public pointers, named as the operator's forms name them.
+// The slip entry window (the form "Form_Main"). The slip lives in its controls, which carry the
+// names the forms give them as objectNames; others see the slip as a value (slipValues()) and find
+// controls by objectName.
+
+#include "rules/slipvalues.h"
+#include "widgets/printpositiondialog.h"
 
 #include "rules/settingsfile.h"
 
@@ -22,21 +26,66 @@ class QPushButton;
 class QStatusBar;
 class QTabBar;
 class NumberEdit;
-class PrintPositionDialog;
-class TPv_d97_Dot;
 
-class MainWindow : public QWidget
+namespace rova::print
+{
+class PrinterChoice;
+}
+
+class MainWindow : public QWidget, public MarginKeeper
 {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // The files of the window ("rova_Yamato.ini", "rova_a500.ini", the sender book) are in folder.
+    MainWindow(rova::print::PrinterChoice& printers, const QString& folder, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    void setForms(PrintPositionDialog* slipPrn, TPv_d97_Dot* dot);
+    void setPrintPositionDialog(PrintPositionDialog* dialog);
     // Another start of the program asked for this window: restore it if minimised, raise, activate.
     void comeForward();
+
+    // The slip as it stands in the controls.
+    rova::slip::SlipValues slipValues() const;
+    // The current slip type's print settings, as registered.
+    const rova::slip::PrintSettings& printSettings() const override { return m_printSettings; }
+    QString folder() const { return m_folder; }
+    // Registers new margins for the current slip type and shows them.
+    void registerMargins(const QString& top, const QString& left) override;
+
+    // ---- operations ----
+    void FormShow();
+    void FormDestroy();
+    void Edit_Warning();
+    void Edit_Cls();
+    void Edit_Cls_My();
+    void BitBtn_CLSClick();
+    void ComboBox_SELChange();
+    void SpeedButton_F2Click();
+    void BitBtn_WebHelpClick();
+    void BitBtn_SendMailClick();
+    void BitBtn_MyClick();
+    void SpeedButton_readMyClick();
+    void CheckBox_MyClick();
+    void BitBtn_1Click();
+    void BitBtn_MemoCLSClick();
+
+    // Printer group and print command (mainwindow_printer.cpp).
+    void SpeedButton_F11Click();
+    void SpeedButton_PrnIdGetClick();
+    void SpeedButton_PRNSETClick();
+    void BitBtn_PrnSetClick();
+    void BitBtn_PrnSet2Click();
+
+    // Next or previous tab stop (hidden and disabled controls skipped, wrapping around).
+    void selectNext(bool forward);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     PrintPositionDialog* Form_SLIP97YPrn = nullptr;
-    TPv_d97_Dot* Pv_d97_Dot = nullptr;
 
     // ---- bands ----
     QFrame* Panel3 = nullptr;
@@ -90,10 +139,6 @@ public:
     QLabel* Label_Prn_Left = nullptr;
     QPushButton* BitBtn_PrnSet2 = nullptr;
     QPushButton* BitBtn_PrnSet = nullptr;
-    QLabel* Label_PrinterIndex = nullptr;
-    QLabel* Label_dpix = nullptr;
-    QLabel* Label_dpiy = nullptr;
-    QLabel* Label_CurrentDir = nullptr;
 
     QCheckBox* CheckBox_Date_1 = nullptr;
     QDateEdit* DateTimePicker_1 = nullptr;
@@ -124,40 +169,7 @@ public:
     QPushButton* SpeedButton_F2 = nullptr;
     QPushButton* SpeedButton_F11 = nullptr;
 
-    // ---- operations ----
-    void FormShow();
-    void FormDestroy();
-    void Edit_Warning();
-    void Edit_Cls();
-    void Edit_Cls_My();
-    void BitBtn_CLSClick();
-    void ComboBox_SELChange();
-    void SpeedButton_F2Click();
-    void BitBtn_WebHelpClick();
-    void BitBtn_SendMailClick();
-    void BitBtn_MyClick();
-    void SpeedButton_readMyClick();
-    void CheckBox_MyClick();
-    void BitBtn_1Click();
-    void BitBtn_MemoCLSClick();
-
-    // Printer group and print command (mainwindow_printer.cpp).
-    void SpeedButton_F11Click();
-    void SpeedButton_PrnIdGetClick();
-    void SpeedButton_PRNSETClick();
-    void BitBtn_PrnSetClick();
-    void BitBtn_PrnSet2Click();
-
-    // Next or previous tab stop (hidden and disabled controls skipped, wrapping around).
-    void selectNext(bool forward);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    // Layout, one band each (mainwindow_layout_*.cpp, mainwindow_sender.cpp).
+    // Layout, one band each (mainwindow_<band>.cpp).
     void buildPane();
     void buildDestination();
     void buildSender();
@@ -182,7 +194,7 @@ private:
     void trackFocus();
     void fieldEntered(QWidget* field);
 
-    // Field rules (mainwindow_fields.cpp).
+    // Field rules (mainwindow_destination.cpp, mainwindow_slipkind.cpp, mainwindow_pane.cpp).
     void toHalfWidthInPlace(QLineEdit* edit);
     QList<QCheckBox*> timeBoxes() const; // the six time slots, then the two promised times
     void timeBoxTicked(QCheckBox* box);
@@ -193,6 +205,12 @@ private:
     void saveSettings();
 
     void run(const std::function<void()>& operation);
+    // The margin labels show the settings' margins.
+    void showMargins();
+
+    rova::print::PrinterChoice& m_printers;
+    const QString m_folder;
+    rova::slip::PrintSettings m_printSettings;
 
     rova::Settings m_settingsAsLoaded; // what the settings file gave at show, to tell what changed
     QHash<QObject*, KeyRow> m_keyRows;

@@ -2,17 +2,18 @@
 
 #include "widgets/mainwindow.h"
 
-#include "platform/tpvprinter.h"
+#include "platform/slipprint.h"
 #include "rules/assignmentfile.h"
 #include "rules/strtoint.h"
 #include "widgets/dialogs.h"
 #include "widgets/printersetupdialog.h"
 #include "widgets/printpositiondialog.h"
-#include "widgets/tpv_d97_dot.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+
+using rova::print::PrinterError;
 
 void MainWindow::SpeedButton_F11Click()
 {
@@ -20,39 +21,54 @@ void MainWindow::SpeedButton_F11Click()
         Edit_G1->setFocus();
         return;
     }
-    Pv_d97_Dot->PrintSlip();
+    rova::print::printSlip(slipValues(), m_printSettings, m_printers);
+}
+
+void MainWindow::showMargins()
+{
+    Label_Prn_Top->setText(m_printSettings.top);
+    Label_Prn_Left->setText(m_printSettings.left);
+}
+
+void MainWindow::registerMargins(const QString& top, const QString& left)
+{
+    rova::slip::PrintSettings changed = m_printSettings;
+    changed.printerName = ComboBox1->currentText();
+    changed.top = top;
+    changed.left = left;
+    rova::slip::AssignmentFile(m_folder).store(ComboBox_SEL->currentText(), changed);
+    m_printSettings = changed;
+    showMargins();
 }
 
 void MainWindow::SpeedButton_PrnIdGetClick()
 {
-    const rova::slip::PrinterAssignment assignment =
-        rova::slip::AssignmentFile(Label_CurrentDir->text()).load(ComboBox_SEL->currentText());
-    Label_PrinterIndex->setText(assignment.printerIndex);
-    Label_Prn_Top->setText(assignment.top);
-    Label_Prn_Left->setText(assignment.left);
+    m_printSettings = rova::slip::AssignmentFile(m_folder).load(ComboBox_SEL->currentText());
+    showMargins();
     SpeedButton_PRNSETClick();
 }
 
 void MainWindow::SpeedButton_PRNSETClick()
 {
-    TPvPrinter& printer = PvPrinter();
-    const int index = rova::strToInt(Label_PrinterIndex->text());
+    const int index = rova::strToInt(m_printSettings.printerIndex);
     try {
-        printer.SetIndex(index);
-    } catch (const EPVPrinterRangeError&) {
+        m_printers.setCurrentIndex(index);
+    } catch (const PrinterError& e) {
+        if (e.kind() != PrinterError::Kind::Range)
+            throw;
         // A printer removed since it was registered: fall back to the first one.
-        printer.SetIndex(0);
+        m_printers.setCurrentIndex(0);
         return;
     }
 
-    // Both read before the box is touched, so a printer object that fails leaves the names shown
+    // Both read before the box is touched, so a printer model that fails leaves the names shown
     // last in place.
     QStringList names;
     int current = -1;
     try {
-        names = printer.GetPrinterNames();
-        current = printer.GetIndex();
-    } catch (const EPvPrinter&) {
+        names = m_printers.printerNames();
+        current = m_printers.currentIndex();
+    } catch (const PrinterError&) {
         ComboBox1->setEnabled(false);
         return;
     }
@@ -65,33 +81,31 @@ void MainWindow::SpeedButton_PRNSETClick()
         try {
             box->addItems(names());
             box->setCurrentIndex(index());
-        } catch (const EPvPrinter&) {
+        } catch (const PrinterError&) {
             box->setCurrentIndex(-1);
         }
     };
     fill(
-        ComboBox2, [&] { return printer.GetPaperSizeNames(); }, [&] { return printer.GetPaperSizeIndex(); });
+        ComboBox2, [&] { return m_printers.paperNames(); }, [&] { return m_printers.paperIndex(); });
     fill(
-        ComboBox3, [&] { return printer.GetBinNames(); }, [&] { return printer.GetBinIndex(); });
+        ComboBox3, [&] { return m_printers.binNames(); }, [&] { return m_printers.binIndex(); });
 }
 
 void MainWindow::BitBtn_PrnSetClick()
 {
     SpeedButton_PrnIdGetClick();
 
-    TPvPrinter& printer = PvPrinter();
-    const int registered = rova::strToIntDef(Label_PrinterIndex->text(), 0);
-    printer.SetIndex(registered == printer.GetIndex() ? registered : 0);
+    const int registered = rova::strToIntDef(m_printSettings.printerIndex, 0);
+    m_printers.setCurrentIndex(registered == m_printers.currentIndex() ? registered : 0);
 
     // Cancelling leaves the printer as it was; the registration goes on either way.
-    PrinterSetupDialog(this).Execute();
+    PrinterSetupDialog(m_printers, this).Execute();
 
-    Label_PrinterIndex->setText(QString::number(printer.GetIndex()));
+    m_printSettings.printerIndex = QString::number(m_printers.currentIndex());
     const QString slipType = ComboBox_SEL->currentText();
     SpeedButton_PRNSETClick();
-    rova::slip::AssignmentFile(Label_CurrentDir->text())
-        .store(slipType, {ComboBox1->currentText(), Label_PrinterIndex->text(), Label_Prn_Top->text(),
-                          Label_Prn_Left->text()});
+    m_printSettings.printerName = ComboBox1->currentText();
+    rova::slip::AssignmentFile(m_folder).store(slipType, m_printSettings);
 }
 
 void MainWindow::BitBtn_PrnSet2Click()

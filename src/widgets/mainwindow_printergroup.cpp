@@ -72,9 +72,4 @@ void MainWindow::buildPrinterGroup()
         margin->setGeometry(82, top, 46, 11);
         *target = margin;
     }
-
-    Label_PrinterIndex = hiddenLabel(GroupBox1, QStringLiteral("Label_PrinterIndex"));
-    Label_dpix = hiddenLabel(GroupBox1, QStringLiteral("Label_dpix"));
-    Label_dpiy = hiddenLabel(GroupBox1, QStringLiteral("Label_dpiy"));
-    Label_CurrentDir = hiddenLabel(GroupBox1, QStringLiteral("Label_CurrentDir"));
 }

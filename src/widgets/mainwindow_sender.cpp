@@ -123,8 +123,9 @@ void MainWindow::BitBtn_MyClick()
     const int slot = senderSlot();
     if (slot < 0)
         return;
-    rova::senderbook::write(slot, {Edit_MyZip->text(), Edit_MyADD1->text(), Edit_MyADD2->text(),
-                                   Edit_My->text(), Edit_MyTEL->text()});
+    rova::senderbook::write(
+        m_folder, slot,
+        {Edit_MyZip->text(), Edit_MyADD1->text(), Edit_MyADD2->text(), Edit_My->text(), Edit_MyTEL->text()});
     rova::Dialogs::tell(this, QStringLiteral("ご依頼主を登録しました"));
     Panel_HelpMess->setText(QStringLiteral("    "));
     Edit_MyZip->setFocus(Qt::OtherFocusReason);
@@ -137,7 +138,7 @@ void MainWindow::SpeedButton_readMyClick()
         rova::Dialogs::tell(this, QStringLiteral("TabErr"));
         return;
     }
-    const rova::Sender sender = rova::senderbook::read(slot);
+    const rova::Sender sender = rova::senderbook::read(m_folder, slot);
     Edit_MyZip->setText(sender.zip);
     Edit_MyADD1->setText(sender.add1);
     Edit_MyADD2->setText(sender.add2);

@@ -1,4 +1,4 @@
-// The window's state across runs: "rova_Yamato.ini" in the working directory.
+// The window's state across runs: "rova_Yamato.ini" in the data folder.
 
 #include "widgets/mainwindow.h"
 
@@ -13,9 +13,9 @@
 
 namespace
 {
-rova::ProfileFile settingsFile(const QLabel* currentDir)
+rova::ProfileFile settingsFile(const QString& folder)
 {
-    return rova::ProfileFile(currentDir->text() + QLatin1Char('/') + rova::Settings::fileName());
+    return rova::ProfileFile(folder + QLatin1Char('/') + rova::Settings::fileName());
 }
 
 // An index the list does not have leaves nothing selected.
@@ -29,7 +29,7 @@ void MainWindow::loadSettings()
 {
     rova::Settings settings;
     // A file that cannot be read is named to the operator and the window starts from the defaults.
-    run([this, &settings] { settings.load(settingsFile(Label_CurrentDir)); });
+    run([this, &settings] { settings.load(settingsFile(m_folder)); });
     m_settingsAsLoaded = settings;
     selectSenderSlot(settings.tabMy);
     selectItem(ComboBox_SEL, settings.comboBoxSel);
@@ -71,6 +71,6 @@ void MainWindow::saveSettings()
     settings.tabMy = senderSlot();
     // The operator hears which fields lose characters before the file keeps the rest of them.
     run([this, &settings] { settings.checkSavable(m_settingsAsLoaded); });
-    rova::ProfileFile file = settingsFile(Label_CurrentDir);
+    rova::ProfileFile file = settingsFile(m_folder);
     settings.save(file, m_settingsAsLoaded);
 }

@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,9 +24,9 @@ void MainWindow::FormShow()
     DateTimePicker_1->setDate(QDate::currentDate());
     Edit_de_date1->clear();
     Edit_de_date2->clear();
-    Label_CurrentDir->setText(QDir::currentPath());
-    Label_Prn_Top->clear();
-    Label_Prn_Left->clear();
+    m_printSettings.top.clear();
+    m_printSettings.left.clear();
+    showMargins();
     Edit_Cls();
     Edit_Cls_My();
     Memo1->clear();

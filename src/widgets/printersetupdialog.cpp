@@ -1,6 +1,6 @@
 #include "widgets/printersetupdialog.h"
 
-#include "platform/tpvprinter.h"
+#include "platform/printerchoice.h"
 
 #include "widgets/dialogs.h"
 
@@ -36,8 +36,8 @@ void fill(QComboBox* combo, const QList<Choice>& choices, std::optional<int> cod
 
 } // namespace
 
-PrinterSetupDialog::PrinterSetupDialog(QWidget* parent, TPvPrinter* printer)
-    : QDialog(parent), m_printer(printer ? *printer : PvPrinter())
+PrinterSetupDialog::PrinterSetupDialog(rova::print::PrinterChoice& printers, QWidget* parent)
+    : QDialog(parent), m_printer(printers)
 {
     setObjectName(QStringLiteral("PvPrinterSetupDialog1"));
     setWindowTitle(QStringLiteral("プリンタの設定"));
@@ -56,12 +56,12 @@ PrinterSetupDialog::PrinterSetupDialog(QWidget* parent, TPvPrinter* printer)
 
 bool PrinterSetupDialog::Execute()
 {
-    const QStringList names = m_printer.GetPrinterNames();
+    const QStringList names = m_printer.printerNames();
     m_printers->clear();
     m_printers->addItems(names);
     try {
-        m_current = m_printer.GetIndex();
-    } catch (const EPvPrinter&) {
+        m_current = m_printer.currentIndex();
+    } catch (const rova::print::PrinterError&) {
         m_current = -1; // a hidden current printer is not in the list
     }
     m_printers->setCurrentIndex(m_current);
@@ -79,10 +79,10 @@ void PrinterSetupDialog::ShowPrinter(int visibleIndex)
     m_shown = {};
     if (visibleIndex < 0)
         return;
-    m_shown = m_printer.System().capabilities(m_printers->itemText(visibleIndex));
+    m_shown = m_printer.system().capabilities(m_printers->itemText(visibleIndex));
     // The current printer shows its settings as they stand; another one starts from its defaults.
     const rova::print::DeviceMode mode =
-        visibleIndex == m_current ? m_printer.CurrentDeviceMode() : m_shown.defaults;
+        visibleIndex == m_current ? m_printer.deviceMode() : m_shown.defaults;
     fill(m_papers, m_shown.papers, mode.paper, false);
     fill(m_bins, m_shown.bins, mode.bin, true);
 }
@@ -93,15 +93,15 @@ void PrinterSetupDialog::Apply()
         return;
     // Printers may have come or gone while the dialog was open: find the chosen one again by name.
     const QString name = m_printers->currentText();
-    const int chosen = int(m_printer.GetPrinterNames().indexOf(name));
+    const int chosen = int(m_printer.printerNames().indexOf(name));
     if (chosen < 0)
         throw rova::Error(QStringLiteral("プリンタ %1 が見つかりません").arg(name));
-    m_printer.SetIndex(chosen);
-    rova::print::DeviceMode mode = m_printer.CurrentDeviceMode();
+    m_printer.setCurrentIndex(chosen);
+    rova::print::DeviceMode mode = m_printer.deviceMode();
     if (mode.paper && m_papers->currentIndex() >= 0)
         mode.paper = m_shown.papers.at(m_papers->currentIndex()).code;
     if (mode.bin && m_bins->currentIndex() >= 0)
         mode.bin = m_shown.bins.at(m_bins->currentIndex()).code;
-    m_printer.SetCurrentDeviceMode(mode);
-    m_printer.Refresh();
+    m_printer.setDeviceMode(mode);
+    m_printer.refresh();
 }

@@ -1,20 +1,24 @@
 #pragma once
-// The printer-setup dialog: the operator picks one of the visible printers and, for it, a paper size
-// and a bin. A confirmed choice becomes current in the printer object, which then re-reads its lists.
+// The printer-setup dialog (the form's printer setup dialog component): the operator picks one of the
+// visible printers and, for it, a paper size and a bin. A confirmed choice becomes current in the
+// printer model, which then re-reads its lists.
 
 #include "platform/printsystem.h"
 
 #include <QDialog>
 
 class QComboBox;
-class TPvPrinter;
+
+namespace rova::print
+{
+class PrinterChoice;
+}
 
 class PrinterSetupDialog : public QDialog
 {
     Q_OBJECT
 public:
-    // Without a printer object the program's one is used.
-    explicit PrinterSetupDialog(QWidget* parent = nullptr, TPvPrinter* printer = nullptr);
+    explicit PrinterSetupDialog(rova::print::PrinterChoice& printers, QWidget* parent = nullptr);
 
     // Shows the dialog preset to the current printer; true when the operator confirmed.
     bool Execute();
@@ -23,7 +27,7 @@ private:
     void ShowPrinter(int visibleIndex);
     void Apply();
 
-    TPvPrinter& m_printer;
+    rova::print::PrinterChoice& m_printer;
     QComboBox* m_printers;
     QComboBox* m_papers;
     QComboBox* m_bins;

@@ -1,19 +1,17 @@
 #include "widgets/printpositiondialog.h"
 
-#include "rules/assignmentfile.h"
 #include "widgets/dialogs.h"
-#include "widgets/mainwindow.h"
 #include "widgets/numberedit.h"
 #include "widgets/widgetkit.h"
 
-#include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QWindow>
 
-PrintPositionDialog::PrintPositionDialog(MainWindow* main) : QDialog(main), m_main(main)
+PrintPositionDialog::PrintPositionDialog(QWidget* parent, MarginKeeper& margins)
+    : QDialog(parent), m_margins(margins)
 {
     setObjectName(QStringLiteral("Form_SLIP97YPrn"));
     setWindowTitle(QStringLiteral("印字位置調整"));
@@ -86,8 +84,8 @@ void PrintPositionDialog::applyOuterSize()
 void PrintPositionDialog::FormShow()
 {
     applyOuterSize();
-    KeNumEdit_TOP->setText(m_main->Label_Prn_Top->text());
-    KeNumEdit_LEFT->setText(m_main->Label_Prn_Left->text());
+    KeNumEdit_TOP->setText(m_margins.printSettings().top);
+    KeNumEdit_LEFT->setText(m_margins.printSettings().left);
     KeNumEdit_TOP->setFocus();
 }
 
@@ -116,14 +114,8 @@ bool PrintPositionDialog::eventFilter(QObject* watched, QEvent* event)
 
 void PrintPositionDialog::BitBtn_MRGNClick()
 {
-    const QString slipType = m_main->ComboBox_SEL->currentText();
     if (!rova::Dialogs::ask(this, QStringLiteral("印字位置調整の余白を登録しますか?")))
         return;
-    const QString top = KeNumEdit_TOP->text();
-    const QString left = KeNumEdit_LEFT->text();
-    rova::slip::AssignmentFile(m_main->Label_CurrentDir->text())
-        .store(slipType, {m_main->ComboBox1->currentText(), m_main->Label_PrinterIndex->text(), top, left});
-    m_main->Label_Prn_Top->setText(top);
-    m_main->Label_Prn_Left->setText(left);
+    m_margins.registerMargins(KeNumEdit_TOP->text(), KeNumEdit_LEFT->text());
     accept();
 }

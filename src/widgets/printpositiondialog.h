@@ -1,20 +1,31 @@
 #pragma once
-// The print position dialog "印字位置調整": the top and left margin of the current slip type, in
-// printer dots, registered into "rova_a500.ini".
+// The print position dialog "印字位置調整" (the form "Form_SLIP97YPrn"): the top and left margin of
+// the current slip type, in printer dots, registered into "rova_a500.ini" through the keeper of the settings.
+
+#include "rules/printsettings.h"
 
 #include <QDialog>
 
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class MainWindow;
 class NumberEdit;
+
+// Where the dialog's margins come from and go to: the current slip type's print settings.
+class MarginKeeper
+{
+public:
+    virtual ~MarginKeeper() = default;
+    virtual const rova::slip::PrintSettings& printSettings() const = 0;
+    // Stores the margins for the current slip type; raises rova::Error when they cannot be stored.
+    virtual void registerMargins(const QString& top, const QString& left) = 0;
+};
 
 class PrintPositionDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit PrintPositionDialog(MainWindow* main);
+    PrintPositionDialog(QWidget* parent, MarginKeeper& margins);
 
     QGroupBox* GroupBox1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -36,5 +47,5 @@ private:
     // 190 x 160 including the window frame, as far as the frame is known yet.
     void applyOuterSize();
 
-    MainWindow* m_main;
+    MarginKeeper& m_margins;
 };

@@ -4,17 +4,24 @@
 
 #include "platform/datafolder.h"
 #include "platform/fonts.h"
-#include "platform/pdfproposal.h"
-#include "platform/printsystem.h"
+#include "platform/installedprinters.h"
+#include "platform/printerchoice.h"
 #include "platform/programinfo.h"
 #include "rules/datafiles.h"
+#include "rules/errors.h"
 #include "widgets/dialogs.h"
-#include "widgets/slipreader.h"
+#include "widgets/printerwatch.h"
 
-#include <QDir>
+#include <QApplication>
 
 namespace rova
 {
+
+QString askPdfFile(const QString& proposed)
+{
+    return Dialogs::saveFileName(QApplication::activeWindow(), QStringLiteral("PDF ファイルに保存"), proposed,
+                                 QStringLiteral("PDF (*.pdf)"));
+}
 
 ProgramStart::ProgramStart(const QString& folder)
     : m_folder(folder), m_instance(Dialogs::applicationTitle(), m_folder)
@@ -23,7 +30,11 @@ ProgramStart::ProgramStart(const QString& folder)
     fonts::registerSubstitutions();
 }
 
-ProgramStart::~ProgramStart() = default;
+// The windows use the printers, so they go first.
+ProgramStart::~ProgramStart()
+{
+    m_forms.reset();
+}
 
 bool ProgramStart::open()
 {
@@ -33,8 +44,18 @@ bool ProgramStart::open()
         Dialogs::error(nullptr, problem);
     auto start = SingleInstance::Start::AlreadyRunning;
     bool checked = false;
+    bool locked = false;
     guarded(nullptr, [&] {
-        start = m_instance.claim();
+        try {
+            start = m_instance.claim();
+            locked = true;
+        } catch (const FileError&) {
+            // In a folder no copy can write to, no copy can spoil another's files: this one runs
+            // without the lock rather than not at all, and says nothing more than the folder's box.
+            if (problem.isEmpty())
+                throw;
+            start = SingleInstance::Start::Run;
+        }
         checked = true;
     });
     if (!checked)
@@ -46,15 +67,13 @@ bool ProgramStart::open()
     if (start != SingleInstance::Start::Run)
         return false;
     // Only the copy that holds the folder's lock may clear it: no other copy is writing there.
-    datafiles::removeLeftovers(m_folder, datafiles::names());
-    // The windows and the sender book find their files in the working folder.
-    QDir::setCurrent(m_folder);
+    if (locked)
+        datafiles::removeLeftovers(m_folder, datafiles::names());
 
-    // The PDF printer names its files after the slip on the main window, made just below.
-    print::setSystem(print::localPrinters(
-        print::PdfProposal(m_folder, [this] { return slip::readSlip(*m_forms->main).name; })));
-
-    m_forms = std::make_unique<Forms>();
+    m_system = print::installedPrinters(&askPdfFile, print::PdfProposal(m_folder));
+    m_printers = std::make_unique<print::PrinterChoice>(*m_system);
+    checkPrintersOnActivation(*m_printers);
+    m_forms = std::make_unique<Forms>(*m_printers, m_folder);
     QObject::connect(&m_instance, &SingleInstance::activationRequested, m_forms->main.get(),
                      &MainWindow::comeForward);
     m_forms->main->show();

@@ -1,7 +1,8 @@
 #pragma once
 // The program's start, shared by main() and the start-up benchmark so both run the same steps:
 // the application's name, the font substitutions, the data folder, the single-instance check, the
-// clean-up of the data folder, then the printers and the three windows with the main one shown.
+// clean-up of the data folder, then the printers and the windows with the main one shown. It owns the
+// print system and the printer model.
 
 #include "widgets/forms.h"
 
@@ -16,6 +17,15 @@ class MainWindow;
 namespace rova
 {
 
+namespace print
+{
+class PrintSystem;
+class PrinterChoice;
+} // namespace print
+
+// Asks the operator where the PDF printer saves a job, proposing a path; empty when cancelled.
+QString askPdfFile(const QString& proposed);
+
 class ProgramStart
 {
 public:
@@ -25,8 +35,9 @@ public:
 
     // False when another copy is running for the data folder (it was asked to come forward, or the
     // operator was told it runs) or the check could not be made (the operator was told why); no window
-    // was made then. A data folder that cannot be created or written is reported first. True when this copy
-    // runs: its data folder is cleared of interrupted writes.
+    // was made then. A data folder that cannot be created or written is reported first; a copy then
+    // runs even when it cannot make its lock there. True when this copy runs: a data folder it holds
+    // the lock of is cleared of interrupted writes.
     bool open();
 
     // Only after open() returned true.
@@ -35,6 +46,8 @@ public:
 private:
     QString m_folder;
     SingleInstance m_instance;
+    std::unique_ptr<print::PrintSystem> m_system;
+    std::unique_ptr<print::PrinterChoice> m_printers;
     std::unique_ptr<Forms> m_forms;
 };
 

@@ -138,12 +138,4 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
     return b;
 }
 
-QLabel* hiddenLabel(QWidget* parent, const QString& name)
-{
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    l->hide();
-    return l;
-}
-
 } // namespace rova::ui

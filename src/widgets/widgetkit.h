@@ -38,7 +38,5 @@ QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& caption
 // A push button; `tabStop` false keeps it out of the tab order while a mouse click still works.
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption, const QRect& place,
                     bool tabStop);
-// A control that never appears but carries a value (window state values).
-QLabel* hiddenLabel(QWidget* parent, const QString& name);
 
 } // namespace rova::ui

@@ -3,7 +3,6 @@
 #include "platform/pdfprinter.h"
 #include "rules/errors.h"
 #include "support/pdfwords.h"
-#include "widgets/dialogs.h"
 
 #include "support/readonlyfolder.h"
 
@@ -30,15 +29,15 @@ class TestPdfPrinter : public QObject
 private slots:
     void init()
     {
-        Dialogs::setScripted(true);
-        Dialogs::takeShown();
+        m_answers.clear();
+        m_asked.clear();
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
     }
 
     void defaultsNameListedEntries()
     {
-        PdfPrinter printer;
+        PdfPrinter printer = pdfPrinter();
         const Capabilities caps = printer.capabilities(PdfPrinter::name());
         QCOMPARE(printer.destinations().size(), 1);
         QVERIFY(!printer.destinations().first().hidden);
@@ -67,9 +66,9 @@ private slots:
         QFETCH(QSizeF, sizeMm);
         QFETCH(QPoint, at);
         const QString path = m_dir->filePath(QStringLiteral("slip.pdf"));
-        Dialogs::answerNextFile(path);
+        m_answers.append(path);
 
-        PdfPrinter printer;
+        PdfPrinter printer = pdfPrinter();
         DeviceMode mode;
         mode.paper = paper;
         auto job = printer.begin(PdfPrinter::name(), mode, QStringLiteral("rova_Yamato"));
@@ -77,7 +76,7 @@ private slots:
         job->canvas().textOut(at.x(), at.y(), QStringLiteral("MARK"));
         job->end();
 
-        QCOMPARE(Dialogs::takeShown().size(), 1);
+        QCOMPARE(m_asked.size(), 1);
         QCOMPARE(pdfPageCount(path), 1);
         const QSizeF page = pdfPageSizeMm(path);
         // Page sizes are whole points in the file.
@@ -92,33 +91,56 @@ private slots:
                  qPrintable(QString::number(mark->boxMm.top())));
     }
 
+    void everyPageInOneFile()
+    {
+        const QString path = m_dir->filePath(QStringLiteral("slips.pdf"));
+        m_answers.append(path);
+        PdfPrinter printer = pdfPrinter();
+        auto job = printer.begin(PdfPrinter::name(), DeviceMode{},
+                                 {QStringLiteral("rova_Yamato"), QStringLiteral("見本/太郎")});
+        const QStringList marks{QStringLiteral("FIRST"), QStringLiteral("SECOND"), QStringLiteral("THIRD")};
+        for (const QString& mark : marks) {
+            if (mark != marks.first())
+                job->newPage();
+            job->canvas().setFont(QStringLiteral("DejaVu Sans"), 12, false);
+            job->canvas().textOut(100, 100, mark);
+        }
+        job->end();
+        // Proposed with a name the file system takes.
+        QCOMPARE(m_asked.size(), 1);
+        QVERIFY2(m_asked.first().endsWith(QStringLiteral("_見本_太郎.pdf")), qPrintable(m_asked.first()));
+        QCOMPARE(pdfPageCount(path), 3);
+        for (const QString& mark : marks)
+            QVERIFY2(findPdfWord(pdfWords(path), mark), qPrintable(mark));
+    }
+
     void cancelledSaveWritesNothing()
     {
-        Dialogs::answerNextFile(QString());
-        PdfPrinter printer;
+        m_answers.append(QString());
+        PdfPrinter printer = pdfPrinter();
         auto job = printer.begin(PdfPrinter::name(), DeviceMode{}, QStringLiteral("rova_Yamato"));
         job->canvas().textOut(10, 10, QStringLiteral("MARK"));
         job->end();
-        QCOMPARE(Dialogs::takeShown().size(), 1);
+        QCOMPARE(m_asked.size(), 1);
         QVERIFY(QDir(m_dir->path()).isEmpty());
     }
 
     void abortAsksNothingAndWritesNothing()
     {
-        PdfPrinter printer;
+        PdfPrinter printer = pdfPrinter();
         auto job = printer.begin(PdfPrinter::name(), DeviceMode{}, QStringLiteral("rova_Yamato"));
         job->canvas().textOut(10, 10, QStringLiteral("MARK"));
         job->abort();
-        QVERIFY(Dialogs::takeShown().isEmpty());
+        QVERIFY(m_asked.isEmpty());
         QVERIFY(QDir(m_dir->path()).isEmpty());
     }
 
     void secondEndIsAnErrorNotASecondFile()
     {
         const QString path = m_dir->filePath(QStringLiteral("slip.pdf"));
-        Dialogs::answerNextFile(path);
-        Dialogs::answerNextFile(m_dir->filePath(QStringLiteral("again.pdf")));
-        PdfPrinter printer;
+        m_answers.append(path);
+        m_answers.append(m_dir->filePath(QStringLiteral("again.pdf")));
+        PdfPrinter printer = pdfPrinter();
         auto job = printer.begin(PdfPrinter::name(), DeviceMode{}, QStringLiteral("rova_Yamato"));
         job->end();
         QVERIFY_THROWS_EXCEPTION(rova::Error, job->end());
@@ -127,8 +149,8 @@ private slots:
 
     void unwritableFileIsAnError()
     {
-        Dialogs::answerNextFile(m_dir->filePath(QStringLiteral("missing/folder/slip.pdf")));
-        PdfPrinter printer;
+        m_answers.append(m_dir->filePath(QStringLiteral("missing/folder/slip.pdf")));
+        PdfPrinter printer = pdfPrinter();
         auto job = printer.begin(PdfPrinter::name(), DeviceMode{}, QStringLiteral("rova_Yamato"));
         QVERIFY_THROWS_EXCEPTION(rova::Error, job->end());
     }
@@ -157,24 +179,19 @@ private slots:
         qputenv("HOME", QFile::encodeName(m_dir->filePath(QStringLiteral("home"))));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir->filePath(QStringLiteral("config"))));
         QDir(m_dir->path()).mkpath(documents ? QStringLiteral("home/Documents") : QStringLiteral("home"));
-        const auto name = [] { return QStringLiteral("見本　太郎"); };
+        const JobTitle title{QStringLiteral("rova_Yamato"), QStringLiteral("見本　太郎")};
         if (!savedIn.isEmpty()) {
             QDir(m_dir->path()).mkpath(savedIn);
-            Dialogs::answerNextFile(m_dir->filePath(savedIn + QStringLiteral("/slip.pdf")));
-            PdfPrinter(PdfProposal(data.path(), name))
-                .begin(PdfPrinter::name(), DeviceMode{}, "rova_Yamato")
-                ->end();
+            m_answers.append(m_dir->filePath(savedIn + QStringLiteral("/slip.pdf")));
+            pdfPrinter(PdfProposal(data.path())).begin(PdfPrinter::name(), DeviceMode{}, title)->end();
             if (removed)
                 QDir(m_dir->filePath(savedIn)).removeRecursively();
         }
-        Dialogs::takeShown();
+        m_asked.clear();
 
-        PdfPrinter(PdfProposal(data.path(), name))
-            .begin(PdfPrinter::name(), DeviceMode{}, "rova_Yamato")
-            ->end();
-        const QList<Dialogs::Shown> shown = Dialogs::takeShown();
-        QCOMPARE(shown.size(), 1);
-        const QFileInfo file(shown.first().proposed);
+        pdfPrinter(PdfProposal(data.path())).begin(PdfPrinter::name(), DeviceMode{}, title)->end();
+        QCOMPARE(m_asked.size(), 1);
+        const QFileInfo file(m_asked.first());
         QCOMPARE(file.path(), m_dir->filePath(proposed));
         QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d_\\d{4}_見本_太郎\\.pdf$"))
                      .match(file.fileName())
@@ -189,9 +206,8 @@ private slots:
         if (!readOnly.refusesWrites())
             QSKIP("this machine cannot make a folder read-only");
         const QString path = m_dir->filePath(QStringLiteral("slip.pdf"));
-        Dialogs::answerNextFile(path);
-        auto job =
-            PdfPrinter(PdfProposal(data.path(), {})).begin(PdfPrinter::name(), DeviceMode{}, "rova_Yamato");
+        m_answers.append(path);
+        auto job = pdfPrinter(PdfProposal(data.path())).begin(PdfPrinter::name(), DeviceMode{}, {});
         try {
             job->end();
             QFAIL("no error raised");
@@ -206,14 +222,28 @@ private slots:
 
     void unknownPaperIsAnError()
     {
-        PdfPrinter printer;
+        PdfPrinter printer = pdfPrinter();
         DeviceMode mode;
         mode.paper = 4242;
         QVERIFY_THROWS_EXCEPTION(rova::Error, printer.begin(PdfPrinter::name(), mode, QStringLiteral("x")));
     }
 
 private:
+    // A printer whose file question is answered from m_answers and remembered in m_asked; it
+    // proposes as the proposal says (by default nothing remembered).
+    PdfPrinter pdfPrinter(PdfProposal proposal = {})
+    {
+        return PdfPrinter(
+            [this](const QString& proposed) {
+                m_asked.append(proposed);
+                return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
+            },
+            std::move(proposal));
+    }
+
     std::unique_ptr<QTemporaryDir> m_dir;
+    QStringList m_answers;
+    QStringList m_asked;
 };
 
 QTEST_MAIN(TestPdfPrinter)

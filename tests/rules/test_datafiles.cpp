@@ -21,6 +21,7 @@ private slots:
         QTest::addColumn<bool>("removed");
         QTest::newRow("settings file's temporary") << u"rova_Yamato.ini.Ab3xY9"_s << u"file"_s << true;
         QTest::newRow("assignment file's temporary") << u"rova_a500.ini.000000"_s << u"file"_s << true;
+        QTest::newRow("program settings' temporary") << u"rova-yamato.conf.q7Rt2k"_s << u"file"_s << true;
         QTest::newRow("sender file's temporary") << u"my9.txt.zzzzzz"_s << u"file"_s << true;
         QTest::newRow("the settings file itself") << u"rova_Yamato.ini"_s << u"file"_s << false;
         QTest::newRow("five characters after the dot") << u"my0.txt.Ab3xY"_s << u"file"_s << false;

@@ -109,7 +109,7 @@ private slots:
         QFETCH(QString, left);
         QFETCH(QString, reported);
         try {
-            deviceMapping("600", "600", top, left);
+            deviceMapping(QPoint(600, 600), top, left);
             QFAIL("no error raised");
         } catch (const rova::Error& e) {
             QCOMPARE(e.message(), QStringLiteral("'%1' is not a valid integer value").arg(reported));

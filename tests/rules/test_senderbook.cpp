@@ -86,8 +86,8 @@ private slots:
         QFETCH(int, slot);
         QVERIFY(!rova::senderbook::isSlot(slot));
         for (const auto& operation :
-             {std::function<void()>([&] { rova::senderbook::read(slot); }),
-              std::function<void()>([&] { rova::senderbook::write(slot, kYamada); })}) {
+             {std::function<void()>([&] { rova::senderbook::read(QStringLiteral("."), slot); }),
+              std::function<void()>([&] { rova::senderbook::write(QStringLiteral("."), slot, kYamada); })}) {
             try {
                 operation();
                 QFAIL("no error raised");
@@ -100,16 +100,16 @@ private slots:
 
     void registerSlot3WritesMy2ByteForByte()
     {
-        rova::senderbook::write(2, kYamada);
+        rova::senderbook::write(QStringLiteral("."), 2, kYamada);
         QCOMPARE(QDir().entryList(QDir::Files), QStringList{"my2.txt"});
         QCOMPARE(fileBytes("my2.txt"), kYamadaBytes);
-        QCOMPARE(rova::senderbook::read(2), kYamada);
+        QCOMPARE(rova::senderbook::read(QStringLiteral("."), 2), kYamada);
     }
 
     void registerReplacesTheEarlierSender()
     {
         putFile("my4.txt", "old\r\nold\r\nold\r\nold\r\nold\r\nsixth line\r\n");
-        rova::senderbook::write(4, kYamada);
+        rova::senderbook::write(QStringLiteral("."), 4, kYamada);
         QCOMPARE(fileBytes("my4.txt"), kYamadaBytes);
     }
 
@@ -143,14 +143,14 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(Sender, sender);
         putFile("my7.txt", bytes);
-        QCOMPARE(rova::senderbook::read(7), sender);
+        QCOMPARE(rova::senderbook::read(QStringLiteral("."), 7), sender);
     }
 
     void unregisteredSlotIsFileNotFound()
     {
         putFile("my1.txt", kYamadaBytes);
         try {
-            rova::senderbook::read(0);
+            rova::senderbook::read(QStringLiteral("."), 0);
             QFAIL("no error raised");
         } catch (const rova::Error& e) {
             QCOMPARE(e.message(), "File not found\n" + QDir::current().filePath("my0.txt"));
@@ -181,13 +181,13 @@ private slots:
         QFETCH(QString, message);
         putFile("my5.txt", kYamadaBytes);
         try {
-            rova::senderbook::write(5, sender);
+            rova::senderbook::write(QStringLiteral("."), 5, sender);
             QFAIL("no error raised");
         } catch (const rova::Error& e) {
             QCOMPARE(e.message(), message);
         }
         try {
-            rova::senderbook::write(6, sender);
+            rova::senderbook::write(QStringLiteral("."), 6, sender);
             QFAIL("no error raised");
         } catch (const rova::Error&) {
         }
@@ -202,7 +202,7 @@ private slots:
         if (!folder.refusesWrites())
             QSKIP("this machine cannot make a folder read-only for this user");
         try {
-            rova::senderbook::write(3, Sender{"1", "2", "3", "4", "5"});
+            rova::senderbook::write(QStringLiteral("."), 3, Sender{"1", "2", "3", "4", "5"});
             QFAIL("no error raised");
         } catch (const rova::Error& e) {
             QCOMPARE(e.message(), "File access denied\n" + QDir::current().filePath("my3.txt"));

@@ -1,6 +1,8 @@
 #include "support/mainwindowfixture.h"
+#include "support/controls.h"
 
-#include "platform/fakeprintsystem.h"
+#include "support/fakeprintsystem.h"
+#include "support/testprinters.h"
 #include "widgets/dialogs.h"
 
 #include <QAbstractSpinBox>
@@ -21,8 +23,7 @@ void MainWindowFixture::installFakePrinter()
     auto fake = std::make_unique<rova::print::FakePrintSystem>();
     fake->addPrinter(rova::print::FakePrintSystem::printer(QStringLiteral("Printer A")));
     fake->setDefault(0);
-    installedFake = fake.get();
-    rova::print::setSystem(std::move(fake));
+    installedFake = testprinters::installFake(std::move(fake));
 }
 
 rova::print::FakePrintSystem& MainWindowFixture::fakePrinter()
@@ -36,7 +37,7 @@ MainWindowFixture::MainWindowFixture() : m_previous(QDir::currentPath())
 {
     QDir::setCurrent(m_dir.path());
     rova::Dialogs::setScripted(true);
-    m_forms = std::make_unique<rova::Forms>();
+    m_forms = std::make_unique<rova::Forms>(testprinters::choice(), m_dir.path());
 }
 
 MainWindowFixture::~MainWindowFixture()
@@ -70,7 +71,7 @@ void MainWindowFixture::closeWindow()
 MainWindow* MainWindowFixture::restart()
 {
     closeWindow();
-    m_forms = std::make_unique<rova::Forms>();
+    m_forms = std::make_unique<rova::Forms>(testprinters::choice(), m_dir.path());
     return start();
 }
 
@@ -126,7 +127,7 @@ void MainWindowFixture::focus(QWidget* target) const
 
 void MainWindowFixture::pickSlipType(int index) const
 {
-    QComboBox* list = window()->ComboBox_SEL;
+    QComboBox* list = ui(window()).ComboBox_SEL;
     list->setFocus();
     QTRY_VERIFY(list->hasFocus());
     while (list->currentIndex() < index)

@@ -1,6 +1,7 @@
 #pragma once
 // The program's windows in a private working folder, a filled slip, and where its values must land.
 
+#include "rules/slipvalues.h"
 #include "widgets/forms.h"
 
 #include <QList>
@@ -37,6 +38,9 @@ inline int kindOf(int slipType)
 
 // Every item a filled slip of the kind draws, in drawing order, at its layout point.
 QList<Expected> filledLayout(int kind);
+
+// The values fill() puts into the window, as a slip of the type with no window at all.
+rova::slip::SlipValues filledValues(int slipType);
 
 // Writes one section of "rova_a500.ini" in the folder (code page 932), replacing the file.
 void writeAssignments(const QString& folder, const QList<QStringList>& sections);

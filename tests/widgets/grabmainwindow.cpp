@@ -5,9 +5,11 @@
 #include "widgets/mainwindow.h"
 
 #include "platform/fonts.h"
+#include "support/testprinters.h"
 #include "widgets/dialogs.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTest>
 
 int main(int argc, char* argv[])
@@ -21,7 +23,7 @@ int main(int argc, char* argv[])
     rova::fonts::registerSubstitutions();
     rova::Dialogs::setScripted(true);
 
-    rova::Forms forms;
+    rova::Forms forms(testprinters::choice(), QDir::currentPath());
     forms.main->show();
     if (!QTest::qWaitForWindowExposed(forms.main.get()))
         return 1;

@@ -2,11 +2,13 @@
 // ROVA_RENDER_DIR, as slip-<kind>.pdf. Run by scripts/render-slips.sh; not part of the test suite.
 
 #include "support/slipwindow.h"
+#include "support/testprinters.h"
 
 #include "platform/fonts.h"
 #include "platform/pdfprinter.h"
 #include "rules/sliplayout.h"
 #include "widgets/dialogs.h"
+#include "widgets/programstart.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,7 +39,8 @@ private slots:
 
         rova::fonts::registerSubstitutions();
         Dialogs::setScripted(true);
-        rova::print::setSystem(std::make_unique<rova::print::PdfPrinter>());
+        testprinters::install(
+            std::make_unique<rova::print::PdfPrinter>(&rova::askPdfFile, rova::print::PdfProposal()));
         slipcheck::SlipWindow window;
         window.chooseSlipType(type);
         window.fill();

@@ -1,6 +1,7 @@
 // Field rules of the slip entry window: address warning, half-width postal code and telephone,
 // the clear command, the time boxes and what the slip type switches.
 
+#include "support/controls.h"
 #include "support/mainwindowfixture.h"
 
 #include "widgets/dialogs.h"
@@ -60,21 +61,21 @@ private slots:
     {
         QFETCH(QString, address);
         QFETCH(bool, warned);
-        typeInto(w()->Edit_Add1, address);
-        QCOMPARE(w()->Label_Warning->text(), QString()); // not while typing
+        typeInto(ui(w()).Edit_Add1, address);
+        QCOMPARE(ui(w()).Label_Warning->text(), QString()); // not while typing
         f->key(Qt::Key_Return);
-        QTRY_VERIFY(w()->Edit_Add2->hasFocus());
-        QCOMPARE(w()->Label_Warning->text(), warned ? kWarning : QString());
+        QTRY_VERIFY(ui(w()).Edit_Add2->hasFocus());
+        QCOMPARE(ui(w()).Label_Warning->text(), warned ? kWarning : QString());
     }
 
     void warningOnlyWhenEnteringAnAddressField()
     {
-        typeInto(w()->Edit_Add1, QString(21, QChar(0x6771)));
+        typeInto(ui(w()).Edit_Add1, QString(21, QChar(0x6771)));
         f->key(Qt::Key_Up);
-        QTRY_VERIFY(w()->Edit_Zip->hasFocus());
-        QCOMPARE(w()->Label_Warning->text(), QString());
-        w()->Edit_Add3->setFocus(Qt::MouseFocusReason);
-        QTRY_COMPARE(w()->Label_Warning->text(), kWarning);
+        QTRY_VERIFY(ui(w()).Edit_Zip->hasFocus());
+        QCOMPARE(ui(w()).Label_Warning->text(), QString());
+        ui(w()).Edit_Add3->setFocus(Qt::MouseFocusReason);
+        QTRY_COMPARE(ui(w()).Label_Warning->text(), kWarning);
     }
 
     void halfWidth_data()
@@ -117,13 +118,13 @@ private slots:
 
     void halfWidthKeepsCaretInsideText()
     {
-        w()->Edit_tel->setText(QStringLiteral("03-"));
-        w()->Edit_tel->setFocus(Qt::OtherFocusReason);
-        QTRY_VERIFY(w()->Edit_tel->hasFocus());
-        w()->Edit_tel->setCursorPosition(1);
-        MainWindowFixture::commitText(w()->Edit_tel, QStringLiteral("３"));
-        QCOMPARE(w()->Edit_tel->text(), QStringLiteral("033-"));
-        QCOMPARE(w()->Edit_tel->cursorPosition(), 2);
+        ui(w()).Edit_tel->setText(QStringLiteral("03-"));
+        ui(w()).Edit_tel->setFocus(Qt::OtherFocusReason);
+        QTRY_VERIFY(ui(w()).Edit_tel->hasFocus());
+        ui(w()).Edit_tel->setCursorPosition(1);
+        MainWindowFixture::commitText(ui(w()).Edit_tel, QStringLiteral("３"));
+        QCOMPARE(ui(w()).Edit_tel->text(), QStringLiteral("033-"));
+        QCOMPARE(ui(w()).Edit_tel->cursorPosition(), 2);
     }
 
     // A limit holds what the operator types, pastes or commits, not what is put in from a file or a
@@ -190,28 +191,28 @@ private slots:
     void clear()
     {
         QFETCH(bool, yes);
-        w()->Edit_Zip->setText(QStringLiteral("123-4567"));
-        w()->Edit_Add1->setText(QString(21, QChar(0x6771)));
-        w()->Edit_Add2->setText(QStringLiteral("二丁目"));
-        w()->Edit_Add3->setText(QStringLiteral("三号室"));
-        w()->Edit_Custo1->setText(QStringLiteral("山田"));
-        w()->Edit_tel->setText(QStringLiteral("03-1234-5678"));
-        w()->Edit_G1->setText(QStringLiteral("りんご"));
-        w()->Edit_Add2->setFocus(Qt::MouseFocusReason);
-        QTRY_COMPARE(w()->Label_Warning->text(), kWarning);
+        ui(w()).Edit_Zip->setText(QStringLiteral("123-4567"));
+        ui(w()).Edit_Add1->setText(QString(21, QChar(0x6771)));
+        ui(w()).Edit_Add2->setText(QStringLiteral("二丁目"));
+        ui(w()).Edit_Add3->setText(QStringLiteral("三号室"));
+        ui(w()).Edit_Custo1->setText(QStringLiteral("山田"));
+        ui(w()).Edit_tel->setText(QStringLiteral("03-1234-5678"));
+        ui(w()).Edit_G1->setText(QStringLiteral("りんご"));
+        ui(w()).Edit_Add2->setFocus(Qt::MouseFocusReason);
+        QTRY_COMPARE(ui(w()).Label_Warning->text(), kWarning);
 
         Dialogs::answerNext(yes);
-        QTest::mouseClick(w()->BitBtn_CLS, Qt::LeftButton);
+        QTest::mouseClick(ui(w()).BitBtn_CLS, Qt::LeftButton);
         const auto shown = Dialogs::takeShown();
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown[0].text, QStringLiteral("お届け先をクリアますか?"));
         for (QLineEdit* cleared :
-             {w()->Edit_Zip, w()->Edit_Add1, w()->Edit_Add2, w()->Edit_Custo1, w()->Edit_tel})
+             {ui(w()).Edit_Zip, ui(w()).Edit_Add1, ui(w()).Edit_Add2, ui(w()).Edit_Custo1, ui(w()).Edit_tel})
             QCOMPARE(cleared->text().isEmpty(), yes);
-        QCOMPARE(w()->Label_Warning->text().isEmpty(), yes);
-        QCOMPARE(w()->Edit_Add3->text(), QStringLiteral("三号室"));
-        QCOMPARE(w()->Edit_G1->text(), QStringLiteral("りんご"));
-        QVERIFY(w()->Edit_Add2->hasFocus());
+        QCOMPARE(ui(w()).Label_Warning->text().isEmpty(), yes);
+        QCOMPARE(ui(w()).Edit_Add3->text(), QStringLiteral("三号室"));
+        QCOMPARE(ui(w()).Edit_G1->text(), QStringLiteral("りんご"));
+        QVERIFY(ui(w()).Edit_Add2->hasFocus());
     }
 
     void timeBoxesExclude_data()
@@ -237,7 +238,7 @@ private slots:
         for (const QString& name : clicks)
             QTest::mouseClick(w()->findChild<QCheckBox*>(name), Qt::LeftButton, {}, QPoint(4, 7));
         QStringList now;
-        for (QCheckBox* box : w()->Panel4->findChildren<QCheckBox*>(QRegularExpression("^CheckBox_t")))
+        for (QCheckBox* box : ui(w()).Panel4->findChildren<QCheckBox*>(QRegularExpression("^CheckBox_t")))
             if (box->isChecked())
                 now << box->objectName();
         QCOMPARE(now, ticked);
@@ -256,10 +257,10 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, to);
         f->pickSlipType(from);
-        w()->CheckBox_t2->setChecked(true);
-        w()->CheckBox_t22->setChecked(true);
+        ui(w()).CheckBox_t2->setChecked(true);
+        ui(w()).CheckBox_t22->setChecked(true);
         f->pickSlipType(to);
-        for (QCheckBox* box : w()->Panel4->findChildren<QCheckBox*>(QRegularExpression("^CheckBox_t")))
+        for (QCheckBox* box : ui(w()).Panel4->findChildren<QCheckBox*>(QRegularExpression("^CheckBox_t")))
             QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
     }
 
@@ -284,22 +285,22 @@ private slots:
         QFETCH(bool, promisedShown);
         QFETCH(bool, countShown);
         f->pickSlipType(slipType);
-        QCOMPARE(w()->Label_de_date->text(), caption);
-        QCOMPARE(w()->GroupBox_Time->isVisible(), hoursShown);
-        QCOMPARE(w()->GroupBox_Time2->isVisible(), promisedShown);
-        QCOMPARE(w()->KeNumEdit_KOSUU->isVisible(), countShown);
-        QCOMPARE(w()->Label_KOSUU->isVisible(), countShown);
-        QGroupBox* shown = hoursShown ? w()->GroupBox_Time : w()->GroupBox_Time2;
+        QCOMPARE(ui(w()).Label_de_date->text(), caption);
+        QCOMPARE(ui(w()).GroupBox_Time->isVisible(), hoursShown);
+        QCOMPARE(ui(w()).GroupBox_Time2->isVisible(), promisedShown);
+        QCOMPARE(ui(w()).KeNumEdit_KOSUU->isVisible(), countShown);
+        QCOMPARE(ui(w()).Label_KOSUU->isVisible(), countShown);
+        QGroupBox* shown = hoursShown ? ui(w()).GroupBox_Time : ui(w()).GroupBox_Time2;
         QCOMPARE(shown->pos(), QPoint(600, 1));
     }
 
     void deliveryDateKindEmptiesTheCount()
     {
-        QCOMPARE(w()->KeNumEdit_KOSUU->text(), QStringLiteral("1"));
+        QCOMPARE(ui(w()).KeNumEdit_KOSUU->text(), QStringLiteral("1"));
         f->pickSlipType(2);
-        QCOMPARE(w()->KeNumEdit_KOSUU->text(), QStringLiteral("1"));
+        QCOMPARE(ui(w()).KeNumEdit_KOSUU->text(), QStringLiteral("1"));
         f->pickSlipType(4);
-        QCOMPARE(w()->KeNumEdit_KOSUU->text(), QString());
+        QCOMPARE(ui(w()).KeNumEdit_KOSUU->text(), QString());
     }
 };
 

@@ -1,5 +1,6 @@
 // Keyboard flow of the slip entry window: Enter, Up, F2, F11 and the typed-character rules.
 
+#include "support/controls.h"
 #include "support/mainwindowfixture.h"
 
 #include "widgets/dialogs.h"
@@ -155,7 +156,7 @@ private slots:
         QFETCH(QString, focus);
         if (field == QLatin1String("KeNumEdit_KOSUU"))
             f->pickSlipType(4); // the only form kind that shows the count
-        const QDate today = f->window()->DateTimePicker_1->date();
+        const QDate today = ui(f->window()).DateTimePicker_1->date();
         auto* edit = qobject_cast<QLineEdit*>(control(field));
         if (edit)
             edit->setText(QStringLiteral("12"));
@@ -170,7 +171,7 @@ private slots:
         QVERIFY(f->window()->isVisible());
         if (edit)
             QCOMPARE(edit->text(), QStringLiteral("12"));
-        QCOMPARE(f->window()->DateTimePicker_1->date(), today);
+        QCOMPARE(ui(f->window()).DateTimePicker_1->date(), today);
     }
 
     void enterInCountKeepsFocus()
@@ -180,7 +181,7 @@ private slots:
         f->key(Qt::Key_2);
         f->key(Qt::Key_Return);
         QCOMPARE(MainWindowFixture::focusedName(), QStringLiteral("KeNumEdit_KOSUU"));
-        QCOMPARE(f->window()->KeNumEdit_KOSUU->text(), QStringLiteral("2"));
+        QCOMPARE(ui(f->window()).KeNumEdit_KOSUU->text(), QStringLiteral("2"));
     }
 
     void enterOnRegisterButtonPressesIt()
@@ -195,15 +196,15 @@ private slots:
     void enterLeavesNoCharacterBehind()
     {
         focusOn(QStringLiteral("Edit_Add1"));
-        MainWindowFixture::commitText(f->window()->Edit_Add1, QStringLiteral("東京都"));
+        MainWindowFixture::commitText(ui(f->window()).Edit_Add1, QStringLiteral("東京都"));
         f->key(Qt::Key_Return);
-        QCOMPARE(f->window()->Edit_Add1->text(), QStringLiteral("東京都"));
+        QCOMPARE(ui(f->window()).Edit_Add1->text(), QStringLiteral("東京都"));
     }
 
     void quitAcceptedClosesAndSaves()
     {
         Dialogs::answerNext(true);
-        f->window()->SpeedButton_F2->click();
+        ui(f->window()).SpeedButton_F2->click();
         QTRY_VERIFY(!f->window()->isVisible());
         QVERIFY(f->readFile(QStringLiteral("rova_Yamato.ini")).contains("[rv_YAMATOprn]"));
     }
@@ -240,7 +241,7 @@ private slots:
         focusOn(QStringLiteral("Edit_de_date1"));
         for (const TypedKey& k : keys)
             f->key(k.key, QString::fromUtf8(k.text), k.modifiers);
-        QCOMPARE(f->window()->Edit_de_date1->text(), expected);
+        QCOMPARE(ui(f->window()).Edit_de_date1->text(), expected);
     }
 
     // An input method would commit full-width digits or kana past the key rule, so it is kept out.
@@ -274,7 +275,7 @@ private slots:
         focusOn(QStringLiteral("KeNumEdit_KOSUU"));
         for (Qt::Key k : {Qt::Key_Minus, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4})
             f->key(k);
-        QCOMPARE(f->window()->KeNumEdit_KOSUU->text(), QStringLiteral("123"));
+        QCOMPARE(ui(f->window()).KeNumEdit_KOSUU->text(), QStringLiteral("123"));
     }
 
     void prompt_data()
@@ -325,16 +326,16 @@ private slots:
         // Tab puts the focus there the way the walk does, which by itself would select the text.
         f->key(Qt::Key_Tab);
         QTRY_COMPARE(MainWindowFixture::focusedName(), field);
-        QCOMPARE(f->window()->Panel_HelpMess->text(), prompt);
+        QCOMPARE(ui(f->window()).Panel_HelpMess->text(), prompt);
         QCOMPARE(edit->cursorPosition(), 4);
         QVERIFY(!edit->hasSelectedText());
     }
 
     void paneShowsItsPromptWithoutMovingTheCaret()
     {
-        f->window()->Memo1->setPlainText(QStringLiteral("abc\ndef"));
-        f->focus(f->window()->Memo1);
-        QTRY_COMPARE(f->window()->Panel_HelpMess->text(),
+        ui(f->window()).Memo1->setPlainText(QStringLiteral("abc\ndef"));
+        f->focus(ui(f->window()).Memo1);
+        QTRY_COMPARE(ui(f->window()).Panel_HelpMess->text(),
                      QStringLiteral("テキストを貼り付けることができます　７行以内に収めてください"));
     }
 
@@ -342,7 +343,8 @@ private slots:
     {
         focusOn(QStringLiteral("Edit_Custo1"));
         focusOn(QStringLiteral("CheckBox_My"));
-        QCOMPARE(f->window()->Panel_HelpMess->text(), QStringLiteral("お届け先のおなまえを入力して下さい"));
+        QCOMPARE(ui(f->window()).Panel_HelpMess->text(),
+                 QStringLiteral("お届け先のおなまえを入力して下さい"));
     }
 };
 

@@ -1,6 +1,7 @@
 // What the operator sees of the slip entry window: size, bands, captions, tooltips, tab order, the
 // function-key bar and the input-method hints.
 
+#include "support/controls.h"
 #include "support/mainwindowfixture.h"
 
 #include "widgets/dialogs.h"
@@ -130,8 +131,8 @@ private slots:
     void slipTypes()
     {
         QStringList items;
-        for (int i = 0; i < w()->ComboBox_SEL->count(); ++i)
-            items << w()->ComboBox_SEL->itemText(i);
+        for (int i = 0; i < ui(w()).ComboBox_SEL->count(); ++i)
+            items << ui(w()).ComboBox_SEL->itemText(i);
         QCOMPARE(items, (QStringList{"発払　着払(手差し)", "発払　着払(連続)", "タイムサービス(手差し)",
                                      "タイムサービス(連続)", "配達指定日(手差し)", "配達指定日(連続)"}));
     }
@@ -162,7 +163,7 @@ private slots:
         QCOMPARE(button->focusPolicy(), Qt::NoFocus);
     }
 
-    void statusBarHoldsTwoBlanks() { QCOMPARE(w()->StatusBar1->currentMessage(), QStringLiteral("  ")); }
+    void statusBarHoldsTwoBlanks() { QCOMPARE(ui(w()).StatusBar1->currentMessage(), QStringLiteral("  ")); }
 
     void tabOrder_data()
     {
@@ -187,11 +188,11 @@ private slots:
     {
         QFETCH(int, slipType);
         QFETCH(QStringList, stops);
-        if (w()->BitBtn_SendMail)
+        if (ui(w()).BitBtn_SendMail)
             stops << QStringLiteral("BitBtn_SendMail");
         f->pickSlipType(slipType);
-        w()->Edit_Zip->setFocus();
-        QTRY_VERIFY(w()->Edit_Zip->hasFocus());
+        ui(w()).Edit_Zip->setFocus();
+        QTRY_VERIFY(ui(w()).Edit_Zip->hasFocus());
         QStringList walked{MainWindowFixture::focusedName()};
         for (qsizetype i = 0; i < stops.size(); ++i) {
             f->key(Qt::Key_Tab);
@@ -220,8 +221,8 @@ private slots:
 
     void buttonsWithoutAddressAreLeftOut()
     {
-        QCOMPARE(w()->BitBtn_WebHelp != nullptr, !QStringLiteral(ROVA_WEB_URL).isEmpty());
-        QCOMPARE(w()->BitBtn_SendMail != nullptr, !QStringLiteral(ROVA_SUPPORT_MAIL).isEmpty());
+        QCOMPARE(ui(w()).BitBtn_WebHelp != nullptr, !QStringLiteral(ROVA_WEB_URL).isEmpty());
+        QCOMPARE(ui(w()).BitBtn_SendMail != nullptr, !QStringLiteral(ROVA_SUPPORT_MAIL).isEmpty());
     }
 
     void comeForwardRestoresAMinimisedWindow()

@@ -2,6 +2,7 @@
 // options; a build without them leaves the buttons out (test_mainwindow_layout), and the sanitizer
 // build of the Makefile sets both, so that these tests run there.
 
+#include "support/controls.h"
 #include "support/mainwindowfixture.h"
 
 #include "platform/desktop.h"
@@ -65,7 +66,7 @@ private slots:
         const QString mail = QStringLiteral(ROVA_SUPPORT_MAIL);
         if (mail.isEmpty())
             QSKIP("this build has no support address (ROVA_SUPPORT_MAIL; make build-sanitize sets it)");
-        QPushButton* b = f->window()->BitBtn_SendMail;
+        QPushButton* b = ui(f->window()).BitBtn_SendMail;
         QVERIFY(b);
         QVERIFY2(b->toolTip().contains(mail), qPrintable(b->toolTip()));
         QCOMPARE(b->text(), QStringLiteral("E-Mail"));

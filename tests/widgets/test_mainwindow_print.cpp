@@ -1,9 +1,10 @@
 // The print command from the slip entry window: nothing is checked before printing, so a slip with
 // every field empty prints after the question like any other.
 
+#include "support/controls.h"
 #include "support/mainwindowfixture.h"
 
-#include "platform/fakeprintsystem.h"
+#include "support/fakeprintsystem.h"
 #include "widgets/dialogs.h"
 #include "widgets/numberedit.h"
 
@@ -27,7 +28,7 @@ private:
         QStringList texts;
         for (const QLineEdit* edit : w()->findChildren<QLineEdit*>(QRegularExpression("^Edit_")))
             texts << edit->text();
-        return texts << w()->KeNumEdit_KOSUU->text();
+        return texts << ui(w()).KeNumEdit_KOSUU->text();
     }
 
 private slots:
@@ -56,7 +57,7 @@ private slots:
         const qsizetype before = MainWindowFixture::fakePrinter().jobs().size();
         Dialogs::answerNext(true);
         if (from.isEmpty())
-            QTest::mouseClick(w()->SpeedButton_F11, Qt::LeftButton);
+            QTest::mouseClick(ui(w()).SpeedButton_F11, Qt::LeftButton);
         else
             f->key(Qt::Key_F11);
         QCOMPARE(MainWindowFixture::shownTexts(), QStringList{QStringLiteral("印刷しますか?")});

@@ -1,5 +1,6 @@
 // The sender band through the real window: register, load on tab change, colouring, missing slots.
 
+#include "support/controls.h"
 #include "support/mainwindowfixture.h"
 #include "support/readonlyfolder.h"
 
@@ -20,8 +21,8 @@ namespace
 {
 QStringList senderTexts(const MainWindow* w)
 {
-    return {w->Edit_MyZip->text(), w->Edit_MyADD1->text(), w->Edit_MyADD2->text(), w->Edit_My->text(),
-            w->Edit_MyTEL->text()};
+    return {ui(w).Edit_MyZip->text(), ui(w).Edit_MyADD1->text(), ui(w).Edit_MyADD2->text(),
+            ui(w).Edit_My->text(), ui(w).Edit_MyTEL->text()};
 }
 } // namespace
 
@@ -35,14 +36,14 @@ private:
 
     void clickTab(int index)
     {
-        QTabBar* tabs = w()->PageControl_My;
+        QTabBar* tabs = ui(w()).PageControl_My;
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
         QCOMPARE(tabs->currentIndex(), index);
     }
     void fillSender(const QStringList& texts)
     {
-        const QList<QLineEdit*> fields{w()->Edit_MyZip, w()->Edit_MyADD1, w()->Edit_MyADD2, w()->Edit_My,
-                                       w()->Edit_MyTEL};
+        const QList<QLineEdit*> fields{ui(w()).Edit_MyZip, ui(w()).Edit_MyADD1, ui(w()).Edit_MyADD2,
+                                       ui(w()).Edit_My, ui(w()).Edit_MyTEL};
         for (qsizetype i = 0; i < fields.size(); ++i) {
             fields[i]->clear();
             fields[i]->setFocus(Qt::OtherFocusReason);
@@ -60,9 +61,9 @@ private slots:
     {
         f->start();
         QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"File not found\n" + f->path("my0.txt")});
-        QCOMPARE(w()->PageControl_My->currentIndex(), 0);
-        QCOMPARE(w()->PageControl_My->tabText(0), QStringLiteral("依頼主1"));
-        QCOMPARE(w()->PageControl_My->tabText(9), QStringLiteral("依頼主10"));
+        QCOMPARE(ui(w()).PageControl_My->currentIndex(), 0);
+        QCOMPARE(ui(w()).PageControl_My->tabText(0), QStringLiteral("依頼主1"));
+        QCOMPARE(ui(w()).PageControl_My->tabText(9), QStringLiteral("依頼主10"));
         QCOMPARE(senderTexts(w()), QStringList(5));
     }
 
@@ -81,7 +82,7 @@ private slots:
         Dialogs::takeShown();
         fillSender(texts);
         Dialogs::answerNext(true);
-        QTest::mouseClick(w()->BitBtn_My, Qt::LeftButton);
+        QTest::mouseClick(ui(w()).BitBtn_My, Qt::LeftButton);
         QCOMPARE(MainWindowFixture::shownTexts(), (QStringList{QStringLiteral("ご依頼主を登録しますか?"),
                                                                QStringLiteral("ご依頼主を登録しました")}));
         QByteArray expected;
@@ -89,8 +90,8 @@ private slots:
             expected += rova::cp932::toBytes(line) + "\r\n";
         QCOMPARE(f->readFile(QStringLiteral("my2.txt")), expected);
         QVERIFY(!QFile::exists(f->path(QStringLiteral("my0.txt"))));
-        QTRY_VERIFY(w()->Edit_MyZip->hasFocus());
-        QCOMPARE(w()->Panel_HelpMess->text(), QStringLiteral("ご依頼主の郵便番号を入力して下さい"));
+        QTRY_VERIFY(ui(w()).Edit_MyZip->hasFocus());
+        QCOMPARE(ui(w()).Panel_HelpMess->text(), QStringLiteral("ご依頼主の郵便番号を入力して下さい"));
 
         // Another slot and back: the registered lines come back exactly.
         clickTab(0);
@@ -103,13 +104,13 @@ private slots:
     {
         f->start();
         fillSender(QStringList{"1", "2", "3", "4", "5"});
-        w()->Edit_My->setFocus(Qt::OtherFocusReason);
+        ui(w()).Edit_My->setFocus(Qt::OtherFocusReason);
         Dialogs::takeShown();
         Dialogs::answerNext(false);
-        QTest::mouseClick(w()->BitBtn_My, Qt::LeftButton);
+        QTest::mouseClick(ui(w()).BitBtn_My, Qt::LeftButton);
         QCOMPARE(MainWindowFixture::shownTexts(), QStringList{QStringLiteral("ご依頼主を登録しますか?")});
         QVERIFY(!QFile::exists(f->path(QStringLiteral("my0.txt"))));
-        QTRY_VERIFY(w()->Edit_MyZip->hasFocus());
+        QTRY_VERIFY(ui(w()).Edit_MyZip->hasFocus());
     }
 
     void registerRefusesCharactersFilesCannotHold()
@@ -118,7 +119,7 @@ private slots:
         fillSender(QStringList{"1", "2", "3", QStringLiteral("𠮷野家"), "5"});
         Dialogs::takeShown();
         Dialogs::answerNext(true);
-        QTest::mouseClick(w()->BitBtn_My, Qt::LeftButton);
+        QTest::mouseClick(ui(w()).BitBtn_My, Qt::LeftButton);
         const QStringList texts = MainWindowFixture::shownTexts();
         QCOMPARE(texts.size(), 2);
         QVERIFY2(texts[1].contains(QStringLiteral("ご依頼主のおなまえ")), qPrintable(texts[1]));
@@ -158,22 +159,22 @@ private slots:
         f->writeFile(QStringLiteral("my0.txt"), "0\r\n\r\n\r\n\r\n\r\n");
         f->writeFile(QStringLiteral("my1.txt"), "1\r\n\r\n\r\n\r\n\r\n");
         f->start();
-        w()->PageControl_My->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(w()->PageControl_My->hasFocus());
+        ui(w()).PageControl_My->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(ui(w()).PageControl_My->hasFocus());
         Dialogs::takeShown();
         f->key(Qt::Key_Right);
-        QCOMPARE(w()->Edit_MyZip->text(), QStringLiteral("1"));
+        QCOMPARE(ui(w()).Edit_MyZip->text(), QStringLiteral("1"));
         QCOMPARE(MainWindowFixture::shownTexts(), QStringList{});
         f->key(Qt::Key_Right);
-        QCOMPARE(w()->PageControl_My->currentIndex(), 2);
+        QCOMPARE(ui(w()).PageControl_My->currentIndex(), 2);
         QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"File not found\n" + f->path("my2.txt")});
-        QCOMPARE(w()->Edit_MyZip->text(), QStringLiteral("1")); // the previous sender stays
+        QCOMPARE(ui(w()).Edit_MyZip->text(), QStringLiteral("1")); // the previous sender stays
         f->key(Qt::Key_Right);
         QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"File not found\n" + f->path("my3.txt")});
         f->key(Qt::Key_Left);
         f->key(Qt::Key_Left);
         f->key(Qt::Key_Left);
-        QCOMPARE(w()->Edit_MyZip->text(), QStringLiteral("0"));
+        QCOMPARE(ui(w()).Edit_MyZip->text(), QStringLiteral("0"));
     }
 
     void restoredSlotIsLoadedWithoutAnEvent()
@@ -182,9 +183,9 @@ private slots:
         f->writeFile(QStringLiteral("my3.txt"), "333\r\n\r\n\r\n\r\n\r\n");
         f->start();
         QCOMPARE(MainWindowFixture::shownTexts(), QStringList{});
-        QCOMPARE(w()->PageControl_My->currentIndex(), 3);
-        QCOMPARE(w()->Edit_MyZip->text(), QStringLiteral("333"));
-        QTRY_VERIFY(w()->Edit_Zip->hasFocus());
+        QCOMPARE(ui(w()).PageControl_My->currentIndex(), 3);
+        QCOMPARE(ui(w()).Edit_MyZip->text(), QStringLiteral("333"));
+        QTRY_VERIFY(ui(w()).Edit_Zip->hasFocus());
     }
 
     // A negative stored tab leaves no slot active while the row still shows the first tab: registering
@@ -203,16 +204,16 @@ private slots:
         f->writeFile(QStringLiteral("my0.txt"), slot0);
         f->start();
         QCOMPARE(MainWindowFixture::shownTexts(), QStringList{QStringLiteral("TabErr")});
-        QCOMPARE(w()->Edit_MyZip->text(), QStringLiteral("999"));
-        QCOMPARE(w()->PageControl_My->currentIndex(), 0);
+        QCOMPARE(ui(w()).Edit_MyZip->text(), QStringLiteral("999"));
+        QCOMPARE(ui(w()).PageControl_My->currentIndex(), 0);
         if (clickShownTab) {
             clickTab(0);
             QCOMPARE(MainWindowFixture::shownTexts(), QStringList{});
-            QCOMPARE(w()->Edit_MyZip->text(), QStringLiteral("100"));
-            w()->Edit_MyZip->setText(QStringLiteral("200"));
+            QCOMPARE(ui(w()).Edit_MyZip->text(), QStringLiteral("100"));
+            ui(w()).Edit_MyZip->setText(QStringLiteral("200"));
         }
         Dialogs::answerNext(true);
-        QTest::mouseClick(w()->BitBtn_My, Qt::LeftButton);
+        QTest::mouseClick(ui(w()).BitBtn_My, Qt::LeftButton);
         QCOMPARE(MainWindowFixture::shownTexts().size(), clickShownTab ? 2 : 1);
         QCOMPARE(f->readFile(QStringLiteral("my0.txt")),
                  clickShownTab ? QByteArray("200\r\n\r\n\r\n\r\n\r\n") : slot0);
@@ -229,8 +230,8 @@ private slots:
         if (!readOnly.refusesWrites())
             QSKIP("this machine cannot make a folder read-only");
         fillSender(QStringList{"1", "2", "3", "4", "5"});
-        w()->BitBtn_My->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(w()->BitBtn_My->hasFocus());
+        ui(w()).BitBtn_My->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(ui(w()).BitBtn_My->hasFocus());
         Dialogs::takeShown();
         Dialogs::answerNext(true);
         f->key(Qt::Key_Return);
@@ -244,16 +245,17 @@ private slots:
     void colouring()
     {
         f->start();
-        const QColor window = w()->Edit_My->palette().color(QPalette::Base);
-        QTest::mouseClick(w()->CheckBox_My, Qt::LeftButton, {}, QPoint(4, 8));
-        QVERIFY(!w()->CheckBox_My->isChecked());
-        for (QLineEdit* grey : {w()->Edit_MyZip, w()->Edit_MyADD1, w()->Edit_MyADD2, w()->Edit_MyTEL})
+        const QColor window = ui(w()).Edit_My->palette().color(QPalette::Base);
+        QTest::mouseClick(ui(w()).CheckBox_My, Qt::LeftButton, {}, QPoint(4, 8));
+        QVERIFY(!ui(w()).CheckBox_My->isChecked());
+        for (QLineEdit* grey :
+             {ui(w()).Edit_MyZip, ui(w()).Edit_MyADD1, ui(w()).Edit_MyADD2, ui(w()).Edit_MyTEL})
             QCOMPARE(grey->palette().color(QPalette::Base), QColor(128, 128, 128));
-        QCOMPARE(w()->Edit_My->palette().color(QPalette::Base), window);
-        QVERIFY(!w()->Edit_MyZip->isReadOnly());
-        QTest::mouseClick(w()->CheckBox_My, Qt::LeftButton, {}, QPoint(4, 8));
-        for (QLineEdit* field :
-             {w()->Edit_MyZip, w()->Edit_MyADD1, w()->Edit_MyADD2, w()->Edit_MyTEL, w()->Edit_My})
+        QCOMPARE(ui(w()).Edit_My->palette().color(QPalette::Base), window);
+        QVERIFY(!ui(w()).Edit_MyZip->isReadOnly());
+        QTest::mouseClick(ui(w()).CheckBox_My, Qt::LeftButton, {}, QPoint(4, 8));
+        for (QLineEdit* field : {ui(w()).Edit_MyZip, ui(w()).Edit_MyADD1, ui(w()).Edit_MyADD2,
+                                 ui(w()).Edit_MyTEL, ui(w()).Edit_My})
             QCOMPARE(field->palette().color(QPalette::Base), window);
     }
 };

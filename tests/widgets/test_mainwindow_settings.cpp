@@ -1,6 +1,7 @@
 // The window's state across runs through the real window: first run, hand-edited files, a full round
 // trip, out-of-range indexes and failures to write.
 
+#include "support/controls.h"
 #include "support/mainwindowfixture.h"
 #include "support/readonlyfolder.h"
 
@@ -48,16 +49,16 @@ private slots:
         f->start();
         QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"File not found\n" + f->path("my0.txt")});
         QCOMPARE(w()->windowTitle(), QStringLiteral("rova　送り状印刷　< ヤマト宅急便　> ver1.10"));
-        QCOMPARE(w()->ComboBox_SEL->currentText(), QStringLiteral("発払　着払(手差し)"));
-        QCOMPARE(w()->ComboBox_FontSize->currentText(), QStringLiteral("11"));
-        QCOMPARE(w()->PageControl_My->currentIndex(), 0);
-        QCOMPARE(w()->KeNumEdit_KOSUU->text(), QStringLiteral("1"));
-        QCOMPARE(w()->DateTimePicker_1->date(), QDate::currentDate());
-        QVERIFY(w()->CheckBox_Date_1->isChecked());
-        QVERIFY(w()->CheckBox_My->isChecked());
+        QCOMPARE(ui(w()).ComboBox_SEL->currentText(), QStringLiteral("発払　着払(手差し)"));
+        QCOMPARE(ui(w()).ComboBox_FontSize->currentText(), QStringLiteral("11"));
+        QCOMPARE(ui(w()).PageControl_My->currentIndex(), 0);
+        QCOMPARE(ui(w()).KeNumEdit_KOSUU->text(), QStringLiteral("1"));
+        QCOMPARE(ui(w()).DateTimePicker_1->date(), QDate::currentDate());
+        QVERIFY(ui(w()).CheckBox_Date_1->isChecked());
+        QVERIFY(ui(w()).CheckBox_My->isChecked());
         for (QLineEdit* edit : w()->findChildren<QLineEdit*>(QRegularExpression("^Edit_")))
             QVERIFY2(edit->text().isEmpty(), qPrintable(edit->objectName()));
-        QCOMPARE(w()->Label_CurrentDir->text(), QDir::currentPath());
+        QCOMPARE(w()->folder(), QDir::currentPath());
 
         f->closeWindow();
         QCOMPARE(MainWindowFixture::shownTexts(), QStringList{});
@@ -118,7 +119,7 @@ private slots:
         QFETCH(QString, count);
         f->writeFile(QStringLiteral("rova_Yamato.ini"), ini);
         f->start();
-        QCOMPARE(w()->KeNumEdit_KOSUU->text(), count);
+        QCOMPARE(ui(w()).KeNumEdit_KOSUU->text(), count);
         f->closeWindow();
         QVERIFY(
             f->readFile(QStringLiteral("rova_Yamato.ini")).contains("KOSUU3=" + count.toLatin1() + "\r\n"));
@@ -149,9 +150,9 @@ private slots:
         QFETCH(QByteArray, saved);
         f->writeFile(QStringLiteral("rova_Yamato.ini"), "[rv_YAMATOprn]\r\n" + ini + "\r\n");
         f->start();
-        QCOMPARE(w()->ComboBox_SEL->currentIndex(), slipType);
-        QCOMPARE(w()->ComboBox_FontSize->currentIndex(), fontSize);
-        QCOMPARE(w()->PageControl_My->currentIndex(), tab);
+        QCOMPARE(ui(w()).ComboBox_SEL->currentIndex(), slipType);
+        QCOMPARE(ui(w()).ComboBox_FontSize->currentIndex(), fontSize);
+        QCOMPARE(ui(w()).PageControl_My->currentIndex(), tab);
         f->closeWindow();
         QVERIFY(f->readFile(QStringLiteral("rova_Yamato.ini")).contains("ComboBox_SEL=" + saved + "\r\n"));
     }
@@ -162,31 +163,33 @@ private slots:
                      rova::cp932::toBytes(QStringLiteral("555\r\n札幌\r\n\r\n北\r\n011\r\n")));
         f->start();
         f->pickSlipType(3);
-        QTest::mouseClick(w()->PageControl_My, Qt::LeftButton, {}, w()->PageControl_My->tabRect(5).center());
-        w()->Edit_Zip->setText(QStringLiteral("100-0001"));
-        w()->Edit_Add1->setText(QStringLiteral("東京都"));
-        w()->Edit_Add2->setText(QStringLiteral("千代田"));
-        w()->Edit_Add3->setText(QStringLiteral("not kept"));
-        w()->Edit_Custo1->setText(QStringLiteral("山田"));
-        w()->Edit_tel->setText(QStringLiteral("03"));
-        w()->Edit_G1->setText(QStringLiteral("本"));
-        w()->Edit_G3->setText(QStringLiteral("CD"));
-        w()->Edit_My->setText(QStringLiteral("changed"));
-        w()->CheckBox_t1->setChecked(true);
+        QTest::mouseClick(ui(w()).PageControl_My, Qt::LeftButton, {},
+                          ui(w()).PageControl_My->tabRect(5).center());
+        ui(w()).Edit_Zip->setText(QStringLiteral("100-0001"));
+        ui(w()).Edit_Add1->setText(QStringLiteral("東京都"));
+        ui(w()).Edit_Add2->setText(QStringLiteral("千代田"));
+        ui(w()).Edit_Add3->setText(QStringLiteral("not kept"));
+        ui(w()).Edit_Custo1->setText(QStringLiteral("山田"));
+        ui(w()).Edit_tel->setText(QStringLiteral("03"));
+        ui(w()).Edit_G1->setText(QStringLiteral("本"));
+        ui(w()).Edit_G3->setText(QStringLiteral("CD"));
+        ui(w()).Edit_My->setText(QStringLiteral("changed"));
+        ui(w()).CheckBox_t1->setChecked(true);
 
         MainWindow* again = f->restart();
-        QCOMPARE(again->ComboBox_SEL->currentIndex(), 3);
-        QCOMPARE(again->PageControl_My->currentIndex(), 5);
-        QCOMPARE(again->Edit_Zip->text(), QStringLiteral("100-0001"));
-        QCOMPARE(again->Edit_Add1->text(), QStringLiteral("東京都"));
-        QCOMPARE(again->Edit_Add2->text(), QStringLiteral("千代田"));
-        QCOMPARE(again->Edit_Add3->text(), QString());
-        QCOMPARE(again->Edit_Custo1->text(), QStringLiteral("山田"));
-        QCOMPARE(again->Edit_tel->text(), QStringLiteral("03"));
-        QCOMPARE(again->Edit_G1->text(), QStringLiteral("本"));
-        QCOMPARE(again->Edit_G3->text(), QStringLiteral("CD"));
-        QCOMPARE(again->Edit_My->text(), QStringLiteral("北")); // the slot's file wins over the saved fields
-        QVERIFY(!again->CheckBox_t1->isChecked());
+        QCOMPARE(ui(again).ComboBox_SEL->currentIndex(), 3);
+        QCOMPARE(ui(again).PageControl_My->currentIndex(), 5);
+        QCOMPARE(ui(again).Edit_Zip->text(), QStringLiteral("100-0001"));
+        QCOMPARE(ui(again).Edit_Add1->text(), QStringLiteral("東京都"));
+        QCOMPARE(ui(again).Edit_Add2->text(), QStringLiteral("千代田"));
+        QCOMPARE(ui(again).Edit_Add3->text(), QString());
+        QCOMPARE(ui(again).Edit_Custo1->text(), QStringLiteral("山田"));
+        QCOMPARE(ui(again).Edit_tel->text(), QStringLiteral("03"));
+        QCOMPARE(ui(again).Edit_G1->text(), QStringLiteral("本"));
+        QCOMPARE(ui(again).Edit_G3->text(), QStringLiteral("CD"));
+        QCOMPARE(ui(again).Edit_My->text(),
+                 QStringLiteral("北")); // the slot's file wins over the saved fields
+        QVERIFY(!ui(again).CheckBox_t1->isChecked());
         QVERIFY(f->readFile(QStringLiteral("rova_Yamato.ini")).contains("OP023My=changed\r\n"));
     }
 
@@ -203,7 +206,7 @@ private slots:
         QFETCH(bool, quit);
         f->writeFile(QStringLiteral("my0.txt"), "\r\n\r\n\r\n\r\n\r\n");
         f->start();
-        w()->Edit_Custo1->setText(QStringLiteral("山田"));
+        ui(w()).Edit_Custo1->setText(QStringLiteral("山田"));
         {
             ReadOnlyFolder readOnly(f->path(QString()));
             if (!readOnly.refusesWrites())
@@ -237,9 +240,9 @@ private slots:
         f->writeFile(QStringLiteral("my0.txt"), "\r\n\r\n\r\n\r\n\r\n");
         f->start();
         Dialogs::takeShown();
-        f->focus(w()->Edit_G1);
-        w()->Edit_G1->selectAll();
-        MainWindowFixture::commitText(w()->Edit_G1, QStringLiteral("本"));
+        f->focus(ui(w()).Edit_G1);
+        ui(w()).Edit_G1->selectAll();
+        MainWindowFixture::commitText(ui(w()).Edit_G1, QStringLiteral("本"));
         f->closeWindow();
         QCOMPARE(MainWindowFixture::shownTexts(), QStringList{});
         const QByteArray saved = f->readFile(QStringLiteral("rova_Yamato.ini"));
@@ -255,10 +258,12 @@ private slots:
         f->start();
         const QString path = f->path("rova_Yamato.ini");
         QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"Too many levels of symbolic links\n" + path});
-        QCOMPARE(w()->ComboBox_SEL->currentIndex(), 0);
+        QCOMPARE(ui(w()).ComboBox_SEL->currentIndex(), 0);
+        Dialogs::answerNext(true); // quit without the settings
         f->closeWindow();
         QCOMPARE(MainWindowFixture::shownTexts(),
-                 QStringList{path + QStringLiteral(" に書き込めません\nToo many levels of symbolic links")});
+                 (QStringList{path + QStringLiteral(" に書き込めません\nToo many levels of symbolic links"),
+                              QStringLiteral("設定を保存できませんでした。保存せずに終了しますか?")}));
         QVERIFY(QFileInfo(path).isSymLink());
     }
 
@@ -270,8 +275,8 @@ private slots:
         f->writeFile(QStringLiteral("my0.txt"), "\r\n\r\n\r\n\r\n\r\n");
         f->start();
         Dialogs::takeShown();
-        w()->Edit_Custo1->setText(QStringLiteral("𠮷田"));
-        w()->Edit_G1->setText(QStringLiteral("本"));
+        ui(w()).Edit_Custo1->setText(QStringLiteral("𠮷田"));
+        ui(w()).Edit_G1->setText(QStringLiteral("本"));
         f->closeWindow();
         const QStringList texts = MainWindowFixture::shownTexts();
         QCOMPARE(texts.size(), 1);
@@ -281,7 +286,7 @@ private slots:
         QVERIFY(saved.contains(rova::cp932::toBytes(QStringLiteral("E_CUS=田\r\n"))));
         QVERIFY(saved.contains(rova::cp932::toBytes(QStringLiteral("E_G1=本\r\n"))));
         QCOMPARE(iniKeys().size(), 17);
-        QCOMPARE(f->restart()->Edit_Custo1->text(), QStringLiteral("田"));
+        QCOMPARE(ui(f->restart()).Edit_Custo1->text(), QStringLiteral("田"));
     }
 };
 

@@ -1,5 +1,6 @@
 // The text transfer pane through the real window: paste, transfer, the fields, the pane and messages.
 
+#include "support/controls.h"
 #include "support/mainwindowfixture.h"
 
 #include "rules/cp932.h"
@@ -34,12 +35,12 @@ private:
     void paste(const QString& block)
     {
         QApplication::clipboard()->setText(block);
-        f->focus(w()->Memo1);
-        QTRY_VERIFY(w()->Memo1->hasFocus());
+        f->focus(ui(w()).Memo1);
+        QTRY_VERIFY(ui(w()).Memo1->hasFocus());
         f->key(Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(w()->Memo1->toPlainText(), block);
+        QCOMPARE(ui(w()).Memo1->toPlainText(), block);
     }
-    QColor memoBackground() const { return w()->Memo1->palette().color(QPalette::Base); }
+    QColor memoBackground() const { return ui(w()).Memo1->palette().color(QPalette::Base); }
 
 private slots:
     void initTestCase() { MainWindowFixture::installFakePrinter(); }
@@ -64,26 +65,27 @@ private slots:
     void transferFillsTheDestination()
     {
         QFETCH(QString, block);
-        w()->Edit_Add3->setText(QStringLiteral("三号室"));
-        w()->Edit_G1->setText(QStringLiteral("本"));
+        ui(w()).Edit_Add3->setText(QStringLiteral("三号室"));
+        ui(w()).Edit_G1->setText(QStringLiteral("本"));
         paste(block);
-        QTest::mouseClick(w()->BitBtn_1, Qt::LeftButton);
+        QTest::mouseClick(ui(w()).BitBtn_1, Qt::LeftButton);
 
         const rova::transfer::Outcome expected = rova::transfer::run(block.split(QLatin1Char('\n')));
         QVERIFY(!expected.nothingToTransfer);
         QCOMPARE(Dialogs::takeShown().size(), 0);
-        QCOMPARE(w()->Edit_Zip->text(), rova::toHalfWidth(expected.fields.zip));
-        QCOMPARE(w()->Edit_Add1->text(), expected.fields.add1);
-        QCOMPARE(w()->Edit_Add2->text(), expected.fields.add2);
-        QCOMPARE(w()->Edit_Custo1->text(), expected.fields.name);
-        QCOMPARE(w()->Edit_tel->text(), rova::toHalfWidth(expected.fields.tel));
-        QCOMPARE(w()->Edit_Add3->text(), QStringLiteral("三号室"));
-        QCOMPARE(w()->Edit_G1->text(), QStringLiteral("本"));
-        QCOMPARE(w()->Memo1->toPlainText(), expected.pane.join(QLatin1Char('\n')));
-        QCOMPARE(w()->Memo1->textCursor().position(), 0);
-        QTRY_VERIFY(w()->Edit_Zip->hasFocus());
+        QCOMPARE(ui(w()).Edit_Zip->text(), rova::toHalfWidth(expected.fields.zip));
+        QCOMPARE(ui(w()).Edit_Add1->text(), expected.fields.add1);
+        QCOMPARE(ui(w()).Edit_Add2->text(), expected.fields.add2);
+        QCOMPARE(ui(w()).Edit_Custo1->text(), expected.fields.name);
+        QCOMPARE(ui(w()).Edit_tel->text(), rova::toHalfWidth(expected.fields.tel));
+        QCOMPARE(ui(w()).Edit_Add3->text(), QStringLiteral("三号室"));
+        QCOMPARE(ui(w()).Edit_G1->text(), QStringLiteral("本"));
+        QCOMPARE(ui(w()).Memo1->toPlainText(), expected.pane.join(QLatin1Char('\n')));
+        QCOMPARE(ui(w()).Memo1->textCursor().position(), 0);
+        QTRY_VERIFY(ui(w()).Edit_Zip->hasFocus());
         // The warning is judged after every transfer.
-        QCOMPARE(w()->Label_Warning->text().isEmpty(), rova::cp932::byteLength(w()->Edit_Add1->text()) <= 40);
+        QCOMPARE(ui(w()).Label_Warning->text().isEmpty(),
+                 rova::cp932::byteLength(ui(w()).Edit_Add1->text()) <= 40);
     }
 
     // Zip, address 1, name and telephone as the operator sees them.
@@ -110,21 +112,21 @@ private slots:
         QFETCH(QString, block);
         QFETCH(QStringList, fields);
         paste(block);
-        QTest::mouseClick(w()->BitBtn_1, Qt::LeftButton);
+        QTest::mouseClick(ui(w()).BitBtn_1, Qt::LeftButton);
         QCOMPARE(Dialogs::takeShown().size(), 0);
-        QCOMPARE((QStringList{w()->Edit_Zip->text(), w()->Edit_Add1->text(), w()->Edit_Custo1->text(),
-                              w()->Edit_tel->text()}),
+        QCOMPARE((QStringList{ui(w()).Edit_Zip->text(), ui(w()).Edit_Add1->text(),
+                              ui(w()).Edit_Custo1->text(), ui(w()).Edit_tel->text()}),
                  fields);
-        QCOMPARE(w()->Label_Warning->text(), QString());
+        QCOMPARE(ui(w()).Label_Warning->text(), QString());
     }
 
     void longAddressWarnsAfterTransfer()
     {
         paste(QStringLiteral(
             "〒530-0001\n大阪府大阪市北区梅田一丁目二番三号大阪駅前第一ビル\n鈴木一郎\n06-1111-2222"));
-        QTest::mouseClick(w()->BitBtn_1, Qt::LeftButton);
-        QVERIFY(rova::cp932::byteLength(w()->Edit_Add1->text()) > 40);
-        QCOMPARE(w()->Label_Warning->text(), kWarning);
+        QTest::mouseClick(ui(w()).BitBtn_1, Qt::LeftButton);
+        QVERIFY(rova::cp932::byteLength(ui(w()).Edit_Add1->text()) > 40);
+        QCOMPARE(ui(w()).Label_Warning->text(), kWarning);
     }
 
     void nothingToTransfer_data()
@@ -138,17 +140,17 @@ private slots:
     void nothingToTransfer()
     {
         QFETCH(QString, block);
-        w()->Edit_Zip->setText(QStringLiteral("123-4567"));
-        w()->Edit_Add1->setText(QString(21, QChar(0x6771)));
+        ui(w()).Edit_Zip->setText(QStringLiteral("123-4567"));
+        ui(w()).Edit_Add1->setText(QString(21, QChar(0x6771)));
         if (!block.isEmpty())
             paste(block);
-        QTest::mouseClick(w()->BitBtn_1, Qt::LeftButton);
+        QTest::mouseClick(ui(w()).BitBtn_1, Qt::LeftButton);
         const auto shown = Dialogs::takeShown();
         QCOMPARE(shown.size(), 1);
         QCOMPARE(shown[0].text, QStringLiteral("転送テキストがありません"));
-        QCOMPARE(w()->Edit_Zip->text(), QStringLiteral("123-4567"));
-        QCOMPARE(w()->Memo1->toPlainText(), QString());
-        QCOMPARE(w()->Label_Warning->text(), kWarning);
+        QCOMPARE(ui(w()).Edit_Zip->text(), QStringLiteral("123-4567"));
+        QCOMPARE(ui(w()).Memo1->toPlainText(), QString());
+        QCOMPARE(ui(w()).Label_Warning->text(), kWarning);
     }
 
     void paneColour_data()
@@ -170,16 +172,16 @@ private slots:
     void clearButtonEmptiesOnlyThePane()
     {
         const QList<QPair<QLineEdit*, QString>> fields{
-            {w()->Edit_Zip, QStringLiteral("123-4567")},
-            {w()->Edit_Add1, QStringLiteral("東京都港区芝公園1-2-3")},
-            {w()->Edit_Add2, QStringLiteral("芝公園ビル")},
-            {w()->Edit_Custo1, QStringLiteral("山田")},
-            {w()->Edit_tel, QStringLiteral("03-1234-5678")}};
+            {ui(w()).Edit_Zip, QStringLiteral("123-4567")},
+            {ui(w()).Edit_Add1, QStringLiteral("東京都港区芝公園1-2-3")},
+            {ui(w()).Edit_Add2, QStringLiteral("芝公園ビル")},
+            {ui(w()).Edit_Custo1, QStringLiteral("山田")},
+            {ui(w()).Edit_tel, QStringLiteral("03-1234-5678")}};
         for (const auto& [edit, text] : fields)
             edit->setText(text);
         paste(QStringLiteral("abc\ndef"));
-        QTest::mouseClick(w()->BitBtn_MemoCLS, Qt::LeftButton);
-        QCOMPARE(w()->Memo1->toPlainText(), QString());
+        QTest::mouseClick(ui(w()).BitBtn_MemoCLS, Qt::LeftButton);
+        QCOMPARE(ui(w()).Memo1->toPlainText(), QString());
         QCOMPARE(memoBackground(), kSilver);
         for (const auto& [edit, text] : fields)
             QCOMPARE(edit->text(), text);

@@ -1,11 +1,13 @@
 // The print command against the fake print system: what lands where, and that a failed job never
 // costs the operator the slip.
 
+#include "support/controls.h"
 #include "support/slipwindow.h"
+#include "support/testprinters.h"
 
-#include "platform/fakeprintsystem.h"
-#include "platform/tpvprinter.h"
+#include "platform/printerchoice.h"
 #include "rules/sliplayout.h"
+#include "support/fakeprintsystem.h"
 #include "widgets/dialogs.h"
 #include "widgets/mainwindow.h"
 #include "widgets/numberedit.h"
@@ -42,12 +44,14 @@ const PrinterSetup kPrinters[] = {
 QStringList fieldTexts(const MainWindow& m)
 {
     QStringList texts;
-    for (const QLineEdit* e : {m.Edit_Zip, m.Edit_tel, m.Edit_Add1, m.Edit_Add2, m.Edit_Add3, m.Edit_Custo1,
-                               m.Edit_G1, m.Edit_G2, m.Edit_G3, m.Edit_de_date1, m.Edit_de_date2,
-                               m.Edit_MyZip, m.Edit_MyTEL, m.Edit_MyADD1, m.Edit_MyADD2, m.Edit_My})
+    for (const QLineEdit* e : {ui(m).Edit_Zip, ui(m).Edit_tel, ui(m).Edit_Add1, ui(m).Edit_Add2,
+                               ui(m).Edit_Add3, ui(m).Edit_Custo1, ui(m).Edit_G1, ui(m).Edit_G2,
+                               ui(m).Edit_G3, ui(m).Edit_de_date1, ui(m).Edit_de_date2, ui(m).Edit_MyZip,
+                               ui(m).Edit_MyTEL, ui(m).Edit_MyADD1, ui(m).Edit_MyADD2, ui(m).Edit_My})
         texts << e->text();
-    texts << m.KeNumEdit_KOSUU->text() << m.ComboBox_SEL->currentText();
-    for (const QCheckBox* b : {m.CheckBox_t3, m.CheckBox_t22, m.CheckBox_My, m.CheckBox_Date_1})
+    texts << ui(m).KeNumEdit_KOSUU->text() << ui(m).ComboBox_SEL->currentText();
+    for (const QCheckBox* b :
+         {ui(m).CheckBox_t3, ui(m).CheckBox_t22, ui(m).CheckBox_My, ui(m).CheckBox_Date_1})
         texts << (b->isChecked() ? "on" : "off");
     return texts;
 }
@@ -98,8 +102,7 @@ private slots:
             fake->addPrinter(printer);
         }
         fake->setDefault(0);
-        m_fake = fake.get();
-        rova::print::setSystem(std::move(fake));
+        m_fake = testprinters::installFake(std::move(fake));
         m_window = std::make_unique<slipcheck::SlipWindow>();
     }
 
@@ -140,8 +143,7 @@ private slots:
         QCOMPARE(job->title, QStringLiteral("rova_Yamato"));
         QCOMPARE(job->destination, QString::fromLatin1(kPrinters[printer].name));
         const PrinterSetup& p = kPrinters[printer];
-        QCOMPARE(main().Label_dpix->text(), QString::number(p.printResolution));
-        QCOMPARE(main().Label_dpiy->text(), QString::number(p.printResolution));
+        QCOMPARE(testprinters::choice().printResolution(), QPoint(p.printResolution, p.printResolution));
 
         const QList<Expected> expected = slipcheck::filledLayout(slipcheck::kindOf(type));
         QCOMPARE(job->texts.size(), expected.size());
@@ -225,7 +227,7 @@ private slots:
     void emptyMarginsActAsZero()
     {
         prepare(0, 0, "", "");
-        QCOMPARE(main().Label_Prn_Top->text(), QString());
+        QCOMPARE(ui(main()).Label_Prn_Top->text(), QString());
         const FakePrintSystem::JobRecord* job = print();
         QVERIFY(job);
         QCOMPARE(job->texts.first().position, QPoint(694, 113));
@@ -237,7 +239,7 @@ private slots:
         const auto before = m_fake->jobs().size();
         Dialogs::answerNext(false);
         m_window->clickPrint();
-        QTRY_VERIFY(main().Edit_G1->hasFocus());
+        QTRY_VERIFY(ui(main()).Edit_G1->hasFocus());
         QCOMPARE(m_fake->jobs().size(), before);
     }
 
@@ -314,7 +316,7 @@ private slots:
         const QStringList before = fieldTexts(main());
         for (const PrinterSetup& p : kPrinters)
             m_fake->removePrinter(p.name);
-        PvPrinter().CheckForChanges();
+        testprinters::choice().checkForChanges();
         const auto jobs = m_fake->jobs().size();
 
         Dialogs::answerNext(true);

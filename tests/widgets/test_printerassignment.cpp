@@ -1,11 +1,13 @@
 // Printer assignment per slip type: loading it on a slip-type change, and finding the printer again by
 // its number alone when printers come and go.
 
+#include "support/controls.h"
 #include "support/slipwindow.h"
+#include "support/testprinters.h"
 
-#include "platform/fakeprintsystem.h"
-#include "platform/tpvprinter.h"
+#include "platform/printerchoice.h"
 #include "rules/sliplayout.h"
+#include "support/fakeprintsystem.h"
 #include "widgets/dialogs.h"
 #include "widgets/mainwindow.h"
 
@@ -42,7 +44,7 @@ class TestPrinterAssignment : public QObject
         for (const QString& name : names)
             m_fake->addPrinter(FakePrintSystem::printer(name));
         m_fake->setDefault(1);
-        PvPrinter().CheckForChanges();
+        testprinters::choice().checkForChanges();
     }
 
 private slots:
@@ -94,10 +96,10 @@ private slots:
         if (!index.isEmpty())
             slipcheck::writeAssignments(folder(), {{slipTypes()[3], "x", index, top, left}});
         m_window->chooseSlipType(3);
-        QCOMPARE((QStringList{main().Label_PrinterIndex->text(), main().Label_Prn_Top->text(),
-                              main().Label_Prn_Left->text()}),
+        QCOMPARE((QStringList{main().printSettings().printerIndex, ui(main()).Label_Prn_Top->text(),
+                              ui(main()).Label_Prn_Left->text()}),
                  labels);
-        QCOMPARE(PvPrinter().GetIndex(), printer);
+        QCOMPARE(testprinters::choice().currentIndex(), printer);
         QVERIFY(Dialogs::takeShown().isEmpty());
     }
 
@@ -105,10 +107,10 @@ private slots:
     {
         slipcheck::writeAssignments(folder(), {{slipTypes()[0], "Printer C", "2", "0", "0"}});
         m_window->chooseSlipType(0);
-        QCOMPARE(main().ComboBox1->count(), 3);
-        QCOMPARE(main().ComboBox1->currentText(), QStringLiteral("Printer C"));
-        QCOMPARE(main().ComboBox2->currentText(), QStringLiteral("A4"));
-        QCOMPARE(main().ComboBox3->currentText(), QStringLiteral("上段"));
+        QCOMPARE(ui(main()).ComboBox1->count(), 3);
+        QCOMPARE(ui(main()).ComboBox1->currentText(), QStringLiteral("Printer C"));
+        QCOMPARE(ui(main()).ComboBox2->currentText(), QStringLiteral("A4"));
+        QCOMPARE(ui(main()).ComboBox3->currentText(), QStringLiteral("上段"));
     }
 
     void printerPastTheListKeepsThePrinterGroup()
@@ -117,8 +119,8 @@ private slots:
                                                {slipTypes()[1], "gone", "7", "0", "0"}});
         m_window->chooseSlipType(0);
         m_window->stepSlipType(Qt::Key_Down);
-        QCOMPARE(PvPrinter().GetIndex(), 0);
-        QCOMPARE(main().ComboBox1->currentText(), QStringLiteral("Printer C"));
+        QCOMPARE(testprinters::choice().currentIndex(), 0);
+        QCOMPARE(ui(main()).ComboBox1->currentText(), QStringLiteral("Printer C"));
     }
 
     void foundAgainByNumberOnly_data()
@@ -133,7 +135,7 @@ private slots:
         QFETCH(QStringList, printersNow);
         m_window->chooseSlipType(4);
         slipcheck::answerSetupDialog(1, true); // "Printer B"
-        QTest::mouseClick(main().BitBtn_PrnSet, Qt::LeftButton);
+        QTest::mouseClick(ui(main()).BitBtn_PrnSet, Qt::LeftButton);
         QTRY_COMPARE(Dialogs::pendingAnswers(), 0);
         QCOMPARE(slipcheck::sectionLines(folder(), slipTypes()[4]).mid(0, 2),
                  (QStringList{"PrnName=Printer B", "PrnNoIndex=1"}));
@@ -141,9 +143,9 @@ private slots:
         installPrinters(printersNow);
         m_window->stepSlipType(Qt::Key_Down);
         m_window->stepSlipType(Qt::Key_Up);
-        QCOMPARE(PvPrinter().GetIndex(), 1);
-        QCOMPARE(main().ComboBox1->currentText(), printersNow[1]);
-        QCOMPARE(main().Label_PrinterIndex->text(), QStringLiteral("1"));
+        QCOMPARE(testprinters::choice().currentIndex(), 1);
+        QCOMPARE(ui(main()).ComboBox1->currentText(), printersNow[1]);
+        QCOMPARE(main().printSettings().printerIndex, QStringLiteral("1"));
         QCOMPARE(slipcheck::sectionLines(folder(), slipTypes()[4]).first(),
                  QStringLiteral("PrnName=Printer B"));
         QVERIFY(Dialogs::takeShown().size() == 1); // the setup dialog, nothing else

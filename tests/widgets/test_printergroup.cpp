@@ -1,10 +1,11 @@
 // The printer group's three display boxes: how they look and that they cannot be operated, and what
 // they keep showing when the printer object cannot tell the current printer.
 
+#include "support/controls.h"
 #include "support/slipwindow.h"
 
-#include "platform/fakeprintsystem.h"
 #include "rules/sliplayout.h"
+#include "support/fakeprintsystem.h"
 #include "widgets/dialogs.h"
 #include "widgets/mainwindow.h"
 
@@ -96,11 +97,11 @@ private slots:
         slipcheck::writeAssignments(m_window->folder(),
                                     {{slipTypes()[0], "Printer A", "0", markup, "<b>2</b>"}});
         m_window->chooseSlipType(0);
-        for (const QLabel* margin : {main().Label_Prn_Top, main().Label_Prn_Left}) {
+        for (const QLabel* margin : {ui(main()).Label_Prn_Top, ui(main()).Label_Prn_Left}) {
             QCOMPARE(margin->textFormat(), Qt::PlainText);
             QVERIFY(margin->text().startsWith(u'<'));
         }
-        QCOMPARE(main().Label_Prn_Top->text(), markup);
+        QCOMPARE(ui(main()).Label_Prn_Top->text(), markup);
     }
 
     void namesKeptWhenTheCurrentPrinterCannotBeTold()
@@ -108,24 +109,24 @@ private slots:
         slipcheck::writeAssignments(m_window->folder(), {{slipTypes()[0], "Printer C", "2", "0", "0"},
                                                          {slipTypes()[1], "default", "-1", "0", "0"}});
         m_window->chooseSlipType(0);
-        const QList<QComboBox*> boxes{main().ComboBox1, main().ComboBox2, main().ComboBox3};
+        const QList<QComboBox*> boxes{ui(main()).ComboBox1, ui(main()).ComboBox2, ui(main()).ComboBox3};
         QStringList before;
         for (const QComboBox* box : boxes)
             before << items(box);
         QVERIFY(before.contains(QStringLiteral("current: Printer C")));
-        QVERIFY(main().ComboBox1->isEnabled());
+        QVERIFY(ui(main()).ComboBox1->isEnabled());
 
         m_window->stepSlipType(Qt::Key_Down);
         QStringList after;
         for (const QComboBox* box : boxes)
             after << items(box);
         QCOMPARE(after, before);
-        QVERIFY(!main().ComboBox1->isEnabled());
+        QVERIFY(!ui(main()).ComboBox1->isEnabled());
         QVERIFY(Dialogs::takeShown().isEmpty());
 
         m_window->stepSlipType(Qt::Key_Up);
-        QVERIFY(main().ComboBox1->isEnabled());
-        QCOMPARE(main().ComboBox1->currentText(), QStringLiteral("Printer C"));
+        QVERIFY(ui(main()).ComboBox1->isEnabled());
+        QCOMPARE(ui(main()).ComboBox1->currentText(), QStringLiteral("Printer C"));
     }
 };
 

@@ -1,10 +1,12 @@
 // The print position dialog "印字位置調整" as the operator meets it: its size, where the two margin
 // fields and their captions sit, and its keys.
 
+#include "support/controls.h"
 #include "support/slipwindow.h"
+#include "support/testprinters.h"
 
-#include "platform/fakeprintsystem.h"
 #include "platform/fonts.h"
+#include "support/fakeprintsystem.h"
 #include "widgets/dialogs.h"
 #include "widgets/mainwindow.h"
 #include "widgets/numberedit.h"
@@ -39,7 +41,7 @@ class TestPrintPositionDialog : public QObject
             d.reject();
             return d.result();
         });
-        QTest::mouseClick(main().BitBtn_PrnSet2, Qt::LeftButton);
+        QTest::mouseClick(ui(main()).BitBtn_PrnSet2, Qt::LeftButton);
         QTRY_COMPARE(Dialogs::pendingAnswers(), 0);
     }
 
@@ -50,7 +52,7 @@ private slots:
         rova::fonts::registerSubstitutions(); // the captions must fit in the faces the program uses
         auto fake = std::make_unique<FakePrintSystem>();
         fake->addPrinter(FakePrintSystem::printer(QStringLiteral("Printer A")));
-        rova::print::setSystem(std::move(fake));
+        testprinters::installFake(std::move(fake));
         m_window = std::make_unique<slipcheck::SlipWindow>();
     }
 
@@ -135,7 +137,7 @@ private slots:
             slipcheck::retype(d.KeNumEdit_TOP, "1.5");
             QCOMPARE(d.KeNumEdit_TOP->text(), QStringLiteral("15"));
         });
-        QCOMPARE(main().Label_Prn_Top->text(), QStringLiteral("0"));
+        QCOMPARE(ui(main()).Label_Prn_Top->text(), QStringLiteral("0"));
     }
 };
 

@@ -2,9 +2,10 @@
 // own: one page, and every value where the form expects it, measured in the PDF the queue wrote.
 
 #include "support/slipwindow.h"
+#include "support/testprinters.h"
 
+#include "platform/printerchoice.h"
 #include "platform/printsystem.h"
-#include "platform/tpvprinter.h"
 #include "rules/sliplayout.h"
 #include "support/pdfwords.h"
 #include "support/privatecupsserver.h"
@@ -28,8 +29,8 @@ constexpr double kTolerance = 0.1;
 // The corner of the printable area of the paper the queue prints on, in millimetres from the paper's.
 QPointF printableCorner(const QString& queue)
 {
-    const rova::print::Capabilities caps = rova::print::system().capabilities(queue);
-    const std::optional<int> paper = PvPrinter().CurrentDeviceMode().paper;
+    const rova::print::Capabilities caps = testprinters::choice().system().capabilities(queue);
+    const std::optional<int> paper = testprinters::choice().deviceMode().paper;
     for (const rova::print::Paper& p : caps.papers)
         if (paper == p.code)
             return {p.marginsMm.left(), p.marginsMm.top()};
@@ -90,8 +91,8 @@ private slots:
         QVERIFY2(QFile::exists(output), qPrintable(m_server.errorLogTail()));
         QCOMPARE(pdfPageCount(output), 1);
 
-        const double dpiX = m_window->main().Label_dpix->text().toDouble();
-        const double dpiY = m_window->main().Label_dpiy->text().toDouble();
+        const double dpiX = testprinters::choice().printResolution().x();
+        const double dpiY = testprinters::choice().printResolution().y();
         const QPointF corner = printableCorner(QStringLiteral("Slip"));
         const QList<PdfWord> words = pdfWords(output);
         for (const slipcheck::Expected& e : slipcheck::filledLayout(slipcheck::kindOf(type))) {

@@ -2,6 +2,7 @@
 // installation used as they are.
 
 #include "rules/cp932.h"
+#include "support/controls.h"
 #include "support/readonlyfolder.h"
 #include "support/tempfiles.h"
 #include "widgets/dialogs.h"
@@ -9,7 +10,6 @@
 #include "widgets/programstart.h"
 
 #include <QDir>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,17 +21,14 @@ class TestProgramStart : public QObject
     Q_OBJECT
 
     QTemporaryDir m_runtime; // the single-instance socket of this test alone
-    QString m_previous;
 
 private slots:
     void initTestCase()
     {
         ::chmod(QFile::encodeName(m_runtime.path()).constData(), 0700);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
-        m_previous = QDir::currentPath();
     }
     void init() { Dialogs::setScripted(true); }
-    void cleanup() { QDir::setCurrent(m_previous); }
 
     // The message itself is the data folder's (test_datafolder); here: it comes first, the window follows.
     void unwritableFolderIsReportedBeforeAnythingElse()
@@ -71,9 +68,9 @@ private slots:
             ProgramStart start(dir.path());
             QVERIFY(start.open());
             QTRY_VERIFY(start.mainWindow().isVisible());
-            QCOMPARE(start.mainWindow().Label_CurrentDir->text(), dir.path());
-            QCOMPARE(start.mainWindow().Edit_Custo1->text(), QStringLiteral("見本太郎"));
-            QCOMPARE(start.mainWindow().Edit_My->text(), QStringLiteral("ロバ商店"));
+            QCOMPARE(start.mainWindow().folder(), dir.path());
+            QCOMPARE(ui(start.mainWindow()).Edit_Custo1->text(), QStringLiteral("見本太郎"));
+            QCOMPARE(ui(start.mainWindow()).Edit_My->text(), QStringLiteral("ロバ商店"));
             start.mainWindow().close();
         }
 

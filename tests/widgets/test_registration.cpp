@@ -1,6 +1,7 @@
 // The two register commands, "余白調整" with the print position dialog and "セットするプリンタを登録" with
 // the setup dialog, and what "rova_a500.ini" holds afterwards.
 
+#include "support/controls.h"
 #include "support/slipwindow.h"
 
 #include "rules/sliplayout.h"
@@ -59,7 +60,7 @@ class TestRegistration : public QObject
                 d.reject(); // a failed registration must not leave the dialog to the next test
             return d.result();
         });
-        QTest::mouseClick(main().BitBtn_PrnSet2, Qt::LeftButton);
+        QTest::mouseClick(ui(main()).BitBtn_PrnSet2, Qt::LeftButton);
         QTRY_COMPARE(Dialogs::pendingAnswers(), 0);
     }
 
@@ -67,7 +68,7 @@ class TestRegistration : public QObject
     void registerPrinter(int printer, const std::function<void()>& meanwhile = {})
     {
         slipcheck::answerSetupDialog(printer, true, meanwhile);
-        QTest::mouseClick(main().BitBtn_PrnSet, Qt::LeftButton);
+        QTest::mouseClick(ui(main()).BitBtn_PrnSet, Qt::LeftButton);
         QTRY_COMPARE(Dialogs::pendingAnswers(), 0);
     }
 
@@ -165,7 +166,7 @@ private slots:
         const QString top = command == Command::Margins ? "-7" : "1";
         const QString left = command == Command::Margins ? "8" : "2";
         QCOMPARE(sectionLines(folder(), slipTypes()[2]), keyLines("B?ro 事務所 ?", "3", top, left));
-        QCOMPARE(main().ComboBox1->currentText(), kForeignName);
+        QCOMPARE(ui(main()).ComboBox1->currentText(), kForeignName);
         for (const Dialogs::Shown& shown : Dialogs::takeShown())
             QVERIFY2(shown.kind != Dialogs::Kind::Error, qPrintable(shown.text));
     }
@@ -194,7 +195,7 @@ private slots:
             }();
             return d.result();
         });
-        QTest::mouseClick(main().BitBtn_PrnSet2, Qt::LeftButton);
+        QTest::mouseClick(ui(main()).BitBtn_PrnSet2, Qt::LeftButton);
         QTRY_COMPARE(Dialogs::pendingAnswers(), 0);
 
         const QList<Dialogs::Shown> shown = Dialogs::takeShown();
@@ -202,12 +203,12 @@ private slots:
         QCOMPARE(shown[1].text, QStringLiteral("印字位置調整の余白を登録しますか?"));
         QCOMPARE(sectionLines(folder(), slipTypes()[0]), keyLines("Printer B", "1", "-12", "25"));
         QCOMPARE(sectionLines(folder(), slipTypes()[1]), untouched);
-        QCOMPARE(main().Label_Prn_Top->text(), QStringLiteral("-12"));
-        QCOMPARE(main().Label_Prn_Left->text(), QStringLiteral("25"));
+        QCOMPARE(ui(main()).Label_Prn_Top->text(), QStringLiteral("-12"));
+        QCOMPARE(ui(main()).Label_Prn_Left->text(), QStringLiteral("25"));
 
         m_window->stepSlipType(Qt::Key_Down);
-        QCOMPARE(main().Label_Prn_Top->text(), QStringLiteral("7"));
-        QCOMPARE(main().Label_Prn_Left->text(), QStringLiteral("8"));
+        QCOMPARE(ui(main()).Label_Prn_Top->text(), QStringLiteral("7"));
+        QCOMPARE(ui(main()).Label_Prn_Left->text(), QStringLiteral("8"));
     }
 
     void declineMargins()
@@ -229,10 +230,10 @@ private slots:
             }();
             return d.result();
         });
-        QTest::mouseClick(main().BitBtn_PrnSet2, Qt::LeftButton);
+        QTest::mouseClick(ui(main()).BitBtn_PrnSet2, Qt::LeftButton);
         QTRY_COMPARE(Dialogs::pendingAnswers(), 0);
         QCOMPARE(slipcheck::assignmentLines(folder()), before);
-        QCOMPARE(main().Label_Prn_Top->text(), QStringLiteral("3"));
+        QCOMPARE(ui(main()).Label_Prn_Top->text(), QStringLiteral("3"));
     }
 
     void registerPrinter_data()
@@ -251,14 +252,14 @@ private slots:
         m_window->chooseSlipType(4);
         const QStringList untouched = sectionLines(folder(), slipTypes()[5]);
         slipcheck::answerSetupDialog(2, confirm);
-        QTest::mouseClick(main().BitBtn_PrnSet, Qt::LeftButton);
+        QTest::mouseClick(ui(main()).BitBtn_PrnSet, Qt::LeftButton);
         QTRY_COMPARE(Dialogs::pendingAnswers(), 0);
 
         const QString name = stored == "2" ? "Printer C" : "Printer B";
         QCOMPARE(sectionLines(folder(), slipTypes()[4]), keyLines(name, stored, "-5", "6"));
         QCOMPARE(sectionLines(folder(), slipTypes()[5]), untouched);
-        QCOMPARE(main().Label_PrinterIndex->text(), stored);
-        QCOMPARE(main().ComboBox1->currentText(), name);
+        QCOMPARE(main().printSettings().printerIndex, stored);
+        QCOMPARE(ui(main()).ComboBox1->currentText(), name);
         QVERIFY(Dialogs::takeShown().size() == 1); // the setup dialog, nothing else
     }
 };

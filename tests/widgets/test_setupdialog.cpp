@@ -1,6 +1,6 @@
 // The printer-setup dialog driven like the operator: arrow keys in its lists, a click on OK or Cancel.
 
-#include "platform/test_pvprinter_fixture.h"
+#include "support/fakeprinters.h"
 
 #include "widgets/dialogs.h"
 #include "widgets/printersetupdialog.h"
@@ -33,10 +33,10 @@ private slots:
     void presetToCurrent()
     {
         auto fake = alphaBetaGamma();
-        TPvPrinter printer(fake.get());
-        printer.SetIndex(1);
+        PrinterChoice printer(*fake);
+        printer.setCurrentIndex(1);
         chooseSettings(printer, 13);
-        printer.Refresh();
+        printer.refresh();
         QStringList printers, papers;
         QString shown[3];
         rova::Dialogs::answerNextDialog([&](QDialog& d) {
@@ -49,7 +49,7 @@ private slots:
             shown[2] = combo(d, "ComboBox_Bin")->currentText();
             return int(QDialog::Rejected);
         });
-        PrinterSetupDialog dialog(nullptr, &printer);
+        PrinterSetupDialog dialog(printer);
         QVERIFY(!dialog.Execute());
         QCOMPARE(printers, (QStringList{"Alpha", "Gamma"}));
         QCOMPARE(papers, (QStringList{"A4", "B5", "はがき"}));
@@ -89,8 +89,8 @@ private slots:
         QFETCH(int, paperIndex);
         QFETCH(int, binIndex);
         auto fake = alphaBetaGamma();
-        TPvPrinter printer(fake.get());
-        QCOMPARE(printer.GetPaperSizeIndex(), 0);
+        PrinterChoice printer(*fake);
+        QCOMPARE(printer.paperIndex(), 0);
         rova::Dialogs::answerNextDialog([&](QDialog& d) {
             d.show();
             press(combo(d, "ComboBox_Printer"), printerSteps);
@@ -101,69 +101,69 @@ private slots:
                               Qt::LeftButton);
             return d.result();
         });
-        PrinterSetupDialog dialog(nullptr, &printer);
+        PrinterSetupDialog dialog(printer);
         QCOMPARE(dialog.Execute(), confirm);
-        QCOMPARE(printer.GetIndex(), index);
-        QCOMPARE(printer.GetPaperSizeIndex(), paperIndex);
-        QCOMPARE(printer.GetBinIndex(), binIndex);
+        QCOMPARE(printer.currentIndex(), index);
+        QCOMPARE(printer.paperIndex(), paperIndex);
+        QCOMPARE(printer.binIndex(), binIndex);
     }
 
     void chosenPrinterFoundAgainAfterPrintersChanged()
     {
         auto fake = alphaBetaGamma();
-        TPvPrinter printer(fake.get());
-        printer.GetIndex();
+        PrinterChoice printer(*fake);
+        printer.currentIndex();
         rova::Dialogs::answerNextDialog([&](QDialog& d) {
             press(combo(d, "ComboBox_Printer"), 1);
             // Alpha goes away while the operator looks at the dialog: Gamma moves to the front.
             fake->removePrinter(QStringLiteral("Alpha"));
-            printer.CheckForChanges();
+            printer.checkForChanges();
             return int(QDialog::Accepted);
         });
-        PrinterSetupDialog dialog(nullptr, &printer);
+        PrinterSetupDialog dialog(printer);
         QVERIFY(dialog.Execute());
-        QCOMPARE(printer.GetPrinterNames(), QStringList{"Gamma"});
-        QCOMPARE(printer.GetIndex(), 0);
-        QCOMPARE(printer.GetBinNames().first(), QStringLiteral("自動選択"));
+        QCOMPARE(printer.printerNames(), QStringList{"Gamma"});
+        QCOMPARE(printer.currentIndex(), 0);
+        QCOMPARE(printer.binNames().first(), QStringLiteral("自動選択"));
     }
 
     void chosenPrinterGoneIsAnError()
     {
         auto fake = alphaBetaGamma();
-        TPvPrinter printer(fake.get());
+        PrinterChoice printer(*fake);
         rova::Dialogs::answerNextDialog([&](QDialog& d) {
             press(combo(d, "ComboBox_Printer"), 1);
             fake->removePrinter(QStringLiteral("Gamma"));
-            printer.CheckForChanges();
+            printer.checkForChanges();
             return int(QDialog::Accepted);
         });
-        PrinterSetupDialog dialog(nullptr, &printer);
+        PrinterSetupDialog dialog(printer);
         try {
             dialog.Execute();
             QFAIL("no error raised");
         } catch (const rova::Error& e) {
             QCOMPARE(e.message(), QStringLiteral("プリンタ Gamma が見つかりません"));
         }
-        QCOMPARE(printer.GetIndex(), 0);
+        QCOMPARE(printer.currentIndex(), 0);
     }
 
     void printerWithoutBinSetting()
     {
         auto fake = alphaBetaGamma();
         fake->printerNamed(QStringLiteral("Gamma")).capabilities.defaults.bin.reset();
-        TPvPrinter printer(fake.get());
+        PrinterChoice printer(*fake);
         bool binEnabled = true;
         rova::Dialogs::answerNextDialog([&](QDialog& d) {
             press(combo(d, "ComboBox_Printer"), 1);
             binEnabled = combo(d, "ComboBox_Bin")->isEnabled();
             return int(QDialog::Accepted);
         });
-        PrinterSetupDialog dialog(nullptr, &printer);
+        PrinterSetupDialog dialog(printer);
         QVERIFY(dialog.Execute());
         QVERIFY(!binEnabled);
-        QCOMPARE(printer.GetIndex(), 1);
-        PV_EXPECT_ERROR(printer.GetBinIndex(), "EPvPrinterNotSupported",
-                        "TPvPrinter.GetBinIndex: Bin is not Supported");
+        QCOMPARE(printer.currentIndex(), 1);
+        EXPECT_PRINTER_ERROR(printer.binIndex(), "NotSupported",
+                             "TPvPrinter.GetBinIndex: Bin is not Supported");
     }
 };
 

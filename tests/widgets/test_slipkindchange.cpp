@@ -2,6 +2,7 @@
 // count of a delivery-date slip starts empty, and a printer number that is no integer stops the change
 // before anything of the window is switched.
 
+#include "support/controls.h"
 #include "support/slipwindow.h"
 
 #include "rules/sliplayout.h"
@@ -30,8 +31,9 @@ QStringList switchedState(const MainWindow& m)
     const auto place = [](const QWidget* w) {
         return QStringLiteral("%1 at %2,%3").arg(w->isVisible() ? "shown" : "hidden").arg(w->x()).arg(w->y());
     };
-    QStringList state{m.Label_de_date->text(), place(m.GroupBox_Time),   place(m.GroupBox_Time2),
-                      place(m.Label_KOSUU),    place(m.KeNumEdit_KOSUU), m.KeNumEdit_KOSUU->text()};
+    QStringList state{ui(m).Label_de_date->text(),  place(ui(m).GroupBox_Time),
+                      place(ui(m).GroupBox_Time2),  place(ui(m).Label_KOSUU),
+                      place(ui(m).KeNumEdit_KOSUU), ui(m).KeNumEdit_KOSUU->text()};
     for (const QCheckBox* box : m.findChildren<QCheckBox*>(QRegularExpression(QStringLiteral("^CheckBox_t"))))
         state << box->objectName() + (box->isChecked() ? " ticked" : "");
     return state;
@@ -119,7 +121,7 @@ private slots:
         QFETCH(int, from);
         QFETCH(Qt::Key, step);
         m_window->chooseSlipType(from);
-        NumberEdit* count = main().KeNumEdit_KOSUU;
+        NumberEdit* count = ui(main()).KeNumEdit_KOSUU;
         count->setText(QStringLiteral("12")); // as the settings file restores it
 
         m_window->stepSlipType(step);
@@ -146,9 +148,9 @@ private slots:
         QFETCH(Qt::Key, step);
         QFETCH(QString, number);
         m_window->chooseSlipType(from);
-        main().KeNumEdit_KOSUU->setText(QStringLiteral("12"));
-        main().CheckBox_t1->setChecked(true);
-        main().CheckBox_t21->setChecked(true);
+        ui(main()).KeNumEdit_KOSUU->setText(QStringLiteral("12"));
+        ui(main()).CheckBox_t1->setChecked(true);
+        ui(main()).CheckBox_t21->setChecked(true);
         const int to = from + (step == Qt::Key_Up ? -1 : 1);
         slipcheck::writeAssignments(m_window->folder(), {{slipTypes()[to], "x", number, "0", "0"}});
         const QStringList before = switchedState(main());

@@ -12,8 +12,9 @@ OrderFile readOrderFile(const QString& path)
     QByteArray bytes;
     try {
         bytes = fileio::readAll(path);
-    } catch (const Error& e) {
-        throw Error(QStringLiteral("%1 を読めません: %2").arg(path, e.message()));
+    } catch (const FileError& e) {
+        // The path leads the message already, so the system's reason alone follows it.
+        throw Error(QStringLiteral("%1 を読めません: %2").arg(path, e.reason()));
     }
     return parseOrderFile(bytes, path);
 }

@@ -1,0 +1,30 @@
+#pragma once
+// The one error the printer model raises. Its kind tells callers which fallback applies; its
+// message is the text the operator sees.
+
+#include "rules/errors.h"
+
+namespace rova::print
+{
+
+class PrinterError : public Error
+{
+public:
+    enum class Kind {
+        NoPrinter,    // no visible printer installed
+        Range,        // a printer number outside the list
+        IllegalIndex, // the current printer is a hidden one
+        NotSupported, // the printer has no such setting
+        NoInfo,       // the printer gives no list for the setting
+        PaperSize,    // the current paper is not in the list
+        Bin,          // the current bin is not in the list
+    };
+
+    PrinterError(Kind kind, QString message) : Error(std::move(message)), m_kind(kind) {}
+    Kind kind() const noexcept { return m_kind; }
+
+private:
+    Kind m_kind;
+};
+
+} // namespace rova::print

@@ -1,0 +1,24 @@
+#pragma once
+// A slip type's print settings: the printer registered for it, its top and left margins in printer
+// dots, and the resolution the slip is laid out at. Owned by the entry window, stored per slip type
+// in "rova_a500.ini".
+
+#include <QPoint>
+#include <QString>
+
+namespace rova::slip
+{
+
+struct PrintSettings {
+    QString printerName;  // for the reader of the file only; never read back
+    QString printerIndex; // visible printer number, as the file holds it
+    // The margins stay text: a value that is no whole number is refused when printing, not before.
+    QString top;
+    QString left;
+    // Dots per inch the layout is mapped with (the printer's resolution corrected by its scale);
+    // the print path sets it from the printer the slip goes to.
+    QPoint resolution{600, 600};
+    friend bool operator==(const PrintSettings&, const PrintSettings&) = default;
+};
+
+} // namespace rova::slip

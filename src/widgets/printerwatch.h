@@ -1,0 +1,15 @@
+#pragma once
+// Printers installed or removed while the program was in the background are noticed when the
+// operator comes back to it: the printer model checks for changes each time the application
+// becomes active, and a failed check is reported like any other error.
+
+namespace rova
+{
+namespace print
+{
+class PrinterChoice;
+}
+
+void checkPrintersOnActivation(print::PrinterChoice& printers);
+
+} // namespace rova

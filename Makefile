@@ -1,11 +1,13 @@
-# make run   - install what is missing, build the program alone, start it in this folder
+# make run   - install what is missing, build the program alone, start it on a data folder in the build tree
 # make test  - install what is missing, build everything, run every test
 # make test-sanitize - the same tests built with AddressSanitizer and UBSan, web and mail addresses set
+# make package - the Debian package, built with Debian's hardening flags, checked with lintian
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
+PACKAGE_BUILD ?= build-package
 JOBS ?= $(shell nproc)
 
-.PHONY: deps run test test-sanitize configure build build-sanitize clean
+.PHONY: deps run test test-sanitize configure build build-sanitize package clean
 
 deps:
 	@scripts/ensure-deps.sh
@@ -16,9 +18,11 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
+# A developer's runs keep their files in the build tree, never in the developer's own data folder.
 run: configure
 	cmake --build $(BUILD) -j $(JOBS) --target rova-yamato
-	./$(BUILD)/rova-yamato
+	@echo "Data folder: $(CURDIR)/$(BUILD)/run-data"
+	./$(BUILD)/rova-yamato --data-dir $(BUILD)/run-data
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -36,5 +40,15 @@ test-sanitize: build-sanitize
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	ctest --output-on-failure -j $(JOBS)
 
+# Build type None: the flags are Debian's own (dpkg-buildflags), as for any Debian package.
+package: deps
+	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=None
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target rova-yamato rova-desktop-files
+	cd $(PACKAGE_BUILD) && cpack
+	lintian --fail-on error $(PACKAGE_BUILD)/rova-yamato_*.deb
+	@echo "Package: $$(ls $(PACKAGE_BUILD)/rova-yamato_*.deb)"
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(PACKAGE_BUILD)

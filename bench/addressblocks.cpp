@@ -22,19 +22,6 @@ const QStringList zipLabels{"", "〒", "郵便番号 ", "〒 "};
 const QStringList mails{"taro@example.com", "ｈａｎａｋｏ＠ｅｘａｍｐｌｅ．ｊｐ", "info@shop.co.jp",
                         "mail: a.b@c.ne.jp"};
 
-// Full-width digits, hyphen and Latin letters for the same text.
-QString fullWidth(const QString& text)
-{
-    QString out;
-    for (const QChar c : text) {
-        if (c >= QLatin1Char('!') && c <= QLatin1Char('~'))
-            out += QChar(c.unicode() - 0x21 + 0xFF01);
-        else
-            out += c;
-    }
-    return out;
-}
-
 class Maker
 {
 public:
@@ -107,6 +94,18 @@ private:
 };
 
 } // namespace
+
+QString fullWidth(const QString& text)
+{
+    QString out;
+    for (const QChar c : text) {
+        if (c >= QLatin1Char('!') && c <= QLatin1Char('~'))
+            out += QChar(c.unicode() - 0x21 + 0xFF01);
+        else
+            out += c;
+    }
+    return out;
+}
 
 QList<QStringList> addressBlocks(int count)
 {

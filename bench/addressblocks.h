@@ -10,6 +10,8 @@ namespace bench
 {
 
 QList<QStringList> addressBlocks(int count);
+// Full-width digits, hyphen and Latin letters for the same text.
+QString fullWidth(const QString& text);
 // `lines` lines of about `bytesPerLine` bytes each (UTF-8), address-like text throughout.
 QStringList longBlock(int lines, int bytesPerLine);
 

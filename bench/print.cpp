@@ -16,7 +16,6 @@
 #include "widgets/programstart.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -78,9 +77,9 @@ int main(int argc, char* argv[])
     const QString queue = bench::queueName(1);
 
     QTemporaryDir folder;
-    QDir::setCurrent(folder.path());
     Dialogs::setScripted(true);
-    const auto system = rova::print::installedPrinters(&rova::askPdfFile, folder.path());
+    const auto system =
+        rova::print::installedPrinters(&rova::askPdfFile, rova::print::PdfProposal(folder.path()));
     rova::print::PrinterChoice printer(*system);
     rova::Forms forms(printer, folder.path());
     MainWindow& window = *forms.main;

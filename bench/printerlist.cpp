@@ -44,7 +44,7 @@ void readOneDestination()
 Figures measure(int runs)
 {
     Figures f;
-    const auto system = rova::print::installedPrinters([](const QString&) { return QString(); }, QString());
+    const auto system = rova::print::installedPrinters([](const QString&) { return QString(); }, {});
     for (int i = 0; i < runs; ++i) {
         std::unique_ptr<rova::print::PrinterChoice> printer;
         int index = -1;

@@ -3,6 +3,7 @@
 // The working folder holds the sender of the restored tab. With "--queues N" both run against a
 // private CUPS server holding N queues.
 
+#include "apprun.h"
 #include "queues.h"
 #include "stats.h"
 
@@ -10,7 +11,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -18,47 +18,16 @@
 namespace
 {
 
-struct Run {
-    double ms = 0;
-    double peakKiB = 0;
-};
-
-bool runOnce(const QString& program, Run* run, QString* why, const QStringList& arguments = {})
+bool runOnce(const QString& program, bench::AppRun* run, QString* why, const QStringList& arguments = {})
 {
     QTemporaryDir folder;
     // A registered sender, as on any working desk: an empty folder reports the missing sender file
     // at show and leaves the focus where it was.
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(folder.path());
-    rova::senderbook::write(QStringLiteral("."), 0,
+    rova::senderbook::write(folder.path(), 0,
                             {QStringLiteral("540-0001"), QStringLiteral("大阪府大阪市中央区城見1-2-3"),
                              QStringLiteral("ＯＢＰタワー３階"), QStringLiteral("ロバ商店"),
                              QStringLiteral("06-9876-5432")});
-    QDir::setCurrent(previous);
-    QProcess process;
-    process.setWorkingDirectory(folder.path());
-    process.setProcessChannelMode(QProcess::SeparateChannels);
-    bool finished = false;
-    run->ms = bench::timeMs([&] {
-        process.start(program, arguments);
-        finished = process.waitForFinished(60000);
-    });
-    if (!finished) {
-        process.kill();
-        process.waitForFinished();
-        *why = QStringLiteral("%1 did not reach its end within a minute").arg(program);
-        return false;
-    }
-    bool ok = false;
-    run->peakKiB = QString::fromLatin1(process.readAllStandardOutput()).trimmed().toDouble(&ok);
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 || !ok) {
-        *why = QStringLiteral("%1 failed (exit %2): %3")
-                   .arg(program)
-                   .arg(process.exitCode())
-                   .arg(QString::fromLocal8Bit(process.readAllStandardError()).right(500));
-        return false;
-    }
-    return true;
+    return bench::runInFolder(program, folder.path(), arguments, run, why);
 }
 
 } // namespace
@@ -85,14 +54,14 @@ int main(int argc, char* argv[])
     const QStringList label{QStringLiteral("--label")};
     bench::Samples time, refTime, labelTime, memory, refMemory, labelMemory;
     // One unmeasured round so that all start from a warm file cache.
-    Run warm;
+    bench::AppRun warm;
     if (!runOnce(program, &warm, &why) || !runOnce(minimal, &warm, &why) ||
         !runOnce(minimal, &warm, &why, label)) {
         std::fprintf(stderr, "%s\n", qPrintable(why));
         return 1;
     }
     for (int i = 0; i < runs; ++i) {
-        Run p, m, l;
+        bench::AppRun p, m, l;
         if (!runOnce(program, &p, &why) || !runOnce(minimal, &m, &why) ||
             !runOnce(minimal, &l, &why, label)) {
             std::fprintf(stderr, "%s\n", qPrintable(why));

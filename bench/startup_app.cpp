@@ -1,5 +1,6 @@
 // The program's start, through the same steps as main(), ending once the show sequence has put the
-// focus in Edit_Zip. Prints the peak resident size in KiB at that point.
+// focus in Edit_Zip. Prints the peak resident size in KiB at that point. With "--close" the window is
+// then closed as the operator closes it, saving the settings, and the size is taken after that.
 
 #include "peakmemory.h"
 
@@ -22,6 +23,7 @@ int main(int argc, char* argv[])
     if (!start.open())
         return 1; // another copy is running: nothing of ours was measured
 
+    const bool close = app.arguments().contains(QStringLiteral("--close"));
     const QWidget* zip = start.mainWindow().findChild<QWidget*>(QStringLiteral("Edit_Zip"));
     const auto quitWhenReady = [&] {
         // A box during start waits for an operator the benchmark does not have: say what it says.
@@ -30,8 +32,11 @@ int main(int argc, char* argv[])
                 std::fprintf(stderr, "box shown during start: %s\n", qPrintable(label->text()));
             std::exit(3);
         }
-        if (QApplication::focusWidget() == zip)
-            app.exit(0); // not quit(): that closes the window, and closing saves the settings
+        if (QApplication::focusWidget() != zip)
+            return;
+        if (close)
+            start.mainWindow().close();
+        app.exit(0); // not quit(): that closes the window, and closing saves the settings
     };
     QObject::connect(&app, &QApplication::focusChanged, &app, quitWhenReady, Qt::QueuedConnection);
     QTimer::singleShot(0, &app, quitWhenReady);

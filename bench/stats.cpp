@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 
 namespace bench
 {
@@ -47,6 +48,13 @@ double timeMs(const std::function<void()>& work)
 namespace
 {
 
+double processorMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
 void printLine(const QString& line)
 {
     std::fputs(line.toUtf8().constData(), stdout);
@@ -76,6 +84,19 @@ void report(const QString& name, const Samples& samples, const QString& unit, co
     const double ratio = reference.median() > 0 ? samples.median() / reference.median() : 0;
     printLine(figures(name, samples, unit) +
               QStringLiteral("  ratio %1 vs %2").arg(QString::number(ratio, 'f', 2), referenceName));
+}
+
+void Timings::measure(const std::function<void()>& work)
+{
+    const double start = processorMs();
+    wall.values << timeMs(work);
+    processor.values << processorMs() - start;
+}
+
+void report(const QString& name, const Timings& timings)
+{
+    report(name, timings.wall, QStringLiteral("ms"));
+    report(name + QStringLiteral(", processor"), timings.processor, QStringLiteral("ms"));
 }
 
 } // namespace bench

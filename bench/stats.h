@@ -17,6 +17,13 @@ struct Samples {
     double max() const;
 };
 
+// Wall-clock and processor time of the same calls: on a busy shared machine the processor time is
+// what the code costs, the wall time what the operator would wait.
+struct Timings {
+    Samples wall, processor;
+    void measure(const std::function<void()>& work);
+};
+
 // Runs from the command line: "--runs N" (default 9).
 int runsFromArguments(const QStringList& arguments, int fallback = 9);
 
@@ -27,5 +34,7 @@ double timeMs(const std::function<void()>& work);
 void report(const QString& name, const Samples& samples, const QString& unit);
 void report(const QString& name, const Samples& samples, const QString& unit, const QString& referenceName,
             const Samples& reference);
+// Two lines: the wall time, then the processor time of the same calls.
+void report(const QString& name, const Timings& timings);
 
 } // namespace bench

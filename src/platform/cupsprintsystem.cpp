@@ -77,11 +77,12 @@ Capabilities CupsPrintSystem::capabilities(const QString& name)
     return deviceOf(name).caps;
 }
 
-std::unique_ptr<Job> CupsPrintSystem::begin(const QString& name, const DeviceMode& mode, const QString& title)
+std::unique_ptr<Job> CupsPrintSystem::begin(const QString& name, const DeviceMode& mode,
+                                            const JobTitle& title)
 {
     const CupsDevice device = deviceOf(name);
     const Paper& paper = chosenPaper(device, name, mode.paper);
-    CupsTicket ticket{name, title, {}};
+    CupsTicket ticket{name, title.title, {}};
     const auto add = [&ticket](const QByteArray& option, const QByteArray& value) {
         ticket.options.append(qMakePair(option, value));
     };

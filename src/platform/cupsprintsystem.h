@@ -20,7 +20,7 @@ public:
     Capabilities capabilities(const QString& name) override;
     // The page covers the whole sheet of the chosen paper; the canvas origin is the corner of its
     // printable area. The job carries media, input slot, resolution, the title and no scaling.
-    std::unique_ptr<Job> begin(const QString& name, const DeviceMode& mode, const QString& title) override;
+    std::unique_ptr<Job> begin(const QString& name, const DeviceMode& mode, const JobTitle& title) override;
 
 private:
     QList<Destination> m_lastRead;

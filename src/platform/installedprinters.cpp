@@ -7,12 +7,12 @@
 namespace rova::print
 {
 
-std::unique_ptr<PrintSystem> installedPrinters(PdfPrinter::FileQuestion askPdfFile, const QString& folder)
+std::unique_ptr<PrintSystem> installedPrinters(PdfPrinter::FileQuestion askPdfFile, PdfProposal proposal)
 {
     std::vector<std::unique_ptr<PrintSystem>> parts;
     parts.push_back(std::make_unique<CupsPrintSystem>());
     // Last, so that it never takes a visible index away from a real printer.
-    parts.push_back(std::make_unique<PdfPrinter>(std::move(askPdfFile), folder));
+    parts.push_back(std::make_unique<PdfPrinter>(std::move(askPdfFile), std::move(proposal)));
     return joinSystems(std::move(parts));
 }
 

@@ -6,7 +6,7 @@
 namespace rova::print
 {
 
-// PDF files are proposed in the folder and saved where askPdfFile answers.
-std::unique_ptr<PrintSystem> installedPrinters(PdfPrinter::FileQuestion askPdfFile, const QString& folder);
+// PDF files are saved where askPdfFile answers, proposed as the proposal says.
+std::unique_ptr<PrintSystem> installedPrinters(PdfPrinter::FileQuestion askPdfFile, PdfProposal proposal);
 
 } // namespace rova::print

@@ -4,7 +4,7 @@
 #include "rules/errors.h"
 #include "rules/fileio.h"
 
-#include <QDir>
+#include <QDateTime>
 
 namespace rova::print
 {
@@ -30,26 +30,13 @@ QList<Paper> papers()
     };
 }
 
-QString proposedFileName(const QString& folder, const QString& title)
-{
-    QString base = title.trimmed();
-    static const QString unsafe = QStringLiteral("/\\:*?\"<>|");
-    for (QChar& c : base) {
-        if (unsafe.contains(c) || c.unicode() < 0x20)
-            c = QLatin1Char('_');
-    }
-    if (base.isEmpty())
-        base = QStringLiteral("rova_Yamato");
-    return QDir(folder).filePath(base + QStringLiteral(".pdf"));
-}
-
 class PdfFileJob : public Job
 {
 public:
-    PdfFileJob(const Paper& paper, const QString& title, const PdfPrinter::FileQuestion& askFile,
-               const QString& folder)
-        : m_document(paper, {dotsPerInch, dotsPerInch}, title), m_proposed(proposedFileName(folder, title)),
-          m_askFile(askFile)
+    PdfFileJob(const Paper& paper, const JobTitle& title, const PdfPrinter::FileQuestion& askFile,
+               PdfProposal proposal)
+        : m_document(paper, {dotsPerInch, dotsPerInch}, title.title), m_addressee(title.addressee),
+          m_askFile(askFile), m_proposal(std::move(proposal))
     {
     }
 
@@ -59,23 +46,31 @@ public:
     void end() override
     {
         const QByteArray document = m_document.finish();
-        const QString path = m_askFile(m_proposed);
-        if (!path.isEmpty())
-            fileio::writeAtomically(path, document);
+        const QString path = m_askFile(m_proposal.path(QDateTime::currentDateTime(), m_addressee));
+        if (path.isEmpty())
+            return;
+        fileio::writeAtomically(path, document);
+        try {
+            m_proposal.saved(path);
+        } catch (const Error& e) {
+            throw Error(QStringLiteral("PDF は %1 に保存しました。保存したフォルダは次回に残せません: %2")
+                            .arg(path, e.message()));
+        }
     }
 
     void abort() override { m_document.discard(); }
 
 private:
     PdfDocument m_document;
-    QString m_proposed;
+    QString m_addressee;
     PdfPrinter::FileQuestion m_askFile;
+    PdfProposal m_proposal;
 };
 
 } // namespace
 
-PdfPrinter::PdfPrinter(FileQuestion askFile, QString folder)
-    : m_askFile(std::move(askFile)), m_folder(std::move(folder))
+PdfPrinter::PdfPrinter(FileQuestion askFile, PdfProposal proposal)
+    : m_askFile(std::move(askFile)), m_proposal(std::move(proposal))
 {
 }
 
@@ -107,13 +102,13 @@ Capabilities PdfPrinter::capabilities(const QString&)
     return caps;
 }
 
-std::unique_ptr<Job> PdfPrinter::begin(const QString&, const DeviceMode& mode, const QString& title)
+std::unique_ptr<Job> PdfPrinter::begin(const QString&, const DeviceMode& mode, const JobTitle& title)
 {
     const QList<Paper> all = papers();
     const int wanted = mode.paper.value_or(a4);
     for (const Paper& p : all) {
         if (p.code == wanted)
-            return std::make_unique<PdfFileJob>(p, title, m_askFile, m_folder);
+            return std::make_unique<PdfFileJob>(p, title, m_askFile, m_proposal);
     }
     throw Error(QStringLiteral("%1 にはこの用紙 (%2) がありません").arg(name()).arg(wanted));
 }

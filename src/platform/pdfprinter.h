@@ -2,6 +2,7 @@
 // The built-in PDF printer, listed after every system printer so that a machine without printers
 // can still print: the page is saved as a PDF file the operator names.
 
+#include "platform/pdfproposal.h"
 #include "platform/printsystem.h"
 
 #include <functional>
@@ -15,8 +16,7 @@ public:
     // Asks the operator where to save, proposing a path; an empty answer cancels.
     using FileQuestion = std::function<QString(const QString& proposedPath)>;
 
-    // Proposed files go into the given folder.
-    PdfPrinter(FileQuestion askFile, QString folder);
+    PdfPrinter(FileQuestion askFile, PdfProposal proposal);
 
     static QString name(); // "PDF ファイル"
 
@@ -24,13 +24,14 @@ public:
     // Always 0: it stands in as the default when the system has none.
     int defaultDestination() override;
     Capabilities capabilities(const QString& name) override;
-    // end() asks for the file, proposing "<title>.pdf" in the folder, and writes every page into
-    // it. When the operator cancels, end() returns without writing anything.
-    std::unique_ptr<Job> begin(const QString& name, const DeviceMode& mode, const QString& title) override;
+    // end() asks for the file, proposing what the proposal gives for the job's addressee, writes
+    // every page into it and then has the proposal remember the folder. When the operator cancels,
+    // end() writes nothing.
+    std::unique_ptr<Job> begin(const QString& name, const DeviceMode& mode, const JobTitle& title) override;
 
 private:
     FileQuestion m_askFile;
-    QString m_folder;
+    PdfProposal m_proposal;
 };
 
 } // namespace rova::print

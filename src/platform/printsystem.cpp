@@ -51,7 +51,7 @@ public:
 
     Capabilities capabilities(const QString& name) override { return owner(name).capabilities(name); }
 
-    std::unique_ptr<Job> begin(const QString& name, const DeviceMode& mode, const QString& title) override
+    std::unique_ptr<Job> begin(const QString& name, const DeviceMode& mode, const JobTitle& title) override
     {
         return owner(name).begin(name, mode, title);
     }

@@ -59,6 +59,19 @@ struct Capabilities {
     DeviceMode defaults; // what a freshly selected destination starts with
 };
 
+// What a job is called: the title print queues show, and whom its pages are for (the destination's
+// name of the slips printed, empty when they are for several), which a printer into files names the
+// file after.
+struct JobTitle {
+    // Not explicit: a title alone names a job for no one in particular.
+    JobTitle(QString title = {}, QString addressee = {})
+        : title(std::move(title)), addressee(std::move(addressee))
+    {
+    }
+    QString title;
+    QString addressee;
+};
+
 // A document being drawn, one page after the other; it starts on its first page. Destroying a job
 // that was neither ended nor aborted discards it.
 class Job
@@ -87,7 +100,8 @@ public:
     // Raises rova::Error when the destination cannot be asked.
     virtual Capabilities capabilities(const QString& name) = 0;
     // Starts a job on its first page; raises rova::Error when it cannot be started.
-    virtual std::unique_ptr<Job> begin(const QString& name, const DeviceMode& mode, const QString& title) = 0;
+    virtual std::unique_ptr<Job> begin(const QString& name, const DeviceMode& mode,
+                                       const JobTitle& title) = 0;
 };
 
 // Several systems shown as one catalogue, in the given order; a destination is served by the first

@@ -1,14 +1,16 @@
 #include "platform/singleinstance.h"
 
+#include "platform/activationserver.h"
+
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QLocalServer>
+#include <QFileInfo>
 #include <QLocalSocket>
+#include <QThread>
 
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -18,9 +20,6 @@ namespace rova
 
 namespace
 {
-const QByteArray kRequest = "activate\n";
-const QByteArray kAnswer = "ok\n";
-
 // A folder for the socket that no other user can put a socket of their own into.
 QString runtimeFolder()
 {
@@ -34,11 +33,14 @@ QString runtimeFolder()
     return QFile::decodeName(dir);
 }
 
-QString pathFor(const QString& title)
+QString socketPath(const QString& title, const QString& dataFolder)
 {
-    // The title is not ASCII; a hash of it keeps the socket name portable.
+    // The title is not ASCII and the folder may be long; a hash of both keeps the name short.
+    const QString folder = QFileInfo(dataFolder).canonicalFilePath();
     const QByteArray hash =
-        QCryptographicHash::hash(title.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+        QCryptographicHash::hash((title + u'\n' + folder).toUtf8(), QCryptographicHash::Sha1)
+            .toHex()
+            .left(16);
     const QString name = QStringLiteral("rova-%1-%2").arg(QString::fromLatin1(hash)).arg(::getuid());
     const QString runtime = runtimeFolder();
     const QString inRuntime = runtime + QLatin1Char('/') + name;
@@ -58,111 +60,58 @@ bool ownedOrAbsent(const QString& path)
     return st.st_uid == ::getuid();
 }
 
-// Held while a copy looks for a running one and takes the socket, so two copies starting at the
-// same moment cannot both find the name free and both listen. A lock file of another user's is not
-// used: it could be held for ever.
-class StartLock
+// One request; true when the running copy answered it.
+bool askOnce(const QString& name, const QDeadlineTimer& deadline)
 {
-public:
-    explicit StartLock(const QString& path)
-    {
-        m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-        struct stat st {
-        };
-        if (m_fd >= 0 && (::fstat(m_fd, &st) != 0 || st.st_uid != ::getuid())) {
-            ::close(m_fd);
-            m_fd = -1;
-        }
-        while (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
-        }
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    if (!socket.waitForConnected(int(deadline.remainingTime())))
+        return false;
+    socket.write(ActivationServer::request());
+    if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
+        return false;
+    while (!socket.canReadLine() && socket.state() == QLocalSocket::ConnectedState &&
+           socket.waitForReadyRead(int(deadline.remainingTime()))) {
     }
-    ~StartLock()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    StartLock(const StartLock&) = delete;
-    StartLock& operator=(const StartLock&) = delete;
-
-private:
-    int m_fd = -1;
-};
+    return socket.canReadLine() && socket.readLine(64) == ActivationServer::answer();
+}
 } // namespace
 
-SingleInstance::SingleInstance(const QString& title, QObject* parent)
-    : QObject(parent), m_name(pathFor(title))
+SingleInstance::SingleInstance(const QString& title, const QString& dataFolder, QObject* parent)
+    : QObject(parent), m_lock(QDir(dataFolder).filePath(QStringLiteral("rova_Yamato.lock"))),
+      m_name(socketPath(title, dataFolder))
 {
 }
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::claim()
+SingleInstance::Start SingleInstance::claim(int askTimeoutMs)
 {
-    if (bringExistingForward())
-        return false;
-    if (listen())
-        return true;
-    // Another copy took the socket after the first look: it is the one that runs.
-    return !bringExistingForward();
+    if (!m_lock.tryLock())
+        return bringExistingForward(askTimeoutMs) ? Start::HandedOver : Start::AlreadyRunning;
+    if (!m_server) {
+        m_server = new ActivationServer(this);
+        connect(m_server, &ActivationServer::activationRequested, this, &SingleInstance::activationRequested);
+    }
+    // A socket of another user's in its place keeps later copies from asking this one to come
+    // forward; they still do not run, so this copy runs all the same.
+    if (ownedOrAbsent(m_name))
+        m_server->listen(m_name);
+    return Start::Run;
 }
 
 bool SingleInstance::bringExistingForward(int timeoutMs)
 {
     if (!ownedOrAbsent(m_name))
         return false;
-    QLocalSocket socket;
-    socket.connectToServer(m_name);
-    if (!socket.waitForConnected(timeoutMs))
-        return false;
-    socket.write(kRequest);
-    if (!socket.waitForBytesWritten(timeoutMs))
-        return false;
-    // A copy busy with a print job answers late; the request is queued for it all the same.
-    while (!socket.canReadLine() && socket.waitForReadyRead(timeoutMs)) {
+    const QDeadlineTimer deadline(timeoutMs);
+    // The running copy may hold the lock a moment before it listens, or have all its connections busy.
+    while (!askOnce(m_name, deadline)) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(50);
     }
-    socket.disconnectFromServer();
     return true;
-}
-
-bool SingleInstance::listen()
-{
-    if (!m_server) {
-        m_server = new QLocalServer(this);
-        m_server->setSocketOptions(QLocalServer::UserAccessOption);
-        connect(m_server, &QLocalServer::newConnection, this, [this] {
-            while (QLocalSocket* peer = m_server->nextPendingConnection())
-                serve(peer);
-        });
-    }
-    if (m_server->isListening())
-        return true;
-    const StartLock lock(m_name + QStringLiteral(".lock"));
-    if (!ownedOrAbsent(m_name))
-        return false;
-    // Listening with access options renames the new socket over any old one, so a running copy
-    // would lose its name silently: look first. A socket nobody answers on is stale.
-    QLocalSocket probe;
-    probe.connectToServer(m_name);
-    if (probe.waitForConnected(1000))
-        return false;
-    QLocalServer::removeServer(m_name);
-    return m_server->listen(m_name);
-}
-
-void SingleInstance::serve(QLocalSocket* peer)
-{
-    connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-    connect(peer, &QLocalSocket::readyRead, this, [this, peer] {
-        if (!peer->canReadLine())
-            return;
-        const QByteArray line = peer->readLine();
-        if (line == kRequest) {
-            peer->write(kAnswer);
-            peer->flush();
-            emit activationRequested();
-        }
-        peer->disconnectFromServer();
-    });
 }
 
 } // namespace rova

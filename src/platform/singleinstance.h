@@ -1,51 +1,55 @@
 #pragma once
-// Keeps one copy of the program per user. The first copy listens on a local socket that only this
-// user can reach; a later copy asks it to come forward and then ends.
+// Keeps one copy of the program per data folder. The copy that holds an exclusive lock on a file in
+// that folder runs; no other user can make or hold that file. The running copy listens on a local
+// socket of this user's only to hear later copies ask it to come forward.
+
+#include "platform/instancelock.h"
 
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
-class QLocalSocket;
-
 namespace rova
 {
+
+class ActivationServer;
 
 class SingleInstance : public QObject
 {
     Q_OBJECT
 public:
-    // `title` names the program; the socket name is derived from it and the user id.
-    explicit SingleInstance(const QString& title, QObject* parent = nullptr);
+    // `title` names the program; the lock lies in `dataFolder`, the socket's name is derived from
+    // both and from the user id.
+    SingleInstance(const QString& title, const QString& dataFolder, QObject* parent = nullptr);
     ~SingleInstance() override;
 
+    // "rova_Yamato.lock" in the data folder.
+    QString lockPath() const { return m_lock.path(); }
     // Full path of the socket: in the user's runtime folder ($XDG_RUNTIME_DIR) when it is a folder of
     // this user's that nobody else may write to, otherwise in the temporary folder.
     QString serverName() const { return m_name; }
 
-    // The start-up check. False when a running copy was asked to come forward, also one that took the
-    // socket while this copy was starting; this copy then ends. True when this copy is to run: it now
-    // listens, or no socket could be made and it runs unchecked rather than not at all.
-    bool claim();
+    enum class Start {
+        Run,           // this copy holds the lock and listens (or runs unasked when it cannot)
+        HandedOver,    // the running copy was asked to come forward; this one ends
+        AlreadyRunning // another copy holds the lock but could not be asked; this one ends
+    };
+    // The start-up check; a running copy is asked for up to `askTimeoutMs`. Raises rova::FileError
+    // naming the lock file when it cannot be made or held.
+    Start claim(int askTimeoutMs = 5000);
 
-    // Asks a running copy to come forward. True when one is running: it took the connection and
-    // the request (its acknowledgement is awaited for at most `timeoutMs`). A socket of another user
-    // in the socket's place is never asked.
-    bool bringExistingForward(int timeoutMs = 3000);
-
-    // Starts answering later copies. A socket left behind by a copy that died is taken over.
-    // False when a copy answers on the socket, or when the socket cannot be created.
-    bool listen();
+    // Asks a running copy to come forward, trying again for up to `timeoutMs` while it is starting to
+    // listen or busy with other connections. True once it answered. A socket of another user in the
+    // socket's place is never asked.
+    bool bringExistingForward(int timeoutMs = 5000);
 
 signals:
     // A later copy asked this one to come forward.
     void activationRequested();
 
 private:
-    void serve(QLocalSocket* peer);
-
+    InstanceLock m_lock;
     QString m_name;
-    QLocalServer* m_server = nullptr;
+    ActivationServer* m_server = nullptr;
 };
 
 } // namespace rova

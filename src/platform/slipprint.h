@@ -11,7 +11,8 @@
 namespace rova::print
 {
 
-// The title every slip job carries.
+// The title every slip job carries; the job is addressed to the slips' destination when they share
+// one (the PDF printer proposes a file named after it).
 QString slipJobTitle(); // "rova_Yamato"
 
 // The settings' resolution is replaced by the current printer's print resolution. A job that fails

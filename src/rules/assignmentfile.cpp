@@ -34,9 +34,11 @@ QString readableName(const QString& name)
 }
 } // namespace
 
-AssignmentFile::AssignmentFile(const QString& folder)
-    : m_path(QDir(folder).filePath(QStringLiteral("rova_a500.ini")))
+AssignmentFile::AssignmentFile(const QString& folder) : m_path(QDir(folder).filePath(fileName())) {}
+
+QString AssignmentFile::fileName()
 {
+    return QStringLiteral("rova_a500.ini");
 }
 
 PrintSettings AssignmentFile::load(const QString& slipType) const
@@ -51,11 +53,12 @@ PrintSettings AssignmentFile::load(const QString& slipType) const
 
 void AssignmentFile::store(const QString& slipType, const PrintSettings& settings) const
 {
-    ProfileFile file(m_path);
-    file.writeString(slipType, kName, readableName(settings.printerName.trimmed()));
-    file.writeString(slipType, kIndex, settings.printerIndex);
-    file.writeString(slipType, kTop, settings.top);
-    file.writeString(slipType, kLeft, settings.left);
+    ProfileChanges changes;
+    changes.set(slipType, kName, readableName(settings.printerName.trimmed()));
+    changes.set(slipType, kIndex, settings.printerIndex);
+    changes.set(slipType, kTop, settings.top);
+    changes.set(slipType, kLeft, settings.left);
+    ProfileFile(m_path).write(changes);
 }
 
 } // namespace rova::slip

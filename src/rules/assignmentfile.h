@@ -14,12 +14,13 @@ class AssignmentFile
 public:
     // The file in the given working folder.
     explicit AssignmentFile(const QString& folder);
+    static QString fileName(); // "rova_a500.ini"
 
     // A missing file, section or key reads as "0"; the name and the resolution are not read.
     PrintSettings load(const QString& slipType) const;
-    // Writes the four keys one by one: PrnName (trimmed, "?" for each character code page 932 cannot
-    // hold), PrnNoIndex, rovPrn_Top, rovPrn_Left. The last three are stored exactly or not at all;
-    // the resolution is not stored.
+    // Writes the four keys in one replacement of the file: PrnName (trimmed, "?" for each character
+    // code page 932 cannot hold), PrnNoIndex, rovPrn_Top, rovPrn_Left. The last three are stored
+    // exactly or not at all; the resolution is not stored.
     void store(const QString& slipType, const PrintSettings& settings) const;
 
 private:

@@ -3,6 +3,9 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+#include <utility>
+
 namespace rova::cp932
 {
 
@@ -110,6 +113,45 @@ QString decode(const QByteArray& bytes)
         ++i;
     }
     out += decoder(QByteArrayView(bytes).sliced(run));
+    return out;
+}
+
+namespace
+{
+// The same character under the other mapping, and the form code page 932 has for it.
+constexpr struct {
+    char16_t other;
+    char16_t own;
+} kVariants[] = {{0x2212, 0xFF0D}, {0x301C, 0xFF5E}, {0x2016, 0x2225}, {0x2014, 0x2015},
+                 {0x00A2, 0xFFE0}, {0x00A3, 0xFFE1}, {0x00AC, 0xFFE2}};
+
+// Letters, digits and kana lie outside this range, so most characters are passed by one comparison.
+constexpr auto kVariantRange = [] {
+    std::pair<char16_t, char16_t> range{0xFFFF, 0};
+    for (const auto& v : kVariants)
+        range = {std::min(range.first, v.other), std::max(range.second, v.other)};
+    return range;
+}();
+
+char16_t ownFormOf(char16_t c)
+{
+    if (c < kVariantRange.first || c > kVariantRange.second)
+        return 0;
+    for (const auto& v : kVariants) {
+        if (v.other == c)
+            return v.own;
+    }
+    return 0;
+}
+} // namespace
+
+QString foldVariants(const QString& text)
+{
+    QString out = text; // shared until the first variant is found
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        if (const char16_t own = ownFormOf(out.at(i).unicode()))
+            out[i] = QChar(own);
+    }
     return out;
 }
 

@@ -37,4 +37,8 @@ QString decode(const QByteArray& bytes);
 // Length in bytes; a character the code page cannot hold counts as a double-byte one.
 qsizetype byteLength(const QString& text);
 
+// Text from other programs may carry another common Unicode mapping's form of a character the code
+// page holds (U+2212 for U+FF0D, U+301C for U+FF5E, …); returns the text with the code page's forms.
+QString foldVariants(const QString& text);
+
 } // namespace rova::cp932

@@ -1,5 +1,7 @@
 #include "rules/errors.h"
 
+#include <QtGlobal>
+
 #include <cerrno>
 
 namespace rova::errtext
@@ -30,6 +32,16 @@ QString unencodable(const QString& characters)
     return QStringLiteral("保存できない文字が含まれています: %1").arg(characters);
 }
 
+QString fileTooLarge()
+{
+    return QStringLiteral("ファイルが大きすぎるため読み込めません");
+}
+
+QString linesTooLong()
+{
+    return QStringLiteral("行が長すぎるため読み込めません");
+}
+
 QString fromErrno(int err)
 {
     switch (err) {
@@ -45,7 +57,7 @@ QString fromErrno(int err)
     case EDQUOT:
         return diskFull();
     default:
-        return QStringLiteral("I/O error %1").arg(err);
+        return qt_error_string(err); // the C library's text, in the user's language where it has one
     }
 }
 
@@ -53,6 +65,16 @@ QString fromErrno(int err)
 
 namespace rova
 {
+
+FileError::FileError(QString reason, QString path)
+    : Error(reason + QLatin1Char('\n') + path), m_reason(std::move(reason)), m_path(std::move(path))
+{
+}
+
+bool FileError::isNotFound() const
+{
+    return m_reason == errtext::fileNotFound();
+}
 
 UnencodableError::UnencodableError(QString characters)
     : Error(errtext::unencodable(characters)), m_characters(std::move(characters))

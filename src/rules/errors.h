@@ -32,6 +32,20 @@ private:
     QString m_characters;
 };
 
+// A failed operation on a file: what happened on the first line, the file's full path on the next.
+class FileError : public Error
+{
+public:
+    FileError(QString reason, QString path);
+    const QString& reason() const noexcept { return m_reason; }
+    const QString& path() const noexcept { return m_path; }
+    bool isNotFound() const; // the file or a folder on its way does not exist
+
+private:
+    QString m_reason;
+    QString m_path;
+};
+
 namespace errtext
 {
 QString fileNotFound();
@@ -40,7 +54,10 @@ QString diskFull();
 QString invalidInteger(const QString& text);    // "'%s' is not a valid integer value"
 QString cannotWrite(const QString& path);       // "%s に書き込めません"
 QString unencodable(const QString& characters); // "保存できない文字が含まれています: %s"
-// The message for a failed file operation, from the system's error number.
+QString fileTooLarge();                         // "ファイルが大きすぎるため読み込めません"
+QString linesTooLong();                         // "行が長すぎるため読み込めません"
+// What happened to a file operation, from the system's error number: a standard text above, or the
+// system's own words for it.
 QString fromErrno(int err);
 } // namespace errtext
 

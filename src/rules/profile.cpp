@@ -3,129 +3,22 @@
 #include "rules/cp932.h"
 #include "rules/errors.h"
 #include "rules/fileio.h"
+#include "rules/profilescan.h"
 #include "rules/strtoint.h"
 
-#include <QByteArrayView>
 #include <QFileInfo>
+
+#include <optional>
 
 namespace rova
 {
 
 namespace
 {
-// The file is handled as code page 932 bytes, so that a double-byte character whose trail byte
-// looks like '[', '\' or ']' is never taken for one, and every untouched line keeps its bytes.
+using profilescan::sameName;
+using profilescan::trimmed;
 
 constexpr qsizetype kMaxValueBytes = 2047;
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r';
-}
-
-QByteArrayView trimmed(QByteArrayView v)
-{
-    while (!v.isEmpty() && isBlank(v.front()))
-        v = v.sliced(1);
-    while (!v.isEmpty() && isBlank(v.back()))
-        v.chop(1);
-    return v;
-}
-
-// Offset of the first and of the last single-byte `ch`, or -1.
-std::pair<qsizetype, qsizetype> findSingleByte(QByteArrayView v, char ch)
-{
-    qsizetype first = -1;
-    qsizetype last = -1;
-    for (qsizetype i = 0; i < v.size(); i += cp932::charLength(v, i)) {
-        if (v[i] == ch) {
-            if (first < 0)
-                first = i;
-            last = i;
-        }
-    }
-    return {first, last};
-}
-
-char asciiLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
-
-// ASCII letters match in either case; double-byte characters only byte for byte.
-bool sameName(QByteArrayView a, QByteArrayView b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size();) {
-        const qsizetype n = cp932::charLength(a, i);
-        if (n == 2) {
-            if (a[i] != b[i] || a[i + 1] != b[i + 1])
-                return false;
-        } else if (asciiLower(a[i]) != asciiLower(b[i])) {
-            return false;
-        }
-        i += n;
-    }
-    return true;
-}
-
-// Where a key is, or where it would go.
-struct Location {
-    bool sectionFound = false;
-    bool keyFound = false;
-    qsizetype valueStart = 0;      // key found: just after its '='
-    qsizetype lineNext = 0;        // key found: start of the following line
-    QByteArrayView value;          // key found: trimmed value
-    qsizetype insertAt = 0;        // section found: after its last non-blank line
-    bool insertNeedsBreak = false; // that line is the file's last and has no line end
-};
-
-Location locate(const QByteArray& file, QByteArrayView section, QByteArrayView key)
-{
-    Location loc;
-    if (section.isEmpty())
-        return loc; // "[]" names no section that can be asked for
-    bool inSection = false;
-    for (qsizetype pos = 0; pos < file.size();) {
-        // '\n' is below every trail byte, so a plain search finds the true line ends.
-        const qsizetype lf = file.indexOf('\n', pos);
-        const qsizetype end = lf < 0 ? file.size() : lf;
-        const qsizetype next = lf < 0 ? file.size() : lf + 1;
-        const QByteArrayView line = QByteArrayView(file).sliced(pos, end - pos);
-        const QByteArrayView content = trimmed(line);
-        const qsizetype lineStart = pos;
-        pos = next;
-
-        if (content.startsWith('[')) {
-            const qsizetype close = findSingleByte(content, ']').second;
-            if (close > 0) {
-                if (inSection)
-                    break; // the first section of that name is the only one looked at
-                inSection = sameName(trimmed(content.sliced(1, close - 1)), section);
-                if (inSection) {
-                    loc.sectionFound = true;
-                    loc.insertAt = next;
-                    loc.insertNeedsBreak = lf < 0;
-                }
-                continue;
-            }
-        }
-        if (!inSection || content.isEmpty())
-            continue;
-        loc.insertAt = next;
-        loc.insertNeedsBreak = lf < 0;
-        const qsizetype eq = findSingleByte(line, '=').first;
-        if (eq >= 0 && sameName(trimmed(line.first(eq)), key)) {
-            loc.keyFound = true; // the first of duplicated keys wins
-            loc.valueStart = lineStart + eq + 1;
-            loc.lineNext = next;
-            loc.value = trimmed(line.sliced(eq + 1));
-            break;
-        }
-    }
-    return loc;
-}
 
 QByteArrayView firstBytes(QByteArrayView v, qsizetype max)
 {
@@ -160,41 +53,41 @@ QString fallbackValue(QString text)
     return text;
 }
 
-// Encodes the names and the value, or raises the error that names what cannot be stored.
-struct EncodedEntry {
-    QByteArray section;
-    QByteArray key;
-    QByteArray value;
-};
-
-EncodedEntry encodeEntry(const QString& section, const QString& key, const QString& value)
+// Names in the file's bytes, or nothing when code page 932 cannot hold them (no name in the file
+// can match then).
+std::optional<QByteArray> nameBytes(const QString& name)
 {
-    for (const QString* text : {&section, &key, &value}) {
-        if (text->contains(u'\n') || text->contains(u'\r'))
-            throw Error(QStringLiteral("改行を含む値は保存できません: [%1] %2").arg(section, key));
-    }
-    const QString unencodable = cp932::encode(section + key + value).unencodable;
-    if (!unencodable.isEmpty())
-        throw UnencodableError(unencodable);
-    // Names lose only the blanks a reader ignores; U+3000 is part of a name.
-    return {trimmed(cp932::toBytes(section)).toByteArray(), trimmed(cp932::toBytes(key)).toByteArray(),
-            cp932::toBytes(value)};
+    const cp932::Encoded e = cp932::encode(name);
+    if (!e.ok())
+        return std::nullopt;
+    return trimmed(e.bytes).toByteArray();
 }
 
-QByteArray withEntry(const QByteArray& file, const EncodedEntry& e)
+// A missing file reads as an empty one.
+QByteArray contentOf(const QString& path)
 {
-    const QByteArray line = e.key + '=' + e.value + "\r\n";
-    const Location loc = locate(file, e.section, e.key);
-    if (loc.keyFound)
-        return file.first(loc.valueStart) + e.value + "\r\n" + file.sliced(loc.lineNext);
-    if (loc.sectionFound) {
-        const QByteArray head = file.first(loc.insertAt) + (loc.insertNeedsBreak ? "\r\n" : "");
-        return head + line + file.sliced(loc.insertAt);
+    try {
+        return fileio::readAll(path);
+    } catch (const FileError& e) {
+        if (e.isNotFound())
+            return {};
+        throw;
     }
-    const bool needsBreak = !file.isEmpty() && !file.endsWith('\n');
-    return file + (needsBreak ? "\r\n" : "") + '[' + e.section + "]\r\n" + line;
 }
+
 } // namespace
+
+QString ProfileSection::readString(const QString& key, const QString& fallback) const
+{
+    Q_ASSERT_X(m_keys.contains(key), "ProfileSection::readString", "key not read");
+    const auto found = m_values.constFind(key);
+    return found != m_values.cend() ? *found : fallbackValue(fallback);
+}
+
+int ProfileSection::readInt(const QString& key, int fallback) const
+{
+    return strToIntDef(readString(key, QString()), fallback);
+}
 
 ProfileFile::ProfileFile(QString path) : m_path(std::move(path)) {}
 
@@ -203,20 +96,32 @@ const QString& ProfileFile::path() const
     return m_path;
 }
 
+ProfileSection ProfileFile::readSection(const QString& section, const QStringList& keys) const
+{
+    ProfileSection result;
+    result.m_keys = keys;
+    const std::optional<QByteArray> s = nameBytes(section);
+    QList<QByteArray> wanted;
+    for (const QString& key : keys)
+        wanted << nameBytes(key).value_or(QByteArray());
+    if (!s)
+        return result;
+    const QByteArray file = contentOf(m_path);
+    const profilescan::SectionPlace place = profilescan::locate(file, *s, wanted);
+    for (qsizetype k = 0; k < keys.size(); ++k) {
+        if (place.keys[k].found && nameBytes(keys[k]))
+            result.m_values.insert(keys[k], storedValue(place.keys[k].value));
+    }
+    return result;
+}
+
 QString ProfileFile::readString(const QString& section, const QString& key, const QString& fallback) const
 {
-    const cp932::Encoded s = cp932::encode(section);
-    const cp932::Encoded k = cp932::encode(key);
-    if (!s.ok() || !k.ok())
-        return fallbackValue(fallback); // no name in a code page 932 file can match
-    QByteArray file;
     try {
-        file = fileio::readAll(m_path);
+        return readSection(section, {key}).readString(key, fallback);
     } catch (const Error&) {
-        return fallbackValue(fallback); // a missing or unreadable file holds no keys
+        return fallbackValue(fallback); // an unreadable file holds no keys
     }
-    const Location loc = locate(file, trimmed(s.bytes), trimmed(k.bytes));
-    return loc.keyFound ? storedValue(loc.value) : fallbackValue(fallback);
 }
 
 int ProfileFile::readInt(const QString& section, const QString& key, int fallback) const
@@ -224,16 +129,23 @@ int ProfileFile::readInt(const QString& section, const QString& key, int fallbac
     return strToIntDef(readString(section, key, QString()), fallback);
 }
 
+void ProfileFile::write(const ProfileChanges& changes)
+{
+    try {
+        changes.applyTo(contentOf(m_path), [this](const QList<QByteArrayView>& parts) {
+            fileio::writeAtomically(m_path, parts);
+        });
+    } catch (const FileError& e) {
+        throw Error(errtext::cannotWrite(QFileInfo(m_path).absoluteFilePath()) + QLatin1Char('\n') +
+                    e.reason());
+    }
+}
+
 void ProfileFile::writeString(const QString& section, const QString& key, const QString& value)
 {
-    const EncodedEntry entry = encodeEntry(section, key, value);
-    const QString fullPath = QFileInfo(m_path).absoluteFilePath();
-    try {
-        const QByteArray old = QFileInfo::exists(m_path) ? fileio::readAll(m_path) : QByteArray();
-        fileio::writeAtomically(m_path, withEntry(old, entry));
-    } catch (const Error&) {
-        throw Error(errtext::cannotWrite(fullPath));
-    }
+    ProfileChanges changes;
+    changes.set(section, key, value);
+    write(changes);
 }
 
 void ProfileFile::writeInt(const QString& section, const QString& key, int value)

@@ -89,7 +89,10 @@ Sender parse(const QByteArray& bytes)
 
 Sender read(const QString& folder, int slot)
 {
-    return parse(fileio::readAll(QDir(folder).filePath(fileName(slot))));
+    // Only the lines a sender has are read, however long the file: real ones are a few hundred bytes.
+    constexpr qsizetype kMaxSenderBytes = 64 * 1024;
+    return parse(
+        fileio::readLines(QDir(folder).filePath(fileName(slot)), std::ssize(kLines), kMaxSenderBytes));
 }
 
 void write(const QString& folder, int slot, const Sender& sender)

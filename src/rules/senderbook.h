@@ -1,5 +1,5 @@
 #pragma once
-// The ten-slot sender book: slot k is the file "my<k>.txt" in the current working directory, five
+// The ten-slot sender book: slot k is the file "my<k>.txt" in the data folder, five
 // code page 932 lines (postal code, address 1, address 2, name, telephone), each ended by CR LF.
 
 #include "rules/errors.h"
@@ -76,10 +76,11 @@ QString fileName(int slot);
 // Lines end at LF or CR LF; a lone CR is dropped, missing lines are empty, lines after the fifth ignored.
 Sender parse(const QByteArray& bytes);
 
-// The slot's file in the folder. Raises rova::Error ("File not found", ...) when it cannot be read.
+// The slot's file in the folder, read only as far as its fifth line. Raises rova::FileError naming the
+// file when it cannot be read ("File not found", ...) or those lines hold more than 64 KiB.
 Sender read(const QString& folder, int slot);
 // Replaces the slot's file atomically. Raises UnsavableFieldsError (nothing written) for text code
-// page 932 cannot hold, rova::Error with the system's message ("File access denied", ...) otherwise.
+// page 932 cannot hold, rova::FileError naming the file otherwise ("File access denied", ...).
 void write(const QString& folder, int slot, const Sender& sender);
 
 } // namespace senderbook

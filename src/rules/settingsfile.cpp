@@ -2,6 +2,8 @@
 
 #include "rules/profile.h"
 
+#include <QStringList>
+
 #include <array>
 
 namespace rova
@@ -58,44 +60,61 @@ QString Settings::section()
 
 void Settings::load(const ProfileFile& file)
 {
-    const QString s = section();
+    QStringList keys{"Tab_My", "ComboBox_SEL", "Addr_Font", "KOSUU"};
+    for (const TextValue& text : textValues(*this))
+        keys << QString::fromLatin1(text.key);
+    const ProfileSection stored = file.readSection(section(), keys);
     const QString none;
-    tabMy = file.readInt(s, "Tab_My", 0);
-    comboBoxSel = file.readInt(s, "ComboBox_SEL", 0);
-    addrFont = file.readInt(s, "Addr_Font", 1);
-    sender.name = file.readString(s, "OP023My", none);
-    sender.zip = file.readString(s, "OP023MyZip", none);
-    sender.add1 = file.readString(s, "OP023MyADD1", none);
-    sender.add2 = file.readString(s, "OP023MyADD2", none);
-    sender.tel = file.readString(s, "OP023MyTEL", none);
-    zip = file.readString(s, "E_ZIP", none);
-    add1 = file.readString(s, "E_AD1", none);
-    add2 = file.readString(s, "E_AD2", none);
-    custo1 = file.readString(s, "E_CUS", none);
-    tel = file.readString(s, "E_TEL", none);
-    g1 = file.readString(s, "E_G1", none);
-    g2 = file.readString(s, "E_G2", none);
-    g3 = file.readString(s, "E_G3", none);
+    tabMy = stored.readInt("Tab_My", 0);
+    comboBoxSel = stored.readInt("ComboBox_SEL", 0);
+    addrFont = stored.readInt("Addr_Font", 1);
+    sender.name = stored.readString("OP023My", none);
+    sender.zip = stored.readString("OP023MyZip", none);
+    sender.add1 = stored.readString("OP023MyADD1", none);
+    sender.add2 = stored.readString("OP023MyADD2", none);
+    sender.tel = stored.readString("OP023MyTEL", none);
+    zip = stored.readString("E_ZIP", none);
+    add1 = stored.readString("E_AD1", none);
+    add2 = stored.readString("E_AD2", none);
+    custo1 = stored.readString("E_CUS", none);
+    tel = stored.readString("E_TEL", none);
+    g1 = stored.readString("E_G1", none);
+    g2 = stored.readString("E_G2", none);
+    g3 = stored.readString("E_G3", none);
     // Earlier files may carry the count under its first name only.
-    kosuu = file.readString(s, "KOSUU3", file.readString(s, "KOSUU", QStringLiteral("1")));
+    kosuu = stored.readString("KOSUU3", stored.readString("KOSUU", QStringLiteral("1")));
 }
 
-void Settings::checkSavable() const
+void Settings::checkSavable(const Settings& asLoaded) const
 {
+    const auto before = textValues(asLoaded);
+    const auto now = textValues(*this);
     UnsavableFields unsavable;
-    for (const TextValue& text : textValues(*this))
-        unsavable.check(text.label, text.value);
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        if (now[i].value != before[i].value)
+            unsavable.check(now[i].label, now[i].value);
+    }
     unsavable.raiseIfAny();
 }
 
-void Settings::save(ProfileFile& file) const
+void Settings::save(ProfileFile& file, const Settings& asLoaded) const
 {
     const QString s = section();
-    file.writeInt(s, "Addr_Font", addrFont);
-    for (const TextValue& text : textValues(*this))
-        file.writeString(s, text.key, UnsavableFields::savablePart(text.value));
-    file.writeInt(s, "ComboBox_SEL", comboBoxSel);
-    file.writeInt(s, "Tab_My", tabMy);
+    ProfileChanges changes;
+    const auto put = [&](const char* key, const auto& value, bool unchanged) {
+        if (unchanged)
+            changes.setIfMissing(s, key, value);
+        else
+            changes.set(s, key, value);
+    };
+    put("Addr_Font", addrFont, addrFont == asLoaded.addrFont);
+    const auto before = textValues(asLoaded);
+    const auto now = textValues(*this);
+    for (std::size_t i = 0; i < now.size(); ++i)
+        put(now[i].key, UnsavableFields::savablePart(now[i].value), now[i].value == before[i].value);
+    put("ComboBox_SEL", comboBoxSel, comboBoxSel == asLoaded.comboBoxSel);
+    put("Tab_My", tabMy, tabMy == asLoaded.tabMy);
+    file.write(changes);
 }
 
 } // namespace rova

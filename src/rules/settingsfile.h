@@ -29,15 +29,19 @@ struct Settings {
     QString g3;          // "E_G3"
     QString kosuu = QStringLiteral("1"); // "KOSUU3", read from "KOSUU" when missing
 
-    // Missing file, section or key: the defaults above.
+    // One read of the file. Missing file, section or key: the defaults above. A file that exists but
+    // cannot be read raises rova::FileError naming it, and the values stay the defaults.
     void load(const ProfileFile& file);
     // Raises UnsavableFieldsError naming each text a file cannot hold whole (characters code page 932
-    // cannot hold, or a line break); writes nothing. The window tells the operator before it saves.
-    void checkSavable() const;
-    // Writes all 17 keys. A text goes in without what the file cannot hold, so a value of an earlier
-    // run never comes back in its place. A failed write raises "%s に書き込めません" at once and the
-    // values after it are not written.
-    void save(ProfileFile& file) const;
+    // cannot hold, or a line break) among those changed since `asLoaded`; writes nothing. The window
+    // tells the operator before it saves.
+    void checkSavable(const Settings& asLoaded) const;
+    // Writes all 17 keys in one replacement of the file. A value still as `asLoaded` (what the file
+    // gave at load) keeps the bytes the file holds for its key, valid code page 932 or not; it is
+    // written only when the key is missing. A changed text goes in without what the file cannot hold,
+    // so a value of an earlier run never comes back in its place. A failed write raises
+    // "%s に書き込めません" and leaves the file as it was.
+    void save(ProfileFile& file, const Settings& asLoaded) const;
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };

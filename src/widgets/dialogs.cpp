@@ -30,6 +30,8 @@ Script& script()
 bool showBox(QWidget* parent, const QString& text, bool question)
 {
     QMessageBox box(QMessageBox::NoIcon, Dialogs::applicationTitle(), text, QMessageBox::NoButton, parent);
+    // Texts come from files and other programs too: markup in them is shown, never followed.
+    box.setTextFormat(Qt::PlainText);
     if (question) {
         QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
@@ -45,9 +47,9 @@ bool showBox(QWidget* parent, const QString& text, bool question)
     return true;
 }
 
-void record(Dialogs::Kind kind, const QString& text)
+void record(Dialogs::Kind kind, const QString& text, const QString& proposed = {})
 {
-    script().shown.append({kind, text});
+    script().shown.append({kind, text, proposed});
 }
 } // namespace
 
@@ -83,7 +85,7 @@ QString Dialogs::saveFileName(QWidget* parent, const QString& caption, const QSt
                               const QString& filter)
 {
     if (script().on) {
-        record(Kind::SaveFile, caption);
+        record(Kind::SaveFile, caption, proposed);
         return script().files.isEmpty() ? QString() : script().files.dequeue();
     }
     return QFileDialog::getSaveFileName(parent, caption, proposed, filter);

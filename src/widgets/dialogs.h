@@ -34,7 +34,8 @@ public:
     enum class Kind { Question, Notice, Error, SaveFile, Dialog };
     struct Shown {
         Kind kind;
-        QString text; // message text, caption of a save dialog, or object name of a dialog
+        QString text;     // message text, caption of a save dialog, or object name of a dialog
+        QString proposed; // the path a save dialog proposed
     };
     static void setScripted(bool scripted);
     static bool scripted();

@@ -87,10 +87,20 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // The settings are kept however the window closes; a failed write is reported and the end goes on.
+    // The settings are kept however the window closes. When they cannot be written the operator
+    // chooses between quitting without them and staying to put the folder right.
     if (!m_saved) {
+        bool written = false;
+        run([this, &written] {
+            FormDestroy();
+            written = true;
+        });
+        if (!written && !rova::Dialogs::ask(
+                            this, QStringLiteral("設定を保存できませんでした。保存せずに終了しますか?"))) {
+            event->ignore();
+            return;
+        }
         m_saved = true;
-        run([this] { FormDestroy(); });
     }
     event->accept();
 }

@@ -6,6 +6,8 @@
 #include "rules/slipvalues.h"
 #include "widgets/printpositiondialog.h"
 
+#include "rules/settingsfile.h"
+
 #include <QHash>
 #include <QMap>
 #include <QPointer>
@@ -234,6 +236,7 @@ private:
     const QString m_folder;
     rova::slip::PrintSettings m_printSettings;
 
+    rova::Settings m_settingsAsLoaded; // what the settings file gave at show, to tell what changed
     QHash<QObject*, KeyRow> m_keyRows;
     QPointer<QWidget> m_lastFocus;
     bool m_shown = false;

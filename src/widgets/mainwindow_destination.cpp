@@ -5,8 +5,8 @@
 
 #include "widgets/widgetkit.h"
 
-#include "rules/cp932.h"
 #include "rules/halfwidth.h"
+#include "rules/orders/marks.h"
 #include "widgets/dialogs.h"
 
 #include <QComboBox>
@@ -64,9 +64,8 @@ void MainWindow::buildDestination()
 
 void MainWindow::Edit_Warning()
 {
-    if (rova::cp932::byteLength(Edit_Add1->text()) > 40)
-        Label_Warning->setText(
-            QStringLiteral("警告:おところ①の文字数が多すぎます。　おところ②へ分割してください"));
+    if (rova::orders::address1TooLong(Edit_Add1->text()))
+        Label_Warning->setText(rova::orders::markText(rova::orders::MarkCode::Address1TooLong));
     else
         Label_Warning->clear();
     Label_Warning->adjustSize();

@@ -64,6 +64,7 @@ void MainWindow::buildPrinterGroup()
                                             std::tuple{&Label_Prn_Left, "Label_Prn_Left", 114}}) {
         auto* margin = new QLabel(GroupBox1);
         margin->setObjectName(QString::fromLatin1(name));
+        margin->setTextFormat(Qt::PlainText); // the margins come from a file: markup is shown as written
         QFont verdana(QStringLiteral("Verdana"));
         verdana.setPixelSize(11);
         margin->setFont(verdana);

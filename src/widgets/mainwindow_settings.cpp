@@ -1,4 +1,4 @@
-// The window's state across runs: "rova_Yamato.ini" in the working directory.
+// The window's state across runs: "rova_Yamato.ini" in the data folder.
 
 #include "widgets/mainwindow.h"
 
@@ -28,7 +28,9 @@ void selectItem(QComboBox* box, int index)
 void MainWindow::loadSettings()
 {
     rova::Settings settings;
-    settings.load(settingsFile(m_folder));
+    // A file that cannot be read is named to the operator and the window starts from the defaults.
+    run([this, &settings] { settings.load(settingsFile(m_folder)); });
+    m_settingsAsLoaded = settings;
     selectSenderSlot(settings.tabMy);
     selectItem(ComboBox_SEL, settings.comboBoxSel);
     selectItem(ComboBox_FontSize, settings.addrFont);
@@ -68,7 +70,7 @@ void MainWindow::saveSettings()
     settings.comboBoxSel = ComboBox_SEL->currentIndex();
     settings.tabMy = senderSlot();
     // The operator hears which fields lose characters before the file keeps the rest of them.
-    run([&settings] { settings.checkSavable(); });
+    run([this, &settings] { settings.checkSavable(m_settingsAsLoaded); });
     rova::ProfileFile file = settingsFile(m_folder);
-    settings.save(file);
+    settings.save(file, m_settingsAsLoaded);
 }

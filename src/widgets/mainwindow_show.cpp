@@ -2,6 +2,7 @@
 
 #include "widgets/mainwindow.h"
 
+#include "platform/programinfo.h"
 #include "widgets/numberedit.h"
 
 #include <QCheckBox>
@@ -18,7 +19,8 @@
 
 void MainWindow::FormShow()
 {
-    setWindowTitle(QStringLiteral("rova　送り状印刷　< ヤマト宅急便　> ver1.10"));
+    setWindowTitle(
+        QStringLiteral("rova　送り状印刷　< ヤマト宅急便　> ver%1").arg(rova::programinfo::version()));
     DateTimePicker_1->setDate(QDate::currentDate());
     Edit_de_date1->clear();
     Edit_de_date2->clear();

@@ -4,6 +4,7 @@
 
 #include "widgets/widgetkit.h"
 
+#include "rules/orders/timeslot.h"
 #include "widgets/numberedit.h"
 
 #include <QCheckBox>
@@ -18,8 +19,7 @@ void MainWindow::buildTimeGroups()
     GroupBox_Time->setObjectName(QStringLiteral("GroupBox_Time"));
     GroupBox_Time->setGeometry(600, 1, 80, 96);
     GroupBox_Time->setFont(gothic(12));
-    const QString times[] = {QStringLiteral("午前中"),  QStringLiteral("12→14時"), QStringLiteral("14→16時"),
-                             QStringLiteral("16→18時"), QStringLiteral("18→20時"), QStringLiteral("20→21時")};
+    const QStringList& times = rova::orders::timeSlotCaptions();
     QCheckBox** boxes[] = {&CheckBox_t1, &CheckBox_t2, &CheckBox_t3,
                            &CheckBox_t4, &CheckBox_t5, &CheckBox_t6};
     for (int i = 0; i < 6; ++i)
@@ -30,10 +30,11 @@ void MainWindow::buildTimeGroups()
     GroupBox_Time2->setObjectName(QStringLiteral("GroupBox_Time2"));
     GroupBox_Time2->setGeometry(600, 1, 80, 72);
     GroupBox_Time2->setFont(gothic(12));
-    CheckBox_t21 = checkBox(GroupBox_Time2, QStringLiteral("CheckBox_t21"), QStringLiteral("午前10時"),
-                            QRect(6, 20, 68, 14), 12);
-    CheckBox_t22 = checkBox(GroupBox_Time2, QStringLiteral("CheckBox_t22"), QStringLiteral("午後５時"),
-                            QRect(6, 43, 68, 14), 12);
+    const QStringList& promised = rova::orders::promisedTimeCaptions();
+    CheckBox_t21 =
+        checkBox(GroupBox_Time2, QStringLiteral("CheckBox_t21"), promised[0], QRect(6, 20, 68, 14), 12);
+    CheckBox_t22 =
+        checkBox(GroupBox_Time2, QStringLiteral("CheckBox_t22"), promised[1], QRect(6, 43, 68, 14), 12);
     GroupBox_Time2->hide();
     // The caption sits on the frame line, as on the forms, so the first box below it stays clear.
     for (QGroupBox* group : {GroupBox_Time, GroupBox_Time2})

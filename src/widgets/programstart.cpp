@@ -2,9 +2,13 @@
 
 #include "widgets/mainwindow.h"
 
+#include "platform/datafolder.h"
 #include "platform/fonts.h"
 #include "platform/installedprinters.h"
 #include "platform/printerchoice.h"
+#include "platform/programinfo.h"
+#include "rules/datafiles.h"
+#include "rules/errors.h"
 #include "widgets/dialogs.h"
 #include "widgets/printerwatch.h"
 
@@ -19,9 +23,10 @@ QString askPdfFile(const QString& proposed)
                                  QStringLiteral("PDF (*.pdf)"));
 }
 
-ProgramStart::ProgramStart(const QString& folder) : m_folder(folder), m_instance(Dialogs::applicationTitle())
+ProgramStart::ProgramStart(const QString& folder)
+    : m_folder(folder), m_instance(Dialogs::applicationTitle(), m_folder)
 {
-    QCoreApplication::setApplicationName(Dialogs::applicationTitle());
+    programinfo::identifyApplication();
     fonts::registerSubstitutions();
 }
 
@@ -33,9 +38,39 @@ ProgramStart::~ProgramStart()
 
 bool ProgramStart::open()
 {
-    if (!m_instance.claim())
+    // Said before anything else, so the operator knows before typing what could not be kept.
+    const QString problem = datafolder::prepare(m_folder);
+    if (!problem.isEmpty())
+        Dialogs::error(nullptr, problem);
+    auto start = SingleInstance::Start::AlreadyRunning;
+    bool checked = false;
+    bool locked = false;
+    guarded(nullptr, [&] {
+        try {
+            start = m_instance.claim();
+            locked = true;
+        } catch (const FileError&) {
+            // In a folder no copy can write to, no copy can spoil another's files: this one runs
+            // without the lock rather than not at all, and says nothing more than the folder's box.
+            if (problem.isEmpty())
+                throw;
+            start = SingleInstance::Start::Run;
+        }
+        checked = true;
+    });
+    if (!checked)
+        return false; // the lock file could not be used: the box named it
+    if (start == SingleInstance::Start::AlreadyRunning)
+        Dialogs::tell(
+            nullptr,
+            QStringLiteral("%1 はすでに起動しています\n%2").arg(Dialogs::applicationTitle(), m_folder));
+    if (start != SingleInstance::Start::Run)
         return false;
-    m_system = print::installedPrinters(&askPdfFile, m_folder);
+    // Only the copy that holds the folder's lock may clear it: no other copy is writing there.
+    if (locked)
+        datafiles::removeLeftovers(m_folder, datafiles::names());
+
+    m_system = print::installedPrinters(&askPdfFile, print::PdfProposal(m_folder));
     m_printers = std::make_unique<print::PrinterChoice>(*m_system);
     checkPrintersOnActivation(*m_printers);
     m_forms = std::make_unique<Forms>(*m_printers, m_folder);

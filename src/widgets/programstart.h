@@ -1,7 +1,8 @@
 #pragma once
 // The program's start, shared by main() and the start-up benchmark so both run the same steps:
-// the application title, the font substitutions, the single-instance check, then the printers and
-// the windows with the main one shown. It owns the print system and the printer model.
+// the application's name, the font substitutions, the data folder, the single-instance check, the
+// clean-up of the data folder, then the printers and the windows with the main one shown. It owns the
+// print system and the printer model.
 
 #include "widgets/forms.h"
 
@@ -28,11 +29,15 @@ QString askPdfFile(const QString& proposed);
 class ProgramStart
 {
 public:
-    // The program's files are kept in folder.
+    // The program's files are kept in folder (created when missing).
     explicit ProgramStart(const QString& folder);
     ~ProgramStart();
 
-    // False when another copy is running: it was asked to come forward and no window was made.
+    // False when another copy is running for the data folder (it was asked to come forward, or the
+    // operator was told it runs) or the check could not be made (the operator was told why); no window
+    // was made then. A data folder that cannot be created or written is reported first; a copy then
+    // runs even when it cannot make its lock there. True when this copy runs: a data folder it holds
+    // the lock of is cleared of interrupted writes.
     bool open();
 
     // Only after open() returned true.

@@ -4,6 +4,9 @@
 #include "rules/errors.h"
 #include "support/pdfwords.h"
 
+#include "support/readonlyfolder.h"
+
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -93,7 +96,8 @@ private slots:
         const QString path = m_dir->filePath(QStringLiteral("slips.pdf"));
         m_answers.append(path);
         PdfPrinter printer = pdfPrinter();
-        auto job = printer.begin(PdfPrinter::name(), DeviceMode{}, QStringLiteral("rova/Yamato"));
+        auto job = printer.begin(PdfPrinter::name(), DeviceMode{},
+                                 {QStringLiteral("rova_Yamato"), QStringLiteral("見本/太郎")});
         const QStringList marks{QStringLiteral("FIRST"), QStringLiteral("SECOND"), QStringLiteral("THIRD")};
         for (const QString& mark : marks) {
             if (mark != marks.first())
@@ -102,8 +106,9 @@ private slots:
             job->canvas().textOut(100, 100, mark);
         }
         job->end();
-        // Proposed in the printer's folder, with a name the file system takes.
-        QCOMPARE(m_asked, QStringList{m_dir->filePath(QStringLiteral("rova_Yamato.pdf"))});
+        // Proposed with a name the file system takes.
+        QCOMPARE(m_asked.size(), 1);
+        QVERIFY2(m_asked.first().endsWith(QStringLiteral("_見本_太郎.pdf")), qPrintable(m_asked.first()));
         QCOMPARE(pdfPageCount(path), 3);
         for (const QString& mark : marks)
             QVERIFY2(findPdfWord(pdfWords(path), mark), qPrintable(mark));
@@ -150,6 +155,71 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(rova::Error, job->end());
     }
 
+    // The folder proposed for the next file: the one saved in last while it exists (also after the
+    // program was started again), else the documents folder, else home.
+    void proposedFolder_data()
+    {
+        QTest::addColumn<bool>("documents");
+        QTest::addColumn<QString>("savedIn"); // folder of an earlier save, "" for none
+        QTest::addColumn<bool>("removed");    // that folder removed since
+        QTest::addColumn<QString>("proposed");
+        QTest::newRow("first file: documents folder") << true << "" << false << "home/Documents";
+        QTest::newRow("first file without documents folder: home") << false << "" << false << "home";
+        QTest::newRow("after a save: that folder") << true << "slips/2026" << false << "slips/2026";
+        QTest::newRow("folder saved in was removed: documents folder")
+            << true << "gone" << true << "home/Documents";
+    }
+    void proposedFolder()
+    {
+        QFETCH(bool, documents);
+        QFETCH(QString, savedIn);
+        QFETCH(bool, removed);
+        QFETCH(QString, proposed);
+        QTemporaryDir data;
+        qputenv("HOME", QFile::encodeName(m_dir->filePath(QStringLiteral("home"))));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir->filePath(QStringLiteral("config"))));
+        QDir(m_dir->path()).mkpath(documents ? QStringLiteral("home/Documents") : QStringLiteral("home"));
+        const JobTitle title{QStringLiteral("rova_Yamato"), QStringLiteral("見本　太郎")};
+        if (!savedIn.isEmpty()) {
+            QDir(m_dir->path()).mkpath(savedIn);
+            m_answers.append(m_dir->filePath(savedIn + QStringLiteral("/slip.pdf")));
+            pdfPrinter(PdfProposal(data.path())).begin(PdfPrinter::name(), DeviceMode{}, title)->end();
+            if (removed)
+                QDir(m_dir->filePath(savedIn)).removeRecursively();
+        }
+        m_asked.clear();
+
+        pdfPrinter(PdfProposal(data.path())).begin(PdfPrinter::name(), DeviceMode{}, title)->end();
+        QCOMPARE(m_asked.size(), 1);
+        const QFileInfo file(m_asked.first());
+        QCOMPARE(file.path(), m_dir->filePath(proposed));
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d_\\d{4}_見本_太郎\\.pdf$"))
+                     .match(file.fileName())
+                     .hasMatch(),
+                 qPrintable(file.fileName()));
+    }
+
+    void folderThatCannotBeKeptIsReportedAfterTheFileIsSaved()
+    {
+        QTemporaryDir data;
+        ReadOnlyFolder readOnly(data.path());
+        if (!readOnly.refusesWrites())
+            QSKIP("this machine cannot make a folder read-only");
+        const QString path = m_dir->filePath(QStringLiteral("slip.pdf"));
+        m_answers.append(path);
+        auto job = pdfPrinter(PdfProposal(data.path())).begin(PdfPrinter::name(), DeviceMode{}, {});
+        try {
+            job->end();
+            QFAIL("no error raised");
+        } catch (const rova::Error& e) {
+            QVERIFY2(e.message().startsWith(QStringLiteral("PDF は %1 に保存しました。").arg(path)),
+                     qPrintable(e.message()));
+            QVERIFY2(e.message().contains(data.filePath(QStringLiteral("rova-yamato.conf"))),
+                     qPrintable(e.message()));
+        }
+        QCOMPARE(pdfPageCount(path), 1);
+    }
+
     void unknownPaperIsAnError()
     {
         PdfPrinter printer = pdfPrinter();
@@ -159,15 +229,16 @@ private slots:
     }
 
 private:
-    // A printer whose file question is answered from m_answers and remembered in m_asked.
-    PdfPrinter pdfPrinter()
+    // A printer whose file question is answered from m_answers and remembered in m_asked; it
+    // proposes as the proposal says (by default nothing remembered).
+    PdfPrinter pdfPrinter(PdfProposal proposal = {})
     {
         return PdfPrinter(
             [this](const QString& proposed) {
                 m_asked.append(proposed);
                 return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
             },
-            m_dir->path());
+            std::move(proposal));
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;

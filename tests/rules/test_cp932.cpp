@@ -72,6 +72,40 @@ private slots:
         QCOMPARE(rova::cp932::byteLength(text), byteLength);
     }
 
+    // Text from other programs arrives with the other mapping's forms; after folding it encodes.
+    void foldVariants_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("folded");
+        QTest::newRow("each of the seven becomes the code page form")
+            << u"03\u22121234 \u301C\u2016\u2014\u00A2\u00A3\u00AC"_s
+            << u"03\uFF0D1234 \uFF5E\u2225\u2015\uFFE0\uFFE1\uFFE2"_s;
+        QTest::newRow("code page forms and ASCII hyphen and tilde stay")
+            << u"\uFF0D\uFF5E\u2225\u2015\uFFE0\uFFE1\uFFE2-~"_s
+            << u"\uFF0D\uFF5E\u2225\u2015\uFFE0\uFFE1\uFFE2-~"_s;
+    }
+    void foldVariants()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, folded);
+        QCOMPARE(rova::cp932::foldVariants(text), folded);
+        QVERIFY(rova::cp932::encode(folded).ok());
+    }
+
+    // Files are code page 932 bytes: what they decode to needs no folding.
+    void decodedPairsAreAlreadyFolded()
+    {
+        for (int lead = 0x81; lead <= 0xFC; ++lead) {
+            if (!rova::cp932::isLeadByte(uchar(lead)))
+                continue;
+            for (int trail = 0x40; trail <= 0xFC; ++trail) {
+                const QString text = rova::cp932::decode(QByteArray{char(lead), char(trail)});
+                QVERIFY2(rova::cp932::foldVariants(text) == text,
+                         qPrintable(QString::number(lead * 256 + trail, 16)));
+            }
+        }
+    }
+
     void everySingleByteRoundTrips()
     {
         QCOMPARE(rova::cp932::decode("\x1a\x1c\x7f"), u"\u001A\u001C\u007F"_s);

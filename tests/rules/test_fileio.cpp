@@ -58,22 +58,26 @@ class TestFileIo : public QObject
 {
     Q_OBJECT
 private slots:
+    // The first line says what happened, the second names the file in full.
     void readAllErrors_data()
     {
         QTest::addColumn<QString>("relative");
         QTest::addColumn<bool>("needsPermissions");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("reason");
         QTest::newRow("missing file") << u"none.txt"_s << false << u"File not found"_s;
         QTest::newRow("missing folder") << u"none/my0.txt"_s << false << u"File not found"_s;
         QTest::newRow("a file taken for a folder") << u"plain.txt/my0.txt"_s << false << u"File not found"_s;
         QTest::newRow("a folder") << u"folder"_s << false << u"File access denied"_s;
         QTest::newRow("unreadable file") << u"secret.txt"_s << true << u"File access denied"_s;
+        QTest::newRow("a pipe is not waited on") << u"pipe"_s << false << u"File access denied"_s;
+        QTest::newRow("a link to itself, in the system's words")
+            << u"loop.txt"_s << false << u"Too many levels of symbolic links"_s;
     }
     void readAllErrors()
     {
         QFETCH(QString, relative);
         QFETCH(bool, needsPermissions);
-        QFETCH(QString, message);
+        QFETCH(QString, reason);
         if (needsPermissions && ::geteuid() == 0)
             QSKIP("the superuser reads unreadable files");
         QTemporaryDir dir;
@@ -81,7 +85,66 @@ private slots:
         putFile(dir.filePath(u"secret.txt"_s), "x");
         QFile::setPermissions(dir.filePath(u"secret.txt"_s), QFile::WriteOwner);
         QDir(dir.path()).mkdir(u"folder"_s);
-        QCOMPARE(errorOf([&] { rova::fileio::readAll(dir.filePath(relative)); }), message);
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(u"pipe"_s)).constData(), 0600), 0);
+        QCOMPARE(::symlink("loop.txt", QFile::encodeName(dir.filePath(u"loop.txt"_s)).constData()), 0);
+        const QString expected = reason + u'\n' + dir.filePath(relative);
+        QCOMPARE(errorOf([&] { rova::fileio::readAll(dir.filePath(relative)); }), expected);
+        QCOMPARE(errorOf([&] { rova::fileio::readLines(dir.filePath(relative), 5, 100); }), expected);
+    }
+
+    // A file is read whole only up to a size; past it, it is refused and nothing more is read.
+    void readAllRefusesTooLargeFiles_data()
+    {
+        QTest::addColumn<qsizetype>("size");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("exactly the most") << qsizetype(1000) << false;
+        QTest::newRow("one byte more") << qsizetype(1001) << true;
+        QTest::newRow("far more, not even allocated") << (qsizetype(1) << 33) << true;
+    }
+    void readAllRefusesTooLargeFiles()
+    {
+        QFETCH(qsizetype, size);
+        QFETCH(bool, refused);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"rova_Yamato.ini"_s);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(size)); // a sparse file: no disk space used
+        file.close();
+        const QString error = errorOf([&] { QCOMPARE(rova::fileio::readAll(path, 1000).size(), size); });
+        QCOMPARE(error, refused ? rova::errtext::fileTooLarge() + u'\n' + path : QString());
+    }
+
+    // Only as many lines as asked for are read, however long the file goes on.
+    void readLines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("read"); // null: refused as too long
+        QTest::newRow("five lines of many: up to the fifth line end")
+            << QByteArray("1\r\n2\n3\r\n4\n5\r\n6\r\n") << QByteArray("1\r\n2\n3\r\n4\n5\r\n");
+        QTest::newRow("fewer lines: the whole file") << QByteArray("1\r\n2") << QByteArray("1\r\n2");
+        QTest::newRow("an empty file") << QByteArray("") << QByteArray("");
+        QTest::newRow("a file of line breaks far past the fifth: five bytes")
+            << QByteArray(200000, '\n') << QByteArray(5, '\n');
+        QTest::newRow("long lines after the fifth do not count")
+            << QByteArray("1\n2\n3\n4\n5\n") + QByteArray(100000, 'x') << QByteArray("1\n2\n3\n4\n5\n");
+        QTest::newRow("five lines within the most") << QByteArray(95, 'x') + "\n\n\n\n\n"
+                                                    << QByteArray(95, 'x') + "\n\n\n\n\n";
+        QTest::newRow("a first line longer than the most") << QByteArray(100000, 'x') << QByteArray();
+        QTest::newRow("the five lines one byte longer than the most")
+            << QByteArray(96, 'x') + "\n\n\n\n\nmore" << QByteArray();
+    }
+    void readLines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, read);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"my0.txt"_s);
+        putFile(path, bytes);
+        QByteArray got;
+        const QString error = errorOf([&] { got = rova::fileio::readLines(path, 5, 100); });
+        QCOMPARE(error, read.isNull() ? rova::errtext::linesTooLong() + u'\n' + path : QString());
+        QCOMPARE(got, read.isNull() ? QByteArray() : read);
     }
 
     void readAllReadsEveryByte_data()
@@ -197,7 +260,7 @@ private slots:
         if (throughLink)
             QCOMPARE(::symlink("rova_Yamato.ini", QFile::encodeName(written).constData()), 0);
         QCOMPARE(errorOf([&] { rova::fileio::writeAtomically(written, "new"); }),
-                 rova::errtext::fileAccessDenied());
+                 rova::errtext::fileAccessDenied() + u'\n' + written);
         QCOMPARE(fileBytes(file), QByteArray("old"));
         struct stat st {
         };
@@ -214,6 +277,7 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::newRow("disk refuses the bytes") << u"limit"_s;
         QTest::newRow("read-only folder") << u"readonly"_s;
+        QTest::newRow("stopped after the new file is complete, before it replaces the old") << u"hook"_s;
     }
     void failedWriteKeepsTheOldFile()
     {
@@ -228,11 +292,15 @@ private slots:
         if (how == u"limit") {
             FileSizeLimit limit(4096);
             message = errorOf([&] { rova::fileio::writeAtomically(path, QByteArray(65536, 'x')); });
+        } else if (how == u"hook") {
+            rova::fileio::setBeforeReplaceHook([] { throw rova::Error(u"stopped"_s); });
+            message = errorOf([&] { rova::fileio::writeAtomically(path, QByteArray(65536, 'x')); });
+            rova::fileio::setBeforeReplaceHook({});
         } else {
             QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
             message = errorOf([&] { rova::fileio::writeAtomically(path, "new"); });
             QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            QCOMPARE(message, u"File access denied"_s);
+            QCOMPARE(message, u"File access denied\n"_s + path);
         }
         QVERIFY(!message.isEmpty());
         QCOMPARE(fileBytes(path), old);

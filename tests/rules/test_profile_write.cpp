@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,6 +42,72 @@ private slots:
             }
         }
         QVERIFY(checked > 0);
+    }
+
+    // Changes made together give the file that the same changes made one by one give.
+    void changesTogetherAsOneByOne_data() { referenceWrites_data(); }
+    void changesTogetherAsOneByOne()
+    {
+        QFETCH(QJsonArray, steps);
+        QTemporaryDir dir;
+        rova::ProfileFile oneByOne(dir.filePath(u"one.ini"_s));
+        rova::ProfileFile together(dir.filePath(u"together.ini"_s));
+        rova::ProfileChanges changes;
+        for (const QJsonValue& s : steps) {
+            oneByOne.writeString(s["section"].toString(), s["key"].toString(), s["value"].toString());
+            changes.set(s["section"].toString(), s["key"].toString(), s["value"].toString());
+        }
+        together.write(changes);
+        QCOMPARE(fileBytes(together.path()), fileBytes(oneByOne.path()));
+    }
+
+    // Several keys in one write: "=" sets a key, "?" adds it only where the file lacks it.
+    void changesTogether_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QStringList>("changes"); // "section|key=value" or "section|key?value"
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("keys of two sections, present and new, in their places")
+            << QByteArray("[a]\r\nx=1\r\n\r\n[b]\r\ny=2\r\n")
+            << QStringList{u"b|y=3"_s, u"a|z=4"_s, u"a|x=5"_s, u"c|w=6"_s}
+            << QByteArray("[a]\r\nx=5\r\nz=4\r\n\r\n[b]\r\ny=3\r\n[c]\r\nw=6\r\n");
+        QTest::newRow("a present key keeps its bytes, invalid ones too")
+            << QByteArray("[s]\r\nk= \"\x82\" \r\nlast=\x93") << QStringList{u"s|k?new"_s, u"s|last?new"_s}
+            << QByteArray("[s]\r\nk= \"\x82\" \r\nlast=\x93");
+        QTest::newRow("a missing key is added with its value")
+            << QByteArray("[s]\r\nk=1") << QStringList{u"s|k?2"_s, u"s|n?3"_s, u"t|m?4"_s}
+            << QByteArray("[s]\r\nk=1\r\nn=3\r\n[t]\r\nm=4\r\n");
+        QTest::newRow("the same value leaves the line and its line end as they are")
+            << QByteArray("[s]\nk=1\nj=2") << QStringList{u"s|k=1"_s, u"s|j=2"_s}
+            << QByteArray("[s]\nk=1\nj=2");
+        QTest::newRow("the later change of a key wins, in the place of the first")
+            << QByteArray("[s]\r\n") << QStringList{u"s|a=1"_s, u"s|b=2"_s, u"S|A=3"_s}
+            << QByteArray("[s]\r\na=3\r\nb=2\r\n");
+        QTest::newRow("a set after an add-if-missing wins")
+            << QByteArray("[s]\r\nk=1\r\n") << QStringList{u"s|k?9"_s, u"s|k=2"_s}
+            << QByteArray("[s]\r\nk=2\r\n");
+    }
+    void changesTogether()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QStringList, changes);
+        QFETCH(QByteArray, after);
+        QTemporaryDir dir;
+        rova::ProfileFile profile(dir.filePath(u"p.ini"_s));
+        putFile(profile.path(), before);
+        rova::ProfileChanges together;
+        for (const QString& c : changes) {
+            const qsizetype bar = c.indexOf(u'|');
+            const qsizetype op = c.indexOf(QRegularExpression(u"[=?]"_s), bar);
+            const QString section = c.left(bar);
+            const QString key = c.mid(bar + 1, op - bar - 1);
+            if (c[op] == u'=')
+                together.set(section, key, c.mid(op + 1));
+            else
+                together.setIfMissing(section, key, c.mid(op + 1));
+        }
+        profile.write(together);
+        QCOMPARE(fileBytes(profile.path()), after);
     }
 
     void existingFile_data()
@@ -137,17 +204,21 @@ private slots:
     {
         QTest::addColumn<QString>("relative");
         QTest::addColumn<bool>("needsPermissions");
-        QTest::newRow("folder missing") << u"missing/p.ini"_s << false;
-        QTest::newRow("target is a folder") << u"folder"_s << false;
-        QTest::newRow("read-only folder") << u"readonly/p.ini"_s << true;
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder missing") << u"missing/p.ini"_s << false << u"File not found"_s;
+        QTest::newRow("target is a folder") << u"folder"_s << false << u"File access denied"_s;
+        QTest::newRow("read-only folder") << u"readonly/p.ini"_s << true << u"File access denied"_s;
+        QTest::newRow("a link to itself") << u"loop.ini"_s << false << u"Too many levels of symbolic links"_s;
     }
     void failedWriteNamesTheFile()
     {
         QFETCH(QString, relative);
         QFETCH(bool, needsPermissions);
+        QFETCH(QString, reason);
         if (needsPermissions && ::geteuid() == 0)
             QSKIP("the superuser writes into read-only folders");
         QTemporaryDir dir;
+        QCOMPARE(::symlink("loop.ini", QFile::encodeName(dir.filePath(u"loop.ini"_s)).constData()), 0);
         QDir(dir.path()).mkdir(u"folder"_s);
         QDir(dir.path()).mkdir(u"folder/inside"_s); // a non-empty folder cannot be renamed over
         QDir(dir.path()).mkdir(u"readonly"_s);
@@ -168,7 +239,7 @@ private slots:
         QDir::setCurrent(saved);
         QFile::setPermissions(dir.filePath(u"readonly"_s),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(message, dir.filePath(relative) + u" に書き込めません"_s);
+        QCOMPARE(message, dir.filePath(relative) + u" に書き込めません\n"_s + reason);
         QCOMPARE(fileBytes(dir.filePath(relative)), before);
     }
 

@@ -128,6 +128,11 @@ private slots:
         QTest::newRow("lines after the fifth are ignored")
             << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n") << Sender{"1", "2", "3", "4", "5"};
         QTest::newRow("empty file empties every field") << QByteArray() << Sender{};
+        QTest::newRow("a file of nothing but line breaks, far past the fifth")
+            << QByteArray(1000000, '\n') << Sender{};
+        QTest::newRow("a long tail after the fifth line is not read")
+            << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n") + QByteArray(1000000, 'x')
+            << Sender{"1", "2", "3", "4", "5"};
         QTest::newRow("blanks are kept, nothing is trimmed")
             << QByteArray(" 1 \r\n\t2\r\n3\r\n4\r\n5 \r\n") << Sender{" 1 ", "\t2", "3", "4", "5 "};
         QTest::newRow("double-byte characters ending in 0x5C and half-width katakana")
@@ -148,7 +153,7 @@ private slots:
             rova::senderbook::read(QStringLiteral("."), 0);
             QFAIL("no error raised");
         } catch (const rova::Error& e) {
-            QCOMPARE(e.message(), QStringLiteral("File not found"));
+            QCOMPARE(e.message(), "File not found\n" + QDir::current().filePath("my0.txt"));
         }
     }
 
@@ -200,7 +205,7 @@ private slots:
             rova::senderbook::write(QStringLiteral("."), 3, Sender{"1", "2", "3", "4", "5"});
             QFAIL("no error raised");
         } catch (const rova::Error& e) {
-            QCOMPARE(e.message(), QStringLiteral("File access denied"));
+            QCOMPARE(e.message(), "File access denied\n" + QDir::current().filePath("my3.txt"));
         }
         QCOMPARE(fileBytes("my3.txt"), kYamadaBytes);
         QCOMPARE(QDir().entryList(QDir::Files), QStringList{"my3.txt"});

@@ -1,12 +1,17 @@
 #include "rules/settingsfile.h"
 
 #include "rules/cp932.h"
+#include "rules/fileio.h"
 #include "rules/profile.h"
 #include "support/readonlyfolder.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 using rova::Settings;
 Q_DECLARE_METATYPE(rova::Settings)
@@ -138,7 +143,7 @@ private slots:
     void firstRunWritesTheSectionWithItsSeventeenKeys()
     {
         rova::ProfileFile file(path());
-        Settings{}.save(file);
+        Settings{}.save(file, Settings{});
         QCOMPARE(fileBytes(), kFirstRunFile);
     }
 
@@ -160,7 +165,7 @@ private slots:
             s.kosuu = "999";
         });
         rova::ProfileFile file(path());
-        s.save(file);
+        s.save(file, Settings{});
         QCOMPARE(loaded(), s);
     }
 
@@ -168,7 +173,7 @@ private slots:
     {
         putFile("[rv_YAMATOprn]\r\nKOSUU=5\r\n");
         rova::ProfileFile file(path());
-        with([](Settings& s) { s.kosuu = "8"; }).save(file);
+        with([](Settings& s) { s.kosuu = "8"; }).save(file, loaded());
         QVERIFY(fileBytes().contains("\r\nKOSUU3=8\r\n"));
         QCOMPARE(loaded().kosuu, QStringLiteral("8"));
     }
@@ -195,8 +200,9 @@ private slots:
             s.tel = "03-1234-5678";
             s.tabMy = 4;
         });
+        const Settings asLoaded = loaded();
         try {
-            s.checkSavable();
+            s.checkSavable(asLoaded);
             QFAIL("no error raised");
         } catch (const rova::UnsavableFieldsError& e) {
             QCOMPARE(e.fields(), QStringList({"お届け先のおところ②", "お届け先のおなまえ", "品名2",
@@ -207,7 +213,7 @@ private slots:
         QCOMPARE(fileBytes(), before.isNull() ? QByteArray("<missing>") : before);
 
         rova::ProfileFile file(path());
-        s.save(file);
+        s.save(file, asLoaded);
         QVERIFY2(!fileBytes().contains('?'), "no placeholder may reach the file");
         QCOMPARE(fileBytes().count('='), 17);
         const Settings after = loaded();
@@ -225,7 +231,102 @@ private slots:
             s.custo1 = "髙橋　①";
             s.g1 = "ﾐｶﾝ";
         });
-        s.checkSavable();
+        s.checkSavable(Settings{});
+    }
+
+    // What the operator left alone goes back with the bytes it was read with; only changed keys and
+    // missing ones are written.
+    void untouchedValuesKeepTheirBytes_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray rest = "E_ZIP=\r\nE_AD2=\r\nE_TEL=\r\nE_G1=\r\nE_G2=\r\nE_G3=\r\nKOSUU3=1\r\n"
+                                "OP023My=\r\nOP023MyZip=\r\nOP023MyADD1=\r\nOP023MyADD2=\r\nOP023MyTEL=\r\n"
+                                "ComboBox_SEL=0\r\nAddr_Font=1\r\n";
+        QTest::newRow("a lone lead byte at the end of an untouched value")
+            << "[rv_YAMATOprn]\r\nE_AD1=\x93\x8c\x8b\x9e\x93\r\nE_CUS=old\r\nTab_My=0\r\n" + rest
+            << "[rv_YAMATOprn]\r\nE_AD1=\x93\x8c\x8b\x9e\x93\r\nE_CUS=new\r\nTab_My=0\r\n" + rest;
+        QTest::newRow("quotes, blanks and a lone LF line end of untouched values")
+            << "[rv_YAMATOprn]\nE_AD1= \"  a  \" \nE_CUS=old\nTab_My=$0\n" + rest
+            << "[rv_YAMATOprn]\nE_AD1= \"  a  \" \nE_CUS=new\r\nTab_My=$0\n" + rest;
+        QTest::newRow("missing keys added, the untouched present ones kept")
+            << QByteArray("[rv_YAMATOprn]\r\nE_AD1=\x82\r\nE_CUS=old")
+            << QByteArray("[rv_YAMATOprn]\r\nE_AD1=\x82\r\nE_CUS=new\r\nAddr_Font=1\r\nE_ZIP=\r\nE_AD2=\r\n"
+                          "E_TEL=\r\nE_G1=\r\nE_G2=\r\nE_G3=\r\nKOSUU3=1\r\nOP023My=\r\nOP023MyZip=\r\n"
+                          "OP023MyADD1=\r\nOP023MyADD2=\r\nOP023MyTEL=\r\nComboBox_SEL=0\r\nTab_My=0\r\n");
+    }
+    void untouchedValuesKeepTheirBytes()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        putFile(before);
+        const Settings asLoaded = loaded();
+        Settings now = asLoaded;
+        now.custo1 = "new";
+        now.checkSavable(asLoaded); // an untouched value the file cannot hold is not the operator's to mend
+        rova::ProfileFile file(path());
+        now.save(file, asLoaded);
+        QCOMPARE(fileBytes(), after);
+    }
+
+    // The 17 keys replace the file once: stopped just before, the old file is whole.
+    void saveIsOneReplacement()
+    {
+        const QByteArray before = "[other]\r\nx=1\r\n[rv_YAMATOprn]\r\nE_ZIP=100\r\nE_AD1=old\r\n";
+        putFile(before);
+        const Settings asLoaded = loaded();
+        const Settings now = with([](Settings& s) {
+            s.zip = "530-0001";
+            s.add1 = "大阪府";
+            s.tabMy = 3;
+        });
+        int replacements = 0;
+        rova::fileio::setBeforeReplaceHook([&] {
+            ++replacements;
+            throw rova::Error("stopped");
+        });
+        rova::ProfileFile file(path());
+        QVERIFY_THROWS_EXCEPTION(rova::Error, now.save(file, asLoaded));
+        rova::fileio::setBeforeReplaceHook({});
+        QCOMPARE(replacements, 1);
+        QCOMPARE(fileBytes(), before);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{Settings::fileName()});
+    }
+
+    // A file that exists but cannot be read is named; the values are the defaults and a save leaves it.
+    void unreadableFileIsNamed_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a link to itself") << "loop"
+                                          << "Too many levels of symbolic links";
+        QTest::newRow("larger than any settings file") << "large" << rova::errtext::fileTooLarge();
+    }
+    void unreadableFileIsNamed()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, reason);
+        if (how == "loop") {
+            QCOMPARE(::symlink(qPrintable(Settings::fileName()), qPrintable(path())), 0);
+        } else {
+            QFile f(path());
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(rova::fileio::kMaxFileBytes + 1));
+        }
+        Settings s;
+        try {
+            s.load(rova::ProfileFile(path()));
+            QFAIL("no error raised");
+        } catch (const rova::FileError& e) {
+            QCOMPARE(e.message(), reason + '\n' + path());
+        }
+        QCOMPARE(s, Settings{});
+        const QFileInfo before(path());
+        rova::ProfileFile file(path());
+        QVERIFY_THROWS_EXCEPTION(rova::Error, with([](Settings& s) { s.zip = "1"; }).save(file, Settings{}));
+        QCOMPARE(QFileInfo(path()).size(), before.size());
+        QCOMPARE(QFileInfo(path()).isSymLink(), how == "loop");
     }
 
     void readOnlyFolderReportsTheFile()
@@ -235,10 +336,10 @@ private slots:
             QSKIP("this machine cannot make a folder read-only for this user");
         rova::ProfileFile file(path());
         try {
-            Settings{}.save(file);
+            Settings{}.save(file, Settings{});
             QFAIL("no error raised");
         } catch (const rova::Error& e) {
-            QCOMPARE(e.message(), rova::errtext::cannotWrite(path()));
+            QCOMPARE(e.message(), rova::errtext::cannotWrite(path()) + "\nFile access denied");
         }
         QVERIFY(!QFile::exists(path()));
     }

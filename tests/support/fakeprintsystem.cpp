@@ -139,13 +139,15 @@ Capabilities FakePrintSystem::capabilities(const QString& name)
     return printerNamed(name).capabilities;
 }
 
-std::unique_ptr<Job> FakePrintSystem::begin(const QString& name, const DeviceMode& mode, const QString& title)
+std::unique_ptr<Job> FakePrintSystem::begin(const QString& name, const DeviceMode& mode,
+                                            const JobTitle& title)
 {
     printerNamed(name);
     if (!m_beginFailure.isEmpty())
         throw Error(m_beginFailure);
     JobRecord job;
-    job.title = title;
+    job.title = title.title;
+    job.addressee = title.addressee;
     job.destination = name;
     job.mode = mode;
     m_jobs.append(job);

@@ -31,6 +31,7 @@ public:
     struct JobRecord {
         enum class State { Open, Ended, Aborted, Discarded };
         QString title;
+        QString addressee;
         QString destination;
         DeviceMode mode;
         QList<DrawnText> texts;
@@ -57,7 +58,7 @@ public:
     QList<Destination> destinations() override;
     int defaultDestination() override { return m_default; }
     Capabilities capabilities(const QString& name) override;
-    std::unique_ptr<Job> begin(const QString& name, const DeviceMode& mode, const QString& title) override;
+    std::unique_ptr<Job> begin(const QString& name, const DeviceMode& mode, const JobTitle& title) override;
 
     // Used by the fake's jobs.
     JobRecord& record(int index) { return m_jobs[index]; }

@@ -5,8 +5,6 @@
 #include "support/fakeprintsystem.h"
 #include "widgets/programstart.h"
 
-#include <QDir>
-
 namespace testprinters
 {
 namespace
@@ -32,7 +30,7 @@ rova::print::FakePrintSystem* installFake(std::unique_ptr<rova::print::FakePrint
 rova::print::PrinterChoice& choice()
 {
     if (!installedSystem)
-        install(rova::print::installedPrinters(&rova::askPdfFile, QDir::currentPath()));
+        install(rova::print::installedPrinters(&rova::askPdfFile, rova::print::PdfProposal()));
     // Made on first use, so that it reads the printers as the test has set them up by then.
     if (!installedChoice)
         installedChoice = std::make_unique<rova::print::PrinterChoice>(*installedSystem);

@@ -39,7 +39,8 @@ private slots:
 
         rova::fonts::registerSubstitutions();
         Dialogs::setScripted(true);
-        testprinters::install(std::make_unique<rova::print::PdfPrinter>(&rova::askPdfFile, folder));
+        testprinters::install(
+            std::make_unique<rova::print::PdfPrinter>(&rova::askPdfFile, rova::print::PdfProposal()));
         slipcheck::SlipWindow window;
         window.chooseSlipType(type);
         window.fill();

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -23,6 +24,7 @@ struct SeenBox {
     QString text;
     QMessageBox::Icon icon = QMessageBox::Information;
     QStringList buttons;
+    Qt::TextFormat shownAs = Qt::AutoText; // how the box's label takes its text
 };
 
 // Once the box is up, notes what it shows and presses the button with the given caption (or Escape).
@@ -37,6 +39,8 @@ void answerBox(SeenBox* seen, const QString& press)
         seen->title = box->windowTitle();
         seen->text = box->text();
         seen->icon = box->icon();
+        if (const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+            seen->shownAs = label->textFormat();
         for (QAbstractButton* b : box->buttons()) {
             seen->buttons << b->text();
             if (b->text() == press)
@@ -83,6 +87,32 @@ private slots:
             QCOMPARE(seen.icon, QMessageBox::NoIcon);
             QCOMPARE(seen.buttons, QStringList{"OK"});
         }
+    }
+
+    // A value from a file may hold markup; the box shows it as it is and loads or links nothing.
+    void markupIsShownLiterally_data()
+    {
+        QTest::addColumn<int>("kind"); // 0 question, 1 notice, 2 error
+        QTest::addColumn<QString>("press");
+        const QString ok = QStringLiteral("OK");
+        QTest::newRow("question") << 0 << QStringLiteral("いいえ(&N)");
+        QTest::newRow("notice") << 1 << ok;
+        QTest::newRow("error box") << 2 << ok;
+    }
+    void markupIsShownLiterally()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, press);
+        const QString text =
+            QStringLiteral("<img src=\"x.png\"><a href=\"https://example.com\">プリンタ</a>\n2行目");
+        SeenBox seen;
+        answerBox(&seen, press);
+        if (kind == 0)
+            rova::Dialogs::ask(nullptr, text);
+        else
+            (kind == 1 ? rova::Dialogs::tell : rova::Dialogs::error)(nullptr, text);
+        QCOMPARE(seen.text, text);
+        QCOMPARE(seen.shownAs, Qt::PlainText);
     }
 
     void guardShowsEveryError_data()

@@ -60,7 +60,7 @@ private slots:
     void firstStartReportsMissingSlotOnce()
     {
         f->start();
-        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{QStringLiteral("File not found")});
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"File not found\n" + f->path("my0.txt")});
         QCOMPARE(ui(w()).PageControl_My->currentIndex(), 0);
         QCOMPARE(ui(w()).PageControl_My->tabText(0), QStringLiteral("依頼主1"));
         QCOMPARE(ui(w()).PageControl_My->tabText(9), QStringLiteral("依頼主10"));
@@ -167,10 +167,10 @@ private slots:
         QCOMPARE(MainWindowFixture::shownTexts(), QStringList{});
         f->key(Qt::Key_Right);
         QCOMPARE(ui(w()).PageControl_My->currentIndex(), 2);
-        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{QStringLiteral("File not found")});
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"File not found\n" + f->path("my2.txt")});
         QCOMPARE(ui(w()).Edit_MyZip->text(), QStringLiteral("1")); // the previous sender stays
         f->key(Qt::Key_Right);
-        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{QStringLiteral("File not found")});
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"File not found\n" + f->path("my3.txt")});
         f->key(Qt::Key_Left);
         f->key(Qt::Key_Left);
         f->key(Qt::Key_Left);
@@ -236,7 +236,8 @@ private slots:
         Dialogs::answerNext(true);
         f->key(Qt::Key_Return);
         QCOMPARE(MainWindowFixture::shownTexts(),
-                 (QStringList{QStringLiteral("ご依頼主を登録しますか?"), rova::errtext::fileAccessDenied()}));
+                 (QStringList{QStringLiteral("ご依頼主を登録しますか?"),
+                              rova::errtext::fileAccessDenied() + '\n' + f->path("my0.txt")}));
         QCOMPARE(MainWindowFixture::focusedName(), QStringLiteral("BitBtn_My"));
         QCOMPARE(f->readFile(QStringLiteral("my0.txt")), QByteArray("\r\n\r\n\r\n\r\n\r\n"));
     }

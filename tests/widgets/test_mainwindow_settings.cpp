@@ -12,10 +12,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
+
+#include <unistd.h>
 
 using rova::Dialogs;
 
@@ -44,7 +47,7 @@ private slots:
     void firstRunInEmptyDirectory()
     {
         f->start();
-        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{QStringLiteral("File not found")});
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"File not found\n" + f->path("my0.txt")});
         QCOMPARE(w()->windowTitle(), QStringLiteral("rova　送り状印刷　< ヤマト宅急便　> ver1.10"));
         QCOMPARE(ui(w()).ComboBox_SEL->currentText(), QStringLiteral("発払　着払(手差し)"));
         QCOMPARE(ui(w()).ComboBox_FontSize->currentText(), QStringLiteral("11"));
@@ -128,10 +131,15 @@ private slots:
         QTest::addColumn<int>("slipType");
         QTest::addColumn<int>("fontSize");
         QTest::addColumn<int>("tab");
-        QTest::newRow("slip type 6 leaves none selected") << QByteArray("ComboBox_SEL=6") << -1 << 1 << 0;
-        QTest::newRow("font size 3 leaves none selected") << QByteArray("Addr_Font=3") << 0 << -1 << 0;
-        QTest::newRow("sender tab 10 keeps the first tab") << QByteArray("Tab_My=10") << 0 << 1 << 0;
-        QTest::newRow("hexadecimal index") << QByteArray("ComboBox_SEL=0x3") << 3 << 1 << 0;
+        QTest::addColumn<QByteArray>("saved"); // the slip type's value at the end of the run
+        QTest::newRow("slip type 6 leaves none selected")
+            << QByteArray("ComboBox_SEL=6") << -1 << 1 << 0 << QByteArray("-1");
+        QTest::newRow("font size 3 leaves none selected")
+            << QByteArray("Addr_Font=3") << 0 << -1 << 0 << QByteArray("0");
+        QTest::newRow("sender tab 10 keeps the first tab")
+            << QByteArray("Tab_My=10") << 0 << 1 << 0 << QByteArray("0");
+        QTest::newRow("hexadecimal index, left alone, keeps its spelling")
+            << QByteArray("ComboBox_SEL=0x3") << 3 << 1 << 0 << QByteArray("0x3");
     }
     void outOfRangeIndexes()
     {
@@ -139,14 +147,14 @@ private slots:
         QFETCH(int, slipType);
         QFETCH(int, fontSize);
         QFETCH(int, tab);
+        QFETCH(QByteArray, saved);
         f->writeFile(QStringLiteral("rova_Yamato.ini"), "[rv_YAMATOprn]\r\n" + ini + "\r\n");
         f->start();
         QCOMPARE(ui(w()).ComboBox_SEL->currentIndex(), slipType);
         QCOMPARE(ui(w()).ComboBox_FontSize->currentIndex(), fontSize);
         QCOMPARE(ui(w()).PageControl_My->currentIndex(), tab);
         f->closeWindow();
-        const QByteArray saved = f->readFile(QStringLiteral("rova_Yamato.ini"));
-        QVERIFY(saved.contains("ComboBox_SEL=" + QByteArray::number(slipType) + "\r\n"));
+        QVERIFY(f->readFile(QStringLiteral("rova_Yamato.ini")).contains("ComboBox_SEL=" + saved + "\r\n"));
     }
 
     void roundTrip()
@@ -185,20 +193,78 @@ private slots:
         QVERIFY(f->readFile(QStringLiteral("rova_Yamato.ini")).contains("OP023My=changed\r\n"));
     }
 
-    void unwritableDirectoryIsReportedAndTheWindowStillCloses()
+    // A failed write is reported, then the operator chooses: quit without the settings, or stay and
+    // close again once the folder takes the file.
+    void unwritableDirectoryIsReportedAndTheOperatorChooses_data()
     {
+        QTest::addColumn<bool>("quit");
+        QTest::newRow("quit without the settings") << true;
+        QTest::newRow("stay, then close with the folder put right") << false;
+    }
+    void unwritableDirectoryIsReportedAndTheOperatorChooses()
+    {
+        QFETCH(bool, quit);
         f->writeFile(QStringLiteral("my0.txt"), "\r\n\r\n\r\n\r\n\r\n");
         f->start();
-        ReadOnlyFolder readOnly(f->path(QString()));
-        if (!readOnly.refusesWrites())
-            QSKIP("this machine cannot make a folder read-only");
-        Dialogs::takeShown();
+        ui(w()).Edit_Custo1->setText(QStringLiteral("山田"));
+        {
+            ReadOnlyFolder readOnly(f->path(QString()));
+            if (!readOnly.refusesWrites())
+                QSKIP("this machine cannot make a folder read-only");
+            Dialogs::takeShown();
+            Dialogs::answerNext(quit);
+            f->closeWindow();
+            const QStringList texts = MainWindowFixture::shownTexts();
+            QCOMPARE(
+                texts,
+                (QStringList{
+                    QStringLiteral("%1 に書き込めません\nFile access denied").arg(f->path("rova_Yamato.ini")),
+                    QStringLiteral("設定を保存できませんでした。保存せずに終了しますか?")}));
+            QCOMPARE(w()->isVisible(), !quit);
+        }
+        if (quit)
+            return;
         f->closeWindow();
-        const QStringList texts = MainWindowFixture::shownTexts();
-        QCOMPARE(
-            texts,
-            QStringList{QStringLiteral("%1 に書き込めません").arg(QDir::currentPath() + "/rova_Yamato.ini")});
+        QVERIFY(MainWindowFixture::shownTexts().isEmpty());
         QVERIFY(!w()->isVisible());
+        QVERIFY(f->readFile(QStringLiteral("rova_Yamato.ini"))
+                    .contains(rova::cp932::toBytes(QStringLiteral("E_CUS=山田\r\n"))));
+    }
+
+    // A value the operator did not touch goes back with the bytes it was read with, valid or not; the
+    // field typed into is saved.
+    void untouchedValueKeepsItsBytesThroughARun()
+    {
+        f->writeFile(QStringLiteral("rova_Yamato.ini"),
+                     "[rv_YAMATOprn]\r\nE_AD1=\x93\x8c\x8b\x9e\x93\r\nE_G1=old\r\n");
+        f->writeFile(QStringLiteral("my0.txt"), "\r\n\r\n\r\n\r\n\r\n");
+        f->start();
+        Dialogs::takeShown();
+        f->focus(ui(w()).Edit_G1);
+        ui(w()).Edit_G1->selectAll();
+        MainWindowFixture::commitText(ui(w()).Edit_G1, QStringLiteral("本"));
+        f->closeWindow();
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{});
+        const QByteArray saved = f->readFile(QStringLiteral("rova_Yamato.ini"));
+        QVERIFY(saved.startsWith("[rv_YAMATOprn]\r\nE_AD1=\x93\x8c\x8b\x9e\x93\r\nE_G1=\x96\x7b\r\n"));
+        QCOMPARE(iniKeys().size(), 17);
+    }
+
+    // A settings file that cannot be read is named at start and again at the end, and left as it is.
+    void unreadableFileIsNamedAndLeftAlone()
+    {
+        QCOMPARE(::symlink("rova_Yamato.ini", qPrintable(f->path("rova_Yamato.ini"))), 0);
+        f->writeFile(QStringLiteral("my0.txt"), "\r\n\r\n\r\n\r\n\r\n");
+        f->start();
+        const QString path = f->path("rova_Yamato.ini");
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"Too many levels of symbolic links\n" + path});
+        QCOMPARE(ui(w()).ComboBox_SEL->currentIndex(), 0);
+        Dialogs::answerNext(true); // quit without the settings
+        f->closeWindow();
+        QCOMPARE(MainWindowFixture::shownTexts(),
+                 (QStringList{path + QStringLiteral(" に書き込めません\nToo many levels of symbolic links"),
+                              QStringLiteral("設定を保存できませんでした。保存せずに終了しますか?")}));
+        QVERIFY(QFileInfo(path).isSymLink());
     }
 
     // The operator is told which field cannot be saved whole; the file keeps what it can hold of it,

@@ -1,7 +1,10 @@
-// Program start with two real processes: a second start hands over to the running copy and ends.
+// Program start with real processes: a second start hands over to the running copy and ends, or says
+// the program runs when it cannot reach it; only the running copy clears the data folder.
 
 #include "platform/singleinstance.h"
+#include "support/tempfiles.h"
 #include "widgets/dialogs.h"
+#include "widgets/programstart.h"
 
 #include <QFile>
 #include <QLocalSocket>
@@ -16,16 +19,17 @@ class TestMainWindowStart : public QObject
 private:
     QTemporaryDir m_dir;
 
-    static bool copyIsListening()
+    bool copyIsListening() const
     {
         QLocalSocket probe;
-        probe.connectToServer(rova::SingleInstance(rova::Dialogs::applicationTitle()).serverName());
+        probe.connectToServer(
+            rova::SingleInstance(rova::Dialogs::applicationTitle(), m_dir.path()).serverName());
         return probe.waitForConnected(200);
     }
     void startProgram(QProcess& process)
     {
         process.setProgram(QStringLiteral(ROVA_TEST_BIN "/rova-yamato"));
-        process.setWorkingDirectory(m_dir.path());
+        process.setArguments({QStringLiteral("--data-dir"), m_dir.path()});
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start();
         QVERIFY(process.waitForStarted());
@@ -49,19 +53,48 @@ private slots:
         sender.write("\r\n\r\n\r\n\r\n\r\n");
     }
 
+    // Leftovers of interrupted writes go when the running copy starts; a second start touches nothing.
     void secondStartEndsAndLeavesTheFirstRunning()
     {
+        const QString leftover = m_dir.filePath(QStringLiteral("rova_Yamato.ini.Ab3xY9"));
+        rova::test::putFile(leftover, "torn");
         QProcess first;
         startProgram(first);
         QTRY_VERIFY_WITH_TIMEOUT(copyIsListening(), 20000);
+        QVERIFY(!QFile::exists(leftover));
 
+        rova::test::putFile(leftover, "being written by the running copy");
         QProcess second;
         startProgram(second);
         QVERIFY(second.waitForFinished(20000));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
         QCOMPARE(first.state(), QProcess::Running);
+        QVERIFY(QFile::exists(leftover));
         stop(first);
+    }
+
+    // Another process holds the lock and cannot be asked: no window, and the operator is told why.
+    void lockHeldElsewhereEndsTheStartWithAMessage()
+    {
+        QProcess holder;
+        holder.setProgram(QStringLiteral(ROVA_SINGLEINSTANCE_HELPER));
+        holder.setArguments({QStringLiteral("hold"), rova::Dialogs::applicationTitle(), m_dir.path()});
+        holder.start();
+        QTRY_VERIFY_WITH_TIMEOUT(holder.canReadLine(), 20000);
+        QCOMPARE(holder.readLine(), QByteArray("held\n"));
+
+        rova::Dialogs::setScripted(true);
+        rova::ProgramStart start(m_dir.path());
+        const bool opened = start.open();
+        const QList<rova::Dialogs::Shown> shown = rova::Dialogs::takeShown();
+        rova::Dialogs::setScripted(false);
+        holder.closeWriteChannel();
+        holder.waitForFinished();
+
+        QVERIFY(!opened);
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].text, QStringLiteral("◇rova_Yamato はすでに起動しています\n") + m_dir.path());
     }
 
     void copyThatDiedDoesNotBlockTheNextStart()
@@ -79,5 +112,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMainWindowStart)
+QTEST_MAIN(TestMainWindowStart)
 #include "test_mainwindow_start.moc"

@@ -88,15 +88,35 @@ private slots:
                  rova::cp932::byteLength(ui(w()).Edit_Add1->text()) <= 40);
     }
 
-    void fullWidthPostalCodeAndTelephoneArriveHalfWidth()
+    // Zip, address 1, name and telephone as the operator sees them.
+    void fieldsAsTheOperatorSeesThem_data()
     {
-        paste(QStringLiteral(
-            "〒１００－０００１\n東京都千代田区千代田１－１\n山田太郎　様\nTEL ０３－１２３４－５６７８"));
+        QTest::addColumn<QString>("block");
+        QTest::addColumn<QStringList>("fields");
+        QTest::newRow("full-width postal code and telephone arrive half-width")
+            << QStringLiteral("〒１００－０００１\n東京都千代田区千代田１－１\n山田太郎　様\nTEL "
+                              "０３－１２３４－５６７８")
+            << QStringList{"100-0001", "東京都千代田区千代田１－１", "山田太郎", "03-1234-5678"};
+        QTest::newRow("order e-mail: the delivery block, not the buyer's")
+            << QStringLiteral(
+                   "【ご注文者情報】\n〒100-0001\n東京都千代田区千代田1-1\n注文 花子 様\nTEL 03-1111-2222\n\n"
+                   "■お届け先■\n----------\n〒530-0001\n大阪府大阪市北区梅田1-2-3\n見本 太郎 様\n"
+                   "TEL 06-1234-5678\n【お支払い方法】\n代金引換")
+            << QStringList{"530-0001", "大阪府大阪市北区梅田1-2-3", "見本 太郎", "06-1234-5678"};
+        QTest::newRow("minus signs of a web page")
+            << QStringLiteral("〒100\u22120001\n山田太郎\n03\u22121234\u22125678")
+            << QStringList{"100-0001", "", "山田太郎", "03-1234-5678"};
+    }
+    void fieldsAsTheOperatorSeesThem()
+    {
+        QFETCH(QString, block);
+        QFETCH(QStringList, fields);
+        paste(block);
         QTest::mouseClick(ui(w()).BitBtn_1, Qt::LeftButton);
-        QCOMPARE(ui(w()).Edit_Zip->text(), QStringLiteral("100-0001"));
-        QCOMPARE(ui(w()).Edit_Add1->text(), QStringLiteral("東京都千代田区千代田１－１"));
-        QCOMPARE(ui(w()).Edit_Custo1->text(), QStringLiteral("山田太郎"));
-        QCOMPARE(ui(w()).Edit_tel->text(), QStringLiteral("03-1234-5678"));
+        QCOMPARE(Dialogs::takeShown().size(), 0);
+        QCOMPARE((QStringList{ui(w()).Edit_Zip->text(), ui(w()).Edit_Add1->text(),
+                              ui(w()).Edit_Custo1->text(), ui(w()).Edit_tel->text()}),
+                 fields);
         QCOMPARE(ui(w()).Label_Warning->text(), QString());
     }
 
@@ -115,6 +135,7 @@ private slots:
         QTest::newRow("empty pane") << QString();
         QTest::newRow("only blank lines") << QStringLiteral("\n  \n\n");
         QTest::newRow("only mail and web addresses") << QStringLiteral("info@example.com\nwww.example.co.jp");
+        QTest::newRow("a delivery heading with nothing under it") << QStringLiteral("【お届け先】\n");
     }
     void nothingToTransfer()
     {

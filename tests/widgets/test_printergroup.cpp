@@ -11,6 +11,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QLabel>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTest>
@@ -87,6 +88,20 @@ private slots:
                           box->mapTo(&main(), box->rect().center()));
         QVERIFY(!box->view()->isVisible());
         QVERIFY(!box->hasFocus());
+    }
+
+    // The margins come from rova_a500.ini as text; markup in them is shown as written, never rendered.
+    void marginsShownAsWritten()
+    {
+        const QString markup = QStringLiteral("<img src=\"x.png\"><a href=\"https://example.com\">1</a>");
+        slipcheck::writeAssignments(m_window->folder(),
+                                    {{slipTypes()[0], "Printer A", "0", markup, "<b>2</b>"}});
+        m_window->chooseSlipType(0);
+        for (const QLabel* margin : {ui(main()).Label_Prn_Top, ui(main()).Label_Prn_Left}) {
+            QCOMPARE(margin->textFormat(), Qt::PlainText);
+            QVERIFY(margin->text().startsWith(u'<'));
+        }
+        QCOMPARE(ui(main()).Label_Prn_Top->text(), markup);
     }
 
     void namesKeptWhenTheCurrentPrinterCannotBeTold()

@@ -1,7 +1,9 @@
 #include "rules/transfer/transfer.h"
 
+#include "rules/cp932.h"
 #include "rules/transfer/compaction.h"
 #include "rules/transfer/fieldslots.h"
+#include "rules/transfer/headings.h"
 #include "rules/transfer/normalise.h"
 #include "rules/transfer/onelinesplit.h"
 
@@ -16,7 +18,12 @@ constexpr qsizetype kWorkingLines = 7;
 Outcome run(const QStringList& paneLines)
 {
     Outcome outcome;
-    const QStringList compacted = compact(paneLines);
+    QStringList pasted;
+    pasted.reserve(paneLines.size());
+    for (const QString& line : paneLines)
+        pasted.append(cp932::foldVariants(line));
+    // Headings go before the compaction, so that its 16 lines are the delivery block's.
+    const QStringList compacted = compact(deliveryBlock(pasted));
     if (compacted.isEmpty()) {
         outcome.nothingToTransfer = true;
         outcome.pane = compacted;

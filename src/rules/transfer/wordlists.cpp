@@ -58,4 +58,33 @@ const QStringList& labelWords()
     return list;
 }
 
+const QString& headingDecorations()
+{
+    static const QString chars =
+        QStringLiteral(" 　\t【】[]［］〔〕<>＜＞《》「」『』()（）■□◆◇●○◎★☆▼▽▲△・※:：=＝*＊#＃-－―ー_＿~～");
+    return chars;
+}
+
+const QStringList& deliveryHeadings()
+{
+    static const QStringList list{
+        "お届け先",   "お届け先情報", "お届け先住所", "お届け先様", "お届け先様情報",
+        "送付先",     "送付先情報",   "送付先住所",   "送り先",     "配送先",
+        "配送先情報", "配送先住所",   "発送先",       "届け先",     "宛先",
+    };
+    return list;
+}
+
+const QStringList& otherHeadings()
+{
+    static const QStringList list{
+        "ご注文者", "ご注文者情報", "ご注文者様", "ご注文者様情報", "注文者",     "注文者情報",
+        "ご購入者", "ご購入者情報", "購入者",     "購入者情報",     "ご請求先",   "請求先",
+        "ご依頼主", "ご依頼主情報", "依頼主",     "差出人",         "発送元",     "ご注文内容",
+        "注文内容", "ご注文商品",   "商品情報",   "お支払い方法",   "お支払方法", "支払方法",
+        "配送方法", "お届け日時",   "備考",
+    };
+    return list;
+}
+
 } // namespace rova::transfer::words

@@ -16,5 +16,12 @@ const QStringList& addressFeatures();
 const QStringList& prefectures();
 // The 46 label words in removal order (each removal works on the result of the one before).
 const QStringList& labelWords();
+// Characters stripped from both ends of a line before it is compared with the heading words: blanks
+// of both widths, tab, brackets, marks and rules ("【", "■", "：", "－", …).
+const QString& headingDecorations();
+// Heading words above the block that names where the parcel goes ("お届け先", "送付先", …).
+const QStringList& deliveryHeadings();
+// Heading words of the other blocks of an order e-mail: buyer, sender, items, payment, notes.
+const QStringList& otherHeadings();
 
 } // namespace rova::transfer::words

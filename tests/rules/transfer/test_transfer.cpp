@@ -234,6 +234,10 @@ private slots:
         L late(16);
         late << "山田太郎";
         QTest::newRow("text only after line 16") << late;
+        QTest::newRow("delivery heading alone") << L{"【お届け先】", "", "　"};
+        QTest::newRow("delivery heading last") << L{"【ご注文者】", "〒100-0001", "■お届け先"};
+        QTest::newRow("delivery heading right above the next heading") << L{"お届け先：", "■備考", "なし"};
+        QTest::newRow("headings of other blocks only") << L{"【ご注文内容】", "※備考※"};
     }
     void nothingToTransfer()
     {

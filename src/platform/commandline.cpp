@@ -1,0 +1,182 @@
+#include "platform/commandline.h"
+
+#include "platform/programinfo.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
+
+#include <cstdio>
+
+namespace rova::cli
+{
+
+namespace
+{
+
+QCommandLineOption helpOption()
+{
+    return {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("この説明を表示して終わります。")};
+}
+QCommandLineOption versionOption()
+{
+    return {{QStringLiteral("v"), QStringLiteral("version")},
+            QStringLiteral("名前と版を表示して終わります。")};
+}
+QCommandLineOption dataDirOption()
+{
+    return {QStringLiteral("data-dir"), QStringLiteral("ファイルを DIR に置きます (なければ作ります)。"),
+            QStringLiteral("DIR")};
+}
+
+// Every option, in the order the help lists them.
+QList<QCommandLineOption> options()
+{
+    return {helpOption(), versionOption(), dataDirOption()};
+}
+
+// Two columns: what is typed (ASCII, so it lines up in a terminal) and what it means.
+QString row(const QString& left, const QString& right)
+{
+    return QStringLiteral("  %1 %2\n").arg(left, -20).arg(right);
+}
+
+QString spelled(const QString& name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+QString sourceText(datafolder::Source source)
+{
+    switch (source) {
+    case datafolder::Source::Option:
+        return QStringLiteral("--data-dir による");
+    case datafolder::Source::Environment:
+        return QStringLiteral("ROVA_DATA_DIR による");
+    case datafolder::Source::Default:
+        break;
+    }
+    return QStringLiteral("既定の場所");
+}
+
+// A value option given last has nothing to take: say which it is, in the operator's language.
+std::optional<QString> missingValue(const QStringList& arguments)
+{
+    if (arguments.size() < 2)
+        return {};
+    for (const QCommandLineOption& option : options()) {
+        if (option.valueName().isEmpty())
+            continue;
+        for (const QString& name : option.names()) {
+            if (arguments.last() == spelled(name))
+                return QStringLiteral("%1 の後に %2 を指定してください")
+                    .arg(spelled(name), option.valueName());
+        }
+    }
+    return {};
+}
+
+Request mistake(const QString& text)
+{
+    return {Request::Action::Mistake, {}, text};
+}
+
+void print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toUtf8().constData(), stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
+QStringList arguments(int argc, char** argv)
+{
+    QStringList list;
+    for (int i = 0; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
+    return list;
+}
+
+Request parse(const QStringList& arguments)
+{
+    if (const auto missing = missingValue(arguments))
+        return mistake(*missing);
+    QCommandLineParser parser;
+    parser.addOptions(options());
+    if (!parser.parse(arguments)) {
+        QStringList unknown;
+        for (const QString& name : parser.unknownOptionNames())
+            unknown << spelled(name);
+        if (!unknown.isEmpty())
+            return mistake(
+                QStringLiteral("不明なオプションです: %1").arg(unknown.join(QStringLiteral(", "))));
+        return mistake(QStringLiteral("引数が正しくありません: %1").arg(parser.errorText()));
+    }
+    Request request;
+    // Read before help, whose text names the folder in effect.
+    request.dataDir = parser.value(dataDirOption());
+    if (parser.isSet(dataDirOption()) && request.dataDir.isEmpty())
+        return mistake(QStringLiteral("--data-dir のフォルダが空です"));
+    if (parser.isSet(helpOption()))
+        request.action = Request::Action::Help;
+    else if (parser.isSet(versionOption()))
+        request.action = Request::Action::Version;
+    else if (!parser.positionalArguments().isEmpty())
+        return mistake(
+            QStringLiteral("余分な引数があります: %1").arg(parser.positionalArguments().join(' ')));
+    return request;
+}
+
+QString helpText(const datafolder::Choice& folder)
+{
+    QString text = QStringLiteral("使い方: %1 [オプション]\n"
+                                  "ヤマト宅急便の送り状に、お届け先・ご依頼主・品名などを印刷します。\n\n"
+                                  "オプション:\n")
+                       .arg(programinfo::command());
+    for (const QCommandLineOption& option : options()) {
+        QStringList names;
+        for (const QString& name : option.names())
+            names << spelled(name);
+        const QString value =
+            option.valueName().isEmpty() ? QString() : QLatin1Char(' ') + option.valueName();
+        text += row(names.join(QStringLiteral(", ")) + value, option.description());
+    }
+    text +=
+        QStringLiteral("\nファイル (データフォルダ %1、%2):\n").arg(folder.path, sourceText(folder.source));
+    text += row(QStringLiteral("rova_Yamato.ini"), QStringLiteral("画面の状態"));
+    text += row(QStringLiteral("rova_a500.ini"), QStringLiteral("送り状の種類ごとのプリンタと余白"));
+    text += row(QStringLiteral("my[0-9].txt"), QStringLiteral("登録した 10 件のご依頼主"));
+    text += row(QStringLiteral("rova-yamato.conf"), QStringLiteral("PDF を保存したフォルダなど、新しい設定"));
+    text += QStringLiteral("\n環境変数:\n");
+    text += row(QStringLiteral("ROVA_DATA_DIR"), QStringLiteral("--data-dir がないときのデータフォルダ"));
+    text += row(QStringLiteral("XDG_CONFIG_HOME"),
+                QStringLiteral("既定のデータフォルダはこの下の %1 (未設定なら ~/.config/%1)")
+                    .arg(datafolder::folderName()));
+    return text;
+}
+
+QString versionText()
+{
+    return QStringLiteral("rova 送り状印刷 (ヤマト宅急便) %1\n").arg(programinfo::version());
+}
+
+std::optional<int> answerWithoutWindow(const Request& request, const datafolder::Choice& folder)
+{
+    switch (request.action) {
+    case Request::Action::Run:
+        return {};
+    case Request::Action::Help:
+        print(stdout, helpText(folder));
+        return Success;
+    case Request::Action::Version:
+        print(stdout, versionText());
+        return Success;
+    case Request::Action::Mistake:
+        break;
+    }
+    print(stderr, QStringLiteral("%1: %2\n使い方は %1 --help で表示されます。\n")
+                      .arg(programinfo::command(), request.mistake));
+    return UsageError;
+}
+
+} // namespace rova::cli

@@ -1,0 +1,106 @@
+#include "platform/store/batchlist.h"
+
+#include "platform/store/batchcolumns.h"
+#include "platform/store/slipcolumns.h"
+#include "rules/errors.h"
+
+namespace rova::store
+{
+
+namespace
+{
+QVariant timeColumn(const QDateTime& when)
+{
+    return when.isValid() ? QVariant(when.toMSecsSinceEpoch()) : QVariant(QMetaType::fromType<qint64>());
+}
+} // namespace
+
+BatchList::BatchList(const QString& folder) : m_db(folder) {}
+
+void BatchList::change(const std::function<void()>& work)
+{
+    WriteTransaction transaction(m_db);
+    work();
+    m_db.exec(QStringLiteral("UPDATE batch_revision SET value = value + 1"));
+    transaction.commit();
+}
+
+qint64 BatchList::revision() const
+{
+    return m_db.value(QStringLiteral("SELECT value FROM batch_revision")).toLongLong();
+}
+
+QList<qint64> BatchList::add(const QList<BatchRow>& rows)
+{
+    QList<qint64> ids;
+    if (rows.isEmpty())
+        return ids;
+    ids.reserve(rows.size());
+    change([&] {
+        QSqlQuery insert =
+            m_db.prepare(QStringLiteral("INSERT INTO batch_rows (ticked, status, status_time, refusal,"
+                                        " marks, order_number, source_file, duplicate_key, %1)"
+                                        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, %2)")
+                             .arg(slipColumnNames(), slipPlaceholders()));
+        for (const BatchRow& row : rows) {
+            insert.bindValue(0, int(row.ticked));
+            insert.bindValue(1, statusText(row.status));
+            insert.bindValue(2, timeColumn(row.statusTime));
+            insert.bindValue(3, row.refusal);
+            insert.bindValue(4, marksColumn(row.marks));
+            insert.bindValue(5, row.orderNumber.trimmed());
+            insert.bindValue(6, row.sourceFile);
+            insert.bindValue(7, duplicateKey(row.slip));
+            bindSlip(insert, row.slip, 8);
+            m_db.exec(insert);
+            ids.append(insert.lastInsertId().toLongLong());
+        }
+    });
+    return ids;
+}
+
+QList<BatchRow> BatchList::rows() const
+{
+    QSqlQuery select =
+        m_db.prepare(QStringLiteral("SELECT id, ticked, status, status_time, refusal, marks,"
+                                    " order_number, source_file, %1 FROM batch_rows ORDER BY id")
+                         .arg(slipColumnNames()));
+    select.setForwardOnly(true);
+    m_db.exec(select);
+    QList<BatchRow> rows;
+    while (select.next()) {
+        BatchRow& row = rows.emplace_back();
+        row.id = select.value(0).toLongLong();
+        row.ticked = select.value(1).toBool();
+        row.status = statusFromText(select.value(2).toString());
+        if (!select.value(3).isNull())
+            row.statusTime = QDateTime::fromMSecsSinceEpoch(select.value(3).toLongLong());
+        row.refusal = select.value(4).toString();
+        row.marks = marksFromColumn(select.value(5));
+        row.orderNumber = select.value(6).toString();
+        row.sourceFile = select.value(7).toString();
+        row.slip = readSlip(select, 8);
+    }
+    return rows;
+}
+
+void BatchList::updateSlip(qint64 id, const slip::SlipValues& slip, const QList<BatchMark>& marks)
+{
+    change([&] {
+        QSqlQuery update =
+            m_db.prepare(QStringLiteral("UPDATE batch_rows SET %1, marks = ?, duplicate_key = ?,"
+                                        " status = ?, status_time = NULL, refusal = NULL WHERE id = ?")
+                             .arg(slipAssignments()));
+        bindSlip(update, slip, 0);
+        const int next = slipColumnCount();
+        update.bindValue(next, marksColumn(marks));
+        update.bindValue(next + 1, duplicateKey(slip));
+        update.bindValue(next + 2, statusText(BatchStatus::New));
+        update.bindValue(next + 3, id);
+        m_db.exec(update);
+        if (update.numRowsAffected() != 1)
+            throw Error(QStringLiteral("この行は一覧から削除されています"));
+    });
+}
+
+} // namespace rova::store

@@ -1,0 +1,81 @@
+#pragma once
+// The batch list: slips waiting to be printed together, in list order, each with its tick, its
+// print status and the marks its checks left. Every change is one transaction, so a crash or a
+// second process (the command line tool) never leaves half of one.
+
+#include "platform/store/database.h"
+#include "rules/slipvalues.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+namespace rova::store
+{
+
+// A finding of the checks on a row, shown as an icon and a tooltip.
+struct BatchMark {
+    QString code; // what was found, stable for programs ("zip", "unencodable", …)
+    QString text; // what the operator reads
+    bool operator==(const BatchMark&) const = default;
+};
+
+enum class BatchStatus { New, Printed, Refused };
+
+struct BatchRow {
+    qint64 id = 0; // given by add(); never used again once its row is deleted
+    bool ticked = true;
+    BatchStatus status = BatchStatus::New;
+    QDateTime statusTime; // when it was printed or refused
+    QString refusal;      // why its job was refused
+    slip::SlipValues slip;
+    QList<BatchMark> marks;
+    QString orderNumber;
+    QString sourceFile;
+};
+
+// An incoming row that is already in the list, or that repeats an earlier incoming row.
+struct BatchDuplicate {
+    enum class Reason { OrderNumber, DestinationAndItems };
+    int index; // of the incoming row
+    Reason reason;
+    qint64 rowId; // the list row it repeats; 0 when it repeats an earlier incoming row
+};
+
+class BatchList
+{
+public:
+    explicit BatchList(const QString& folder);
+
+    // Appends the rows, all or none, and returns their new ids in the same order.
+    QList<qint64> add(const QList<BatchRow>& rows);
+    // Incoming rows whose order number, or whose destination and item names, are already there.
+    QList<BatchDuplicate> duplicates(const QList<BatchRow>& incoming) const;
+    // Every row in list order.
+    QList<BatchRow> rows() const;
+
+    // The corrected slip of one row and its marks checked again; the row is new again, since what
+    // it now holds has not been printed.
+    void updateSlip(qint64 id, const slip::SlipValues& slip, const QList<BatchMark>& marks);
+    void remove(const QList<qint64>& ids);
+    void setTicked(const QList<qint64>& ids, bool ticked);
+    // Every ticked row not yet printed takes the slip type; printed rows keep what they were
+    // printed with. Returns how many rows changed.
+    int setSlipTypeOfTicked(const QString& slipType);
+    void markPrinted(const QList<qint64>& ids, const QDateTime& when);
+    void markRefused(const QList<qint64>& ids, const QString& reason, const QDateTime& when);
+
+    // A number that changes with every committed change of the list, by any process: a window
+    // compares it with the one it saw last to know when to read the list again.
+    qint64 revision() const;
+
+private:
+    // Runs `work` in a write transaction that also counts one revision.
+    void change(const std::function<void()>& work);
+
+    Database m_db;
+};
+
+} // namespace rova::store

@@ -1,0 +1,68 @@
+#pragma once
+// One connection of its own to the program's database in the data folder: opened, brought up to
+// the current schema, and every failure raised as rova::Error naming the file and SQLite's reason.
+
+#include "rules/errors.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+
+namespace rova::store
+{
+
+// The database's file name inside the data folder.
+QString databaseFileName();
+
+class Database
+{
+public:
+    // Creates the folder and the file when missing. A connection must stay in the thread that made it.
+    explicit Database(const QString& folder);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    const QString& path() const { return m_path; }
+
+    // A statement prepared on this connection.
+    QSqlQuery prepare(const QString& sql) const;
+    // Runs a prepared statement; a failure is raised with the file's name and SQLite's reason.
+    void exec(QSqlQuery& query) const;
+    // Prepares and runs a statement without parameters.
+    QSqlQuery exec(const QString& sql) const;
+    // The first column of the first row of a statement without parameters.
+    QVariant value(const QString& sql) const;
+
+private:
+    friend class WriteTransaction;
+    enum class Activity { Opening, Reading, Writing };
+
+    [[noreturn]] void fail(const QString& reason) const;
+    void setUp();
+
+    QString m_path;
+    QString m_connection;
+    QSqlDatabase m_db;
+    Activity m_activity = Activity::Opening;
+};
+
+// BEGIN IMMEDIATE … COMMIT: the write lock is taken at the start, so a second process waits for it
+// (busy timeout) instead of failing half way. Rolled back unless committed.
+class WriteTransaction
+{
+public:
+    explicit WriteTransaction(Database& db);
+    ~WriteTransaction();
+    WriteTransaction(const WriteTransaction&) = delete;
+    WriteTransaction& operator=(const WriteTransaction&) = delete;
+
+    void commit();
+
+private:
+    Database& m_db;
+    Database::Activity m_previous;
+    bool m_open = true;
+};
+
+} // namespace rova::store

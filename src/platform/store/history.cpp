@@ -1,0 +1,118 @@
+#include "platform/store/history.h"
+
+#include "platform/store/searchkey.h"
+#include "platform/store/slipcolumns.h"
+
+#include <QVariant>
+
+#include <limits>
+
+namespace rova::store
+{
+
+namespace
+{
+// One line per field, so a search never matches across two of them; the address lines are one
+// address, so they are joined first.
+QString searchText(const slip::SlipValues& s)
+{
+    return QStringList{searchKey(s.name), searchKey(s.tel), searchKey(s.zip),
+                       searchKey(s.add1 + s.add2 + s.add3)}
+        .join(QLatin1Char('\n'));
+}
+
+// The key as one phrase of a full-text query, which the trigram index matches as a piece of text.
+QString phrase(QString key)
+{
+    return QLatin1Char('"') + key.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+qint64 startOf(const QDate& day)
+{
+    return day.isNull() ? std::numeric_limits<qint64>::min() : day.startOfDay().toMSecsSinceEpoch();
+}
+
+qint64 endOf(const QDate& day)
+{
+    return day.isNull() ? std::numeric_limits<qint64>::max()
+                        : day.addDays(1).startOfDay().toMSecsSinceEpoch();
+}
+} // namespace
+
+History::History(const QString& folder) : m_db(folder) {}
+
+qint64 History::record(const HistoryEntry& entry)
+{
+    const QDateTime when = entry.printedAt.isValid() ? entry.printedAt : QDateTime::currentDateTime();
+    WriteTransaction transaction(m_db);
+    QSqlQuery insert = m_db.prepare(QStringLiteral("INSERT INTO history (printed_at, printer, top_margin,"
+                                                   " left_margin, search, name_key, tel_key, %1)"
+                                                   " VALUES (?, ?, ?, ?, ?, ?, ?, %2)")
+                                        .arg(slipColumnNames(), slipPlaceholders()));
+    insert.bindValue(0, when.toMSecsSinceEpoch());
+    insert.bindValue(1, entry.printer);
+    insert.bindValue(2, entry.topMargin);
+    insert.bindValue(3, entry.leftMargin);
+    insert.bindValue(4, searchText(entry.slip));
+    insert.bindValue(5, searchKey(entry.slip.name));
+    insert.bindValue(6, searchKey(entry.slip.tel));
+    bindSlip(insert, entry.slip, 7);
+    m_db.exec(insert);
+    const qint64 id = insert.lastInsertId().toLongLong();
+    transaction.commit();
+    return id;
+}
+
+QList<HistoryEntry> History::search(const HistoryQuery& query) const
+{
+    const QString key = searchKey(query.text);
+    const bool ranged = !query.from.isNull() || !query.to.isNull();
+    const QString within = ranged ? QStringLiteral(" AND printed_at >= ? AND printed_at < ?") : QString();
+    // The trigram index answers three letters or more. A shorter text is sought newest first in the
+    // index of times and search texts, which a frequent text leaves early and a date range narrows.
+    const bool trigrams = key.toUcs4().size() >= 3;
+    const QString ids = trigrams
+                            ? QStringLiteral("SELECT rowid FROM history_search WHERE history_search MATCH ?%1"
+                                             " ORDER BY rowid DESC LIMIT ?")
+                                  .arg(within)
+                            : QStringLiteral("SELECT id FROM history INDEXED BY history_recent"
+                                             " WHERE instr(search, ?) > 0%1 ORDER BY printed_at DESC LIMIT ?")
+                                  .arg(within);
+    QSqlQuery select =
+        m_db.prepare(QStringLiteral("SELECT id, printed_at, printer, top_margin, left_margin, %1"
+                                    " FROM history WHERE id IN (%2) ORDER BY id DESC")
+                         .arg(slipColumnNames(), ids));
+    int at = 0;
+    select.bindValue(at++, trigrams ? phrase(key) : key);
+    if (ranged) {
+        select.bindValue(at++, startOf(query.from));
+        select.bindValue(at++, endOf(query.to));
+    }
+    select.bindValue(at, query.limit);
+    select.setForwardOnly(true);
+    m_db.exec(select);
+    QList<HistoryEntry> found;
+    while (select.next()) {
+        HistoryEntry& e = found.emplace_back();
+        e.id = select.value(0).toLongLong();
+        e.printedAt = QDateTime::fromMSecsSinceEpoch(select.value(1).toLongLong());
+        e.printer = select.value(2).toString();
+        e.topMargin = select.value(3).toString();
+        e.leftMargin = select.value(4).toString();
+        e.slip = readSlip(select, 5);
+    }
+    return found;
+}
+
+void History::remove(const QList<qint64>& ids)
+{
+    WriteTransaction transaction(m_db);
+    QSqlQuery remove = m_db.prepare(QStringLiteral("DELETE FROM history WHERE id = ?"));
+    for (const qint64 id : ids) {
+        remove.bindValue(0, id);
+        m_db.exec(remove);
+    }
+    transaction.commit();
+}
+
+} // namespace rova::store

@@ -1,0 +1,56 @@
+#pragma once
+// The print history: every slip whose job was accepted, searchable as the operator types, and the
+// destinations of earlier slips for completing a repeat customer.
+
+#include "platform/store/database.h"
+#include "rules/slipvalues.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+namespace rova::store
+{
+
+struct HistoryEntry {
+    qint64 id = 0; // given by record()
+    QDateTime printedAt;
+    QString printer;
+    QString topMargin, leftMargin; // the margin texts as the print position dialog holds them
+    slip::SlipValues slip;         // the slip type included
+};
+
+struct HistoryQuery {
+    QString text{};     // matched in either width across name, telephone, postal code and address
+    QDate from{}, to{}; // printing days, both included; a null date leaves that end open
+    int limit = 1000;
+};
+
+// The destination of an earlier slip (postal code, three address lines, name, telephone), offered
+// to complete a repeat customer.
+struct Destination {
+    QString zip, add1, add2, add3, name, tel;
+    bool operator==(const Destination&) const = default;
+};
+
+class History
+{
+public:
+    explicit History(const QString& folder);
+
+    // Stores one accepted slip and returns its id; a null time stands for now.
+    qint64 record(const HistoryEntry& entry);
+    // Newest first (in the order they were recorded, which a clock set back does not upset), at
+    // most query.limit entries.
+    QList<HistoryEntry> search(const HistoryQuery& query) const;
+    void remove(const QList<qint64>& ids);
+    // Distinct destinations whose name or telephone begins with `prefix` (either width), the most
+    // recently recorded first; an empty prefix gives the most recent ones.
+    QList<Destination> recentDestinations(const QString& prefix, int limit) const;
+
+private:
+    Database m_db;
+};
+
+} // namespace rova::store

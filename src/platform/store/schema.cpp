@@ -1,0 +1,108 @@
+#include "platform/store/schema.h"
+
+#include "platform/store/database.h"
+#include "platform/store/searchkey.h"
+#include "platform/store/slipcolumns.h"
+#include "rules/errors.h"
+
+#include <QVariant>
+
+namespace rova::store
+{
+
+namespace
+{
+int versionOf(const Database& db)
+{
+    return db.value(QStringLiteral("PRAGMA user_version")).toInt();
+}
+
+// Version 1: the batch list, its change counter and the print history with its search text.
+void createTables(Database& db)
+{
+    // AUTOINCREMENT: an id is never used again, so a window still holding a deleted row's id
+    // cannot write into a row added later.
+    db.exec(QStringLiteral("CREATE TABLE batch_rows (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+                           " ticked INTEGER NOT NULL, status TEXT NOT NULL, status_time INTEGER,"
+                           " refusal TEXT, marks TEXT, order_number TEXT, source_file TEXT,"
+                           " duplicate_key TEXT, %1)")
+                .arg(slipColumnDefinitions()));
+    db.exec(QStringLiteral("CREATE TABLE batch_revision (value INTEGER NOT NULL)"));
+    db.exec(QStringLiteral("INSERT INTO batch_revision VALUES (0)"));
+    db.exec(QStringLiteral("CREATE TABLE history (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+                           " printed_at INTEGER NOT NULL, printer TEXT, top_margin TEXT, left_margin TEXT,"
+                           " search TEXT NOT NULL, %1)")
+                .arg(slipColumnDefinitions()));
+    // The search text beside the time: a search, newest first, reads this index alone.
+    db.exec(QStringLiteral("CREATE INDEX history_recent ON history (printed_at, search)"));
+}
+
+// Keys of the destination's name and telephone, for completion by their beginning.
+void addCompletionKeys(Database& db)
+{
+    db.exec(QStringLiteral("ALTER TABLE history ADD COLUMN name_key TEXT NOT NULL DEFAULT ''"));
+    db.exec(QStringLiteral("ALTER TABLE history ADD COLUMN tel_key TEXT NOT NULL DEFAULT ''"));
+    QSqlQuery rows = db.exec(QStringLiteral("SELECT id, name, tel FROM history"));
+    QSqlQuery update =
+        db.prepare(QStringLiteral("UPDATE history SET name_key = ?, tel_key = ? WHERE id = ?"));
+    while (rows.next()) {
+        update.bindValue(0, searchKey(rows.value(1).toString()));
+        update.bindValue(1, searchKey(rows.value(2).toString()));
+        update.bindValue(2, rows.value(0));
+        db.exec(update);
+    }
+    db.exec(QStringLiteral("CREATE INDEX history_by_name ON history (name_key)"));
+    db.exec(QStringLiteral("CREATE INDEX history_by_tel ON history (tel_key)"));
+}
+
+// A trigram index of the search texts, so a text of three letters or more is found without reading
+// every record.
+void addTrigramSearch(Database& db)
+{
+    db.exec(QStringLiteral("CREATE VIRTUAL TABLE history_search USING fts5(search, printed_at UNINDEXED,"
+                           " content='history', content_rowid='id', tokenize='trigram')"));
+    db.exec(QStringLiteral("INSERT INTO history_search (history_search) VALUES ('rebuild')"));
+    db.exec(QStringLiteral("CREATE TRIGGER history_search_add AFTER INSERT ON history BEGIN"
+                           " INSERT INTO history_search (rowid, search, printed_at)"
+                           " VALUES (new.id, new.search, new.printed_at); END"));
+    db.exec(QStringLiteral("CREATE TRIGGER history_search_remove AFTER DELETE ON history BEGIN"
+                           " INSERT INTO history_search (history_search, rowid, search, printed_at)"
+                           " VALUES ('delete', old.id, old.search, old.printed_at); END"));
+}
+
+// Version 2: what the history window needs to answer as the operator types.
+void indexForTyping(Database& db)
+{
+    addCompletionKeys(db);
+    addTrigramSearch(db);
+}
+
+using Step = void (*)(Database&);
+constexpr Step steps[schemaVersion] = {createTables, indexForTyping};
+} // namespace
+
+void refuseNewer(const Database& db)
+{
+    if (const int version = versionOf(db); version > schemaVersion)
+        throw Error(QStringLiteral("データベース %1 はこのプログラムより新しい版で作られています"
+                                   " (形式 %2、このプログラムは形式 %3 まで)")
+                        .arg(db.path())
+                        .arg(version)
+                        .arg(schemaVersion));
+}
+
+void bringUpToDate(Database& db)
+{
+    if (versionOf(db) == schemaVersion)
+        return;
+    WriteTransaction transaction(db);
+    // Read again under the write lock: another process may have just done the same.
+    refuseNewer(db);
+    int version = versionOf(db);
+    for (; version < schemaVersion; ++version)
+        steps[version](db);
+    db.exec(QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion));
+    transaction.commit();
+}
+
+} // namespace rova::store

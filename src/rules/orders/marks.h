@@ -1,0 +1,52 @@
+#pragma once
+// What an operator should look at before a slip is printed: each mark a code and a text for the
+// tooltip. The check is a pure function of the slip's values, so a list can check a row again
+// after it was corrected.
+
+#include "rules/slipvalues.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+namespace rova::orders
+{
+
+enum class MarkCode {
+    PostalCodeForm,     // not three digits, hyphen, four digits
+    Unencodable,        // characters code page 932 cannot hold
+    Address1TooLong,    // over 40 bytes: the window's warning, rule and text
+    NameEmpty,          //
+    AddressEmpty,       // address ① empty
+    PhoneEmpty,         //
+    DeliveryDatePast,   //
+    DeliveryDateBad,    // month and day that are no date
+    NotPrinted,         // a value the slip type's form has no place for
+    Overlap,            // values that would run into each other on the form
+    PostalCodeMismatch, // postal code and address that do not agree
+    // found while importing, not by the check
+    Unmapped,        // a value of the file that could not be put on the slip
+    TooManyItems,    // more item names than the slip's three lines
+    DifferingValues, // rows of one slip that disagree
+};
+
+struct Mark {
+    MarkCode code;
+    QString text; // for the tooltip; says what was found
+    friend bool operator==(const Mark&, const Mark&) = default;
+};
+
+// The standing text of a code; marks with details start with it.
+QString markText(MarkCode code);
+Mark mark(MarkCode code, const QString& detail = QString());
+
+// True for the codes only an import finds (the check never produces them).
+bool isImportMark(MarkCode code);
+
+// Every mark the values deserve, in the order of the codes. `today` decides what is past.
+QList<Mark> checkSlip(const slip::SlipValues& values, const QDate& today);
+
+// Address ① too long for its line: the same rule as the window's warning.
+bool address1TooLong(const QString& add1);
+
+} // namespace rova::orders

@@ -1,0 +1,55 @@
+#include "rules/orders/orderimport.h"
+
+#include "rules/errors.h"
+#include "rules/fileio.h"
+#include "rules/orders/rowslip.h"
+
+namespace rova::orders
+{
+
+OrderFile readOrderFile(const QString& path)
+{
+    QByteArray bytes;
+    try {
+        bytes = fileio::readAll(path);
+    } catch (const FileError& e) {
+        // The path leads the message already, so the system's reason alone follows it.
+        throw Error(QStringLiteral("%1 を読めません: %2").arg(path, e.reason()));
+    }
+    return parseOrderFile(bytes, path);
+}
+
+OrderFile parseOrderFile(const QByteArray& bytes, const QString& fileName)
+{
+    DecodedText decoded = decodeOrderText(bytes, fileName);
+    OrderFile file{fileName, decoded.encoding, parseDelimited(decoded.text, fileName)};
+    if (file.table.header.cells.isEmpty())
+        throw Error(placeMessage(fileName, 1, QStringLiteral("見出しの行がありません")));
+    return file;
+}
+
+QList<ImportedSlip> slipsFrom(const OrderFile& file, const ColumnMapping& mapping,
+                              const ImportContext& context)
+{
+    QList<NumberedRow> rows;
+    rows.reserve(file.table.rows.size());
+    for (const Record& record : file.table.rows)
+        rows << NumberedRow{record.line, rowSlip(mapping.texts(record.cells), context.base, context.today)};
+    return gatherSlips(rows, mapping.rowsAreSlips, context.today);
+}
+
+OrderImport importOrders(const OrderFile& file, const ImportContext& context,
+                         const std::optional<ColumnMapping>& remembered)
+{
+    OrderImport result;
+    result.headerKey = headerKey(file.table.header.cells);
+    if (const std::optional<Recognised> known = recognise(file.table.header.cells)) {
+        result.format = known->format;
+        result.slips = slipsFrom(file, known->mapping, context);
+    } else if (remembered) {
+        result.slips = slipsFrom(file, *remembered, context);
+    }
+    return result;
+}
+
+} // namespace rova::orders

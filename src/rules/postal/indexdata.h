@@ -1,0 +1,46 @@
+#pragma once
+// The look-up tables of the postal dictionary, held in a few flat arrays so that a cache file can
+// hold them as they are.
+
+#include "rules/postal/addresskey.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <QtGlobal>
+#include <type_traits>
+#include <vector>
+
+namespace rova::postal
+{
+
+// One entry: a town, or an office with its name. Texts are offsets into IndexData::text.
+struct Record {
+    quint32 code = 0;
+    quint32 address = 0;
+    quint32 office = 0;
+    quint32 key = 0; // the address's comparison key without the prefecture
+    quint16 addressLength = 0;
+    quint16 officeLength = 0;
+    quint16 keyLength = 0;
+    qint8 prefecture = -1;
+    quint8 cityLength = 0;   // the part of the key naming the city (county included)
+    quint8 countyLength = 0; // the county part of the key ("北安曇郡"), 0 when there is none
+    quint8 reserved[3] = {}; // written as zeros: the record is stored byte for byte
+};
+static_assert(std::has_unique_object_representations_v<Record>);
+
+struct IndexData {
+    QString text;
+    std::vector<Record> records;   // by code; within one code in the files' order, towns first
+    std::vector<quint32> byKey;    // the towns among `records`, by key
+    std::vector<quint32> counties; // one town per city within a county, by the city's name without it
+
+    QStringView view(quint32 at, quint16 length) const { return QStringView(text).sliced(at, length); }
+    Key key(const Record& r) const { return keyOf(view(r.key, r.keyLength)); }
+    Key city(const Record& r) const { return key(r).substr(0, r.cityLength); }
+    Key cityWithoutCounty(const Record& r) const { return city(r).substr(r.countyLength); }
+    bool isOffice(const Record& r) const { return r.officeLength > 0; }
+};
+
+} // namespace rova::postal

@@ -1,0 +1,102 @@
+// The program's command line through the real executable, as a shell or a desktop starts it: the
+// texts it prints, its exit status, and how it ends without a display. None of these opens a window.
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestExecutable : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    // "<tmp>" in a row stands for this test's scratch folder.
+    QString filled(QString text) const { return text.replace(QStringLiteral("<tmp>"), m_dir.path()); }
+
+private slots:
+    void answers_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("environment"); // NAME=value sets, NAME alone removes
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err"); // both: texts expected in the stream; empty: nothing at all
+
+        const QString help = QStringLiteral("使い方: rova-yamato [オプション]");
+        QTest::newRow("help names the default folder under XDG_CONFIG_HOME")
+            << QStringList{"--help"} << QStringList{"XDG_CONFIG_HOME=<tmp>/cfg"} << 0
+            << help + "|データフォルダ <tmp>/cfg/rova-yamato、既定の場所|--data-dir DIR|ROVA_DATA_DIR"
+            << "";
+        QTest::newRow("help names the default folder under the home folder")
+            << QStringList{"-h"} << QStringList{} << 0
+            << "データフォルダ <tmp>/home/.config/rova-yamato、既定の場所"
+            << "";
+        QTest::newRow("help names the folder of ROVA_DATA_DIR")
+            << QStringList{"--help"} << QStringList{"ROVA_DATA_DIR=<tmp>/old"} << 0
+            << "データフォルダ <tmp>/old、ROVA_DATA_DIR による"
+            << "";
+        QTest::newRow("help names the folder of --data-dir over the variable")
+            << QStringList{"--data-dir", "<tmp>/given", "--help"} << QStringList{"ROVA_DATA_DIR=<tmp>/old"}
+            << 0 << "データフォルダ <tmp>/given、--data-dir による"
+            << "";
+        QTest::newRow("version from the build")
+            << QStringList{"--version"} << QStringList{} << 0
+            << QStringLiteral("rova 送り状印刷 (ヤマト宅急便) " ROVA_VERSION "\n") << "";
+        QTest::newRow("unknown option") << QStringList{"--frobnicate"} << QStringList{} << 2 << ""
+                                        << "rova-yamato: 不明なオプションです: --frobnicate\n使い方は "
+                                           "rova-yamato --help で表示されます。";
+        QTest::newRow("option without its folder") << QStringList{"--data-dir"} << QStringList{} << 2 << ""
+                                                   << "rova-yamato: --data-dir の後に DIR を指定してください";
+        QTest::newRow("stray argument") << QStringList{"slip.txt"} << QStringList{} << 2 << ""
+                                        << "rova-yamato: 余分な引数があります: slip.txt";
+        QTest::newRow("no display set") << QStringList{} << QStringList{} << 1 << ""
+                                        << "rova-yamato: 画面に接続できません: DISPLAY を確認してください (";
+        QTest::newRow("display that does not answer")
+            << QStringList{} << QStringList{"DISPLAY=:97"} << 1 << ""
+            << "rova-yamato: 画面に接続できません: DISPLAY を確認してください (qt.qpa.xcb: could not connect "
+               "to display :97)\n";
+    }
+    void answers()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, environment);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+
+        // No display at all unless a row names one; the desktop's own settings stay out of reach.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "ROVA_DATA_DIR", "XDG_CONFIG_HOME"})
+            env.remove(QString::fromLatin1(name));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("HOME"), m_dir.filePath(QStringLiteral("home")));
+        for (const QString& entry : environment) {
+            const QString name = entry.section(QLatin1Char('='), 0, 0);
+            env.insert(name, filled(entry.section(QLatin1Char('='), 1)));
+        }
+        for (QString& argument : arguments)
+            argument = filled(argument);
+
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(ROVA_TEST_BIN "/rova-yamato"), arguments);
+        QVERIFY(program.waitForFinished(20000));
+        const QString stdOut = QString::fromUtf8(program.readAllStandardOutput());
+        const QString stdErr = QString::fromUtf8(program.readAllStandardError());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit); // no abort, no core
+        QVERIFY2(program.exitCode() == status, qPrintable(stdErr));
+        for (const auto& [stream, expected] :
+             {std::pair{stdOut, filled(out)}, std::pair{stdErr, filled(err)}}) {
+            if (expected.isEmpty())
+                QVERIFY2(stream.isEmpty(), qPrintable(stream));
+            for (const QString& piece : expected.split(QLatin1Char('|'), Qt::SkipEmptyParts))
+                QVERIFY2(stream.contains(piece), qPrintable(stream));
+        }
+        if (status == 1)
+            QCOMPARE(stdErr.count(QLatin1Char('\n')), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExecutable)
+#include "test_executable.moc"

@@ -1,0 +1,310 @@
+#include "platform/store/batchlist.h"
+
+#include "platform/store/database.h"
+#include "platform/store/slipsamples.h"
+#include "support/slipvaluestext.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using rova::slip::SlipValues;
+using rova::store::BatchDuplicate;
+using rova::store::BatchList;
+using rova::store::BatchMark;
+using rova::store::BatchRow;
+using rova::store::BatchStatus;
+using rova::test::slipTo;
+Q_DECLARE_METATYPE(BatchStatus)
+
+namespace
+{
+BatchRow row(const SlipValues& slip, const QString& orderNumber = {})
+{
+    BatchRow r;
+    r.slip = slip;
+    r.orderNumber = orderNumber;
+    return r;
+}
+
+BatchRow parcel(const QString& name, const QString& item, const QString& orderNumber = {})
+{
+    SlipValues s = slipTo(name, "03-1234-5678", "100-0001", "東京都千代田区", "千代田1-1");
+    s.g1 = item;
+    return row(s, orderNumber);
+}
+
+QStringList namesOf(const QList<BatchRow>& rows)
+{
+    QStringList names;
+    for (const BatchRow& r : rows)
+        names << r.slip.name;
+    return names;
+}
+
+const QDateTime firstTime(QDate(2024, 5, 1), QTime(10, 0));
+const QDateTime secondTime(QDate(2024, 5, 1), QTime(10, 5));
+} // namespace
+
+class TestBatchList : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<BatchList> m_list;
+
+    QString databasePath() const { return m_dir->filePath(rova::store::databaseFileName()); }
+
+    // Another connection that makes SQLite refuse to insert a row with this name, as a full disk would.
+    void refuseInsertOf(const QString& name)
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "saboteur");
+            db.setDatabaseName(databasePath());
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec(QString("CREATE TRIGGER refuse BEFORE INSERT ON batch_rows WHEN NEW.name = '%1'"
+                                   " BEGIN SELECT RAISE(ABORT, 'refused by the test'); END")
+                               .arg(name)));
+        }
+        QSqlDatabase::removeDatabase("saboteur");
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        m_list = std::make_unique<BatchList>(m_dir->path());
+    }
+    void cleanup()
+    {
+        m_list.reset();
+        m_dir.reset();
+    }
+
+    void everyValueComesBackInListOrder()
+    {
+        BatchRow full;
+        full.ticked = false;
+        full.status = BatchStatus::Refused;
+        full.statusTime = QDateTime(QDate(2024, 5, 1), QTime(9, 15, 30, 250));
+        full.refusal = "プリンタが停止しています";
+        full.slip = rova::test::everyField();
+        full.marks = {{"zip", "郵便番号が 3 桁-4 桁ではありません"}, {"add1", "住所①が 40 バイトを超えます"}};
+        full.orderNumber = "shop-20240501-0001";
+        full.sourceFile = "/home/shop/注文/rakuten.csv";
+        const QList<BatchRow> added{parcel("一番", "りんご"), full, parcel("三番", "なし")};
+        const QList<qint64> ids = m_list->add(added);
+        QCOMPARE(ids.size(), 3);
+        QVERIFY(ids[0] < ids[1] && ids[1] < ids[2]);
+
+        const QList<BatchRow> rows = m_list->rows();
+        QCOMPARE(namesOf(rows), (QStringList{"一番", full.slip.name, "三番"}));
+        const BatchRow& back = rows[1];
+        QCOMPARE(back.id, ids[1]);
+        QCOMPARE(back.ticked, false);
+        QCOMPARE(back.status, BatchStatus::Refused);
+        QCOMPARE(back.statusTime, full.statusTime);
+        QCOMPARE(back.refusal, full.refusal);
+        QCOMPARE(back.slip, full.slip);
+        QCOMPARE(back.marks, full.marks);
+        QCOMPARE(back.orderNumber, full.orderNumber);
+        QCOMPARE(back.sourceFile, full.sourceFile);
+        QCOMPARE(rows[0].marks, QList<BatchMark>{});
+        QVERIFY(!rows[0].statusTime.isValid());
+    }
+
+    void addIsAllOrNothing()
+    {
+        m_list->add({parcel("既存", "りんご")});
+        refuseInsertOf("三番");
+        const qint64 revision = m_list->revision();
+        try {
+            m_list->add({parcel("一番", "りんご"), parcel("二番", "みかん"), parcel("三番", "なし")});
+            QFAIL("the refused row raised no error");
+        } catch (const rova::Error& e) {
+            QCOMPARE(e.message(),
+                     QString("データベース %1 に書き込めません: refused by the test").arg(databasePath()));
+        }
+        QCOMPARE(namesOf(m_list->rows()), QStringList{"既存"});
+        QCOMPARE(m_list->revision(), revision);
+        m_list->add({parcel("四番", "ぶどう")});
+        QCOMPARE(namesOf(m_list->rows()), (QStringList{"既存", "四番"}));
+    }
+
+    void duplicates_data()
+    {
+        QTest::addColumn<QList<BatchRow>>("incoming");
+        QTest::addColumn<QStringList>("found");
+        QTest::newRow("same order number, other destination")
+            << QList<BatchRow>{parcel("別人", "ぶどう", "A-1")} << QStringList{"0 order of list row 1"};
+        QTest::newRow("order number with blanks around it")
+            << QList<BatchRow>{parcel("別人", "ぶどう", " A-1 ")} << QStringList{"0 order of list row 1"};
+        QTest::newRow("same destination and items, no order number")
+            << QList<BatchRow>{parcel("山田太郎", "りんご")} << QStringList{"0 parcel of list row 1"};
+        SlipValues fullWidth =
+            slipTo("山田　太郎", "０３１２３４５６７８", "1000001", "東京都千代田区千代田", "１－１");
+        fullWidth.g1 = "りんご";
+        QTest::newRow("same parcel typed in the other width")
+            << QList<BatchRow>{row(fullWidth, "B-9")} << QStringList{"0 parcel of list row 1"};
+        QTest::newRow("same destination, other items")
+            << QList<BatchRow>{parcel("山田太郎", "みかん")} << QStringList{};
+        QTest::newRow("a printed row still counts")
+            << QList<BatchRow>{parcel("印刷済", "桃")} << QStringList{"0 parcel of list row 2"};
+        QTest::newRow("repeats an earlier incoming row")
+            << QList<BatchRow>{parcel("新規", "柿", "C-1"), parcel("新規二", "梨", "C-1"),
+                               parcel("新規", "柿")}
+            << QStringList{"1 order of incoming", "2 parcel of incoming"};
+        QTest::newRow("empty rows repeat nothing")
+            << QList<BatchRow>{BatchRow{}, BatchRow{}} << QStringList{};
+        QTest::newRow("nothing new") << QList<BatchRow>{parcel("新規", "柿", "C-1")} << QStringList{};
+    }
+    void duplicates()
+    {
+        QFETCH(QList<BatchRow>, incoming);
+        QFETCH(QStringList, found);
+        const QList<qint64> ids = m_list->add({parcel("山田太郎", "りんご", "A-1"), parcel("印刷済", "桃")});
+        m_list->markPrinted({ids[1]}, firstTime);
+        QStringList shown;
+        for (const BatchDuplicate& d : m_list->duplicates(incoming)) {
+            const QString of = d.rowId ? QString("list row %1").arg(ids.indexOf(d.rowId) + 1) : "incoming";
+            const QString why = d.reason == BatchDuplicate::Reason::OrderNumber ? "order" : "parcel";
+            shown << QString("%1 %2 of %3").arg(d.index).arg(why, of);
+        }
+        QCOMPARE(shown, found);
+    }
+
+    void statusTransitions_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<BatchStatus>("status");
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<QDateTime>("time");
+        QTest::newRow("printed") << QStringList{"printed"} << BatchStatus::Printed << "" << firstTime;
+        QTest::newRow("refused") << QStringList{"refused"} << BatchStatus::Refused << "用紙切れ" << firstTime;
+        QTest::newRow("refused, then printed: the reason goes")
+            << QStringList{"refused", "printed"} << BatchStatus::Printed << "" << secondTime;
+        QTest::newRow("printed, then corrected: new again")
+            << QStringList{"printed", "corrected"} << BatchStatus::New << "" << QDateTime();
+        QTest::newRow("refused, then corrected: new again")
+            << QStringList{"refused", "corrected"} << BatchStatus::New << "" << QDateTime();
+    }
+    void statusTransitions()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(BatchStatus, status);
+        QFETCH(QString, refusal);
+        QFETCH(QDateTime, time);
+        const QList<qint64> ids = m_list->add({parcel("対象", "りんご"), parcel("隣", "みかん")});
+        QDateTime when = firstTime;
+        for (const QString& step : steps) {
+            if (step == "printed")
+                m_list->markPrinted({ids[0]}, when);
+            else if (step == "refused")
+                m_list->markRefused({ids[0]}, "用紙切れ", when);
+            else
+                m_list->updateSlip(ids[0], parcel("対象", "りんご").slip, {});
+            when = secondTime;
+        }
+        const QList<BatchRow> rows = m_list->rows();
+        QCOMPARE(rows[0].status, status);
+        QCOMPARE(rows[0].refusal, refusal);
+        QCOMPARE(rows[0].statusTime, time);
+        QCOMPARE(rows[1].status, BatchStatus::New);
+    }
+
+    void correctionReplacesSlipAndMarks()
+    {
+        BatchRow marked = parcel("", "りんご");
+        marked.marks = {{"name", "名前が空です"}};
+        const QList<qint64> ids = m_list->add({marked, parcel("隣", "みかん")});
+        const SlipValues corrected = rova::test::everyField();
+        const QList<BatchMark> marks{{"date", "お届け日が過ぎています"}};
+        m_list->updateSlip(ids[0], corrected, marks);
+        const QList<BatchRow> rows = m_list->rows();
+        QCOMPARE(rows[0].slip, corrected);
+        QCOMPARE(rows[0].marks, marks);
+        QCOMPARE(rows[1].slip, parcel("隣", "みかん").slip);
+        // The corrected row is found by its new destination and items.
+        QCOMPARE(m_list->duplicates({row(corrected)}).size(), 1);
+    }
+
+    void correctingADeletedRowIsRefused()
+    {
+        const QList<qint64> ids = m_list->add({parcel("消す", "りんご")});
+        m_list->remove(ids);
+        try {
+            m_list->updateSlip(ids[0], parcel("戻す", "りんご").slip, {});
+            QFAIL("no error raised");
+        } catch (const rova::Error& e) {
+            QCOMPARE(e.message(), QString("この行は一覧から削除されています"));
+        }
+        QCOMPARE(m_list->rows().size(), 0);
+    }
+
+    void ticksAndSlipTypeOfTickedRows()
+    {
+        const QList<qint64> ids = m_list->add(
+            {parcel("一", "a"), parcel("二", "b"), parcel("三", "c"), parcel("四", "d"), parcel("五", "e")});
+        m_list->setTicked({ids[1], ids[3]}, false);
+        m_list->setTicked({ids[3]}, true);
+        m_list->markPrinted({ids[4]}, firstTime);
+        QCOMPARE(m_list->setSlipTypeOfTicked("コレクト"), 3);
+        QStringList shown;
+        for (const BatchRow& r : m_list->rows())
+            shown << QString("%1 %2 %3").arg(r.slip.name, r.ticked ? "ticked" : "unticked", r.slip.slipType);
+        QCOMPARE(shown, (QStringList{"一 ticked コレクト", "二 unticked ", "三 ticked コレクト",
+                                     "四 ticked コレクト", "五 ticked "}));
+    }
+
+    void removeDeletesOnlyThoseRowsAndIdsAreNotReused()
+    {
+        const QList<qint64> ids = m_list->add({parcel("一", "a"), parcel("二", "b"), parcel("三", "c")});
+        m_list->remove({ids[0], ids[2]});
+        QCOMPARE(namesOf(m_list->rows()), QStringList{"二"});
+        const QList<qint64> later = m_list->add({parcel("四", "d")});
+        QVERIFY2(later[0] > ids[2], "the id of a deleted row came back");
+    }
+
+    void revisionSeenByAnotherConnection()
+    {
+        BatchList other(m_dir->path());
+        const QList<qint64> ids = m_list->add({parcel("一", "a")});
+        qint64 seen = other.revision();
+        const QList<std::function<void()>> changes{
+            [&] { m_list->add({parcel("二", "b")}); },
+            [&] { m_list->setTicked(ids, false); },
+            [&] { m_list->setSlipTypeOfTicked("発払い"); },
+            [&] { m_list->markRefused(ids, "停止", firstTime); },
+            [&] { m_list->markPrinted(ids, firstTime); },
+            [&] { m_list->updateSlip(ids[0], parcel("一", "b").slip, {}); },
+            [&] { m_list->remove(ids); },
+        };
+        for (int i = 0; i < changes.size(); ++i) {
+            changes[i]();
+            QVERIFY2(other.revision() != seen, qPrintable(QString("change %1 went unseen").arg(i)));
+            seen = other.revision();
+        }
+        m_list->rows();
+        m_list->duplicates({parcel("三", "c")});
+        QCOMPARE(other.revision(), seen);
+    }
+
+    void keptAcrossReopening()
+    {
+        const QList<qint64> ids = m_list->add({parcel("一", "a"), parcel("二", "b")});
+        m_list->markPrinted({ids[0]}, firstTime);
+        m_list.reset();
+        m_list = std::make_unique<BatchList>(m_dir->path());
+        const QList<BatchRow> rows = m_list->rows();
+        QCOMPARE(namesOf(rows), (QStringList{"一", "二"}));
+        QCOMPARE(rows[0].status, BatchStatus::Printed);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBatchList)
+#include "test_batchlist.moc"

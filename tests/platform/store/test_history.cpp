@@ -1,0 +1,261 @@
+#include "platform/store/history.h"
+
+#include "platform/store/slipsamples.h"
+#include "support/slipvaluestext.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using rova::slip::SlipValues;
+using rova::store::Destination;
+using rova::store::History;
+using rova::store::HistoryEntry;
+using rova::store::HistoryQuery;
+using rova::test::slipTo;
+
+namespace
+{
+QDateTime at(int month, int day, int hour = 12, int minute = 0, int second = 0, int ms = 0)
+{
+    return QDateTime(QDate(2024, month, day), QTime(hour, minute, second, ms));
+}
+
+QStringList namesOf(const QList<HistoryEntry>& entries)
+{
+    QStringList names;
+    for (const HistoryEntry& e : entries)
+        names << e.slip.name;
+    return names;
+}
+
+QStringList namesAndFirstLines(const QList<Destination>& destinations)
+{
+    QStringList shown;
+    for (const Destination& d : destinations)
+        shown << d.name + " / " + d.add1;
+    return shown;
+}
+} // namespace
+
+class TestHistory : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<History> m_history;
+
+    void record(const SlipValues& slip, const QDateTime& when)
+    {
+        HistoryEntry e;
+        e.printedAt = when;
+        e.slip = slip;
+        m_history->record(e);
+    }
+
+    // Four slips a day apart; the fourth has a sender, whose fields are not searched.
+    void recordSearchSlips()
+    {
+        record(slipTo("ヤマダ　タロウ", "０３－１２３４－５６７８", "100-0001", "東京都千代田区",
+                      "千代田１－１"),
+               at(5, 1));
+        record(slipTo("山田花子", "06-6123-4567", "５３０－０００１", "大阪府大阪市北区", "梅田1-2-3",
+                      "梅田ビル"),
+               at(5, 2));
+        record(slipTo("ｻﾄｳ ｲﾁﾛｳ", "0312345678", "0600001", "北海道札幌市中央区", "ＡＢＣマンション"),
+               at(5, 3));
+        SlipValues withSender =
+            slipTo("メーカー株式会社", "092ー111ー2222", "810-0001", "福岡県福岡市中央区天神");
+        withSender.myName = "スズキ";
+        record(withSender, at(5, 4));
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        m_history = std::make_unique<History>(m_dir->path());
+    }
+    void cleanup()
+    {
+        m_history.reset();
+        m_dir.reset();
+    }
+
+    void search_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("found");
+        const QString yamada = "ヤマダ　タロウ", hanako = "山田花子", sato = "ｻﾄｳ ｲﾁﾛｳ",
+                      maker = "メーカー株式会社";
+        QTest::newRow("03-1234 finds full-width and unhyphenated numbers")
+            << "03-1234" << QStringList{sato, yamada};
+        QTest::newRow("full-width digits typed find half-width ones")
+            << "０３１２" << QStringList{sato, yamada};
+        QTest::newRow("ﾔﾏﾀﾞ finds ヤマダ") << "ﾔﾏﾀﾞ" << QStringList{yamada};
+        QTest::newRow("サトウ finds ｻﾄｳ") << "サトウ" << QStringList{sato};
+        QTest::newRow("a full-width blank in the name is no obstacle")
+            << "ヤマダタロウ" << QStringList{yamada};
+        QTest::newRow("a blank typed where the name has none") << "ｻﾄｳ　ｲﾁﾛｳ" << QStringList{sato};
+        QTest::newRow("kanji of a name") << "山田" << QStringList{hanako};
+        QTest::newRow("two half-width letters") << "ﾔﾏ" << QStringList{yamada};
+        QTest::newRow("one half-width letter") << "ｻ" << QStringList{sato};
+        QTest::newRow("quotation mark and asterisk are only letters") << "\"ﾔﾏﾀﾞ*" << QStringList{};
+        QTest::newRow("postal code typed without hyphen") << "5300001" << QStringList{hanako};
+        QTest::newRow("postal code typed in full width") << "１００－０００１" << QStringList{yamada};
+        QTest::newRow("address lines ① and ② read as one") << "千代田区千代田1" << QStringList{yamada};
+        QTest::newRow("address line ③") << "梅田ビル" << QStringList{hanako};
+        QTest::newRow("letters of either width and case") << "abc" << QStringList{sato};
+        QTest::newRow("long vowel mark between digits is a hyphen") << "092-111-2222" << QStringList{maker};
+        QTest::newRow("long vowel mark in a word is kept") << "メカ" << QStringList{};
+        QTest::newRow("the sender is not searched") << "スズキ" << QStringList{};
+        QTest::newRow("no match across two fields") << "ﾀﾛｳ03" << QStringList{};
+        QTest::newRow("nothing typed lists every slip newest first")
+            << "" << QStringList{maker, sato, hanako, yamada};
+        QTest::newRow("an unknown text finds nothing") << "存在しない" << QStringList{};
+    }
+    void search()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, found);
+        recordSearchSlips();
+        QCOMPARE(namesOf(m_history->search({text, {}, {}, 100})), found);
+    }
+
+    void dateRange_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        QTest::addColumn<QStringList>("found");
+        const QDate d430(2024, 4, 30), d501(2024, 5, 1), d502(2024, 5, 2), d503(2024, 5, 3);
+        QTest::newRow("one day, from its midnight to its last millisecond")
+            << "" << d501 << d501 << QStringList{"記録３", "記録２"};
+        QTest::newRow("both ends included")
+            << "" << d501 << d502 << QStringList{"記録４", "記録３", "記録２"};
+        QTest::newRow("open start") << "" << QDate() << d501 << QStringList{"記録３", "記録２", "記録１"};
+        QTest::newRow("open end") << "" << d502 << QDate() << QStringList{"記録５", "記録４"};
+        QTest::newRow("start after end finds nothing") << "" << d503 << d501 << QStringList{};
+        QTest::newRow("text inside the range") << "記録1" << d430 << d503 << QStringList{"記録１"};
+        QTest::newRow("text outside the range") << "記録1" << d501 << d503 << QStringList{};
+    }
+    void dateRange()
+    {
+        QFETCH(QString, text);
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        QFETCH(QStringList, found);
+        record(slipTo("記録１", ""), at(4, 30, 23, 59, 59, 999));
+        record(slipTo("記録２", ""), at(5, 1, 0, 0));
+        record(slipTo("記録３", ""), at(5, 1, 12, 0));
+        record(slipTo("記録４", ""), at(5, 2, 23, 59, 59, 999));
+        record(slipTo("記録５", ""), at(5, 3, 0, 0));
+        QCOMPARE(namesOf(m_history->search({text, from, to, 100})), found);
+    }
+
+    void limitKeepsTheNewest()
+    {
+        for (int day = 1; day <= 9; ++day)
+            record(slipTo(QString("記録%1").arg(day), ""), at(6, day));
+        QCOMPARE(namesOf(m_history->search({"", {}, {}, 3})), (QStringList{"記録9", "記録8", "記録7"}));
+    }
+
+    void everyValueComesBack()
+    {
+        HistoryEntry e;
+        e.printedAt = at(7, 7, 9, 30, 15, 123);
+        e.printer = "ラベル用 (2F)";
+        e.topMargin = "-1.5";
+        e.leftMargin = "2";
+        e.slip = rova::test::everyField();
+        e.id = m_history->record(e);
+        const QList<HistoryEntry> found = m_history->search({});
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found[0].id, e.id);
+        QCOMPARE(found[0].printedAt, e.printedAt);
+        QCOMPARE(found[0].printer, e.printer);
+        QCOMPARE(found[0].topMargin, e.topMargin);
+        QCOMPARE(found[0].leftMargin, e.leftMargin);
+        QCOMPARE(found[0].slip, e.slip);
+    }
+
+    void recordedWithoutTimeIsNow()
+    {
+        const QDateTime before = QDateTime::currentDateTime();
+        record(slipTo("今", ""), QDateTime());
+        const QDateTime printed = m_history->search({}).value(0).printedAt;
+        QVERIFY2(printed >= before.addMSecs(-1) && printed <= QDateTime::currentDateTime(),
+                 qPrintable(printed.toString(Qt::ISODateWithMs)));
+    }
+
+    void removeDeletesOnlyThoseRecords()
+    {
+        recordSearchSlips();
+        const QList<HistoryEntry> all = m_history->search({});
+        m_history->remove({all[1].id, all[3].id});
+        QCOMPARE(namesOf(m_history->search({})), (QStringList{all[0].slip.name, all[2].slip.name}));
+        QCOMPARE(m_history->recentDestinations("ヤマダ", 10), QList<Destination>{});
+    }
+
+    void completion_data()
+    {
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QStringList>("offered");
+        const QString ichiroMoved = "佐藤一郎 / 神奈川県横浜市", ichiro = "佐藤一郎 / 東京都千代田区",
+                      hanako = "佐藤花子 / 東京都港区", jiro = "ｻﾄｳ ｼﾞﾛｳ / 埼玉県川口市",
+                      tanaka = "タナカ / 千葉県千葉市", suzuki = "鈴木三郎 / 東京都新宿区";
+        QTest::newRow("name beginning, each destination once, most recent first")
+            << "佐藤" << 10 << QStringList{ichiroMoved, ichiro, hanako};
+        QTest::newRow("full-width kana typed, half-width name offered")
+            << "サトウ" << 10 << QStringList{jiro};
+        QTest::newRow("half-width kana typed, full-width name offered") << "ﾀﾅ" << 10 << QStringList{tanaka};
+        QTest::newRow("telephone without hyphens matches one with them")
+            << "0901111" << 10 << QStringList{ichiroMoved, suzuki, ichiro};
+        QTest::newRow("half-width telephone typed, full-width one offered")
+            << "080-5555" << 10 << QStringList{jiro};
+        QTest::newRow("the middle of a name completes nothing") << "一郎" << 10 << QStringList{};
+        QTest::newRow("nothing typed offers the most recent")
+            << "" << 3 << QStringList{ichiroMoved, tanaka, suzuki};
+        QTest::newRow("the limit keeps the most recent") << "佐藤" << 1 << QStringList{ichiroMoved};
+    }
+    void completion()
+    {
+        QFETCH(QString, prefix);
+        QFETCH(int, limit);
+        QFETCH(QStringList, offered);
+        const SlipValues ichiro = slipTo("佐藤一郎", "090-1111-2222", "100-0001", "東京都千代田区");
+        record(ichiro, at(3, 1));
+        record(slipTo("佐藤花子", "090-3333-4444", "105-0001", "東京都港区"), at(3, 2));
+        record(slipTo("ｻﾄｳ ｼﾞﾛｳ", "０８０－５５５５－６６６６", "332-0001", "埼玉県川口市"), at(3, 3));
+        record(ichiro, at(3, 4));
+        record(slipTo("鈴木三郎", "090-1111-9999", "160-0001", "東京都新宿区"), at(3, 5));
+        record(slipTo("タナカ", "043-111-1111", "260-0001", "千葉県千葉市"), at(3, 6));
+        record(slipTo("佐藤一郎", "090-1111-2222", "220-0001", "神奈川県横浜市"), at(3, 7));
+        QCOMPARE(namesAndFirstLines(m_history->recentDestinations(prefix, limit)), offered);
+    }
+
+    void completionReachesPastTheLatestSlips()
+    {
+        record(slipTo("佐藤一郎", "090-1111-2222", "100-0001", "東京都千代田区"), at(1, 1));
+        for (int i = 0; i < 2000; ++i)
+            record(slipTo("鈴木三郎", "090-1111-9999", "160-0001", "東京都新宿区"), at(2, 1).addSecs(i));
+        QCOMPARE(namesAndFirstLines(m_history->recentDestinations("佐藤", 5)),
+                 QStringList{"佐藤一郎 / 東京都千代田区"});
+        QCOMPARE(namesAndFirstLines(m_history->recentDestinations("090", 5)),
+                 (QStringList{"鈴木三郎 / 東京都新宿区", "佐藤一郎 / 東京都千代田区"}));
+    }
+
+    void completionGivesEveryDestinationField()
+    {
+        SlipValues slip = rova::test::everyField();
+        record(slip, at(8, 1));
+        const Destination expected{slip.zip, slip.add1, slip.add2, slip.add3, slip.name, slip.tel};
+        QCOMPARE(m_history->recentDestinations("山田", 5), QList<Destination>{expected});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHistory)
+#include "test_history.moc"

@@ -1,0 +1,87 @@
+// The dictionary the system's package installs, when it is there: known codes both ways, and every
+// address one that the program can store.
+
+#include "rules/cp932.h"
+#include "rules/postal/loader.h"
+#include "rules/postal/lookup.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace rova::postal;
+
+class TestPostalInstalled : public QObject
+{
+    Q_OBJECT
+    std::shared_ptr<const Index> m_index;
+
+private slots:
+    void initTestCase()
+    {
+        const Sources sources = locateSources({}, {}, {});
+        if (!QFile::exists(sources.towns))
+            QSKIP("the postal-code lists are not installed (package skkdic-extra)");
+        const Loaded loaded = load(sources);
+        QVERIFY2(loaded.index, qPrintable(loaded.status));
+        m_index = loaded.index;
+    }
+
+    void bothWays_data()
+    {
+        QTest::addColumn<QString>("zip");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("office");
+        QTest::newRow("town") << "1050011"
+                              << "東京都港区芝公園"
+                              << "";
+        QTest::newRow("full width") << "１０５－００１１"
+                                    << "東京都港区芝公園"
+                                    << "";
+        QTest::newRow("first of several towns") << "0040000"
+                                                << "北海道札幌市厚別区"
+                                                << "";
+        QTest::newRow("office") << "1008176"
+                                << "東京都千代田区大手町１丁目５番５号"
+                                << "株式会社　みずほ銀行　本店";
+    }
+    void bothWays()
+    {
+        QFETCH(QString, zip);
+        QFETCH(QString, address);
+        QFETCH(QString, office);
+        const QList<Place> places = placesOf(*m_index, zip);
+        QVERIFY(!places.isEmpty());
+        QCOMPARE(places.first().address, address);
+        QCOMPARE(places.first().office, office);
+        QCOMPARE(check(*m_index, zip, address + QStringLiteral("1-2-3")).verdict, Check::Verdict::Agrees);
+        if (office.isEmpty()) {
+            const QList<Place> codes = codesOf(*m_index, address + QStringLiteral("1-2-3"));
+            QVERIFY(
+                std::ranges::any_of(codes, [&](const Place& p) { return p.code == places.first().code; }));
+        }
+    }
+
+    void severalTowns()
+    {
+        const QList<Place> places = placesOf(*m_index, u"0040000");
+        QCOMPARE(places.size(), 2);
+        QCOMPARE(places.last().address, u"北海道札幌市清田区");
+    }
+
+    void unknownCodeAndMismatch()
+    {
+        QCOMPARE(check(*m_index, u"999-9999", u"東京都港区芝公園").verdict, Check::Verdict::UnknownCode);
+        QCOMPARE(check(*m_index, u"105-0011", u"東京都港区六本木6-10-1").helpText,
+                 u"郵便番号 105-0011 は 東京都港区芝公園 です");
+    }
+
+    void everyTextCanBeStored()
+    {
+        // The index's text holds every address and office name (and the keys, all of them storable).
+        const QString unencodable = rova::cp932::encode(m_index->data().text).unencodable;
+        QVERIFY2(unencodable.isEmpty(), qPrintable(unencodable));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPostalInstalled)
+#include "test_postal_installed.moc"

@@ -36,6 +36,8 @@ PostalAssist::PostalAssist(MainWindow& window)
 {
     m_status->setObjectName(QStringLiteral("Label_PostalStatus"));
     m_status->setFont(ui::gothic(11));
+    // A line longer than the bar is cut, not widening the window; its tooltip holds it whole.
+    m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // Permanent, so the window's own status messages do not hide it.
     control<QStatusBar>(window, "StatusBar1")->addPermanentWidget(m_status, 1);
 
@@ -54,13 +56,14 @@ PostalAssist::PostalAssist(MainWindow& window)
 
 void PostalAssist::use(const postal::Loaded& loaded)
 {
-    if (!loaded.index) {
-        m_status->setText(loaded.status);
+    const QString line =
+        loaded.index ? postal::text::loaded(int(loaded.index->data().records.size())) : loaded.status;
+    m_status->setText(line);
+    m_status->setToolTip(line);
+    if (!loaded.index)
         return;
-    }
     const bool first = !m_index;
     m_index = loaded.index;
-    m_status->setText(postal::text::loaded(int(m_index->data().records.size())));
     if (first)
         m_window.setFunctionKey(4, QStringLiteral("〒検索"), [this] { findCode(); });
 }

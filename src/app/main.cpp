@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
 
     const auto app = display::connect(argc, argv);
     japanese::install(*app);
-    ProgramStart start(folder.path);
+    ProgramStart start(folder.path, request.zipcodeDir);
     if (!start.open())
         return cli::Success;
     return app->exec();

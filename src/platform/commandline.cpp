@@ -1,6 +1,7 @@
 #include "platform/commandline.h"
 
 #include "platform/programinfo.h"
+#include "rules/postal/sources.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -28,11 +29,17 @@ QCommandLineOption dataDirOption()
     return {QStringLiteral("data-dir"), QStringLiteral("ファイルを DIR に置きます (なければ作ります)。"),
             QStringLiteral("DIR")};
 }
+QCommandLineOption zipcodeDirOption()
+{
+    return {QStringLiteral("zipcode-dir"),
+            QStringLiteral("郵便番号の一覧 (%1) を DIR から読みます。").arg(QLatin1String(postal::kTownFile)),
+            QStringLiteral("DIR")};
+}
 
 // Every option, in the order the help lists them.
 QList<QCommandLineOption> options()
 {
-    return {helpOption(), versionOption(), dataDirOption()};
+    return {helpOption(), versionOption(), dataDirOption(), zipcodeDirOption()};
 }
 
 // Two columns: what is typed (ASCII, so it lines up in a terminal) and what it means.
@@ -78,7 +85,10 @@ std::optional<QString> missingValue(const QStringList& arguments)
 
 Request mistake(const QString& text)
 {
-    return {Request::Action::Mistake, {}, text};
+    Request request;
+    request.action = Request::Action::Mistake;
+    request.mistake = text;
+    return request;
 }
 
 void print(std::FILE* stream, const QString& text)
@@ -117,6 +127,9 @@ Request parse(const QStringList& arguments)
     request.dataDir = parser.value(dataDirOption());
     if (parser.isSet(dataDirOption()) && request.dataDir.isEmpty())
         return mistake(QStringLiteral("--data-dir のフォルダが空です"));
+    request.zipcodeDir = parser.value(zipcodeDirOption());
+    if (parser.isSet(zipcodeDirOption()) && request.zipcodeDir.isEmpty())
+        return mistake(QStringLiteral("--zipcode-dir のフォルダが空です"));
     if (parser.isSet(helpOption()))
         request.action = Request::Action::Help;
     else if (parser.isSet(versionOption()))
@@ -147,8 +160,13 @@ QString helpText(const datafolder::Choice& folder)
     text += row(QStringLiteral("rova_a500.ini"), QStringLiteral("送り状の種類ごとのプリンタと余白"));
     text += row(QStringLiteral("my[0-9].txt"), QStringLiteral("登録した 10 件のご依頼主"));
     text += row(QStringLiteral("rova-yamato.conf"), QStringLiteral("PDF を保存したフォルダなど、新しい設定"));
+    text += row(QLatin1String(postal::kCacheFile),
+                QStringLiteral("郵便番号の一覧の索引 (消しても次の起動で作ります)"));
     text += QStringLiteral("\n環境変数:\n");
     text += row(QStringLiteral("ROVA_DATA_DIR"), QStringLiteral("--data-dir がないときのデータフォルダ"));
+    text += row(QLatin1String(postal::kFolderVariable),
+                QStringLiteral("--zipcode-dir がないときの郵便番号の一覧のフォルダ (既定 %1)")
+                    .arg(QLatin1String(postal::kDefaultFolder)));
     text += row(QStringLiteral("XDG_CONFIG_HOME"),
                 QStringLiteral("既定のデータフォルダはこの下の %1 (未設定なら ~/.config/%1)")
                     .arg(datafolder::folderName()));

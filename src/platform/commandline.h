@@ -18,8 +18,9 @@ enum Status { Success = 0, NoDisplay = 1, UsageError = 2 };
 struct Request {
     enum class Action { Run, Help, Version, Mistake };
     Action action = Action::Run;
-    QString dataDir; // --data-dir as given; empty when not given
-    QString mistake; // for Mistake: what is wrong, for the operator
+    QString dataDir;    // --data-dir as given; empty when not given
+    QString zipcodeDir; // --zipcode-dir as given; empty when not given
+    QString mistake;    // for Mistake: what is wrong, for the operator
 };
 
 // The arguments as main() received them, the program's name first.

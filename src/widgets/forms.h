@@ -9,6 +9,11 @@
 class MainWindow;
 class PrintPositionDialog;
 
+namespace rova
+{
+class PostalAssist;
+}
+
 namespace rova::print
 {
 class PrinterChoice;
@@ -29,6 +34,8 @@ struct Forms {
     std::unique_ptr<print::SlipJobs> jobs;
     std::unique_ptr<MainWindow> main;
     std::unique_ptr<PrintPositionDialog> slipPrn;
+    // The postal dictionary at the main window; in use once given a loaded dictionary.
+    std::unique_ptr<PostalAssist> postal;
 };
 
 } // namespace rova

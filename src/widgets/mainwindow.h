@@ -98,6 +98,10 @@ public:
     // Next or previous tab stop (hidden and disabled controls skipped, wrapping around).
     void selectNext(bool forward);
 
+signals:
+    // A pasted block was split into the destination fields.
+    void transferred();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;

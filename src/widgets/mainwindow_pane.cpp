@@ -86,4 +86,6 @@ void MainWindow::BitBtn_1Click()
         Edit_Zip->setFocus(Qt::OtherFocusReason);
     }
     Edit_Warning();
+    if (!outcome.nothingToTransfer)
+        emit transferred();
 }

@@ -9,7 +9,9 @@
 #include "platform/programinfo.h"
 #include "rules/datafiles.h"
 #include "rules/errors.h"
+#include "rules/postal/loader.h"
 #include "widgets/dialogs.h"
+#include "widgets/postalassist.h"
 #include "widgets/printerwatch.h"
 
 #include <QApplication>
@@ -23,8 +25,8 @@ QString askPdfFile(const QString& proposed)
                                  QStringLiteral("PDF (*.pdf)"));
 }
 
-ProgramStart::ProgramStart(const QString& folder)
-    : m_folder(folder), m_instance(Dialogs::applicationTitle(), m_folder)
+ProgramStart::ProgramStart(const QString& folder, const QString& zipcodeDir)
+    : m_folder(folder), m_zipcodeDir(zipcodeDir), m_instance(Dialogs::applicationTitle(), m_folder)
 {
     programinfo::identifyApplication();
     fonts::registerSubstitutions();
@@ -77,6 +79,11 @@ bool ProgramStart::open()
     QObject::connect(&m_instance, &SingleInstance::activationRequested, m_forms->main.get(),
                      &MainWindow::comeForward);
     m_forms->main->show();
+    // Read while the operator starts typing; the look-ups are there once it is done.
+    m_postal = std::make_unique<postal::Loader>();
+    QObject::connect(m_postal.get(), &postal::Loader::finished, m_forms->postal.get(), &PostalAssist::use);
+    m_postal->start(
+        postal::locateSources(m_zipcodeDir, qEnvironmentVariable(postal::kFolderVariable), m_folder));
     return true;
 }
 

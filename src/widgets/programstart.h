@@ -17,6 +17,10 @@ class MainWindow;
 namespace rova
 {
 
+namespace postal
+{
+class Loader;
+}
 namespace print
 {
 class PrintSystem;
@@ -29,8 +33,9 @@ QString askPdfFile(const QString& proposed);
 class ProgramStart
 {
 public:
-    // The program's files are kept in folder (created when missing).
-    explicit ProgramStart(const QString& folder);
+    // The program's files are kept in folder (created when missing). The postal-code lists are read
+    // from zipcodeDir when given, else from the folder the environment names, else where installed.
+    explicit ProgramStart(const QString& folder, const QString& zipcodeDir = {});
     ~ProgramStart();
 
     // False when another copy is running for the data folder (it was asked to come forward, or the
@@ -45,10 +50,12 @@ public:
 
 private:
     QString m_folder;
+    QString m_zipcodeDir;
     SingleInstance m_instance;
     std::unique_ptr<print::PrintSystem> m_system;
     std::unique_ptr<print::PrinterChoice> m_printers;
     std::unique_ptr<Forms> m_forms;
+    std::unique_ptr<postal::Loader> m_postal;
 };
 
 } // namespace rova

@@ -40,6 +40,13 @@ private slots:
             << QStringList{"--data-dir", "<tmp>/given", "--help"} << QStringList{"ROVA_DATA_DIR=<tmp>/old"}
             << 0 << "データフォルダ <tmp>/given、--data-dir による"
             << "";
+        QTest::newRow("help names the postal lists' option and variable")
+            << QStringList{"--help"} << QStringList{} << 0
+            << "--zipcode-dir DIR|ROVA_ZIPCODE_DIR|既定 /usr/share/skk|postal-index.cache"
+            << "";
+        QTest::newRow("postal option without its folder")
+            << QStringList{"--zipcode-dir"} << QStringList{} << 2 << ""
+            << "rova-yamato: --zipcode-dir の後に DIR を指定してください";
         QTest::newRow("version from the build")
             << QStringList{"--version"} << QStringList{} << 0
             << QStringLiteral("rova 送り状印刷 (ヤマト宅急便) " ROVA_VERSION "\n") << "";

@@ -34,6 +34,7 @@ public:
     // A fixture whose window started with an empty registered sender in slot 0, so no box was shown.
     static std::unique_ptr<MainWindowFixture> started();
     MainWindow* window() const { return m_forms->main.get(); }
+    rova::Forms& forms() const { return *m_forms; }
     // Closes the window as the title bar does, which saves the settings.
     void closeWindow();
     // Ends this run and starts the program again in the same directory.

@@ -2,6 +2,8 @@
 // installation used as they are.
 
 #include "rules/cp932.h"
+#include "rules/errors.h"
+#include "rules/postal/sources.h"
 #include "support/controls.h"
 #include "support/readonlyfolder.h"
 #include "support/tempfiles.h"
@@ -10,7 +12,9 @@
 #include "widgets/programstart.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -79,6 +83,54 @@ private slots:
         const QByteArray saved = test::fileBytes(dir.filePath(QStringLiteral("rova_Yamato.ini")));
         QVERIFY(saved.startsWith(cp932::toBytes(QStringLiteral("; kept by hand\r\n[rv_YAMATOprn]\r\n"))));
         QVERIFY(saved.contains(cp932::toBytes(QStringLiteral("E_CUS=見本太郎\r\nLegacyKey=古い値\r\n"))));
+    }
+
+    // The postal lists are read after the window is shown; one status-bar line says how it went.
+    void postalListsFromTheOptionOrTheVariable_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<bool>("found");
+        const QString lists = QStringLiteral(ROVA_TEST_DATA "/postal");
+        QTest::newRow("option") << lists << "" << true;
+        QTest::newRow("variable") << "" << lists << true;
+        QTest::newRow("option before the variable") << lists << "/nonexistent" << true;
+        QTest::newRow("folder without the lists: look-ups off") << ""
+                                                                << "/nonexistent" << false;
+    }
+    void postalListsFromTheOptionOrTheVariable()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, variable);
+        QFETCH(bool, found);
+        qputenv(postal::kFolderVariable, variable.toUtf8());
+        QTemporaryDir dir;
+        {
+            ProgramStart start(dir.path(), option);
+            QVERIFY(start.open());
+            auto* status = start.mainWindow().findChild<QLabel*>(QStringLiteral("Label_PostalStatus"));
+            QVERIFY2(status, "Label_PostalStatus");
+            QTRY_VERIFY(!status->text().isEmpty());
+            auto* f4 = start.mainWindow().findChild<QPushButton*>(QStringLiteral("SpeedButton_F4"));
+            QVERIFY2(f4, "SpeedButton_F4");
+            if (found) {
+                QVERIFY2(status->text().startsWith(QStringLiteral("郵便番号の一覧を読み込みました (")),
+                         qPrintable(status->text()));
+                QCOMPARE(f4->text(), QStringLiteral("〒検索"));
+                QVERIFY(f4->isEnabled());
+                QVERIFY(QFile::exists(dir.filePath(QString::fromLatin1(postal::kCacheFile))));
+            } else {
+                QCOMPARE(status->text(),
+                         QStringLiteral("郵便番号の一覧 /nonexistent/SKK-JISYO.zipcode を読めません（%1）。"
+                                        "郵便番号の検索と照合は使えません")
+                             .arg(errtext::fileNotFound()));
+                QCOMPARE(f4->text(), QStringLiteral("F4"));
+                QVERIFY(!f4->isEnabled());
+            }
+            start.mainWindow().close();
+        }
+        qunsetenv(postal::kFolderVariable);
+        Dialogs::takeShown();
     }
 };
 

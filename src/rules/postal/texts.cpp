@@ -23,6 +23,21 @@ QString noCodeForAddress()
     return QStringLiteral("おところに合う郵便番号が見つかりません");
 }
 
+QString loaded(int entries)
+{
+    return QStringLiteral("郵便番号の一覧を読み込みました (%L1 件)").arg(entries);
+}
+
+QString choice(const Place& place)
+{
+    return place.office.isEmpty() ? place.address : place.office + QStringLiteral("　") + place.address;
+}
+
+QString codeChoice(const Place& place)
+{
+    return place.code + QStringLiteral("　") + place.address;
+}
+
 QString unavailable(const QString& path, const QString& reason)
 {
     return QStringLiteral("郵便番号の一覧 %1 を読めません（%2）。郵便番号の検索と照合は使えません")

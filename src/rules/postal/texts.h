@@ -16,6 +16,12 @@ QString mismatch(const QList<Place>& places);
 QString unknownCode(int code);
 // "おところに合う郵便番号が見つかりません"
 QString noCodeForAddress();
+// "郵便番号の一覧を読み込みました (3,456 件)": the status-bar line once the dictionary is in use.
+QString loaded(int entries);
+// One row of a list to choose from: the address, an office's name before it.
+QString choice(const Place& place);
+// One row of a list of codes: "105-0011　東京都港区芝公園".
+QString codeChoice(const Place& place);
 // The one status-bar line when the dictionary cannot be used: the file, why, and what is off.
 QString unavailable(const QString& path, const QString& reason);
 

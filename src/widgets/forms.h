@@ -18,6 +18,9 @@ class SlipJobs;
 namespace rova
 {
 
+class HistoryAccess;
+class HistoryRecorder;
+
 struct Forms {
     // The windows print through printers and keep their files in folder.
     Forms(print::PrinterChoice& printers, const QString& folder);
@@ -27,6 +30,9 @@ struct Forms {
 
     // Every print of the windows goes through this one service.
     std::unique_ptr<print::SlipJobs> jobs;
+    // The print history: every accepted job is recorded, whichever window printed it.
+    std::unique_ptr<HistoryAccess> history;
+    HistoryRecorder* recorder = nullptr; // owned by jobs
     std::unique_ptr<MainWindow> main;
     std::unique_ptr<PrintPositionDialog> slipPrn;
 };

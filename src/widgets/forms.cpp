@@ -5,8 +5,10 @@
 #include "platform/slipjobs.h"
 #include "widgets/historyaccess.h"
 #include "widgets/historyrecorder.h"
+#include "widgets/historywindow.h"
 #include "widgets/nextslipkey.h"
 #include "widgets/printpositiondialog.h"
+#include "widgets/repeatcustomers.h"
 #include "widgets/windowpart.h"
 
 #include <QStatusBar>
@@ -17,18 +19,22 @@ namespace rova
 Forms::Forms(print::PrinterChoice& printers, const QString& folder)
     : jobs(std::make_unique<print::SlipJobs>(printers)), history(std::make_unique<HistoryAccess>(folder)),
       main(std::make_unique<MainWindow>(*jobs, folder)),
-      slipPrn(std::make_unique<PrintPositionDialog>(main.get(), *main))
+      slipPrn(std::make_unique<PrintPositionDialog>(main.get(), *main)),
+      historyWindow(std::make_unique<HistoryWindow>(*history, *main))
 {
     main->setPrintPositionDialog(slipPrn.get());
     recorder = new HistoryRecorder(*jobs, *history, [this](const QString& problem) {
         ui::part<QStatusBar>(*main, "StatusBar1").showMessage(problem);
     });
     bindNextSlip(*main);
+    main->setFunctionKey(8, QStringLiteral("履歴"), [this] { historyWindow->open(); });
+    new RepeatCustomers(*main, *history);
 }
 
-// The dialog refers to the main window, so it goes first.
+// The dialog and the history window refer to the main window, so they go first.
 Forms::~Forms()
 {
+    historyWindow.reset();
     slipPrn.reset();
     main.reset();
 }

@@ -20,6 +20,7 @@ namespace rova
 
 class HistoryAccess;
 class HistoryRecorder;
+class HistoryWindow;
 
 struct Forms {
     // The windows print through printers and keep their files in folder.
@@ -35,6 +36,7 @@ struct Forms {
     HistoryRecorder* recorder = nullptr; // owned by jobs
     std::unique_ptr<MainWindow> main;
     std::unique_ptr<PrintPositionDialog> slipPrn;
+    std::unique_ptr<HistoryWindow> historyWindow; // F8 of the main window
 };
 
 } // namespace rova

@@ -19,7 +19,7 @@ constexpr int offeredAtMost = 10;
 
 QString offerText(const store::Destination& d)
 {
-    const QString sep(QChar(0x3000));
+    const QString sep = QStringLiteral("　／　");
     return d.name + sep + d.tel + sep + d.zip + sep + d.add1;
 }
 } // namespace

@@ -3,24 +3,41 @@
 #include "widgets/mainwindow.h"
 
 #include "platform/slipjobs.h"
+#include "widgets/historyaccess.h"
+#include "widgets/historyrecorder.h"
+#include "widgets/historywindow.h"
+#include "widgets/nextslipkey.h"
 #include "widgets/postalassist.h"
 #include "widgets/printpositiondialog.h"
+#include "widgets/repeatcustomers.h"
+#include "widgets/windowpart.h"
+
+#include <QStatusBar>
 
 namespace rova
 {
 
 Forms::Forms(print::PrinterChoice& printers, const QString& folder)
-    : jobs(std::make_unique<print::SlipJobs>(printers)), main(std::make_unique<MainWindow>(*jobs, folder)),
+    : jobs(std::make_unique<print::SlipJobs>(printers)), history(std::make_unique<HistoryAccess>(folder)),
+      main(std::make_unique<MainWindow>(*jobs, folder)),
       slipPrn(std::make_unique<PrintPositionDialog>(main.get(), *main)),
+      historyWindow(std::make_unique<HistoryWindow>(*history, *main)),
       postal(std::make_unique<PostalAssist>(*main))
 {
     main->setPrintPositionDialog(slipPrn.get());
+    recorder = new HistoryRecorder(*jobs, *history, [this](const QString& problem) {
+        ui::part<QStatusBar>(*main, "StatusBar1").showMessage(problem);
+    });
+    bindNextSlip(*main);
+    main->setFunctionKey(8, QStringLiteral("履歴"), [this] { historyWindow->open(); });
+    new RepeatCustomers(*main, *history);
 }
 
-// The dialog and the postal look-ups refer to the main window, so they go first.
+// The dialog, the history window and the postal look-ups refer to the main window, so they go first.
 Forms::~Forms()
 {
     postal.reset();
+    historyWindow.reset();
     slipPrn.reset();
     main.reset();
 }

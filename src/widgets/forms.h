@@ -23,6 +23,10 @@ class SlipJobs;
 namespace rova
 {
 
+class HistoryAccess;
+class HistoryRecorder;
+class HistoryWindow;
+
 struct Forms {
     // The windows print through printers and keep their files in folder.
     Forms(print::PrinterChoice& printers, const QString& folder);
@@ -32,8 +36,12 @@ struct Forms {
 
     // Every print of the windows goes through this one service.
     std::unique_ptr<print::SlipJobs> jobs;
+    // The print history: every accepted job is recorded, whichever window printed it.
+    std::unique_ptr<HistoryAccess> history;
+    HistoryRecorder* recorder = nullptr; // owned by jobs
     std::unique_ptr<MainWindow> main;
     std::unique_ptr<PrintPositionDialog> slipPrn;
+    std::unique_ptr<HistoryWindow> historyWindow; // F8 of the main window
     // The postal dictionary at the main window; in use once given a loaded dictionary.
     std::unique_ptr<PostalAssist> postal;
 };

@@ -1,0 +1,31 @@
+#pragma once
+// The print history of the data folder, opened at its first use rather than at start: a database that
+// cannot be opened costs the operator that one command (with the reason), never the whole program,
+// and the next use tries again.
+
+#include "platform/store/history.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace rova
+{
+
+class HistoryAccess
+{
+public:
+    explicit HistoryAccess(const QString& folder);
+    ~HistoryAccess();
+    HistoryAccess(const HistoryAccess&) = delete;
+    HistoryAccess& operator=(const HistoryAccess&) = delete;
+
+    // Raises rova::Error naming the database file when it cannot be opened.
+    store::History& history();
+
+private:
+    QString m_folder;
+    std::unique_ptr<store::History> m_history;
+};
+
+} // namespace rova

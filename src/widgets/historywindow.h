@@ -1,0 +1,65 @@
+#pragma once
+// The print history (F8 of the main window): the slips printed, newest first, narrowed as the
+// operator types a piece of a name, number or address (either width) and by printing days; the
+// chosen ones printed again, loaded into the main window, written as our CSV or deleted.
+
+#include "platform/store/history.h"
+
+#include <QList>
+#include <QWidget>
+
+class MainWindow;
+class QCheckBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace rova
+{
+
+class HistoryAccess;
+
+class HistoryWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    HistoryWindow(HistoryAccess& history, MainWindow& main);
+
+    // Shows the window in front with the latest slips and the focus in the search box.
+    void open();
+
+    // ---- commands on the chosen rows (historywindow_actions.cpp) ----
+    void reprint();      // the print question, then one job per slip type
+    void load();         // the first chosen slip into the main window
+    void exportCsv();    // our CSV, the file the batch window imports
+    void removeChosen(); // after a question
+
+private:
+    void build();
+    void bindKeys();
+    // Searches again with the box's text and days; the first row is chosen.
+    void refresh();
+    void fill();
+    QList<store::HistoryEntry> chosen() const;
+    void run(const std::function<void()>& command);
+
+    HistoryAccess& m_history;
+    MainWindow& m_main;
+    QList<store::HistoryEntry> m_entries; // as the rows show them
+
+    QLineEdit* Edit_Search = nullptr;
+    QCheckBox* CheckBox_Period = nullptr;
+    QDateEdit* DateEdit_From = nullptr;
+    QDateEdit* DateEdit_To = nullptr;
+    QTableWidget* Grid_History = nullptr;
+    QLabel* Label_Count = nullptr;
+    QPushButton* Button_Reprint = nullptr;
+    QPushButton* Button_Load = nullptr;
+    QPushButton* Button_Export = nullptr;
+    QPushButton* Button_Delete = nullptr;
+    QPushButton* Button_Close = nullptr;
+};
+
+} // namespace rova

@@ -1,5 +1,6 @@
 #!/bin/sh
-# Pictures the main window as an operator first sees it, into docs/main-window.png.
+# Pictures the main window as an operator first sees it, into docs/main-window.png, and the print
+# history window with a few slips, into docs/history-window.png.
 # Usage: scripts/screenshot-main-window.sh [build-folder]   (default: build)
 set -eu
 
@@ -20,3 +21,5 @@ printf '%s\r\n' '[rv_YAMATOprn]' 'E_ZIP=530-0001' 'E_AD1=大阪府大阪市北�
 cd "$scratch"
 xvfb-run -a -s '-screen 0 1024x768x24' "$tool" "$root/docs/main-window.png"
 echo "saved $root/docs/main-window.png"
+xvfb-run -a -s '-screen 0 1024x768x24' "$tool" "$root/docs/history-window.png" history
+echo "saved $root/docs/history-window.png"

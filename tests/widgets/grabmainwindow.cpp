@@ -1,10 +1,14 @@
 // Builds the program's windows in the current directory, shows the main window and saves a picture of
-// it: grab-main-window <picture.png>. Message boxes are answered silently and listed on stderr.
+// it: grab-main-window <picture.png>. With "history" after the picture's name it pictures the print
+// history window instead, with a few slips recorded first. Message boxes are answered silently and
+// listed on stderr.
 
 #include "widgets/forms.h"
+#include "widgets/historywindow.h"
 #include "widgets/mainwindow.h"
 
 #include "platform/fonts.h"
+#include "platform/store/history.h"
 #include "support/testprinters.h"
 #include "widgets/dialogs.h"
 
@@ -12,24 +16,62 @@
 #include <QDir>
 #include <QTest>
 
+namespace
+{
+void recordSamples()
+{
+    rova::store::History history(QDir::currentPath());
+    const struct {
+        const char16_t *name, *tel, *zip, *add1, *g1;
+    } samples[] = {
+        {u"山田　太郎", u"06-1111-2222", u"530-0001", u"大阪府大阪市北区梅田１－２－３", u"書籍"},
+        {u"ヤマダ　ハナコ", u"03-1234-5678", u"100-0001", u"東京都千代田区千代田１－１", u"りんご"},
+        {u"佐藤商店", u"011-222-3333", u"060-0001", u"北海道札幌市中央区北一条西", u"文具"},
+    };
+    QDateTime at(QDate(2026, 12, 7), QTime(10, 15));
+    for (const auto& s : samples) {
+        rova::store::HistoryEntry e;
+        e.printedAt = at = at.addSecs(5400);
+        e.printer = QStringLiteral("Printer A");
+        e.slip.slipType = QStringLiteral("発払い");
+        e.slip.name = QString::fromUtf16(s.name);
+        e.slip.tel = QString::fromUtf16(s.tel);
+        e.slip.zip = QString::fromUtf16(s.zip);
+        e.slip.add1 = QString::fromUtf16(s.add1);
+        e.slip.g1 = QString::fromUtf16(s.g1);
+        history.record(e);
+    }
+}
+} // namespace
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        qWarning("usage: grab-main-window <picture.png>");
+    const bool historyWindow = argc == 3 && QByteArray(argv[2]) == "history";
+    if (argc != 2 && !historyWindow) {
+        qWarning("usage: grab-main-window <picture.png> [history]");
         return 2;
     }
     QCoreApplication::setApplicationName(rova::Dialogs::applicationTitle());
     rova::fonts::registerSubstitutions();
     rova::Dialogs::setScripted(true);
 
+    if (historyWindow)
+        recordSamples();
     rova::Forms forms(testprinters::choice(), QDir::currentPath());
     forms.main->show();
     if (!QTest::qWaitForWindowExposed(forms.main.get()))
         return 1;
+    QWidget* pictured = forms.main.get();
+    if (historyWindow) {
+        forms.historyWindow->open();
+        if (!QTest::qWaitForWindowExposed(forms.historyWindow.get()))
+            return 1;
+        pictured = forms.historyWindow.get();
+    }
     for (const auto& shown : rova::Dialogs::takeShown())
         qWarning("message: %s", qPrintable(shown.text));
-    const bool saved = forms.main->grab().save(QString::fromLocal8Bit(argv[1]));
+    const bool saved = pictured->grab().save(QString::fromLocal8Bit(argv[1]));
     forms.main->hide(); // leaves the settings file as it was
     return saved ? 0 : 1;
 }

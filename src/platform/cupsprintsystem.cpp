@@ -3,6 +3,7 @@
 #include "platform/cupsdestinations.h"
 #include "platform/cupsdevice.h"
 #include "platform/cupsjob.h"
+#include "platform/printererror.h"
 #include "rules/errors.h"
 
 namespace rova::print
@@ -16,11 +17,21 @@ const char* noPassword(const char*, http_t*, const char*, const char*, void*)
     return nullptr;
 }
 
+// The scheduler's own words for the last failure.
+PrinterError unreachableNow()
+{
+    return unreachable(QString::fromUtf8(cupsLastErrorString()));
+}
+
 CupsDevice deviceOf(const QString& name)
 {
     const CupsNamedDest dest(name);
-    if (!dest.get())
+    if (!dest.get()) {
+        // libcups answers "not found" also when it found no scheduler to ask; the list tells which.
+        if (const CupsDestList list; list.failed())
+            throw unreachableNow();
         throw Error(QStringLiteral("プリンタ %1 が見つかりません").arg(name));
+    }
     return readCupsDevice(*dest.get());
 }
 
@@ -56,13 +67,13 @@ QList<Destination> CupsPrintSystem::destinations()
 {
     const CupsDestList list;
     if (list.failed())
-        return m_lastRead;
-    m_lastRead.clear();
+        throw unreachableNow();
+    QList<Destination> read;
     for (int i = 0; i < list.count(); ++i)
-        m_lastRead.append(CupsDestList::describe(list.at(i)));
+        read.append(CupsDestList::describe(list.at(i)));
     m_lastDefault = list.defaultIndex();
     m_read = true;
-    return m_lastRead;
+    return read;
 }
 
 int CupsPrintSystem::defaultDestination()

@@ -12,8 +12,8 @@ public:
     // libcups is told never to ask for a password on the terminal; a server that wants one refuses.
     CupsPrintSystem();
 
-    // When the scheduler cannot be reached, the list as it was last read (empty before any): a
-    // scheduler that is restarting must not look as if every queue had been removed.
+    // When the scheduler cannot be reached, raises PrinterError Unreachable with its reason: an
+    // unknown list must look neither empty nor as it was.
     QList<Destination> destinations() override;
     // As of the list last read, which is the catalogue the caller indexes.
     int defaultDestination() override;
@@ -23,7 +23,6 @@ public:
     std::unique_ptr<Job> begin(const QString& name, const DeviceMode& mode, const JobTitle& title) override;
 
 private:
-    QList<Destination> m_lastRead;
     int m_lastDefault = -1;
     bool m_read = false;
 };

@@ -5,15 +5,37 @@
 namespace rova::print
 {
 
-PrinterChoice::PrinterChoice(PrintSystem& system, QObject* parent)
-    : QObject(parent), m_system(system), m_catalogue(system.destinations())
+PrinterChoice::PrinterChoice(PrintSystem& system, QObject* parent) : QObject(parent), m_system(system)
 {
+    m_catalogue = readCatalogue();
 }
 
 PrinterChoice::~PrinterChoice() = default;
 
+QList<Destination> PrinterChoice::readCatalogue()
+{
+    try {
+        QList<Destination> read = m_system.destinations();
+        m_unreachable.clear();
+        return read;
+    } catch (const PrinterError& e) {
+        if (e.kind() != PrinterError::Kind::Unreachable)
+            throw;
+        m_unreachable = e.message();
+        return {};
+    }
+}
+
+void PrinterChoice::requireReachable() const
+{
+    // An unknown list is no empty one: nothing may be chosen from it, not even a printer of our own.
+    if (!m_unreachable.isEmpty())
+        throw PrinterError(PrinterError::Kind::Unreachable, m_unreachable);
+}
+
 void PrinterChoice::requireVisiblePrinter()
 {
+    requireReachable();
     for (const Destination& d : m_catalogue) {
         if (!d.hidden)
             return;
@@ -25,6 +47,7 @@ void PrinterChoice::requireVisiblePrinter()
 
 PrinterChoice::Current& PrinterChoice::current()
 {
+    requireReachable();
     if (!m_current)
         m_current.emplace();
     if (m_current->raw == -1)

@@ -60,6 +60,9 @@ public:
     // Reads the printers and ports again; emits changed() when either differs. Meant to run whenever
     // the application becomes active, which is when printers installed meanwhile can be noticed.
     void checkForChanges();
+    // False while the print server did not answer the last reading of the list; every question
+    // about printers then raises PrinterError Unreachable with the server's reason.
+    bool reachable() const { return m_unreachable.isEmpty(); }
 
 signals:
     void changed();
@@ -72,6 +75,7 @@ private:
         DeviceMode mode;
     };
 
+    void requireReachable() const;
     void requireVisiblePrinter();
     Current& current();
     void choose(int raw);
@@ -79,6 +83,8 @@ private:
     const DeviceMode& snapshot();
     void forgetCurrent();
     void updateLists();
+    // Reads the catalogue; a server that does not answer leaves it empty and remembered as such.
+    QList<Destination> readCatalogue();
     // The checks shared by the name and position queries of one list; returns the current code.
     int checkList(bool papers, const char* notSupported, const char* noInfo);
 
@@ -94,6 +100,7 @@ private:
     bool m_hasBins = false;
     int m_listsOf = -1; // raw position the lists were read for
     QStringList m_ports;
+    QString m_unreachable; // the operator's message while the server does not answer
 };
 
 } // namespace rova::print

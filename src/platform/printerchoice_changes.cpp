@@ -30,8 +30,9 @@ QStringList PrinterChoice::portNames()
 
 void PrinterChoice::checkForChanges()
 {
-    QList<Destination> fresh = m_system.destinations();
-    if (samePrinters(fresh, m_catalogue)) {
+    const bool wasReachable = reachable();
+    QList<Destination> fresh = readCatalogue();
+    if (samePrinters(fresh, m_catalogue) && reachable() == wasReachable) {
         // Same printers; the fresh reading still carries the ports to compare.
         m_catalogue = std::move(fresh);
         // The ports start empty, so the first check after start reports any port as a change.

@@ -18,6 +18,8 @@ public:
         NoInfo,       // the printer gives no list for the setting
         PaperSize,    // the current paper is not in the list
         Bin,          // the current bin is not in the list
+        Unreachable,  // the print server did not answer; the printer list is not known
+        NotFound,     // no printer has the name a slip type is registered with
     };
 
     PrinterError(Kind kind, QString message) : Error(std::move(message)), m_kind(kind) {}
@@ -26,5 +28,12 @@ public:
 private:
     Kind m_kind;
 };
+
+// The print server could not be asked for its printers; reason is the system's own text.
+inline PrinterError unreachable(const QString& reason)
+{
+    return PrinterError(PrinterError::Kind::Unreachable,
+                        QStringLiteral("印刷サーバーに接続できません: %1").arg(reason));
+}
 
 } // namespace rova::print

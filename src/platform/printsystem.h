@@ -94,6 +94,7 @@ class PrintSystem
 public:
     virtual ~PrintSystem() = default;
     // The catalogue, in the system's order (raw indexes count every entry, hidden ones included).
+    // Raises PrinterError Unreachable when the system cannot tell (a joined system then as a whole).
     virtual QList<Destination> destinations() = 0;
     // Raw index of the system's default destination, -1 when there is none.
     virtual int defaultDestination() = 0;

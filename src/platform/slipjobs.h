@@ -29,8 +29,9 @@ public:
 
     PrinterChoice& printers() { return m_printers; }
 
-    // One job, a page per slip in the given order, on the printer of the settings. Raises what the
-    // print path raises, and then nothing is announced. The printer current before, with its job
+    // One job, a page per slip in the given order, on the printer registered in the settings and no
+    // other (the first slip's type names the registration). Raises what the print path raises, and
+    // then nothing is announced. The printer current before, with its job
     // settings, is current again afterwards, so the entry window keeps showing its own.
     void print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings);
 
@@ -38,8 +39,8 @@ signals:
     void printed(const rova::print::PrintedJob& job);
 
 private:
-    // Makes the settings' printer current, as the slip-type change does.
-    void choosePrinter(const slip::PrintSettings& settings);
+    // Makes the registered printer current; raises when it is not there or the list is not known.
+    void choosePrinter(const slip::PrintSettings& settings, const QString& slipType);
 
     PrinterChoice& m_printers;
 };

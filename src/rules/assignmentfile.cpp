@@ -14,11 +14,12 @@ const QString kIndex = QStringLiteral("PrnNoIndex");
 const QString kTop = QStringLiteral("rovPrn_Top");
 const QString kLeft = QStringLiteral("rovPrn_Left");
 const QString kZero = QStringLiteral("0");
+} // namespace
 
-// Queue names may hold any character, the file only code page 932. The name is there for people
-// reading the file and is never read back, so a character it cannot hold becomes "?" instead of
-// keeping the whole assignment from being stored.
-QString readableName(const QString& name)
+// Queue names may hold any character, the file only code page 932: a character it cannot hold
+// becomes "?" instead of keeping the whole assignment from being stored, and names are compared in
+// this form.
+QString AssignmentFile::storedName(const QString& name)
 {
     const QString unencodable = rova::cp932::encode(name).unencodable;
     if (unencodable.isEmpty())
@@ -32,7 +33,6 @@ QString readableName(const QString& name)
     }
     return readable;
 }
-} // namespace
 
 AssignmentFile::AssignmentFile(const QString& folder) : m_path(QDir(folder).filePath(fileName())) {}
 
@@ -45,6 +45,7 @@ PrintSettings AssignmentFile::load(const QString& slipType) const
 {
     const ProfileFile file(m_path);
     PrintSettings settings;
+    settings.printerName = file.readString(slipType, kName, QString()).trimmed();
     settings.printerIndex = file.readString(slipType, kIndex, kZero);
     settings.top = file.readString(slipType, kTop, kZero);
     settings.left = file.readString(slipType, kLeft, kZero);
@@ -54,7 +55,7 @@ PrintSettings AssignmentFile::load(const QString& slipType) const
 void AssignmentFile::store(const QString& slipType, const PrintSettings& settings) const
 {
     ProfileChanges changes;
-    changes.set(slipType, kName, readableName(settings.printerName.trimmed()));
+    changes.set(slipType, kName, storedName(settings.printerName.trimmed()));
     changes.set(slipType, kIndex, settings.printerIndex);
     changes.set(slipType, kTop, settings.top);
     changes.set(slipType, kLeft, settings.left);

@@ -10,8 +10,8 @@ namespace rova::slip
 {
 
 struct PrintSettings {
-    QString printerName;  // for the reader of the file only; never read back
-    QString printerIndex; // visible printer number, as the file holds it
+    QString printerName;  // the registered printer; empty in files from before names were kept
+    QString printerIndex; // visible printer number, as the file holds it; where to look first
     // The margins stay text: a value that is no whole number is refused when printing, not before.
     QString top;
     QString left;

@@ -86,6 +86,7 @@ public:
     void SpeedButton_readMyClick();
     void CheckBox_MyClick();
     void BitBtn_1Click();
+    void pasteAndTransfer(); // F5
     void BitBtn_MemoCLSClick();
 
     // Printer group and print command (mainwindow_printer.cpp).
@@ -230,6 +231,9 @@ private:
     void run(const std::function<void()>& operation);
     // The margin labels show the settings' margins.
     void showMargins();
+    // The printer group names, in red, a registered printer that cannot be used
+    // (mainwindow_printergroup.cpp).
+    void showPrinterMissing(const QString& text);
 
     // The function keys bound so far and the bar's captions (mainwindow_functionkeys.cpp).
     void showFunctionKeys();

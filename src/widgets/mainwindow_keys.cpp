@@ -11,18 +11,19 @@
 #include <QInputMethodQueryEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
 
 void MainWindow::buildTabOrder()
 {
-    QList<QWidget*> order{Edit_Zip,         Edit_Add1,       Edit_Add2,     Edit_Add3,    Edit_Custo1,
-                          Edit_tel,         PageControl_My,  CheckBox_My,   Edit_MyZip,   Edit_MyADD1,
-                          Edit_MyADD2,      Edit_My,         Edit_MyTEL,    BitBtn_My,    CheckBox_Date_1,
-                          DateTimePicker_1, Edit_de_date1,   Edit_de_date2, Edit_G1,      Edit_G2,
-                          Edit_G3,          KeNumEdit_KOSUU, CheckBox_t1,   CheckBox_t2,  CheckBox_t3,
-                          CheckBox_t4,      CheckBox_t5,     CheckBox_t6,   CheckBox_t21, CheckBox_t22,
-                          ComboBox_SEL};
+    QList<QWidget*> order{Edit_Zip,         Edit_Add1,       Edit_Add2,     Edit_Add3,     Edit_Custo1,
+                          Edit_tel,         PageControl_My,  CheckBox_My,   Edit_MyZip,    Edit_MyADD1,
+                          Edit_MyADD2,      Edit_My,         Edit_MyTEL,    BitBtn_My,     CheckBox_Date_1,
+                          DateTimePicker_1, Edit_de_date1,   Edit_de_date2, Edit_G1,       Edit_G2,
+                          Edit_G3,          KeNumEdit_KOSUU, CheckBox_t1,   CheckBox_t2,   CheckBox_t3,
+                          CheckBox_t4,      CheckBox_t5,     CheckBox_t6,   CheckBox_t21,  CheckBox_t22,
+                          ComboBox_SEL,     Memo1,           BitBtn_1,      BitBtn_MemoCLS};
     if (BitBtn_SendMail)
         order.append(BitBtn_SendMail);
     for (qsizetype i = 1; i < order.size(); ++i)

@@ -8,6 +8,7 @@
 #include "widgets/dialogs.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -27,14 +28,15 @@ void MainWindow::buildPane()
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setFocusPolicy(Qt::ClickFocus);
-    Memo1->setTabChangesFocus(false);
+    // Reached by Tab like the rest, and left by Tab: a transfer block has no use for tab characters.
+    Memo1->setFocusPolicy(Qt::StrongFocus);
+    Memo1->setTabChangesFocus(true);
     Memo1->setToolTip(
         QStringLiteral("ここにお届け先の住所、お名前等のテキストを貼り付けると、お届け先欄に転送が可能です"
                        "　(15行以内に収まるようにして下さい)"));
     setBaseColour(Memo1, QColor(0xC0, 0xC0, 0xC0));
 
-    BitBtn_1 = button(Panel3, QStringLiteral("BitBtn_1"), QString(), QRect(55, 23, 39, 39), false);
+    BitBtn_1 = button(Panel3, QStringLiteral("BitBtn_1"), QString(), QRect(55, 23, 39, 39), true);
     BitBtn_1->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
     // The hint is kept for reference; this button shows no tooltip.
     BitBtn_1->setStatusTip(QStringLiteral("お届け先にテキストデータを転送します"));
@@ -49,7 +51,7 @@ void MainWindow::buildPane()
     Label12 = label(Panel3, QStringLiteral("Label12"), QStringLiteral("Memoｸﾘｱ"), 606, 114, 12);
 
     BitBtn_MemoCLS =
-        button(Panel3, QStringLiteral("BitBtn_MemoCLS"), QString(), QRect(610, 90, 39, 21), false);
+        button(Panel3, QStringLiteral("BitBtn_MemoCLS"), QString(), QRect(610, 90, 39, 21), true);
     BitBtn_MemoCLS->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
     BitBtn_MemoCLS->setToolTip(QStringLiteral("メモをクリアします"));
 }
@@ -65,6 +67,13 @@ void MainWindow::BitBtn_MemoCLSClick()
 {
     Memo1->clear();
     rova::ui::setBaseColour(Memo1, QColor(0xC0, 0xC0, 0xC0));
+}
+
+void MainWindow::pasteAndTransfer()
+{
+    // One step for the keyboard: the clipboard's block replaces the pane and goes on as BitBtn_1 sends it.
+    Memo1->setPlainText(QGuiApplication::clipboard()->text());
+    BitBtn_1Click();
 }
 
 void MainWindow::BitBtn_1Click()

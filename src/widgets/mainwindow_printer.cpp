@@ -2,18 +2,21 @@
 
 #include "widgets/mainwindow.h"
 
+#include "platform/registeredprinter.h"
 #include "platform/slipjobs.h"
 #include "rules/assignmentfile.h"
-#include "rules/strtoint.h"
 #include "widgets/dialogs.h"
 #include "widgets/printersetupdialog.h"
 #include "widgets/printpositiondialog.h"
+#include "widgets/widgetkit.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
 using rova::print::PrinterError;
+using rova::print::registeredPrinter;
+using rova::print::registeredPrinterName;
 
 void MainWindow::SpeedButton_F11Click()
 {
@@ -48,7 +51,9 @@ void MainWindow::showMargins()
 void MainWindow::registerMargins(const QString& top, const QString& left)
 {
     rova::slip::PrintSettings changed = m_printSettings;
-    changed.printerName = ComboBox1->currentText();
+    // A file from before names were kept learns the name of the printer its number chose.
+    if (changed.printerName.isEmpty() && ComboBox1->isEnabled())
+        changed.printerName = ComboBox1->currentText();
     changed.top = top;
     changed.left = left;
     rova::slip::AssignmentFile(m_folder).store(ComboBox_SEL->currentText(), changed);
@@ -65,16 +70,21 @@ void MainWindow::SpeedButton_PrnIdGetClick()
 
 void MainWindow::SpeedButton_PRNSETClick()
 {
-    const int index = rova::strToInt(m_printSettings.printerIndex);
+    // The registered printer or none: a missing one, or a list the server did not give, is shown in
+    // the group and refused by the print command, never stood in for by another printer.
+    int index = -1;
     try {
-        m_printers.setCurrentIndex(index);
+        index = registeredPrinter(m_printers.printerNames(), m_printSettings, ComboBox_SEL->currentText());
     } catch (const PrinterError& e) {
-        if (e.kind() != PrinterError::Kind::Range)
+        if (e.kind() == PrinterError::Kind::NotFound)
+            showPrinterMissing(registeredPrinterName(m_printSettings) + QStringLiteral(" (見つかりません)"));
+        else if (e.kind() == PrinterError::Kind::Unreachable)
+            showPrinterMissing(e.message());
+        else
             throw;
-        // A printer removed since it was registered: fall back to the first one.
-        m_printers.setCurrentIndex(0);
         return;
     }
+    m_printers.setCurrentIndex(index);
 
     // Both read before the box is touched, so a printer model that fails leaves the names shown
     // last in place.
@@ -91,6 +101,7 @@ void MainWindow::SpeedButton_PRNSETClick()
     ComboBox1->addItems(names);
     ComboBox1->setCurrentIndex(current);
     ComboBox1->setEnabled(true);
+    rova::ui::setTextColour(ComboBox1, palette().color(QPalette::Text));
     const auto fill = [](QComboBox* box, auto names, auto index) {
         box->clear();
         try {
@@ -110,16 +121,23 @@ void MainWindow::BitBtn_PrnSetClick()
 {
     SpeedButton_PrnIdGetClick();
 
-    const int registered = rova::strToIntDef(m_printSettings.printerIndex, 0);
-    m_printers.setCurrentIndex(registered == m_printers.currentIndex() ? registered : 0);
+    // The dialog starts on the registered printer, or on the first when it is missing.
+    int start = 0;
+    try {
+        start = registeredPrinter(m_printers.printerNames(), m_printSettings, QString());
+    } catch (const PrinterError& e) {
+        if (e.kind() != PrinterError::Kind::NotFound)
+            throw;
+    }
+    m_printers.setCurrentIndex(start);
 
     // Cancelling leaves the printer as it was; the registration goes on either way.
     PrinterSetupDialog(m_printers, this).Execute();
 
     m_printSettings.printerIndex = QString::number(m_printers.currentIndex());
+    m_printSettings.printerName = rova::slip::AssignmentFile::storedName(m_printers.currentName().trimmed());
     const QString slipType = ComboBox_SEL->currentText();
     SpeedButton_PRNSETClick();
-    m_printSettings.printerName = ComboBox1->currentText();
     rova::slip::AssignmentFile(m_folder).store(slipType, m_printSettings);
 }
 

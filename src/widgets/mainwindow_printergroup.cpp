@@ -73,3 +73,13 @@ void MainWindow::buildPrinterGroup()
         *target = margin;
     }
 }
+
+void MainWindow::showPrinterMissing(const QString& text)
+{
+    ComboBox1->clear();
+    ComboBox1->addItem(text);
+    ComboBox1->setEnabled(false);
+    rova::ui::setTextColour(ComboBox1, Qt::red);
+    ComboBox2->clear();
+    ComboBox3->clear();
+}

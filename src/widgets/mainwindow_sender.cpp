@@ -138,7 +138,15 @@ void MainWindow::SpeedButton_readMyClick()
         rova::Dialogs::tell(this, QStringLiteral("TabErr"));
         return;
     }
-    const rova::Sender sender = rova::senderbook::read(m_folder, slot);
+    // A slot never registered has no file and shows empty; nothing of the slot shown before stays.
+    rova::Sender sender;
+    try {
+        sender = rova::senderbook::read(m_folder, slot);
+    } catch (const rova::FileError& e) {
+        Edit_Cls_My();
+        if (!e.isNotFound())
+            throw;
+    }
     Edit_MyZip->setText(sender.zip);
     Edit_MyADD1->setText(sender.add1);
     Edit_MyADD2->setText(sender.add2);

@@ -22,6 +22,7 @@ void MainWindow::connectHandlers()
     onClick(BitBtn_PrnSet, &MainWindow::BitBtn_PrnSetClick);
     onClick(BitBtn_PrnSet2, &MainWindow::BitBtn_PrnSet2Click);
     setFunctionKey(2, QStringLiteral("中止"), [this] { SpeedButton_F2Click(); });
+    setFunctionKey(5, QStringLiteral("貼付転送"), [this] { pasteAndTransfer(); });
     setFunctionKey(11, QStringLiteral("印刷"), [this] { SpeedButton_F11Click(); });
 
     for (QLineEdit* edit : {Edit_Zip, Edit_tel})

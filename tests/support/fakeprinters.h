@@ -62,6 +62,10 @@ inline QString kindName(PrinterError::Kind kind)
         return QStringLiteral("PaperSize");
     case Kind::Bin:
         return QStringLiteral("Bin");
+    case Kind::Unreachable:
+        return QStringLiteral("Unreachable");
+    case Kind::NotFound:
+        return QStringLiteral("NotFound");
     }
     return QString();
 }

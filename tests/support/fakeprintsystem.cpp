@@ -1,5 +1,7 @@
 #include "support/fakeprintsystem.h"
 
+#include "platform/printererror.h"
+
 #include "rules/errors.h"
 
 namespace rova::print
@@ -127,6 +129,8 @@ void FakePrintSystem::setDefault(int rawIndex)
 
 QList<Destination> FakePrintSystem::destinations()
 {
+    if (!m_unreachable.isEmpty())
+        throw unreachable(m_unreachable);
     QList<Destination> list;
     for (const Printer& p : m_printers)
         list.append(p.destination);
@@ -142,6 +146,8 @@ Capabilities FakePrintSystem::capabilities(const QString& name)
 std::unique_ptr<Job> FakePrintSystem::begin(const QString& name, const DeviceMode& mode,
                                             const JobTitle& title)
 {
+    if (!m_unreachable.isEmpty())
+        throw unreachable(m_unreachable);
     printerNamed(name);
     if (!m_beginFailure.isEmpty())
         throw Error(m_beginFailure);

@@ -51,6 +51,9 @@ public:
     // Failures on demand: a non-empty message makes every begin() / end() fail with it.
     void failBegin(const QString& message) { m_beginFailure = message; }
     void failEnd(const QString& message) { m_endFailure = message; }
+    // A non-empty reason makes the system unreachable: listing and starting jobs raise
+    // PrinterError Unreachable with it.
+    void setUnreachable(const QString& reason) { m_unreachable = reason; }
 
     const QList<JobRecord>& jobs() const { return m_jobs; }
     int capabilityQueries() const { return m_capabilityQueries; }
@@ -69,6 +72,7 @@ private:
     int m_default = -1;
     QString m_beginFailure;
     QString m_endFailure;
+    QString m_unreachable;
     QList<JobRecord> m_jobs;
     int m_capabilityQueries = 0;
 };

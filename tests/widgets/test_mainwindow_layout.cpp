@@ -145,6 +145,7 @@ private slots:
         QTest::addColumn<int>("fontPixels");
         QTest::newRow("F1") << 1 << "F1" << false << 13;
         QTest::newRow("F2 quits") << 2 << "中止" << true << 15;
+        QTest::newRow("F5 pastes and transfers") << 5 << "貼付転送" << true << 13;
         QTest::newRow("F6") << 6 << "F6" << false << 12;
         QTest::newRow("F10") << 10 << "F10" << false << 13;
         QTest::newRow("F11 prints") << 11 << "印刷" << true << 15;
@@ -177,12 +178,13 @@ private slots:
                                "Edit_G3"};
         const QStringList hours{"CheckBox_t1", "CheckBox_t2", "CheckBox_t3",
                                 "CheckBox_t4", "CheckBox_t5", "CheckBox_t6"};
-        QTest::newRow("hand-out slips: the six time slots")
-            << 0 << head + hours + QStringList{"ComboBox_SEL"};
+        // The paste pane and its two buttons last: the keyboard reaches them without the mouse.
+        const QStringList tail{"ComboBox_SEL", "Memo1", "BitBtn_1", "BitBtn_MemoCLS"};
+        QTest::newRow("hand-out slips: the six time slots") << 0 << head + hours + tail;
         QTest::newRow("time service: the two promised times")
-            << 2 << head + QStringList{"CheckBox_t21", "CheckBox_t22", "ComboBox_SEL"};
+            << 2 << head + QStringList{"CheckBox_t21", "CheckBox_t22"} + tail;
         QTest::newRow("delivery date: the count, then the time slots")
-            << 4 << head + QStringList{"KeNumEdit_KOSUU"} + hours + QStringList{"ComboBox_SEL"};
+            << 4 << head + QStringList{"KeNumEdit_KOSUU"} + hours + tail;
     }
     void tabOrder()
     {

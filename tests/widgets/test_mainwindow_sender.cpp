@@ -9,6 +9,7 @@
 #include "widgets/dialogs.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -57,10 +58,10 @@ private slots:
     void init() { f = std::make_unique<MainWindowFixture>(); }
     void cleanup() { f.reset(); }
 
-    void firstStartReportsMissingSlotOnce()
+    void firstStartInAnEmptyFolderShowsNoBox()
     {
         f->start();
-        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"File not found\n" + f->path("my0.txt")});
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{});
         QCOMPARE(ui(w()).PageControl_My->currentIndex(), 0);
         QCOMPARE(ui(w()).PageControl_My->tabText(0), QStringLiteral("依頼主1"));
         QCOMPARE(ui(w()).PageControl_My->tabText(9), QStringLiteral("依頼主10"));
@@ -167,14 +168,29 @@ private slots:
         QCOMPARE(MainWindowFixture::shownTexts(), QStringList{});
         f->key(Qt::Key_Right);
         QCOMPARE(ui(w()).PageControl_My->currentIndex(), 2);
-        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"File not found\n" + f->path("my2.txt")});
-        QCOMPARE(ui(w()).Edit_MyZip->text(), QStringLiteral("1")); // the previous sender stays
+        // A slot never registered is empty: no box, and nothing of the previous sender stays.
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{});
+        QCOMPARE(senderTexts(w()), QStringList(5));
         f->key(Qt::Key_Right);
-        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"File not found\n" + f->path("my3.txt")});
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{});
         f->key(Qt::Key_Left);
         f->key(Qt::Key_Left);
         f->key(Qt::Key_Left);
         QCOMPARE(ui(w()).Edit_MyZip->text(), QStringLiteral("0"));
+    }
+
+    void unreadableSlotIsReportedAndShownEmpty()
+    {
+        f->writeFile(QStringLiteral("my0.txt"), "0\r\n\r\n\r\n\r\n\r\n");
+        QVERIFY(QDir().mkdir(f->path(QStringLiteral("my1.txt"))));
+        f->start();
+        QCOMPARE(ui(w()).Edit_MyZip->text(), QStringLiteral("0"));
+        clickTab(1);
+        const QStringList shown = MainWindowFixture::shownTexts();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown[0].endsWith(QLatin1Char('\n') + f->path(QStringLiteral("my1.txt"))),
+                 qPrintable(shown[0]));
+        QCOMPARE(senderTexts(w()), QStringList(5));
     }
 
     void restoredSlotIsLoadedWithoutAnEvent()

@@ -47,6 +47,32 @@ private slots:
     void init() { f = MainWindowFixture::started(); }
     void cleanup() { f.reset(); }
 
+    // F5 from any control: the clipboard's block lands in the pane and is transferred in one step.
+    void f5PastesAndTransfers_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::newRow("from a destination field") << "Edit_Add1";
+        QTest::newRow("from the slip-type list") << "ComboBox_SEL";
+        QTest::newRow("from the pane") << "Memo1";
+    }
+    void f5PastesAndTransfers()
+    {
+        QFETCH(QString, from);
+        const QString block = QStringLiteral("〒100-0001\n東京都千代田区千代田1-1\n山田太郎\n03-1234-5678");
+        ui(w()).Memo1->setPlainText(QStringLiteral("前の内容"));
+        QApplication::clipboard()->setText(block);
+        w()->findChild<QWidget*>(from)->setFocus();
+        QTRY_COMPARE(MainWindowFixture::focusedName(), from);
+        Dialogs::takeShown();
+        f->key(Qt::Key_F5);
+        const rova::transfer::Outcome expected = rova::transfer::run(block.split(QLatin1Char('\n')));
+        QCOMPARE(ui(w()).Edit_Zip->text(), QStringLiteral("100-0001"));
+        QCOMPARE(ui(w()).Edit_Custo1->text(), expected.fields.name);
+        QCOMPARE(ui(w()).Edit_tel->text(), QStringLiteral("03-1234-5678"));
+        QCOMPARE(ui(w()).Memo1->toPlainText(), expected.pane.join(QLatin1Char('\n')));
+        QCOMPARE(Dialogs::takeShown().size(), 0);
+    }
+
     void transferFillsTheDestination_data()
     {
         QTest::addColumn<QString>("block");

@@ -1,5 +1,5 @@
-// Printer assignment per slip type: loading it on a slip-type change, and finding the printer again by
-// its number alone when printers come and go.
+// Printer assignment per slip type: loading it on a slip-type change, finding the registered printer
+// again by its name when printers come and go, and refusing to print when it is gone.
 
 #include "support/controls.h"
 #include "support/slipwindow.h"
@@ -73,10 +73,9 @@ private slots:
         QTest::newRow("the type's own section") << "2"
                                                 << "-12"
                                                 << "25" << QStringList{"2", "-12", "25"} << 2;
-        QTest::newRow("printer number past the list selects the first printer")
-            << "9"
-            << "3"
-            << "4" << QStringList{"9", "3", "4"} << 0;
+        QTest::newRow("printer number past the list chooses none") << "9"
+                                                                   << "3"
+                                                                   << "4" << QStringList{"9", "3", "4"} << -1;
         QTest::newRow("printer number -1 selects the default printer")
             << "-1"
             << "0"
@@ -93,13 +92,17 @@ private slots:
         QFETCH(QString, left);
         QFETCH(QStringList, labels);
         QFETCH(int, printer);
+        // Files from before names were kept: the number alone chooses.
         if (!index.isEmpty())
-            slipcheck::writeAssignments(folder(), {{slipTypes()[3], "x", index, top, left}});
+            slipcheck::writeAssignments(folder(), {{slipTypes()[3], "", index, top, left}});
         m_window->chooseSlipType(3);
         QCOMPARE((QStringList{main().printSettings().printerIndex, ui(main()).Label_Prn_Top->text(),
                               ui(main()).Label_Prn_Left->text()}),
                  labels);
-        QCOMPARE(testprinters::choice().currentIndex(), printer);
+        if (printer >= 0)
+            QCOMPARE(testprinters::choice().currentIndex(), printer);
+        else
+            QCOMPARE(ui(main()).ComboBox1->currentText(), index + QStringLiteral("番 (見つかりません)"));
         QVERIFY(Dialogs::takeShown().isEmpty());
     }
 
@@ -113,24 +116,42 @@ private slots:
         QCOMPARE(ui(main()).ComboBox3->currentText(), QStringLiteral("上段"));
     }
 
-    void printerPastTheListKeepsThePrinterGroup()
+    void missingPrinterIsShownAndNothingPrinted()
     {
         slipcheck::writeAssignments(folder(), {{slipTypes()[0], "Printer C", "2", "0", "0"},
-                                               {slipTypes()[1], "gone", "7", "0", "0"}});
+                                               {slipTypes()[1], "gone", "2", "0", "0"}});
         m_window->chooseSlipType(0);
         m_window->stepSlipType(Qt::Key_Down);
-        QCOMPARE(testprinters::choice().currentIndex(), 0);
+        QCOMPARE(ui(main()).ComboBox1->currentText(), QStringLiteral("gone (見つかりません)"));
+        QCOMPARE(ui(main()).ComboBox1->palette().color(QPalette::Text), QColor(Qt::red));
+        QCOMPARE(ui(main()).ComboBox2->count(), 0);
+
+        const int jobsBefore = int(m_fake->jobs().size());
+        Dialogs::answerNext(true);
+        m_window->clickPrint();
+        QCOMPARE(m_fake->jobs().size(), jobsBefore);
+        const QList<Dialogs::Shown> shown = Dialogs::takeShown();
+        QCOMPARE(shown.size(), 2); // the question, then the refusal
+        QCOMPARE(shown[1].text,
+                 QStringLiteral("登録されたプリンタ gone が見つかりません。プリンタを登録し直してください\n"
+                                "用紙選択: ") +
+                     slipTypes()[1]);
+
+        // Back on a type whose printer is there, the group shows it as usual.
+        m_window->stepSlipType(Qt::Key_Up);
         QCOMPARE(ui(main()).ComboBox1->currentText(), QStringLiteral("Printer C"));
+        QVERIFY(ui(main()).ComboBox1->palette().color(QPalette::Text) != QColor(Qt::red));
     }
 
-    void foundAgainByNumberOnly_data()
+    void foundAgainByName_data()
     {
         QTest::addColumn<QStringList>("printersNow");
         QTest::newRow("printer removed in front") << QStringList{"Printer B", "Printer C"};
         QTest::newRow("printer installed in front")
             << QStringList{"Printer N", "Printer A", "Printer B", "Printer C"};
+        QTest::newRow("printers in another order") << QStringList{"Printer C", "Printer A", "Printer B"};
     }
-    void foundAgainByNumberOnly()
+    void foundAgainByName()
     {
         QFETCH(QStringList, printersNow);
         m_window->chooseSlipType(4);
@@ -143,8 +164,8 @@ private slots:
         installPrinters(printersNow);
         m_window->stepSlipType(Qt::Key_Down);
         m_window->stepSlipType(Qt::Key_Up);
-        QCOMPARE(testprinters::choice().currentIndex(), 1);
-        QCOMPARE(ui(main()).ComboBox1->currentText(), printersNow[1]);
+        QCOMPARE(testprinters::choice().currentIndex(), printersNow.indexOf(QStringLiteral("Printer B")));
+        QCOMPARE(ui(main()).ComboBox1->currentText(), QStringLiteral("Printer B"));
         QCOMPARE(main().printSettings().printerIndex, QStringLiteral("1"));
         QCOMPARE(slipcheck::sectionLines(folder(), slipTypes()[4]).first(),
                  QStringLiteral("PrnName=Printer B"));

@@ -107,7 +107,7 @@ private slots:
     void namesKeptWhenTheCurrentPrinterCannotBeTold()
     {
         slipcheck::writeAssignments(m_window->folder(), {{slipTypes()[0], "Printer C", "2", "0", "0"},
-                                                         {slipTypes()[1], "default", "-1", "0", "0"}});
+                                                         {slipTypes()[1], "", "-1", "0", "0"}});
         m_window->chooseSlipType(0);
         const QList<QComboBox*> boxes{ui(main()).ComboBox1, ui(main()).ComboBox2, ui(main()).ComboBox3};
         QStringList before;

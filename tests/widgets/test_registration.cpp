@@ -158,7 +158,7 @@ private slots:
     {
         QFETCH(Command, command);
         slipcheck::writeAssignments(
-            folder(), {{slipTypes()[2], "x", command == Command::Margins ? "3" : "0", "1", "2"}});
+            folder(), {{slipTypes()[2], "", command == Command::Margins ? "3" : "0", "1", "2"}});
         m_window->chooseSlipType(2);
 
         run(command, 3, "-7", "8");
@@ -247,8 +247,8 @@ private slots:
     {
         QFETCH(bool, confirm);
         QFETCH(QString, stored);
-        slipcheck::writeAssignments(folder(), {{slipTypes()[4], "old name", "1", "-5", "6"},
-                                               {slipTypes()[5], "Printer A", "0", "1", "2"}});
+        slipcheck::writeAssignments(
+            folder(), {{slipTypes()[4], "", "1", "-5", "6"}, {slipTypes()[5], "Printer A", "0", "1", "2"}});
         m_window->chooseSlipType(4);
         const QStringList untouched = sectionLines(folder(), slipTypes()[5]);
         slipcheck::answerSetupDialog(2, confirm);

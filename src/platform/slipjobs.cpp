@@ -1,5 +1,6 @@
 #include "platform/slipjobs.h"
 
+#include "platform/pagesetup.h"
 #include "platform/slipprint.h"
 #include "rules/strtoint.h"
 
@@ -21,10 +22,8 @@ void SlipJobs::choosePrinter(const slip::PrintSettings& settings)
     }
 }
 
-void SlipJobs::print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings)
+void SlipJobs::onPrinterOf(const slip::PrintSettings& settings, const std::function<void()>& work)
 {
-    if (slips.isEmpty())
-        return;
     const int before = m_printers.currentIndex();
     const DeviceMode beforeMode = m_printers.deviceMode();
     // Going back is a courtesy to the entry window: when the printers changed meanwhile and it cannot
@@ -38,19 +37,46 @@ void SlipJobs::print(const QList<slip::SlipValues>& slips, const slip::PrintSett
         } catch (...) {
         }
     };
-    PrintedJob job{slips, settings, QString(), QDateTime()};
     try {
         choosePrinter(settings);
-        job.printer = m_printers.currentName();
-        job.settings.resolution = m_printers.printResolution();
-        printSlips(slips, settings, m_printers);
+        work();
     } catch (...) {
         restore();
         throw;
     }
-    job.acceptedAt = QDateTime::currentDateTime();
     restore();
+}
+
+void SlipJobs::print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings)
+{
+    if (slips.isEmpty())
+        return;
+    PrintedJob job{slips, settings, QString(), QDateTime()};
+    onPrinterOf(settings, [&] {
+        job.printer = m_printers.currentName();
+        job.settings.resolution = m_printers.printResolution();
+        printSlips(slips, settings, m_printers);
+        job.acceptedAt = QDateTime::currentDateTime();
+    });
     emit printed(job);
+}
+
+void SlipJobs::printAlignmentSheet(const QString& slipType, const slip::PrintSettings& settings)
+{
+    onPrinterOf(settings, [&] {
+        print::printAlignmentSheet({slipType, QString(), settings, QRect()}, m_printers);
+    });
+}
+
+PageSetup SlipJobs::pageSetup(const slip::PrintSettings& settings)
+{
+    PageSetup setup;
+    onPrinterOf(settings, [&] {
+        setup.printer = m_printers.currentName();
+        setup.resolution = m_printers.printResolution();
+        setup.page = currentPageArea(m_printers);
+    });
+    return setup;
 }
 
 } // namespace rova::print

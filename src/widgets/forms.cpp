@@ -3,6 +3,8 @@
 #include "widgets/mainwindow.h"
 
 #include "platform/slipjobs.h"
+#include "widgets/previewbinding.h"
+#include "widgets/previewwindow.h"
 #include "widgets/printpositiondialog.h"
 
 namespace rova
@@ -13,11 +15,18 @@ Forms::Forms(print::PrinterChoice& printers, const QString& folder)
       slipPrn(std::make_unique<PrintPositionDialog>(main.get(), *main))
 {
     main->setPrintPositionDialog(slipPrn.get());
+    MainWindow* window = main.get();
+    preview = std::make_unique<PreviewWindow>(
+        *jobs, [window](const slip::SlipValues& values, const slip::PrintSettings& settings) {
+            return window->printWarnings(values, settings);
+        });
+    bindPreview(*main, *preview, *jobs);
 }
 
 // The dialog refers to the main window, so it goes first.
 Forms::~Forms()
 {
+    preview.reset();
     slipPrn.reset();
     main.reset();
 }

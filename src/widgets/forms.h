@@ -8,6 +8,7 @@
 
 class MainWindow;
 class PrintPositionDialog;
+class PreviewWindow;
 
 namespace rova::print
 {
@@ -29,6 +30,7 @@ struct Forms {
     std::unique_ptr<print::SlipJobs> jobs;
     std::unique_ptr<MainWindow> main;
     std::unique_ptr<PrintPositionDialog> slipPrn;
+    std::unique_ptr<PreviewWindow> preview;
 };
 
 } // namespace rova

@@ -21,13 +21,14 @@ Forms::Forms(print::PrinterChoice& printers, const QString& folder)
             return window->printWarnings(values, settings);
         });
     bindPreview(*main, *preview, *jobs);
+    slipPrn->setPreview(preview.get(), [window] { return window->slipValues(); });
 }
 
 // The dialog refers to the main window, so it goes first.
 Forms::~Forms()
 {
-    preview.reset();
     slipPrn.reset();
+    preview.reset();
     main.reset();
 }
 

@@ -38,6 +38,8 @@ public:
     int zoom() const { return m_zoom; }
     const rova::slip::SlipPreview& preview() const { return m_preview; }
 
+    rova::print::SlipJobs& jobs() { return m_jobs; }
+
     void print();
     void printAlignmentSheet();
 

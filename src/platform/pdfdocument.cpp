@@ -35,6 +35,11 @@ public:
     {
         m_inner.textOut(qRound(x * m_scaleX), qRound(y * m_scaleY), text);
     }
+    void line(int x1, int y1, int x2, int y2) override
+    {
+        m_inner.line(qRound(x1 * m_scaleX), qRound(y1 * m_scaleY), qRound(x2 * m_scaleX),
+                     qRound(y2 * m_scaleY));
+    }
 
 private:
     PainterCanvas m_inner;

@@ -43,6 +43,9 @@ public:
     void refresh();
 
     int paperCode();
+    // The current paper with its size and unprintable edges; empty when the printer names no paper
+    // or its list does not hold the chosen one.
+    std::optional<Paper> currentPaper();
     QStringList paperNames();
     int paperIndex();
     int binCode();

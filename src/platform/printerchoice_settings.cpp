@@ -82,6 +82,18 @@ int PrinterChoice::paperCode()
     return *snapshot().paper;
 }
 
+std::optional<Paper> PrinterChoice::currentPaper()
+{
+    requireVisiblePrinter();
+    const std::optional<int> code = current().mode.paper;
+    if (!code)
+        return std::nullopt;
+    for (const Paper& paper : capabilities().papers)
+        if (paper.code == *code)
+            return paper;
+    return std::nullopt;
+}
+
 int PrinterChoice::binCode()
 {
     requireVisiblePrinter();

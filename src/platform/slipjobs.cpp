@@ -1,5 +1,6 @@
 #include "platform/slipjobs.h"
 
+#include "platform/pagesetup.h"
 #include "platform/registeredprinter.h"
 #include "platform/slipprint.h"
 
@@ -16,10 +17,9 @@ void SlipJobs::choosePrinter(const slip::PrintSettings& settings, const QString&
     m_printers.setCurrentIndex(registeredPrinter(m_printers.printerNames(), settings, slipType));
 }
 
-void SlipJobs::print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings)
+void SlipJobs::onPrinterOf(const slip::PrintSettings& settings, const QString& slipType,
+                           const std::function<void()>& work)
 {
-    if (slips.isEmpty())
-        return;
     // Nothing to go back to while the server does not answer; choosing then says why.
     const int before = m_printers.reachable() ? m_printers.currentIndex() : -2;
     const DeviceMode beforeMode = m_printers.reachable() ? m_printers.deviceMode() : DeviceMode();
@@ -34,19 +34,46 @@ void SlipJobs::print(const QList<slip::SlipValues>& slips, const slip::PrintSett
         } catch (...) {
         }
     };
-    PrintedJob job{slips, settings, QString(), QDateTime()};
     try {
-        choosePrinter(settings, slips.first().slipType);
-        job.printer = m_printers.currentName();
-        job.settings.resolution = m_printers.printResolution();
-        printSlips(slips, settings, m_printers);
+        choosePrinter(settings, slipType);
+        work();
     } catch (...) {
         restore();
         throw;
     }
-    job.acceptedAt = QDateTime::currentDateTime();
     restore();
+}
+
+void SlipJobs::print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings)
+{
+    if (slips.isEmpty())
+        return;
+    PrintedJob job{slips, settings, QString(), QDateTime()};
+    onPrinterOf(settings, slips.first().slipType, [&] {
+        job.printer = m_printers.currentName();
+        job.settings.resolution = m_printers.printResolution();
+        printSlips(slips, settings, m_printers);
+        job.acceptedAt = QDateTime::currentDateTime();
+    });
     emit printed(job);
+}
+
+void SlipJobs::printAlignmentSheet(const QString& slipType, const slip::PrintSettings& settings)
+{
+    onPrinterOf(settings, slipType, [&] {
+        print::printAlignmentSheet({slipType, QString(), settings, QRect()}, m_printers);
+    });
+}
+
+PageSetup SlipJobs::pageSetup(const slip::PrintSettings& settings, const QString& slipType)
+{
+    PageSetup setup;
+    onPrinterOf(settings, slipType, [&] {
+        setup.printer = m_printers.currentName();
+        setup.resolution = m_printers.printResolution();
+        setup.page = currentPageArea(m_printers);
+    });
+    return setup;
 }
 
 } // namespace rova::print

@@ -4,12 +4,16 @@
 // accepted it, whoever keeps a record of printed slips (the history, the status line) is told.
 
 #include "platform/printerchoice.h"
+#include "rules/pagegeometry.h"
 #include "rules/printsettings.h"
 #include "rules/slipvalues.h"
 
 #include <QDateTime>
 #include <QList>
 #include <QObject>
+
+#include <functional>
+#include <optional>
 
 namespace rova::print
 {
@@ -19,6 +23,13 @@ struct PrintedJob {
     slip::PrintSettings settings; // as printed: the resolution is the job's
     QString printer;              // the destination's name
     QDateTime acceptedAt;
+};
+
+// How a slip type's printer takes a page.
+struct PageSetup {
+    QString printer;
+    QPoint resolution; // the one slips are laid out at
+    std::optional<slip::PageArea> page;
 };
 
 class SlipJobs : public QObject
@@ -35,12 +46,22 @@ public:
     // settings, is current again afterwards, so the entry window keeps showing its own.
     void print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings);
 
+    // The plain-paper alignment sheet of a slip type, on the printer of the settings, through the same
+    // path; nothing is announced, since no slip was printed.
+    void printAlignmentSheet(const QString& slipType, const slip::PrintSettings& settings);
+
+    // The page the slip type's printer would get, read without printing; the current printer stays.
+    PageSetup pageSetup(const slip::PrintSettings& settings, const QString& slipType);
+
 signals:
     void printed(const rova::print::PrintedJob& job);
 
 private:
     // Makes the registered printer current; raises when it is not there or the list is not known.
     void choosePrinter(const slip::PrintSettings& settings, const QString& slipType);
+    // Runs work with the slip type's registered printer current, and makes the one before current again.
+    void onPrinterOf(const slip::PrintSettings& settings, const QString& slipType,
+                     const std::function<void()>& work);
 
     PrinterChoice& m_printers;
 };

@@ -1,8 +1,10 @@
 #include "platform/slipprint.h"
 
+#include "platform/pagesetup.h"
 #include "rules/sliprenderer.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace rova::print
 {
@@ -22,20 +24,18 @@ QString commonAddressee(const QList<slip::SlipValues>& slips)
         std::all_of(slips.cbegin(), slips.cend(), [&](const slip::SlipValues& s) { return s.name == first; });
     return same ? first : QString();
 }
-} // namespace
 
-void printSlips(const QList<slip::SlipValues>& slips, slip::PrintSettings settings, PrinterChoice& printers)
+// One job of pages on the current printer: drawn, then handed over, or discarded when drawing fails.
+void printPages(PrinterChoice& printers, const JobTitle& title, qsizetype pages,
+                const std::function<void(Canvas&, qsizetype)>& draw)
 {
-    if (slips.isEmpty())
-        return;
-    settings.resolution = printers.printResolution();
-    const std::unique_ptr<Job> job = printers.system().begin(printers.currentName(), printers.deviceMode(),
-                                                             {slipJobTitle(), commonAddressee(slips)});
+    const std::unique_ptr<Job> job =
+        printers.system().begin(printers.currentName(), printers.deviceMode(), title);
     try {
-        for (qsizetype i = 0; i < slips.size(); ++i) {
+        for (qsizetype i = 0; i < pages; ++i) {
             if (i > 0)
                 job->newPage();
-            slip::renderSlip(job->canvas(), slips.at(i), settings);
+            draw(job->canvas(), i);
         }
     } catch (...) {
         // The drawing error is the one the operator must see, whatever discarding the job says.
@@ -46,6 +46,26 @@ void printSlips(const QList<slip::SlipValues>& slips, slip::PrintSettings settin
         throw;
     }
     job->end();
+}
+
+} // namespace
+
+void printSlips(const QList<slip::SlipValues>& slips, slip::PrintSettings settings, PrinterChoice& printers)
+{
+    if (slips.isEmpty())
+        return;
+    settings.resolution = printers.printResolution();
+    printPages(printers, {slipJobTitle(), commonAddressee(slips)}, slips.size(),
+               [&](Canvas& canvas, qsizetype i) { slip::renderSlip(canvas, slips.at(i), settings); });
+}
+
+void printAlignmentSheet(slip::AlignmentSheet sheet, PrinterChoice& printers)
+{
+    sheet.printer = printers.currentName();
+    sheet.settings.resolution = printers.printResolution();
+    sheet.printable = printableArea(printers, sheet.settings.resolution);
+    printPages(printers, {slipJobTitle() + QStringLiteral(" テスト印刷")}, 1,
+               [&](Canvas& canvas, qsizetype) { slip::renderAlignmentSheet(canvas, sheet); });
 }
 
 } // namespace rova::print

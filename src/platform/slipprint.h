@@ -3,6 +3,7 @@
 // window prints one slip this way; a batch or a reprint hands over its own list.
 
 #include "platform/printerchoice.h"
+#include "rules/alignmentsheet.h"
 #include "rules/printsettings.h"
 #include "rules/slipvalues.h"
 
@@ -20,6 +21,10 @@ QString slipJobTitle(); // "rova_Yamato"
 // anything is drawn) is discarded and the error passed on; a refused job is never reported as
 // printed. An empty list prints nothing.
 void printSlips(const QList<slip::SlipValues>& slips, slip::PrintSettings settings, PrinterChoice& printers);
+
+// The plain-paper alignment sheet of the settings' slip type, on the current printer, as one job
+// through the same path as slips. The sheet's printer and resolution are the current printer's.
+void printAlignmentSheet(slip::AlignmentSheet sheet, PrinterChoice& printers);
 
 inline void printSlip(const slip::SlipValues& values, const slip::PrintSettings& settings,
                       PrinterChoice& printers)

@@ -9,15 +9,19 @@
 namespace rova::print
 {
 
+QFont printFont(const QString& family, int pointSize, bool bold, int dpiY)
+{
+    QFont font(family);
+    font.setPixelSize(std::max(1, (pointSize * dpiY + 36) / 72));
+    font.setBold(bold);
+    return font;
+}
+
 PainterCanvas::PainterCanvas(QPainter& painter, int dpiY) : m_painter(painter), m_dpiY(dpiY) {}
 
 void PainterCanvas::setFont(const QString& family, int pointSize, bool bold)
 {
-    QFont font(family);
-    // Points become dots the way a printer font height is computed: rounded, never below one dot.
-    font.setPixelSize(std::max(1, (pointSize * m_dpiY + 36) / 72));
-    font.setBold(bold);
-    m_painter.setFont(font);
+    m_painter.setFont(printFont(family, pointSize, bold, m_dpiY));
 }
 
 void PainterCanvas::setTextColor(const QColor& color)
@@ -36,6 +40,11 @@ void PainterCanvas::textOut(int x, int y, const QString& text)
     const QRect cell(x, y, metrics.horizontalAdvance(text), metrics.height());
     m_painter.fillRect(cell, m_brush);
     m_painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, text);
+}
+
+void PainterCanvas::line(int x1, int y1, int x2, int y2)
+{
+    m_painter.drawLine(x1, y1, x2, y2);
 }
 
 } // namespace rova::print

@@ -3,12 +3,17 @@
 // Coordinates are device dots counted from the top-left corner of the printable area.
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 
 class QPainter;
 
 namespace rova::print
 {
+
+// The font a slip text is drawn with at dpiY dots per inch: points become dots the way a printer
+// font height is computed, rounded and never below one dot.
+QFont printFont(const QString& family, int pointSize, bool bold, int dpiY);
 
 class Canvas
 {
@@ -21,6 +26,8 @@ public:
     virtual void setBrush(const QColor& color) = 0;
     // Draws text with the top-left corner of its cell at (x, y); nothing is clipped.
     virtual void textOut(int x, int y, const QString& text) = 0;
+    // A straight line one dot wide in the text colour (the alignment sheet's crosses and rulers).
+    virtual void line(int x1, int y1, int x2, int y2) = 0;
 };
 
 // A canvas over a painter whose device coordinates are dots of dpiY vertical resolution, with the
@@ -33,6 +40,7 @@ public:
     void setTextColor(const QColor& color) override;
     void setBrush(const QColor& color) override;
     void textOut(int x, int y, const QString& text) override;
+    void line(int x1, int y1, int x2, int y2) override;
 
 private:
     QPainter& m_painter;

@@ -5,6 +5,7 @@
 #include "rules/slipvalues.h"
 
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +23,21 @@ struct TextItem {
     int x = 0; // layout units, or device dots after mapping
     int y = 0;
     friend bool operator==(const TextItem&, const TextItem&) = default;
+};
+
+// A drawn item and the field it shows: field names it as the operator knows it ("おところ①"), label
+// is the short name of its place on the form (a box of a postal code, a piece of the date).
+struct FieldItem {
+    QString field;
+    QString label;
+    TextItem item;
+};
+
+// A place of the form where a value goes, in layout units.
+struct LayoutPoint {
+    QString label;
+    QPoint at;
+    friend bool operator==(const LayoutPoint&, const LayoutPoint&) = default;
 };
 
 enum class FormKind { Standard, TimeService, DeliveryDate, None };
@@ -47,5 +63,9 @@ int addressPoints(int fontSizeIndex);
 
 // Every item of the slip in drawing order. Items whose text shows nothing are left out.
 QList<TextItem> layoutItems(const SlipValues& slip);
+// The same items with the fields they show.
+QList<FieldItem> layoutFields(const SlipValues& slip);
+// Every place of the form kind a value can go to, each once, in drawing order.
+QList<LayoutPoint> layoutPoints(FormKind kind);
 
 } // namespace rova::slip

@@ -8,6 +8,8 @@
 #include "widgets/historywindow.h"
 #include "widgets/nextslipkey.h"
 #include "widgets/postalassist.h"
+#include "widgets/previewbinding.h"
+#include "widgets/previewwindow.h"
 #include "widgets/printpositiondialog.h"
 #include "widgets/repeatcustomers.h"
 #include "widgets/windowpart.h"
@@ -31,6 +33,13 @@ Forms::Forms(print::PrinterChoice& printers, const QString& folder)
     bindNextSlip(*main);
     main->setFunctionKey(8, QStringLiteral("履歴"), [this] { historyWindow->open(); });
     new RepeatCustomers(*main, *history);
+    MainWindow* window = main.get();
+    preview = std::make_unique<PreviewWindow>(
+        *jobs, [window](const slip::SlipValues& values, const slip::PrintSettings& settings) {
+            return window->printWarnings(values, settings);
+        });
+    bindPreview(*main, *preview, *jobs);
+    slipPrn->setPreview(preview.get(), [window] { return window->slipValues(); });
 }
 
 // The dialog, the history window and the postal look-ups refer to the main window, so they go first.
@@ -39,6 +48,7 @@ Forms::~Forms()
     postal.reset();
     historyWindow.reset();
     slipPrn.reset();
+    preview.reset();
     main.reset();
 }
 

@@ -8,6 +8,7 @@
 
 class MainWindow;
 class PrintPositionDialog;
+class PreviewWindow;
 
 namespace rova
 {
@@ -44,6 +45,7 @@ struct Forms {
     std::unique_ptr<HistoryWindow> historyWindow; // F8 of the main window
     // The postal dictionary at the main window; in use once given a loaded dictionary.
     std::unique_ptr<PostalAssist> postal;
+    std::unique_ptr<PreviewWindow> preview;
 };
 
 } // namespace rova

@@ -70,6 +70,8 @@ public:
         std::function<QStringList(const rova::slip::SlipValues&, const rova::slip::PrintSettings&)>;
     void addPrintCheck(PrintCheck check);
     QStringList printWarnings(const rova::slip::SlipValues& slip) const;
+    QStringList printWarnings(const rova::slip::SlipValues& slip,
+                              const rova::slip::PrintSettings& settings) const;
 
     // ---- operations ----
     void FormShow();

@@ -36,9 +36,15 @@ void MainWindow::addPrintCheck(PrintCheck check)
 
 QStringList MainWindow::printWarnings(const rova::slip::SlipValues& slip) const
 {
+    return printWarnings(slip, m_printSettings);
+}
+
+QStringList MainWindow::printWarnings(const rova::slip::SlipValues& slip,
+                                      const rova::slip::PrintSettings& settings) const
+{
     QStringList lines;
     for (const PrintCheck& check : m_printChecks)
-        lines += check(slip, m_printSettings);
+        lines += check(slip, settings);
     return lines;
 }
 

@@ -1,7 +1,10 @@
 #include "widgets/printpositiondialog.h"
 
+#include "platform/slipjobs.h"
+#include "rules/errors.h"
 #include "widgets/dialogs.h"
 #include "widgets/numberedit.h"
+#include "widgets/previewwindow.h"
 #include "widgets/widgetkit.h"
 
 #include <QGroupBox>
@@ -32,6 +35,21 @@ PrintPositionDialog::PrintPositionDialog(QWidget* parent, MarginKeeper& margins)
     connect(BitBtn_MRGN, &QPushButton::clicked, this,
             [this] { rova::guarded(this, [this] { BitBtn_MRGNClick(); }); });
 
+    addMillimetres(KeNumEdit_TOP, Label_TopMm, 0);
+    addMillimetres(KeNumEdit_LEFT, Label_LeftMm, 1);
+    BitBtn_Preview = rova::ui::button(this, QStringLiteral("BitBtn_Preview"), QStringLiteral("確認"),
+                                      {170, 96, 70, 28}, true);
+    BitBtn_Preview->setEnabled(false);
+    connect(BitBtn_Preview, &QPushButton::clicked, this,
+            [this] { rova::guarded(this, [this] { m_preview->showSlip(m_slip(), editedSettings()); }); });
+    BitBtn_TestPrint = rova::ui::button(this, QStringLiteral("BitBtn_TestPrint"),
+                                        QStringLiteral("テスト印刷"), {246, 96, 86, 28}, true);
+    BitBtn_TestPrint->setEnabled(false);
+    connect(BitBtn_TestPrint, &QPushButton::clicked, this, [this] {
+        rova::guarded(this,
+                      [this] { m_preview->jobs().printAlignmentSheet(m_slip().slipType, editedSettings()); });
+    });
+
     setTabOrder(KeNumEdit_TOP, KeNumEdit_LEFT);
     setTabOrder(KeNumEdit_LEFT, BitBtn_MRGN);
 }
@@ -45,7 +63,8 @@ NumberEdit* PrintPositionDialog::marginEdit(const QString& name, int top)
     edit->setGeometry(82, top, 50, 20);
     // Margins are whole printer dots; decimals would only make every later print fail.
     edit->setDecimalLength(0);
-    edit->setErrorBeep(false);
+    // A refused key (a decimal point above all) beeps, so "1.5" never silently becomes "15".
+    edit->setErrorBeep(true);
     // Enter and Up are handled here, where the dialog's own order is known.
     edit->setEnterFocusMove(false);
     edit->setArrowFocusMove(false);
@@ -76,7 +95,7 @@ void PrintPositionDialog::showEvent(QShowEvent* event)
 void PrintPositionDialog::applyOuterSize()
 {
     const QSize inner =
-        QSize(190, 160).shrunkBy(windowHandle() ? windowHandle()->frameMargins() : QMargins());
+        QSize(340, 160).shrunkBy(windowHandle() ? windowHandle()->frameMargins() : QMargins());
     if (size() != inner || minimumSize() != inner || maximumSize() != inner)
         setFixedSize(inner);
 }
@@ -86,6 +105,15 @@ void PrintPositionDialog::FormShow()
     applyOuterSize();
     KeNumEdit_TOP->setText(m_margins.printSettings().top);
     KeNumEdit_LEFT->setText(m_margins.printSettings().left);
+    if (m_preview) {
+        try {
+            m_dpi = m_preview->jobs().pageSetup(m_margins.printSettings(), m_slip().slipType).resolution;
+        } catch (const rova::Error&) {
+            m_dpi = m_margins.printSettings().resolution; // shown as before; printing reports the printer
+        }
+    }
+    m_nudgeSteps = {};
+    marginsEdited();
     KeNumEdit_TOP->setFocus();
 }
 

@@ -3,13 +3,18 @@
 // the current slip type, in printer dots, registered into "rova_a500.ini" through the keeper of the settings.
 
 #include "rules/printsettings.h"
+#include "rules/slipvalues.h"
 
 #include <QDialog>
+
+#include <array>
+#include <functional>
 
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class NumberEdit;
+class PreviewWindow;
 
 // Where the dialog's margins come from and go to: the current slip type's print settings.
 class MarginKeeper
@@ -34,8 +39,17 @@ public:
     NumberEdit* KeNumEdit_LEFT = nullptr;
     QPushButton* BitBtn_MRGN = nullptr;
 
+    // Beside each margin its millimetres at the printer's resolution and nudges of ±0.5 mm.
+    QLabel* Label_TopMm = nullptr;
+    QLabel* Label_LeftMm = nullptr;
+    QPushButton* BitBtn_Preview = nullptr;   // "確認": the preview with the margins being edited
+    QPushButton* BitBtn_TestPrint = nullptr; // "テスト印刷": the plain-paper alignment sheet
+
     void FormShow();
     void BitBtn_MRGNClick();
+
+    // The preview the "確認" button opens, for the slip the entry window holds.
+    void setPreview(PreviewWindow* preview, std::function<rova::slip::SlipValues()> slip);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -47,5 +61,18 @@ private:
     // 190 x 160 including the window frame, as far as the frame is known yet.
     void applyOuterSize();
 
+    // The margins as edited, with the registered printer and resolution.
+    rova::slip::PrintSettings editedSettings() const;
+    void addMillimetres(NumberEdit* edit, QLabel*& label, int index);
+    void nudge(int index, int direction);
+    void marginsEdited();
+
     MarginKeeper& m_margins;
+    PreviewWindow* m_preview = nullptr;
+    std::function<rova::slip::SlipValues()> m_slip;
+    QPoint m_dpi{600, 600};
+    // Nudges count from where they began, so that rounding never adds up; typing starts anew.
+    std::array<int, 2> m_nudgeStart{};
+    std::array<int, 2> m_nudgeSteps{};
+    bool m_nudging = false;
 };

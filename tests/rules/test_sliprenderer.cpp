@@ -38,6 +38,7 @@ public:
     {
         drawn.append({text, m_family, m_points, m_bold, QPoint(x, y), m_color, m_brush});
     }
+    void line(int, int, int, int) override { QFAIL("a slip draws no lines"); }
     QList<Drawn> drawn;
 
 private:

@@ -32,6 +32,10 @@ public:
         drawn.page = m_system.record(m_job).pages - 1;
         m_system.record(m_job).texts.append(drawn);
     }
+    void line(int x1, int y1, int x2, int y2) override
+    {
+        m_system.record(m_job).lines.append(QLine(x1, y1, x2, y2));
+    }
 
 private:
     FakePrintSystem& m_system;

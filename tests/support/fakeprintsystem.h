@@ -4,6 +4,7 @@
 
 #include "platform/printsystem.h"
 
+#include <QLine>
 #include <QList>
 
 namespace rova::print
@@ -35,6 +36,7 @@ public:
         QString destination;
         DeviceMode mode;
         QList<DrawnText> texts;
+        QList<QLine> lines; // device dots
         int pages = 1;
         State state = State::Open;
     };

@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
 
@@ -65,7 +66,7 @@ private slots:
         for (int opening = 0; opening < 2; ++opening) {
             withDialog([](PrintPositionDialog& d) {
                 QCOMPARE(d.windowTitle(), QStringLiteral("印字位置調整"));
-                QTRY_COMPARE(d.frameGeometry().size(), QSize(190, 160));
+                QTRY_COMPARE(d.frameGeometry().size(), QSize(340, 160));
                 QCOMPARE(d.minimumSize(), d.maximumSize());
             });
             if (QTest::currentTestFailed())
@@ -80,7 +81,7 @@ private slots:
             d.setFixedSize(300, 300);
             QExposeEvent exposed(QRegion(QRect(QPoint(), d.size())));
             QCoreApplication::sendEvent(d.windowHandle(), &exposed);
-            QTRY_COMPARE(d.frameGeometry().size(), QSize(190, 160));
+            QTRY_COMPARE(d.frameGeometry().size(), QSize(340, 160));
         });
     }
 
@@ -120,6 +121,40 @@ private slots:
                                     .arg(metrics.horizontalAdvance(caption))
                                     .arg(l->contentsRect().width())));
             QVERIFY(metrics.height() <= l->contentsRect().height());
+        });
+    }
+
+    void millimetresAndNudges_data()
+    {
+        QTest::addColumn<QString>("axis");
+        QTest::newRow("top") << "Top";
+        QTest::newRow("left") << "Left";
+    }
+    void millimetresAndNudges()
+    {
+        QFETCH(QString, axis);
+        withDialog([&](PrintPositionDialog& d) {
+            auto* edit = d.findChild<NumberEdit*>(axis == "Top" ? "KeNumEdit_TOP" : "KeNumEdit_LEFT");
+            auto* mm = d.findChild<QLabel*>("Label_" + axis + "Mm");
+            auto* plus = d.findChild<QPushButton*>("BitBtn_" + axis + "Plus");
+            auto* minus = d.findChild<QPushButton*>("BitBtn_" + axis + "Minus");
+            QVERIFY2(edit && mm && plus && minus, qPrintable("controls of " + axis));
+            edit->setFocus(Qt::TabFocusReason);
+            QTRY_VERIFY(edit->hasFocus());
+            slipcheck::retype(edit, "236");
+            QCOMPARE(mm->text(), QStringLiteral("10.0 mm")); // 600 dpi
+            QSignalSpy beeps(edit, &NumberEdit::beeped);
+            QTest::keyClick(edit, '.');
+            QCOMPARE(beeps.size(), 1);
+            QCOMPARE(edit->text(), QStringLiteral("236"));
+            QTest::mouseClick(plus, Qt::LeftButton);
+            QCOMPARE(edit->text(), QStringLiteral("248"));
+            QCOMPARE(mm->text(), QStringLiteral("10.5 mm"));
+            QTest::mouseClick(minus, Qt::LeftButton);
+            QTest::mouseClick(minus, Qt::LeftButton);
+            QCOMPARE(edit->text(), QStringLiteral("224"));
+            QTest::mouseClick(plus, Qt::LeftButton);
+            QCOMPARE(edit->text(), QStringLiteral("236"));
         });
     }
 

@@ -3,6 +3,7 @@
 #include "widgets/mainwindow.h"
 
 #include "platform/slipjobs.h"
+#include "widgets/batchwindow.h"
 #include "widgets/printpositiondialog.h"
 
 namespace rova
@@ -10,14 +11,16 @@ namespace rova
 
 Forms::Forms(print::PrinterChoice& printers, const QString& folder)
     : jobs(std::make_unique<print::SlipJobs>(printers)), main(std::make_unique<MainWindow>(*jobs, folder)),
-      slipPrn(std::make_unique<PrintPositionDialog>(main.get(), *main))
+      slipPrn(std::make_unique<PrintPositionDialog>(main.get(), *main)),
+      batch(std::make_unique<BatchWindow>(*main))
 {
     main->setPrintPositionDialog(slipPrn.get());
 }
 
-// The dialog refers to the main window, so it goes first.
+// The dialog and the batch window refer to the main window, so they go first.
 Forms::~Forms()
 {
+    batch.reset();
     slipPrn.reset();
     main.reset();
 }

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class BatchWindow;
 class MainWindow;
 class PrintPositionDialog;
 
@@ -29,6 +30,7 @@ struct Forms {
     std::unique_ptr<print::SlipJobs> jobs;
     std::unique_ptr<MainWindow> main;
     std::unique_ptr<PrintPositionDialog> slipPrn;
+    std::unique_ptr<BatchWindow> batch;
 };
 
 } // namespace rova

@@ -65,6 +65,8 @@ void BatchWindow::build()
     TableView_Batch->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TableView_Batch->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     TableView_Batch->horizontalHeader()->setStretchLastSection(true);
+    // Column widths from the first rows only: measuring 10,000 rows would hold the window up.
+    TableView_Batch->horizontalHeader()->setResizeContentsPrecision(50);
     layout->addWidget(TableView_Batch);
     layout->addWidget(buildProgress());
     setCentralWidget(central);

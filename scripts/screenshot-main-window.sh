@@ -1,5 +1,6 @@
 #!/bin/sh
-# Pictures the main window as an operator first sees it, into docs/main-window.png.
+# Pictures the main window as an operator first sees it, into docs/main-window.png, and the batch
+# window with the sample order files imported, into docs/batch-window.png.
 # Usage: scripts/screenshot-main-window.sh [build-folder]   (default: build)
 set -eu
 
@@ -20,3 +21,7 @@ printf '%s\r\n' '[rv_YAMATOprn]' 'E_ZIP=530-0001' 'E_AD1=大阪府大阪市北�
 cd "$scratch"
 xvfb-run -a -s '-screen 0 1024x768x24' "$tool" "$root/docs/main-window.png"
 echo "saved $root/docs/main-window.png"
+orders="$root/tests/data/orders"
+xvfb-run -a -s '-screen 0 1280x800x24' "$tool" "$root/docs/batch-window.png" \
+    "$orders/rakuten.utf8.csv" "$orders/yahoo.utf8.csv" "$orders/amazon.utf8.txt" "$orders/carrier.utf8.csv"
+echo "saved $root/docs/batch-window.png"

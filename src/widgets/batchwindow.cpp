@@ -39,6 +39,8 @@ BatchWindow::BatchWindow(MainWindow& main, QWidget* parent) : QMainWindow(parent
     setObjectName(QStringLiteral("Form_Batch"));
     setWindowTitle(QStringLiteral("一括印刷"));
     setAcceptDrops(true);
+    // Closing the entry window ends the program even while this one is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     build();
     m_main.setFunctionKey(10, QStringLiteral("一括"), [this] { open(); });
     // Another process (the command line) may change the list while the window is open.

@@ -1,6 +1,7 @@
 #!/bin/sh
-# Pictures the main window as an operator first sees it, into docs/main-window.png, and the print
-# history window with a few slips, into docs/history-window.png.
+# Pictures the main window as an operator first sees it, into docs/main-window.png, the print
+# history window with a few slips, into docs/history-window.png, and the batch window with the
+# sample order files imported, into docs/batch-window.png.
 # Usage: scripts/screenshot-main-window.sh [build-folder]   (default: build)
 set -eu
 
@@ -23,3 +24,7 @@ xvfb-run -a -s '-screen 0 1024x768x24' "$tool" "$root/docs/main-window.png"
 echo "saved $root/docs/main-window.png"
 xvfb-run -a -s '-screen 0 1024x768x24' "$tool" "$root/docs/history-window.png" history
 echo "saved $root/docs/history-window.png"
+orders="$root/tests/data/orders"
+xvfb-run -a -s '-screen 0 1280x800x24' "$tool" "$root/docs/batch-window.png" \
+    "$orders/rakuten.utf8.csv" "$orders/yahoo.utf8.csv" "$orders/amazon.utf8.txt" "$orders/carrier.utf8.csv"
+echo "saved $root/docs/batch-window.png"

@@ -1,8 +1,11 @@
+#include "platform/batchcommand.h"
 #include "platform/commandline.h"
 #include "platform/datafolder.h"
 #include "platform/japanese.h"
 #include "widgets/display.h"
 #include "widgets/programstart.h"
+
+#include <QGuiApplication>
 
 int main(int argc, char* argv[])
 {
@@ -12,6 +15,12 @@ int main(int argc, char* argv[])
     // Help, version and mistakes are answered without a display.
     if (const auto status = cli::answerWithoutWindow(request, folder))
         return *status;
+    if (request.action == cli::Request::Action::Batch) {
+        // From a script: the pages are drawn without a screen, whether or not one is there.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        return cli::runBatch(request, folder.path);
+    }
 
     const auto app = display::connect(argc, argv);
     japanese::install(*app);

@@ -7,8 +7,6 @@
 #include <QCommandLineParser>
 #include <QList>
 
-#include <cstdio>
-
 namespace rova::cli
 {
 
@@ -36,10 +34,33 @@ QCommandLineOption zipcodeDirOption()
             QStringLiteral("DIR")};
 }
 
+QCommandLineOption importOption()
+{
+    return {QStringLiteral("import"),
+            QStringLiteral(
+                "後に続く注文ファイル FILE… を一括印刷の一覧に加えて、ファイルごとに結果を1行表示します。")};
+}
+QCommandLineOption allowDuplicatesOption()
+{
+    return {QStringLiteral("allow-duplicates"),
+            QStringLiteral("--import で、一覧にある注文と同じ行も加えます。")};
+}
+QCommandLineOption printBatchOption()
+{
+    return {QStringLiteral("print-batch"),
+            QStringLiteral("一覧のチェックされた未印刷の行を、確認の印がある行を除いて印刷します。")};
+}
+QCommandLineOption includeMarkedOption()
+{
+    return {QStringLiteral("include-marked"),
+            QStringLiteral("--print-batch で、確認の印がある行も印刷します。")};
+}
+
 // Every option, in the order the help lists them.
 QList<QCommandLineOption> options()
 {
-    return {helpOption(), versionOption(), dataDirOption(), zipcodeDirOption()};
+    return {helpOption(),   versionOption(),         dataDirOption(),    zipcodeDirOption(),
+            importOption(), allowDuplicatesOption(), printBatchOption(), includeMarkedOption()};
 }
 
 // Two columns: what is typed (ASCII, so it lines up in a terminal) and what it means.
@@ -91,13 +112,33 @@ Request mistake(const QString& text)
     return request;
 }
 
+// The batch options, which run without a window; a mistake in them as its text.
+std::optional<QString> readBatch(const QCommandLineParser& parser, Request& request)
+{
+    request.allowDuplicates = parser.isSet(allowDuplicatesOption());
+    request.printBatch = parser.isSet(printBatchOption());
+    request.includeMarked = parser.isSet(includeMarkedOption());
+    if (parser.isSet(importOption())) {
+        request.importFiles = parser.positionalArguments();
+        if (request.importFiles.isEmpty())
+            return QStringLiteral("--import の後に注文ファイルを指定してください");
+    } else if (request.allowDuplicates) {
+        return QStringLiteral("--allow-duplicates は --import と一緒に指定してください");
+    }
+    if (request.includeMarked && !request.printBatch)
+        return QStringLiteral("--include-marked は --print-batch と一緒に指定してください");
+    if (parser.isSet(importOption()) || request.printBatch)
+        request.action = Request::Action::Batch;
+    return {};
+}
+
+} // namespace
+
 void print(std::FILE* stream, const QString& text)
 {
     std::fputs(text.toUtf8().constData(), stream);
     std::fflush(stream);
 }
-
-} // namespace
 
 QStringList arguments(int argc, char** argv)
 {
@@ -134,7 +175,9 @@ Request parse(const QStringList& arguments)
         request.action = Request::Action::Help;
     else if (parser.isSet(versionOption()))
         request.action = Request::Action::Version;
-    else if (!parser.positionalArguments().isEmpty())
+    else if (const auto wrong = readBatch(parser, request))
+        return mistake(*wrong);
+    else if (request.action != Request::Action::Batch && !parser.positionalArguments().isEmpty())
         return mistake(
             QStringLiteral("余分な引数があります: %1").arg(parser.positionalArguments().join(' ')));
     return request;
@@ -182,6 +225,7 @@ std::optional<int> answerWithoutWindow(const Request& request, const datafolder:
 {
     switch (request.action) {
     case Request::Action::Run:
+    case Request::Action::Batch:
         return {};
     case Request::Action::Help:
         print(stdout, helpText(folder));

@@ -91,6 +91,16 @@ QString Dialogs::saveFileName(QWidget* parent, const QString& caption, const QSt
     return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
 }
 
+QStringList Dialogs::openFileNames(QWidget* parent, const QString& caption, const QString& filter)
+{
+    if (script().on) {
+        record(Kind::OpenFile, caption);
+        const QString file = script().files.isEmpty() ? QString() : script().files.dequeue();
+        return file.isEmpty() ? QStringList() : QStringList{file};
+    }
+    return QFileDialog::getOpenFileNames(parent, caption, QString(), filter);
+}
+
 int Dialogs::exec(QDialog& dialog)
 {
     if (script().on) {

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -27,11 +28,14 @@ public:
     // A file name to save to, or empty when the operator cancelled.
     static QString saveFileName(QWidget* parent, const QString& caption, const QString& proposed,
                                 const QString& filter);
+    // Files to open, or none when the operator cancelled. Scripted, each queued file answer is one
+    // file (an empty one: cancelled).
+    static QStringList openFileNames(QWidget* parent, const QString& caption, const QString& filter);
     // Runs a dialog of our own modally and returns its result code.
     static int exec(QDialog& dialog);
 
     // ---- test hook ----
-    enum class Kind { Question, Notice, Error, SaveFile, Dialog };
+    enum class Kind { Question, Notice, Error, SaveFile, OpenFile, Dialog };
     struct Shown {
         Kind kind;
         QString text;     // message text, caption of a save dialog, or object name of a dialog

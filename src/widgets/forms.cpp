@@ -3,6 +3,7 @@
 #include "widgets/mainwindow.h"
 
 #include "platform/slipjobs.h"
+#include "widgets/batchwindow.h"
 #include "widgets/historyaccess.h"
 #include "widgets/historyrecorder.h"
 #include "widgets/historywindow.h"
@@ -24,7 +25,7 @@ Forms::Forms(print::PrinterChoice& printers, const QString& folder)
       main(std::make_unique<MainWindow>(*jobs, folder)),
       slipPrn(std::make_unique<PrintPositionDialog>(main.get(), *main)),
       historyWindow(std::make_unique<HistoryWindow>(*history, *main)),
-      postal(std::make_unique<PostalAssist>(*main))
+      postal(std::make_unique<PostalAssist>(*main)), batch(std::make_unique<BatchWindow>(*main))
 {
     main->setPrintPositionDialog(slipPrn.get());
     recorder = new HistoryRecorder(*jobs, *history, [this](const QString& problem) {
@@ -42,9 +43,11 @@ Forms::Forms(print::PrinterChoice& printers, const QString& folder)
     slipPrn->setPreview(preview.get(), [window] { return window->slipValues(); });
 }
 
-// The dialog, the history window and the postal look-ups refer to the main window, so they go first.
+// The dialog, the batch and history windows and the postal look-ups refer to the main window, so they go
+// first.
 Forms::~Forms()
 {
+    batch.reset();
     postal.reset();
     historyWindow.reset();
     slipPrn.reset();

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class BatchWindow;
 class MainWindow;
 class PrintPositionDialog;
 class PreviewWindow;
@@ -46,6 +47,7 @@ struct Forms {
     // The postal dictionary at the main window; in use once given a loaded dictionary.
     std::unique_ptr<PostalAssist> postal;
     std::unique_ptr<PreviewWindow> preview;
+    std::unique_ptr<BatchWindow> batch;
 };
 
 } // namespace rova

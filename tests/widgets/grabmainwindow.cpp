@@ -1,8 +1,9 @@
 // Builds the program's windows in the current directory, shows the main window and saves a picture of
 // it: grab-main-window <picture.png>. With "history" after the picture's name it pictures the print
-// history window instead, with a few slips recorded first. Message boxes are answered silently and
-// listed on stderr.
+// history window instead, with a few slips recorded first; with order files after it, they are
+// imported and the batch window is pictured. Message boxes are answered silently and listed on stderr.
 
+#include "widgets/batchwindow.h"
 #include "widgets/forms.h"
 #include "widgets/historywindow.h"
 #include "widgets/mainwindow.h"
@@ -48,8 +49,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     const bool historyWindow = argc == 3 && QByteArray(argv[2]) == "history";
-    if (argc != 2 && !historyWindow) {
-        qWarning("usage: grab-main-window <picture.png> [history]");
+    if (argc < 2) {
+        qWarning("usage: grab-main-window <picture.png> [history | order file...]");
         return 2;
     }
     QCoreApplication::setApplicationName(rova::Dialogs::applicationTitle());
@@ -60,15 +61,20 @@ int main(int argc, char* argv[])
         recordSamples();
     rova::Forms forms(testprinters::choice(), QDir::currentPath());
     forms.main->show();
-    if (!QTest::qWaitForWindowExposed(forms.main.get()))
-        return 1;
     QWidget* pictured = forms.main.get();
     if (historyWindow) {
         forms.historyWindow->open();
-        if (!QTest::qWaitForWindowExposed(forms.historyWindow.get()))
-            return 1;
         pictured = forms.historyWindow.get();
+    } else if (argc > 2) {
+        QStringList orders;
+        for (int i = 2; i < argc; ++i)
+            orders << QString::fromLocal8Bit(argv[i]);
+        forms.batch->open();
+        forms.batch->importFiles(orders);
+        pictured = forms.batch.get();
     }
+    if (!QTest::qWaitForWindowExposed(pictured))
+        return 1;
     for (const auto& shown : rova::Dialogs::takeShown())
         qWarning("message: %s", qPrintable(shown.text));
     const bool saved = pictured->grab().save(QString::fromLocal8Bit(argv[1]));

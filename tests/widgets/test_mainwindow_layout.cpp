@@ -147,7 +147,7 @@ private slots:
         QTest::newRow("F2 quits") << 2 << "中止" << true << 15;
         QTest::newRow("F5 pastes and transfers") << 5 << "貼付転送" << true << 13;
         QTest::newRow("F6") << 6 << "F6" << false << 12;
-        QTest::newRow("F10") << 10 << "F10" << false << 13;
+        QTest::newRow("F10 opens the batch window") << 10 << "一括" << true << 13;
         QTest::newRow("F11 prints") << 11 << "印刷" << true << 15;
         QTest::newRow("F12") << 12 << "F12" << false << 13;
     }

@@ -1,0 +1,126 @@
+#include "platform/batchimport.h"
+
+#include "rules/errors.h"
+#include "rules/programsettings.h"
+
+#include <QFileInfo>
+
+namespace rova::batch
+{
+
+QString markKey(orders::MarkCode code)
+{
+    using orders::MarkCode;
+    switch (code) {
+    case MarkCode::PostalCodeForm:
+        return QStringLiteral("zip");
+    case MarkCode::Unencodable:
+        return QStringLiteral("unencodable");
+    case MarkCode::Address1TooLong:
+        return QStringLiteral("address1Long");
+    case MarkCode::NameEmpty:
+        return QStringLiteral("nameEmpty");
+    case MarkCode::AddressEmpty:
+        return QStringLiteral("addressEmpty");
+    case MarkCode::PhoneEmpty:
+        return QStringLiteral("phoneEmpty");
+    case MarkCode::DeliveryDatePast:
+        return QStringLiteral("datePast");
+    case MarkCode::DeliveryDateBad:
+        return QStringLiteral("dateBad");
+    case MarkCode::NotPrinted:
+        return QStringLiteral("notPrinted");
+    case MarkCode::Overlap:
+        return QStringLiteral("overlap");
+    case MarkCode::PostalCodeMismatch:
+        return QStringLiteral("zipMismatch");
+    case MarkCode::Unmapped:
+        return QStringLiteral("unmapped");
+    case MarkCode::TooManyItems:
+        return QStringLiteral("tooManyItems");
+    case MarkCode::DifferingValues:
+        return QStringLiteral("differing");
+    }
+    return QStringLiteral("other");
+}
+
+QList<store::BatchMark> listMarks(const QList<orders::Mark>& marks)
+{
+    QList<store::BatchMark> out;
+    out.reserve(marks.size());
+    for (const orders::Mark& m : marks)
+        out.append({markKey(m.code), m.text});
+    return out;
+}
+
+QList<store::BatchMark> checkedMarks(const slip::SlipValues& slip, const QDate& today)
+{
+    return listMarks(orders::checkSlip(slip, today));
+}
+
+QList<store::BatchMark> importMarks(const QList<store::BatchMark>& marks)
+{
+    using orders::MarkCode;
+    const QStringList keys{markKey(MarkCode::Unmapped), markKey(MarkCode::TooManyItems),
+                           markKey(MarkCode::DifferingValues)};
+    QList<store::BatchMark> kept;
+    for (const store::BatchMark& m : marks) {
+        if (keys.contains(m.code))
+            kept.append(m);
+    }
+    return kept;
+}
+
+QList<store::BatchRow> batchRows(const QList<orders::ImportedSlip>& slips, const QString& sourceFile)
+{
+    QList<store::BatchRow> rows;
+    rows.reserve(slips.size());
+    for (const orders::ImportedSlip& s : slips) {
+        store::BatchRow row;
+        row.slip = s.values;
+        row.marks = listMarks(s.marks);
+        row.orderNumber = s.orderNumber;
+        row.sourceFile = sourceFile;
+        rows.append(row);
+    }
+    return rows;
+}
+
+Added addRows(store::BatchList& list, const QList<store::BatchRow>& rows, bool allowDuplicates)
+{
+    Added result;
+    QList<store::BatchRow> taken = rows;
+    if (!allowDuplicates) {
+        const QList<store::BatchDuplicate> duplicates = list.duplicates(rows);
+        QList<bool> skip(rows.size(), false);
+        for (const store::BatchDuplicate& d : duplicates)
+            skip[d.index] = true;
+        taken.clear();
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            if (!skip[i])
+                taken.append(rows[i]);
+        }
+        result.duplicatesSkipped = int(rows.size() - taken.size());
+    }
+    list.add(taken);
+    result.added = int(taken.size());
+    for (const store::BatchRow& row : taken)
+        result.marked += row.marks.isEmpty() ? 0 : 1;
+    return result;
+}
+
+QList<orders::ImportedSlip> importFile(const QString& path, const QString& dataFolder,
+                                       const orders::ImportContext& context)
+{
+    const orders::OrderFile file = orders::readOrderFile(path);
+    const orders::OrderImport imported = orders::importOrders(file, context);
+    if (imported.format)
+        return imported.slips;
+    if (const auto mapping = ProgramSettings(dataFolder).columnMapping(imported.headerKey))
+        return orders::slipsFrom(file, *mapping, context);
+    throw Error(QStringLiteral("%1\n見出しの行が知っている形式のどれとも合いません。"
+                               "一括の画面で取り込んで、列の割り当てを選んでください。")
+                    .arg(QFileInfo(path).absoluteFilePath()));
+}
+
+} // namespace rova::batch

@@ -1,0 +1,42 @@
+#pragma once
+// Imported slips into the batch list: their marks as the list keeps them, duplicates skipped or
+// taken as asked, and a whole file read with the mapping remembered for its header. The batch
+// window and the command line both come through here.
+
+#include "platform/store/batchlist.h"
+#include "rules/orders/orderimport.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+namespace rova::batch
+{
+
+// A stable key per mark code ("zip", "overlap", …), what the list stores.
+QString markKey(orders::MarkCode code);
+QList<store::BatchMark> listMarks(const QList<orders::Mark>& marks);
+// What a slip typed or corrected in the window deserves now.
+QList<store::BatchMark> checkedMarks(const slip::SlipValues& slip, const QDate& today);
+
+// The marks only an import finds (values left out, rows that disagree), which no check finds again.
+QList<store::BatchMark> importMarks(const QList<store::BatchMark>& marks);
+
+QList<store::BatchRow> batchRows(const QList<orders::ImportedSlip>& slips, const QString& sourceFile);
+
+struct Added {
+    int added = 0;
+    int duplicatesSkipped = 0;
+    int marked = 0; // of the rows added
+};
+// Appends the rows in one transaction; duplicates of rows already there (or of earlier incoming
+// rows) are left out unless `allowDuplicates`.
+Added addRows(store::BatchList& list, const QList<store::BatchRow>& rows, bool allowDuplicates);
+
+// The slips of a file through its recognised format or the mapping remembered for its header in
+// the data folder's settings. Raises rova::Error naming the file when it cannot be read or its
+// header is of no known format and no mapping was chosen for it.
+QList<orders::ImportedSlip> importFile(const QString& path, const QString& dataFolder,
+                                       const orders::ImportContext& context);
+
+} // namespace rova::batch

@@ -1,0 +1,50 @@
+#pragma once
+// The batch list as a table: a row per slip, the tick editable in place, printed rows greyed and
+// the marks as an icon with their texts as the tooltip. It reads the list again when the list's
+// revision moved, whoever changed it.
+
+#include "platform/store/batchlist.h"
+
+#include <QAbstractTableModel>
+
+class BatchModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column {
+        Tick,
+        Status,
+        SlipType,
+        Zip,
+        Address1,
+        Name,
+        Phone,
+        Item1,
+        Count,
+        Delivery,
+        TimeSlot,
+        Marks
+    };
+    static constexpr int kColumns = Marks + 1;
+
+    explicit BatchModel(rova::store::BatchList& list, QObject* parent = nullptr);
+
+    // Reads the list again when another change was committed since the last read.
+    void refresh();
+    const rova::store::BatchRow& row(int index) const { return m_rows.at(index); }
+    const QList<rova::store::BatchRow>& rows() const { return m_rows; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+private:
+    QVariant display(const rova::store::BatchRow& row, int column) const;
+
+    rova::store::BatchList& m_list;
+    QList<rova::store::BatchRow> m_rows;
+    qint64 m_revision = -1;
+};

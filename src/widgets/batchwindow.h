@@ -1,0 +1,78 @@
+#pragma once
+// The batch window ("Form_Batch"): slips waiting to be printed together, imported from order files
+// or added from the entry window, checked, corrected in the entry window and printed in one go.
+// F10 of the entry window opens it. The list is kept in the data folder's database, so nothing of
+// it is lost with the window or the program.
+
+#include "platform/store/batchlist.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <memory>
+
+class BatchModel;
+class MainWindow;
+class QComboBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTableView;
+
+class BatchWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Slips are corrected in `main`, printed through its print service, and the list is kept in
+    // its folder.
+    explicit BatchWindow(MainWindow& main, QWidget* parent = nullptr);
+    ~BatchWindow() override;
+
+    // Shows the window over the list as it now stands (F10 of the entry window).
+    void open();
+
+    // ---- operations ----
+    void importFiles(const QStringList& paths);
+    void chooseImport();
+    void exportList();
+    void addFromMain();
+    void loadCurrent();
+    void writeBack();
+    void deleteSelected();
+    void tickSelected(bool ticked);
+    void changeSlipType();
+    void print();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void build();
+    void buildMenu();
+    QWidget* buildButtons();
+    QWidget* buildProgress();
+    // Opens the database the first time the window is wanted, not at the program's start.
+    bool ensureList();
+    void refresh();
+    void importFile(const QString& path);
+    QList<qint64> selectedIds() const;
+    QList<rova::store::BatchMark> marksOf(const rova::slip::SlipValues& slip) const;
+    void setPrinting(bool printing);
+    void say(const QString& text);
+
+    MainWindow& m_main;
+    std::unique_ptr<rova::store::BatchList> m_list;
+    BatchModel* m_model = nullptr;
+    qint64 m_loadedId = 0; // the row the entry window holds for correction
+    bool m_cancel = false;
+
+    QTableView* TableView_Batch = nullptr;
+    QComboBox* ComboBox_SlipType = nullptr;
+    QPushButton* Button_Print = nullptr;
+    QProgressBar* ProgressBar_Print = nullptr;
+    QPushButton* Button_Cancel = nullptr;
+    QLabel* Label_Status = nullptr;
+    QWidget* m_controls = nullptr;
+};

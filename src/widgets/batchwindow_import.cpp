@@ -1,0 +1,113 @@
+// Order files into the batch window: from the file menu, Ctrl+O or dropped on the window. A header
+// of no known format asks for a column mapping once; it is remembered for that header.
+
+#include "widgets/batchwindow.h"
+
+#include "widgets/batchmodel.h"
+#include "widgets/columnmappingdialog.h"
+#include "widgets/dialogs.h"
+#include "widgets/mainwindow.h"
+
+#include "platform/batchimport.h"
+#include "rules/fileio.h"
+#include "rules/orders/slipexport.h"
+#include "rules/programsettings.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QTableView>
+
+using rova::Dialogs;
+
+namespace
+{
+QStringList localFiles(const QMimeData* mime)
+{
+    QStringList files;
+    for (const QUrl& url : mime->urls()) {
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    }
+    return files;
+}
+} // namespace
+
+void BatchWindow::chooseImport()
+{
+    importFiles(
+        Dialogs::openFileNames(this, QStringLiteral("注文ファイルの取り込み"),
+                               QStringLiteral("注文ファイル (*.csv *.tsv *.txt);;すべてのファイル (*)")));
+}
+
+void BatchWindow::importFiles(const QStringList& paths)
+{
+    if (!ensureList())
+        return;
+    // Each file on its own: one that cannot be read leaves the others imported.
+    for (const QString& path : paths)
+        rova::guarded(this, [&] { importFile(path); });
+    refresh();
+}
+
+void BatchWindow::importFile(const QString& path)
+{
+    const rova::orders::OrderFile file = rova::orders::readOrderFile(path);
+    const rova::orders::ImportContext context{m_main.slipValues(), QDate::currentDate()};
+    rova::ProgramSettings settings(m_main.folder());
+    rova::orders::OrderImport imported = rova::orders::importOrders(file, context);
+    if (!imported.format) {
+        std::optional<rova::orders::ColumnMapping> mapping = settings.columnMapping(imported.headerKey);
+        if (!mapping) {
+            ColumnMappingDialog dialog(file.table.header.cells, path, this);
+            if (Dialogs::exec(dialog) != QDialog::Accepted)
+                return;
+            mapping = dialog.mapping();
+            settings.setColumnMapping(imported.headerKey, *mapping);
+        }
+        imported.slips = rova::orders::slipsFrom(file, *mapping, context);
+    }
+    const QList<rova::store::BatchRow> rows = rova::batch::batchRows(imported.slips, path);
+    const qsizetype duplicates = m_list->duplicates(rows).size();
+    const bool allow =
+        duplicates > 0 &&
+        Dialogs::ask(this, QStringLiteral("%1\n%2 行はすでに一覧にある注文と同じです。重複して追加しますか?\n"
+                                          "(いいえ: 重複する行を除いて追加します)")
+                               .arg(QFileInfo(path).fileName())
+                               .arg(duplicates));
+    const rova::batch::Added added = rova::batch::addRows(*m_list, rows, allow);
+    say(QStringLiteral("%1: %2 行を追加しました (重複で除いた行 %3、確認の印がある行 %4)。")
+            .arg(QFileInfo(path).fileName())
+            .arg(added.added)
+            .arg(added.duplicatesSkipped)
+            .arg(added.marked));
+}
+
+void BatchWindow::exportList()
+{
+    if (!ensureList())
+        return;
+    const QString path = Dialogs::saveFileName(this, QStringLiteral("一覧の書き出し"),
+                                               QStringLiteral("batch.csv"), QStringLiteral("CSV (*.csv)"));
+    if (path.isEmpty())
+        return;
+    QList<rova::orders::ImportedSlip> slips;
+    for (const rova::store::BatchRow& row : m_model->rows())
+        slips.append({row.slip, row.orderNumber, {}, {}});
+    rova::fileio::writeAtomically(path, rova::orders::exportSlips(slips));
+    say(QStringLiteral("%1 行を %2 に書き出しました。").arg(slips.size()).arg(path));
+}
+
+void BatchWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!localFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void BatchWindow::dropEvent(QDropEvent* event)
+{
+    const QStringList files = localFiles(event->mimeData());
+    event->acceptProposedAction();
+    importFiles(files);
+}

@@ -1,0 +1,303 @@
+// The batch window as the operator uses it: F10 opens it, slips come from the entry window or from
+// order files, a row goes to the entry window for correction and back, and the ticked rows print.
+
+#include "support/controls.h"
+#include "support/mainwindowfixture.h"
+
+#include "support/fakeprintsystem.h"
+#include "widgets/dialogs.h"
+
+#include <QAbstractItemModel>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+using rova::Dialogs;
+using rova::print::FakePrintSystem;
+using testsupport::control;
+
+namespace
+{
+QString sample(const QString& name)
+{
+    return QStringLiteral(ROVA_TEST_DATA "/orders/") + name;
+}
+
+// A job's texts on one page, without the page number, to compare pages of different jobs.
+QList<FakePrintSystem::DrawnText> page(const FakePrintSystem::JobRecord& job, int number)
+{
+    QList<FakePrintSystem::DrawnText> texts;
+    for (FakePrintSystem::DrawnText t : job.texts) {
+        if (t.page != number)
+            continue;
+        t.page = 0;
+        texts << t;
+    }
+    return texts;
+}
+
+bool sameTexts(const QList<FakePrintSystem::DrawnText>& a, const QList<FakePrintSystem::DrawnText>& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (a[i].text != b[i].text || a[i].position != b[i].position || a[i].pointSize != b[i].pointSize ||
+            a[i].family != b[i].family || a[i].bold != b[i].bold)
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+class TestBatchWindow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MainWindowFixture> f;
+    MainWindow* w() const { return f->window(); }
+    QWidget* b() const { return m_batch; }
+    QWidget* m_batch = nullptr;
+    QTableView* table() const { return control<QTableView>(b(), QStringLiteral("TableView_Batch")); }
+    QAbstractItemModel* model() const { return table()->model(); }
+    QString cell(int row, int column) const { return model()->index(row, column).data().toString(); }
+    void click(const char* name) const
+    {
+        QTest::mouseClick(control<QPushButton>(b(), QString::fromLatin1(name)), Qt::LeftButton);
+    }
+    void openBatch()
+    {
+        f->key(Qt::Key_F10);
+        m_batch = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == QStringLiteral("Form_Batch"))
+                m_batch = top;
+        }
+        QVERIFY2(m_batch, "Form_Batch");
+        QTRY_VERIFY(m_batch->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(m_batch));
+    }
+    // Ctrl+O and the file chosen; the texts of the boxes shown after the file dialog.
+    QStringList importFile(const QString& path) const
+    {
+        Dialogs::takeShown();
+        Dialogs::answerNextFile(path);
+        QTest::keyClick(b()->windowHandle(), Qt::Key_O, Qt::ControlModifier);
+        QStringList texts;
+        for (const Dialogs::Shown& shown : Dialogs::takeShown()) {
+            if (shown.kind != Dialogs::Kind::OpenFile)
+                texts << shown.text;
+        }
+        return texts;
+    }
+    void typeIntoMain(const char* name, const QString& text) const
+    {
+        QLineEdit* edit = control<QLineEdit>(w(), QString::fromLatin1(name));
+        f->focus(edit);
+        MainWindowFixture::commitText(edit, text);
+    }
+
+private slots:
+    void initTestCase() { MainWindowFixture::installFakePrinter(); }
+    void init()
+    {
+        f = MainWindowFixture::started();
+        openBatch();
+    }
+    void cleanup() { f.reset(); }
+
+    void f10IsBoundAndOpensTheWindow()
+    {
+        QCOMPARE(control<QPushButton>(w(), QStringLiteral("SpeedButton_F10"))->text(),
+                 QStringLiteral("一括"));
+        QCOMPARE(model()->columnCount(), 12);
+        QCOMPARE(model()->rowCount(), 0);
+    }
+
+    void slipFromTheMainWindowBecomesARowAndComesBackCorrected()
+    {
+        typeIntoMain("Edit_Custo1", QStringLiteral("山田　太郎"));
+        typeIntoMain("Edit_Add1", QStringLiteral("東京都港区芝公園１－２－３"));
+        click("Button_Add");
+        QCOMPARE(model()->rowCount(), 1);
+        QCOMPARE(cell(0, 5), QStringLiteral("山田　太郎"));
+        // No postal code and no telephone: the row is marked, the tooltip says why.
+        const QString tip = model()->index(0, 11).data(Qt::ToolTipRole).toString();
+        QVERIFY2(tip.contains(QStringLiteral("でんわがありません")), qPrintable(tip));
+
+        f->focus(control<QLineEdit>(w(), QStringLiteral("Edit_Custo1")));
+        control<QLineEdit>(w(), QStringLiteral("Edit_Custo1"))->clear();
+        b()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(b()));
+        table()->setFocus();
+        table()->setCurrentIndex(model()->index(0, 2));
+        QTest::keyClick(b()->windowHandle(), Qt::Key_Return);
+        QTRY_COMPARE(control<QLineEdit>(w(), QStringLiteral("Edit_Custo1"))->text(),
+                     QStringLiteral("山田　太郎"));
+
+        control<QLineEdit>(w(), QStringLiteral("Edit_Custo1"))->clear();
+        typeIntoMain("Edit_Custo1", QStringLiteral("山田　次郎"));
+        typeIntoMain("Edit_Zip", QStringLiteral("105-0011"));
+        typeIntoMain("Edit_tel", QStringLiteral("03-1234-5678"));
+        click("Button_Back");
+        QCOMPARE(model()->rowCount(), 1);
+        QCOMPARE(cell(0, 5), QStringLiteral("山田　次郎"));
+        QCOMPARE(cell(0, 3), QStringLiteral("105-0011"));
+        QCOMPARE(model()->index(0, 11).data(Qt::ToolTipRole).toString(), QString());
+    }
+
+    void writeBackWithoutALoadedRowSaysSo()
+    {
+        click("Button_Back");
+        QCOMPARE(MainWindowFixture::shownTexts(),
+                 QStringList{QStringLiteral(
+                     "戻す行がありません。先に行を Enter かダブルクリックで開いてください。")});
+    }
+
+    void rowsAreTickedDeletedAndRetyped()
+    {
+        importFile(sample(QStringLiteral("own.utf8.csv")));
+        const int rows = model()->rowCount();
+        QVERIFY(rows >= 2);
+        table()->selectRow(0);
+        click("Button_Untick");
+        QCOMPARE(model()->index(0, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        auto* type = control<QComboBox>(b(), QStringLiteral("ComboBox_SlipType"));
+        type->setCurrentIndex(type->findText(cell(0, 2)) == 5 ? 4 : 5);
+        click("Button_SlipType");
+        QVERIFY(cell(0, 2) != type->currentText());
+        for (int r = 1; r < rows; ++r)
+            QCOMPARE(cell(r, 2), type->currentText());
+
+        table()->selectRow(0);
+        Dialogs::answerNext(true);
+        click("Button_Delete");
+        QCOMPARE(MainWindowFixture::shownTexts().value(0),
+                 QStringLiteral("選んだ 1 行を一覧から削除しますか?"));
+        QCOMPARE(model()->rowCount(), rows - 1);
+    }
+
+    void importingTheSameFileAgainAsksAboutDuplicates_data()
+    {
+        QTest::addColumn<bool>("allow");
+        QTest::newRow("no: duplicates left out") << false;
+        QTest::newRow("yes: added again") << true;
+    }
+    void importingTheSameFileAgainAsksAboutDuplicates()
+    {
+        QFETCH(bool, allow);
+        // The sample repeats one of its own slips: the first import asks about that one already.
+        Dialogs::answerNext(true);
+        QCOMPARE(importFile(sample(QStringLiteral("rakuten.cp932.csv"))).size(), 1);
+        const int first = model()->rowCount();
+        QVERIFY(first > 0);
+        Dialogs::answerNext(allow);
+        const QStringList shown = importFile(sample(QStringLiteral("rakuten.utf8.csv")));
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown[0].contains(QStringLiteral("%1 行はすでに一覧にある注文と同じです").arg(first)),
+                 qPrintable(shown[0]));
+        QCOMPARE(model()->rowCount(), allow ? 2 * first : first);
+    }
+
+    void brokenFileNamesFileAndLineAndAddsNothing()
+    {
+        f->writeFile(
+            QStringLiteral("broken.csv"),
+            QByteArray("受注番号,送付先郵便番号1,送付先郵便番号2,送付先姓\r\n1,105,0011,\"山田\r\n"));
+        const QStringList shown = importFile(f->path(QStringLiteral("broken.csv")));
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown[0].contains(QStringLiteral("broken.csv")) && shown[0].contains(u'2'),
+                 qPrintable(shown[0]));
+        QCOMPARE(model()->rowCount(), 0);
+    }
+
+    void unknownHeaderAsksForAMappingOnceAndRemembersIt()
+    {
+        f->writeFile(QStringLiteral("shop.csv"),
+                     QStringLiteral("宛名,住所,電話,郵便\r\n"
+                                    "鈴木　一郎,大阪府大阪市北区梅田１,06-1111-2222,530-0001\r\n")
+                         .toUtf8());
+        int asked = 0;
+        Dialogs::answerNextDialog([&asked](QDialog& dialog) {
+            ++asked;
+            const auto choose = [&](const char* field, int column) {
+                control<QComboBox>(&dialog, QStringLiteral("ComboBox_") + QLatin1String(field))
+                    ->setCurrentIndex(column);
+            };
+            choose("name", 1);
+            choose("add1", 2);
+            choose("tel", 3);
+            choose("zip", 4);
+            return int(QDialog::Accepted);
+        });
+        importFile(f->path(QStringLiteral("shop.csv")));
+        QCOMPARE(asked, 1);
+        QCOMPARE(model()->rowCount(), 1);
+        QCOMPARE(cell(0, 5), QStringLiteral("鈴木　一郎"));
+        QCOMPARE(cell(0, 3), QStringLiteral("530-0001"));
+
+        // The second file with that header imports without asking (a duplicate question only).
+        Dialogs::takeShown();
+        Dialogs::answerNext(true);
+        importFile(f->path(QStringLiteral("shop.csv")));
+        QCOMPARE(asked, 1);
+        QCOMPARE(model()->rowCount(), 2);
+    }
+
+    void batchPagesAreWhatF11PrintsForTheSameSlip()
+    {
+        importFile(sample(QStringLiteral("yahoo.utf8.csv")));
+        const int rows = model()->rowCount();
+        QVERIFY(rows >= 2);
+        const qsizetype before = MainWindowFixture::fakePrinter().jobs().size();
+        Dialogs::answerNext(true);
+        QTest::keyClick(b()->windowHandle(), Qt::Key_F11);
+        QCOMPARE(MainWindowFixture::shownTexts().value(0).section(u'\n', 0, 0),
+                 QStringLiteral("%1 枚を印刷しますか?").arg(rows));
+        const QList<FakePrintSystem::JobRecord> jobs = MainWindowFixture::fakePrinter().jobs();
+        QCOMPARE(jobs.size(), before + 1); // one printer: one job
+        const FakePrintSystem::JobRecord batchJob = jobs.last();
+        QCOMPARE(batchJob.pages, rows);
+        for (int r = 0; r < rows; ++r) {
+            QCOMPARE(cell(r, 1), QStringLiteral("印刷済"));
+            QVERIFY(model()->index(r, 2).data(Qt::ForegroundRole).isValid());
+        }
+
+        for (int r = 0; r < rows; ++r) {
+            table()->setCurrentIndex(model()->index(r, 2));
+            click("Button_Load");
+            Dialogs::answerNext(true);
+            QTest::mouseClick(control<QPushButton>(w(), QStringLiteral("SpeedButton_F11")), Qt::LeftButton);
+            const FakePrintSystem::JobRecord single = MainWindowFixture::fakePrinter().jobs().last();
+            QVERIFY2(sameTexts(page(batchJob, r), page(single, 0)),
+                     qPrintable(QStringLiteral("page %1").arg(r + 1)));
+        }
+    }
+
+    void printedRowsAreNotPrintedAgain()
+    {
+        importFile(sample(QStringLiteral("carrier.utf8.csv")));
+        Dialogs::answerNext(true);
+        click("Button_Print");
+        Dialogs::takeShown();
+        click("Button_Print");
+        QCOMPARE(MainWindowFixture::shownTexts(),
+                 QStringList{
+                     QStringLiteral("印刷する行がありません。印刷済みでない行にチェックを付けてください。")});
+    }
+
+    void theListSurvivesARestart()
+    {
+        importFile(sample(QStringLiteral("amazon.utf8.txt")));
+        const int rows = model()->rowCount();
+        QVERIFY(rows > 0);
+        f->restart();
+        Dialogs::takeShown();
+        openBatch();
+        QCOMPARE(model()->rowCount(), rows);
+    }
+};
+
+QTEST_MAIN(TestBatchWindow)
+#include "test_batchwindow.moc"

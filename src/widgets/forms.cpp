@@ -28,9 +28,6 @@ Forms::Forms(print::PrinterChoice& printers, const QString& folder)
       postal(std::make_unique<PostalAssist>(*main)), batch(std::make_unique<BatchWindow>(*main))
 {
     main->setPrintPositionDialog(slipPrn.get());
-    recorder = new HistoryRecorder(*jobs, *history, [this](const QString& problem) {
-        ui::part<QStatusBar>(*main, "StatusBar1").showMessage(problem);
-    });
     bindNextSlip(*main);
     main->setFunctionKey(8, QStringLiteral("履歴"), [this] { historyWindow->open(); });
     new RepeatCustomers(*main, *history);
@@ -41,6 +38,13 @@ Forms::Forms(print::PrinterChoice& printers, const QString& folder)
         });
     bindPreview(*main, *preview, *jobs);
     slipPrn->setPreview(preview.get(), [window] { return window->slipValues(); });
+    // After the line that says the job was printed, so a failure to record is read beside it.
+    recorder = new HistoryRecorder(*jobs, *history, [this](const QString& problem) {
+        auto& status = ui::part<QStatusBar>(*main, "StatusBar1");
+        status.showMessage(status.currentMessage().trimmed().isEmpty()
+                               ? problem
+                               : status.currentMessage() + QStringLiteral("　") + problem);
+    });
 }
 
 // The dialog, the batch and history windows and the postal look-ups refer to the main window, so they go

@@ -3,12 +3,15 @@
 #include "widgets/mainwindow.h"
 
 #include "platform/programinfo.h"
+#include "rules/senderbook.h"
 #include "widgets/numberedit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,7 +55,11 @@ void MainWindow::FormShow()
     StatusBar1->showMessage(QStringLiteral("  "));
     showFunctionKeys();
 
-    SpeedButton_readMyClick();
+    // At start a slot never registered leaves the sender the settings file keeps: only picking a slot
+    // shows it empty.
+    if (!rova::senderbook::isSlot(senderSlot()) ||
+        QFileInfo::exists(QDir(m_folder).filePath(rova::senderbook::fileName(senderSlot()))))
+        SpeedButton_readMyClick();
 
     Edit_Zip->setFocus(Qt::OtherFocusReason);
     // While the window is not active yet the edit receives its focus later, on activation, which

@@ -87,6 +87,12 @@ private slots:
 
     void printBatchPrintsTheTickedRowsOnce()
     {
+        // Printers are never chosen from a list the print server did not give, the built-in PDF
+        // printer included; the batch print itself is covered against the fake print system.
+        QProcess lpstat;
+        lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-r")});
+        if (!lpstat.waitForFinished() || !lpstat.readAllStandardOutput().contains("scheduler is running"))
+            QSKIP("no print server answers on this machine");
         QCOMPARE(run({QStringLiteral("--import"), sample(QStringLiteral("own.utf8.csv"))}).status, 0);
         Run r = run({QStringLiteral("--print-batch")});
         QVERIFY2(r.status == 0, qPrintable(r.err));

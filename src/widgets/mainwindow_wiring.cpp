@@ -2,10 +2,26 @@
 
 #include "widgets/mainwindow.h"
 
+#include "rules/cp932.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+
+namespace
+{
+void foldVariantsInPlace(QLineEdit* edit)
+{
+    const QString folded = rova::cp932::foldVariants(edit->text());
+    if (folded == edit->text())
+        return;
+    const int caret = edit->cursorPosition(); // one character for one: the caret keeps its place
+    edit->setText(folded);
+    edit->setCursorPosition(caret);
+}
+} // namespace
 
 void MainWindow::connectHandlers()
 {
@@ -25,6 +41,11 @@ void MainWindow::connectHandlers()
     setFunctionKey(5, QStringLiteral("貼付転送"), [this] { pasteAndTransfer(); });
     setFunctionKey(11, QStringLiteral("印刷"), [this] { SpeedButton_F11Click(); });
 
+    // Text from other programs may hold a character code page 932 has under another code (a minus
+    // sign for its hyphen, a wave dash for its tilde): typed, committed or pasted, it becomes the one
+    // the files can store. First, so the half-width mapping below sees the usual characters.
+    for (QLineEdit* edit : findChildren<QLineEdit*>(QRegularExpression(QStringLiteral("^Edit_"))))
+        connect(edit, &QLineEdit::textChanged, this, [edit] { foldVariantsInPlace(edit); });
     for (QLineEdit* edit : {Edit_Zip, Edit_tel})
         connect(edit, &QLineEdit::textChanged, this,
                 [this, edit] { run([this, edit] { toHalfWidthInPlace(edit); }); });

@@ -1,5 +1,7 @@
 #include "rules/orders/orderimport.h"
 
+#include "rules/cp932.h"
+
 #include "rules/errors.h"
 #include "rules/fileio.h"
 #include "rules/orders/rowslip.h"
@@ -22,7 +24,8 @@ OrderFile readOrderFile(const QString& path)
 OrderFile parseOrderFile(const QByteArray& bytes, const QString& fileName)
 {
     DecodedText decoded = decodeOrderText(bytes, fileName);
-    OrderFile file{fileName, decoded.encoding, parseDelimited(decoded.text, fileName)};
+    // A minus sign or wave dash from a web shop is stored as code page 932's own hyphen or tilde.
+    OrderFile file{fileName, decoded.encoding, parseDelimited(cp932::foldVariants(decoded.text), fileName)};
     if (file.table.header.cells.isEmpty())
         throw Error(placeMessage(fileName, 1, QStringLiteral("見出しの行がありません")));
     return file;

@@ -144,6 +144,17 @@ private slots:
         QCOMPARE(::records(t), expected);
     }
 
+    // A shop's export written by another program: its minus signs and wave dashes are code page
+    // 932's hyphen and tilde once read, so the slips can be stored.
+    void variantCharactersAreReadAsCodePage932()
+    {
+        const OrderFile file =
+            parseOrderFile(QStringLiteral("電話,商品\n03\u22121234\u22125678,靴下\u301C2足\n").toUtf8(),
+                           QStringLiteral("a.csv"));
+        QCOMPARE(::records(file.table),
+                 (QStringList{"1: 電話|商品", QStringLiteral("2: 03\uFF0D1234\uFF0D5678|靴下\uFF5E2足")}));
+    }
+
     void brokenQuoting_data()
     {
         QTest::addColumn<QString>("text");

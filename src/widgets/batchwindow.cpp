@@ -157,7 +157,6 @@ bool BatchWindow::ensureList()
         m_list = std::make_unique<rova::store::BatchList>(m_main.folder());
         m_model = new BatchModel(*m_list, this);
         TableView_Batch->setModel(m_model);
-        TableView_Batch->resizeColumnsToContents();
     });
     return bool(m_list);
 }
@@ -168,6 +167,7 @@ void BatchWindow::open()
         return;
     ComboBox_SlipType->setCurrentText(m_main.slipValues().slipType);
     refresh();
+    TableView_Batch->resizeColumnsToContents();
     if (isMinimized())
         showNormal();
     show();

@@ -49,6 +49,8 @@ void BatchWindow::importFiles(const QStringList& paths)
     for (const QString& path : paths)
         rova::guarded(this, [&] { importFile(path); });
     refresh();
+    // Widths for the rows now there; the list's own refreshes leave the operator's widths alone.
+    TableView_Batch->resizeColumnsToContents();
 }
 
 void BatchWindow::importFile(const QString& path)

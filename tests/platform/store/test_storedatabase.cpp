@@ -223,7 +223,11 @@ private slots:
                 ownRows << list.add({row});
                 history.record({});
             } catch (const rova::Error& e) {
-                QFAIL(e.what());
+                // On a loaded machine (sanitizers, parallel tests) the other writer may hold the lock
+                // past the busy timeout; that write is refused whole and tried again. Any other
+                // failure is one.
+                if (!e.message().contains(QStringLiteral("database is locked")))
+                    QFAIL(e.what());
             }
             writer.waitForReadyRead(5);
             readLines();

@@ -30,18 +30,18 @@ MainWindow::MainWindow(rova::print::SlipJobs& jobs, const QString& folder, QWidg
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(682, 649);
+    buildScrolling();
     setFont(rova::ui::gothic(16));
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));
     setPalette(face);
     setAutoFillBackground(true);
 
-    Panel3 = band(this, QStringLiteral("Panel3"), 0, 130);
-    Panel1 = band(this, QStringLiteral("Panel1"), 130, 176);
-    PanelSender = band(this, QStringLiteral("PanelSender"), 306, 136);
-    Panel4 = band(this, QStringLiteral("Panel4"), 442, 133);
-    Panel_Fnc = band(this, QStringLiteral("Panel_Fnc"), 605, 28);
+    Panel3 = band(m_form, QStringLiteral("Panel3"), 0, 130);
+    Panel1 = band(m_form, QStringLiteral("Panel1"), 130, 176);
+    PanelSender = band(m_form, QStringLiteral("PanelSender"), 306, 136);
+    Panel4 = band(m_form, QStringLiteral("Panel4"), 442, 133);
+    Panel_Fnc = band(m_form, QStringLiteral("Panel_Fnc"), 605, 28);
 
     buildPane();
     buildDestination();
@@ -80,8 +80,11 @@ void MainWindow::showEvent(QShowEvent* event)
     if (m_shown || event->spontaneous())
         return;
     m_shown = true;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // On a screen smaller than the form the window fits the screen and the form scrolls.
+        resize(size().boundedTo(screen->availableGeometry().size()));
         move(screen->availableGeometry().center() - rect().center());
+    }
     run([this] { FormShow(); });
 }
 

@@ -239,6 +239,7 @@ private:
 
     // The function keys bound so far and the bar's captions (mainwindow_functionkeys.cpp).
     void showFunctionKeys();
+    void buildScrolling();
     bool functionKey(QObject* watched, QEvent* event);
 
     rova::print::SlipJobs& m_jobs;
@@ -250,6 +251,7 @@ private:
     QHash<QObject*, KeyRow> m_keyRows;
     QPointer<QWidget> m_lastFocus;
     bool m_shown = false;
+    QWidget* m_form = nullptr; // the form at its designed size, scrolled on a small screen
     bool m_saved = false;
     bool m_selectingSlot = false;
     bool m_noSenderSlot = false; // a negative stored tab leaves no slot selected

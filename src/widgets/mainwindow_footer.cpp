@@ -13,7 +13,7 @@
 
 void MainWindow::buildFooter()
 {
-    Panel_HelpMess = new QLabel(this);
+    Panel_HelpMess = new QLabel(m_form);
     Panel_HelpMess->setObjectName(QStringLiteral("Panel_HelpMess"));
     Panel_HelpMess->setGeometry(0, 575, 682, 30);
     Panel_HelpMess->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -36,7 +36,7 @@ void MainWindow::buildFooter()
     SpeedButton_F2 = SpeedButton_F[2];
     SpeedButton_F11 = SpeedButton_F[11];
 
-    StatusBar1 = new QStatusBar(this);
+    StatusBar1 = new QStatusBar(m_form);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setGeometry(0, 633, 682, 16);
     StatusBar1->setSizeGripEnabled(false);

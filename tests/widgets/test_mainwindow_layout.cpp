@@ -40,11 +40,33 @@ private slots:
     void init() { f = MainWindowFixture::started(); }
     void cleanup() { f.reset(); }
 
-    void windowIsFixedSize()
+    // The form's size on a screen that holds it; it never grows past it.
+    void windowIsTheFormsSize()
     {
         QCOMPARE(w()->size(), QSize(682, 649));
-        QCOMPARE(w()->minimumSize(), w()->maximumSize());
+        QCOMPARE(w()->maximumSize(), QSize(682, 649));
         QCOMPARE(w()->windowTitle(), QStringLiteral("rova　送り状印刷　< ヤマト宅急便　> ver1.10"));
+    }
+
+    // A window smaller than the form (a small screen) scrolls the form so the control with the focus
+    // is in view, from the first band to the last.
+    void smallWindowShowsTheFocusedControl_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"Edit_G3", "Edit_Zip", "Edit_MyTEL", "Memo1", "KeNumEdit_KOSUU"})
+            QTest::newRow(name) << name;
+    }
+    void smallWindowShowsTheFocusedControl()
+    {
+        QFETCH(QString, name);
+        if (name == QLatin1String("KeNumEdit_KOSUU"))
+            f->pickSlipType(4); // the only form kind that shows the count
+        w()->resize(660, 300);
+        auto* control = w()->findChild<QWidget*>(name);
+        QVERIFY2(control, qPrintable(name));
+        control->setFocus(Qt::OtherFocusReason);
+        QTRY_VERIFY2(w()->rect().contains(QRect(control->mapTo(w(), QPoint()), control->size())),
+                     qPrintable(name));
     }
 
     void placement_data()

@@ -41,7 +41,7 @@ private slots:
         QTest::newRow("relative option from the working folder") << "copy/../kept"
                                                                  << ""
                                                                  << ""
-                                                                 << "/work/kept" << S::Option;
+                                                                 << "/srv/shop/kept" << S::Option;
         QTest::newRow("variable without option") << ""
                                                  << "/var/rova/"
                                                  << "/cfg"
@@ -49,7 +49,7 @@ private slots:
         QTest::newRow("relative variable from the working folder") << ""
                                                                    << "old"
                                                                    << ""
-                                                                   << "/work/old" << S::Environment;
+                                                                   << "/srv/shop/old" << S::Environment;
         QTest::newRow("default under XDG_CONFIG_HOME") << ""
                                                        << ""
                                                        << "/cfg"
@@ -72,7 +72,7 @@ private slots:
         QFETCH(QString, path);
         QFETCH(datafolder::Source, source);
         const datafolder::Environment env{variable, xdgConfigHome, QStringLiteral("/home/op"),
-                                          QStringLiteral("/work")};
+                                          QStringLiteral("/srv/shop")};
         const datafolder::Choice choice = datafolder::choose(option, env);
         QCOMPARE(choice.path, path);
         QCOMPARE(choice.source, source);

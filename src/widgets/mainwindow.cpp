@@ -49,6 +49,7 @@ MainWindow::MainWindow(rova::print::SlipJobs& jobs, const QString& folder, QWidg
     buildOptions();
     buildFooter();
     buildTabOrder();
+    nameControls();
     connectHandlers();
     connectSender();
     installKeyHandlers();

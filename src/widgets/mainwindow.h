@@ -204,6 +204,8 @@ private:
     void buildTimeGroups();
     void buildFooter();
     void buildTabOrder();
+    // Accessible names from the captions; again when a caption changes with the slip type.
+    void nameControls();
     void connectHandlers(); // mainwindow_wiring.cpp
     void connectSender();
     void installKeyHandlers();

@@ -91,6 +91,7 @@ void MainWindow::ComboBox_SELChange()
             continue;
         Label_de_date->setText(QString::fromUtf16(kind.dateCaption));
         Label_de_date->adjustSize();
+        nameControls();
         QGroupBox* shown = kind.promisedTime ? GroupBox_Time2 : GroupBox_Time;
         QGroupBox* hidden = kind.promisedTime ? GroupBox_Time : GroupBox_Time2;
         hidden->hide();

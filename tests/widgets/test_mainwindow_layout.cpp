@@ -7,6 +7,8 @@
 #include "widgets/dialogs.h"
 #include "widgets/numberedit.h"
 
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -247,6 +249,94 @@ private slots:
     {
         QCOMPARE(ui(w()).BitBtn_WebHelp != nullptr, !QStringLiteral(ROVA_WEB_URL).isEmpty());
         QCOMPARE(ui(w()).BitBtn_SendMail != nullptr, !QStringLiteral(ROVA_SUPPORT_MAIL).isEmpty());
+    }
+
+    // What a screen reader reads out for a control, and what UI tools find it by.
+    // A control named by its own caption (a check box, a labelled button) is read by that caption.
+    static QString accessibleName(QWidget* control)
+    {
+        if (!control->accessibleName().isEmpty())
+            return control->accessibleName();
+        return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+    }
+
+    void accessibleNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("accessible");
+        const std::pair<const char*, const char*> rows[] = {
+            {"Edit_Zip", "お届け先 郵便番号"},
+            {"Edit_Add1", "おところ①"},
+            {"Edit_Add3", "おところ③"},
+            {"Edit_Custo1", "おなまえ"},
+            {"Edit_tel", "でんわ"},
+            {"Edit_MyZip", "ご依頼主 郵便番号"},
+            {"Edit_MyADD2", "ご依頼主 おところ②"},
+            {"Edit_MyTEL", "ご依頼主 でんわ"},
+            {"Edit_G3", "品名3"},
+            {"KeNumEdit_KOSUU", "個数"},
+            {"Edit_de_date1", "ご希望お届け日 月"},
+            {"Edit_de_date2", "ご希望お届け日 日"},
+            {"ComboBox_SEL", "用紙選択"},
+            {"Memo1", "テキスト転送 貼り付け欄"},
+            {"BitBtn_1", "テキスト転送"},
+            {"BitBtn_CLS", "お届け先ｸﾘｱ"},
+            {"BitBtn_My", "ご依頼主登録"},
+            {"CheckBox_My", "ご依頼主"},
+            {"CheckBox_t1", "午前中"},
+            {"SpeedButton_F11", "印刷"},
+        };
+        for (const auto& [name, accessible] : rows)
+            QTest::newRow(name) << name << accessible;
+    }
+    void accessibleNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, accessible);
+        QCOMPARE(accessibleName(control(name)), accessible);
+    }
+
+    // Every field and button the operator can reach has a name of its own.
+    void everyControlHasAName()
+    {
+        QStringList names;
+        for (QWidget* c : w()->findChildren<QWidget*>()) {
+            const bool operable = qobject_cast<QAbstractButton*>(c) || qobject_cast<QLineEdit*>(c) ||
+                                  qobject_cast<QPlainTextEdit*>(c) || qobject_cast<QComboBox*>(c) ||
+                                  qobject_cast<QAbstractSpinBox*>(c) || qobject_cast<QTabBar*>(c) ||
+                                  qobject_cast<NumberEdit*>(c);
+            // Parts of other controls (a date box's own edit, a tab row's arrows) are named by them.
+            if (!operable || c->objectName().isEmpty() || !c->isVisibleTo(w()) ||
+                qobject_cast<QAbstractSpinBox*>(c->parentWidget()))
+                continue;
+            const QString name = accessibleName(c);
+            QVERIFY2(!name.isEmpty(), qPrintable(c->objectName()));
+            QVERIFY2(!names.contains(name), qPrintable(c->objectName() + ": " + name));
+            names << name;
+        }
+        QVERIFY(names.size() > 40);
+    }
+
+    // The delivery-date boxes are named by the caption the slip type chosen shows.
+    void dateNamesFollowTheSlipType_data()
+    {
+        QTest::addColumn<QList<Qt::Key>>("keys");
+        QTest::addColumn<QString>("month");
+        const QList<Qt::Key> down2{Qt::Key_Down, Qt::Key_Down};
+        QTest::newRow("time service") << down2 << "配達ご指定日 月";
+        QTest::newRow("delivery date") << down2 + down2 << "配達指定日 月";
+        QTest::newRow("back to paid")
+            << down2 + QList<Qt::Key>{Qt::Key_Up, Qt::Key_Up} << "ご希望お届け日 月";
+    }
+    void dateNamesFollowTheSlipType()
+    {
+        QFETCH(QList<Qt::Key>, keys);
+        QFETCH(QString, month);
+        control(QStringLiteral("ComboBox_SEL"))->setFocus(Qt::OtherFocusReason);
+        QTRY_COMPARE(MainWindowFixture::focusedName(), QStringLiteral("ComboBox_SEL"));
+        for (Qt::Key key : keys)
+            f->key(key);
+        QCOMPARE(accessibleName(ui(w()).Edit_de_date1), month);
     }
 
     void comeForwardRestoresAMinimisedWindow()

@@ -10,8 +10,10 @@
 #include "widgets/dialogs.h"
 #include "widgets/mainwindow.h"
 #include "widgets/numberedit.h"
+#include "widgets/previewwindow.h"
 #include "widgets/printpositiondialog.h"
 
+#include <QApplication>
 #include <QExposeEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -27,6 +29,7 @@ class TestPrintPositionDialog : public QObject
 {
     Q_OBJECT
     std::unique_ptr<slipcheck::SlipWindow> m_window;
+    FakePrintSystem* m_fake = nullptr;
 
     MainWindow& main() { return m_window->main(); }
 
@@ -53,7 +56,7 @@ private slots:
         rova::fonts::registerSubstitutions(); // the captions must fit in the faces the program uses
         auto fake = std::make_unique<FakePrintSystem>();
         fake->addPrinter(FakePrintSystem::printer(QStringLiteral("Printer A")));
-        testprinters::installFake(std::move(fake));
+        m_fake = testprinters::installFake(std::move(fake));
         m_window = std::make_unique<slipcheck::SlipWindow>();
     }
 
@@ -156,6 +159,43 @@ private slots:
             QTest::mouseClick(plus, Qt::LeftButton);
             QCOMPARE(edit->text(), QStringLiteral("236"));
         });
+    }
+
+    // "確認" shows the slip with the margins as they are being edited, and follows every change;
+    // "テスト印刷" prints the alignment sheet with them, before anything is registered.
+    void previewAndTestPrintUseTheEditedMargins()
+    {
+        withDialog([&](PrintPositionDialog& d) {
+            slipcheck::retype(d.KeNumEdit_TOP, "236");
+            QTest::mouseClick(d.BitBtn_Preview, Qt::LeftButton);
+            PreviewWindow* preview = nullptr;
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* p = qobject_cast<PreviewWindow*>(top); p && p->isVisible())
+                    preview = p;
+            QVERIFY(preview);
+            QCOMPARE(preview->preview().settings.top, QStringLiteral("236"));
+            QTest::mouseClick(d.findChild<QPushButton*>("BitBtn_TopPlus"), Qt::LeftButton);
+            QCOMPARE(preview->preview().settings.top, QStringLiteral("248"));
+            // Back in the dialog, as the operator clicks it again.
+            d.activateWindow();
+            QTRY_VERIFY(d.isActiveWindow());
+            d.KeNumEdit_LEFT->setFocus(Qt::TabFocusReason);
+            slipcheck::retype(d.KeNumEdit_LEFT, "12");
+            QCOMPARE(preview->preview().settings.left, QStringLiteral("12"));
+
+            const qsizetype jobs = m_fake->jobs().size();
+            QTest::mouseClick(d.BitBtn_TestPrint, Qt::LeftButton);
+            QCOMPARE(m_fake->jobs().size(), jobs + 1);
+            QStringList texts;
+            for (const auto& t : m_fake->jobs().last().texts)
+                texts << t.text;
+            QVERIFY2(
+                texts.join('\n').contains(QStringLiteral("上 248 ドット (10.5 mm)　左 12 ドット (0.5 mm)")),
+                qPrintable(texts.join('\n')));
+            preview->close();
+        });
+        // Nothing was registered: the window still shows the margins it had.
+        QCOMPARE(ui(main()).Label_Prn_Top->text(), QStringLiteral("0"));
     }
 
     void keys()

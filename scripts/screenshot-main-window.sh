@@ -1,7 +1,9 @@
 #!/bin/sh
 # Pictures the main window as an operator first sees it, into docs/main-window.png, the print
-# history window with a few slips, into docs/history-window.png, and the batch window with the
-# sample order files imported, into docs/batch-window.png.
+# history window with a few slips, into docs/history-window.png, the batch window with the
+# sample order files imported, into docs/batch-window.png, the preview of the half-filled slip
+# (F9), into docs/preview.png, and the alignment sheet it prints (F12) on the built-in PDF printer,
+# into docs/alignment-sheet.png (its top part, where the crosses and the footer are).
 # Usage: scripts/screenshot-main-window.sh [build-folder]   (default: build)
 set -eu
 
@@ -28,3 +30,8 @@ orders="$root/tests/data/orders"
 xvfb-run -a -s '-screen 0 1280x800x24' "$tool" "$root/docs/batch-window.png" \
     "$orders/rakuten.utf8.csv" "$orders/yahoo.utf8.csv" "$orders/amazon.utf8.txt" "$orders/carrier.utf8.csv"
 echo "saved $root/docs/batch-window.png"
+xvfb-run -a -s '-screen 0 1024x768x24' "$tool" "$root/docs/preview.png" preview "$scratch/sheet.pdf"
+echo "saved $root/docs/preview.png"
+# 120 dpi reads well; the top 110 mm of the A4 page hold the crosses, their names and the footer.
+pdftoppm -png -r 120 -x 0 -y 0 -W 992 -H 520 -singlefile "$scratch/sheet.pdf" "$root/docs/alignment-sheet"
+echo "saved $root/docs/alignment-sheet.png"

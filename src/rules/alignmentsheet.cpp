@@ -3,32 +3,60 @@
 #include "rules/devicemapping.h"
 #include "rules/pagegeometry.h"
 
+#include <QFontMetrics>
+
 #include <algorithm>
+#include <cmath>
 
 namespace rova::slip
 {
 namespace
 {
 
-// Ticks every millimetre, longer every five, numbered every ten, along one edge from the corner.
-void ruler(print::Canvas& canvas, bool horizontal, int lengthDots, int dpi, int across)
+// The cell a text takes, in dots: fonts are sized in vertical dots, so a printer with finer
+// horizontal dots spreads the text over more of them.
+QRect textCell(const QFont& font, const QString& text, QPoint at, QPoint dpi)
 {
-    const int count = static_cast<int>(dotsToMm(lengthDots, dpi));
+    const QFontMetrics metrics(font);
+    const double width = metrics.horizontalAdvance(text) * double(dpi.x()) / dpi.y();
+    return QRect(at, QSize(static_cast<int>(std::ceil(width)), metrics.height()));
+}
+
+// Ticks every millimetre, longer every five, numbered every ten, along one edge from the corner.
+void ruler(print::Canvas& canvas, bool horizontal, int lengthDots, QPoint dpi)
+{
+    const int along = horizontal ? dpi.x() : dpi.y();
+    const int across = horizontal ? dpi.y() : dpi.x();
+    const int count = static_cast<int>(dotsToMm(lengthDots, along));
     for (int mm = 0; mm <= count; ++mm) {
-        const int at = mmToDots(mm, dpi);
-        const int tick = mmToDots(mm % 10 == 0 ? 3 : mm % 5 == 0 ? 2 : 1, across);
+        const int at = mmToDots(mm, along);
+        const int tick = mmToDots(mm % 10 == 0 ? 2 : mm % 5 == 0 ? 1.5 : 1, across);
         if (horizontal)
             canvas.line(at, 0, at, tick);
         else
             canvas.line(0, at, tick, at);
         if (mm % 10 == 0 && mm > 0) {
-            const int gap = mmToDots(0.5, across);
+            // Each distance is rounded to dots once, so that coarse dots add up no error.
+            const int past = mmToDots(mm + 0.5, along);
+            const int in = mmToDots(2.5, across);
             if (horizontal)
-                canvas.textOut(at + mmToDots(0.5, dpi), gap + tick, QString::number(mm));
+                canvas.textOut(past, in, QString::number(mm));
             else
-                canvas.textOut(gap + tick, at + mmToDots(0.5, dpi), QString::number(mm));
+                canvas.textOut(in, past, QString::number(mm));
         }
     }
+}
+
+// Dots of a layout coordinate moved by a distance in millimetres, rounded once, so that a text
+// beside a cross is as near to its place as the printer's dots allow.
+int awayFrom(int units, double mm, int dpi, int margin)
+{
+    return margin + static_cast<int>(std::lround((units / 160.0 + mm / 25.4) * dpi));
+}
+
+bool runsInto(const QRect& box, const QList<QRect>& taken)
+{
+    return std::any_of(taken.cbegin(), taken.cend(), [&](const QRect& t) { return t.intersects(box); });
 }
 
 } // namespace
@@ -53,36 +81,59 @@ void renderAlignmentSheet(print::Canvas& canvas, const AlignmentSheet& sheet)
     const PrintSettings& settings = sheet.settings;
     const DeviceMapping mapping = deviceMapping(settings.resolution, settings.top, settings.left);
     const QString footer = alignmentFooter(sheet);
-    const int dpiX = settings.resolution.x();
-    const int dpiY = settings.resolution.y();
+    const QPoint dpi = settings.resolution;
     canvas.setTextColor(Qt::black);
-    canvas.setBrush(Qt::white);
+    // Nothing on the sheet may hide a line or a text under it.
+    canvas.setBrush(Qt::transparent);
 
     canvas.setFont(kLatin, 6, false);
     const QRect area = sheet.printable;
     // Without a known area the rulers still cover the form's width and height.
-    const int width = area.isEmpty() ? mmToDots(200, dpiX) : area.width();
-    const int height = area.isEmpty() ? mmToDots(140, dpiY) : area.height();
-    ruler(canvas, true, width, dpiX, dpiY);
-    ruler(canvas, false, height, dpiY, dpiX);
+    const int width = area.isEmpty() ? mmToDots(200, dpi.x()) : area.width();
+    const int height = area.isEmpty() ? mmToDots(140, dpi.y()) : area.height();
+    ruler(canvas, true, width, dpi);
+    ruler(canvas, false, height, dpi);
 
-    canvas.setFont(kMincho, 7, false);
-    const int armX = mmToDots(1.5, dpiX);
-    const int armY = mmToDots(1.5, dpiY);
-    int lowest = 0;
-    for (const LayoutPoint& point : layoutPoints(formKind(sheet.slipType))) {
+    const int armX = mmToDots(1.5, dpi.x());
+    const int armY = mmToDots(1.5, dpi.y());
+    const QList<LayoutPoint> points = layoutPoints(formKind(sheet.slipType));
+    QList<QRect> taken; // what a name must not run into
+    for (const LayoutPoint& point : points) {
         const int x = toDevice(mapping.scaleX, point.at.x(), mapping.left);
         const int y = toDevice(mapping.scaleY, point.at.y(), mapping.top);
         canvas.line(x - armX, y, x + armX, y);
         canvas.line(x, y - armY, x, y + armY);
-        // The name starts at the point's height, just right of the cross.
-        canvas.textOut(x + armX + mmToDots(0.5, dpiX), y, point.label);
-        lowest = std::max(lowest, y);
+        taken << QRect(x - armX, y, 2 * armX + 1, 1) << QRect(x, y - armY, 1, 2 * armY + 1);
     }
 
+    // A name sits just below and right of its cross, clear of both arms. One that would run into a
+    // cross or a name before it goes down a name line (3 mm) at a time: the boxes of a piece count
+    // lie closer together than their names are long.
+    canvas.setFont(kMincho, 6, false);
+    const QFont nameFont = print::printFont(kMincho, 6, false, dpi.y());
+    int lowest = 0;
+    for (const LayoutPoint& point : points) {
+        const auto onLine = [&](int line) {
+            const QPoint at(awayFrom(point.at.x(), 0.5, dpi.x(), mapping.left),
+                            awayFrom(point.at.y(), 0.5 + 3.0 * line, dpi.y(), mapping.top));
+            return textCell(nameFont, point.label, at, dpi);
+        };
+        int line = 0;
+        QRect box = onLine(line);
+        while (runsInto(box, taken))
+            box = onLine(++line);
+        canvas.textOut(box.left(), box.top(), point.label);
+        taken.append(box);
+        lowest = std::max(lowest, box.bottom());
+    }
+
+    // The footer right under the names, so that the sheet is read at one glance; never below the
+    // area's last line.
     canvas.setFont(kMincho, 9, false);
-    const int footerY = area.isEmpty() ? lowest + mmToDots(15, dpiY) : area.bottom() - mmToDots(8, dpiY);
-    canvas.textOut(mmToDots(10, dpiX), footerY, footer);
+    int footerY = lowest + mmToDots(5, dpi.y());
+    if (!area.isEmpty())
+        footerY = std::min(footerY, area.bottom() - mmToDots(5, dpi.y()));
+    canvas.textOut(mmToDots(10, dpi.x()), footerY, footer);
 }
 
 } // namespace rova::slip

@@ -1,8 +1,9 @@
 #pragma once
 // The plain-paper alignment sheet: a small cross at every layout point of a form kind with the
-// point's name beside it, millimetre rulers along the top and left edges of the printable area, and
-// a footer naming the slip type, printer, resolution and margins. Laid over a blank form against the
-// light, it shows how far each cross is from its box.
+// point's name beside it (just below and right, clear of every cross and other name), millimetre
+// rulers along the top and left edges of the printable area, and under the names a footer naming the
+// slip type, printer, resolution and margins. Laid over a blank form against the light, it shows how
+// far each cross is from its box. Texts are drawn without a background, so nothing hides what is under it.
 
 #include "rules/canvas.h"
 #include "rules/printsettings.h"

@@ -174,15 +174,12 @@ void PreviewWindow::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void PreviewWindow::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    if (m_zoom == 0)
-        applyZoom();
-}
-
 bool PreviewWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // The room to fit into is the viewport's, which is laid out only after the window's own resize
+    // when the window first shows.
+    if (watched == m_scroll->viewport() && event->type() == QEvent::Resize && m_zoom == 0)
+        applyZoom();
     if (watched == m_scroll->viewport() && event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);
         if (wheel->modifiers() & Qt::ControlModifier) {

@@ -1,20 +1,27 @@
 // Builds the program's windows in the current directory, shows the main window and saves a picture of
 // it: grab-main-window <picture.png>. With "history" after the picture's name it pictures the print
-// history window instead, with a few slips recorded first; with order files after it, they are
-// imported and the batch window is pictured. Message boxes are answered silently and listed on stderr.
+// history window instead, with a few slips recorded first; with "preview" it opens the preview with
+// F9 and pictures it, and when a PDF file's name follows, prints the alignment sheet there with F12
+// (both on the built-in PDF printer alone, so no real queue is ever used); with order files after it,
+// they are imported and the batch window is pictured. Message boxes are answered silently and listed
+// on stderr.
 
 #include "widgets/batchwindow.h"
 #include "widgets/forms.h"
 #include "widgets/historywindow.h"
 #include "widgets/mainwindow.h"
+#include "widgets/previewwindow.h"
 
 #include "platform/fonts.h"
+#include "platform/pdfprinter.h"
 #include "platform/store/history.h"
 #include "support/testprinters.h"
 #include "widgets/dialogs.h"
+#include "widgets/programstart.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 namespace
@@ -49,8 +56,9 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     const bool historyWindow = argc == 3 && QByteArray(argv[2]) == "history";
+    const bool previewWindow = (argc == 3 || argc == 4) && QByteArray(argv[2]) == "preview";
     if (argc < 2) {
-        qWarning("usage: grab-main-window <picture.png> [history | order file...]");
+        qWarning("usage: grab-main-window <picture.png> [history | preview [sheet.pdf] | order file...]");
         return 2;
     }
     QCoreApplication::setApplicationName(rova::Dialogs::applicationTitle());
@@ -59,12 +67,30 @@ int main(int argc, char* argv[])
 
     if (historyWindow)
         recordSamples();
+    if (previewWindow)
+        testprinters::install(
+            std::make_unique<rova::print::PdfPrinter>(&rova::askPdfFile, rova::print::PdfProposal()));
     rova::Forms forms(testprinters::choice(), QDir::currentPath());
     forms.main->show();
     QWidget* pictured = forms.main.get();
+    bool sheetPrinted = true;
     if (historyWindow) {
         forms.historyWindow->open();
         pictured = forms.historyWindow.get();
+    } else if (previewWindow) {
+        if (!QTest::qWaitForWindowExposed(forms.main.get()))
+            return 1;
+        QTest::keyClick(forms.main->windowHandle(), Qt::Key_F9);
+        pictured = forms.preview.get();
+        // At real size, where the values and the names of the form's places can be read.
+        pictured->resize(980, 600);
+        QTest::mouseClick(pictured->findChild<QWidget*>(QStringLiteral("Button_100")), Qt::LeftButton);
+        if (argc == 4) {
+            const QString sheet = QString::fromLocal8Bit(argv[3]);
+            rova::Dialogs::answerNextFile(sheet);
+            QTest::keyClick(pictured->windowHandle(), Qt::Key_F12);
+            sheetPrinted = QFileInfo::exists(sheet);
+        }
     } else if (argc > 2) {
         QStringList orders;
         for (int i = 2; i < argc; ++i)
@@ -79,5 +105,5 @@ int main(int argc, char* argv[])
         qWarning("message: %s", qPrintable(shown.text));
     const bool saved = pictured->grab().save(QString::fromLocal8Bit(argv[1]));
     forms.main->hide(); // leaves the settings file as it was
-    return saved ? 0 : 1;
+    return saved && sheetPrinted ? 0 : 1;
 }

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTest>
 
@@ -120,6 +121,24 @@ private slots:
 
         QTest::keyClick(p->windowHandle(), Qt::Key_Escape);
         QTRY_VERIFY(!p->isVisible());
+    }
+
+    void firstOpeningFitsThePageIntoTheWindow()
+    {
+        f->key(Qt::Key_F9);
+        PreviewWindow* p = preview();
+        QVERIFY2(p, "Form_Preview");
+        const QWidget* room = p->findChild<QScrollArea*>("ScrollArea_Preview")->viewport();
+        const QWidget* page = p->findChild<QWidget*>("PreviewPage");
+        QTRY_VERIFY(p->isVisible());
+        // Filling the room one way, within the frame left around it.
+        QVERIFY2(page->width() <= room->width() && page->height() <= room->height() &&
+                     (page->width() >= room->width() - 8 || page->height() >= room->height() - 8),
+                 qPrintable(QStringLiteral("page %1 × %2 in %3 × %4")
+                                .arg(page->width())
+                                .arg(page->height())
+                                .arg(room->width())
+                                .arg(room->height())));
     }
 
     void zoomSteps_data()

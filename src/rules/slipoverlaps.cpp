@@ -6,6 +6,9 @@
 
 #include <QFontMetrics>
 
+#include <map>
+#include <tuple>
+
 namespace rova::slip
 {
 
@@ -18,11 +21,15 @@ QList<PlacedField> placeFields(const SlipValues& values, const PrintSettings& se
     const QList<TextItem> device =
         toDevice(items, deviceMapping(settings.resolution, settings.top, settings.left));
     QList<PlacedField> placed;
+    // A slip uses few fonts over many items; finding a font's engine costs more than measuring.
+    std::map<std::tuple<QString, int, bool>, QFontMetrics> metricsOf;
     for (qsizetype i = 0; i < fields.size(); ++i) {
         const TextItem& item = device[i];
-        // The same cell the canvas paints white before the text.
-        const QFontMetrics metrics(
+        const auto [found, added] = metricsOf.try_emplace(
+            {item.family, item.points, item.bold},
             print::printFont(item.family, item.points, item.bold, settings.resolution.y()));
+        // The same cell the canvas paints white before the text.
+        const QFontMetrics& metrics = found->second;
         FieldItem field = fields[i];
         field.item = item;
         placed.append({field, QRect(item.x, item.y, metrics.horizontalAdvance(item.text), metrics.height())});

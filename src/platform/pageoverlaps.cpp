@@ -1,0 +1,18 @@
+#include "platform/pageoverlaps.h"
+
+#include "rules/pagegeometry.h"
+#include "rules/slipoverlaps.h"
+
+namespace rova::print
+{
+
+QStringList overlapsOnPage(const slip::SlipValues& values, const slip::PrintSettings& settings,
+                           const PageSetup& setup)
+{
+    slip::PrintSettings atPrinter = settings;
+    atPrinter.resolution = setup.resolution;
+    const QRect printable = setup.page ? slip::printableDots(*setup.page, setup.resolution) : QRect();
+    return slip::overlapReport(values, atPrinter, printable);
+}
+
+} // namespace rova::print

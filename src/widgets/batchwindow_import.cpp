@@ -70,7 +70,8 @@ void BatchWindow::importFile(const QString& path)
         }
         imported.slips = rova::orders::slipsFrom(file, *mapping, context);
     }
-    const QList<rova::store::BatchRow> rows = rova::batch::batchRows(imported.slips, path);
+    rova::batch::RowCheck check = rowCheck();
+    const QList<rova::store::BatchRow> rows = rova::batch::batchRows(imported.slips, path, check);
     const qsizetype duplicates = m_list->duplicates(rows).size();
     const bool allow =
         duplicates > 0 &&
@@ -83,7 +84,8 @@ void BatchWindow::importFile(const QString& path)
             .arg(QFileInfo(path).fileName())
             .arg(added.added)
             .arg(added.duplicatesSkipped)
-            .arg(added.marked));
+            .arg(added.marked),
+        check);
 }
 
 void BatchWindow::exportList()

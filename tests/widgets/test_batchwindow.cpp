@@ -4,8 +4,12 @@
 #include "support/controls.h"
 #include "support/mainwindowfixture.h"
 
+#include "platform/store/batchlist.h"
+#include "rules/postal/loader.h"
+#include "rules/sliplayout.h"
 #include "support/fakeprintsystem.h"
 #include "widgets/dialogs.h"
+#include "widgets/postalassist.h"
 
 #include <QAbstractItemModel>
 #include <QComboBox>
@@ -59,6 +63,7 @@ class TestBatchWindow : public QObject
     MainWindow* w() const { return f->window(); }
     QWidget* b() const { return m_batch; }
     QWidget* m_batch = nullptr;
+    rova::postal::Loaded m_postal;
     QTableView* table() const { return control<QTableView>(b(), QStringLiteral("TableView_Batch")); }
     QAbstractItemModel* model() const { return table()->model(); }
     QString cell(int row, int column) const { return model()->index(row, column).data().toString(); }
@@ -97,9 +102,33 @@ class TestBatchWindow : public QObject
         f->focus(edit);
         MainWindowFixture::commitText(edit, text);
     }
+    // The codes of a row's marks as the list keeps them.
+    QStringList markCodes(int row) const
+    {
+        QStringList codes;
+        for (const rova::store::BatchMark& m : rova::store::BatchList(w()->folder()).rows().value(row).marks)
+            codes << m.code;
+        return codes;
+    }
+    // A file of our own format with one slip of the first slip type.
+    QString ownFile(const QString& zip, const QString& add1) const
+    {
+        f->writeFile(QStringLiteral("slip.csv"),
+                     QStringLiteral("送り状種類,郵便番号,おところ①,おなまえ,でんわ,品名1,個数\r\n"
+                                    "%1,%2,%3,山田　太郎,03-1234-5678,書籍,1\r\n")
+                         .arg(rova::slip::slipTypes()[0], zip, add1)
+                         .toUtf8());
+        return f->path(QStringLiteral("slip.csv"));
+    }
 
 private slots:
-    void initTestCase() { MainWindowFixture::installFakePrinter(); }
+    void initTestCase()
+    {
+        MainWindowFixture::installFakePrinter();
+        m_postal =
+            rova::postal::load(rova::postal::locateSources(QStringLiteral(ROVA_TEST_DATA "/postal"), {}, {}));
+        QVERIFY2(m_postal.index, qPrintable(m_postal.status));
+    }
     void init()
     {
         f = MainWindowFixture::started();
@@ -243,6 +272,68 @@ private slots:
         importFile(f->path(QStringLiteral("shop.csv")));
         QCOMPARE(asked, 1);
         QCOMPARE(model()->rowCount(), 2);
+    }
+
+    void importedRowsAreMarkedAndCorrectedRowsNoLonger_data()
+    {
+        QTest::addColumn<QString>("zip");
+        QTest::addColumn<QString>("add1");
+        QTest::addColumn<bool>("dictionary");
+        QTest::addColumn<QStringList>("codes");
+        QTest::addColumn<QString>("tip");
+        QTest::addColumn<QString>("field"); // corrected in the entry window and written back
+        QTest::addColumn<QString>("corrected");
+        const QString shiba = QStringLiteral("東京都港区芝公園１－２－３");
+        QTest::newRow("ordinary row") << "105-0011" << shiba << true << QStringList() << ""
+                                      << ""
+                                      << "";
+        QTest::newRow("address line running into the items")
+            << "105-0011" << shiba + QStringLiteral("　芝公園ハイツ１０１号室　東京タワー前通り側") << true
+            << QStringList{"address1Long", "overlap"}
+            << "文字が隣の欄に重なります: おところ① が 品名 に重なります"
+            << "Edit_Add1" << shiba;
+        QTest::newRow("postal code of another place")
+            << "105-0011" << QStringLiteral("北海道札幌市中央区北一条西２丁目") << true
+            << QStringList{"zipMismatch"}
+            << "郵便番号と住所が合いません: 郵便番号 105-0011 は 東京都港区芝公園 です"
+            << "Edit_Add1" << shiba;
+        QTest::newRow("postal code not in the dictionary")
+            << "999-9999" << shiba << true << QStringList{"zipMismatch"}
+            << "郵便番号 999-9999 は 郵便番号の一覧にありません"
+            << "Edit_Zip"
+            << "105-0011";
+        QTest::newRow("no dictionary loaded: no postal check")
+            << "105-0011" << QStringLiteral("北海道札幌市中央区北一条西２丁目") << false << QStringList()
+            << ""
+            << ""
+            << "";
+    }
+    void importedRowsAreMarkedAndCorrectedRowsNoLonger()
+    {
+        QFETCH(QString, zip);
+        QFETCH(QString, add1);
+        QFETCH(bool, dictionary);
+        QFETCH(QStringList, codes);
+        QFETCH(QString, tip);
+        QFETCH(QString, field);
+        QFETCH(QString, corrected);
+        if (dictionary)
+            f->forms().postal->use(m_postal);
+        QCOMPARE(importFile(ownFile(zip, add1)), QStringList());
+        QCOMPARE(model()->rowCount(), 1);
+        QCOMPARE(markCodes(0), codes);
+        const QString shown = model()->index(0, 11).data(Qt::ToolTipRole).toString();
+        QVERIFY2(tip.isEmpty() ? shown.isEmpty() : shown.contains(tip), qPrintable(shown));
+        if (field.isEmpty())
+            return;
+
+        table()->setCurrentIndex(model()->index(0, 2));
+        click("Button_Load");
+        control<QLineEdit>(w(), field)->clear();
+        typeIntoMain(qPrintable(field), corrected);
+        click("Button_Back");
+        QCOMPARE(markCodes(0), QStringList());
+        QCOMPARE(model()->index(0, 11).data(Qt::ToolTipRole).toString(), QString());
     }
 
     void batchPagesAreWhatF11PrintsForTheSameSlip()

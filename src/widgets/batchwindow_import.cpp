@@ -21,19 +21,6 @@
 
 using rova::Dialogs;
 
-namespace
-{
-QStringList localFiles(const QMimeData* mime)
-{
-    QStringList files;
-    for (const QUrl& url : mime->urls()) {
-        if (url.isLocalFile())
-            files << url.toLocalFile();
-    }
-    return files;
-}
-} // namespace
-
 void BatchWindow::chooseImport()
 {
     importFiles(
@@ -105,13 +92,20 @@ void BatchWindow::exportList()
 
 void BatchWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!localFiles(event->mimeData()).isEmpty())
+    if (event->mimeData()->hasUrls())
         event->acceptProposedAction();
 }
 
 void BatchWindow::dropEvent(QDropEvent* event)
 {
-    const QStringList files = localFiles(event->mimeData());
     event->acceptProposedAction();
+    QStringList files;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+        else
+            Dialogs::error(this, QStringLiteral("取り込めるのはこのコンピュータにあるファイルだけです\n%1")
+                                     .arg(url.toDisplayString()));
+    }
     importFiles(files);
 }

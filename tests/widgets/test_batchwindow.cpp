@@ -14,6 +14,7 @@
 #include <QAbstractItemModel>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -119,6 +120,19 @@ class TestBatchWindow : public QObject
                          .arg(rova::slip::slipTypes()[0], zip, add1)
                          .toUtf8());
         return f->path(QStringLiteral("slip.csv"));
+    }
+    // Dragged from a file manager and let go over the list.
+    void drop(const QList<QUrl>& urls) const
+    {
+        QMimeData mime;
+        mime.setUrls(urls);
+        QWidget* target = table()->viewport();
+        const QPoint at = target->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent dropped(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &dropped);
     }
 
 private slots:
@@ -334,6 +348,37 @@ private slots:
         click("Button_Back");
         QCOMPARE(markCodes(0), QStringList());
         QCOMPARE(model()->index(0, 11).data(Qt::ToolTipRole).toString(), QString());
+    }
+
+    void droppedFilesAreImported_data()
+    {
+        QTest::addColumn<QList<QUrl>>("urls");
+        QTest::addColumn<QString>("error"); // what the error names; empty when the file imports
+        QTest::newRow("order file") << QList<QUrl>{QUrl::fromLocalFile(
+                                           sample(QStringLiteral("amazon.utf8.txt")))}
+                                    << "";
+        QTest::newRow("web address") << QList<QUrl>{QUrl(QStringLiteral("https://example.com/orders.csv"))}
+                                     << "https://example.com/orders.csv";
+        const QString missing = QStringLiteral(ROVA_TEST_DATA "/orders/missing.csv");
+        QTest::newRow("file that is not there") << QList<QUrl>{QUrl::fromLocalFile(missing)} << missing;
+        const QString folder = QStringLiteral(ROVA_TEST_DATA "/orders");
+        QTest::newRow("folder") << QList<QUrl>{QUrl::fromLocalFile(folder)} << folder;
+    }
+    void droppedFilesAreImported()
+    {
+        QFETCH(QList<QUrl>, urls);
+        QFETCH(QString, error);
+        Dialogs::takeShown();
+        drop(urls);
+        const QStringList shown = MainWindowFixture::shownTexts();
+        if (error.isEmpty()) {
+            QCOMPARE(shown, QStringList());
+            QVERIFY(model()->rowCount() > 0);
+            return;
+        }
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown[0].contains(error), qPrintable(shown[0]));
+        QCOMPARE(model()->rowCount(), 0);
     }
 
     void batchPagesAreWhatF11PrintsForTheSameSlip()

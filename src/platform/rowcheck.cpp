@@ -34,7 +34,7 @@ const RowCheck::Form& RowCheck::formOf(const QString& slipType)
 QStringList RowCheck::overlaps(const slip::SlipValues& slip)
 {
     const Form& form = formOf(slip.slipType);
-    return form.page ? print::overlapsOnPage(slip, form.settings, *form.page) : QStringList();
+    return form.page ? print::overlapsOnPage(slip, form.settings, *form.page, &m_cells) : QStringList();
 }
 
 QList<orders::Mark> RowCheck::marks(const slip::SlipValues& slip, const QList<orders::Mark>& given)

@@ -8,6 +8,7 @@
 #include "platform/slipjobs.h"
 #include "rules/orders/marks.h"
 #include "rules/postal/index.h"
+#include "rules/slipoverlaps.h"
 
 #include <QDate>
 #include <QHash>
@@ -48,6 +49,7 @@ private:
     SettingsOf m_settingsOf;
     std::shared_ptr<const postal::Index> m_postal;
     QHash<QString, Form> m_forms;
+    slip::TextCells m_cells;
     QStringList m_notChecked;
 };
 

@@ -350,6 +350,26 @@ private slots:
         QCOMPARE(model()->index(0, 11).data(Qt::ToolTipRole).toString(), QString());
     }
 
+    void anotherSlipTypeChecksTheRowsAgain()
+    {
+        // A long second address line has room on the delivery-date form, not on the standard form.
+        f->writeFile(
+            QStringLiteral("slip.csv"),
+            QStringLiteral("送り状種類,郵便番号,おところ①,おところ②,おなまえ,でんわ,品名1,個数\r\n"
+                           "%1,105-0011,東京都港区芝公園１－２－３,%2,山田　太郎,03-1234-5678,書籍,1\r\n")
+                .arg(rova::slip::slipTypes()[4], QString(20, QChar(0x3042)))
+                .toUtf8());
+        importFile(f->path(QStringLiteral("slip.csv")));
+        QCOMPARE(markCodes(0), QStringList());
+        auto* type = control<QComboBox>(b(), QStringLiteral("ComboBox_SlipType"));
+        type->setCurrentIndex(0);
+        click("Button_SlipType");
+        QCOMPARE(markCodes(0), QStringList{"overlap"});
+        type->setCurrentIndex(4);
+        click("Button_SlipType");
+        QCOMPARE(markCodes(0), QStringList());
+    }
+
     void droppedFilesAreImported_data()
     {
         QTest::addColumn<QList<QUrl>>("urls");

@@ -6,7 +6,9 @@
 #include "platform/installedprinters.h"
 #include "platform/printerchoice.h"
 #include "platform/programinfo.h"
+#include "platform/rowcheck.h"
 #include "rules/assignmentfile.h"
+#include "rules/postal/loader.h"
 #include "rules/profile.h"
 #include "rules/settingsfile.h"
 #include "rules/sliplayout.h"
@@ -39,14 +41,27 @@ orders::ImportContext importContext(const QString& folder)
     return context;
 }
 
-bool importFiles(const Request& request, const QString& folder, store::BatchList& list)
+// The dictionary the window would check postal codes with; without one, the check is left out and
+// the reason said once.
+std::shared_ptr<const postal::Index> postalIndex(const Request& request, const QString& folder)
+{
+    const postal::Loaded loaded = postal::load(
+        postal::locateSources(request.zipcodeDir, qEnvironmentVariable(postal::kFolderVariable), folder));
+    if (!loaded.index)
+        complain(loaded.status);
+    return loaded.index;
+}
+
+bool importFiles(const Request& request, const QString& folder, store::BatchList& list,
+                 print::SlipJobs& service, const batch::SettingsOf& settingsOf)
 {
     const orders::ImportContext context = importContext(folder);
+    batch::RowCheck check(context.today, service, settingsOf, postalIndex(request, folder));
     bool allRead = true;
     for (const QString& path : request.importFiles) {
         try {
             const QList<store::BatchRow> rows =
-                batch::batchRows(batch::importFile(path, folder, context), path);
+                batch::batchRows(batch::importFile(path, folder, context), path, check);
             const batch::Added added = batch::addRows(list, rows, request.allowDuplicates);
             print(stdout, QStringLiteral("%1: 追加 %2 行、重複で除いた行 %3、確認の印がある行 %4\n")
                               .arg(path)
@@ -58,19 +73,15 @@ bool importFiles(const Request& request, const QString& folder, store::BatchList
             allRead = false;
         }
     }
+    for (const QString& line : check.notChecked())
+        complain(line);
     return allRead;
 }
 
-bool printList(const Request& request, const QString& folder, store::BatchList& list)
+bool printList(const Request& request, store::BatchList& list, print::SlipJobs& service,
+               const batch::SettingsOf& settingsOf)
 {
-    // No one is there to ask where the PDF printer saves: it takes the path it proposes.
-    const auto system = print::installedPrinters([](const QString& proposed) { return proposed; },
-                                                 print::PdfProposal(folder));
-    print::PrinterChoice printers(*system);
-    print::SlipJobs service(printers);
-    const slip::AssignmentFile assignments(folder);
-    const auto jobs = batch::planJobs(
-        list.rows(), [&](const QString& type) { return assignments.load(type); }, request.includeMarked);
+    const auto jobs = batch::planJobs(list.rows(), settingsOf, request.includeMarked);
     if (jobs.isEmpty()) {
         print(stderr, QStringLiteral("印刷する行がありません\n"));
         return true;
@@ -93,9 +104,16 @@ int runBatch(const Request& request, const QString& folder)
     try {
         fonts::registerSubstitutions();
         store::BatchList list(folder);
-        bool ok = importFiles(request, folder, list);
+        // No one is there to ask where the PDF printer saves: it takes the path it proposes.
+        const auto system = print::installedPrinters([](const QString& proposed) { return proposed; },
+                                                     print::PdfProposal(folder));
+        print::PrinterChoice printers(*system);
+        print::SlipJobs service(printers);
+        const slip::AssignmentFile assignments(folder);
+        const batch::SettingsOf settingsOf = [&](const QString& type) { return assignments.load(type); };
+        bool ok = request.importFiles.isEmpty() || importFiles(request, folder, list, service, settingsOf);
         if (request.printBatch)
-            ok = printList(request, folder, list) && ok;
+            ok = printList(request, list, service, settingsOf) && ok;
         return ok ? Success : Failure;
     } catch (const Error& e) {
         complain(e.message());

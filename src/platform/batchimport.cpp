@@ -53,9 +53,9 @@ QList<store::BatchMark> listMarks(const QList<orders::Mark>& marks)
     return out;
 }
 
-QList<store::BatchMark> checkedMarks(const slip::SlipValues& slip, const QDate& today)
+QList<store::BatchMark> checkedMarks(const slip::SlipValues& slip, RowCheck& check)
 {
-    return listMarks(orders::checkSlip(slip, today));
+    return listMarks(check.marks(slip));
 }
 
 QList<store::BatchMark> importMarks(const QList<store::BatchMark>& marks)
@@ -71,14 +71,15 @@ QList<store::BatchMark> importMarks(const QList<store::BatchMark>& marks)
     return kept;
 }
 
-QList<store::BatchRow> batchRows(const QList<orders::ImportedSlip>& slips, const QString& sourceFile)
+QList<store::BatchRow> batchRows(const QList<orders::ImportedSlip>& slips, const QString& sourceFile,
+                                 RowCheck& check)
 {
     QList<store::BatchRow> rows;
     rows.reserve(slips.size());
     for (const orders::ImportedSlip& s : slips) {
         store::BatchRow row;
         row.slip = s.values;
-        row.marks = listMarks(s.marks);
+        row.marks = listMarks(check.marks(s.values, s.marks));
         row.orderNumber = s.orderNumber;
         row.sourceFile = sourceFile;
         rows.append(row);

@@ -3,10 +3,10 @@
 // taken as asked, and a whole file read with the mapping remembered for its header. The batch
 // window and the command line both come through here.
 
+#include "platform/rowcheck.h"
 #include "platform/store/batchlist.h"
 #include "rules/orders/orderimport.h"
 
-#include <QDate>
 #include <QList>
 #include <QString>
 
@@ -17,12 +17,14 @@ namespace rova::batch
 QString markKey(orders::MarkCode code);
 QList<store::BatchMark> listMarks(const QList<orders::Mark>& marks);
 // What a slip typed or corrected in the window deserves now.
-QList<store::BatchMark> checkedMarks(const slip::SlipValues& slip, const QDate& today);
+QList<store::BatchMark> checkedMarks(const slip::SlipValues& slip, RowCheck& check);
 
 // The marks only an import finds (values left out, rows that disagree), which no check finds again.
 QList<store::BatchMark> importMarks(const QList<store::BatchMark>& marks);
 
-QList<store::BatchRow> batchRows(const QList<orders::ImportedSlip>& slips, const QString& sourceFile);
+// The rows of imported slips, each with the marks the import gave it and those of the check.
+QList<store::BatchRow> batchRows(const QList<orders::ImportedSlip>& slips, const QString& sourceFile,
+                                 RowCheck& check);
 
 struct Added {
     int added = 0;

@@ -4,12 +4,25 @@
 #include "rules/devicemapping.h"
 #include "rules/errors.h"
 
-#include <QFontMetrics>
-
 namespace rova::slip
 {
 
-QList<PlacedField> placeFields(const SlipValues& values, const PrintSettings& settings)
+QSize TextCells::cell(const TextItem& item, int dpiY)
+{
+    const std::tuple<QString, int, bool, int> key{item.family, item.points, item.bold, dpiY};
+    auto font = m_fonts.find(key);
+    if (font == m_fonts.end()) {
+        const QFontMetrics metrics(print::printFont(item.family, item.points, item.bold, dpiY));
+        font = m_fonts.emplace(key, Font{metrics, {}}).first;
+    }
+    Font& f = font->second;
+    auto width = f.widths.constFind(item.text);
+    if (width == f.widths.constEnd())
+        width = f.widths.insert(item.text, f.metrics.horizontalAdvance(item.text));
+    return {*width, f.metrics.height()};
+}
+
+QList<PlacedField> placeFields(const SlipValues& values, const PrintSettings& settings, TextCells* cells)
 {
     const QList<FieldItem> fields = layoutFields(values);
     QList<TextItem> items;
@@ -17,15 +30,14 @@ QList<PlacedField> placeFields(const SlipValues& values, const PrintSettings& se
         items.append(f.item);
     const QList<TextItem> device =
         toDevice(items, deviceMapping(settings.resolution, settings.top, settings.left));
+    TextCells own;
+    TextCells& measure = cells ? *cells : own;
     QList<PlacedField> placed;
     for (qsizetype i = 0; i < fields.size(); ++i) {
         const TextItem& item = device[i];
-        // The same cell the canvas paints white before the text.
-        const QFontMetrics metrics(
-            print::printFont(item.family, item.points, item.bold, settings.resolution.y()));
         FieldItem field = fields[i];
         field.item = item;
-        placed.append({field, QRect(item.x, item.y, metrics.horizontalAdvance(item.text), metrics.height())});
+        placed.append({field, QRect(QPoint(item.x, item.y), measure.cell(item, settings.resolution.y()))});
     }
     return placed;
 }
@@ -67,11 +79,12 @@ QStringList overlapLines(const QList<PlacedField>& placed, const Overlaps& overl
     return lines;
 }
 
-QStringList overlapReport(const SlipValues& values, const PrintSettings& settings, const QRect& printable)
+QStringList overlapReport(const SlipValues& values, const PrintSettings& settings, const QRect& printable,
+                          TextCells* cells)
 {
     QList<PlacedField> placed;
     try {
-        placed = placeFields(values, settings);
+        placed = placeFields(values, settings, cells);
     } catch (const Error&) {
         return {};
     }

@@ -5,9 +5,14 @@
 #include "rules/printsettings.h"
 #include "rules/sliplayout.h"
 
+#include <QFontMetrics>
+#include <QHash>
 #include <QList>
 #include <QRect>
 #include <QStringList>
+
+#include <map>
+#include <tuple>
 
 namespace rova::slip
 {
@@ -18,8 +23,27 @@ struct PlacedField {
     QRect box;
 };
 
-// Raises the conversion error for a margin that is no whole number, as the renderer does.
-QList<PlacedField> placeFields(const SlipValues& values, const PrintSettings& settings);
+// The cells of drawn texts, each text measured once per font: slips of a batch repeat most of their
+// texts (the sender, item names, the digits of codes and dates), and shaping a text costs more than
+// laying out the slip.
+class TextCells
+{
+public:
+    // The cell the canvas paints white before the item's text, in dots at dpiY.
+    QSize cell(const TextItem& item, int dpiY);
+
+private:
+    struct Font {
+        QFontMetrics metrics;
+        QHash<QString, int> widths;
+    };
+    std::map<std::tuple<QString, int, bool, int>, Font> m_fonts;
+};
+
+// Raises the conversion error for a margin that is no whole number, as the renderer does. Without
+// `cells` the texts are measured afresh.
+QList<PlacedField> placeFields(const SlipValues& values, const PrintSettings& settings,
+                               TextCells* cells = nullptr);
 
 struct Overlaps {
     QList<QPair<int, int>> clashes; // indexes into the placed fields; pieces of one field never clash
@@ -35,6 +59,7 @@ QStringList overlapLines(const QList<PlacedField>& placed, const Overlaps& overl
 
 // All of the above for the print question; a margin that is no whole number gives no lines, since
 // printing reports it.
-QStringList overlapReport(const SlipValues& values, const PrintSettings& settings, const QRect& printable);
+QStringList overlapReport(const SlipValues& values, const PrintSettings& settings, const QRect& printable,
+                          TextCells* cells = nullptr);
 
 } // namespace rova::slip

@@ -4,8 +4,10 @@
 #include "widgets/dialogs.h"
 #include "widgets/mainwindow.h"
 
-#include "platform/batchimport.h"
+#include "platform/rowcheck.h"
+#include "rules/assignmentfile.h"
 #include "rules/sliplayout.h"
+#include "widgets/postalassist.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -34,7 +36,8 @@ QPushButton* namedButton(QWidget* parent, const QString& name, const QString& ca
 }
 } // namespace
 
-BatchWindow::BatchWindow(MainWindow& main, QWidget* parent) : QMainWindow(parent), m_main(main)
+BatchWindow::BatchWindow(MainWindow& main, const rova::PostalAssist& postal, QWidget* parent)
+    : QMainWindow(parent), m_main(main), m_postal(postal)
 {
     setObjectName(QStringLiteral("Form_Batch"));
     setWindowTitle(QStringLiteral("一括印刷"));
@@ -197,14 +200,17 @@ QList<qint64> BatchWindow::selectedIds() const
     return ids;
 }
 
-QList<rova::store::BatchMark> BatchWindow::marksOf(const rova::slip::SlipValues& slip) const
+rova::batch::RowCheck BatchWindow::rowCheck() const
 {
-    QList<rova::store::BatchMark> marks = rova::batch::checkedMarks(slip, QDate::currentDate());
-    // What the entry window would point out before printing it (values running into each other,
-    // a postal code that does not match the address).
-    for (const QString& line : m_main.printWarnings(slip))
-        marks.append({QStringLiteral("printCheck"), line});
-    return marks;
+    const rova::slip::AssignmentFile assignments(m_main.folder());
+    return rova::batch::RowCheck(
+        QDate::currentDate(), m_main.jobs(),
+        [assignments](const QString& type) { return assignments.load(type); }, m_postal.index());
+}
+
+void BatchWindow::say(const QString& text, const rova::batch::RowCheck& check)
+{
+    say(QStringList(QStringList{text} + check.notChecked()).join(QStringLiteral("　")));
 }
 
 void BatchWindow::closeEvent(QCloseEvent* event)

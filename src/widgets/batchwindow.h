@@ -19,13 +19,22 @@ class QProgressBar;
 class QPushButton;
 class QTableView;
 
+namespace rova
+{
+class PostalAssist;
+namespace batch
+{
+class RowCheck;
+}
+} // namespace rova
+
 class BatchWindow : public QMainWindow
 {
     Q_OBJECT
 public:
     // Slips are corrected in `main`, printed through its print service, and the list is kept in
-    // its folder.
-    explicit BatchWindow(MainWindow& main, QWidget* parent = nullptr);
+    // its folder. Rows are checked against the postal dictionary `postal` has in use.
+    BatchWindow(MainWindow& main, const rova::PostalAssist& postal, QWidget* parent = nullptr);
     ~BatchWindow() override;
 
     // Shows the window over the list as it now stands (F10 of the entry window).
@@ -58,11 +67,15 @@ private:
     void refresh();
     void importFile(const QString& path);
     QList<qint64> selectedIds() const;
-    QList<rova::store::BatchMark> marksOf(const rova::slip::SlipValues& slip) const;
+    // The check of rows made now: each slip type's printer is asked once for all of them.
+    rova::batch::RowCheck rowCheck() const;
+    // The status line's text, with what the check could not look at.
+    void say(const QString& text, const rova::batch::RowCheck& check);
     void setPrinting(bool printing);
     void say(const QString& text);
 
     MainWindow& m_main;
+    const rova::PostalAssist& m_postal;
     std::unique_ptr<rova::store::BatchList> m_list;
     BatchModel* m_model = nullptr;
     qint64 m_loadedId = 0; // the row the entry window holds for correction

@@ -21,19 +21,6 @@
 
 using rova::Dialogs;
 
-namespace
-{
-QStringList localFiles(const QMimeData* mime)
-{
-    QStringList files;
-    for (const QUrl& url : mime->urls()) {
-        if (url.isLocalFile())
-            files << url.toLocalFile();
-    }
-    return files;
-}
-} // namespace
-
 void BatchWindow::chooseImport()
 {
     importFiles(
@@ -70,7 +57,8 @@ void BatchWindow::importFile(const QString& path)
         }
         imported.slips = rova::orders::slipsFrom(file, *mapping, context);
     }
-    const QList<rova::store::BatchRow> rows = rova::batch::batchRows(imported.slips, path);
+    rova::batch::RowCheck check = rowCheck();
+    const QList<rova::store::BatchRow> rows = rova::batch::batchRows(imported.slips, path, check);
     const qsizetype duplicates = m_list->duplicates(rows).size();
     const bool allow =
         duplicates > 0 &&
@@ -83,7 +71,8 @@ void BatchWindow::importFile(const QString& path)
             .arg(QFileInfo(path).fileName())
             .arg(added.added)
             .arg(added.duplicatesSkipped)
-            .arg(added.marked));
+            .arg(added.marked),
+        check);
 }
 
 void BatchWindow::exportList()
@@ -103,13 +92,20 @@ void BatchWindow::exportList()
 
 void BatchWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!localFiles(event->mimeData()).isEmpty())
+    if (event->mimeData()->hasUrls())
         event->acceptProposedAction();
 }
 
 void BatchWindow::dropEvent(QDropEvent* event)
 {
-    const QStringList files = localFiles(event->mimeData());
     event->acceptProposedAction();
+    QStringList files;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+        else
+            Dialogs::error(this, QStringLiteral("取り込めるのはこのコンピュータにあるファイルだけです\n%1")
+                                     .arg(url.toDisplayString()));
+    }
     importFiles(files);
 }

@@ -20,14 +20,15 @@ void BatchWindow::addFromMain()
 {
     BatchRow row;
     row.slip = m_main.slipValues();
-    row.marks = marksOf(row.slip);
+    rova::batch::RowCheck check = rowCheck();
+    row.marks = rova::batch::checkedMarks(row.slip, check);
     if (!m_list->duplicates({row}).isEmpty() &&
         !Dialogs::ask(this, QStringLiteral("同じお届け先と品名の行がすでに一覧にあります。追加しますか?")))
         return;
     m_list->add({row});
     refresh();
     TableView_Batch->selectRow(m_model->rowCount() - 1);
-    say(QStringLiteral("1 行を追加しました。"));
+    say(QStringLiteral("1 行を追加しました。"), check);
 }
 
 void BatchWindow::loadCurrent()
@@ -49,13 +50,14 @@ void BatchWindow::writeBack()
         throw rova::Error(
             QStringLiteral("戻す行がありません。先に行を Enter かダブルクリックで開いてください。"));
     const rova::slip::SlipValues slip = m_main.slipValues();
-    m_list->updateSlip(m_loadedId, slip, marksOf(slip));
+    rova::batch::RowCheck check = rowCheck();
+    m_list->updateSlip(m_loadedId, slip, rova::batch::checkedMarks(slip, check));
     refresh();
     for (int i = 0; i < m_model->rowCount(); ++i) {
         if (m_model->row(i).id == m_loadedId)
             TableView_Batch->selectRow(i);
     }
-    say(QStringLiteral("入力画面の送り状を一覧に戻しました。"));
+    say(QStringLiteral("入力画面の送り状を一覧に戻しました。"), check);
 }
 
 void BatchWindow::deleteSelected()
@@ -85,13 +87,15 @@ void BatchWindow::changeSlipType()
 {
     const QString type = ComboBox_SlipType->currentText();
     const int changed = m_list->setSlipTypeOfTicked(type);
-    // What the new form has no place for is worth a mark of its own.
+    // The new form may have no place for a value, or other values may run into each other on it.
+    rova::batch::RowCheck check = rowCheck();
     for (const BatchRow& row : m_list->rows()) {
         if (!row.ticked || row.status == rova::store::BatchStatus::Printed || row.slip.slipType != type)
             continue;
-        if (const auto marks = rova::batch::importMarks(row.marks) + marksOf(row.slip); marks != row.marks)
+        const auto marks = rova::batch::importMarks(row.marks) + rova::batch::checkedMarks(row.slip, check);
+        if (marks != row.marks)
             m_list->updateSlip(row.id, row.slip, marks);
     }
     refresh();
-    say(QStringLiteral("%1 行の送り状種類を「%2」にしました。").arg(changed).arg(type));
+    say(QStringLiteral("%1 行の送り状種類を「%2」にしました。").arg(changed).arg(type), check);
 }

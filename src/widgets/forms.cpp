@@ -25,7 +25,7 @@ Forms::Forms(print::PrinterChoice& printers, const QString& folder)
       main(std::make_unique<MainWindow>(*jobs, folder)),
       slipPrn(std::make_unique<PrintPositionDialog>(main.get(), *main)),
       historyWindow(std::make_unique<HistoryWindow>(*history, *main)),
-      postal(std::make_unique<PostalAssist>(*main)), batch(std::make_unique<BatchWindow>(*main))
+      postal(std::make_unique<PostalAssist>(*main)), batch(std::make_unique<BatchWindow>(*main, *postal))
 {
     main->setPrintPositionDialog(slipPrn.get());
     bindNextSlip(*main);

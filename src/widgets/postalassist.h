@@ -25,6 +25,8 @@ public:
 
     // What the loader found: the dictionary in use, or the status-bar line saying why there is none.
     void use(const rova::postal::Loaded& loaded);
+    // The dictionary in use; none until one was loaded.
+    std::shared_ptr<const rova::postal::Index> index() const { return m_index; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,8 +1,8 @@
 #include "widgets/previewbinding.h"
 
+#include "platform/pageoverlaps.h"
 #include "platform/slipjobs.h"
 #include "rules/errors.h"
-#include "rules/slipoverlaps.h"
 #include "widgets/mainwindow.h"
 #include "widgets/previewwindow.h"
 
@@ -15,11 +15,7 @@ void bindPreview(MainWindow& main, PreviewWindow& preview, print::SlipJobs& jobs
 {
     main.addPrintCheck([&jobs](const slip::SlipValues& values, const slip::PrintSettings& settings) {
         try {
-            const print::PageSetup setup = jobs.pageSetup(settings, values.slipType);
-            slip::PrintSettings atPrinter = settings;
-            atPrinter.resolution = setup.resolution;
-            const QRect printable = setup.page ? slip::printableDots(*setup.page, setup.resolution) : QRect();
-            return slip::overlapReport(values, atPrinter, printable);
+            return print::overlapsOnPage(values, settings, jobs.pageSetup(settings, values.slipType));
         } catch (const Error&) {
             return QStringList(); // the print itself reports a printer that cannot be asked
         }

@@ -1,6 +1,12 @@
 // The batch list from a script, through the real executable without a display: order files added
 // with a line per file, duplicates left out unless allowed, a file that cannot be read named with
-// nothing of it added, and the list printed with the exit status saying whether all was accepted.
+// nothing of it added, rows marked as the window marks them, and the list printed with the exit
+// status saying whether all was accepted.
+
+#include "platform/store/batchlist.h"
+#include "rules/sliplayout.h"
+#include "support/privatecupsserver.h"
+#include "support/privatecupstest.h"
 
 #include <QDir>
 #include <QProcess>
@@ -27,14 +33,18 @@ class TestBatchCommand : public QObject
 
     std::unique_ptr<QTemporaryDir> m_dir;
 
-    Run run(QStringList arguments) const
+    // Without a print server unless `cupsServer` names one's socket; without a postal dictionary
+    // unless --zipcode-dir gives one.
+    Run run(QStringList arguments, const QString& cupsServer = {}) const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "ROVA_DATA_DIR", "XDG_CONFIG_HOME"})
             env.remove(QString::fromLatin1(name));
         env.insert(QStringLiteral("HOME"), m_dir->filePath(QStringLiteral("home")));
         // No scheduler: the built-in PDF printer is the only one.
-        env.insert(QStringLiteral("CUPS_SERVER"), m_dir->filePath(QStringLiteral("no-cups.sock")));
+        env.insert(QStringLiteral("CUPS_SERVER"),
+                   cupsServer.isEmpty() ? m_dir->filePath(QStringLiteral("no-cups.sock")) : cupsServer);
+        env.insert(QStringLiteral("ROVA_ZIPCODE_DIR"), m_dir->filePath(QStringLiteral("no-postal")));
         QProcess program;
         program.setProcessEnvironment(env);
         program.start(QStringLiteral(ROVA_TEST_BIN "/rova-yamato"),
@@ -83,6 +93,71 @@ private slots:
         QVERIFY2(r.err.contains(broken), qPrintable(r.err));
         QVERIFY2(!r.out.contains(broken) && r.out.contains(own + QStringLiteral(": 追加 2 行")),
                  qPrintable(r.out));
+    }
+
+    void importMarksTheRows_data()
+    {
+        QTest::addColumn<QString>("zip");
+        QTest::addColumn<QString>("add1");
+        QTest::addColumn<bool>("dictionary");
+        QTest::addColumn<bool>("printServer");
+        QTest::addColumn<QStringList>("codes");
+        QTest::addColumn<QString>("err"); // what standard error says; empty: nothing of the marks
+        const QString shiba = QStringLiteral("東京都港区芝公園１－２－３");
+        const QString longLine = shiba + QStringLiteral("　芝公園ハイツ１０１号室　東京タワー前通り側");
+        const QString sapporo = QStringLiteral("北海道札幌市中央区北一条西２丁目");
+        QTest::newRow("ordinary row") << "105-0011" << shiba << true << true << QStringList() << "";
+        QTest::newRow("address line running into the items")
+            << "105-0011" << longLine << true << true << QStringList{"address1Long", "overlap"} << "";
+        QTest::newRow("no print server: overlaps not looked for, and said so")
+            << "105-0011" << longLine << true << false << QStringList{"address1Long"}
+            << "送り状種類「発払　着払(手差し)」の文字の重なりは確かめていません";
+        QTest::newRow("postal code of another place")
+            << "105-0011" << sapporo << true << false << QStringList{"zipMismatch"} << "";
+        QTest::newRow("no dictionary: no postal check, and said so")
+            << "105-0011" << sapporo << false << false << QStringList() << "郵便番号の一覧";
+    }
+    void importMarksTheRows()
+    {
+        QFETCH(QString, zip);
+        QFETCH(QString, add1);
+        QFETCH(bool, dictionary);
+        QFETCH(bool, printServer);
+        QFETCH(QStringList, codes);
+        QFETCH(QString, err);
+        PrivateCupsServer server;
+        if (printServer) {
+            const QString ppd = QStringLiteral("/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd");
+            QString why;
+            if (!QFile::exists(ppd))
+                PRIVATE_CUPS_UNAVAILABLE(ppd + QStringLiteral(" is not installed"));
+            if (!server.start(&why))
+                PRIVATE_CUPS_UNAVAILABLE(why);
+            QCOMPARE(server.addQueue(QStringLiteral("Slip"), ppd), QString());
+        }
+        const QString path = m_dir->filePath(QStringLiteral("slip.csv"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("送り状種類,郵便番号,おところ①,おなまえ,でんわ,品名1,個数\r\n"
+                                  "%1,%2,%3,山田　太郎,03-1234-5678,書籍,1\r\n")
+                       .arg(rova::slip::slipTypes()[0], zip, add1)
+                       .toUtf8());
+        file.close();
+        QStringList arguments{QStringLiteral("--import"), path};
+        if (dictionary)
+            arguments << QStringLiteral("--zipcode-dir") << QStringLiteral(ROVA_TEST_DATA "/postal");
+        const Run r = run(arguments, printServer ? server.socketPath() : QString());
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QVERIFY2(r.out.contains(QStringLiteral("確認の印がある行 %1").arg(codes.isEmpty() ? 0 : 1)),
+                 qPrintable(r.out));
+        QVERIFY2(err.isEmpty() || r.err.contains(err), qPrintable(r.err));
+        const QList<rova::store::BatchRow> rows =
+            rova::store::BatchList(m_dir->filePath(QStringLiteral("data"))).rows();
+        QCOMPARE(rows.size(), 1);
+        QStringList found;
+        for (const rova::store::BatchMark& m : rows[0].marks)
+            found << m.code;
+        QCOMPARE(found, codes);
     }
 
     void printBatchPrintsTheTickedRowsOnce()

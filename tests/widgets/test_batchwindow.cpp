@@ -4,12 +4,17 @@
 #include "support/controls.h"
 #include "support/mainwindowfixture.h"
 
+#include "platform/store/batchlist.h"
+#include "rules/postal/loader.h"
+#include "rules/sliplayout.h"
 #include "support/fakeprintsystem.h"
 #include "widgets/dialogs.h"
+#include "widgets/postalassist.h"
 
 #include <QAbstractItemModel>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -59,6 +64,7 @@ class TestBatchWindow : public QObject
     MainWindow* w() const { return f->window(); }
     QWidget* b() const { return m_batch; }
     QWidget* m_batch = nullptr;
+    rova::postal::Loaded m_postal;
     QTableView* table() const { return control<QTableView>(b(), QStringLiteral("TableView_Batch")); }
     QAbstractItemModel* model() const { return table()->model(); }
     QString cell(int row, int column) const { return model()->index(row, column).data().toString(); }
@@ -97,9 +103,46 @@ class TestBatchWindow : public QObject
         f->focus(edit);
         MainWindowFixture::commitText(edit, text);
     }
+    // The codes of a row's marks as the list keeps them.
+    QStringList markCodes(int row) const
+    {
+        QStringList codes;
+        for (const rova::store::BatchMark& m : rova::store::BatchList(w()->folder()).rows().value(row).marks)
+            codes << m.code;
+        return codes;
+    }
+    // A file of our own format with one slip of the first slip type.
+    QString ownFile(const QString& zip, const QString& add1) const
+    {
+        f->writeFile(QStringLiteral("slip.csv"),
+                     QStringLiteral("送り状種類,郵便番号,おところ①,おなまえ,でんわ,品名1,個数\r\n"
+                                    "%1,%2,%3,山田　太郎,03-1234-5678,書籍,1\r\n")
+                         .arg(rova::slip::slipTypes()[0], zip, add1)
+                         .toUtf8());
+        return f->path(QStringLiteral("slip.csv"));
+    }
+    // Dragged from a file manager and let go over the list.
+    void drop(const QList<QUrl>& urls) const
+    {
+        QMimeData mime;
+        mime.setUrls(urls);
+        QWidget* target = table()->viewport();
+        const QPoint at = target->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent dropped(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &dropped);
+    }
 
 private slots:
-    void initTestCase() { MainWindowFixture::installFakePrinter(); }
+    void initTestCase()
+    {
+        MainWindowFixture::installFakePrinter();
+        m_postal =
+            rova::postal::load(rova::postal::locateSources(QStringLiteral(ROVA_TEST_DATA "/postal"), {}, {}));
+        QVERIFY2(m_postal.index, qPrintable(m_postal.status));
+    }
     void init()
     {
         f = MainWindowFixture::started();
@@ -243,6 +286,119 @@ private slots:
         importFile(f->path(QStringLiteral("shop.csv")));
         QCOMPARE(asked, 1);
         QCOMPARE(model()->rowCount(), 2);
+    }
+
+    void importedRowsAreMarkedAndCorrectedRowsNoLonger_data()
+    {
+        QTest::addColumn<QString>("zip");
+        QTest::addColumn<QString>("add1");
+        QTest::addColumn<bool>("dictionary");
+        QTest::addColumn<QStringList>("codes");
+        QTest::addColumn<QString>("tip");
+        QTest::addColumn<QString>("field"); // corrected in the entry window and written back
+        QTest::addColumn<QString>("corrected");
+        const QString shiba = QStringLiteral("東京都港区芝公園１－２－３");
+        QTest::newRow("ordinary row") << "105-0011" << shiba << true << QStringList() << ""
+                                      << ""
+                                      << "";
+        QTest::newRow("address line running into the items")
+            << "105-0011" << shiba + QStringLiteral("　芝公園ハイツ１０１号室　東京タワー前通り側") << true
+            << QStringList{"address1Long", "overlap"}
+            << "文字が隣の欄に重なります: おところ① が 品名 に重なります"
+            << "Edit_Add1" << shiba;
+        QTest::newRow("postal code of another place")
+            << "105-0011" << QStringLiteral("北海道札幌市中央区北一条西２丁目") << true
+            << QStringList{"zipMismatch"}
+            << "郵便番号と住所が合いません: 郵便番号 105-0011 は 東京都港区芝公園 です"
+            << "Edit_Add1" << shiba;
+        QTest::newRow("postal code not in the dictionary")
+            << "999-9999" << shiba << true << QStringList{"zipMismatch"}
+            << "郵便番号 999-9999 は 郵便番号の一覧にありません"
+            << "Edit_Zip"
+            << "105-0011";
+        QTest::newRow("no dictionary loaded: no postal check")
+            << "105-0011" << QStringLiteral("北海道札幌市中央区北一条西２丁目") << false << QStringList()
+            << ""
+            << ""
+            << "";
+    }
+    void importedRowsAreMarkedAndCorrectedRowsNoLonger()
+    {
+        QFETCH(QString, zip);
+        QFETCH(QString, add1);
+        QFETCH(bool, dictionary);
+        QFETCH(QStringList, codes);
+        QFETCH(QString, tip);
+        QFETCH(QString, field);
+        QFETCH(QString, corrected);
+        if (dictionary)
+            f->forms().postal->use(m_postal);
+        QCOMPARE(importFile(ownFile(zip, add1)), QStringList());
+        QCOMPARE(model()->rowCount(), 1);
+        QCOMPARE(markCodes(0), codes);
+        const QString shown = model()->index(0, 11).data(Qt::ToolTipRole).toString();
+        QVERIFY2(tip.isEmpty() ? shown.isEmpty() : shown.contains(tip), qPrintable(shown));
+        if (field.isEmpty())
+            return;
+
+        table()->setCurrentIndex(model()->index(0, 2));
+        click("Button_Load");
+        control<QLineEdit>(w(), field)->clear();
+        typeIntoMain(qPrintable(field), corrected);
+        click("Button_Back");
+        QCOMPARE(markCodes(0), QStringList());
+        QCOMPARE(model()->index(0, 11).data(Qt::ToolTipRole).toString(), QString());
+    }
+
+    void anotherSlipTypeChecksTheRowsAgain()
+    {
+        // A long second address line has room on the delivery-date form, not on the standard form.
+        f->writeFile(
+            QStringLiteral("slip.csv"),
+            QStringLiteral("送り状種類,郵便番号,おところ①,おところ②,おなまえ,でんわ,品名1,個数\r\n"
+                           "%1,105-0011,東京都港区芝公園１－２－３,%2,山田　太郎,03-1234-5678,書籍,1\r\n")
+                .arg(rova::slip::slipTypes()[4], QString(20, QChar(0x3042)))
+                .toUtf8());
+        importFile(f->path(QStringLiteral("slip.csv")));
+        QCOMPARE(markCodes(0), QStringList());
+        auto* type = control<QComboBox>(b(), QStringLiteral("ComboBox_SlipType"));
+        type->setCurrentIndex(0);
+        click("Button_SlipType");
+        QCOMPARE(markCodes(0), QStringList{"overlap"});
+        type->setCurrentIndex(4);
+        click("Button_SlipType");
+        QCOMPARE(markCodes(0), QStringList());
+    }
+
+    void droppedFilesAreImported_data()
+    {
+        QTest::addColumn<QList<QUrl>>("urls");
+        QTest::addColumn<QString>("error"); // what the error names; empty when the file imports
+        QTest::newRow("order file") << QList<QUrl>{QUrl::fromLocalFile(
+                                           sample(QStringLiteral("amazon.utf8.txt")))}
+                                    << "";
+        QTest::newRow("web address") << QList<QUrl>{QUrl(QStringLiteral("https://example.com/orders.csv"))}
+                                     << "https://example.com/orders.csv";
+        const QString missing = QStringLiteral(ROVA_TEST_DATA "/orders/missing.csv");
+        QTest::newRow("file that is not there") << QList<QUrl>{QUrl::fromLocalFile(missing)} << missing;
+        const QString folder = QStringLiteral(ROVA_TEST_DATA "/orders");
+        QTest::newRow("folder") << QList<QUrl>{QUrl::fromLocalFile(folder)} << folder;
+    }
+    void droppedFilesAreImported()
+    {
+        QFETCH(QList<QUrl>, urls);
+        QFETCH(QString, error);
+        Dialogs::takeShown();
+        drop(urls);
+        const QStringList shown = MainWindowFixture::shownTexts();
+        if (error.isEmpty()) {
+            QCOMPARE(shown, QStringList());
+            QVERIFY(model()->rowCount() > 0);
+            return;
+        }
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown[0].contains(error), qPrintable(shown[0]));
+        QCOMPARE(model()->rowCount(), 0);
     }
 
     void batchPagesAreWhatF11PrintsForTheSameSlip()

@@ -30,10 +30,10 @@ QImage renderFirstPage(const QByteArray& bytes, int dpi, const QString& path)
     // The operator is told in our own words; the renderer's lines would only clutter the terminal.
     Poppler::setDebugErrorFunction(quiet, QVariant());
     const std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(bytes);
+    if (document && document->isLocked())
+        throw unreadable(QStringLiteral("PDF にパスワードが掛かっています"), path);
     if (!document || document->numPages() < 1)
         throw unreadable(QStringLiteral("PDF の中身が壊れています"), path);
-    if (document->isLocked())
-        throw unreadable(QStringLiteral("PDF にパスワードが掛かっています"), path);
     document->setRenderHint(Poppler::Document::Antialiasing);
     document->setRenderHint(Poppler::Document::TextAntialiasing);
     const std::unique_ptr<Poppler::Page> page = document->page(0);

@@ -1,29 +1,15 @@
 // The form scans in the program's own settings file: kept per slip type beside the other settings,
-// read back as written, defaults where nothing or nonsense is kept, and a failed write reported.
+// read back as written, and the defaults where nothing or nonsense is kept.
 
-#include "rules/errors.h"
 #include "rules/programsettings.h"
 #include "rules/sliplayout.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
 using rova::ProgramSettings;
 using rova::slip::FormScan;
 Q_DECLARE_METATYPE(FormScan)
-
-namespace rova::slip
-{
-char* toString(const FormScan& scan)
-{
-    return QTest::toString(QStringLiteral("%1 %2 dpi (%3, %4)")
-                               .arg(scan.path)
-                               .arg(scan.dpi)
-                               .arg(scan.offset.x())
-                               .arg(scan.offset.y()));
-}
-} // namespace rova::slip
 
 class TestProgramSettings : public QObject
 {
@@ -67,34 +53,19 @@ private slots:
         QTest::newRow("no file") << QByteArray() << FormScan{};
         QTest::newRow("resolution zero")
             << QByteArray("[formScans]\nA\\path=/a.png\nA\\dpi=0\n") << FormScan{"/a.png", 200, {}};
-        QTest::newRow("resolution too high")
-            << QByteArray("[formScans]\nA\\path=/a.png\nA\\dpi=5000\nA\\offsetY=-3\n")
-            << FormScan{"/a.png", 200, {0, -3}};
-        QTest::newRow("resolution not a number")
-            << QByteArray("[formScans]\nA\\dpi=abc\nA\\offsetX=x\n") << FormScan{};
+        QTest::newRow("resolution too high, offset not a number")
+            << QByteArray("[formScans]\nA\\dpi=5000\nA\\offsetX=x\nA\\offsetY=-3\n")
+            << FormScan{"", 200, {0, -3}};
     }
     void defaults()
     {
         QFETCH(QByteArray, file);
         QFETCH(FormScan, expected);
-        if (!file.isNull()) {
-            QFile out(settings().path());
-            QVERIFY(out.open(QIODevice::WriteOnly));
-            out.write(file);
-        }
+        QFile out(settings().path());
+        if (!file.isNull())
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
+        out.close();
         QCOMPARE(settings().formScan(QStringLiteral("A")), expected);
-    }
-
-    void failedWriteNamesTheFile()
-    {
-        // A folder where the file should be: nothing can be written there, whoever runs the test.
-        QVERIFY(QDir(m_dir->path()).mkdir(ProgramSettings::fileName()));
-        try {
-            settings().setFormScan(rova::slip::slipTypes()[0], FormScan{"/a.png", 200, {}});
-            QFAIL("no error raised");
-        } catch (const rova::Error& e) {
-            QCOMPARE(e.message(), rova::errtext::cannotWrite(settings().path()));
-        }
     }
 };
 

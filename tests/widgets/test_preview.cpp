@@ -14,7 +14,6 @@
 #include "widgets/previewwindow.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -51,16 +50,13 @@ private:
     {
         return MainWindowFixture::fakePrinter().jobs().last();
     }
-    // A white form two inches square at 200 dpi.
-    static QByteArray pngForm()
+    // A white form two inches square at 200 dpi, "form.png" in the data folder.
+    QString writeForm() const
     {
         QImage image(400, 400, QImage::Format_RGB32);
         image.fill(Qt::white);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
-        return bytes;
+        image.save(f->path("form.png"));
+        return f->path("form.png");
     }
     rova::slip::FormScan keptScan() const
     {
@@ -184,8 +180,7 @@ private slots:
 
     void scanIsMovedKeptAndTakenAway()
     {
-        const QString path = f->path("form.png");
-        f->writeFile("form.png", pngForm());
+        const QString path = writeForm();
         PreviewWindow* p = chooseScan(path);
         QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"用紙の画像"});
         QVERIFY(!p->preview().scanImage.isNull());
@@ -237,23 +232,24 @@ private slots:
 
     void unusableScanIsNamedAndLeavesTheMarks_data()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("vanishes"); // removed after it was chosen
+        QTest::addColumn<QByteArray>("content"); // null: a good scan, removed after it was chosen
         QTest::addColumn<QString>("reason");
-        QTest::newRow("not an image")
-            << QByteArray("送り状") << false << "画像 (PNG、JPEG) でも PDF でもありません";
-        QTest::newRow("damaged PDF") << QByteArray("%PDF-1.4\n") << false << "PDF の中身が壊れています";
-        QTest::newRow("gone since it was chosen") << pngForm() << true << rova::errtext::fileNotFound();
+        QTest::newRow("not an image") << QByteArray("送り状") << "画像 (PNG、JPEG) でも PDF でもありません";
+        QTest::newRow("damaged PDF") << QByteArray("%PDF-1.4\n1 0 obj <<") << "PDF の中身が壊れています";
+        QTest::newRow("a folder") << QByteArray("/") << rova::errtext::fileAccessDenied();
+        QTest::newRow("gone since it was chosen") << QByteArray() << rova::errtext::fileNotFound();
     }
     void unusableScanIsNamedAndLeavesTheMarks()
     {
         QFETCH(QByteArray, content);
-        QFETCH(bool, vanishes);
         QFETCH(QString, reason);
-        const QString path = f->path("form.png");
-        f->writeFile("form.png", content);
+        const QString path = writeForm();
+        if (content == "/")
+            QVERIFY(QFile::remove(path) && QDir().mkdir(path));
+        else if (!content.isNull())
+            f->writeFile("form.png", content);
         PreviewWindow* p = chooseScan(path);
-        if (vanishes) {
+        if (content.isNull()) {
             QVERIFY(QFile::remove(path));
             QTest::keyClick(p->windowHandle(), Qt::Key_Escape);
             f->key(Qt::Key_F9);
@@ -262,15 +258,14 @@ private slots:
         QVERIFY(p->isVisible());
         QVERIFY(p->preview().scanImage.isNull());
         // A file gone keeps its place, so the operator can take it away or bring it back.
-        QCOMPARE(keptScan().path, vanishes ? path : QString());
-        QCOMPARE(p->findChild<QWidget*>("Button_RemoveScan")->isEnabled(), vanishes);
+        QCOMPARE(keptScan().path, content.isNull() ? path : QString());
+        QCOMPARE(p->findChild<QWidget*>("Button_RemoveScan")->isEnabled(), content.isNull());
     }
 
     void settingsThatCannotBeWrittenAreNamed()
     {
         QVERIFY(QDir(w()->folder()).mkdir(rova::ProgramSettings::fileName()));
-        f->writeFile("form.png", pngForm());
-        PreviewWindow* p = chooseScan(f->path("form.png"));
+        PreviewWindow* p = chooseScan(writeForm());
         QCOMPARE(MainWindowFixture::shownTexts(),
                  (QStringList{"用紙の画像",
                               rova::errtext::cannotWrite(rova::ProgramSettings(w()->folder()).path())}));

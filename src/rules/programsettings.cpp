@@ -20,6 +20,11 @@ QString mappingKey(const QString& headerKey)
            QString::fromLatin1(
                QCryptographicHash::hash(headerKey.toUtf8(), QCryptographicHash::Sha1).toHex());
 }
+
+QString scanGroup(const QString& slipType)
+{
+    return QStringLiteral("formScans/") + slipType;
+}
 } // namespace
 
 ProgramSettings::ProgramSettings(const QString& dataFolder) : m_path(QDir(dataFolder).filePath(fileName())) {}
@@ -50,10 +55,46 @@ void ProgramSettings::setColumnMapping(const QString& headerKey, const orders::C
     setValue(mappingKey(headerKey), mapping.toText());
 }
 
-void ProgramSettings::setValue(const QString& key, const QString& value)
+slip::FormScan ProgramSettings::formScan(const QString& slipType) const
 {
     QSettings settings(m_path, QSettings::IniFormat);
-    settings.setValue(key, value);
+    settings.beginGroup(scanGroup(slipType));
+    slip::FormScan scan;
+    scan.path = settings.value(QStringLiteral("path")).toString();
+    const int dpi = settings.value(QStringLiteral("dpi")).toInt();
+    if (dpi >= slip::FormScan::kMinDpi && dpi <= slip::FormScan::kMaxDpi)
+        scan.dpi = dpi;
+    scan.offset = QPoint(settings.value(QStringLiteral("offsetX")).toInt(),
+                         settings.value(QStringLiteral("offsetY")).toInt());
+    return scan;
+}
+
+void ProgramSettings::setFormScan(const QString& slipType, const slip::FormScan& scan)
+{
+    change([&](QSettings& settings) {
+        settings.beginGroup(scanGroup(slipType));
+        settings.setValue(QStringLiteral("path"), scan.path);
+        settings.setValue(QStringLiteral("dpi"), scan.dpi);
+        // Tenths of a millimetre.
+        settings.setValue(QStringLiteral("offsetX"), scan.offset.x());
+        settings.setValue(QStringLiteral("offsetY"), scan.offset.y());
+    });
+}
+
+void ProgramSettings::removeFormScan(const QString& slipType)
+{
+    change([&](QSettings& settings) { settings.remove(scanGroup(slipType)); });
+}
+
+void ProgramSettings::setValue(const QString& key, const QString& value)
+{
+    change([&](QSettings& settings) { settings.setValue(key, value); });
+}
+
+void ProgramSettings::change(const std::function<void(QSettings&)>& edit)
+{
+    QSettings settings(m_path, QSettings::IniFormat);
+    edit(settings);
     settings.sync();
     if (settings.status() != QSettings::NoError)
         throw Error(errtext::cannotWrite(m_path));

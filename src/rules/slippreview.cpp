@@ -30,6 +30,17 @@ void paintMarks(QPainter& painter, const SlipPreview& preview, const DeviceMappi
     }
 }
 
+void paintScan(QPainter& painter, const SlipPreview& preview, const QRect& paper)
+{
+    const QRectF place =
+        scanPlace(preview.scan, preview.scanImage.size(), paper.topLeft(), preview.settings.resolution);
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setClipRect(paper);
+    painter.drawImage(place, preview.scanImage);
+    painter.restore();
+}
+
 void paintOverlaps(QPainter& painter, const SlipPreview& preview)
 {
     const QList<PlacedField> placed = placeFields(preview.values, preview.settings);
@@ -61,13 +72,16 @@ void paintPreview(QPainter& painter, const SlipPreview& preview)
     const DeviceMapping mapping = deviceMapping(settings.resolution, settings.top, settings.left);
     const QRect paper = previewBounds(preview);
     painter.fillRect(paper, Qt::white);
+    if (!preview.scanImage.isNull())
+        paintScan(painter, preview, paper);
     painter.setPen(QPen(Qt::darkGray, 0));
     painter.drawRect(paper);
     if (preview.page) {
         painter.setPen(QPen(QColor(120, 160, 220), 0, Qt::DashLine));
         painter.drawRect(printableDots(*preview.page, settings.resolution));
     }
-    paintMarks(painter, preview, mapping);
+    if (preview.scanImage.isNull())
+        paintMarks(painter, preview, mapping);
     print::PainterCanvas canvas(painter, settings.resolution.y());
     renderSlip(canvas, preview.values, settings);
     paintOverlaps(painter, preview);

@@ -1,12 +1,15 @@
 #pragma once
 // The preview of a slip: the page as its printer gets it, with the paper edge, the printable area
-// and a faint mark with a short name at every layout point of the form kind under the values, and
-// the values that run into each other or off the area outlined in red.
+// and, under the values, the operator's scan of the blank form or else a faint mark with a short name
+// at every layout point of the form kind, and the values that run into each other or off the area
+// outlined in red.
 
+#include "rules/formscan.h"
 #include "rules/pagegeometry.h"
 #include "rules/printsettings.h"
 #include "rules/slipvalues.h"
 
+#include <QImage>
 #include <QRect>
 
 #include <optional>
@@ -20,6 +23,8 @@ struct SlipPreview {
     SlipValues values;
     PrintSettings settings; // the resolution is the printer's
     std::optional<PageArea> page;
+    FormScan scan;
+    QImage scanImage; // null: no scan, or its file could not be read; the marks are drawn instead
 };
 
 // In dots from the printable area's corner: the paper, or without a known paper the form's extent.

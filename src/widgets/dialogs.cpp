@@ -91,11 +91,19 @@ QString Dialogs::saveFileName(QWidget* parent, const QString& caption, const QSt
     return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
 }
 
-QStringList Dialogs::openFileNames(QWidget* parent, const QString& caption, const QString& filter)
+QString Dialogs::openFileName(QWidget* parent, const QString& caption, const QString& filter)
 {
     if (script().on) {
         record(Kind::OpenFile, caption);
-        const QString file = script().files.isEmpty() ? QString() : script().files.dequeue();
+        return script().files.isEmpty() ? QString() : script().files.dequeue();
+    }
+    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+}
+
+QStringList Dialogs::openFileNames(QWidget* parent, const QString& caption, const QString& filter)
+{
+    if (script().on) {
+        const QString file = openFileName(parent, caption, filter);
         return file.isEmpty() ? QStringList() : QStringList{file};
     }
     return QFileDialog::getOpenFileNames(parent, caption, QString(), filter);

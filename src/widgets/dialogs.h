@@ -28,6 +28,8 @@ public:
     // A file name to save to, or empty when the operator cancelled.
     static QString saveFileName(QWidget* parent, const QString& caption, const QString& proposed,
                                 const QString& filter);
+    // A file to open, or empty when the operator cancelled.
+    static QString openFileName(QWidget* parent, const QString& caption, const QString& filter);
     // Files to open, or none when the operator cancelled. Scripted, each queued file answer is one
     // file (an empty one: cancelled).
     static QStringList openFileNames(QWidget* parent, const QString& caption, const QString& filter);

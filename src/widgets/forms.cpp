@@ -33,7 +33,7 @@ Forms::Forms(print::PrinterChoice& printers, const QString& folder)
     new RepeatCustomers(*main, *history);
     MainWindow* window = main.get();
     preview = std::make_unique<PreviewWindow>(
-        *jobs, [window](const slip::SlipValues& values, const slip::PrintSettings& settings) {
+        *jobs, folder, [window](const slip::SlipValues& values, const slip::PrintSettings& settings) {
             return window->printWarnings(values, settings);
         });
     bindPreview(*main, *preview, *jobs);

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -20,8 +21,9 @@ namespace
 const QList<int> kSteps{25, 50, 75, 100, 150, 200, 300, 400};
 } // namespace
 
-PreviewWindow::PreviewWindow(rova::print::SlipJobs& jobs, Warnings warnings, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_jobs(jobs), m_warnings(std::move(warnings))
+PreviewWindow::PreviewWindow(rova::print::SlipJobs& jobs, const QString& dataFolder, Warnings warnings,
+                             QWidget* parent)
+    : QWidget(parent, Qt::Window), m_jobs(jobs), m_settings(dataFolder), m_warnings(std::move(warnings))
 {
     setObjectName(QStringLiteral("Form_Preview"));
     setWindowTitle(QStringLiteral("印刷プレビュー"));
@@ -51,10 +53,15 @@ PreviewWindow::PreviewWindow(rova::print::SlipJobs& jobs, Warnings warnings, QWi
     m_scroll->setAlignment(Qt::AlignCenter);
     m_scroll->setBackgroundRole(QPalette::Dark);
     m_scroll->setWidget(m_page);
+    // The page holds the focus: it moves a scan with the arrow keys and passes them on otherwise.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
     m_scroll->viewport()->installEventFilter(this);
+    auto* scanBar = new QHBoxLayout;
+    addScanControls(scanBar);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
+    layout->addLayout(scanBar);
     layout->addWidget(m_caption);
     layout->addWidget(m_scroll, 1);
 }
@@ -64,7 +71,7 @@ void PreviewWindow::showSlip(const rova::slip::SlipValues& values, const rova::s
     rova::slip::marginFromText(settings.top);
     rova::slip::marginFromText(settings.left);
     const rova::print::PageSetup setup = m_jobs.pageSetup(settings, values.slipType);
-    m_preview = {values, settings, setup.page};
+    m_preview = {values, settings, setup.page, {}, {}};
     m_preview.settings.resolution = setup.resolution;
     m_printer = setup.printer;
     m_page->setPreview(m_preview);
@@ -73,6 +80,8 @@ void PreviewWindow::showSlip(const rova::slip::SlipValues& values, const rova::s
     show();
     raise();
     activateWindow();
+    m_page->setFocus();
+    showScan(m_settings.formScan(values.slipType));
 }
 
 void PreviewWindow::setMargins(const QString& top, const QString& left)

@@ -3,21 +3,20 @@
 // one-page PDF to the same queue. Also the print command to the built-in PDF printer, which writes
 // the PDF that `lp` then submits.
 
+#include "printbench.h"
 #include "queues.h"
 #include "stats.h"
 #include "support/controls.h"
 
-#include "platform/installedprinters.h"
 #include "platform/pdfprinter.h"
-#include "platform/printerchoice.h"
+#include "rules/assignmentfile.h"
+#include "rules/sliplayout.h"
 #include "widgets/dialogs.h"
 #include "widgets/forms.h"
 #include "widgets/mainwindow.h"
-#include "widgets/programstart.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -27,32 +26,6 @@ namespace
 {
 
 using rova::Dialogs;
-
-void fillSlip(MainWindow& window)
-{
-    const testsupport::MainWindowControls ui(window);
-    ui.Edit_Zip->setText(QStringLiteral("105-0011"));
-    ui.Edit_Add1->setText(QStringLiteral("東京都港区芝公園1-2-3"));
-    ui.Edit_Add2->setText(QStringLiteral("芝公園ビル12階"));
-    ui.Edit_Custo1->setText(QStringLiteral("山田　太郎"));
-    ui.Edit_tel->setText(QStringLiteral("03-1234-5678"));
-    ui.Edit_G1->setText(QStringLiteral("書籍"));
-}
-
-// Clicks "印刷" with the question answered Yes; false with the message when an error box came up.
-bool clickPrint(QPushButton* print, QString* why)
-{
-    Dialogs::takeShown();
-    Dialogs::answerNext(true);
-    print->click();
-    for (const Dialogs::Shown& shown : Dialogs::takeShown()) {
-        if (shown.kind == Dialogs::Kind::Error) {
-            *why = shown.text;
-            return false;
-        }
-    }
-    return true;
-}
 
 int fail(const QString& why)
 {
@@ -68,48 +41,48 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const int runs = bench::runsFromArguments(app.arguments());
 
-    PrivateCupsServer server;
+    bench::PrintBench setup;
     QString why;
-    if (!bench::startWithQueues(server, 1, &why)) {
+    if (!setup.start(&why)) {
         std::fprintf(stderr, "print skipped: %s\n", qPrintable(why));
         return 2;
     }
-    const QString queue = bench::queueName(1);
-
-    QTemporaryDir folder;
-    Dialogs::setScripted(true);
-    const auto system =
-        rova::print::installedPrinters(&rova::askPdfFile, rova::print::PdfProposal(folder.path()));
-    rova::print::PrinterChoice printer(*system);
-    rova::Forms forms(printer, folder.path());
-    MainWindow& window = *forms.main;
-    window.show();
-    QCoreApplication::processEvents();
-    fillSlip(window);
-    QPushButton* printButton = testsupport::control<QPushButton>(&window, QStringLiteral("SpeedButton_F11"));
-
+    const QString& queue = setup.queue;
+    PrivateCupsServer& server = setup.server;
+    QTemporaryDir& folder = setup.folder;
+    rova::print::PrinterChoice& printer = *setup.printer;
     const int cupsIndex = int(printer.printerNames().indexOf(queue));
     const int pdfIndex = int(printer.printerNames().indexOf(rova::print::PdfPrinter::name()));
     if (cupsIndex < 0 || pdfIndex < 0)
         return fail(QStringLiteral("%1 or the PDF printer is not listed: %2")
                         .arg(queue, printer.printerNames().join(QLatin1Char(','))));
+    // A slip goes to its slip type's registered printer: one type for the PDF printer, one of the
+    // same form for the queue, and the operator switches between them.
+    const QStringList types = rova::slip::slipTypes();
+    rova::slip::AssignmentFile assignments(folder.path());
+    assignments.store(types[0], {rova::print::PdfPrinter::name(), QString::number(pdfIndex),
+                                 QStringLiteral("0"), QStringLiteral("0")});
+    assignments.store(types[1],
+                      {queue, QString::number(cupsIndex), QStringLiteral("0"), QStringLiteral("0")});
+    MainWindow& window = setup.openWindow();
+    QPushButton* printButton = testsupport::control<QPushButton>(&window, QStringLiteral("SpeedButton_F11"));
 
     bench::Samples toCups, withLp, toPdf;
     QString pdf;
     for (int i = 0; i <= runs; ++i) {
         // Round 0 warms caches and fonts and is not counted.
         const bool counted = i > 0;
-        printer.setCurrentIndex(pdfIndex);
+        setup.chooseSlipType(0);
         pdf = folder.filePath(QStringLiteral("slip%1.pdf").arg(i));
         Dialogs::answerNextFile(pdf);
         bool ok = true;
-        const double pdfMs = bench::timeMs([&] { ok = clickPrint(printButton, &why); });
+        const double pdfMs = bench::timeMs([&] { ok = bench::clickPrint(printButton, &why); });
         if (!ok || !QFile::exists(pdf))
             return fail(QStringLiteral("built-in PDF printer: %1").arg(why));
 
-        printer.setCurrentIndex(cupsIndex);
+        setup.chooseSlipType(1);
         const int before = server.lastJobId(queue);
-        const double cupsMs = bench::timeMs([&] { ok = clickPrint(printButton, &why); });
+        const double cupsMs = bench::timeMs([&] { ok = bench::clickPrint(printButton, &why); });
         if (!ok || server.lastJobId(queue) <= before)
             return fail(QStringLiteral("no job reached %1: %2").arg(queue, why));
         server.waitForIdle();

@@ -90,13 +90,13 @@ class TestAlignmentSheetCups : public QObject
     std::unique_ptr<rova::print::PrinterChoice> m_printers;
     std::unique_ptr<rova::print::SlipJobs> m_jobs;
 
-    const Paper& paperOf(int code)
+    // A copy: the capabilities are a value made afresh on every call.
+    Paper paperOf(int code)
     {
-        static Paper none;
         for (const Paper& p : m_system->capabilities(kQueue).papers)
             if (p.code == code)
                 return p;
-        return none;
+        return Paper();
     }
 
 private slots:
@@ -174,7 +174,7 @@ private slots:
         QCOMPARE(pdfPageCount(output), 1);
         const QList<PdfWord> words = pdfWords(output);
 
-        const Paper& sheet = paperOf(paper);
+        const Paper sheet = paperOf(paper);
         const QPointF corner(sheet.marginsMm.left(), sheet.marginsMm.top());
         const QPointF margins(left * kMmPerInch / dpi.x(), top * kMmPerInch / dpi.y());
         const double lower = 0.06 * 6 * kMmPerInch / 72; // the names are of 6 points

@@ -3,6 +3,7 @@
 
 #include "support/controls.h"
 #include "support/mainwindowfixture.h"
+#include "support/testpostal.h"
 
 #include "platform/store/batchlist.h"
 #include "rules/postal/loader.h"
@@ -139,8 +140,7 @@ private slots:
     void initTestCase()
     {
         MainWindowFixture::installFakePrinter();
-        m_postal =
-            rova::postal::load(rova::postal::locateSources(QStringLiteral(ROVA_TEST_DATA "/postal"), {}, {}));
+        m_postal = testsupport::loadTestPostal();
         QVERIFY2(m_postal.index, qPrintable(m_postal.status));
     }
     void init()

@@ -3,6 +3,7 @@
 
 #include "support/controls.h"
 #include "support/mainwindowfixture.h"
+#include "support/testpostal.h"
 
 #include "rules/postal/loader.h"
 #include "rules/transfer/transfer.h"
@@ -70,8 +71,7 @@ private slots:
     void initTestCase()
     {
         MainWindowFixture::installFakePrinter();
-        m_loaded =
-            rova::postal::load(rova::postal::locateSources(QStringLiteral(ROVA_TEST_DATA "/postal"), {}, {}));
+        m_loaded = testsupport::loadTestPostal();
         QVERIFY2(m_loaded.index, qPrintable(m_loaded.status));
     }
     void init()

@@ -3,6 +3,7 @@
 
 #include "rules/postal/loader.h"
 #include "rules/postal/lookup.h"
+#include "support/testpostal.h"
 
 #include <QTest>
 
@@ -29,8 +30,7 @@ class TestPostalLookup : public QObject
 private slots:
     void initTestCase()
     {
-        const rova::postal::Loaded loaded =
-            rova::postal::load(rova::postal::locateSources(QStringLiteral(ROVA_TEST_DATA "/postal"), {}, {}));
+        const rova::postal::Loaded loaded = testsupport::loadTestPostal();
         QVERIFY2(loaded.index, qPrintable(loaded.status));
         m_index = loaded.index;
     }

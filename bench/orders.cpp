@@ -106,7 +106,7 @@ int main(int argc, char* argv[])
             const auto imported = rova::orders::importOrders(
                 rova::orders::readOrderFile(dir.filePath(QStringLiteral("orders.csv"))), context);
             for (const rova::orders::ImportedSlip& slip : imported.slips)
-                check.marks(slip.values, slip.marks);
+                check.importedMarks(slip.values, slip.marks);
         });
     }
     bench::report(QStringLiteral("order import and row check, %1 rows, UTF-8%2")

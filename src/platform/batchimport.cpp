@@ -79,7 +79,7 @@ QList<store::BatchRow> batchRows(const QList<orders::ImportedSlip>& slips, const
     for (const orders::ImportedSlip& s : slips) {
         store::BatchRow row;
         row.slip = s.values;
-        row.marks = listMarks(check.marks(s.values, s.marks));
+        row.marks = listMarks(check.importedMarks(s.values, s.marks));
         row.orderNumber = s.orderNumber;
         row.sourceFile = sourceFile;
         rows.append(row);

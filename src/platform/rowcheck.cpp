@@ -31,24 +31,33 @@ const RowCheck::Form& RowCheck::formOf(const QString& slipType)
     return *m_forms.insert(slipType, form);
 }
 
-QStringList RowCheck::overlaps(const slip::SlipValues& slip)
+QList<orders::Mark> RowCheck::formMarks(const slip::SlipValues& slip)
 {
+    QList<orders::Mark> found;
     const Form& form = formOf(slip.slipType);
-    return form.page ? print::overlapsOnPage(slip, form.settings, *form.page, &m_cells) : QStringList();
-}
-
-QList<orders::Mark> RowCheck::marks(const slip::SlipValues& slip, const QList<orders::Mark>& given)
-{
-    QList<orders::Mark> found = orders::checkSlip(slip, m_today);
-    if (const QStringList lines = overlaps(slip); !lines.isEmpty())
-        found << orders::mark(orders::MarkCode::Overlap, lines.join(u'、'));
+    if (form.page) {
+        if (const QStringList lines = print::overlapsOnPage(slip, form.settings, *form.page, &m_cells);
+            !lines.isEmpty())
+            found << orders::mark(orders::MarkCode::Overlap, lines.join(u'、'));
+    }
     if (m_postal) {
         if (const QStringList lines = postal::slipWarnings(*m_postal, slip); !lines.isEmpty())
             found << orders::mark(orders::MarkCode::PostalCodeMismatch, lines.join(u'、'));
     }
-    QList<orders::Mark> marks = given;
-    for (const orders::Mark& m : found) {
-        if (std::none_of(given.begin(), given.end(), [&](const orders::Mark& g) { return g.code == m.code; }))
+    return found;
+}
+
+QList<orders::Mark> RowCheck::marks(const slip::SlipValues& slip)
+{
+    return orders::checkSlip(slip, m_today) + formMarks(slip);
+}
+
+QList<orders::Mark> RowCheck::importedMarks(const slip::SlipValues& slip, const QList<orders::Mark>& imported)
+{
+    QList<orders::Mark> marks = imported;
+    for (const orders::Mark& m : formMarks(slip)) {
+        if (std::none_of(imported.begin(), imported.end(),
+                         [&](const orders::Mark& i) { return i.code == m.code; }))
             marks << m;
     }
     return marks;

@@ -28,10 +28,12 @@ public:
     RowCheck(const QDate& today, print::SlipJobs& jobs, SettingsOf settingsOf,
              std::shared_ptr<const postal::Index> postal);
 
-    // Every mark the slip deserves, in the order of the codes: `given` (what an import found) first,
-    // then each of the check's whose code is not among them. A printer that cannot be asked leaves
+    // Every mark the slip deserves, in the order of the codes. A printer that cannot be asked leaves
     // the overlap out and is noted in notChecked().
-    QList<orders::Mark> marks(const slip::SlipValues& slip, const QList<orders::Mark>& given = {});
+    QList<orders::Mark> marks(const slip::SlipValues& slip);
+    // The marks of a slip an import made, which checked its own values already: `imported` with the
+    // overlap and postal marks added.
+    QList<orders::Mark> importedMarks(const slip::SlipValues& slip, const QList<orders::Mark>& imported);
 
     // One line per slip type whose overlaps could not be looked for, naming it and why.
     const QStringList& notChecked() const { return m_notChecked; }
@@ -42,7 +44,8 @@ private:
         std::optional<print::PageSetup> page; // none when the printer could not be asked
     };
     const Form& formOf(const QString& slipType);
-    QStringList overlaps(const slip::SlipValues& slip);
+    // Values running into each other on the form, a postal code that does not match its address.
+    QList<orders::Mark> formMarks(const slip::SlipValues& slip);
 
     QDate m_today;
     print::SlipJobs& m_jobs;

@@ -210,7 +210,7 @@ rova::batch::RowCheck BatchWindow::rowCheck() const
 
 void BatchWindow::say(const QString& text, const rova::batch::RowCheck& check)
 {
-    say(QStringList(QStringList{text} + check.notChecked()).join(QStringLiteral("　")));
+    say((QStringList{text} + check.notChecked()).join(QStringLiteral("　")));
 }
 
 void BatchWindow::closeEvent(QCloseEvent* event)

@@ -99,6 +99,7 @@ private slots:
         full.slip = rova::test::everyField();
         full.marks = {{"zip", "郵便番号が 3 桁-4 桁ではありません"}, {"add1", "住所①が 40 バイトを超えます"}};
         full.orderNumber = "shop-20240501-0001";
+        full.orderSource = "rakuten";
         full.sourceFile = "/home/shop/注文/rakuten.csv";
         const QList<BatchRow> added{parcel("一番", "りんご"), full, parcel("三番", "なし")};
         const QList<qint64> ids = m_list->add(added);
@@ -116,6 +117,7 @@ private slots:
         QCOMPARE(back.slip, full.slip);
         QCOMPARE(back.marks, full.marks);
         QCOMPARE(back.orderNumber, full.orderNumber);
+        QCOMPARE(back.orderSource, full.orderSource);
         QCOMPARE(back.sourceFile, full.sourceFile);
         QCOMPARE(rows[0].marks, QList<BatchMark>{});
         QVERIFY(!rows[0].statusTime.isValid());

@@ -66,8 +66,11 @@ bool importFiles(const Request& request, const QString& folder, store::BatchList
             print(stdout, QStringLiteral("%1: 追加 %2 行、重複で除いた行 %3、確認の印がある行 %4\n")
                               .arg(path)
                               .arg(added.added)
-                              .arg(added.duplicatesSkipped)
+                              .arg(added.skipped.size())
                               .arg(added.marked));
+            if (!added.skipped.isEmpty())
+                complain(QStringLiteral("%1: 重複で除いた行: %2 (重複しても加えるには --allow-duplicates)")
+                             .arg(path, batch::skippedNames(added).join(QStringLiteral("、"))));
         } catch (const Error& e) {
             complain(e.message());
             allRead = false;

@@ -71,16 +71,35 @@ QList<store::BatchMark> importMarks(const QList<store::BatchMark>& marks)
     return kept;
 }
 
-QList<store::BatchRow> batchRows(const QList<orders::ImportedSlip>& slips, const QString& sourceFile,
+QString orderSource(std::optional<orders::FormatId> format)
+{
+    using orders::FormatId;
+    switch (format.value_or(FormatId::Own)) {
+    case FormatId::Rakuten:
+        return QStringLiteral("rakuten");
+    case FormatId::Yahoo:
+        return QStringLiteral("yahoo");
+    case FormatId::Amazon:
+        return QStringLiteral("amazon");
+    case FormatId::Carrier:
+        return QStringLiteral("carrier");
+    case FormatId::Own:
+        break;
+    }
+    return {};
+}
+
+QList<store::BatchRow> batchRows(const orders::OrderImport& imported, const QString& sourceFile,
                                  RowCheck& check)
 {
     QList<store::BatchRow> rows;
-    rows.reserve(slips.size());
-    for (const orders::ImportedSlip& s : slips) {
+    rows.reserve(imported.slips.size());
+    for (const orders::ImportedSlip& s : imported.slips) {
         store::BatchRow row;
         row.slip = s.values;
         row.marks = listMarks(check.importedMarks(s.values, s.marks));
         row.orderNumber = s.orderNumber;
+        row.orderSource = orderSource(imported.format);
         row.sourceFile = sourceFile;
         rows.append(row);
     }
@@ -90,35 +109,45 @@ QList<store::BatchRow> batchRows(const QList<orders::ImportedSlip>& slips, const
 Added addRows(store::BatchList& list, const QList<store::BatchRow>& rows, bool allowDuplicates)
 {
     Added result;
-    QList<store::BatchRow> taken = rows;
-    if (!allowDuplicates) {
-        const QList<store::BatchDuplicate> duplicates = list.duplicates(rows);
-        QList<bool> skip(rows.size(), false);
-        for (const store::BatchDuplicate& d : duplicates)
+    QList<bool> skip(rows.size(), false);
+    if (allowDuplicates) {
+        list.add(rows);
+    } else {
+        for (const store::BatchDuplicate& d : list.addNew(rows))
             skip[d.index] = true;
-        taken.clear();
-        for (qsizetype i = 0; i < rows.size(); ++i) {
-            if (!skip[i])
-                taken.append(rows[i]);
-        }
-        result.duplicatesSkipped = int(rows.size() - taken.size());
     }
-    list.add(taken);
-    result.added = int(taken.size());
-    for (const store::BatchRow& row : taken)
-        result.marked += row.marks.isEmpty() ? 0 : 1;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        if (skip[i]) {
+            result.skipped.append(rows[i]);
+            continue;
+        }
+        ++result.added;
+        result.marked += rows[i].marks.isEmpty() ? 0 : 1;
+    }
     return result;
 }
 
-QList<orders::ImportedSlip> importFile(const QString& path, const QString& dataFolder,
-                                       const orders::ImportContext& context)
+QStringList skippedNames(const Added& added)
+{
+    QStringList names;
+    for (const store::BatchRow& row : added.skipped) {
+        const QString order = row.orderNumber.trimmed();
+        names << (order.isEmpty() ? row.slip.name : order);
+    }
+    return names;
+}
+
+orders::OrderImport importFile(const QString& path, const QString& dataFolder,
+                               const orders::ImportContext& context)
 {
     const orders::OrderFile file = orders::readOrderFile(path);
-    const orders::OrderImport imported = orders::importOrders(file, context);
+    orders::OrderImport imported = orders::importOrders(file, context);
     if (imported.format)
-        return imported.slips;
-    if (const auto mapping = ProgramSettings(dataFolder).columnMapping(imported.headerKey))
-        return orders::slipsFrom(file, *mapping, context);
+        return imported;
+    if (const auto mapping = ProgramSettings(dataFolder).columnMapping(imported.headerKey)) {
+        imported.slips = orders::slipsFrom(file, *mapping, context);
+        return imported;
+    }
     throw Error(QStringLiteral("%1\n見出しの行が知っている形式のどれとも合いません。"
                                "一括の画面で取り込んで、列の割り当てを選んでください。")
                     .arg(QFileInfo(path).absoluteFilePath()));

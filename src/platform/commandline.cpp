@@ -43,7 +43,8 @@ QCommandLineOption importOption()
 QCommandLineOption allowDuplicatesOption()
 {
     return {QStringLiteral("allow-duplicates"),
-            QStringLiteral("--import で、一覧にある注文と同じ行も加えます。")};
+            QStringLiteral(
+                "--import で、重複する行 (同じ注文番号、番号のない行は同じお届け先と品名) も加えます。")};
 }
 QCommandLineOption printBatchOption()
 {

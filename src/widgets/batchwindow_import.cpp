@@ -58,21 +58,34 @@ void BatchWindow::importFile(const QString& path)
         imported.slips = rova::orders::slipsFrom(file, *mapping, context);
     }
     rova::batch::RowCheck check = rowCheck();
-    const QList<rova::store::BatchRow> rows = rova::batch::batchRows(imported.slips, path, check);
-    const qsizetype duplicates = m_list->duplicates(rows).size();
-    const bool allow =
-        duplicates > 0 &&
-        Dialogs::ask(this, QStringLiteral("%1\n%2 行はすでに一覧にある注文と同じです。重複して追加しますか?\n"
-                                          "(いいえ: 重複する行を除いて追加します)")
-                               .arg(QFileInfo(path).fileName())
-                               .arg(duplicates));
-    const rova::batch::Added added = rova::batch::addRows(*m_list, rows, allow);
-    say(QStringLiteral("%1: %2 行を追加しました (重複で除いた行 %3、確認の印がある行 %4)。")
-            .arg(QFileInfo(path).fileName())
-            .arg(added.added)
-            .arg(added.duplicatesSkipped)
-            .arg(added.marked),
-        check);
+    const QList<rova::store::BatchRow> rows = rova::batch::batchRows(imported, path, check);
+    // Added first, the duplicates left out in the same transaction, and only then offered: the
+    // list is never held while the operator decides.
+    const rova::batch::Added added = rova::batch::addRows(*m_list, rows, false);
+    const QString name = QFileInfo(path).fileName();
+    QString summary = QStringLiteral("%1: %2 行を追加しました (重複で除いた行 %3、確認の印がある行 %4)。")
+                          .arg(name)
+                          .arg(added.added)
+                          .arg(added.skipped.size())
+                          .arg(added.marked);
+    if (!added.skipped.isEmpty()) {
+        const QString skipped = rova::batch::skippedNames(added).join(QStringLiteral("、"));
+        summary += QStringLiteral("重複で除いた行: %1").arg(skipped);
+        if (Dialogs::ask(this, QStringLiteral("%1\n次の %2 行は重複するため除きました:\n%3\n"
+                                              "重複していても追加しますか?")
+                                   .arg(name)
+                                   .arg(added.skipped.size())
+                                   .arg(skipped))) {
+            const rova::batch::Added again = rova::batch::addRows(*m_list, added.skipped, true);
+            summary =
+                QStringLiteral("%1: %2 行を追加しました (重複していた行 %3 を含む、確認の印がある行 %4)。")
+                    .arg(name)
+                    .arg(added.added + again.added)
+                    .arg(again.added)
+                    .arg(added.marked + again.marked);
+        }
+    }
+    say(summary, check);
 }
 
 void BatchWindow::exportList()

@@ -10,6 +10,8 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,7 +37,7 @@ class TestBatchCommand : public QObject
 
     // Without a print server unless `cupsServer` names one's socket; without a postal dictionary
     // unless --zipcode-dir gives one.
-    Run run(QStringList arguments, const QString& cupsServer = {}) const
+    void start(QProcess& program, const QStringList& arguments, const QString& cupsServer = {}) const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "ROVA_DATA_DIR", "XDG_CONFIG_HOME"})
@@ -45,15 +47,23 @@ class TestBatchCommand : public QObject
         env.insert(QStringLiteral("CUPS_SERVER"),
                    cupsServer.isEmpty() ? m_dir->filePath(QStringLiteral("no-cups.sock")) : cupsServer);
         env.insert(QStringLiteral("ROVA_ZIPCODE_DIR"), m_dir->filePath(QStringLiteral("no-postal")));
-        QProcess program;
         program.setProcessEnvironment(env);
         program.start(QStringLiteral(ROVA_TEST_BIN "/rova-yamato"),
                       QStringList{QStringLiteral("--data-dir"), m_dir->filePath(QStringLiteral("data"))} +
                           arguments);
-        if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit)
+    }
+    static Run finish(QProcess& program)
+    {
+        if (!program.waitForFinished(60000) || program.exitStatus() != QProcess::NormalExit)
             return {};
         return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
                 QString::fromUtf8(program.readAllStandardError())};
+    }
+    Run run(const QStringList& arguments, const QString& cupsServer = {}) const
+    {
+        QProcess program;
+        start(program, arguments, cupsServer);
+        return finish(program);
     }
 
 private slots:
@@ -69,15 +79,58 @@ private slots:
         const QString amazon = sample(QStringLiteral("amazon.cp932.txt"));
         Run r = run({QStringLiteral("--import"), rakuten, amazon});
         QVERIFY2(r.status == 0, qPrintable(r.err));
+        // One of its orders goes to two destinations: two parcels.
         QVERIFY2(
-            r.out.contains(rakuten + QStringLiteral(": 追加 4 行、重複で除いた行 1、確認の印がある行 2\n")),
+            r.out.contains(rakuten + QStringLiteral(": 追加 5 行、重複で除いた行 0、確認の印がある行 2\n")),
             qPrintable(r.out));
         QVERIFY2(r.out.contains(amazon + QStringLiteral(": 追加 3 行、重複で除いた行 0")), qPrintable(r.out));
+        QVERIFY2(!r.err.contains(QStringLiteral("重複")), qPrintable(r.err));
 
         r = run({QStringLiteral("--import"), rakuten});
         QVERIFY2(r.out.contains(QStringLiteral(": 追加 0 行、重複で除いた行 5")), qPrintable(r.out));
+        QVERIFY2(
+            r.err.contains(rakuten + QStringLiteral(": 重複で除いた行: 100001、100002、100003、100004、"
+                                                    "100004 (重複しても加えるには --allow-duplicates)\n")),
+            qPrintable(r.err));
         r = run({QStringLiteral("--import"), QStringLiteral("--allow-duplicates"), rakuten});
         QVERIFY2(r.out.contains(QStringLiteral(": 追加 5 行、重複で除いた行 0")), qPrintable(r.out));
+    }
+
+    void twoImportsAtOnceAddEachOrderOnce()
+    {
+        const int orders = 5000;
+        const QString path = m_dir->filePath(QStringLiteral("orders.csv"));
+        QByteArray text = "注文番号,郵便番号,おところ①,おなまえ,でんわ,品名1,個数\r\n";
+        for (int i = 0; i < orders; ++i)
+            text += QStringLiteral("N-%1,105-0011,東京都港区芝公園%1,山田　太郎,03-1234-5678,書籍,1\r\n")
+                        .arg(i)
+                        .toUtf8();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+
+        QProcess first, second;
+        start(first, {QStringLiteral("--import"), path});
+        start(second, {QStringLiteral("--import"), path});
+        int added = 0, skipped = 0;
+        for (QProcess* program : {&first, &second}) {
+            const Run r = finish(*program);
+            QVERIFY2(r.status == 0, qPrintable(r.err));
+            const QRegularExpressionMatch m =
+                QRegularExpression(QStringLiteral("追加 (\\d+) 行、重複で除いた行 (\\d+)")).match(r.out);
+            QVERIFY2(m.hasMatch(), qPrintable(r.out));
+            added += m.captured(1).toInt();
+            skipped += m.captured(2).toInt();
+        }
+        QCOMPARE(added, orders);
+        QCOMPARE(skipped, orders);
+        QSet<QString> numbers;
+        for (const rova::store::BatchRow& row :
+             rova::store::BatchList(m_dir->filePath(QStringLiteral("data"))).rows())
+            numbers.insert(row.orderNumber);
+        QCOMPARE(numbers.size(), orders);
+        QCOMPARE(rova::store::BatchList(m_dir->filePath(QStringLiteral("data"))).rows().size(), orders);
     }
 
     void unreadableFileIsNamedAndAddsNothing()
@@ -91,7 +144,7 @@ private slots:
         const Run r = run({QStringLiteral("--import"), broken, own});
         QCOMPARE(r.status, 1);
         QVERIFY2(r.err.contains(broken), qPrintable(r.err));
-        QVERIFY2(!r.out.contains(broken) && r.out.contains(own + QStringLiteral(": 追加 2 行")),
+        QVERIFY2(!r.out.contains(broken) && r.out.contains(own + QStringLiteral(": 追加 3 行")),
                  qPrintable(r.out));
     }
 

@@ -33,38 +33,63 @@ qint64 BatchList::revision() const
 QList<qint64> BatchList::add(const QList<BatchRow>& rows)
 {
     QList<qint64> ids;
+    if (!rows.isEmpty())
+        change([&] { ids = insert(rows); });
+    return ids;
+}
+
+QList<BatchDuplicate> BatchList::addNew(const QList<BatchRow>& rows)
+{
+    QList<BatchDuplicate> found;
     if (rows.isEmpty())
-        return ids;
-    ids.reserve(rows.size());
+        return found;
     change([&] {
-        QSqlQuery insert =
-            m_db.prepare(QStringLiteral("INSERT INTO batch_rows (ticked, status, status_time, refusal,"
-                                        " marks, order_number, source_file, duplicate_key, %1)"
-                                        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, %2)")
-                             .arg(slipColumnNames(), slipPlaceholders()));
-        for (const BatchRow& row : rows) {
-            insert.bindValue(0, int(row.ticked));
-            insert.bindValue(1, statusText(row.status));
-            insert.bindValue(2, timeColumn(row.statusTime));
-            insert.bindValue(3, row.refusal);
-            insert.bindValue(4, marksColumn(row.marks));
-            insert.bindValue(5, row.orderNumber.trimmed());
-            insert.bindValue(6, row.sourceFile);
-            insert.bindValue(7, duplicateKey(row.slip));
-            bindSlip(insert, row.slip, 8);
-            m_db.exec(insert);
-            ids.append(insert.lastInsertId().toLongLong());
+        found = duplicates(rows);
+        QList<bool> skip(rows.size(), false);
+        for (const BatchDuplicate& d : found)
+            skip[d.index] = true;
+        QList<BatchRow> taken;
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            if (!skip[i])
+                taken.append(rows[i]);
         }
+        insert(taken);
     });
+    return found;
+}
+
+QList<qint64> BatchList::insert(const QList<BatchRow>& rows)
+{
+    QList<qint64> ids;
+    ids.reserve(rows.size());
+    QSqlQuery insert =
+        m_db.prepare(QStringLiteral("INSERT INTO batch_rows (ticked, status, status_time, refusal,"
+                                    " marks, order_number, order_source, source_file, duplicate_key, %1)"
+                                    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, %2)")
+                         .arg(slipColumnNames(), slipPlaceholders()));
+    for (const BatchRow& row : rows) {
+        insert.bindValue(0, int(row.ticked));
+        insert.bindValue(1, statusText(row.status));
+        insert.bindValue(2, timeColumn(row.statusTime));
+        insert.bindValue(3, row.refusal);
+        insert.bindValue(4, marksColumn(row.marks));
+        insert.bindValue(5, row.orderNumber.trimmed());
+        insert.bindValue(6, row.orderSource);
+        insert.bindValue(7, row.sourceFile);
+        insert.bindValue(8, duplicateKey(row.slip));
+        bindSlip(insert, row.slip, 9);
+        m_db.exec(insert);
+        ids.append(insert.lastInsertId().toLongLong());
+    }
     return ids;
 }
 
 QList<BatchRow> BatchList::rows() const
 {
-    QSqlQuery select =
-        m_db.prepare(QStringLiteral("SELECT id, ticked, status, status_time, refusal, marks,"
-                                    " order_number, source_file, %1 FROM batch_rows ORDER BY id")
-                         .arg(slipColumnNames()));
+    QSqlQuery select = m_db.prepare(
+        QStringLiteral("SELECT id, ticked, status, status_time, refusal, marks,"
+                       " order_number, order_source, source_file, %1 FROM batch_rows ORDER BY id")
+            .arg(slipColumnNames()));
     select.setForwardOnly(true);
     m_db.exec(select);
     QList<BatchRow> rows;
@@ -78,8 +103,9 @@ QList<BatchRow> BatchList::rows() const
         row.refusal = select.value(4).toString();
         row.marks = marksFromColumn(select.value(5));
         row.orderNumber = select.value(6).toString();
-        row.sourceFile = select.value(7).toString();
-        row.slip = readSlip(select, 8);
+        row.orderSource = select.value(7).toString();
+        row.sourceFile = select.value(8).toString();
+        row.slip = readSlip(select, 9);
     }
     return rows;
 }

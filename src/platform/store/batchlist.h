@@ -33,6 +33,7 @@ struct BatchRow {
     slip::SlipValues slip;
     QList<BatchMark> marks;
     QString orderNumber;
+    QString orderSource; // the marketplace the order number belongs to; "" where unknown
     QString sourceFile;
 };
 
@@ -51,7 +52,10 @@ public:
 
     // Appends the rows, all or none, and returns their new ids in the same order.
     QList<qint64> add(const QList<BatchRow>& rows);
-    // Incoming rows whose order number, or whose destination and item names, are already there.
+    // Appends the rows that are no duplicates, looked for and added in one write transaction, so
+    // another process importing the same rows at the same moment finds these. Returns the rows left out.
+    QList<BatchDuplicate> addNew(const QList<BatchRow>& rows);
+    // Incoming rows that repeat an order or a parcel already there or earlier among them.
     QList<BatchDuplicate> duplicates(const QList<BatchRow>& incoming) const;
     // Every row in list order.
     QList<BatchRow> rows() const;
@@ -74,6 +78,8 @@ public:
 private:
     // Runs `work` in a write transaction that also counts one revision.
     void change(const std::function<void()>& work);
+    // Inserts the rows inside a change; their ids in the same order.
+    QList<qint64> insert(const QList<BatchRow>& rows);
 
     Database m_db;
 };

@@ -77,8 +77,15 @@ void indexForTyping(Database& db)
     addTrigramSearch(db);
 }
 
+// Version 3: which marketplace a row's order number belongs to (empty where unknown: rows from before,
+// our own export, a mapping the operator chose), since two marketplaces may use the same number.
+void addOrderSource(Database& db)
+{
+    db.exec(QStringLiteral("ALTER TABLE batch_rows ADD COLUMN order_source TEXT"));
+}
+
 using Step = void (*)(Database&);
-constexpr Step steps[schemaVersion] = {createTables, indexForTyping};
+constexpr Step steps[schemaVersion] = {createTables, indexForTyping, addOrderSource};
 } // namespace
 
 void refuseNewer(const Database& db)

@@ -30,11 +30,14 @@ BatchRow row(const SlipValues& slip, const QString& orderNumber = {})
     return r;
 }
 
-BatchRow parcel(const QString& name, const QString& item, const QString& orderNumber = {})
+BatchRow parcel(const QString& name, const QString& item, const QString& orderNumber = {},
+                const QString& source = {})
 {
     SlipValues s = slipTo(name, "03-1234-5678", "100-0001", "東京都千代田区", "千代田1-1");
     s.g1 = item;
-    return row(s, orderNumber);
+    BatchRow r = row(s, orderNumber);
+    r.orderSource = source;
+    return r;
 }
 
 QStringList namesOf(const QList<BatchRow>& rows)
@@ -96,6 +99,7 @@ private slots:
         full.slip = rova::test::everyField();
         full.marks = {{"zip", "郵便番号が 3 桁-4 桁ではありません"}, {"add1", "住所①が 40 バイトを超えます"}};
         full.orderNumber = "shop-20240501-0001";
+        full.orderSource = "rakuten";
         full.sourceFile = "/home/shop/注文/rakuten.csv";
         const QList<BatchRow> added{parcel("一番", "りんご"), full, parcel("三番", "なし")};
         const QList<qint64> ids = m_list->add(added);
@@ -113,6 +117,7 @@ private slots:
         QCOMPARE(back.slip, full.slip);
         QCOMPARE(back.marks, full.marks);
         QCOMPARE(back.orderNumber, full.orderNumber);
+        QCOMPARE(back.orderSource, full.orderSource);
         QCOMPARE(back.sourceFile, full.sourceFile);
         QCOMPARE(rows[0].marks, QList<BatchMark>{});
         QVERIFY(!rows[0].statusTime.isValid());
@@ -140,7 +145,7 @@ private slots:
     {
         QTest::addColumn<QList<BatchRow>>("incoming");
         QTest::addColumn<QStringList>("found");
-        QTest::newRow("same order number, other destination")
+        QTest::newRow("same number, marketplace unknown, other destination")
             << QList<BatchRow>{parcel("別人", "ぶどう", "A-1")} << QStringList{"0 order of list row 1"};
         QTest::newRow("order number with blanks around it")
             << QList<BatchRow>{parcel("別人", "ぶどう", " A-1 ")} << QStringList{"0 order of list row 1"};
@@ -150,15 +155,26 @@ private slots:
             slipTo("山田　太郎", "０３１２３４５６７８", "1000001", "東京都千代田区千代田", "１－１");
         fullWidth.g1 = "りんご";
         QTest::newRow("same parcel typed in the other width")
-            << QList<BatchRow>{row(fullWidth, "B-9")} << QStringList{"0 parcel of list row 1"};
+            << QList<BatchRow>{row(fullWidth)} << QStringList{"0 parcel of list row 1"};
+        QTest::newRow("repeat order: same parcel under a new number")
+            << QList<BatchRow>{parcel("山田太郎", "りんご", "A-2", "rakuten"), row(fullWidth, "B-9")}
+            << QStringList{};
+        QTest::newRow("same number in another marketplace")
+            << QList<BatchRow>{parcel("山田太郎", "りんご", "A-1", "amazon")} << QStringList{};
+        QTest::newRow("same number, same marketplace")
+            << QList<BatchRow>{parcel("別人", "ぶどう", "A-1", "rakuten")}
+            << QStringList{"0 order of list row 1"};
         QTest::newRow("same destination, other items")
             << QList<BatchRow>{parcel("山田太郎", "みかん")} << QStringList{};
         QTest::newRow("a printed row still counts")
             << QList<BatchRow>{parcel("印刷済", "桃")} << QStringList{"0 parcel of list row 2"};
-        QTest::newRow("repeats an earlier incoming row")
+        QTest::newRow("a numbered row repeats a parcel without a number")
+            << QList<BatchRow>{parcel("印刷済", "桃", "Z-1", "yahoo")}
+            << QStringList{"0 parcel of list row 2"};
+        QTest::newRow("one order to two destinations; a parcel repeated without a number")
             << QList<BatchRow>{parcel("新規", "柿", "C-1"), parcel("新規二", "梨", "C-1"),
-                               parcel("新規", "柿")}
-            << QStringList{"1 order of incoming", "2 parcel of incoming"};
+                               parcel("新規", "柿"), parcel("新規", "柿")}
+            << QStringList{"2 parcel of incoming", "3 parcel of incoming"};
         QTest::newRow("empty rows repeat nothing")
             << QList<BatchRow>{BatchRow{}, BatchRow{}} << QStringList{};
         QTest::newRow("nothing new") << QList<BatchRow>{parcel("新規", "柿", "C-1")} << QStringList{};
@@ -167,7 +183,8 @@ private slots:
     {
         QFETCH(QList<BatchRow>, incoming);
         QFETCH(QStringList, found);
-        const QList<qint64> ids = m_list->add({parcel("山田太郎", "りんご", "A-1"), parcel("印刷済", "桃")});
+        const QList<qint64> ids =
+            m_list->add({parcel("山田太郎", "りんご", "A-1", "rakuten"), parcel("印刷済", "桃")});
         m_list->markPrinted({ids[1]}, firstTime);
         QStringList shown;
         for (const BatchDuplicate& d : m_list->duplicates(incoming)) {

@@ -90,6 +90,7 @@ private slots:
         QStringList falseMarks;
         for (const Record& r : data.records) {
             QString address = data.view(r.address, r.addressLength).toString();
+            // A house number no town is named with: "花巻市12-3" is 花巻市十二丁目3, a town of its own code.
             if (!data.isOffice(r))
                 address += u"９８７−６"_s;
             QStringList written{address};

@@ -1,9 +1,11 @@
 #include "rules/postal/addresskey.h"
 
 #include "rules/halfwidth.h"
+#include "rules/postal/variantkanji.h"
 #include "rules/transfer/wordlists.h"
 
 #include <QList>
+#include <QRegularExpression>
 
 namespace rova::postal
 {
@@ -99,8 +101,38 @@ QChar oneSpelling(QChar c)
     case u'の':
         return u'ﾉ';
     default:
-        return c;
+        return commonKanji(c);
     }
+}
+
+bool endsInDigit(QStringView key)
+{
+    return !key.isEmpty() && key.back().isDigit();
+}
+
+// How many characters at `at` are a marker of the address's parts that the key leaves out or spells
+// as "-": "大字" and "字" (present or not as the writer likes), and after a number "丁目", "番地",
+// "番" and "号" ("1丁目2番3号" and "1-2-3" alike; "2番町" is a town's name and stays).
+struct Marker {
+    qsizetype length = 0;
+    QStringView spelling;
+};
+Marker markerAt(QStringView text, qsizetype at, QStringView key)
+{
+    const QStringView rest = text.sliced(at);
+    if (rest.startsWith(u"大字"))
+        return {2, {}};
+    if (rest.startsWith(u'字'))
+        return {1, {}};
+    if (!endsInDigit(key))
+        return {};
+    if (rest.startsWith(u"丁目") || rest.startsWith(u"番地"))
+        return {2, u"-"};
+    if (rest.startsWith(u'番') && (rest.size() == 1 || rest[1].isDigit() || isKanjiNumeral(rest[1])))
+        return {1, u"-"};
+    if (rest.startsWith(u'号'))
+        return {1, u"-"};
+    return {};
 }
 
 const QList<QString>& prefectureKeys()
@@ -112,6 +144,41 @@ const QList<QString>& prefectureKeys()
         return list;
     }();
     return keys;
+}
+
+// Kyoto's addresses may name a crossing before the town: "寺町通御池上る上本能寺前町" is the town
+// "上本能寺前町" reached north of it, and a writer may leave the crossing out. The key keeps the
+// ward and the town.
+void dropCrossing(QString& key)
+{
+    static const QString city = addressKey(u"京都市");
+    static const QList<QString> directions = [] {
+        QList<QString> list;
+        for (const char16_t* d : {u"上る", u"上ル", u"上がる", u"下る", u"下ル", u"下がる", u"東入る",
+                                  u"東入ル", u"東入", u"西入る", u"西入ル", u"西入"})
+            list << addressKey(d);
+        return list;
+    }();
+    if (!key.startsWith(city))
+        return;
+    const qsizetype ward = key.indexOf(u'区', city.size());
+    if (ward < 0)
+        return;
+    qsizetype end = -1;
+    for (const QString& d : directions) {
+        const qsizetype at = key.lastIndexOf(d);
+        if (at > ward)
+            end = std::max(end, at + d.size());
+    }
+    if (end < 0)
+        return;
+    // "下る2丁目稲荷町": so many blocks past the crossing, then the town.
+    qsizetype blocks = end;
+    while (blocks < key.size() && key[blocks].isDigit())
+        ++blocks;
+    if (blocks > end && blocks + 1 < key.size() && key[blocks] == u'-' && !key[blocks + 1].isDigit())
+        end = blocks + 1;
+    key.remove(ward + 1, end - ward - 1);
 }
 
 } // namespace
@@ -131,9 +198,19 @@ QString addressKey(QStringView text)
             i = end;
             continue;
         }
+        if (const Marker m = markerAt(half, i, key); m.length > 0) {
+            key += m.spelling;
+            i += m.length;
+            continue;
+        }
         if (c != u' ' && c != u'\t')
             key += oneSpelling(c);
         ++i;
+    }
+    // "第3地割" and "3地割" alike.
+    if (key.contains(u"地割")) {
+        static const QRegularExpression ordinal(QStringLiteral("第(?=\\d+地割)"));
+        key.remove(ordinal);
     }
     return key;
 }
@@ -150,6 +227,7 @@ KeyedAddress keyedAddress(QStringView text)
             break;
         }
     }
+    dropCrossing(keyed.rest);
     return keyed;
 }
 

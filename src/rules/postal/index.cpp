@@ -26,6 +26,18 @@ namespace
 {
 // A county plus town name is at most this long; the search for one stops there.
 constexpr size_t kLongestCity = 16;
+
+// The town without its land division ("種市8地割" → "種市") when the typed address names none.
+Key withoutLandDivision(Key area, Key typed)
+{
+    const Key division = u"地割";
+    if (!area.ends_with(division) || typed.find(division) != Key::npos)
+        return area;
+    Key town = area.substr(0, area.size() - division.size());
+    while (!town.empty() && town.back() >= u'0' && town.back() <= u'9')
+        town.remove_suffix(1);
+    return town;
+}
 } // namespace
 
 Place Index::place(const Record& r) const
@@ -124,7 +136,7 @@ bool Index::agreesWith(const Record& r, const Variant& v) const
         return false;
     if (key.size() == r.cityLength)
         return true;
-    const Key area = areaOf(r);
+    const Key area = withoutLandDivision(areaOf(r), key);
     return key.starts_with(area) && area.size() >= longestMatch(key, r.prefecture).length;
 }
 

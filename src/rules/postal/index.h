@@ -35,8 +35,8 @@ public:
     // codes belong to their own holder.
     QList<Place> townsAt(QStringView address) const;
     // True when the address fits one of the code's entries: it starts with the entry's prefecture
-    // (when it names one) and city, and when it goes on, with the entry's town, no other town of
-    // the list matching more of it.
+    // (when it names one) and city, and when it goes on, with the entry's town (its land division
+    // may be left out), no other town of the list matching more of it.
     bool agrees(int code, QStringView address) const;
 
 private:

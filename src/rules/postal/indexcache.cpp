@@ -14,7 +14,7 @@ namespace
 
 constexpr quint32 kMagic = 0x524F5A50; // "ROZP"
 // Raised whenever Record, the key rules or the tables change, so an older cache is rebuilt.
-constexpr quint32 kFormat = 1;
+constexpr quint32 kFormat = 2;
 // The arrays are stored in the machine's byte order; this value read back wrong means another one.
 constexpr quint32 kByteOrderMark = 0x01020304;
 

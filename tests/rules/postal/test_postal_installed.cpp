@@ -4,11 +4,15 @@
 #include "rules/cp932.h"
 #include "rules/postal/loader.h"
 #include "rules/postal/lookup.h"
+#include "rules/postal/postalcode.h"
 
 #include <QFile>
 #include <QTest>
 
+#include <array>
+
 using namespace rova::postal;
+using namespace Qt::StringLiterals;
 
 class TestPostalInstalled : public QObject
 {
@@ -73,6 +77,41 @@ private slots:
         QCOMPARE(check(*m_index, u"999-9999", u"東京都港区芝公園").verdict, Check::Verdict::UnknownCode);
         QCOMPARE(check(*m_index, u"105-0011", u"東京都港区六本木6-10-1").helpText,
                  u"郵便番号 105-0011 は 東京都港区芝公園 です");
+    }
+
+    void everyAddressAgreesWithItsOwnCode()
+    {
+        const rova::postal::IndexData& data = m_index->data();
+        std::array<QString, 47> codeOfPrefecture;
+        for (const Record& r : data.records)
+            codeOfPrefecture.at(size_t(r.prefecture)) = formatCode(int(r.code));
+        int agreed = 0;
+        int marked = 0;
+        QStringList falseMarks;
+        for (const Record& r : data.records) {
+            QString address = data.view(r.address, r.addressLength).toString();
+            // A house number no town is named with: "花巻市12-3" is 花巻市十二丁目3, a town of its own code.
+            if (!data.isOffice(r))
+                address += u"９８７−６"_s;
+            QStringList written{address};
+            if (QString shorter = QString(address).remove(u"大字"_s).remove(u'字'); shorter != address)
+                written << shorter;
+            const QString own = formatCode(int(r.code));
+            const QString other = codeOfPrefecture.at(size_t((r.prefecture + 1) % 47));
+            for (const QString& a : written) {
+                if (check(*m_index, own, a).verdict == Check::Verdict::Agrees)
+                    ++agreed;
+                else
+                    falseMarks << own + u" "_s + a;
+                if (check(*m_index, other, a).verdict == Check::Verdict::Mismatch)
+                    ++marked;
+                else
+                    falseMarks << u"not marked: "_s + other + u" "_s + a;
+            }
+        }
+        qInfo("%d addresses agree with their own code, %d marked with a code of another prefecture", agreed,
+              marked);
+        QVERIFY2(falseMarks.isEmpty(), qPrintable(falseMarks.mid(0, 40).join(u'\n')));
     }
 
     void everyTextCanBeStored()

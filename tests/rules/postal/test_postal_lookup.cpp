@@ -8,6 +8,7 @@
 #include <QTest>
 
 using rova::postal::Check;
+using namespace Qt::StringLiterals;
 Q_DECLARE_METATYPE(Check::Verdict)
 
 namespace
@@ -177,6 +178,55 @@ private slots:
         const Check result = rova::postal::check(*m_index, zip, address);
         QCOMPARE(result.verdict, verdict);
         QCOMPARE(result.helpText, helpText);
+    }
+
+    // One place written as its own writer likes agrees with the code; the same writing in another
+    // prefecture, or another town of the city, does not.
+    void townWrittenOtherwise_data()
+    {
+        QTest::addColumn<QString>("zip");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("agrees");
+        const auto both = [](const char* name, const char* zip, const QString& address, const QString& twin) {
+            QTest::newRow(name) << zip << address << true;
+            QTest::addRow("%s, another prefecture", name) << zip << twin << false;
+        };
+        both("office list writes 大字", "036-8558", u"青森県弘前市新寺町1-1"_s, u"秋田県弘前市新寺町1-1"_s);
+        both("office list writes 大字, 字 and 巾", "380-8570", u"長野県長野市南長野幅下692-2"_s,
+             u"新潟県長野市南長野幅下692-2"_s);
+        both("address writes 大字", "028-3615", u"岩手県紫波郡矢巾町大字南矢幅13-123"_s,
+             u"宮城県紫波郡矢巾町大字南矢幅13-123"_s);
+        both("巾 written for 幅", "0283615", u"岩手県矢巾町南矢巾13"_s, u"秋田県矢巾町南矢巾13"_s);
+        both("字 before the town", "3800837", u"長野県長野市大字南長野字幅下1"_s,
+             u"山梨県長野市南長野字幅下1"_s);
+        both("舘 and 嶋", "040-0014", u"北海道函舘市中嶋町1-2"_s, u"青森県函舘市中嶋町1-2"_s);
+        both("hyphens for the list's 丁目", "025-0022", u"岩手県花巻市12-3"_s, u"宮城県花巻市12-3"_s);
+        both("office code, another house of its town", "036-8558", u"青森県弘前市大字新寺町5番地"_s,
+             u"岩手県弘前市大字新寺町5番地"_s);
+        both("land division written without 第", "028-7903", u"岩手県洋野町種市2地割5"_s,
+             u"青森県洋野町種市2地割5"_s);
+        both("land division left out", "028-7903", u"岩手県九戸郡洋野町種市5"_s,
+             u"青森県九戸郡洋野町種市5"_s);
+        both("Kyoto crossing left out", "600-8016", u"京都府京都市下京区材木町1"_s,
+             u"大阪府京都市下京区材木町1"_s);
+        both("Kyoto crossing written, the list has none", "604-0925",
+             u"京都市中京区寺町通御池上る上本能寺前町488"_s,
+             u"滋賀県京都市中京区寺町通御池上る上本能寺前町488"_s);
+        both("Kyoto crossing and blocks left out", "600-8022", u"京都市下京区稲荷町1"_s,
+             u"奈良県京都市下京区稲荷町1"_s);
+        QTest::newRow("office code, another town of its city")
+            << "036-8558" << u"青森県弘前市新寺町新割町1"_s << false;
+        QTest::newRow("another land division") << "028-7903" << u"岩手県洋野町種市12地割5"_s << false;
+        QTest::newRow("Kyoto, another town past the crossing")
+            << "604-0925" << u"京都市中京区寺町通御池上る材木町488"_s << false;
+    }
+    void townWrittenOtherwise()
+    {
+        QFETCH(QString, zip);
+        QFETCH(QString, address);
+        QFETCH(bool, agrees);
+        const Check::Verdict verdict = rova::postal::check(*m_index, zip, address).verdict;
+        QCOMPARE(verdict, agrees ? Check::Verdict::Agrees : Check::Verdict::Mismatch);
     }
 };
 

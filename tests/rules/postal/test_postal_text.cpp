@@ -74,6 +74,16 @@ private slots:
                                                 << "1200" << true;
         QTest::newRow("a long run spelled digit by digit") << "一二三四五六七八九〇一二三"
                                                            << "1234567890123" << true;
+        QTest::newRow("丁目, 番地, 番 and 号 as hyphens") << "1丁目2番地3号4番5"
+                                                          << "1-2-3-4-5" << true;
+        QTest::newRow("番 of a town's name stays") << "一番町"
+                                                   << "1-町" << false;
+        QTest::newRow("大字 and 字 left out") << "大字南長野字幅下"
+                                              << "南長野幅下" << true;
+        QTest::newRow("variant kanji of place names") << "髙﨑市渡邉舘"
+                                                      << "高崎市渡辺館" << true;
+        QTest::newRow("第 of a land division left out") << "種市第2地割"
+                                                        << "種市2地割" << true;
         QTest::newRow("different numbers stay apart") << "北十条"
                                                       << "北11条" << false;
         QTest::newRow("different kanji stay apart") << "芝公園"

@@ -3,7 +3,9 @@
 # history window with a few slips, into docs/history-window.png, the batch window with the
 # sample order files imported, into docs/batch-window.png, the preview of the half-filled slip
 # (F9), into docs/preview.png, and the alignment sheet it prints (F12) on the built-in PDF printer,
-# into docs/alignment-sheet.png (its top part, where the crosses and the footer are).
+# into docs/alignment-sheet.png (its top part, where the crosses and the footer are). All but the
+# preview print through a CUPS scheduler of the tool's own with one slip printer queue, as a shop
+# has it; the machine's own CUPS is never asked.
 # Usage: scripts/screenshot-main-window.sh [build-folder]   (default: build)
 set -eu
 

@@ -17,10 +17,10 @@ const char* noPassword(const char*, http_t*, const char*, const char*, void*)
     return nullptr;
 }
 
-// The scheduler's own words for the last failure.
+// Where libcups looked, with its own words for the last failure.
 PrinterError unreachableNow()
 {
-    return unreachable(QString::fromUtf8(cupsLastErrorString()));
+    return unreachable(QString::fromUtf8(cupsServer()), QString::fromUtf8(cupsLastErrorString()));
 }
 
 CupsDevice deviceOf(const QString& name)

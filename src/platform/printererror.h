@@ -29,11 +29,16 @@ private:
     Kind m_kind;
 };
 
-// The print server could not be asked for its printers; reason is the system's own text.
-inline PrinterError unreachable(const QString& reason)
+// The print server could not be asked for its printers: `server` is where it was looked for (an
+// address or a socket), `reason` the system's own words, which alone tell an operator nothing.
+inline PrinterError unreachable(const QString& server, const QString& reason)
 {
     return PrinterError(PrinterError::Kind::Unreachable,
-                        QStringLiteral("印刷サーバーに接続できません: %1").arg(reason));
+                        QStringLiteral("印刷サーバーに接続できません: %1\n"
+                                       "CUPS が動いていないか、接続できません\n"
+                                       "CUPS を起動してから、もう一度操作してください\n"
+                                       "(%2)")
+                            .arg(server, reason));
 }
 
 } // namespace rova::print

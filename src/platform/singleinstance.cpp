@@ -33,10 +33,25 @@ QString runtimeFolder()
     return QFile::decodeName(dir);
 }
 
+// The folder's real path, the same before and after the folder is made: the part that exists is
+// resolved, the names still missing are put after it as they are (making them adds no links).
+// On a first start the folder is made after this copy derived its socket's name.
+QString folderKey(const QString& dataFolder)
+{
+    QFileInfo existing(QDir::cleanPath(QFileInfo(dataFolder).absoluteFilePath()));
+    QStringList missing;
+    while (!existing.exists() && !existing.isRoot()) {
+        missing.prepend(existing.fileName());
+        existing.setFile(existing.path());
+    }
+    missing.prepend(existing.canonicalFilePath());
+    return QDir::cleanPath(missing.join(QLatin1Char('/')));
+}
+
 QString socketPath(const QString& title, const QString& dataFolder)
 {
     // The title is not ASCII and the folder may be long; a hash of both keeps the name short.
-    const QString folder = QFileInfo(dataFolder).canonicalFilePath();
+    const QString folder = folderKey(dataFolder);
     const QByteArray hash =
         QCryptographicHash::hash((title + u'\n' + folder).toUtf8(), QCryptographicHash::Sha1)
             .toHex()

@@ -59,19 +59,34 @@ QByteArray rawEncode(QStringView text, bool* error)
     return out;
 }
 
+// One encoder for many characters: its error count grows by one for each character it cannot
+// hold, where hasError() only says whether it ever failed.
+class CheckingEncoder : public QStringEncoder
+{
+public:
+    CheckingEncoder() : QStringEncoder(kCodec) {}
+    bool cannotHold(QStringView ch)
+    {
+        const qsizetype before = state.invalidChars;
+        const QByteArray placeholder = encode(ch);
+        return state.invalidChars > before;
+    }
+};
+
 // The encoder signals an error but substitutes a valid-looking character, so the culprits are found
 // one character (or surrogate pair) at a time, only when the whole text failed.
-QString findUnencodable(const QString& text)
+QString findUnencodable(QStringView text)
 {
+    CheckingEncoder encoder;
     QString bad;
     for (qsizetype i = 0; i < text.size();) {
-        const qsizetype n = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-        const QString ch = text.mid(i, n);
-        bool error = false;
-        rawEncode(ch, &error);
-        if (error && !bad.contains(ch))
-            bad += ch;
+        const qsizetype n = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+        const QStringView ch = text.sliced(i, n);
         i += n;
+        if (singleByteOf(ch[0].unicode()) >= 0)
+            continue;
+        if (encoder.cannotHold(ch) && !bad.contains(ch))
+            bad += ch;
     }
     return bad;
 }

@@ -4,7 +4,12 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
+#include <QMap>
 #include <QSettings>
+
+#include <sys/stat.h>
+#include <utility>
 
 namespace rova
 {
@@ -24,6 +29,25 @@ QString mappingKey(const QString& headerKey)
 QString scanGroup(const QString& slipType)
 {
     return QStringLiteral("formScans/") + slipType;
+}
+
+// Every key with its value as text.
+QMap<QString, QString> contents(const QSettings& settings)
+{
+    QMap<QString, QString> out;
+    for (const QString& key : settings.allKeys())
+        out.insert(key, settings.value(key).toString());
+    return out;
+}
+
+// The file as it lies on disk: a write replaces it with a new file (a new inode).
+std::pair<ino_t, qint64> fileStamp(const QString& path)
+{
+    struct stat st {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {0, -1};
+    return {st.st_ino, qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
 }
 } // namespace
 
@@ -94,9 +118,14 @@ void ProgramSettings::setValue(const QString& key, const QString& value)
 void ProgramSettings::change(const std::function<void(QSettings&)>& edit)
 {
     QSettings settings(m_path, QSettings::IniFormat);
+    const QMap<QString, QString> before = contents(settings);
+    const auto stamp = fileStamp(m_path);
     edit(settings);
+    const bool changed = contents(settings) != before;
     settings.sync();
-    if (settings.status() != QSettings::NoError)
+    // A damaged part of the old file leaves a format error standing, and a failed write adds nothing
+    // to it: the write is judged by whether the file was replaced.
+    if (settings.status() != QSettings::NoError && changed && fileStamp(m_path) == stamp)
         throw Error(errtext::cannotWrite(m_path));
 }
 

@@ -107,6 +107,7 @@ void MainWindow::SpeedButton_PRNSETClick()
     ComboBox1->addItems(names);
     ComboBox1->setCurrentIndex(current);
     ComboBox1->setEnabled(true);
+    ComboBox1->setToolTip(QString());
     rova::ui::setTextColour(ComboBox1, palette().color(QPalette::Text));
     const auto fill = [](QComboBox* box, auto names, auto index) {
         box->clear();

@@ -76,8 +76,10 @@ void MainWindow::buildPrinterGroup()
 
 void MainWindow::showPrinterMissing(const QString& text)
 {
+    // The box has room for one line; the whole text (where, why, what to do) is its tooltip.
     ComboBox1->clear();
-    ComboBox1->addItem(text);
+    ComboBox1->addItem(text.section(u'\n', 0, 0));
+    ComboBox1->setToolTip(text);
     ComboBox1->setEnabled(false);
     rova::ui::setTextColour(ComboBox1, Qt::red);
     ComboBox2->clear();

@@ -341,24 +341,38 @@ private slots:
     }
 
     // Last of all: it stops the scheduler.
-    // A stopped scheduler is told apart from one without queues, and from a queue that is gone.
+    // A stopped scheduler is told apart from one without queues, and from a queue that is gone; the
+    // operator is told where it was looked for and what to do, the system's words last.
+    void schedulerGoneIsToldApart_data()
+    {
+        QTest::addColumn<int>("asked");
+        QTest::newRow("the printer list") << 0;
+        QTest::newRow("the printer list, by a print system made afterwards") << 1;
+        QTest::newRow("a job on a printer it had") << 2;
+    }
     void schedulerGoneIsToldApart()
     {
-        const QString alpha = m_system.destinations().first().name;
+        QFETCH(int, asked);
         m_server.stop();
-        const auto unreachable = [](const std::function<void()>& ask) {
-            try {
-                ask();
-            } catch (const rova::print::PrinterError& e) {
-                return e.kind() == rova::print::PrinterError::Kind::Unreachable &&
-                       e.message().startsWith(QStringLiteral("印刷サーバーに接続できません: "));
-            } catch (const rova::Error&) {
-            }
-            return false;
-        };
-        QVERIFY(unreachable([this] { m_system.destinations(); }));
-        QVERIFY(unreachable([] { CupsPrintSystem().destinations(); }));
-        QVERIFY(unreachable([&] { m_system.begin(alpha, DeviceMode{}, QStringLiteral("t")); }));
+        QStringList lines;
+        try {
+            if (asked == 0)
+                m_system.destinations();
+            else if (asked == 1)
+                CupsPrintSystem().destinations();
+            else
+                m_system.begin(QStringLiteral("Alpha"), DeviceMode{}, QStringLiteral("t"));
+        } catch (const rova::print::PrinterError& e) {
+            QCOMPARE(e.kind(), rova::print::PrinterError::Kind::Unreachable);
+            lines = e.message().split(u'\n');
+        }
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines.mid(0, 3),
+                 (QStringList{QStringLiteral("印刷サーバーに接続できません: ") + m_server.socketPath(),
+                              QStringLiteral("CUPS が動いていないか、接続できません"),
+                              QStringLiteral("CUPS を起動してから、もう一度操作してください")}));
+        QVERIFY2(lines[3].size() > 2 && lines[3].startsWith(u'(') && lines[3].endsWith(u')'),
+                 qPrintable(lines[3]));
     }
 
 private:

@@ -67,11 +67,11 @@ private:
     QByteArray m_savedRuntime;
     bool m_hadRuntime = false;
 
-    QProcess* startHelper(const QString& mode, const QString& title)
+    QProcess* startHelper(const QString& mode, const QString& title, const QString& folder = {})
     {
         auto* p = new QProcess(this);
         p->setProgram(QStringLiteral(ROVA_SINGLEINSTANCE_HELPER));
-        p->setArguments({mode, title, m_data->path()});
+        p->setArguments({mode, title, folder.isEmpty() ? m_data->path() : folder});
         p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         p->start();
         m_helpers.append(p);
@@ -264,6 +264,34 @@ private slots:
         QCOMPARE(message, reason.isEmpty() ? QString() : reason + '\n' + instance.lockPath());
         if (reason.isEmpty())
             QVERIFY2(!reachableByOthers(instance.lockPath()), "the lock must be this user's only");
+    }
+
+    // The first start after installing: the data folder is made after the copy was set up, and a
+    // second start, which finds the folder there, still reaches the first one.
+    void firstStartWithoutDataFolder_data()
+    {
+        QTest::addColumn<QString>("missing"); // the data folder, under the test's folder
+        QTest::newRow("the data folder missing") << "rova";
+        QTest::newRow("the data folder and its parent missing") << "share/rova";
+        QTest::newRow("missing under a link to a folder") << "link/share/rova";
+        QTest::newRow("missing, written with . and ..") << "share/./x/../rova/";
+    }
+    void firstStartWithoutDataFolder()
+    {
+        QFETCH(QString, missing);
+        QVERIFY(QFile::link(m_data->path(), m_data->filePath(QStringLiteral("link"))));
+        const QString folder = m_data->filePath(missing);
+        const QString title = uniqueTitle();
+        rova::SingleInstance first(title, folder);
+        QVERIFY(QDir().mkpath(folder));
+        QCOMPARE(first.claim(), Start::Run);
+        QSignalSpy activations(&first, &rova::SingleInstance::activationRequested);
+
+        QProcess* second = startHelper("start", title, folder);
+        QCOMPARE(firstLine(second), QByteArray("ready\n"));
+        second->write("go\n");
+        QCOMPARE(firstLine(second), QByteArray("handed over\n"));
+        QTRY_COMPARE(activations.size(), 1);
     }
 
     void socketIsOnePerDataFolder()

@@ -209,7 +209,10 @@ private slots:
             m_jobs->print(slips(1), registered(QStringLiteral("Beta"), QStringLiteral("1")));
             QFAIL("printed without a print server");
         } catch (const rova::print::PrinterError& e) {
-            QCOMPARE(e.message(), QStringLiteral("印刷サーバーに接続できません: Connection refused"));
+            QCOMPARE(e.message(), QStringLiteral("印刷サーバーに接続できません: /run/cups/cups.sock\n"
+                                                 "CUPS が動いていないか、接続できません\n"
+                                                 "CUPS を起動してから、もう一度操作してください\n"
+                                                 "(Connection refused)"));
         }
         QVERIFY(m_fake->jobs().isEmpty());
 

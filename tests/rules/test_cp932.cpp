@@ -59,6 +59,8 @@ private slots:
         QTest::newRow("double vertical line U+2016") << u"‖"_s << u"‖"_s << 2;
         QTest::newRow("each once, in order") << u"𠮷a〜𠮷b〜"_s << u"𠮷〜"_s << 10;
         QTest::newRow("latin-1 letter") << u"café"_s << u"é"_s << 5;
+        QTest::newRow("controls kept as single bytes around the ones reported")
+            << u"\u0080😀\uF8F0😀名"_s << u"😀"_s << 8;
     }
     void unencodableIsReported()
     {

@@ -1,8 +1,11 @@
 // The form scans in the program's own settings file: kept per slip type beside the other settings,
 // read back as written, and the defaults where nothing or nonsense is kept.
 
+#include "rules/errors.h"
 #include "rules/programsettings.h"
 #include "rules/sliplayout.h"
+#include "support/readonlyfolder.h"
+#include "support/tempfiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,6 +69,39 @@ private slots:
             QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
         out.close();
         QCOMPARE(settings().formScan(QStringLiteral("A")), expected);
+    }
+
+    // A damaged part of the old file is no failed write; a write that did not happen is one.
+    void writeIsJudgedByTheWrite_data()
+    {
+        QTest::addColumn<QByteArray>("old");
+        QTest::addColumn<bool>("readOnly");
+        const QByteArray damaged("[formScans]\nA\\dpi=300\n[broken\nx=1\n");
+        QTest::newRow("old file with a damaged section: written") << damaged << false;
+        QTest::newRow("old file with a damaged section, folder read-only: failed") << damaged << true;
+        QTest::newRow("sound old file, folder read-only: failed")
+            << QByteArray("[pdf]\nlastFolder=/a\n") << true;
+    }
+    void writeIsJudgedByTheWrite()
+    {
+        QFETCH(QByteArray, old);
+        QFETCH(bool, readOnly);
+        rova::test::putFile(settings().path(), old);
+        const FormScan scan{QStringLiteral("/b.png"), 300, {4, -2}};
+        std::optional<ReadOnlyFolder> locked;
+        if (readOnly && !locked.emplace(m_dir->path()).refusesWrites())
+            QSKIP("this machine gives no way to make a folder read-only");
+        QString error;
+        try {
+            settings().setFormScan(QStringLiteral("B"), scan);
+        } catch (const rova::Error& e) {
+            error = e.message();
+        }
+        QCOMPARE(error, readOnly ? rova::errtext::cannotWrite(settings().path()) : QString());
+        if (readOnly)
+            QCOMPARE(rova::test::fileBytes(settings().path()), old);
+        else
+            QCOMPARE(settings().formScan(QStringLiteral("B")), scan);
     }
 };
 

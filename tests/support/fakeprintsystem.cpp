@@ -134,7 +134,7 @@ void FakePrintSystem::setDefault(int rawIndex)
 QList<Destination> FakePrintSystem::destinations()
 {
     if (!m_unreachable.isEmpty())
-        throw unreachable(m_unreachable);
+        throw unreachable(QStringLiteral("/run/cups/cups.sock"), m_unreachable);
     QList<Destination> list;
     for (const Printer& p : m_printers)
         list.append(p.destination);
@@ -151,7 +151,7 @@ std::unique_ptr<Job> FakePrintSystem::begin(const QString& name, const DeviceMod
                                             const JobTitle& title)
 {
     if (!m_unreachable.isEmpty())
-        throw unreachable(m_unreachable);
+        throw unreachable(QStringLiteral("/run/cups/cups.sock"), m_unreachable);
     printerNamed(name);
     if (!m_beginFailure.isEmpty())
         throw Error(m_beginFailure);

@@ -38,6 +38,9 @@ PrivateCupsServer::PrivateCupsServer() : m_dir(QDir::tempPath() + QStringLiteral
 PrivateCupsServer::~PrivateCupsServer()
 {
     stop();
+    cupsSetServer(nullptr);
+    unsetenv("CUPS_SERVER");
+    unsetenv("CUPS_SERVERROOT");
 }
 
 QString PrivateCupsServer::socketPath() const
@@ -148,9 +151,6 @@ void PrivateCupsServer::stop()
             m_cupsd.waitForFinished(5000);
         }
     }
-    cupsSetServer(nullptr);
-    unsetenv("CUPS_SERVER");
-    unsetenv("CUPS_SERVERROOT");
 }
 
 QProcessEnvironment PrivateCupsServer::toolEnvironment() const

@@ -21,6 +21,8 @@ public:
     // Starts the scheduler and points libcups of this process (and the tools run through run())
     // at it. On failure returns false with the reason, for PRIVATE_CUPS_UNAVAILABLE (privatecupstest.h).
     bool start(QString* why);
+    // Stops the scheduler; libcups stays pointed at its socket until the object goes, so this
+    // process finds no scheduler rather than the machine's own.
     void stop();
 
     QString socketPath() const;

@@ -1,10 +1,11 @@
 // Builds the program's windows in the current directory, shows the main window and saves a picture of
-// it: grab-main-window <picture.png>. With "history" after the picture's name it pictures the print
-// history window instead, with a few slips recorded first; with "preview" it opens the preview with
-// F9 and pictures it, and when a PDF file's name follows, prints the alignment sheet there with F12
-// (both on the built-in PDF printer alone, so no real queue is ever used); with order files after it,
-// they are imported and the batch window is pictured. Message boxes are answered silently and listed
-// on stderr.
+// it: grab-main-window <picture.png>. The windows print through a CUPS scheduler of its own with one
+// slip printer queue, so they show the printer group as a shop with a printer sees it. With "history" after
+// the picture's name it pictures the print history window instead, with a few slips recorded first; with
+// "preview" it opens the preview with F9 and pictures it, and when a PDF file's name follows, prints the
+// alignment sheet there with F12 (both on the built-in PDF printer alone, so no real queue is ever used);
+// with order files after it, they are imported and the batch window is pictured. Message boxes are answered
+// silently and listed on stderr.
 
 #include "widgets/batchwindow.h"
 #include "widgets/forms.h"
@@ -15,6 +16,7 @@
 #include "platform/fonts.h"
 #include "platform/pdfprinter.h"
 #include "platform/store/history.h"
+#include "support/privatecupsserver.h"
 #include "support/testprinters.h"
 #include "widgets/dialogs.h"
 #include "widgets/programstart.h"
@@ -50,6 +52,18 @@ void recordSamples()
         history.record(e);
     }
 }
+// A slip printer as a shop has one, the scheduler's default.
+bool startPrinter(PrivateCupsServer& cups)
+{
+    const QString queue = QStringLiteral("Slip_Printer");
+    QString why;
+    if (cups.start(&why))
+        why = cups.addQueue(queue, QStringLiteral(ROVA_TEST_DATA "/rova-test-slip.ppd"));
+    if (why.isEmpty() && cups.run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), queue}, &why) == 0)
+        return true;
+    qWarning("no private print server: %s", qPrintable(why));
+    return false;
+}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -67,9 +81,13 @@ int main(int argc, char* argv[])
 
     if (historyWindow)
         recordSamples();
-    if (previewWindow)
+    PrivateCupsServer cups;
+    if (previewWindow) {
         testprinters::install(
             std::make_unique<rova::print::PdfPrinter>(&rova::askPdfFile, rova::print::PdfProposal()));
+    } else if (!startPrinter(cups)) {
+        return 1;
+    }
     rova::Forms forms(testprinters::choice(), QDir::currentPath());
     forms.main->show();
     QWidget* pictured = forms.main.get();

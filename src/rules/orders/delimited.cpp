@@ -13,28 +13,6 @@ bool isLineEnd(QChar c)
     return c == u'\n' || c == u'\r';
 }
 
-// Tab when the header row has more tabs than commas outside quotes; comma otherwise.
-QChar detectSeparator(QStringView text)
-{
-    int tabs = 0, commas = 0;
-    bool quoted = false;
-    bool seen = false; // leading blank lines are no header
-    for (const QChar c : text) {
-        if (c == u'"')
-            quoted = !quoted;
-        else if (quoted)
-            continue;
-        else if (isLineEnd(c) && seen)
-            break;
-        else if (c == u'\t')
-            ++tabs;
-        else if (c == u',')
-            ++commas;
-        seen = seen || !isLineEnd(c);
-    }
-    return tabs > commas ? u'\t' : u',';
-}
-
 class Parser
 {
 public:
@@ -116,6 +94,29 @@ private:
 bool isBlank(const Record& r)
 {
     return r.cells.size() == 1 && r.cells.front().trimmed().isEmpty();
+}
+
+// Cells of the header row read with `separator`, by the parser's own quoting rule; 0 when it does
+// not read.
+qsizetype headerCells(QStringView text, QChar separator)
+{
+    const QString noName;
+    Parser parser(text, separator, noName);
+    Record record;
+    try {
+        while (parser.next(record)) {
+            if (!isBlank(record))
+                return record.cells.size();
+        }
+    } catch (const Error&) {
+    }
+    return 0;
+}
+
+// Tab when the header row splits into more cells at tabs than at commas; comma otherwise.
+QChar detectSeparator(QStringView text)
+{
+    return headerCells(text, u'\t') > headerCells(text, u',') ? u'\t' : u',';
 }
 
 QString quotedIfNeeded(const QString& cell, QChar separator)

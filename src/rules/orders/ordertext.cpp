@@ -37,14 +37,14 @@ int firstBadLine(QByteArrayView bytes, const char* codec)
     return kValid;
 }
 
-// Position of the first replacement character or unpaired surrogate, or -1.
+// Position of the first replacement character, unpaired surrogate or NUL, or -1.
 qsizetype firstBadUtf16(const QString& text)
 {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i;
-        else if (c.isSurrogate() || c == QChar::ReplacementCharacter)
+        else if (c.isSurrogate() || c == QChar::ReplacementCharacter || c.isNull())
             return i;
     }
     return -1;

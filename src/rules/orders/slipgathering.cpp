@@ -9,10 +9,14 @@ namespace rova::orders
 
 namespace
 {
+// The form has three boxes for the count.
+constexpr int kMostCount = 999;
+
 struct Pending {
     ImportedSlip slip;
     QStringList items;
-    std::optional<int> count;
+    // The rows' counts added up: a file holds far fewer rows than it would take to overflow this.
+    std::optional<qint64> count;
     QStringList differing; // captions of the values later rows disagree on
 };
 
@@ -85,6 +89,13 @@ ImportedSlip finished(Pending p, const QDate& today)
     v.g3 = p.items.value(2);
     if (p.items.size() > 3)
         p.slip.marks << mark(MarkCode::TooManyItems, p.items.mid(3).join(u'、'));
+    if (p.count > kMostCount) {
+        p.slip.marks << mark(MarkCode::Unmapped, QStringLiteral("%1「%2」を %3 にしました")
+                                                     .arg(fieldCaption(Field::Count))
+                                                     .arg(*p.count)
+                                                     .arg(kMostCount));
+        p.count = kMostCount;
+    }
     v.count = p.count ? QString::number(*p.count) : QString();
     if (!p.differing.isEmpty())
         p.slip.marks << mark(MarkCode::DifferingValues, p.differing.join(u'、'));

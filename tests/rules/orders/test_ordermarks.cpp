@@ -158,6 +158,14 @@ private slots:
         QTest::newRow("a row without a count adds nothing")
             << QStringLiteral("1,%1,本,,,\n1,%1,茶,2,,\n").arg(a)
             << QStringList{"1 | 山田 | 本 | 茶 |  | 2 | 2,3 | "};
+        QTest::newRow("counts past the largest int capped at the form's three boxes and marked")
+            << QStringLiteral("1,%1,本,2147483647,,\n1,%1,茶,1,,\n").arg(a)
+            << QStringList{"1 | 山田 | 本 | 茶 |  | 999 | 2,3 | Unmapped"};
+        QTest::newRow("one row's count over three digits capped and marked")
+            << QStringLiteral("1,%1,本,1000,,\n").arg(a)
+            << QStringList{"1 | 山田 | 本 |  |  | 999 | 2 | Unmapped"};
+        QTest::newRow("counts adding up to 999 kept") << QStringLiteral("1,%1,本,998,,\n1,%1,茶,1,,\n").arg(a)
+                                                      << QStringList{"1 | 山田 | 本 | 茶 |  | 999 | 2,3 | "};
         QTest::newRow("the same value left out by two rows is marked once")
             << QStringLiteral("1,%1,本,1,,夜\n1,%1,茶,1,,夜\n").arg(a)
             << QStringList{"1 | 山田 | 本 | 茶 |  | 2 | 2,3 | Unmapped"};

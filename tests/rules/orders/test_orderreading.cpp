@@ -94,6 +94,14 @@ private slots:
         QTest::newRow("UTF-16 with a lone surrogate on line 2")
             << utf16(QStringLiteral("a\nb") + QChar(0xD800) + u'\n', false)
             << QStringLiteral("a.csv の 2 行目: UTF-16 として読めない文字があります");
+        QTest::newRow("UTF-16 with a NUL on line 2")
+            << utf16(QStringLiteral("a\nb") + QChar(0) + u'\n', true)
+            << QStringLiteral("a.csv の 2 行目: UTF-16 として読めない文字があります");
+        QTest::newRow("byte-order mark, then a NUL on line 2")
+            << QByteArray("\xEF\xBB\xBF"
+                          "a\nb\0\n",
+                          8)
+            << QStringLiteral("a.csv の 2 行目: UTF-8 として読めない文字があります");
         QTest::newRow("UTF-16 cut inside its last character")
             << utf16(QStringLiteral("a\nb\nc"), false).chopped(1)
             << QStringLiteral("a.csv の 3 行目: UTF-16 として読めない文字があります");
@@ -130,6 +138,9 @@ private slots:
         QTest::newRow("empty fields kept, header cells trimmed")
             << " a , b ,c\n,, \n"
             << QChar(u',') << QStringList{"1: a|b|c", "2: || "};
+        QTest::newRow("a quote inside a header cell opens nothing: the rows' tabs do not count")
+            << "注文番号,備考\"\n1,\"a\tb\tc\"\n"
+            << QChar(u',') << QStringList{"1: 注文番号|備考\"", "2: 1|a\tb\tc"};
         QTest::newRow("quoted commas in the header do not count towards the separator")
             << "\"a,b,c\"\td\n1\t2\n"
             << QChar(u'\t') << QStringList{"1: a,b,c|d", "2: 1|2"};

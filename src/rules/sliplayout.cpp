@@ -2,6 +2,7 @@
 
 #include "rules/cp932.h"
 #include "rules/halfwidth.h"
+#include "rules/postal/postalcode.h"
 
 #include <array>
 
@@ -121,6 +122,10 @@ FormKind formKind(const QString& slipType)
 
 QStringList postalCodeBoxes(const QString& code)
 {
+    // A code however it was typed ("1000005", "〒１００－０００５") fills the boxes with its digits;
+    // only other text falls back to the byte positions.
+    if (const std::optional<int> parsed = postal::parseCode(code))
+        return postal::formatCode(*parsed).remove(QLatin1Char('-')).split(QString(), Qt::SkipEmptyParts);
     const QByteArray bytes = cp932::toBytes(toHalfWidth(code));
     QStringList boxes;
     // Walk whole characters so that a position is known to start a character or to be its second byte.

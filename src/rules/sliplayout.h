@@ -47,9 +47,11 @@ const QStringList& slipTypes();
 // Decided by the exact slip-type text; anything else is None.
 FormKind formKind(const QString& slipType);
 
-// The seven boxes of a postal code: code page 932 positions 1, 2, 3, 5, 6, 7, 8 of the code's
-// half-width form. A double-byte character is drawn whole in the box of its first byte; a box that
-// falls on its second byte, or past the end, stays empty.
+// The seven boxes of a postal code. A postal code as the operator may type it (seven digits of
+// either width, with or without its hyphen, a leading "〒" and blanks) puts one digit in each box.
+// Any other text fills them from code page 932 positions 1, 2, 3, 5, 6, 7, 8 of its half-width form. A
+// double-byte character is drawn whole in the box of its first byte; a box that falls on its second byte, or
+// past the end, stays empty.
 QStringList postalCodeBoxes(const QString& code);
 
 // The last three characters of the trimmed text after three leading spaces.

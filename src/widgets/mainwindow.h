@@ -224,6 +224,8 @@ private:
 
     // Field rules (mainwindow_destination.cpp, mainwindow_slipkind.cpp, mainwindow_pane.cpp).
     void toHalfWidthInPlace(QLineEdit* edit);
+    // A postal code however typed is shown 100-0005; other text stays as typed.
+    static void writeCodeInPlace(QLineEdit* edit);
     QList<QCheckBox*> timeBoxes() const; // the six time slots, then the two promised times
     void timeBoxTicked(QCheckBox* box);
     void Memo1Change();

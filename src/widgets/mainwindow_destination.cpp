@@ -1,5 +1,5 @@
-// The destination band: address fields, the address warning, the clear command and the half-width
-// postal code and telephone.
+// The destination band: address fields, the address warning, the clear command, the half-width
+// postal code and telephone, and how a postal code is shown.
 
 #include "widgets/mainwindow.h"
 
@@ -7,6 +7,7 @@
 
 #include "rules/halfwidth.h"
 #include "rules/orders/marks.h"
+#include "rules/postal/postalcode.h"
 #include "widgets/dialogs.h"
 
 #include <QComboBox>
@@ -94,4 +95,10 @@ void MainWindow::toHalfWidthInPlace(QLineEdit* edit)
     const int caret = int(rova::toHalfWidth(text.left(edit->cursorPosition())).size());
     edit->setText(half);
     edit->setCursorPosition(caret);
+}
+
+void MainWindow::writeCodeInPlace(QLineEdit* edit)
+{
+    if (const std::optional<int> code = rova::postal::parseCode(edit->text()))
+        edit->setText(rova::postal::formatCode(*code));
 }

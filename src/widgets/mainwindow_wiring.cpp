@@ -4,6 +4,7 @@
 
 #include "rules/cp932.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -49,6 +50,12 @@ void MainWindow::connectHandlers()
     for (QLineEdit* edit : {Edit_Zip, Edit_tel})
         connect(edit, &QLineEdit::textChanged, this,
                 [this, edit] { run([this, edit] { toHalfWidthInPlace(edit); }); });
+    // Leaving a postal code field (Enter and Tab leave it too, after the dictionary's look-up has
+    // read the code) shows the code as it is printed.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
+        if (old == Edit_Zip || old == Edit_MyZip)
+            run([old] { writeCodeInPlace(static_cast<QLineEdit*>(old)); });
+    });
     connect(Memo1, &QPlainTextEdit::textChanged, this, [this] { run([this] { Memo1Change(); }); });
     connect(ComboBox_SEL, &QComboBox::activated, this, [this] { run([this] { ComboBox_SELChange(); }); });
     trackFocus();

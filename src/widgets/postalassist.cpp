@@ -5,6 +5,7 @@
 #include "rules/postal/slipcheck.h"
 #include "rules/postal/texts.h"
 #include "widgets/dialogs.h"
+#include "widgets/filledaddress.h"
 #include "widgets/widgetkit.h"
 
 #include <QApplication>
@@ -34,6 +35,8 @@ PostalAssist::PostalAssist(MainWindow& window)
       m_sender{control<QLineEdit>(window, "Edit_MyZip"), control<QLineEdit>(window, "Edit_MyADD1"),
                control<QLineEdit>(window, "Edit_MyADD2"), control<QLineEdit>(window, "Edit_MyADD2")}
 {
+    for (Band* band : {&m_destination, &m_sender})
+        band->town = new FilledAddress(*band->add1, this);
     m_status->setObjectName(QStringLiteral("Label_PostalStatus"));
     m_status->setFont(ui::gothic(11));
     // A line longer than the bar is cut, not widening the window; its tooltip holds it whole.

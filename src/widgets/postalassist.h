@@ -17,6 +17,8 @@ class QLineEdit;
 namespace rova
 {
 
+class FilledAddress;
+
 class PostalAssist : public QObject
 {
     Q_OBJECT
@@ -32,13 +34,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The postal code and address fields of the destination or the sender, and the field an
-    // office's name may go to.
+    // The postal code and address fields of the destination or the sender, the field an office's
+    // name may go to, and the town the look-up put into address ①.
     struct Band {
         QLineEdit* zip;
         QLineEdit* add1;
         QLineEdit* add2;
         QLineEdit* officeName;
+        FilledAddress* town = nullptr;
     };
     const Band* bandOf(const QObject* field) const;
 

@@ -9,6 +9,7 @@
 #include "rules/postal/slipcheck.h"
 #include "rules/postal/texts.h"
 #include "widgets/choicelist.h"
+#include "widgets/filledaddress.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -23,7 +24,7 @@ void PostalAssist::fillAddress(const Band& band)
     const QList<postal::Place> places = postal::placesOf(*m_index, band.zip->text());
     if (places.isEmpty())
         return;
-    band.add1->setText(places.first().address);
+    band.town->fill(places.first().address);
     if (places.size() == 1 && places.first().office.isEmpty())
         return;
     // Other towns of the code, or an office whose name the operator may want on the slip.
@@ -35,7 +36,7 @@ void PostalAssist::fillAddress(const Band& band)
     if (!chosen)
         return;
     const postal::Place& place = places.at(*chosen);
-    band.add1->setText(place.address);
+    band.town->fill(place.address);
     if (!place.office.isEmpty())
         band.officeName->setText(place.office);
 }

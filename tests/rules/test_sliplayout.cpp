@@ -77,15 +77,22 @@ private slots:
         QTest::addColumn<QStringList>("boxes");
         QTest::newRow("three digits, hyphen, four digits")
             << "123-4567" << QStringList{"1", "2", "3", "4", "5", "6", "7"};
-        QTest::newRow("without hyphen the 4 is lost and box 7 stays empty")
-            << "1234567" << QStringList{"1", "2", "3", "5", "6", "7", ""};
+        const QStringList digits{"1", "2", "3", "4", "5", "6", "7"};
+        QTest::newRow("seven digits without hyphen fill the seven boxes") << "1234567" << digits;
+        QTest::newRow("full-width without hyphen") << "１２３４５６７" << digits;
+        QTest::newRow("postal mark, blanks and the long vowel mark") << "　〒 123ー4567 " << digits;
+        QTest::newRow("postal mark before seven digits") << "〒1234567" << digits;
+        QTest::newRow("eight digits keep the positional rule")
+            << "12345678" << QStringList{"1", "2", "3", "5", "6", "7", "8"};
+        QTest::newRow("hyphen in the wrong place keeps the positional rule")
+            << "1234-567" << QStringList{"1", "2", "3", "-", "5", "6", "7"};
         QTest::newRow("short code leaves trailing boxes empty")
             << "123" << QStringList{"1", "2", "3", "", "", "", ""};
         QTest::newRow("empty code draws nothing") << "" << QStringList{"", "", "", "", "", "", ""};
         QTest::newRow("full-width code takes its half-width positions")
             << "１２３－４５６７" << QStringList{"1", "2", "3", "4", "5", "6", "7"};
         QTest::newRow("double-byte mark drawn whole at its first byte, never half")
-            << "〒123-4567" << QStringList{"〒", "", "1", "3", "-", "4", "5"};
+            << "〒123-45" << QStringList{"〒", "", "1", "3", "-", "4", "5"};
         QTest::newRow("kanji across the hyphen position")
             << "東京都大阪" << QStringList{"東", "", "京", "都", "", "大", ""};
         QTest::newRow("full-width katakana becomes single-byte")

@@ -174,6 +174,37 @@ private slots:
         QCOMPARE(shownNames().size(), 2); // the reprint is in the history too
     }
 
+    // A slip recorded before codes were shown 100-0005 is reprinted with its seven digits in the
+    // seven boxes, where the same code with the hyphen prints them.
+    void reprintOfSevenDigitsDrawsTheHyphenedCode()
+    {
+        SlipValues slip = rova::test::everyField();
+        slip.zip = QStringLiteral("1000005");
+        record(slip, day(1));
+        auto& fake = MainWindowFixture::fakePrinter();
+        const qsizetype jobsBefore = fake.jobs().size();
+        openWindow();
+        Dialogs::answerNext(true);
+        key(Qt::Key_F11);
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"印刷しますか?"});
+        QCOMPARE(fake.jobs().size(), jobsBefore + 1);
+        const auto reprint = fake.jobs().last();
+        key(Qt::Key_Escape);
+        QTRY_VERIFY(!m_history->isVisible());
+
+        slip.zip = QStringLiteral("100-0005");
+        f->window()->showSlip(slip);
+        Dialogs::answerNext(true);
+        f->key(Qt::Key_F11);
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"印刷しますか?"});
+        const auto hyphened = fake.jobs().last();
+        // The destination code's seven boxes come first.
+        for (int i = 0; i < 7; ++i) {
+            QCOMPARE(reprint.texts[i].text, hyphened.texts[i].text);
+            QCOMPARE(reprint.texts[i].position, hyphened.texts[i].position);
+        }
+    }
+
     void deleteAsksFirst_data()
     {
         QTest::addColumn<bool>("answer");

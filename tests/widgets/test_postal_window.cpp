@@ -89,25 +89,42 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("addressField");
         QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("shown"); // the code field once left
         QTest::newRow("seven digits and Enter") << "Edit_Zip"
                                                 << "1050011" << int(Qt::Key_Return) << "Edit_Add1"
-                                                << "東京都港区芝公園";
+                                                << "東京都港区芝公園"
+                                                << "105-0011";
         QTest::newRow("hyphen and Tab") << "Edit_Zip"
                                         << "105-0011" << int(Qt::Key_Tab) << "Edit_Add1"
-                                        << "東京都港区芝公園";
+                                        << "東京都港区芝公園"
+                                        << "105-0011";
         QTest::newRow("full width from the input method, keypad Enter")
             << "Edit_Zip"
             << "１００－０００４" << int(Qt::Key_Enter) << "Edit_Add1"
-            << "東京都千代田区大手町";
+            << "東京都千代田区大手町"
+            << "100-0004";
+        QTest::newRow("postal mark and blanks before seven digits")
+            << "Edit_Zip"
+            << "〒 1050011" << int(Qt::Key_Tab) << "Edit_Add1"
+            << "東京都港区芝公園"
+            << "105-0011";
         QTest::newRow("sender's code") << "Edit_MyZip"
                                        << "1830022" << int(Qt::Key_Return) << "Edit_MyADD1"
-                                       << "東京都府中市宮西町";
+                                       << "東京都府中市宮西町"
+                                       << "183-0022";
+        QTest::newRow("sender's full-width code") << "Edit_MyZip"
+                                                  << "１８３００２２" << int(Qt::Key_Tab) << "Edit_MyADD1"
+                                                  << "東京都府中市宮西町"
+                                                  << "183-0022";
         QTest::newRow("code not in the list fills nothing") << "Edit_Zip"
                                                             << "9999999" << int(Qt::Key_Return) << "Edit_Add1"
-                                                            << "";
-        QTest::newRow("six digits fill nothing") << "Edit_Zip"
-                                                 << "105001" << int(Qt::Key_Tab) << "Edit_Add1"
-                                                 << "";
+                                                            << ""
+                                                            << "999-9999";
+        QTest::newRow("six digits fill nothing and stay as typed")
+            << "Edit_Zip"
+            << "105001" << int(Qt::Key_Tab) << "Edit_Add1"
+            << ""
+            << "105001";
     }
     void codeFillsTheAddress()
     {
@@ -116,10 +133,12 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, addressField);
         QFETCH(QString, address);
+        QFETCH(QString, shown);
 
         type(zipField, typed);
         f->key(Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         QTRY_VERIFY(field(addressField)->hasFocus());
+        QCOMPARE(field(zipField)->text(), shown);
         QCOMPARE(field(addressField)->text(), address);
         // The operator types the block number next, after what was filled.
         QCOMPARE(field(addressField)->cursorPosition(), int(address.size()));
@@ -133,6 +152,7 @@ private slots:
         f->focus(ui(w()).Edit_tel); // a click elsewhere is no moving on
         QTRY_VERIFY(ui(w()).Edit_tel->hasFocus());
         QCOMPARE(ui(w()).Edit_Add1->text(), QString());
+        QCOMPARE(ui(w()).Edit_Zip->text(), QStringLiteral("105-0011")); // but the field was left
 
         ui(w()).Edit_Add1->setText(QStringLiteral("東京都港区芝公園４丁目"));
         f->focus(ui(w()).Edit_Zip);
@@ -140,6 +160,59 @@ private slots:
         f->key(Qt::Key_Return);
         QTRY_VERIFY(ui(w()).Edit_Add1->hasFocus());
         QCOMPARE(ui(w()).Edit_Add1->text(), QStringLiteral("東京都港区芝公園４丁目"));
+    }
+
+    // After the look-up, address ① holds the town; a whole address that comes in at once takes its
+    // place, the rest of the address typed or committed follows it.
+    void wholeAddressReplacesTheFilledTown_data()
+    {
+        QTest::addColumn<int>("editKey"); // a key the operator typed into address ① first, or 0
+        QTest::addColumn<QString>("how"); // "paste", "commit" or "keys"
+        QTest::addColumn<QString>("incoming");
+        QTest::addColumn<QString>("add1");
+        const QString town = QStringLiteral("東京都港区芝公園");
+        const QString whole = QStringLiteral("東京都港区芝公園4-2-8");
+        QTest::newRow("pasted whole address") << 0 << "paste" << whole << whole;
+        QTest::newRow("committed whole address") << 0 << "commit"
+                                                 << "東京都港区芝公園４－２－８"
+                                                 << "東京都港区芝公園４－２－８";
+        QTest::newRow("pasted address of another prefecture, blank first") << 0 << "paste"
+                                                                           << "　大阪府大阪市北区梅田1-1"
+                                                                           << "　大阪府大阪市北区梅田1-1";
+        QTest::newRow("committed rest of the address follows") << 0 << "commit"
+                                                               << "４－２－８" << town + "４－２－８";
+        QTest::newRow("pasted rest of the address follows") << 0 << "paste"
+                                                            << "4-2-8 芝ビル" << town + "4-2-8 芝ビル";
+        QTest::newRow("typed key by key follows") << 0 << "keys"
+                                                  << "4-2-8" << town + "4-2-8";
+        QTest::newRow("edited first: the paste follows")
+            << int(Qt::Key_Backspace) << "paste" << whole << "東京都港区芝公" + whole;
+        QTest::newRow("edited first: the commit follows")
+            << int(Qt::Key_1) << "commit" << whole << town + "1" + whole;
+    }
+    void wholeAddressReplacesTheFilledTown()
+    {
+        QFETCH(int, editKey);
+        QFETCH(QString, how);
+        QFETCH(QString, incoming);
+        QFETCH(QString, add1);
+
+        type(QStringLiteral("Edit_Zip"), QStringLiteral("1050011"));
+        f->key(Qt::Key_Return);
+        QTRY_VERIFY(ui(w()).Edit_Add1->hasFocus());
+        QCOMPARE(ui(w()).Edit_Add1->text(), QStringLiteral("東京都港区芝公園"));
+        if (editKey)
+            QTest::keyClick(w()->windowHandle(), Qt::Key(editKey));
+        if (how == u"paste") {
+            QApplication::clipboard()->setText(incoming);
+            f->key(Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
+        } else if (how == u"commit") {
+            MainWindowFixture::commitText(ui(w()).Edit_Add1, incoming);
+        } else {
+            for (const QChar c : incoming)
+                QTest::keyClick(w()->windowHandle(), c.toLatin1());
+        }
+        QCOMPARE(ui(w()).Edit_Add1->text(), add1);
     }
 
     void severalPlacesAreOffered_data()

@@ -37,8 +37,11 @@ std::optional<int> parseCode(QStringView text)
         ++from;
     while (to > from && isBlank(text[to - 1]))
         --to;
-    if (from < to && text[from] == u'〒')
+    if (from < to && text[from] == u'〒') {
         ++from;
+        while (from < to && isBlank(text[from]))
+            ++from;
+    }
     const QStringView code = text.sliced(from, to - from);
     const bool hyphened = code.size() == 8 && isHyphen(code[3]);
     if (code.size() != 7 && !hyphened)

@@ -10,7 +10,8 @@ namespace rova::postal
 {
 
 // Seven digits of either width, with or without a hyphen after the third ("1050011", "105-0011",
-// "１０５－００１１"); blanks around and a leading "〒" are allowed. Anything else is no code.
+// "１０５－００１１"); blanks around and a leading "〒", blanks after it too, are allowed. Anything else is
+// no code.
 std::optional<int> parseCode(QStringView text);
 
 // "105-0011".

@@ -1,5 +1,6 @@
 #include "rules/transfer/fieldslots.h"
 
+#include "rules/postal/postalcode.h"
 #include "rules/transfer/addressfeatures.h"
 #include "rules/transfer/blanks.h"
 #include "rules/transfer/prefecture.h"
@@ -24,10 +25,13 @@ void takeZipAndPhone(QStringList& lines, Fields& fields)
 {
     for (QString& line : lines) {
         switch (zipPhoneVerdict(line)) {
-        case ZipPhone::PostalCode:
-            offer(fields.zip, line);
+        case ZipPhone::PostalCode: {
+            // Written as the fields show a code; eight digits and hyphens that are no code stay as they are.
+            const std::optional<int> code = postal::parseCode(line);
+            offer(fields.zip, code ? postal::formatCode(*code) : line);
             line.clear();
             break;
+        }
         case ZipPhone::Phone:
             offer(fields.tel, line);
             line.clear();

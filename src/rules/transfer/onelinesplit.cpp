@@ -13,7 +13,6 @@ namespace rova::transfer
 namespace
 {
 
-constexpr qsizetype kHeadBytes = 8;
 constexpr qsizetype kRemainderBytes = 80;
 constexpr qsizetype kRemainderMinChars = 7;
 
@@ -24,14 +23,11 @@ struct Split {
 
 std::optional<Split> splitPostalHead(const QString& line)
 {
-    qsizetype headBytes = 0;
-    const qsizetype headChars = prefixWithinBytes(line, kHeadBytes, &headBytes);
-    // A head that would end inside a double-byte character is no postal code.
-    if (headBytes != kHeadBytes)
+    const qsizetype headChars = postalCodeLengthAt(line, 0);
+    // Only a half-width code, one byte a character, is split off.
+    if (headChars == 0 || prefixWithinBytes(line, headChars) != headChars)
         return std::nullopt;
     const QString head = line.first(headChars);
-    if (zipPhoneVerdict(head) != ZipPhone::PostalCode || !isPostalCodeAt(line, 0))
-        return std::nullopt;
     const QStringView rest = QStringView(line).sliced(headChars);
     const QString remainder = rest.first(prefixWithinBytes(rest, kRemainderBytes)).toString();
     if (charCount(cp932::toBytes(remainder)) < kRemainderMinChars)

@@ -7,8 +7,8 @@
 namespace rova::transfer
 {
 
-// For each line in order: when its first 8 bytes are a half-width postal code («123-4567») that
-// the line does not continue with a digit or hyphen, and at least 7 characters follow within the
+// For each line in order: when it starts with a half-width postal code («123-4567» or «1234567»)
+// that the line does not continue with a digit or hyphen, and at least 7 characters follow within the
 // next 80 bytes, the line keeps the postal code and those characters (whole characters only,
 // untrimmed) move to the first later line that is blank; with no blank line they are dropped.
 QStringList splitLeadingPostalCodes(const QStringList& workingLines);

@@ -49,28 +49,37 @@ bool isDigitOrHyphen(QChar c)
 ZipPhone zipPhoneVerdict(const QString& text)
 {
     static const WordCounter digitsAndHyphens(words::digitsAndHyphens());
-    const QByteArray bytes = cp932::toBytes(trimStandard(text));
+    const QString trimmed = trimStandard(text);
+    const QByteArray bytes = cp932::toBytes(trimmed);
     const qsizetype n = charCount(bytes);
     const int d = digitsAndHyphens.total(bytes);
-    if (n == 8 && d == 8)
+    if ((n == 8 && d == 8) || (n == 7 && postalCodeLengthAt(trimmed, 0) == 7))
         return ZipPhone::PostalCode;
     if (n >= 10 && n - d <= 1)
         return ZipPhone::Phone;
     return ZipPhone::Neither;
 }
 
+qsizetype postalCodeLengthAt(QStringView text, qsizetype pos)
+{
+    constexpr qsizetype kHyphenAt = 3;
+    if (pos < 0 || text.size() - pos < 7)
+        return 0;
+    const bool hyphened = isHyphen(text.at(pos + kHyphenAt));
+    const qsizetype length = hyphened ? 8 : 7;
+    if (text.size() - pos < length)
+        return 0;
+    for (qsizetype i = 0; i < length; ++i) {
+        if (!(hyphened && i == kHyphenAt) && !isAnyWidthDigit(text.at(pos + i)))
+            return 0;
+    }
+    const bool continues = text.size() > pos + length && isDigitOrHyphen(text.at(pos + length));
+    return continues ? 0 : length;
+}
+
 bool isPostalCodeAt(QStringView text, qsizetype pos)
 {
-    constexpr qsizetype kLength = 8;
-    constexpr qsizetype kHyphenAt = 3;
-    if (pos < 0 || text.size() - pos < kLength)
-        return false;
-    for (qsizetype i = 0; i < kLength; ++i) {
-        const QChar c = text.at(pos + i);
-        if (i == kHyphenAt ? !isHyphen(c) : !isAnyWidthDigit(c))
-            return false;
-    }
-    return text.size() == pos + kLength || !isDigitOrHyphen(text.at(pos + kLength));
+    return postalCodeLengthAt(text, pos) > 0;
 }
 
 } // namespace rova::transfer

@@ -23,6 +23,7 @@ private slots:
         QTest::newRow("long vowel mark from the input method") << "105ー0011" << 1050011;
         QTest::newRow("leading zeros kept") << "001-0010" << 10010;
         QTest::newRow("blanks of both widths and the postal mark") << "\u3000〒105-0011 " << 1050011;
+        QTest::newRow("blank after the postal mark") << "〒　1050011" << 1050011;
         QTest::newRow("six digits") << "105001" << -1;
         QTest::newRow("eight digits") << "10500111" << -1;
         QTest::newRow("hyphen in the wrong place") << "1050-011" << -1;

@@ -26,6 +26,16 @@ private slots:
             << seven({"123-4567 東京都港区芝公園", "　"}) << seven({"123-4567", " 東京都港区芝公園"});
         QTest::newRow("remainder of 2 characters: no split")
             << seven({"123-4567東京"}) << seven({"123-4567東京"});
+        QTest::newRow("seven digits split as the hyphened code")
+            << seven({"1000005 東京都千代田区丸の内1-1", "山田太郎"})
+            << seven({"1000005", "山田太郎", " 東京都千代田区丸の内1-1"});
+        QTest::newRow("seven digits right before the address")
+            << seven({"1000005東京都千代田区丸の内"}) << seven({"1000005", "東京都千代田区丸の内"});
+        QTest::newRow("seven full-width digits are not split")
+            << seven({"１０００００５　東京都千代田区丸の内"})
+            << seven({"１０００００５　東京都千代田区丸の内"});
+        QTest::newRow("ten-digit phone with a note stays whole")
+            << seven({"0312345678 平日のみ連絡可"}) << seven({"0312345678 平日のみ連絡可"});
         QTest::newRow("postal code alone") << seven({"123-4567"}) << seven({"123-4567"});
         QTest::newRow("phone with switchboard suffix stays whole")
             << seven({"03-1234-5678(代)"}) << seven({"03-1234-5678(代)"});
@@ -69,9 +79,9 @@ private slots:
         QTest::newRow("characters outside the code page count as two bytes, kept whole")
             << "123-4567 " + emoji << "123-4567"
             << " " + emoji.first(78);
-        QTest::newRow("head ending inside a character is no postal code") << "1234567東京都港区芝公園"
-                                                                          << "1234567東京都港区芝公園"
-                                                                          << "";
+        QTest::newRow("six digits before a kanji are no postal code") << "123456東京都港区芝公園"
+                                                                      << "123456東京都港区芝公園"
+                                                                      << "";
     }
     void byteCuts()
     {

@@ -20,7 +20,10 @@ private slots:
         QTest::newRow("half-width postal code") << "123-4567" << ZipPhone::PostalCode;
         QTest::newRow("full-width postal code") << "１２３－４５６７" << ZipPhone::PostalCode;
         QTest::newRow("postal code with blanks around") << "  123-4567 " << ZipPhone::PostalCode;
-        QTest::newRow("postal code without hyphen is neither") << "1234567" << ZipPhone::Neither;
+        QTest::newRow("postal code without hyphen") << "1234567" << ZipPhone::PostalCode;
+        QTest::newRow("full-width without hyphen") << "１２３４５６７" << ZipPhone::PostalCode;
+        QTest::newRow("seven characters with a hyphen are neither") << "123-456" << ZipPhone::Neither;
+        QTest::newRow("nine digits are neither") << "123456789" << ZipPhone::Neither;
         QTest::newRow("mobile") << "090-1234-5678" << ZipPhone::Phone;
         QTest::newRow("fixed line") << "03-1234-5678" << ZipPhone::Phone;
         QTest::newRow("ten digits") << "0312345678" << ZipPhone::Phone;
@@ -50,6 +53,9 @@ private slots:
         QTest::newRow("full width") << "１２３－４５６７" << 0 << true;
         QTest::newRow("followed by a kanji") << "123-4567東京" << 0 << true;
         QTest::newRow("after a label") << "住所105-0011 港区" << 2 << true;
+        QTest::newRow("seven digits") << "1234567 東京" << 0 << true;
+        QTest::newRow("seven full-width digits after a label") << "住所１２３４５６７" << 2 << true;
+        QTest::newRow("ten digits") << "0312345678" << 0 << false;
         QTest::newRow("followed by a digit") << "123-45678" << 0 << false;
         QTest::newRow("followed by a hyphen") << "090-1234-5678" << 0 << false;
         QTest::newRow("followed by a full-width hyphen") << "090-1234－5678" << 0 << false;

@@ -47,6 +47,30 @@ private slots:
             << ""
             << "山田太郎"
             << "";
+        QTest::newRow("seven digits after the postal mark")
+            << L{"〒1000005", "東京都千代田区丸の内1-1", "山田太郎"} << "100-0005"
+            << "東京都千代田区丸の内1-1"
+            << ""
+            << "山田太郎"
+            << "";
+        QTest::newRow("seven digits after the label")
+            << L{"郵便番号：1000005", "東京都千代田区丸の内1-1", "TEL 0312345678"} << "100-0005"
+            << "東京都千代田区丸の内1-1"
+            << ""
+            << ""
+            << "0312345678";
+        QTest::newRow("seven full-width digits alone")
+            << L{"１０００００５", "東京都千代田区丸の内1-1"} << "100-0005"
+            << "東京都千代田区丸の内1-1"
+            << ""
+            << ""
+            << "";
+        QTest::newRow("seven digits split off their line")
+            << L{"1000005 東京都千代田区丸の内1-1", "山田太郎"} << "100-0005"
+            << "東京都千代田区丸の内1-1"
+            << ""
+            << "山田太郎"
+            << "";
         QTest::newRow("full-width postal code with a leading zero stays one address line")
             << L{"０６０－０００１　北海道札幌市中央区北一条西2丁目"} << ""
             << "０６０－０００１　北海道札幌市中央区北一条西2丁目"
@@ -64,15 +88,10 @@ private slots:
                                                                              << ""
                                                                              << ""
                                                                              << "";
-        QTest::newRow("postal code without hyphen is an address") << L{"1234567"} << ""
-                                                                  << "1234567"
-                                                                  << ""
-                                                                  << ""
-                                                                  << "";
-        QTest::newRow("postal code without hyphen after an address goes to address 2")
-            << L{"東京都港区芝公園1-2-3", "1234567"} << ""
+        QTest::newRow("postal code without hyphen after an address is the postal code")
+            << L{"東京都港区芝公園1-2-3", "1234567"} << "123-4567"
             << "東京都港区芝公園1-2-3"
-            << "1234567"
+            << ""
             << ""
             << "";
         QTest::newRow("phone with blanks is an address") << L{"090 1234 5678"} << ""

@@ -10,11 +10,11 @@
 #include "support/pdfwords.h"
 
 #include "platform/store/batchlist.h"
-#include "rules/assignmentfile.h"
-#include "rules/sliplayout.h"
-#include "widgets/batchwindow.h"
+#include "rules/files/assignmentfile.h"
+#include "rules/slip/sliplayout.h"
+#include "widgets/batch/batchwindow.h"
+#include "widgets/entry/mainwindow.h"
 #include "widgets/forms.h"
-#include "widgets/mainwindow.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -4,13 +4,13 @@
 #include "stats.h"
 #include "storeslips.h"
 
-#include "platform/printerchoice.h"
+#include "platform/print/printerchoice.h"
 #include "platform/store/batchlist.h"
 #include "support/fakeprintsystem.h"
-#include "widgets/batchwindow.h"
-#include "widgets/dialogs.h"
+#include "widgets/batch/batchwindow.h"
+#include "widgets/entry/mainwindow.h"
 #include "widgets/forms.h"
-#include "widgets/mainwindow.h"
+#include "widgets/kit/dialogs.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -6,7 +6,7 @@
 #include "apprun.h"
 #include "stats.h"
 
-#include "rules/settingsfile.h"
+#include "rules/files/settingsfile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,14 +5,14 @@
 
 #include "stats.h"
 
-#include "platform/pdfprinter.h"
-#include "platform/printerchoice.h"
-#include "platform/rowcheck.h"
-#include "platform/slipjobs.h"
-#include "rules/cp932.h"
+#include "platform/batch/rowcheck.h"
+#include "platform/print/pdf/pdfprinter.h"
+#include "platform/print/printerchoice.h"
+#include "platform/print/slipjobs.h"
 #include "rules/orders/orderimport.h"
 #include "rules/postal/loader.h"
 #include "rules/postal/sources.h"
+#include "rules/text/cp932.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -8,12 +8,12 @@
 #include "stats.h"
 #include "support/controls.h"
 
-#include "platform/pdfprinter.h"
-#include "rules/assignmentfile.h"
-#include "rules/sliplayout.h"
-#include "widgets/dialogs.h"
+#include "platform/print/pdf/pdfprinter.h"
+#include "rules/files/assignmentfile.h"
+#include "rules/slip/sliplayout.h"
+#include "widgets/entry/mainwindow.h"
 #include "widgets/forms.h"
-#include "widgets/mainwindow.h"
+#include "widgets/kit/dialogs.h"
 
 #include <QApplication>
 #include <QFile>

@@ -3,9 +3,9 @@
 #include "queues.h"
 #include "support/controls.h"
 
-#include "platform/installedprinters.h"
-#include "widgets/dialogs.h"
-#include "widgets/mainwindow.h"
+#include "platform/print/installedprinters.h"
+#include "widgets/entry/mainwindow.h"
+#include "widgets/kit/dialogs.h"
 #include "widgets/programstart.h"
 
 #include <QComboBox>

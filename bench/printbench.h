@@ -5,8 +5,8 @@
 
 #include "support/privatecupsserver.h"
 
-#include "platform/printerchoice.h"
-#include "platform/printsystem.h"
+#include "platform/print/printerchoice.h"
+#include "platform/print/printsystem.h"
 #include "widgets/forms.h"
 
 #include <QTemporaryDir>

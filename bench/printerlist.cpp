@@ -6,8 +6,8 @@
 #include "queues.h"
 #include "stats.h"
 
-#include "platform/installedprinters.h"
-#include "platform/printerchoice.h"
+#include "platform/print/installedprinters.h"
+#include "platform/print/printerchoice.h"
 #include "rules/errors.h"
 
 #include <QApplication>

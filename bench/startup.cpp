@@ -8,8 +8,8 @@
 #include "queues.h"
 #include "stats.h"
 
+#include "rules/files/senderbook.h"
 #include "rules/postal/sources.h"
-#include "rules/senderbook.h"
 
 #include <QCoreApplication>
 #include <QDir>

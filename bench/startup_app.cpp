@@ -4,7 +4,7 @@
 
 #include "peakmemory.h"
 
-#include "widgets/mainwindow.h"
+#include "widgets/entry/mainwindow.h"
 #include "widgets/programstart.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 
 #include "peakmemory.h"
 
-#include "platform/fonts.h"
+#include "platform/print/fonts.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -3,7 +3,7 @@
 // in kanji, full- and half-width katakana, telephones and postal codes in either width, addresses
 // over the three lines, item names and the other values of a slip.
 
-#include "rules/slipvalues.h"
+#include "rules/slip/slipvalues.h"
 
 #include <QList>
 

@@ -21,7 +21,7 @@ upward() {
 }
 upward src/rules 'platform|widgets|app'
 upward src/platform 'widgets|app'
-if grep -rn '#include "widgets/mainwindow.h"' src/platform src/rules src/widgets/print*.cpp src/widgets/print*.h; then
+if grep -rn '#include "widgets/entry/mainwindow.h"' src/platform src/rules src/widgets/printer; then
   echo "print code includes the main window"
   status=1
 fi

@@ -1,8 +1,8 @@
-#include "platform/batchcommand.h"
-#include "platform/commandline.h"
-#include "platform/datafolder.h"
-#include "platform/japanese.h"
-#include "widgets/display.h"
+#include "platform/batch/batchcommand.h"
+#include "platform/cli/commandline.h"
+#include "platform/system/datafolder.h"
+#include "platform/system/japanese.h"
+#include "widgets/kit/display.h"
 #include "widgets/programstart.h"
 
 #include <QGuiApplication>

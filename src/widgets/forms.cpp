@@ -1,19 +1,19 @@
 #include "widgets/forms.h"
 
-#include "widgets/mainwindow.h"
+#include "widgets/entry/mainwindow.h"
 
-#include "platform/slipjobs.h"
-#include "widgets/batchwindow.h"
-#include "widgets/historyaccess.h"
-#include "widgets/historyrecorder.h"
-#include "widgets/historywindow.h"
-#include "widgets/nextslipkey.h"
-#include "widgets/postalassist.h"
-#include "widgets/previewbinding.h"
-#include "widgets/previewwindow.h"
-#include "widgets/printpositiondialog.h"
-#include "widgets/repeatcustomers.h"
-#include "widgets/windowpart.h"
+#include "platform/print/slipjobs.h"
+#include "widgets/batch/batchwindow.h"
+#include "widgets/entry/nextslipkey.h"
+#include "widgets/entry/postalassist.h"
+#include "widgets/entry/repeatcustomers.h"
+#include "widgets/entry/windowpart.h"
+#include "widgets/history/historyaccess.h"
+#include "widgets/history/historyrecorder.h"
+#include "widgets/history/historywindow.h"
+#include "widgets/preview/previewbinding.h"
+#include "widgets/preview/previewwindow.h"
+#include "widgets/printer/printpositiondialog.h"
 
 #include <QStatusBar>
 

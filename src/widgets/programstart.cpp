@@ -1,18 +1,18 @@
 #include "widgets/programstart.h"
 
-#include "widgets/mainwindow.h"
+#include "widgets/entry/mainwindow.h"
 
-#include "platform/datafolder.h"
-#include "platform/fonts.h"
-#include "platform/installedprinters.h"
-#include "platform/printerchoice.h"
-#include "platform/programinfo.h"
-#include "rules/datafiles.h"
+#include "platform/print/fonts.h"
+#include "platform/print/installedprinters.h"
+#include "platform/print/printerchoice.h"
+#include "platform/system/datafolder.h"
+#include "platform/system/programinfo.h"
 #include "rules/errors.h"
+#include "rules/files/datafiles.h"
 #include "rules/postal/loader.h"
-#include "widgets/dialogs.h"
-#include "widgets/postalassist.h"
-#include "widgets/printerwatch.h"
+#include "widgets/entry/postalassist.h"
+#include "widgets/kit/dialogs.h"
+#include "widgets/printer/printerwatch.h"
 
 #include <QApplication>
 

@@ -6,7 +6,7 @@
 
 #include "widgets/forms.h"
 
-#include "platform/singleinstance.h"
+#include "platform/system/singleinstance.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 // status saying whether all was accepted.
 
 #include "platform/store/batchlist.h"
-#include "rules/sliplayout.h"
+#include "rules/slip/sliplayout.h"
 #include "support/privatecupsserver.h"
 #include "support/privatecupstest.h"
 

@@ -1,7 +1,7 @@
 #include "support/controls.h"
 
-#include "widgets/mainwindow.h"
-#include "widgets/numberedit.h"
+#include "widgets/entry/mainwindow.h"
+#include "widgets/numberedit/numberedit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 // Printers set up on the fake print system, and a way to say which kind of printer error was raised.
 
-#include "platform/printerchoice.h"
+#include "platform/print/printerchoice.h"
 #include "support/fakeprintsystem.h"
 
 #include <QTest>

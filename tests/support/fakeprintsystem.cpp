@@ -1,6 +1,6 @@
 #include "support/fakeprintsystem.h"
 
-#include "platform/printererror.h"
+#include "platform/print/printererror.h"
 
 #include "rules/errors.h"
 

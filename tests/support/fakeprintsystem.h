@@ -2,7 +2,7 @@
 // A print system for tests: printers are set up by the test, failures happen on demand, and every
 // job is recorded with each text drawn on it.
 
-#include "platform/printsystem.h"
+#include "platform/print/printsystem.h"
 
 #include <QLine>
 #include <QList>

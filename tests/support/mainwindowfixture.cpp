@@ -3,7 +3,7 @@
 
 #include "support/fakeprintsystem.h"
 #include "support/testprinters.h"
-#include "widgets/dialogs.h"
+#include "widgets/kit/dialogs.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>

@@ -2,8 +2,8 @@
 // The real main window in a scratch working directory, with scripted message boxes and a fake printer,
 // and the operator's means of input: keys to the window, committed Japanese text, the clipboard.
 
+#include "widgets/entry/mainwindow.h"
 #include "widgets/forms.h"
-#include "widgets/mainwindow.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 // Slip values as text, so a failed comparison shows which field differs.
 
-#include "rules/slipvalues.h"
+#include "rules/slip/slipvalues.h"
 
 #include <QStringList>
 #include <QTest>

@@ -1,13 +1,13 @@
 #include "support/slipwindow.h"
 #include "support/controls.h"
 
-#include "rules/cp932.h"
-#include "rules/sliplayout.h"
+#include "rules/slip/sliplayout.h"
+#include "rules/text/cp932.h"
 #include "support/fakeprintsystem.h"
 #include "support/testprinters.h"
-#include "widgets/dialogs.h"
-#include "widgets/mainwindow.h"
-#include "widgets/numberedit.h"
+#include "widgets/entry/mainwindow.h"
+#include "widgets/kit/dialogs.h"
+#include "widgets/numberedit/numberedit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

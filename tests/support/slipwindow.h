@@ -1,7 +1,7 @@
 #pragma once
 // The program's windows in a private working folder, a filled slip, and where its values must land.
 
-#include "rules/slipvalues.h"
+#include "rules/slip/slipvalues.h"
 #include "widgets/forms.h"
 
 #include <QList>

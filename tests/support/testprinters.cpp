@@ -1,7 +1,7 @@
 #include "support/testprinters.h"
 
-#include "platform/installedprinters.h"
-#include "platform/printerchoice.h"
+#include "platform/print/installedprinters.h"
+#include "platform/print/printerchoice.h"
 #include "support/fakeprintsystem.h"
 #include "widgets/programstart.h"
 

@@ -1,14 +1,14 @@
 // The program's start on a data folder: what it reports about the folder, and the files of an earlier
 // installation used as they are.
 
-#include "rules/cp932.h"
 #include "rules/errors.h"
 #include "rules/postal/sources.h"
+#include "rules/text/cp932.h"
 #include "support/controls.h"
 #include "support/readonlyfolder.h"
 #include "support/tempfiles.h"
-#include "widgets/dialogs.h"
-#include "widgets/mainwindow.h"
+#include "widgets/entry/mainwindow.h"
+#include "widgets/kit/dialogs.h"
 #include "widgets/programstart.h"
 
 #include <QDir>

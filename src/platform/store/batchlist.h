@@ -4,7 +4,7 @@
 // second process (the command line tool) never leaves half of one.
 
 #include "platform/store/database.h"
-#include "rules/slipvalues.h"
+#include "rules/slip/slipvalues.h"
 
 #include <QDateTime>
 #include <QList>

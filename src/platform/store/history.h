@@ -3,7 +3,7 @@
 // destinations of earlier slips for completing a repeat customer.
 
 #include "platform/store/database.h"
-#include "rules/slipvalues.h"
+#include "rules/slip/slipvalues.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -2,7 +2,7 @@
 // The columns that hold a slip's values, the same in every table that stores slips: the one place
 // where each field of SlipValues meets its column.
 
-#include "rules/slipvalues.h"
+#include "rules/slip/slipvalues.h"
 
 #include <QSqlQuery>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "rules/orders/addresslines.h"
 
-#include "rules/cp932.h"
+#include "rules/text/cp932.h"
 #include "rules/transfer/prefecture.h"
 #include "rules/transfer/zipphone.h"
 

@@ -1,10 +1,10 @@
 #include "rules/orders/marks.h"
 
-#include "rules/cp932.h"
-#include "rules/halfwidth.h"
 #include "rules/orders/deliverydate.h"
 #include "rules/orders/timeslot.h"
-#include "rules/sliplayout.h"
+#include "rules/slip/sliplayout.h"
+#include "rules/text/cp932.h"
+#include "rules/text/halfwidth.h"
 
 #include <algorithm>
 

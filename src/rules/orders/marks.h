@@ -3,7 +3,7 @@
 // tooltip. The check is a pure function of the slip's values, so a list can check a row again
 // after it was corrected.
 
-#include "rules/slipvalues.h"
+#include "rules/slip/slipvalues.h"
 
 #include <QDate>
 #include <QList>

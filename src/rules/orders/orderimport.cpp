@@ -1,9 +1,9 @@
 #include "rules/orders/orderimport.h"
 
-#include "rules/cp932.h"
+#include "rules/text/cp932.h"
 
 #include "rules/errors.h"
-#include "rules/fileio.h"
+#include "rules/files/fileio.h"
 #include "rules/orders/rowslip.h"
 
 namespace rova::orders

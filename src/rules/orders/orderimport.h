@@ -7,7 +7,7 @@
 #include "rules/orders/orderformats.h"
 #include "rules/orders/ordertext.h"
 #include "rules/orders/slipgathering.h"
-#include "rules/slipvalues.h"
+#include "rules/slip/slipvalues.h"
 
 #include <QByteArray>
 #include <QDate>

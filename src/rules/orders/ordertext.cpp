@@ -1,7 +1,7 @@
 #include "rules/orders/ordertext.h"
 
-#include "rules/cp932.h"
 #include "rules/errors.h"
+#include "rules/text/cp932.h"
 
 #include <QStringDecoder>
 

@@ -1,10 +1,10 @@
 #include "rules/orders/rowslip.h"
 
-#include "rules/halfwidth.h"
 #include "rules/orders/addresslines.h"
 #include "rules/orders/deliverydate.h"
 #include "rules/orders/sliptypetext.h"
 #include "rules/orders/timeslot.h"
+#include "rules/text/halfwidth.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 
 #include "rules/orders/marks.h"
 #include "rules/orders/rowslip.h"
-#include "rules/slipvalues.h"
+#include "rules/slip/slipvalues.h"
 
 #include <QDate>
 #include <QList>

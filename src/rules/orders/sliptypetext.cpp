@@ -1,7 +1,7 @@
 #include "rules/orders/sliptypetext.h"
 
-#include "rules/halfwidth.h"
-#include "rules/sliplayout.h"
+#include "rules/slip/sliplayout.h"
+#include "rules/text/halfwidth.h"
 
 namespace rova::orders
 {

@@ -1,6 +1,6 @@
 #include "rules/orders/timeslot.h"
 
-#include "rules/halfwidth.h"
+#include "rules/text/halfwidth.h"
 
 #include <QRegularExpression>
 

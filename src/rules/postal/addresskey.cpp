@@ -1,7 +1,7 @@
 #include "rules/postal/addresskey.h"
 
-#include "rules/halfwidth.h"
 #include "rules/postal/variantkanji.h"
+#include "rules/text/halfwidth.h"
 #include "rules/transfer/wordlists.h"
 
 #include <QList>

@@ -1,7 +1,7 @@
 #include "rules/postal/loader.h"
 
 #include "rules/errors.h"
-#include "rules/fileio.h"
+#include "rules/files/fileio.h"
 #include "rules/postal/eucjis2004.h"
 #include "rules/postal/indexbuild.h"
 #include "rules/postal/indexcache.h"

@@ -2,7 +2,7 @@
 // The postal codes of a slip checked against its addresses, for the lines under the print question.
 
 #include "rules/postal/index.h"
-#include "rules/slipvalues.h"
+#include "rules/slip/slipvalues.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "rules/transfer/addressfeatures.h"
 
-#include "rules/cp932.h"
+#include "rules/text/cp932.h"
 #include "rules/transfer/blanks.h"
 #include "rules/transfer/characters.h"
 #include "rules/transfer/countword.h"

@@ -1,6 +1,6 @@
 #include "rules/transfer/characters.h"
 
-#include "rules/cp932.h"
+#include "rules/text/cp932.h"
 
 namespace rova::transfer
 {

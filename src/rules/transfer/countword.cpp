@@ -1,6 +1,6 @@
 #include "rules/transfer/countword.h"
 
-#include "rules/cp932.h"
+#include "rules/text/cp932.h"
 
 #include <cstring>
 #include <vector>

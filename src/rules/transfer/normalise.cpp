@@ -1,6 +1,6 @@
 #include "rules/transfer/normalise.h"
 
-#include "rules/halfwidth.h"
+#include "rules/text/halfwidth.h"
 #include "rules/transfer/blanks.h"
 #include "rules/transfer/labelwords.h"
 #include "rules/transfer/numerictest.h"

@@ -1,6 +1,6 @@
 #include "rules/transfer/numerictest.h"
 
-#include "rules/numberformat.h"
+#include "rules/numedit/numberformat.h"
 
 namespace rova::transfer
 {

@@ -1,6 +1,6 @@
 #include "rules/transfer/transfer.h"
 
-#include "rules/cp932.h"
+#include "rules/text/cp932.h"
 #include "rules/transfer/compaction.h"
 #include "rules/transfer/fieldslots.h"
 #include "rules/transfer/headings.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Made-up slips for the store tests.
 
-#include "rules/slipvalues.h"
+#include "rules/slip/slipvalues.h"
 
 namespace rova::test
 {

@@ -1,7 +1,7 @@
 #include "rules/orders/orderimport.h"
 
-#include "rules/cp932.h"
 #include "rules/errors.h"
+#include "rules/text/cp932.h"
 
 #include <QStringEncoder>
 #include <QTemporaryDir>

@@ -4,7 +4,7 @@
 #include "rules/orders/sliptypetext.h"
 #include "rules/orders/timeslot.h"
 
-#include "rules/cp932.h"
+#include "rules/text/cp932.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #include "rules/orders/slipexport.h"
 
 #include "rules/orders/orderimport.h"
-#include "rules/sliplayout.h"
+#include "rules/slip/sliplayout.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
 // The dictionary the system's package installs, when it is there: known codes both ways, and every
 // address one that the program can store.
 
-#include "rules/cp932.h"
 #include "rules/postal/loader.h"
 #include "rules/postal/lookup.h"
 #include "rules/postal/postalcode.h"
+#include "rules/text/cp932.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,0 +1,85 @@
+#include "platform/batch/batchprint.h"
+
+#include "rules/errors.h"
+
+#include <QDateTime>
+#include <QHash>
+
+#include <algorithm>
+
+#include <exception>
+#include <optional>
+
+namespace rova::batch
+{
+
+namespace
+{
+// Slips printed with the same settings can share one job; the printer's name is for readers only.
+bool sameJob(const slip::PrintSettings& a, const slip::PrintSettings& b)
+{
+    return a.printerIndex == b.printerIndex && a.top == b.top && a.left == b.left &&
+           a.resolution == b.resolution;
+}
+} // namespace
+
+QList<BatchJob> planJobs(const QList<store::BatchRow>& rows, const SettingsOf& settingsOf, bool includeMarked)
+{
+    QList<BatchJob> jobs;
+    QHash<QString, slip::PrintSettings> known;
+    for (const store::BatchRow& row : rows) {
+        if (!row.ticked || row.status == store::BatchStatus::Printed ||
+            (!includeMarked && !row.marks.isEmpty()))
+            continue;
+        auto found = known.constFind(row.slip.slipType);
+        if (found == known.constEnd())
+            found = known.insert(row.slip.slipType, settingsOf(row.slip.slipType));
+        auto job = std::find_if(jobs.begin(), jobs.end(),
+                                [&](const BatchJob& j) { return sameJob(j.settings, *found); });
+        if (job == jobs.end())
+            job = jobs.insert(jobs.end(), BatchJob{*found, {}, {}});
+        job->ids.append(row.id);
+        job->slips.append(row.slip);
+    }
+    return jobs;
+}
+
+int slipCount(const QList<BatchJob>& jobs)
+{
+    int count = 0;
+    for (const BatchJob& job : jobs)
+        count += int(job.slips.size());
+    return count;
+}
+
+BatchOutcome printJobs(const QList<BatchJob>& jobs, print::SlipJobs& service, store::BatchList& list,
+                       const std::function<bool(int done, int total)>& progress)
+{
+    BatchOutcome outcome;
+    outcome.total = slipCount(jobs);
+    for (const BatchJob& job : jobs) {
+        if (!progress(outcome.printed, outcome.total)) {
+            outcome.cancelled = true;
+            return outcome;
+        }
+        std::optional<QString> refusal;
+        try {
+            service.print(job.slips, job.settings);
+        } catch (const Error& e) {
+            refusal = e.message();
+        } catch (const std::exception& e) {
+            refusal = QString::fromLocal8Bit(e.what());
+        }
+        if (refusal) {
+            outcome.refusal = refusal->isEmpty() ? QStringLiteral("印刷できませんでした") : *refusal;
+            list.markRefused(job.ids, outcome.refusal, QDateTime::currentDateTime());
+            return outcome;
+        }
+        list.markPrinted(job.ids, QDateTime::currentDateTime());
+        outcome.printed += int(job.slips.size());
+    }
+    progress(outcome.printed, outcome.total);
+    return outcome;
+}
+
+} // namespace rova::batch

@@ -1,0 +1,42 @@
+#pragma once
+// Printing the batch list: the ticked rows not yet printed, one job per printer (and margins), a
+// page per slip in list order, through the one print service. A row is marked printed only once
+// its job was accepted; a refused job marks its rows with the reason and stops the batch.
+
+#include "platform/print/slipjobs.h"
+#include "platform/store/batchlist.h"
+
+#include <QList>
+
+#include <functional>
+
+namespace rova::batch
+{
+
+struct BatchJob {
+    slip::PrintSettings settings;
+    QList<qint64> ids;
+    QList<slip::SlipValues> slips;
+};
+
+using SettingsOf = std::function<slip::PrintSettings(const QString& slipType)>;
+
+// Ticked rows not printed yet (rows with marks only when `includeMarked`), gathered per printer
+// and margins; jobs in the list order of their first row, pages in list order.
+QList<BatchJob> planJobs(const QList<store::BatchRow>& rows, const SettingsOf& settingsOf,
+                         bool includeMarked);
+int slipCount(const QList<BatchJob>& jobs);
+
+struct BatchOutcome {
+    int printed = 0; // slips of accepted jobs
+    int total = 0;
+    bool cancelled = false;
+    QString refusal; // the print path's words for the job that was refused, empty when none was
+    bool allAccepted() const { return printed == total; }
+};
+
+// Before each job `progress(done, total)` is asked whether to go on; false stops between jobs.
+BatchOutcome printJobs(const QList<BatchJob>& jobs, print::SlipJobs& service, store::BatchList& list,
+                       const std::function<bool(int done, int total)>& progress);
+
+} // namespace rova::batch

@@ -1,0 +1,245 @@
+#include "platform/cli/commandline.h"
+
+#include "platform/system/programinfo.h"
+#include "rules/postal/sources.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
+
+namespace rova::cli
+{
+
+namespace
+{
+
+QCommandLineOption helpOption()
+{
+    return {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("この説明を表示して終わります。")};
+}
+QCommandLineOption versionOption()
+{
+    return {{QStringLiteral("v"), QStringLiteral("version")},
+            QStringLiteral("名前と版を表示して終わります。")};
+}
+QCommandLineOption dataDirOption()
+{
+    return {QStringLiteral("data-dir"), QStringLiteral("ファイルを DIR に置きます (なければ作ります)。"),
+            QStringLiteral("DIR")};
+}
+QCommandLineOption zipcodeDirOption()
+{
+    return {QStringLiteral("zipcode-dir"),
+            QStringLiteral("郵便番号の一覧 (%1) を DIR から読みます。").arg(QLatin1String(postal::kTownFile)),
+            QStringLiteral("DIR")};
+}
+
+QCommandLineOption importOption()
+{
+    return {QStringLiteral("import"),
+            QStringLiteral(
+                "後に続く注文ファイル FILE… を一括印刷の一覧に加えて、ファイルごとに結果を1行表示します。")};
+}
+QCommandLineOption allowDuplicatesOption()
+{
+    return {QStringLiteral("allow-duplicates"),
+            QStringLiteral(
+                "--import で、重複する行 (同じ注文番号、番号のない行は同じお届け先と品名) も加えます。")};
+}
+QCommandLineOption printBatchOption()
+{
+    return {QStringLiteral("print-batch"),
+            QStringLiteral("一覧のチェックされた未印刷の行を、確認の印がある行を除いて印刷します。")};
+}
+QCommandLineOption includeMarkedOption()
+{
+    return {QStringLiteral("include-marked"),
+            QStringLiteral("--print-batch で、確認の印がある行も印刷します。")};
+}
+
+// Every option, in the order the help lists them.
+QList<QCommandLineOption> options()
+{
+    return {helpOption(),   versionOption(),         dataDirOption(),    zipcodeDirOption(),
+            importOption(), allowDuplicatesOption(), printBatchOption(), includeMarkedOption()};
+}
+
+// Two columns: what is typed (ASCII, so it lines up in a terminal) and what it means.
+QString row(const QString& left, const QString& right)
+{
+    return QStringLiteral("  %1 %2\n").arg(left, -20).arg(right);
+}
+
+QString spelled(const QString& name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+QString sourceText(datafolder::Source source)
+{
+    switch (source) {
+    case datafolder::Source::Option:
+        return QStringLiteral("--data-dir による");
+    case datafolder::Source::Environment:
+        return QStringLiteral("ROVA_DATA_DIR による");
+    case datafolder::Source::Default:
+        break;
+    }
+    return QStringLiteral("既定の場所");
+}
+
+// A value option given last has nothing to take: say which it is, in the operator's language.
+std::optional<QString> missingValue(const QStringList& arguments)
+{
+    if (arguments.size() < 2)
+        return {};
+    for (const QCommandLineOption& option : options()) {
+        if (option.valueName().isEmpty())
+            continue;
+        for (const QString& name : option.names()) {
+            if (arguments.last() == spelled(name))
+                return QStringLiteral("%1 の後に %2 を指定してください")
+                    .arg(spelled(name), option.valueName());
+        }
+    }
+    return {};
+}
+
+Request mistake(const QString& text)
+{
+    Request request;
+    request.action = Request::Action::Mistake;
+    request.mistake = text;
+    return request;
+}
+
+// The batch options, which run without a window; a mistake in them as its text.
+std::optional<QString> readBatch(const QCommandLineParser& parser, Request& request)
+{
+    request.allowDuplicates = parser.isSet(allowDuplicatesOption());
+    request.printBatch = parser.isSet(printBatchOption());
+    request.includeMarked = parser.isSet(includeMarkedOption());
+    if (parser.isSet(importOption())) {
+        request.importFiles = parser.positionalArguments();
+        if (request.importFiles.isEmpty())
+            return QStringLiteral("--import の後に注文ファイルを指定してください");
+    } else if (request.allowDuplicates) {
+        return QStringLiteral("--allow-duplicates は --import と一緒に指定してください");
+    }
+    if (request.includeMarked && !request.printBatch)
+        return QStringLiteral("--include-marked は --print-batch と一緒に指定してください");
+    if (parser.isSet(importOption()) || request.printBatch)
+        request.action = Request::Action::Batch;
+    return {};
+}
+
+} // namespace
+
+void print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toUtf8().constData(), stream);
+    std::fflush(stream);
+}
+
+QStringList arguments(int argc, char** argv)
+{
+    QStringList list;
+    for (int i = 0; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
+    return list;
+}
+
+Request parse(const QStringList& arguments)
+{
+    if (const auto missing = missingValue(arguments))
+        return mistake(*missing);
+    QCommandLineParser parser;
+    parser.addOptions(options());
+    if (!parser.parse(arguments)) {
+        QStringList unknown;
+        for (const QString& name : parser.unknownOptionNames())
+            unknown << spelled(name);
+        if (!unknown.isEmpty())
+            return mistake(
+                QStringLiteral("不明なオプションです: %1").arg(unknown.join(QStringLiteral(", "))));
+        return mistake(QStringLiteral("引数が正しくありません: %1").arg(parser.errorText()));
+    }
+    Request request;
+    // Read before help, whose text names the folder in effect.
+    request.dataDir = parser.value(dataDirOption());
+    if (parser.isSet(dataDirOption()) && request.dataDir.isEmpty())
+        return mistake(QStringLiteral("--data-dir のフォルダが空です"));
+    request.zipcodeDir = parser.value(zipcodeDirOption());
+    if (parser.isSet(zipcodeDirOption()) && request.zipcodeDir.isEmpty())
+        return mistake(QStringLiteral("--zipcode-dir のフォルダが空です"));
+    if (parser.isSet(helpOption()))
+        request.action = Request::Action::Help;
+    else if (parser.isSet(versionOption()))
+        request.action = Request::Action::Version;
+    else if (const auto wrong = readBatch(parser, request))
+        return mistake(*wrong);
+    else if (request.action != Request::Action::Batch && !parser.positionalArguments().isEmpty())
+        return mistake(
+            QStringLiteral("余分な引数があります: %1").arg(parser.positionalArguments().join(' ')));
+    return request;
+}
+
+QString helpText(const datafolder::Choice& folder)
+{
+    QString text = QStringLiteral("使い方: %1 [オプション]\n"
+                                  "ヤマト宅急便の送り状に、お届け先・ご依頼主・品名などを印刷します。\n\n"
+                                  "オプション:\n")
+                       .arg(programinfo::command());
+    for (const QCommandLineOption& option : options()) {
+        QStringList names;
+        for (const QString& name : option.names())
+            names << spelled(name);
+        const QString value =
+            option.valueName().isEmpty() ? QString() : QLatin1Char(' ') + option.valueName();
+        text += row(names.join(QStringLiteral(", ")) + value, option.description());
+    }
+    text +=
+        QStringLiteral("\nファイル (データフォルダ %1、%2):\n").arg(folder.path, sourceText(folder.source));
+    text += row(QStringLiteral("rova_Yamato.ini"), QStringLiteral("画面の状態"));
+    text += row(QStringLiteral("rova_a500.ini"), QStringLiteral("送り状の種類ごとのプリンタと余白"));
+    text += row(QStringLiteral("my[0-9].txt"), QStringLiteral("登録した 10 件のご依頼主"));
+    text += row(QStringLiteral("rova-yamato.conf"), QStringLiteral("PDF を保存したフォルダなど、新しい設定"));
+    text += row(QLatin1String(postal::kCacheFile),
+                QStringLiteral("郵便番号の一覧の索引 (消しても次の起動で作ります)"));
+    text += QStringLiteral("\n環境変数:\n");
+    text += row(QStringLiteral("ROVA_DATA_DIR"), QStringLiteral("--data-dir がないときのデータフォルダ"));
+    text += row(QLatin1String(postal::kFolderVariable),
+                QStringLiteral("--zipcode-dir がないときの郵便番号の一覧のフォルダ (既定 %1)")
+                    .arg(QLatin1String(postal::kDefaultFolder)));
+    text += row(QStringLiteral("XDG_CONFIG_HOME"),
+                QStringLiteral("既定のデータフォルダはこの下の %1 (未設定なら ~/.config/%1)")
+                    .arg(datafolder::folderName()));
+    return text;
+}
+
+QString versionText()
+{
+    return QStringLiteral("rova 送り状印刷 (ヤマト宅急便) %1\n").arg(programinfo::version());
+}
+
+std::optional<int> answerWithoutWindow(const Request& request, const datafolder::Choice& folder)
+{
+    switch (request.action) {
+    case Request::Action::Run:
+    case Request::Action::Batch:
+        return {};
+    case Request::Action::Help:
+        print(stdout, helpText(folder));
+        return Success;
+    case Request::Action::Version:
+        print(stdout, versionText());
+        return Success;
+    case Request::Action::Mistake:
+        break;
+    }
+    print(stderr, QStringLiteral("%1: %2\n使い方は %1 --help で表示されます。\n")
+                      .arg(programinfo::command(), request.mistake));
+    return UsageError;
+}
+
+} // namespace rova::cli

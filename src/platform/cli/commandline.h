@@ -1,0 +1,46 @@
+#pragma once
+// The program's command line: what the operator asked for, and the texts printed instead of opening
+// the window (help, version, a usage error). New options are added to the table in commandline.cpp.
+
+#include "platform/system/datafolder.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdio>
+#include <optional>
+
+namespace rova::cli
+{
+
+// Exit statuses of the program.
+enum Status { Success = 0, NoDisplay = 1, Failure = 1, UsageError = 2 };
+
+struct Request {
+    enum class Action { Run, Help, Version, Mistake, Batch };
+    Action action = Action::Run;
+    QString dataDir;    // --data-dir as given; empty when not given
+    QString zipcodeDir; // --zipcode-dir as given; empty when not given
+    QString mistake;    // for Mistake: what is wrong, for the operator
+    // For Batch: order files to add to the batch list, then the list printed when asked.
+    QStringList importFiles;
+    bool allowDuplicates = false;
+    bool printBatch = false;
+    bool includeMarked = false;
+};
+
+// The arguments as main() received them, the program's name first.
+QStringList arguments(int argc, char** argv);
+Request parse(const QStringList& arguments);
+
+QString helpText(const datafolder::Choice& folder);
+QString versionText(); // name and version, one line
+
+// Prints what the request asks for when it does not open the window (help and version on standard
+// output, a mistake on standard error) and returns the exit status; nothing for a request to run.
+std::optional<int> answerWithoutWindow(const Request& request, const datafolder::Choice& folder);
+
+// Writes a text to standard output or standard error at once (UTF-8).
+void print(std::FILE* stream, const QString& text);
+
+} // namespace rova::cli

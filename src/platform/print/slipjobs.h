@@ -1,0 +1,69 @@
+#pragma once
+// Every print of slips goes through here: the entry window's print command, the preview, a batch and
+// a reprint. A job goes to the printer the slip type is registered for; once the print system has
+// accepted it, whoever keeps a record of printed slips (the history, the status line) is told.
+
+#include "platform/print/printerchoice.h"
+#include "rules/slip/pagegeometry.h"
+#include "rules/slip/printsettings.h"
+#include "rules/slip/slipvalues.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+
+#include <functional>
+#include <optional>
+
+namespace rova::print
+{
+
+struct PrintedJob {
+    QList<slip::SlipValues> slips;
+    slip::PrintSettings settings; // as printed: the resolution is the job's
+    QString printer;              // the destination's name
+    QDateTime acceptedAt;
+};
+
+// How a slip type's printer takes a page.
+struct PageSetup {
+    QString printer;
+    QPoint resolution; // the one slips are laid out at
+    std::optional<slip::PageArea> page;
+};
+
+class SlipJobs : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SlipJobs(PrinterChoice& printers, QObject* parent = nullptr);
+
+    PrinterChoice& printers() { return m_printers; }
+
+    // One job, a page per slip in the given order, on the printer registered in the settings and no
+    // other (the first slip's type names the registration). Raises what the print path raises, and
+    // then nothing is announced. The printer current before, with its job
+    // settings, is current again afterwards, so the entry window keeps showing its own.
+    void print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings);
+
+    // The plain-paper alignment sheet of a slip type, on the printer of the settings, through the same
+    // path; nothing is announced, since no slip was printed.
+    void printAlignmentSheet(const QString& slipType, const slip::PrintSettings& settings);
+
+    // The page the slip type's printer would get, read without printing; the current printer stays.
+    PageSetup pageSetup(const slip::PrintSettings& settings, const QString& slipType);
+
+signals:
+    void printed(const rova::print::PrintedJob& job);
+
+private:
+    // Makes the registered printer current; raises when it is not there or the list is not known.
+    void choosePrinter(const slip::PrintSettings& settings, const QString& slipType);
+    // Runs work with the slip type's registered printer current, and makes the one before current again.
+    void onPrinterOf(const slip::PrintSettings& settings, const QString& slipType,
+                     const std::function<void()>& work);
+
+    PrinterChoice& m_printers;
+};
+
+} // namespace rova::print

@@ -1,0 +1,132 @@
+#include "rules/files/programsettings.h"
+
+#include "rules/errors.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QSettings>
+
+#include <sys/stat.h>
+#include <utility>
+
+namespace rova
+{
+
+namespace
+{
+const QString lastPdfFolderKey = QStringLiteral("pdf/lastFolder");
+
+// A header can hold any character, a key of the file not: the key is the header's digest.
+QString mappingKey(const QString& headerKey)
+{
+    return QStringLiteral("columnMappings/") +
+           QString::fromLatin1(
+               QCryptographicHash::hash(headerKey.toUtf8(), QCryptographicHash::Sha1).toHex());
+}
+
+QString scanGroup(const QString& slipType)
+{
+    return QStringLiteral("formScans/") + slipType;
+}
+
+// Every key with its value as text.
+QMap<QString, QString> contents(const QSettings& settings)
+{
+    QMap<QString, QString> out;
+    for (const QString& key : settings.allKeys())
+        out.insert(key, settings.value(key).toString());
+    return out;
+}
+
+// The file as it lies on disk: a write replaces it with a new file (a new inode).
+std::pair<ino_t, qint64> fileStamp(const QString& path)
+{
+    struct stat st {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {0, -1};
+    return {st.st_ino, qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+} // namespace
+
+ProgramSettings::ProgramSettings(const QString& dataFolder) : m_path(QDir(dataFolder).filePath(fileName())) {}
+
+QString ProgramSettings::fileName()
+{
+    return QStringLiteral("rova-yamato.conf");
+}
+
+QString ProgramSettings::lastPdfFolder() const
+{
+    return QSettings(m_path, QSettings::IniFormat).value(lastPdfFolderKey).toString();
+}
+
+void ProgramSettings::setLastPdfFolder(const QString& folder)
+{
+    setValue(lastPdfFolderKey, folder);
+}
+
+std::optional<orders::ColumnMapping> ProgramSettings::columnMapping(const QString& headerKey) const
+{
+    const QString text = QSettings(m_path, QSettings::IniFormat).value(mappingKey(headerKey)).toString();
+    return text.isEmpty() ? std::nullopt : orders::ColumnMapping::fromText(text);
+}
+
+void ProgramSettings::setColumnMapping(const QString& headerKey, const orders::ColumnMapping& mapping)
+{
+    setValue(mappingKey(headerKey), mapping.toText());
+}
+
+slip::FormScan ProgramSettings::formScan(const QString& slipType) const
+{
+    QSettings settings(m_path, QSettings::IniFormat);
+    settings.beginGroup(scanGroup(slipType));
+    slip::FormScan scan;
+    scan.path = settings.value(QStringLiteral("path")).toString();
+    const int dpi = settings.value(QStringLiteral("dpi")).toInt();
+    if (dpi >= slip::FormScan::kMinDpi && dpi <= slip::FormScan::kMaxDpi)
+        scan.dpi = dpi;
+    scan.offset = QPoint(settings.value(QStringLiteral("offsetX")).toInt(),
+                         settings.value(QStringLiteral("offsetY")).toInt());
+    return scan;
+}
+
+void ProgramSettings::setFormScan(const QString& slipType, const slip::FormScan& scan)
+{
+    change([&](QSettings& settings) {
+        settings.beginGroup(scanGroup(slipType));
+        settings.setValue(QStringLiteral("path"), scan.path);
+        settings.setValue(QStringLiteral("dpi"), scan.dpi);
+        // Tenths of a millimetre.
+        settings.setValue(QStringLiteral("offsetX"), scan.offset.x());
+        settings.setValue(QStringLiteral("offsetY"), scan.offset.y());
+    });
+}
+
+void ProgramSettings::removeFormScan(const QString& slipType)
+{
+    change([&](QSettings& settings) { settings.remove(scanGroup(slipType)); });
+}
+
+void ProgramSettings::setValue(const QString& key, const QString& value)
+{
+    change([&](QSettings& settings) { settings.setValue(key, value); });
+}
+
+void ProgramSettings::change(const std::function<void(QSettings&)>& edit)
+{
+    QSettings settings(m_path, QSettings::IniFormat);
+    const QMap<QString, QString> before = contents(settings);
+    const auto stamp = fileStamp(m_path);
+    edit(settings);
+    const bool changed = contents(settings) != before;
+    settings.sync();
+    // A damaged part of the old file leaves a format error standing, and a failed write adds nothing
+    // to it: the write is judged by whether the file was replaced.
+    if (settings.status() != QSettings::NoError && changed && fileStamp(m_path) == stamp)
+        throw Error(errtext::cannotWrite(m_path));
+}
+
+} // namespace rova

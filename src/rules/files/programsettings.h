@@ -1,0 +1,52 @@
+#pragma once
+// The program's own settings file in the data folder, "rova-yamato.conf" (INI, UTF-8), for options the
+// older files have no place for. Earlier versions never read it, so their files stay as they were.
+
+#include "rules/orders/columnmapping.h"
+#include "rules/slip/formscan.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QSettings;
+
+namespace rova
+{
+
+class ProgramSettings
+{
+public:
+    explicit ProgramSettings(const QString& dataFolder);
+
+    static QString fileName(); // "rova-yamato.conf"
+    QString path() const { return m_path; }
+
+    // The folder the built-in PDF printer last saved in; empty when none was kept.
+    QString lastPdfFolder() const;
+    // Raises rova::Error "<path> に書き込めません" when the file cannot be written.
+    void setLastPdfFolder(const QString& folder);
+
+    // The column mapping the operator chose for an order file's header (orders::headerKey).
+    std::optional<orders::ColumnMapping> columnMapping(const QString& headerKey) const;
+    void setColumnMapping(const QString& headerKey, const orders::ColumnMapping& mapping);
+
+    // The scan of a slip type's blank form, kept under the slip type's text (as "rova_a500.ini"
+    // keeps its margins), which must not be empty; an empty path when none was chosen. A resolution
+    // out of range reads as the default.
+    slip::FormScan formScan(const QString& slipType) const;
+    // Both raise rova::Error "<path> に書き込めません" when the file cannot be written.
+    void setFormScan(const QString& slipType, const slip::FormScan& scan);
+    void removeFormScan(const QString& slipType);
+
+private:
+    // Raises rova::Error "<path> に書き込めません" when the file cannot be written.
+    void setValue(const QString& key, const QString& value);
+    // One change of the file, raising as above.
+    void change(const std::function<void(QSettings&)>& edit);
+
+    QString m_path;
+};
+
+} // namespace rova

@@ -1,0 +1,180 @@
+#include "widgets/batch/batchmodel.h"
+
+#include "rules/orders/timeslot.h"
+#include "widgets/kit/dialogs.h"
+
+#include <QApplication>
+#include <QBrush>
+#include <QPalette>
+#include <QStyle>
+
+using rova::store::BatchRow;
+using rova::store::BatchStatus;
+
+namespace
+{
+QString statusCaption(const BatchRow& row)
+{
+    switch (row.status) {
+    case BatchStatus::New:
+        return QStringLiteral("未印刷");
+    case BatchStatus::Printed:
+        return QStringLiteral("印刷済");
+    case BatchStatus::Refused:
+        return QStringLiteral("印刷できず");
+    }
+    return QString();
+}
+
+QString timeCaption(const rova::slip::SlipValues& slip)
+{
+    const QStringList& hours = rova::orders::timeSlotCaptions();
+    for (int i = 0; i < 6; ++i) {
+        if (slip.timeSlots[i])
+            return hours.value(i);
+    }
+    const QStringList& promised = rova::orders::promisedTimeCaptions();
+    for (int i = 0; i < 2; ++i) {
+        if (slip.promisedTimes[i])
+            return promised.value(i);
+    }
+    return QString();
+}
+
+QString marksTooltip(const BatchRow& row)
+{
+    QStringList lines;
+    if (row.status == BatchStatus::Refused)
+        lines << row.refusal;
+    for (const rova::store::BatchMark& m : row.marks)
+        lines << m.text;
+    return lines.join(u'\n');
+}
+} // namespace
+
+BatchModel::BatchModel(rova::store::BatchList& list, QObject* parent)
+    : QAbstractTableModel(parent), m_list(list)
+{
+    refresh();
+}
+
+void BatchModel::refresh()
+{
+    const qint64 revision = m_list.revision();
+    if (revision == m_revision)
+        return;
+    beginResetModel();
+    m_rows = m_list.rows();
+    m_revision = revision;
+    endResetModel();
+}
+
+int BatchModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int BatchModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : kColumns;
+}
+
+QVariant BatchModel::display(const BatchRow& row, int column) const
+{
+    const rova::slip::SlipValues& s = row.slip;
+    switch (column) {
+    case Status:
+        return statusCaption(row);
+    case SlipType:
+        return s.slipType;
+    case Zip:
+        return s.zip;
+    case Address1:
+        return s.add1;
+    case Name:
+        return s.name;
+    case Phone:
+        return s.tel;
+    case Item1:
+        return s.g1;
+    case Count:
+        return s.count;
+    case Delivery:
+        return s.deliveryMonth.isEmpty() && s.deliveryDay.isEmpty()
+                   ? QString()
+                   : QStringLiteral("%1月%2日").arg(s.deliveryMonth, s.deliveryDay);
+    case TimeSlot:
+        return timeCaption(s);
+    case Marks:
+        return row.marks.isEmpty() ? QString() : QString::number(row.marks.size());
+    }
+    return {};
+}
+
+QVariant BatchModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size())
+        return {};
+    const BatchRow& row = m_rows.at(index.row());
+    const int column = index.column();
+    switch (role) {
+    case Qt::DisplayRole:
+        return display(row, column);
+    case Qt::CheckStateRole:
+        return column == Tick ? QVariant(row.ticked ? Qt::Checked : Qt::Unchecked) : QVariant();
+    case Qt::DecorationRole:
+        if (column == Marks && row.status == BatchStatus::Refused)
+            return qApp->style()->standardIcon(QStyle::SP_MessageBoxCritical);
+        if (column == Marks && !row.marks.isEmpty())
+            return qApp->style()->standardIcon(QStyle::SP_MessageBoxWarning);
+        return {};
+    case Qt::ToolTipRole:
+        return column == Marks || column == Status ? marksTooltip(row) : QVariant();
+    case Qt::ForegroundRole:
+        if (row.status == BatchStatus::Printed)
+            return QApplication::palette().brush(QPalette::Disabled, QPalette::Text);
+        return {};
+    }
+    return {};
+}
+
+QVariant BatchModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    static const QStringList captions{
+        QStringLiteral("印刷"),     QStringLiteral("状態"),      QStringLiteral("送り状種類"),
+        QStringLiteral("〒"),       QStringLiteral("おところ①"), QStringLiteral("おなまえ"),
+        QStringLiteral("でんわ"),   QStringLiteral("品名１"),    QStringLiteral("個数"),
+        QStringLiteral("お届け日"), QStringLiteral("時間帯"),    QStringLiteral("確認")};
+    return captions.value(section);
+}
+
+Qt::ItemFlags BatchModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.column() == Tick)
+        f |= Qt::ItemIsUserCheckable;
+    return f;
+}
+
+bool BatchModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::CheckStateRole || index.column() != Tick || index.row() >= m_rows.size())
+        return false;
+    const bool ticked = value.toInt() == Qt::Checked;
+    bool done = false;
+    rova::guarded(nullptr, [&] {
+        // The change is ours: the rows stay as they are and only this one is drawn again.
+        const bool current = m_list.revision() == m_revision;
+        m_list.setTicked({m_rows.at(index.row()).id}, ticked);
+        m_rows[index.row()].ticked = ticked;
+        if (current)
+            m_revision = m_list.revision();
+        done = true;
+    });
+    if (done)
+        emit dataChanged(index, index, {Qt::CheckStateRole});
+    refresh();
+    return done;
+}

@@ -1,0 +1,225 @@
+#include "widgets/batch/batchwindow.h"
+
+#include "widgets/batch/batchmodel.h"
+#include "widgets/entry/mainwindow.h"
+#include "widgets/kit/dialogs.h"
+
+#include "platform/batch/rowcheck.h"
+#include "rules/files/assignmentfile.h"
+#include "rules/slip/sliplayout.h"
+#include "widgets/entry/postalassist.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using rova::guarded;
+
+namespace
+{
+QPushButton* namedButton(QWidget* parent, const QString& name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+} // namespace
+
+BatchWindow::BatchWindow(MainWindow& main, const rova::PostalAssist& postal, QWidget* parent)
+    : QMainWindow(parent), m_main(main), m_postal(postal)
+{
+    setObjectName(QStringLiteral("Form_Batch"));
+    setWindowTitle(QStringLiteral("一括印刷"));
+    setAcceptDrops(true);
+    // Closing the entry window ends the program even while this one is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    build();
+    m_main.setFunctionKey(10, QStringLiteral("一括"), [this] { open(); });
+    // Another process (the command line) may change the list while the window is open.
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [this] {
+        if (isVisible() && m_model && m_controls->isEnabled())
+            refresh();
+    });
+    poll->start(1000);
+}
+
+BatchWindow::~BatchWindow() = default;
+
+void BatchWindow::build()
+{
+    buildMenu();
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    m_controls = buildButtons();
+    layout->addWidget(m_controls);
+    TableView_Batch = new QTableView(central);
+    TableView_Batch->setObjectName(QStringLiteral("TableView_Batch"));
+    TableView_Batch->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TableView_Batch->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TableView_Batch->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    TableView_Batch->horizontalHeader()->setStretchLastSection(true);
+    // Column widths from the first rows only: measuring 10,000 rows would hold the window up.
+    TableView_Batch->horizontalHeader()->setResizeContentsPrecision(50);
+    layout->addWidget(TableView_Batch);
+    layout->addWidget(buildProgress());
+    setCentralWidget(central);
+    Label_Status = new QLabel(this);
+    Label_Status->setObjectName(QStringLiteral("Label_Status"));
+    statusBar()->addWidget(Label_Status, 1);
+
+    connect(TableView_Batch, &QTableView::doubleClicked, this,
+            [this] { guarded(this, [this] { loadCurrent(); }); });
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto* enter = new QShortcut(key, TableView_Batch, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(enter, &QShortcut::activated, this, [this] { guarded(this, [this] { loadCurrent(); }); });
+    }
+    auto* del = new QShortcut(QKeySequence::Delete, TableView_Batch, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(del, &QShortcut::activated, this, [this] { guarded(this, [this] { deleteSelected(); }); });
+    auto* f11 = new QShortcut(Qt::Key_F11, this);
+    connect(f11, &QShortcut::activated, Button_Print, &QPushButton::click);
+    resize(1000, 600);
+}
+
+void BatchWindow::buildMenu()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    QAction* import = file->addAction(QStringLiteral("取り込み(&O)..."));
+    import->setObjectName(QStringLiteral("Action_Import"));
+    import->setShortcut(QKeySequence::Open);
+    connect(import, &QAction::triggered, this, [this] { guarded(this, [this] { chooseImport(); }); });
+    QAction* exportAction = file->addAction(QStringLiteral("書き出し(&E)..."));
+    exportAction->setObjectName(QStringLiteral("Action_Export"));
+    connect(exportAction, &QAction::triggered, this, [this] { guarded(this, [this] { exportList(); }); });
+    file->addSeparator();
+    QAction* close = file->addAction(QStringLiteral("閉じる(&C)"));
+    close->setObjectName(QStringLiteral("Action_Close"));
+    connect(close, &QAction::triggered, this, &QWidget::close);
+}
+
+QWidget* BatchWindow::buildButtons()
+{
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    const auto add = [&](const QString& name, const QString& caption, std::function<void()> action) {
+        QPushButton* button = namedButton(bar, name, caption);
+        connect(button, &QPushButton::clicked, this, [this, action] { guarded(this, action); });
+        row->addWidget(button);
+        return button;
+    };
+    add(QStringLiteral("Button_Add"), QStringLiteral("追加"), [this] { addFromMain(); });
+    add(QStringLiteral("Button_Load"), QStringLiteral("開く"), [this] { loadCurrent(); });
+    add(QStringLiteral("Button_Back"), QStringLiteral("戻す"), [this] { writeBack(); });
+    add(QStringLiteral("Button_Delete"), QStringLiteral("削除"), [this] { deleteSelected(); });
+    add(QStringLiteral("Button_Tick"), QStringLiteral("チェック"), [this] { tickSelected(true); });
+    add(QStringLiteral("Button_Untick"), QStringLiteral("チェック外し"), [this] { tickSelected(false); });
+    row->addSpacing(12);
+    ComboBox_SlipType = new QComboBox(bar);
+    ComboBox_SlipType->setObjectName(QStringLiteral("ComboBox_SlipType"));
+    ComboBox_SlipType->addItems(rova::slip::slipTypes());
+    row->addWidget(ComboBox_SlipType);
+    add(QStringLiteral("Button_SlipType"), QStringLiteral("種類変更"), [this] { changeSlipType(); });
+    row->addStretch(1);
+    Button_Print = add(QStringLiteral("Button_Print"), QStringLiteral("印刷"), [this] { print(); });
+    return bar;
+}
+
+QWidget* BatchWindow::buildProgress()
+{
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    ProgressBar_Print = new QProgressBar(bar);
+    ProgressBar_Print->setObjectName(QStringLiteral("ProgressBar_Print"));
+    ProgressBar_Print->setFormat(QStringLiteral("%v / %m 枚"));
+    row->addWidget(ProgressBar_Print, 1);
+    Button_Cancel = namedButton(bar, QStringLiteral("Button_Cancel"), QStringLiteral("中止"));
+    connect(Button_Cancel, &QPushButton::clicked, this, [this] { m_cancel = true; });
+    row->addWidget(Button_Cancel);
+    bar->hide();
+    return bar;
+}
+
+bool BatchWindow::ensureList()
+{
+    if (m_list)
+        return true;
+    guarded(this, [this] {
+        m_list = std::make_unique<rova::store::BatchList>(m_main.folder());
+        m_model = new BatchModel(*m_list, this);
+        TableView_Batch->setModel(m_model);
+    });
+    return bool(m_list);
+}
+
+void BatchWindow::open()
+{
+    if (!ensureList())
+        return;
+    ComboBox_SlipType->setCurrentText(m_main.slipValues().slipType);
+    refresh();
+    TableView_Batch->resizeColumnsToContents();
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void BatchWindow::refresh()
+{
+    try {
+        m_model->refresh();
+    } catch (const rova::Error& e) {
+        say(e.message());
+    }
+}
+
+void BatchWindow::say(const QString& text)
+{
+    Label_Status->setText(text);
+}
+
+QList<qint64> BatchWindow::selectedIds() const
+{
+    QList<qint64> ids;
+    for (const QModelIndex& index : TableView_Batch->selectionModel()->selectedRows())
+        ids << m_model->row(index.row()).id;
+    return ids;
+}
+
+rova::batch::RowCheck BatchWindow::rowCheck() const
+{
+    const rova::slip::AssignmentFile assignments(m_main.folder());
+    return rova::batch::RowCheck(
+        QDate::currentDate(), m_main.jobs(),
+        [assignments](const QString& type) { return assignments.load(type); }, m_postal.index());
+}
+
+void BatchWindow::say(const QString& text, const rova::batch::RowCheck& check)
+{
+    say((QStringList{text} + check.notChecked()).join(QStringLiteral("　")));
+}
+
+void BatchWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing while a batch prints would leave the loop without its window: cancel first.
+    if (!m_controls->isEnabled()) {
+        m_cancel = true;
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}

@@ -1,0 +1,79 @@
+// Printing the batch: the ticked rows not yet printed, a job per printer, with progress and a
+// cancel between jobs. The question before printing names how many slips carry a mark.
+
+#include "widgets/batch/batchwindow.h"
+
+#include "widgets/batch/batchmodel.h"
+#include "widgets/entry/mainwindow.h"
+#include "widgets/kit/dialogs.h"
+
+#include "platform/batch/batchprint.h"
+#include "rules/files/assignmentfile.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+
+using rova::Dialogs;
+
+void BatchWindow::print()
+{
+    if (!ensureList())
+        return;
+    refresh();
+    const rova::slip::AssignmentFile assignments(m_main.folder());
+    const auto settingsOf = [&](const QString& type) { return assignments.load(type); };
+    const QList<rova::batch::BatchJob> jobs = rova::batch::planJobs(m_model->rows(), settingsOf, true);
+    const int total = rova::batch::slipCount(jobs);
+    if (total == 0)
+        throw rova::Error(
+            QStringLiteral("印刷する行がありません。印刷済みでない行にチェックを付けてください。"));
+    int marked = 0;
+    for (const rova::store::BatchRow& row : m_model->rows())
+        marked += row.ticked && row.status != rova::store::BatchStatus::Printed && !row.marks.isEmpty();
+    QString question = QStringLiteral("%1 枚を印刷しますか?").arg(total);
+    if (marked > 0)
+        question += QStringLiteral("\n確認の印がある送り状が %1 枚あります。").arg(marked);
+    if (!Dialogs::ask(this, question))
+        return;
+
+    setPrinting(true);
+    ProgressBar_Print->setRange(0, total);
+    rova::batch::BatchOutcome outcome;
+    try {
+        outcome = rova::batch::printJobs(jobs, m_main.jobs(), *m_list, [this](int done, int) {
+            ProgressBar_Print->setValue(done);
+            // The cancel button is read between jobs.
+            QApplication::processEvents();
+            return !m_cancel;
+        });
+    } catch (...) {
+        setPrinting(false);
+        refresh();
+        throw;
+    }
+    setPrinting(false);
+    refresh();
+    if (!outcome.refusal.isEmpty())
+        throw rova::Error(
+            QStringLiteral("印刷できませんでした: %1\n%2 枚を印刷し、残りの %3 枚は印刷していません。")
+                .arg(outcome.refusal)
+                .arg(outcome.printed)
+                .arg(outcome.total - outcome.printed));
+    if (outcome.cancelled)
+        Dialogs::tell(this,
+                      QStringLiteral("印刷を中止しました。%1 枚を印刷し、残りの %2 枚は印刷していません。")
+                          .arg(outcome.printed)
+                          .arg(outcome.total - outcome.printed));
+    else
+        say(QStringLiteral("%1 枚を印刷しました。").arg(outcome.printed));
+}
+
+void BatchWindow::setPrinting(bool printing)
+{
+    m_cancel = false;
+    m_controls->setEnabled(!printing);
+    menuBar()->setEnabled(!printing);
+    ProgressBar_Print->parentWidget()->setVisible(printing);
+}

@@ -1,0 +1,101 @@
+// The rows of the batch window: added from the entry window, loaded into it for correction and
+// written back, deleted, ticked, and given another slip type.
+
+#include "widgets/batch/batchwindow.h"
+
+#include "widgets/batch/batchmodel.h"
+#include "widgets/entry/mainwindow.h"
+#include "widgets/kit/dialogs.h"
+
+#include "platform/batch/batchimport.h"
+
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QTableView>
+
+using rova::Dialogs;
+using rova::store::BatchRow;
+
+void BatchWindow::addFromMain()
+{
+    BatchRow row;
+    row.slip = m_main.slipValues();
+    rova::batch::RowCheck check = rowCheck();
+    row.marks = rova::batch::checkedMarks(row.slip, check);
+    if (!m_list->duplicates({row}).isEmpty() &&
+        !Dialogs::ask(this, QStringLiteral("同じお届け先と品名の行がすでに一覧にあります。追加しますか?")))
+        return;
+    m_list->add({row});
+    refresh();
+    TableView_Batch->selectRow(m_model->rowCount() - 1);
+    say(QStringLiteral("1 行を追加しました。"), check);
+}
+
+void BatchWindow::loadCurrent()
+{
+    const QModelIndex current = TableView_Batch->currentIndex();
+    if (!current.isValid())
+        throw rova::Error(QStringLiteral("開く行を選んでください。"));
+    const BatchRow& row = m_model->row(current.row());
+    m_loadedId = row.id;
+    m_main.showSlip(row.slip);
+    m_main.comeForward();
+    say(QStringLiteral("%1 行目を入力画面に開きました。直したら「戻す」で一覧に戻します。")
+            .arg(current.row() + 1));
+}
+
+void BatchWindow::writeBack()
+{
+    if (m_loadedId == 0)
+        throw rova::Error(
+            QStringLiteral("戻す行がありません。先に行を Enter かダブルクリックで開いてください。"));
+    const rova::slip::SlipValues slip = m_main.slipValues();
+    rova::batch::RowCheck check = rowCheck();
+    m_list->updateSlip(m_loadedId, slip, rova::batch::checkedMarks(slip, check));
+    refresh();
+    for (int i = 0; i < m_model->rowCount(); ++i) {
+        if (m_model->row(i).id == m_loadedId)
+            TableView_Batch->selectRow(i);
+    }
+    say(QStringLiteral("入力画面の送り状を一覧に戻しました。"), check);
+}
+
+void BatchWindow::deleteSelected()
+{
+    const QList<qint64> ids = selectedIds();
+    if (ids.isEmpty())
+        throw rova::Error(QStringLiteral("削除する行を選んでください。"));
+    if (!Dialogs::ask(this, QStringLiteral("選んだ %1 行を一覧から削除しますか?").arg(ids.size())))
+        return;
+    m_list->remove(ids);
+    if (ids.contains(m_loadedId))
+        m_loadedId = 0;
+    refresh();
+    say(QStringLiteral("%1 行を削除しました。").arg(ids.size()));
+}
+
+void BatchWindow::tickSelected(bool ticked)
+{
+    const QList<qint64> ids = selectedIds();
+    if (ids.isEmpty())
+        throw rova::Error(QStringLiteral("行を選んでください。"));
+    m_list->setTicked(ids, ticked);
+    refresh();
+}
+
+void BatchWindow::changeSlipType()
+{
+    const QString type = ComboBox_SlipType->currentText();
+    const int changed = m_list->setSlipTypeOfTicked(type);
+    // The new form may have no place for a value, or other values may run into each other on it.
+    rova::batch::RowCheck check = rowCheck();
+    for (const BatchRow& row : m_list->rows()) {
+        if (!row.ticked || row.status == rova::store::BatchStatus::Printed || row.slip.slipType != type)
+            continue;
+        const auto marks = rova::batch::importMarks(row.marks) + rova::batch::checkedMarks(row.slip, check);
+        if (marks != row.marks)
+            m_list->updateSlip(row.id, row.slip, marks);
+    }
+    refresh();
+    say(QStringLiteral("%1 行の送り状種類を「%2」にしました。").arg(changed).arg(type), check);
+}

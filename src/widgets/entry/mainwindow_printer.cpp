@@ -1,0 +1,154 @@
+// The printer group's commands and the print command's confirmation.
+
+#include "widgets/entry/mainwindow.h"
+
+#include "platform/print/registeredprinter.h"
+#include "platform/print/slipjobs.h"
+#include "rules/files/assignmentfile.h"
+#include "widgets/kit/dialogs.h"
+#include "widgets/kit/widgetkit.h"
+#include "widgets/printer/printersetupdialog.h"
+#include "widgets/printer/printpositiondialog.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+using rova::print::PrinterError;
+using rova::print::registeredPrinter;
+using rova::print::registeredPrinterName;
+
+void MainWindow::SpeedButton_F11Click()
+{
+    const rova::slip::SlipValues slip = slipValues();
+    const QStringList question = QStringList{QStringLiteral("印刷しますか?")} + printWarnings(slip);
+    if (!rova::Dialogs::ask(this, question.join(QLatin1Char('\n')))) {
+        Edit_G1->setFocus();
+        return;
+    }
+    m_jobs.print({slip}, m_printSettings);
+}
+
+void MainWindow::addPrintCheck(PrintCheck check)
+{
+    m_printChecks.append(std::move(check));
+}
+
+QStringList MainWindow::printWarnings(const rova::slip::SlipValues& slip) const
+{
+    return printWarnings(slip, m_printSettings);
+}
+
+QStringList MainWindow::printWarnings(const rova::slip::SlipValues& slip,
+                                      const rova::slip::PrintSettings& settings) const
+{
+    QStringList lines;
+    for (const PrintCheck& check : m_printChecks)
+        lines += check(slip, settings);
+    return lines;
+}
+
+void MainWindow::showMargins()
+{
+    Label_Prn_Top->setText(m_printSettings.top);
+    Label_Prn_Left->setText(m_printSettings.left);
+}
+
+void MainWindow::registerMargins(const QString& top, const QString& left)
+{
+    rova::slip::PrintSettings changed = m_printSettings;
+    // A file from before names were kept learns the name of the printer its number chose.
+    if (changed.printerName.isEmpty() && ComboBox1->isEnabled())
+        changed.printerName = ComboBox1->currentText();
+    changed.top = top;
+    changed.left = left;
+    rova::slip::AssignmentFile(m_folder).store(ComboBox_SEL->currentText(), changed);
+    m_printSettings = changed;
+    showMargins();
+}
+
+void MainWindow::SpeedButton_PrnIdGetClick()
+{
+    m_printSettings = rova::slip::AssignmentFile(m_folder).load(ComboBox_SEL->currentText());
+    showMargins();
+    SpeedButton_PRNSETClick();
+}
+
+void MainWindow::SpeedButton_PRNSETClick()
+{
+    // The registered printer or none: a missing one, or a list the server did not give, is shown in
+    // the group and refused by the print command, never stood in for by another printer.
+    int index = -1;
+    try {
+        index = registeredPrinter(m_printers.printerNames(), m_printSettings, ComboBox_SEL->currentText());
+    } catch (const PrinterError& e) {
+        if (e.kind() == PrinterError::Kind::NotFound)
+            showPrinterMissing(registeredPrinterName(m_printSettings) + QStringLiteral(" (見つかりません)"));
+        else if (e.kind() == PrinterError::Kind::Unreachable)
+            showPrinterMissing(e.message());
+        else
+            throw;
+        return;
+    }
+    m_printers.setCurrentIndex(index);
+
+    // Both read before the box is touched, so a printer model that fails leaves the names shown
+    // last in place.
+    QStringList names;
+    int current = -1;
+    try {
+        names = m_printers.printerNames();
+        current = m_printers.currentIndex();
+    } catch (const PrinterError&) {
+        ComboBox1->setEnabled(false);
+        return;
+    }
+    ComboBox1->clear();
+    ComboBox1->addItems(names);
+    ComboBox1->setCurrentIndex(current);
+    ComboBox1->setEnabled(true);
+    ComboBox1->setToolTip(QString());
+    rova::ui::setTextColour(ComboBox1, palette().color(QPalette::Text));
+    const auto fill = [](QComboBox* box, auto names, auto index) {
+        box->clear();
+        try {
+            box->addItems(names());
+            box->setCurrentIndex(index());
+        } catch (const PrinterError&) {
+            box->setCurrentIndex(-1);
+        }
+    };
+    fill(
+        ComboBox2, [&] { return m_printers.paperNames(); }, [&] { return m_printers.paperIndex(); });
+    fill(
+        ComboBox3, [&] { return m_printers.binNames(); }, [&] { return m_printers.binIndex(); });
+}
+
+void MainWindow::BitBtn_PrnSetClick()
+{
+    SpeedButton_PrnIdGetClick();
+
+    // The dialog starts on the registered printer, or on the first when it is missing.
+    int start = 0;
+    try {
+        start = registeredPrinter(m_printers.printerNames(), m_printSettings, QString());
+    } catch (const PrinterError& e) {
+        if (e.kind() != PrinterError::Kind::NotFound)
+            throw;
+    }
+    m_printers.setCurrentIndex(start);
+
+    // Cancelling leaves the printer as it was; the registration goes on either way.
+    PrinterSetupDialog(m_printers, this).Execute();
+
+    m_printSettings.printerIndex = QString::number(m_printers.currentIndex());
+    m_printSettings.printerName = rova::slip::AssignmentFile::storedName(m_printers.currentName().trimmed());
+    const QString slipType = ComboBox_SEL->currentText();
+    SpeedButton_PRNSETClick();
+    rova::slip::AssignmentFile(m_folder).store(slipType, m_printSettings);
+}
+
+void MainWindow::BitBtn_PrnSet2Click()
+{
+    rova::Dialogs::exec(*Form_SLIP97YPrn);
+}

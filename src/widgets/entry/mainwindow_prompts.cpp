@@ -1,0 +1,59 @@
+// Field prompts in the help line, and the address warning on entering an address field.
+
+#include "widgets/entry/mainwindow.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+void MainWindow::trackFocus()
+{
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (!now || now->window() != this)
+            return;
+        // Coming back to the same field from a message box or another window is no entering.
+        const bool returning = now == m_lastFocus;
+        m_lastFocus = now;
+        if (!returning)
+            run([this, now] { fieldEntered(now); });
+    });
+}
+
+void MainWindow::fieldEntered(QWidget* field)
+{
+    m_lastFocus = field;
+    if (field == Memo1) {
+        Panel_HelpMess->setText(
+            QStringLiteral("テキストを貼り付けることができます　７行以内に収めてください"));
+        return;
+    }
+    if (field == Edit_Add1 || field == Edit_Add2 || field == Edit_Add3)
+        Edit_Warning();
+
+    static const QList<std::pair<QLineEdit * MainWindow::*, const char16_t*>> prompts{
+        {&MainWindow::Edit_Zip, u"お届け先の郵便番号を入力して下さい"},
+        {&MainWindow::Edit_Add1, u"お届け先のおところ①を入力して下さい"},
+        {&MainWindow::Edit_Add2, u"お届け先のおところ②を入力して下さい"},
+        {&MainWindow::Edit_Add3, u"お届け先のおところ②を入力して下さい"},
+        {&MainWindow::Edit_Custo1, u"お届け先のおなまえを入力して下さい"},
+        {&MainWindow::Edit_tel, u"お届け先のでんわを入力して下さい"},
+        {&MainWindow::Edit_G1, u"品名を入力して下さい"},
+        {&MainWindow::Edit_G2, u"品名を入力して下さい"},
+        {&MainWindow::Edit_G3, u"品名を入力して下さい"},
+        {&MainWindow::Edit_MyZip, u"ご依頼主の郵便番号を入力して下さい"},
+        {&MainWindow::Edit_MyADD1, u"ご依頼主のおところ①を入力して下さい"},
+        {&MainWindow::Edit_MyADD2, u"ご依頼主のおところ②を入力して下さい"},
+        {&MainWindow::Edit_My, u"ご依頼主のおなまえを入力して下さい"},
+        {&MainWindow::Edit_MyTEL, u"ご依頼主のでんわを入力して下さい"},
+    };
+    for (const auto& [member, prompt] : prompts) {
+        QLineEdit* edit = this->*member;
+        if (edit != field)
+            continue;
+        Panel_HelpMess->setText(QString::fromUtf16(prompt));
+        edit->deselect();
+        edit->end(false);
+        return;
+    }
+}

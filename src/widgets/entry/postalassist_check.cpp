@@ -1,0 +1,57 @@
+// The help line's warning when a postal code does not fit its address.
+
+#include "widgets/entry/postalassist.h"
+
+#include "widgets/entry/mainwindow.h"
+
+#include "rules/postal/lookup.h"
+#include "rules/postal/slipcheck.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace rova
+{
+
+void PostalAssist::focusMoved(QWidget* old, QWidget* now)
+{
+    if (!now || now->window() != &m_window)
+        return;
+    // Checked when the operator leaves a code or address field; elsewhere the window's prompt stands.
+    if (const Band* band = bandOf(old); band && m_index)
+        checkBand(*band);
+    else
+        paintHelp();
+}
+
+void PostalAssist::checkBand(const Band& band)
+{
+    if (!m_index)
+        return;
+    const postal::Check result =
+        postal::check(*m_index, band.zip->text(), postal::bandAddress(band.add1->text(), band.add2->text()));
+    if (!result.helpText.isEmpty())
+        showHelp(result.helpText, true);
+    else if (m_help->text() == m_warning)
+        showHelp(QString(), false); // the warning was put right
+    else
+        paintHelp();
+}
+
+void PostalAssist::showHelp(const QString& text, bool warning)
+{
+    m_help->setText(text);
+    m_warning = warning ? text : QString();
+    paintHelp();
+}
+
+// Red while the line shows a warning; the window's prompts replace it in their own colour.
+void PostalAssist::paintHelp()
+{
+    const bool warning = !m_warning.isEmpty() && m_help->text() == m_warning;
+    QPalette palette = m_help->palette();
+    palette.setColor(QPalette::WindowText, warning ? QColor(Qt::red) : palette.color(QPalette::ToolTipText));
+    m_help->setPalette(palette);
+}
+
+} // namespace rova

@@ -1,0 +1,95 @@
+// The history window's commands on the chosen rows.
+
+#include "widgets/history/historywindow.h"
+
+#include "platform/print/slipjobs.h"
+#include "rules/files/assignmentfile.h"
+#include "rules/files/fileio.h"
+#include "rules/orders/slipexport.h"
+#include "widgets/entry/mainwindow.h"
+#include "widgets/history/historyaccess.h"
+#include "widgets/kit/dialogs.h"
+
+#include <QDir>
+#include <QLabel>
+
+namespace rova
+{
+
+namespace
+{
+// Raised when a command finds no row chosen (an empty search leaves none).
+[[noreturn]] void nothingChosen()
+{
+    throw Error(QStringLiteral("履歴が選択されていません"));
+}
+} // namespace
+
+void HistoryWindow::reprint()
+{
+    const QList<store::HistoryEntry> entries = chosen();
+    if (entries.isEmpty())
+        nothingChosen();
+    QStringList question{QStringLiteral("印刷しますか?")};
+    for (const store::HistoryEntry& e : entries)
+        question += m_main.printWarnings(e.slip);
+    if (!Dialogs::ask(this, question.join(QLatin1Char('\n'))))
+        return;
+
+    // One job per slip type, each on the printer and at the margins registered for that type now.
+    QStringList types;
+    for (const store::HistoryEntry& e : entries)
+        if (!types.contains(e.slip.slipType))
+            types << e.slip.slipType;
+    const slip::AssignmentFile assignments(m_main.folder());
+    for (const QString& type : types) {
+        QList<slip::SlipValues> slips;
+        for (const store::HistoryEntry& e : entries)
+            if (e.slip.slipType == type)
+                slips << e.slip;
+        m_main.jobs().print(slips, assignments.load(type));
+    }
+    refresh();
+}
+
+void HistoryWindow::load()
+{
+    const QList<store::HistoryEntry> entries = chosen();
+    if (entries.isEmpty())
+        nothingChosen();
+    m_main.showSlip(entries.first().slip);
+    m_main.comeForward();
+}
+
+void HistoryWindow::exportCsv()
+{
+    const QList<store::HistoryEntry> entries = chosen();
+    if (entries.isEmpty())
+        nothingChosen();
+    const QString path = Dialogs::saveFileName(this, QStringLiteral("CSV出力"),
+                                               QDir(m_main.folder()).filePath(QStringLiteral("履歴.csv")),
+                                               QStringLiteral("CSV (*.csv)"));
+    if (path.isEmpty())
+        return;
+    QList<orders::ImportedSlip> slips;
+    for (const store::HistoryEntry& e : entries)
+        slips << orders::ImportedSlip{e.slip, {}, {}, {}};
+    fileio::writeAtomically(path, orders::exportSlips(slips));
+    Label_Count->setText(QStringLiteral("%1 件を %2 に書き出しました").arg(slips.size()).arg(path));
+}
+
+void HistoryWindow::removeChosen()
+{
+    const QList<store::HistoryEntry> entries = chosen();
+    if (entries.isEmpty())
+        nothingChosen();
+    if (!Dialogs::ask(this, QStringLiteral("選択した %1 件の履歴を削除しますか?").arg(entries.size())))
+        return;
+    QList<qint64> ids;
+    for (const store::HistoryEntry& e : entries)
+        ids << e.id;
+    m_history.history().remove(ids);
+    refresh();
+}
+
+} // namespace rova

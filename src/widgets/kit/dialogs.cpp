@@ -1,0 +1,172 @@
+#include "widgets/kit/dialogs.h"
+
+#include "rules/errors.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QQueue>
+
+namespace rova
+{
+
+namespace
+{
+struct Script {
+    bool on = false;
+    QQueue<bool> answers;
+    QQueue<QString> files;
+    QQueue<std::function<int(QDialog&)>> dialogs;
+    QList<Dialogs::Shown> shown;
+};
+
+Script& script()
+{
+    static Script s;
+    return s;
+}
+
+bool showBox(QWidget* parent, const QString& text, bool question)
+{
+    QMessageBox box(QMessageBox::NoIcon, Dialogs::applicationTitle(), text, QMessageBox::NoButton, parent);
+    // Texts come from files and other programs too: markup in them is shown, never followed.
+    box.setTextFormat(Qt::PlainText);
+    if (question) {
+        QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(no);
+        box.exec();
+        return box.clickedButton() == yes;
+    }
+    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+    return true;
+}
+
+void record(Dialogs::Kind kind, const QString& text, const QString& proposed = {})
+{
+    script().shown.append({kind, text, proposed});
+}
+} // namespace
+
+QString Dialogs::applicationTitle()
+{
+    return QStringLiteral("◇rova_Yamato");
+}
+
+bool Dialogs::ask(QWidget* parent, const QString& text)
+{
+    if (script().on) {
+        record(Kind::Question, text);
+        return !script().answers.isEmpty() && script().answers.dequeue();
+    }
+    return showBox(parent, text, true);
+}
+
+void Dialogs::tell(QWidget* parent, const QString& text)
+{
+    if (script().on)
+        return record(Kind::Notice, text);
+    showBox(parent, text, false);
+}
+
+void Dialogs::error(QWidget* parent, const QString& text)
+{
+    if (script().on)
+        return record(Kind::Error, text);
+    showBox(parent, text, false);
+}
+
+QString Dialogs::saveFileName(QWidget* parent, const QString& caption, const QString& proposed,
+                              const QString& filter)
+{
+    if (script().on) {
+        record(Kind::SaveFile, caption, proposed);
+        return script().files.isEmpty() ? QString() : script().files.dequeue();
+    }
+    return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
+}
+
+QString Dialogs::openFileName(QWidget* parent, const QString& caption, const QString& filter)
+{
+    if (script().on) {
+        record(Kind::OpenFile, caption);
+        return script().files.isEmpty() ? QString() : script().files.dequeue();
+    }
+    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+}
+
+QStringList Dialogs::openFileNames(QWidget* parent, const QString& caption, const QString& filter)
+{
+    if (script().on) {
+        const QString file = openFileName(parent, caption, filter);
+        return file.isEmpty() ? QStringList() : QStringList{file};
+    }
+    return QFileDialog::getOpenFileNames(parent, caption, QString(), filter);
+}
+
+int Dialogs::exec(QDialog& dialog)
+{
+    if (script().on) {
+        record(Kind::Dialog, dialog.objectName());
+        if (script().dialogs.isEmpty())
+            return QDialog::Rejected;
+        return script().dialogs.dequeue()(dialog);
+    }
+    return dialog.exec();
+}
+
+void Dialogs::setScripted(bool scripted)
+{
+    script() = Script{};
+    script().on = scripted;
+}
+
+bool Dialogs::scripted()
+{
+    return script().on;
+}
+void Dialogs::answerNext(bool yes)
+{
+    script().answers.enqueue(yes);
+}
+void Dialogs::answerNextFile(const QString& path)
+{
+    script().files.enqueue(path);
+}
+void Dialogs::answerNextDialog(std::function<int(QDialog&)> handler)
+{
+    script().dialogs.enqueue(std::move(handler));
+}
+
+QList<Dialogs::Shown> Dialogs::takeShown()
+{
+    QList<Shown> out;
+    out.swap(script().shown);
+    return out;
+}
+
+int Dialogs::pendingAnswers()
+{
+    return int(script().answers.size() + script().files.size() + script().dialogs.size());
+}
+
+void guarded(QWidget* parent, const std::function<void()>& operation)
+{
+    try {
+        operation();
+    } catch (const Error& e) {
+        Dialogs::error(parent, e.message());
+    } catch (const std::exception& e) {
+        Dialogs::error(parent, QString::fromUtf8(e.what()));
+    } catch (...) {
+        // Nothing may leave an event handler, whatever was thrown.
+        Dialogs::error(parent, QStringLiteral("予期しないエラーが発生しました"));
+    }
+}
+
+} // namespace rova

@@ -1,0 +1,32 @@
+#include "widgets/preview/previewbinding.h"
+
+#include "platform/print/pageoverlaps.h"
+#include "platform/print/slipjobs.h"
+#include "rules/errors.h"
+#include "widgets/entry/mainwindow.h"
+#include "widgets/preview/previewwindow.h"
+
+#include <QStatusBar>
+
+namespace rova
+{
+
+void bindPreview(MainWindow& main, PreviewWindow& preview, print::SlipJobs& jobs)
+{
+    main.addPrintCheck([&jobs](const slip::SlipValues& values, const slip::PrintSettings& settings) {
+        try {
+            return print::overlapsOnPage(values, settings, jobs.pageSetup(settings, values.slipType));
+        } catch (const Error&) {
+            return QStringList(); // the print itself reports a printer that cannot be asked
+        }
+    });
+    main.setFunctionKey(9, QStringLiteral("確認"),
+                        [&main, &preview] { preview.showSlip(main.slipValues(), main.printSettings()); });
+    auto* status = main.findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
+    QObject::connect(&jobs, &print::SlipJobs::printed, status, [status](const print::PrintedJob& job) {
+        status->showMessage(QStringLiteral("印刷しました　%1　%2")
+                                .arg(job.printer, job.acceptedAt.toString(QStringLiteral("HH:mm:ss"))));
+    });
+}
+
+} // namespace rova

@@ -1,0 +1,78 @@
+#pragma once
+// The print position dialog "印字位置調整" (the form "Form_SLIP97YPrn"): the top and left margin of
+// the current slip type, in printer dots, registered into "rova_a500.ini" through the keeper of the settings.
+
+#include "rules/slip/printsettings.h"
+#include "rules/slip/slipvalues.h"
+
+#include <QDialog>
+
+#include <array>
+#include <functional>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class NumberEdit;
+class PreviewWindow;
+
+// Where the dialog's margins come from and go to: the current slip type's print settings.
+class MarginKeeper
+{
+public:
+    virtual ~MarginKeeper() = default;
+    virtual const rova::slip::PrintSettings& printSettings() const = 0;
+    // Stores the margins for the current slip type; raises rova::Error when they cannot be stored.
+    virtual void registerMargins(const QString& top, const QString& left) = 0;
+};
+
+class PrintPositionDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    PrintPositionDialog(QWidget* parent, MarginKeeper& margins);
+
+    QGroupBox* GroupBox1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    NumberEdit* KeNumEdit_TOP = nullptr;
+    NumberEdit* KeNumEdit_LEFT = nullptr;
+    QPushButton* BitBtn_MRGN = nullptr;
+
+    // Beside each margin its millimetres at the printer's resolution and nudges of ±0.5 mm.
+    QLabel* Label_TopMm = nullptr;
+    QLabel* Label_LeftMm = nullptr;
+    QPushButton* BitBtn_Preview = nullptr;   // "確認": the preview with the margins being edited
+    QPushButton* BitBtn_TestPrint = nullptr; // "テスト印刷": the plain-paper alignment sheet
+
+    void FormShow();
+    void BitBtn_MRGNClick();
+
+    // The preview the "確認" button opens, for the slip the entry window holds.
+    void setPreview(PreviewWindow* preview, std::function<rova::slip::SlipValues()> slip);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    NumberEdit* marginEdit(const QString& name, int top);
+    QLabel* marginLabel(const QString& name, const QString& caption, const NumberEdit* edit);
+    // 190 x 160 including the window frame, as far as the frame is known yet.
+    void applyOuterSize();
+
+    // The margins as edited, with the registered printer and resolution.
+    rova::slip::PrintSettings editedSettings() const;
+    void addMillimetres(NumberEdit* edit, QLabel*& label, int index);
+    void nudge(int index, int direction);
+    void marginsEdited();
+
+    MarginKeeper& m_margins;
+    PreviewWindow* m_preview = nullptr;
+    std::function<rova::slip::SlipValues()> m_slip;
+    QPoint m_dpi{600, 600};
+    // Nudges count from where they began, so that rounding never adds up; typing starts anew.
+    std::array<int, 2> m_nudgeStart{};
+    std::array<int, 2> m_nudgeSteps{};
+    bool m_nudging = false;
+};

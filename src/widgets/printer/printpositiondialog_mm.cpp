@@ -1,0 +1,82 @@
+// The margins in millimetres: shown beside the dots at the printer's resolution, nudged by half a
+// millimetre, and followed by the preview while it is open. The file keeps dots.
+
+#include "widgets/printer/printpositiondialog.h"
+
+#include "rules/slip/pagegeometry.h"
+#include "rules/text/strtoint.h"
+#include "widgets/kit/dialogs.h"
+#include "widgets/kit/widgetkit.h"
+#include "widgets/numberedit/numberedit.h"
+#include "widgets/preview/previewwindow.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+void PrintPositionDialog::addMillimetres(NumberEdit* edit, QLabel*& label, int index)
+{
+    const QString axis = index == 0 ? QStringLiteral("Top") : QStringLiteral("Left");
+    const int y = GroupBox1->y() + edit->y();
+    label = new QLabel(this);
+    label->setObjectName(QStringLiteral("Label_%1Mm").arg(axis));
+    label->setGeometry(186, y, 58, edit->height());
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const auto nudgeButton = [&](const char* sign, int direction, int x) {
+        QPushButton* b = rova::ui::button(this, QStringLiteral("BitBtn_%1%2").arg(axis, QLatin1String(sign)),
+                                          direction < 0 ? QStringLiteral("−0.5") : QStringLiteral("+0.5"),
+                                          {x, y, 42, edit->height()}, false);
+        connect(b, &QPushButton::clicked, this,
+                [this, index, direction] { rova::guarded(this, [&] { nudge(index, direction); }); });
+    };
+    nudgeButton("Minus", -1, 248);
+    nudgeButton("Plus", 1, 292);
+    connect(edit, &NumberEdit::changed, this, [this, index] {
+        if (!m_nudging)
+            m_nudgeSteps[index] = 0;
+        marginsEdited();
+    });
+}
+
+void PrintPositionDialog::setPreview(PreviewWindow* preview, std::function<rova::slip::SlipValues()> slip)
+{
+    m_preview = preview;
+    m_slip = std::move(slip);
+    BitBtn_Preview->setEnabled(preview != nullptr);
+    BitBtn_TestPrint->setEnabled(preview != nullptr);
+}
+
+rova::slip::PrintSettings PrintPositionDialog::editedSettings() const
+{
+    rova::slip::PrintSettings settings = m_margins.printSettings();
+    settings.top = KeNumEdit_TOP->text();
+    settings.left = KeNumEdit_LEFT->text();
+    return settings;
+}
+
+void PrintPositionDialog::nudge(int index, int direction)
+{
+    NumberEdit* edit = index == 0 ? KeNumEdit_TOP : KeNumEdit_LEFT;
+    const int dpi = index == 0 ? m_dpi.y() : m_dpi.x();
+    if (m_nudgeSteps[index] == 0)
+        m_nudgeStart[index] = rova::strToIntDef(edit->text(), 0);
+    m_nudgeSteps[index] += direction;
+    m_nudging = true;
+    edit->setText(QString::number(rova::slip::nudgedMargin(m_nudgeStart[index], m_nudgeSteps[index], dpi)));
+    m_nudging = false;
+}
+
+void PrintPositionDialog::marginsEdited()
+{
+    const auto show = [](QLabel* label, const QString& text, int dpi) {
+        bool whole = false;
+        const int dots = text.isEmpty() ? 0 : text.toInt(&whole);
+        label->setText(whole || text.isEmpty()
+                           ? QStringLiteral("%1 mm").arg(rova::slip::dotsToMm(dots, dpi), 0, 'f', 1)
+                           : QString());
+    };
+    show(Label_TopMm, KeNumEdit_TOP->text(), m_dpi.y());
+    show(Label_LeftMm, KeNumEdit_LEFT->text(), m_dpi.x());
+    if (m_preview)
+        m_preview->setMargins(KeNumEdit_TOP->text(), KeNumEdit_LEFT->text());
+}

@@ -1,0 +1,218 @@
+// Printing the batch list: which rows go into which job, and what a refused job in the middle of a
+// batch leaves: the rows before it printed, its rows refused with the reason, the rest untouched.
+
+#include "support/fakeprintsystem.h"
+
+#include "platform/batch/batchimport.h"
+#include "platform/batch/batchprint.h"
+#include "platform/print/printerchoice.h"
+#include "rules/errors.h"
+#include "rules/files/programsettings.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using rova::batch::BatchJob;
+using rova::print::FakePrintSystem;
+using rova::store::BatchRow;
+using rova::store::BatchStatus;
+
+namespace
+{
+// Slip types "A" and "C" print on printer 0, "B" on printer 1; "D" on printer 0 with other margins.
+rova::slip::PrintSettings settingsOf(const QString& type)
+{
+    rova::slip::PrintSettings s;
+    s.printerIndex = type == QLatin1String("B") ? QStringLiteral("1") : QStringLiteral("0");
+    s.top = type == QLatin1String("D") ? QStringLiteral("9") : QStringLiteral("0");
+    s.left = QStringLiteral("0");
+    return s;
+}
+
+// "A", "B+", "A!p", "C-": slip type, then + marked, - unticked, p printed, r refused.
+BatchRow row(qint64 id, const QString& code)
+{
+    BatchRow r;
+    r.id = id;
+    r.slip.slipType = code.left(1);
+    r.slip.name = QStringLiteral("見本%1").arg(id);
+    r.ticked = !code.contains(u'-');
+    if (code.contains(u'+'))
+        r.marks = {{QStringLiteral("zip"), QStringLiteral("郵便番号")}};
+    if (code.contains(u'p'))
+        r.status = BatchStatus::Printed;
+    if (code.contains(u'r'))
+        r.status = BatchStatus::Refused;
+    return r;
+}
+
+QList<BatchRow> rows(const QStringList& codes)
+{
+    QList<BatchRow> list;
+    for (qsizetype i = 0; i < codes.size(); ++i)
+        list << row(i + 1, codes[i]);
+    return list;
+}
+
+// Each job as its ids, "1 3|2".
+QString jobIds(const QList<BatchJob>& jobs)
+{
+    QStringList out;
+    for (const BatchJob& job : jobs) {
+        QStringList ids;
+        for (qint64 id : job.ids)
+            ids << QString::number(id);
+        out << ids.join(u' ');
+    }
+    return out.join(u'|');
+}
+} // namespace
+
+class TestBatchPrint : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void planJobs_data()
+    {
+        QTest::addColumn<QStringList>("codes");
+        QTest::addColumn<bool>("includeMarked");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("one printer, list order") << QStringList{"A", "C", "A"} << false << "1 2 3";
+        QTest::newRow("printers in the order of their first row")
+            << QStringList{"B", "A", "B", "C"} << false << "1 3|2 4";
+        QTest::newRow("same printer, other margins: a job of its own")
+            << QStringList{"A", "D", "A"} << false << "1 3|2";
+        QTest::newRow("unticked and printed rows stay out") << QStringList{"A-", "Ap", "A"} << false << "3";
+        QTest::newRow("a refused row is printed again") << QStringList{"Ar"} << false << "1";
+        QTest::newRow("marked rows only when asked") << QStringList{"A+", "A"} << false << "2";
+        QTest::newRow("marked rows taken") << QStringList{"A+", "A"} << true << "1 2";
+        QTest::newRow("nothing to print") << QStringList{"A-", "Bp"} << true << "";
+    }
+    void planJobs()
+    {
+        QFETCH(QStringList, codes);
+        QFETCH(bool, includeMarked);
+        QFETCH(QString, expected);
+        QCOMPARE(jobIds(rova::batch::planJobs(rows(codes), settingsOf, includeMarked)), expected);
+    }
+
+    void refusedJobInTheMiddleStopsAndLosesNothing()
+    {
+        QTemporaryDir dir;
+        rova::store::BatchList list(dir.path());
+        QList<BatchRow> incoming = rows({"A", "B", "A", "C"});
+        incoming.append(row(5, "B"));
+        const QList<qint64> ids = list.add(incoming);
+        FakePrintSystem fake;
+        fake.addPrinter(FakePrintSystem::printer(QStringLiteral("Alpha")));
+        fake.addPrinter(FakePrintSystem::printer(QStringLiteral("Beta")));
+        fake.addPrinter(FakePrintSystem::printer(QStringLiteral("Gamma")));
+        fake.setDefault(0);
+        rova::print::PrinterChoice printers(fake);
+        rova::print::SlipJobs service(printers);
+        const auto settings = [](const QString& type) {
+            rova::slip::PrintSettings s = settingsOf(type);
+            if (type == QLatin1String("C"))
+                s.printerIndex = QStringLiteral("2");
+            return s;
+        };
+        const QList<BatchJob> jobs = rova::batch::planJobs(list.rows(), settings, false);
+        QCOMPARE(jobIds(jobs),
+                 QString("%1 %2|%3 %4|%5").arg(ids[0]).arg(ids[2]).arg(ids[1]).arg(ids[4]).arg(ids[3]));
+        QList<int> asked;
+        const rova::batch::BatchOutcome outcome =
+            rova::batch::printJobs(jobs, service, list, [&](int done, int total) {
+                asked << done;
+                if (asked.size() == 2)
+                    fake.failBegin(QStringLiteral("プリンタが止まっています"));
+                return total == 5;
+            });
+        QCOMPARE(asked, (QList<int>{0, 2}));
+        QCOMPARE(outcome.printed, 2);
+        QCOMPARE(outcome.total, 5);
+        QCOMPARE(outcome.refusal.contains(QStringLiteral("プリンタが止まっています")), true);
+        QVERIFY(!outcome.allAccepted());
+        const QList<BatchRow> after = list.rows();
+        QCOMPARE(after.size(), 5);
+        const QList<BatchStatus> statuses{after[0].status, after[1].status, after[2].status, after[3].status,
+                                          after[4].status};
+        QCOMPARE(statuses,
+                 (QList<BatchStatus>{BatchStatus::Printed, BatchStatus::Refused, BatchStatus::Printed,
+                                     BatchStatus::New, BatchStatus::Refused}));
+        QVERIFY(after[1].refusal.contains(QStringLiteral("プリンタが止まっています")));
+    }
+
+    void cancelStopsBetweenJobs()
+    {
+        QTemporaryDir dir;
+        rova::store::BatchList list(dir.path());
+        list.add(rows({"A", "B"}));
+        FakePrintSystem fake;
+        fake.addPrinter(FakePrintSystem::printer(QStringLiteral("Alpha")));
+        fake.addPrinter(FakePrintSystem::printer(QStringLiteral("Beta")));
+        fake.setDefault(0);
+        rova::print::PrinterChoice printers(fake);
+        rova::print::SlipJobs service(printers);
+        const auto outcome = rova::batch::printJobs(rova::batch::planJobs(list.rows(), settingsOf, false),
+                                                    service, list, [](int done, int) { return done == 0; });
+        QVERIFY(outcome.cancelled);
+        QCOMPARE(outcome.printed, 1);
+        QCOMPARE(fake.jobs().size(), 1);
+        QCOMPARE(list.rows()[1].status, BatchStatus::New);
+    }
+
+    void duplicatesAreSkippedUnlessAllowed_data()
+    {
+        QTest::addColumn<bool>("allow");
+        QTest::addColumn<int>("added");
+        QTest::newRow("skipped, named by order number or name") << false << 1;
+        QTest::newRow("allowed") << true << 3;
+    }
+    void duplicatesAreSkippedUnlessAllowed()
+    {
+        QFETCH(bool, allow);
+        QFETCH(int, added);
+        QTemporaryDir dir;
+        rova::store::BatchList list(dir.path());
+        BatchRow first = row(0, "A+");
+        first.orderNumber = QStringLiteral("100001");
+        list.add({first});
+        BatchRow sameOrder = row(0, "A");
+        sameOrder.orderNumber = QStringLiteral("100001");
+        BatchRow fresh = row(0, "A+");
+        fresh.slip.name = QStringLiteral("別の人");
+        const rova::batch::Added result = rova::batch::addRows(list, {sameOrder, fresh, fresh}, allow);
+        QCOMPARE(result.added, added);
+        const QStringList named{QStringLiteral("100001"), QStringLiteral("別の人")};
+        QCOMPARE(rova::batch::skippedNames(result), allow ? QStringList() : named);
+        QCOMPARE(result.marked, allow ? 2 : 1);
+        QCOMPARE(list.rows().size(), 1 + added);
+    }
+
+    void unknownHeaderWithoutAMappingNamesTheFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("shop.csv"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("a,b\r\n1,2\r\n");
+        file.close();
+        try {
+            rova::batch::importFile(path, dir.path(), {});
+            QFAIL("no error");
+        } catch (const rova::Error& e) {
+            QVERIFY2(e.message().contains(path), qPrintable(e.message()));
+        }
+        rova::orders::ColumnMapping mapping;
+        mapping.setColumn(rova::orders::Field::Name, 0);
+        rova::ProgramSettings(dir.path())
+            .setColumnMapping(rova::orders::headerKey({QStringLiteral("a"), QStringLiteral("b")}), mapping);
+        const auto slips = rova::batch::importFile(path, dir.path(), {}).slips;
+        QCOMPARE(slips.size(), 1);
+        QCOMPARE(slips[0].values.name, QStringLiteral("1"));
+    }
+};
+
+QTEST_MAIN(TestBatchPrint)
+#include "test_batchprint.moc"

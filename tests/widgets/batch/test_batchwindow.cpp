@@ -1,0 +1,464 @@
+// The batch window as the operator uses it: F10 opens it, slips come from the entry window or from
+// order files, a row goes to the entry window for correction and back, and the ticked rows print.
+
+#include "support/controls.h"
+#include "support/mainwindowfixture.h"
+#include "support/testpostal.h"
+
+#include "platform/store/batchlist.h"
+#include "rules/postal/loader.h"
+#include "rules/slip/sliplayout.h"
+#include "support/fakeprintsystem.h"
+#include "widgets/entry/postalassist.h"
+#include "widgets/kit/dialogs.h"
+
+#include <QAbstractItemModel>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+using rova::Dialogs;
+using rova::print::FakePrintSystem;
+using testsupport::control;
+
+namespace
+{
+QString sample(const QString& name)
+{
+    return QStringLiteral(ROVA_TEST_DATA "/orders/") + name;
+}
+
+// A job's texts on one page, without the page number, to compare pages of different jobs.
+QList<FakePrintSystem::DrawnText> page(const FakePrintSystem::JobRecord& job, int number)
+{
+    QList<FakePrintSystem::DrawnText> texts;
+    for (FakePrintSystem::DrawnText t : job.texts) {
+        if (t.page != number)
+            continue;
+        t.page = 0;
+        texts << t;
+    }
+    return texts;
+}
+
+bool sameTexts(const QList<FakePrintSystem::DrawnText>& a, const QList<FakePrintSystem::DrawnText>& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (a[i].text != b[i].text || a[i].position != b[i].position || a[i].pointSize != b[i].pointSize ||
+            a[i].family != b[i].family || a[i].bold != b[i].bold)
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+class TestBatchWindow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MainWindowFixture> f;
+    MainWindow* w() const { return f->window(); }
+    QWidget* b() const { return m_batch; }
+    QWidget* m_batch = nullptr;
+    rova::postal::Loaded m_postal;
+    QTableView* table() const { return control<QTableView>(b(), QStringLiteral("TableView_Batch")); }
+    QAbstractItemModel* model() const { return table()->model(); }
+    QString cell(int row, int column) const { return model()->index(row, column).data().toString(); }
+    void click(const char* name) const
+    {
+        QTest::mouseClick(control<QPushButton>(b(), QString::fromLatin1(name)), Qt::LeftButton);
+    }
+    void openBatch()
+    {
+        f->key(Qt::Key_F10);
+        m_batch = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == QStringLiteral("Form_Batch"))
+                m_batch = top;
+        }
+        QVERIFY2(m_batch, "Form_Batch");
+        QTRY_VERIFY(m_batch->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(m_batch));
+    }
+    // Ctrl+O and the file chosen; the texts of the boxes shown after the file dialog.
+    QStringList importFile(const QString& path) const
+    {
+        Dialogs::takeShown();
+        Dialogs::answerNextFile(path);
+        QTest::keyClick(b()->windowHandle(), Qt::Key_O, Qt::ControlModifier);
+        QStringList texts;
+        for (const Dialogs::Shown& shown : Dialogs::takeShown()) {
+            if (shown.kind != Dialogs::Kind::OpenFile)
+                texts << shown.text;
+        }
+        return texts;
+    }
+    void typeIntoMain(const char* name, const QString& text) const
+    {
+        QLineEdit* edit = control<QLineEdit>(w(), QString::fromLatin1(name));
+        f->focus(edit);
+        MainWindowFixture::commitText(edit, text);
+    }
+    // The codes of a row's marks as the list keeps them.
+    QStringList markCodes(int row) const
+    {
+        QStringList codes;
+        for (const rova::store::BatchMark& m : rova::store::BatchList(w()->folder()).rows().value(row).marks)
+            codes << m.code;
+        return codes;
+    }
+    // A file of our own format with one slip of the first slip type.
+    QString ownFile(const QString& zip, const QString& add1) const
+    {
+        f->writeFile(QStringLiteral("slip.csv"),
+                     QStringLiteral("送り状種類,郵便番号,おところ①,おなまえ,でんわ,品名1,個数\r\n"
+                                    "%1,%2,%3,山田　太郎,03-1234-5678,書籍,1\r\n")
+                         .arg(rova::slip::slipTypes()[0], zip, add1)
+                         .toUtf8());
+        return f->path(QStringLiteral("slip.csv"));
+    }
+    // Dragged from a file manager and let go over the list.
+    void drop(const QList<QUrl>& urls) const
+    {
+        QMimeData mime;
+        mime.setUrls(urls);
+        QWidget* target = table()->viewport();
+        const QPoint at = target->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent dropped(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &dropped);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        MainWindowFixture::installFakePrinter();
+        m_postal = testsupport::loadTestPostal();
+        QVERIFY2(m_postal.index, qPrintable(m_postal.status));
+    }
+    void init()
+    {
+        f = MainWindowFixture::started();
+        openBatch();
+    }
+    void cleanup() { f.reset(); }
+
+    void f10IsBoundAndOpensTheWindow()
+    {
+        QCOMPARE(control<QPushButton>(w(), QStringLiteral("SpeedButton_F10"))->text(),
+                 QStringLiteral("一括"));
+        QCOMPARE(model()->columnCount(), 12);
+        QCOMPARE(model()->rowCount(), 0);
+    }
+
+    void slipFromTheMainWindowBecomesARowAndComesBackCorrected()
+    {
+        typeIntoMain("Edit_Custo1", QStringLiteral("山田　太郎"));
+        typeIntoMain("Edit_Add1", QStringLiteral("東京都港区芝公園１－２－３"));
+        click("Button_Add");
+        QCOMPARE(model()->rowCount(), 1);
+        QCOMPARE(cell(0, 5), QStringLiteral("山田　太郎"));
+        // No postal code and no telephone: the row is marked, the tooltip says why.
+        const QString tip = model()->index(0, 11).data(Qt::ToolTipRole).toString();
+        QVERIFY2(tip.contains(QStringLiteral("でんわがありません")), qPrintable(tip));
+
+        f->focus(control<QLineEdit>(w(), QStringLiteral("Edit_Custo1")));
+        control<QLineEdit>(w(), QStringLiteral("Edit_Custo1"))->clear();
+        b()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(b()));
+        table()->setFocus();
+        table()->setCurrentIndex(model()->index(0, 2));
+        QTest::keyClick(b()->windowHandle(), Qt::Key_Return);
+        QTRY_COMPARE(control<QLineEdit>(w(), QStringLiteral("Edit_Custo1"))->text(),
+                     QStringLiteral("山田　太郎"));
+
+        control<QLineEdit>(w(), QStringLiteral("Edit_Custo1"))->clear();
+        typeIntoMain("Edit_Custo1", QStringLiteral("山田　次郎"));
+        typeIntoMain("Edit_Zip", QStringLiteral("105-0011"));
+        typeIntoMain("Edit_tel", QStringLiteral("03-1234-5678"));
+        click("Button_Back");
+        QCOMPARE(model()->rowCount(), 1);
+        QCOMPARE(cell(0, 5), QStringLiteral("山田　次郎"));
+        QCOMPARE(cell(0, 3), QStringLiteral("105-0011"));
+        QCOMPARE(model()->index(0, 11).data(Qt::ToolTipRole).toString(), QString());
+    }
+
+    void writeBackWithoutALoadedRowSaysSo()
+    {
+        click("Button_Back");
+        QCOMPARE(MainWindowFixture::shownTexts(),
+                 QStringList{QStringLiteral(
+                     "戻す行がありません。先に行を Enter かダブルクリックで開いてください。")});
+    }
+
+    void rowsAreTickedDeletedAndRetyped()
+    {
+        importFile(sample(QStringLiteral("own.utf8.csv")));
+        const int rows = model()->rowCount();
+        QVERIFY(rows >= 2);
+        table()->selectRow(0);
+        click("Button_Untick");
+        QCOMPARE(model()->index(0, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        auto* type = control<QComboBox>(b(), QStringLiteral("ComboBox_SlipType"));
+        type->setCurrentIndex(type->findText(cell(0, 2)) == 5 ? 4 : 5);
+        click("Button_SlipType");
+        QVERIFY(cell(0, 2) != type->currentText());
+        for (int r = 1; r < rows; ++r)
+            QCOMPARE(cell(r, 2), type->currentText());
+
+        table()->selectRow(0);
+        Dialogs::answerNext(true);
+        click("Button_Delete");
+        QCOMPARE(MainWindowFixture::shownTexts().value(0),
+                 QStringLiteral("選んだ 1 行を一覧から削除しますか?"));
+        QCOMPARE(model()->rowCount(), rows - 1);
+    }
+
+    void importingTheSameFileAgainNamesTheDuplicatesAndOffersThem_data()
+    {
+        QTest::addColumn<bool>("allow");
+        QTest::newRow("no: duplicates left out") << false;
+        QTest::newRow("yes: added anyway") << true;
+    }
+    void importingTheSameFileAgainNamesTheDuplicatesAndOffersThem()
+    {
+        QFETCH(bool, allow);
+        // One order of the sample goes to two destinations: two parcels, not a duplicate.
+        QCOMPARE(importFile(sample(QStringLiteral("rakuten.cp932.csv"))), QStringList());
+        QCOMPARE(model()->rowCount(), 5);
+        Dialogs::answerNext(allow);
+        const QStringList shown = importFile(sample(QStringLiteral("rakuten.utf8.csv")));
+        const QString names = QStringLiteral("100001、100002、100003、100004、100004");
+        QCOMPARE(shown,
+                 QStringList{QStringLiteral("rakuten.utf8.csv\n次の 5 行は重複するため除きました:\n%1\n"
+                                            "重複していても追加しますか?")
+                                 .arg(names)});
+        QCOMPARE(model()->rowCount(), allow ? 10 : 5);
+        const QString status = control<QLabel>(b(), QStringLiteral("Label_Status"))->text();
+        QVERIFY2(status.contains(allow ? QStringLiteral("(重複していた行 5 を含む")
+                                       : QStringLiteral("重複で除いた行: ") + names),
+                 qPrintable(status));
+    }
+
+    void brokenFileNamesFileAndLineAndAddsNothing()
+    {
+        f->writeFile(
+            QStringLiteral("broken.csv"),
+            QByteArray("受注番号,送付先郵便番号1,送付先郵便番号2,送付先姓\r\n1,105,0011,\"山田\r\n"));
+        const QStringList shown = importFile(f->path(QStringLiteral("broken.csv")));
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown[0].contains(QStringLiteral("broken.csv")) && shown[0].contains(u'2'),
+                 qPrintable(shown[0]));
+        QCOMPARE(model()->rowCount(), 0);
+    }
+
+    void unknownHeaderAsksForAMappingOnceAndRemembersIt()
+    {
+        f->writeFile(QStringLiteral("shop.csv"),
+                     QStringLiteral("宛名,住所,電話,郵便\r\n"
+                                    "鈴木　一郎,大阪府大阪市北区梅田１,06-1111-2222,530-0001\r\n")
+                         .toUtf8());
+        int asked = 0;
+        Dialogs::answerNextDialog([&asked](QDialog& dialog) {
+            ++asked;
+            const auto choose = [&](const char* field, int column) {
+                control<QComboBox>(&dialog, QStringLiteral("ComboBox_") + QLatin1String(field))
+                    ->setCurrentIndex(column);
+            };
+            choose("name", 1);
+            choose("add1", 2);
+            choose("tel", 3);
+            choose("zip", 4);
+            return int(QDialog::Accepted);
+        });
+        importFile(f->path(QStringLiteral("shop.csv")));
+        QCOMPARE(asked, 1);
+        QCOMPARE(model()->rowCount(), 1);
+        QCOMPARE(cell(0, 5), QStringLiteral("鈴木　一郎"));
+        QCOMPARE(cell(0, 3), QStringLiteral("530-0001"));
+
+        // The second file with that header imports without asking (a duplicate question only).
+        Dialogs::takeShown();
+        Dialogs::answerNext(true);
+        importFile(f->path(QStringLiteral("shop.csv")));
+        QCOMPARE(asked, 1);
+        QCOMPARE(model()->rowCount(), 2);
+    }
+
+    void importedRowsAreMarkedAndCorrectedRowsNoLonger_data()
+    {
+        QTest::addColumn<QString>("zip");
+        QTest::addColumn<QString>("add1");
+        QTest::addColumn<bool>("dictionary");
+        QTest::addColumn<QStringList>("codes");
+        QTest::addColumn<QString>("tip");
+        QTest::addColumn<QString>("field"); // corrected in the entry window and written back
+        QTest::addColumn<QString>("corrected");
+        const QString shiba = QStringLiteral("東京都港区芝公園１－２－３");
+        QTest::newRow("ordinary row") << "105-0011" << shiba << true << QStringList() << ""
+                                      << ""
+                                      << "";
+        QTest::newRow("address line running into the items")
+            << "105-0011" << shiba + QStringLiteral("　芝公園ハイツ１０１号室　東京タワー前通り側") << true
+            << QStringList{"address1Long", "overlap"}
+            << "文字が隣の欄に重なります: おところ① が 品名 に重なります"
+            << "Edit_Add1" << shiba;
+        QTest::newRow("postal code of another place")
+            << "105-0011" << QStringLiteral("北海道札幌市中央区北一条西２丁目") << true
+            << QStringList{"zipMismatch"}
+            << "郵便番号と住所が合いません: 郵便番号 105-0011 は 東京都港区芝公園 です"
+            << "Edit_Add1" << shiba;
+        QTest::newRow("postal code not in the dictionary")
+            << "999-9999" << shiba << true << QStringList{"zipMismatch"}
+            << "郵便番号 999-9999 は 郵便番号の一覧にありません"
+            << "Edit_Zip"
+            << "105-0011";
+        QTest::newRow("no dictionary loaded: no postal check")
+            << "105-0011" << QStringLiteral("北海道札幌市中央区北一条西２丁目") << false << QStringList()
+            << ""
+            << ""
+            << "";
+    }
+    void importedRowsAreMarkedAndCorrectedRowsNoLonger()
+    {
+        QFETCH(QString, zip);
+        QFETCH(QString, add1);
+        QFETCH(bool, dictionary);
+        QFETCH(QStringList, codes);
+        QFETCH(QString, tip);
+        QFETCH(QString, field);
+        QFETCH(QString, corrected);
+        if (dictionary)
+            f->forms().postal->use(m_postal);
+        QCOMPARE(importFile(ownFile(zip, add1)), QStringList());
+        QCOMPARE(model()->rowCount(), 1);
+        QCOMPARE(markCodes(0), codes);
+        const QString shown = model()->index(0, 11).data(Qt::ToolTipRole).toString();
+        QVERIFY2(tip.isEmpty() ? shown.isEmpty() : shown.contains(tip), qPrintable(shown));
+        if (field.isEmpty())
+            return;
+
+        table()->setCurrentIndex(model()->index(0, 2));
+        click("Button_Load");
+        control<QLineEdit>(w(), field)->clear();
+        typeIntoMain(qPrintable(field), corrected);
+        click("Button_Back");
+        QCOMPARE(markCodes(0), QStringList());
+        QCOMPARE(model()->index(0, 11).data(Qt::ToolTipRole).toString(), QString());
+    }
+
+    void anotherSlipTypeChecksTheRowsAgain()
+    {
+        // A long second address line has room on the delivery-date form, not on the standard form.
+        f->writeFile(
+            QStringLiteral("slip.csv"),
+            QStringLiteral("送り状種類,郵便番号,おところ①,おところ②,おなまえ,でんわ,品名1,個数\r\n"
+                           "%1,105-0011,東京都港区芝公園１－２－３,%2,山田　太郎,03-1234-5678,書籍,1\r\n")
+                .arg(rova::slip::slipTypes()[4], QString(20, QChar(0x3042)))
+                .toUtf8());
+        importFile(f->path(QStringLiteral("slip.csv")));
+        QCOMPARE(markCodes(0), QStringList());
+        auto* type = control<QComboBox>(b(), QStringLiteral("ComboBox_SlipType"));
+        type->setCurrentIndex(0);
+        click("Button_SlipType");
+        QCOMPARE(markCodes(0), QStringList{"overlap"});
+        type->setCurrentIndex(4);
+        click("Button_SlipType");
+        QCOMPARE(markCodes(0), QStringList());
+    }
+
+    void droppedFilesAreImported_data()
+    {
+        QTest::addColumn<QList<QUrl>>("urls");
+        QTest::addColumn<QString>("error"); // what the error names; empty when the file imports
+        QTest::newRow("order file") << QList<QUrl>{QUrl::fromLocalFile(
+                                           sample(QStringLiteral("amazon.utf8.txt")))}
+                                    << "";
+        QTest::newRow("web address") << QList<QUrl>{QUrl(QStringLiteral("https://example.com/orders.csv"))}
+                                     << "https://example.com/orders.csv";
+        const QString missing = QStringLiteral(ROVA_TEST_DATA "/orders/missing.csv");
+        QTest::newRow("file that is not there") << QList<QUrl>{QUrl::fromLocalFile(missing)} << missing;
+        const QString folder = QStringLiteral(ROVA_TEST_DATA "/orders");
+        QTest::newRow("folder") << QList<QUrl>{QUrl::fromLocalFile(folder)} << folder;
+    }
+    void droppedFilesAreImported()
+    {
+        QFETCH(QList<QUrl>, urls);
+        QFETCH(QString, error);
+        Dialogs::takeShown();
+        drop(urls);
+        const QStringList shown = MainWindowFixture::shownTexts();
+        if (error.isEmpty()) {
+            QCOMPARE(shown, QStringList());
+            QVERIFY(model()->rowCount() > 0);
+            return;
+        }
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown[0].contains(error), qPrintable(shown[0]));
+        QCOMPARE(model()->rowCount(), 0);
+    }
+
+    void batchPagesAreWhatF11PrintsForTheSameSlip()
+    {
+        importFile(sample(QStringLiteral("yahoo.utf8.csv")));
+        const int rows = model()->rowCount();
+        QVERIFY(rows >= 2);
+        const qsizetype before = MainWindowFixture::fakePrinter().jobs().size();
+        Dialogs::answerNext(true);
+        QTest::keyClick(b()->windowHandle(), Qt::Key_F11);
+        QCOMPARE(MainWindowFixture::shownTexts().value(0).section(u'\n', 0, 0),
+                 QStringLiteral("%1 枚を印刷しますか?").arg(rows));
+        const QList<FakePrintSystem::JobRecord> jobs = MainWindowFixture::fakePrinter().jobs();
+        QCOMPARE(jobs.size(), before + 1); // one printer: one job
+        const FakePrintSystem::JobRecord batchJob = jobs.last();
+        QCOMPARE(batchJob.pages, rows);
+        for (int r = 0; r < rows; ++r) {
+            QCOMPARE(cell(r, 1), QStringLiteral("印刷済"));
+            QVERIFY(model()->index(r, 2).data(Qt::ForegroundRole).isValid());
+        }
+
+        for (int r = 0; r < rows; ++r) {
+            table()->setCurrentIndex(model()->index(r, 2));
+            click("Button_Load");
+            Dialogs::answerNext(true);
+            QTest::mouseClick(control<QPushButton>(w(), QStringLiteral("SpeedButton_F11")), Qt::LeftButton);
+            const FakePrintSystem::JobRecord single = MainWindowFixture::fakePrinter().jobs().last();
+            QVERIFY2(sameTexts(page(batchJob, r), page(single, 0)),
+                     qPrintable(QStringLiteral("page %1").arg(r + 1)));
+        }
+    }
+
+    void printedRowsAreNotPrintedAgain()
+    {
+        importFile(sample(QStringLiteral("carrier.utf8.csv")));
+        Dialogs::answerNext(true);
+        click("Button_Print");
+        Dialogs::takeShown();
+        click("Button_Print");
+        QCOMPARE(MainWindowFixture::shownTexts(),
+                 QStringList{
+                     QStringLiteral("印刷する行がありません。印刷済みでない行にチェックを付けてください。")});
+    }
+
+    void theListSurvivesARestart()
+    {
+        importFile(sample(QStringLiteral("amazon.utf8.txt")));
+        const int rows = model()->rowCount();
+        QVERIFY(rows > 0);
+        f->restart();
+        Dialogs::takeShown();
+        openBatch();
+        QCOMPARE(model()->rowCount(), rows);
+    }
+};
+
+QTEST_MAIN(TestBatchWindow)
+#include "test_batchwindow.moc"

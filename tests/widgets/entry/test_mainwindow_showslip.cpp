@@ -1,0 +1,100 @@
+// A slip put into the entry window (a batch row or an earlier print, to correct or print again) reads
+// back as the same slip, whatever the window held before and whichever slip type it is.
+
+#include "support/controls.h"
+#include "support/mainwindowfixture.h"
+
+#include "rules/slip/sliplayout.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QTest>
+
+using rova::slip::SlipValues;
+
+Q_DECLARE_METATYPE(SlipValues)
+
+namespace
+{
+SlipValues fullSlip(int type)
+{
+    SlipValues s;
+    s.slipType = rova::slip::slipTypes()[type];
+    s.zip = QStringLiteral("105-0011");
+    s.tel = QStringLiteral("03-1234-5678");
+    s.add1 = QStringLiteral("東京都港区芝公園４－２－８");
+    s.add2 = QStringLiteral("見本ビル　３階");
+    s.add3 = QStringLiteral("見本商事　営業部");
+    s.name = QStringLiteral("見本　太郎");
+    s.fontSizeIndex = 2;
+    s.g1 = QStringLiteral("書籍");
+    s.g2 = QStringLiteral("文具");
+    s.g3 = QStringLiteral("雑貨");
+    s.date = QDate(2026, 12, 24);
+    s.printDate = true;
+    s.deliveryMonth = QStringLiteral("12");
+    s.deliveryDay = QStringLiteral("26");
+    s.printSender = true;
+    s.myZip = QStringLiteral("530-0001");
+    s.myTel = QStringLiteral("06-1111-2222");
+    s.myAdd1 = QStringLiteral("大阪府大阪市北区梅田１－１");
+    s.myAdd2 = QStringLiteral("見本店");
+    s.myName = QStringLiteral("見本商店");
+    return s;
+}
+} // namespace
+
+class TestMainWindowShowSlip : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<MainWindowFixture> f;
+
+private slots:
+    void initTestCase() { MainWindowFixture::installFakePrinter(); }
+    void init() { f = MainWindowFixture::started(); }
+    void cleanup() { f.reset(); }
+
+    void slipReadsBackWhole_data()
+    {
+        QTest::addColumn<int>("before"); // slip type the window shows first
+        QTest::addColumn<SlipValues>("slip");
+        for (int type = 0; type < 6; ++type) {
+            SlipValues slip = fullSlip(type);
+            const auto kind = rova::slip::formKind(slip.slipType);
+            if (kind == rova::slip::FormKind::TimeService)
+                slip.promisedTimes[1] = true;
+            else
+                slip.timeSlots[type == 0 ? 0 : 5] = true;
+            if (kind == rova::slip::FormKind::DeliveryDate)
+                slip.count = QStringLiteral("3");
+            QTest::addRow("%s over %s", qPrintable(slip.slipType),
+                          qPrintable(rova::slip::slipTypes()[(type + 3) % 6]))
+                << (type + 3) % 6 << slip;
+        }
+        SlipValues plain = fullSlip(0);
+        plain.printSender = false;
+        plain.printDate = false;
+        QTest::newRow("no sender, no date, nothing ticked") << 4 << plain;
+    }
+    void slipReadsBackWhole()
+    {
+        QFETCH(int, before);
+        QFETCH(SlipValues, slip);
+        f->pickSlipType(before);
+        ui(f->window()).CheckBox_t3->setChecked(true);
+        f->window()->showSlip(slip);
+        QCOMPARE(f->window()->slipValues(), slip);
+    }
+
+    // A long first address line is warned about as when it is typed.
+    void longAddressIsWarned()
+    {
+        SlipValues slip = fullSlip(0);
+        slip.add1 = QString(21, QChar(0x3042));
+        f->window()->showSlip(slip);
+        QVERIFY(!ui(f->window()).Label_Warning->text().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestMainWindowShowSlip)
+#include "test_mainwindow_showslip.moc"

@@ -1,4 +1,4 @@
-#include "widgets/numberedit_window.h"
+#include "widgets/numberedit/numberedit_window.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

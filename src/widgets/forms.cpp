@@ -33,9 +33,9 @@ Forms::Forms(print::PrinterChoice& printers, const QString& folder)
     new RepeatCustomers(*main, *history);
     MainWindow* window = main.get();
     preview = std::make_unique<PreviewWindow>(
-        *jobs, folder, [window](const slip::SlipValues& values, const slip::PrintSettings& settings) {
-            return window->printWarnings(values, settings);
-        });
+        *jobs, folder,
+        [window](const slip::SlipValues& values, const slip::PrintSettings& settings,
+                 const print::PageSetup* page) { return window->printWarnings(values, settings, page); });
     bindPreview(*main, *preview, *jobs);
     slipPrn->setPreview(preview.get(), [window] { return window->slipValues(); });
     // After the line that says the job was printed, so a failure to record is read beside it.

@@ -3,6 +3,7 @@
 #include "platform/print/pagesetup.h"
 #include "platform/print/registeredprinter.h"
 #include "platform/print/slipprint.h"
+#include "rules/errors.h"
 
 namespace rova::print
 {
@@ -44,18 +45,50 @@ void SlipJobs::onPrinterOf(const slip::PrintSettings& settings, const QString& s
     restore();
 }
 
+PrintedJob SlipJobs::printOnCurrent(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings)
+{
+    PrintedJob job{slips, settings, m_printers.currentName(), QDateTime()};
+    job.settings.resolution = m_printers.printResolution();
+    printSlips(slips, settings, m_printers);
+    job.acceptedAt = QDateTime::currentDateTime();
+    return job;
+}
+
 void SlipJobs::print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings)
 {
     if (slips.isEmpty())
         return;
-    PrintedJob job{slips, settings, QString(), QDateTime()};
-    onPrinterOf(settings, slips.first().slipType, [&] {
-        job.printer = m_printers.currentName();
-        job.settings.resolution = m_printers.printResolution();
-        printSlips(slips, settings, m_printers);
-        job.acceptedAt = QDateTime::currentDateTime();
-    });
+    PrintedJob job;
+    onPrinterOf(settings, slips.first().slipType, [&] { job = printOnCurrent(slips, settings); });
     emit printed(job);
+}
+
+bool SlipJobs::print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings,
+                     const Confirm& confirm)
+{
+    if (slips.isEmpty())
+        return false;
+    std::optional<PrintedJob> job;
+    bool asked = false;
+    const auto ask = [&](const PageSetup* page) {
+        asked = true;
+        return confirm(page);
+    };
+    try {
+        onPrinterOf(settings, slips.first().slipType, [&] {
+            const PageSetup page = currentPageSetup();
+            if (ask(&page))
+                job = printOnCurrent(slips, settings);
+        });
+    } catch (const Error&) {
+        // The question comes first even then; the failure is for a yes to report.
+        if (asked || ask(nullptr))
+            throw;
+        return false;
+    }
+    if (job)
+        emit printed(*job);
+    return job.has_value();
 }
 
 void SlipJobs::printAlignmentSheet(const QString& slipType, const slip::PrintSettings& settings)
@@ -65,14 +98,15 @@ void SlipJobs::printAlignmentSheet(const QString& slipType, const slip::PrintSet
     });
 }
 
+PageSetup SlipJobs::currentPageSetup()
+{
+    return {m_printers.currentName(), m_printers.printResolution(), currentPageArea(m_printers)};
+}
+
 PageSetup SlipJobs::pageSetup(const slip::PrintSettings& settings, const QString& slipType)
 {
     PageSetup setup;
-    onPrinterOf(settings, slipType, [&] {
-        setup.printer = m_printers.currentName();
-        setup.resolution = m_printers.printResolution();
-        setup.page = currentPageArea(m_printers);
-    });
+    onPrinterOf(settings, slipType, [&] { setup = currentPageSetup(); });
     return setup;
 }
 

@@ -46,6 +46,14 @@ public:
     // settings, is current again afterwards, so the entry window keeps showing its own.
     void print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings);
 
+    // One print command: the registered printer is chosen once and its page read once; `confirm`
+    // sees that page (the checks and the question) and the job goes to the same printer when it
+    // answers yes. When the printer cannot be chosen or asked, `confirm` sees no page and a yes
+    // raises why. Returns whether the job was accepted.
+    using Confirm = std::function<bool(const PageSetup* page)>;
+    bool print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings,
+               const Confirm& confirm);
+
     // The plain-paper alignment sheet of a slip type, on the printer of the settings, through the same
     // path; nothing is announced, since no slip was printed.
     void printAlignmentSheet(const QString& slipType, const slip::PrintSettings& settings);
@@ -57,6 +65,8 @@ signals:
     void printed(const rova::print::PrintedJob& job);
 
 private:
+    PageSetup currentPageSetup();
+    PrintedJob printOnCurrent(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings);
     // Makes the registered printer current; raises when it is not there or the list is not known.
     void choosePrinter(const slip::PrintSettings& settings, const QString& slipType);
     // Runs work with the slip type's registered printer current, and makes the one before current again.

@@ -20,8 +20,9 @@ BatchList::BatchList(const QString& folder) : m_db(folder) {}
 void BatchList::change(const std::function<void()>& work)
 {
     WriteTransaction transaction(m_db);
-    work();
+    // Counted first: the rows the work touches are stamped with the new revision.
     m_db.exec(QStringLiteral("UPDATE batch_revision SET value = value + 1"));
+    work();
     transaction.commit();
 }
 
@@ -86,11 +87,31 @@ QList<qint64> BatchList::insert(const QList<BatchRow>& rows)
 
 QList<BatchRow> BatchList::rows() const
 {
+    return rowsChangedAfter(-1);
+}
+
+BatchChanges BatchList::changesAfter(qint64 revision) const
+{
+    BatchChanges changes;
+    QSqlQuery ids = m_db.prepare(QStringLiteral("SELECT id FROM batch_rows ORDER BY id"));
+    ids.setForwardOnly(true);
+    m_db.exec(ids);
+    while (ids.next())
+        changes.ids.append(ids.value(0).toLongLong());
+    changes.rows = rowsChangedAfter(revision);
+    return changes;
+}
+
+QList<BatchRow> BatchList::rowsChangedAfter(qint64 revision) const
+{
+    // All rows are read in id order without the index of revisions, which would only add a sort.
     QSqlQuery select = m_db.prepare(
         QStringLiteral("SELECT id, ticked, status, status_time, refusal, marks,"
-                       " order_number, order_source, source_file, %1 FROM batch_rows ORDER BY id")
-            .arg(slipColumnNames()));
+                       " order_number, order_source, source_file, %1 FROM batch_rows %2 ORDER BY id")
+            .arg(slipColumnNames(), revision < 0 ? QString() : QStringLiteral("WHERE changed > ?")));
     select.setForwardOnly(true);
+    if (revision >= 0)
+        select.bindValue(0, revision);
     m_db.exec(select);
     QList<BatchRow> rows;
     while (select.next()) {

@@ -45,6 +45,12 @@ struct BatchDuplicate {
     qint64 rowId; // the list row it repeats; 0 when it repeats an earlier incoming row
 };
 
+// What changed in the list since a revision: the ids now there, and the rows added or changed.
+struct BatchChanges {
+    QList<qint64> ids;    // every row's, in list order
+    QList<BatchRow> rows; // in list order
+};
+
 class BatchList
 {
 public:
@@ -59,6 +65,9 @@ public:
     QList<BatchDuplicate> duplicates(const QList<BatchRow>& incoming) const;
     // Every row in list order.
     QList<BatchRow> rows() const;
+    // The rows added or changed after the revision (every row for -1) and the ids of all; a row
+    // whose id is gone was deleted.
+    BatchChanges changesAfter(qint64 revision) const;
 
     // The corrected slip of one row and its marks checked again; the row is new again, since what
     // it now holds has not been printed.
@@ -76,6 +85,7 @@ public:
     qint64 revision() const;
 
 private:
+    QList<BatchRow> rowsChangedAfter(qint64 revision) const;
     // Runs `work` in a write transaction that also counts one revision.
     void change(const std::function<void()>& work);
     // Inserts the rows inside a change; their ids in the same order.

@@ -84,8 +84,23 @@ void addOrderSource(Database& db)
     db.exec(QStringLiteral("ALTER TABLE batch_rows ADD COLUMN order_source TEXT"));
 }
 
+// Version 4: each batch row carries the revision that last changed it, so that a window reads only
+// the rows changed since it last looked. The triggers stamp every insert and update, whoever writes.
+void stampBatchChanges(Database& db)
+{
+    db.exec(QStringLiteral("ALTER TABLE batch_rows ADD COLUMN changed INTEGER NOT NULL DEFAULT 0"));
+    db.exec(QStringLiteral("CREATE INDEX batch_rows_changed ON batch_rows (changed)"));
+    db.exec(QStringLiteral("CREATE TRIGGER batch_rows_added AFTER INSERT ON batch_rows BEGIN"
+                           " UPDATE batch_rows SET changed = (SELECT value FROM batch_revision)"
+                           " WHERE id = new.id; END"));
+    db.exec(QStringLiteral("CREATE TRIGGER batch_rows_updated AFTER UPDATE ON batch_rows"
+                           " WHEN new.changed = old.changed BEGIN"
+                           " UPDATE batch_rows SET changed = (SELECT value FROM batch_revision)"
+                           " WHERE id = new.id; END"));
+}
+
 using Step = void (*)(Database&);
-constexpr Step steps[schemaVersion] = {createTables, indexForTyping, addOrderSource};
+constexpr Step steps[schemaVersion] = {createTables, indexForTyping, addOrderSource, stampBatchChanges};
 } // namespace
 
 void refuseNewer(const Database& db)

@@ -40,6 +40,13 @@ Key withoutLandDivision(Key area, Key typed)
 }
 } // namespace
 
+Index::Index(IndexTables tables)
+{
+    auto owned = std::make_shared<const IndexTables>(std::move(tables));
+    m_data = IndexData::of(*owned);
+    m_keeper = std::move(owned);
+}
+
 Place Index::place(const Record& r) const
 {
     return {formatCode(int(r.code)), m_data.view(r.address, r.addressLength).toString(),
@@ -63,11 +70,11 @@ std::vector<Index::Variant> Index::variants(QStringView address) const
 {
     const KeyedAddress keyed = keyedAddress(address);
     std::vector<Variant> list{{keyed.prefecture, keyed.rest, 0}};
-    const auto cityOf = [&](quint32 i) { return m_data.cityWithoutCounty(m_data.records[i]); };
+    const auto cityOf = [&](quint32 i) { return m_data.cityWithoutCounty(m_data.record(i)); };
     const Key typed = keyOf(keyed.rest);
     for (size_t n = 1; n <= std::min(typed.size(), kLongestCity); ++n) {
         for (const quint32 i : std::ranges::equal_range(m_data.counties, typed.substr(0, n), {}, cityOf)) {
-            const Record& r = m_data.records[i];
+            const Record& r = m_data.record(i);
             if (keyed.prefecture >= 0 && r.prefecture != keyed.prefecture)
                 continue;
             const Key county = m_data.city(r).substr(0, r.countyLength);
@@ -81,11 +88,11 @@ std::vector<Index::Variant> Index::variants(QStringView address) const
 
 Index::Match Index::longestMatch(Key key, int prefecture) const
 {
-    const auto keyOfTown = [&](quint32 i) { return m_data.key(m_data.records[i]); };
+    const auto keyOfTown = [&](quint32 i) { return m_data.key(m_data.record(i)); };
     for (size_t n = key.size(); n > 0; --n) {
         Match match{n, {}};
         for (const quint32 i : std::ranges::equal_range(m_data.byKey, key.substr(0, n), {}, keyOfTown)) {
-            if (prefecture < 0 || m_data.records[i].prefecture == prefecture)
+            if (prefecture < 0 || m_data.record(i).prefecture == prefecture)
                 match.records.push_back(i);
         }
         if (!match.records.empty())
@@ -112,8 +119,8 @@ QList<Place> Index::townsAt(QStringView address) const
     QList<Place> list;
     std::set<quint32> codes;
     for (const quint32 i : found) {
-        if (codes.insert(m_data.records[i].code).second)
-            list << place(m_data.records[i]);
+        if (codes.insert(m_data.record(i).code).second)
+            list << place(m_data.record(i));
     }
     return list;
 }

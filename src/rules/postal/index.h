@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
 #include <span>
 
 namespace rova::postal
@@ -23,7 +24,12 @@ class Index
 {
 public:
     Index() = default;
-    explicit Index(IndexData data) : m_data(std::move(data)) {}
+    explicit Index(IndexTables tables);
+    // Tables that `keeper` holds where they lie (a mapped file), for as long as the index lives.
+    Index(const IndexData& data, std::shared_ptr<const void> keeper)
+        : m_keeper(std::move(keeper)), m_data(data)
+    {
+    }
 
     const IndexData& data() const { return m_data; }
     bool isEmpty() const { return m_data.records.empty(); }
@@ -49,6 +55,7 @@ private:
     bool agreesWith(const Record& r, const Variant& v) const;
     Place place(const Record& r) const;
 
+    std::shared_ptr<const void> m_keeper;
     IndexData m_data;
 };
 

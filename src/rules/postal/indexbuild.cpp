@@ -25,7 +25,7 @@ bool fits(QStringView text)
     return text.size() <= std::numeric_limits<quint16>::max();
 }
 
-void addEntry(IndexData& data, const Entry& entry)
+void addEntry(IndexTables& data, const Entry& entry)
 {
     const KeyedAddress keyed = keyedAddress(entry.address);
     if (keyed.rest.isEmpty() || !fits(entry.address) || !fits(entry.office) || !fits(keyed.rest))
@@ -79,17 +79,19 @@ size_t countyLength(Key city)
     return at != Key::npos && at >= 1 && at + 2 < city.size() ? at + 1 : 0;
 }
 
-void setCities(IndexData& data)
+void setCities(IndexTables& tables)
 {
+    const IndexData data = IndexData::of(tables);
     const Cities cities = cityLevelKeys(data);
-    for (Record& r : data.records) {
+    for (Record& r : tables.records) {
         r.cityLength = quint8(std::min<size_t>(cityLength(data, cities, r), 255));
         r.countyLength = quint8(countyLength(data.city(r)));
     }
 }
 
-void sortTowns(IndexData& data)
+void sortTowns(IndexTables& tables)
 {
+    const IndexData data = IndexData::of(tables);
     // Sorted as (key, record) pairs next to each other: looking each key up through its record
     // takes several times as long.
     std::vector<std::pair<Key, quint32>> towns;
@@ -98,12 +100,12 @@ void sortTowns(IndexData& data)
             continue;
         towns.emplace_back(data.key(data.records[i]), i);
         if (data.records[i].countyLength > 0)
-            data.counties.push_back(i);
+            tables.counties.push_back(i);
     }
     std::sort(towns.begin(), towns.end());
-    data.byKey.reserve(towns.size());
+    tables.byKey.reserve(towns.size());
     for (const auto& town : towns)
-        data.byKey.push_back(town.second);
+        tables.byKey.push_back(town.second);
 
     const auto countyOrder = [&](quint32 a, quint32 b) {
         const Record& ra = data.records[a];
@@ -116,16 +118,16 @@ void sortTowns(IndexData& data)
         const Record& rb = data.records[b];
         return ra.prefecture == rb.prefecture && data.city(ra) == data.city(rb);
     };
-    std::sort(data.counties.begin(), data.counties.end(), countyOrder);
-    data.counties.erase(std::unique(data.counties.begin(), data.counties.end(), sameCity),
-                        data.counties.end());
+    std::sort(tables.counties.begin(), tables.counties.end(), countyOrder);
+    tables.counties.erase(std::unique(tables.counties.begin(), tables.counties.end(), sameCity),
+                          tables.counties.end());
 }
 
 } // namespace
 
-IndexData buildIndex(QStringView towns, QStringView offices)
+IndexTables buildIndex(QStringView towns, QStringView offices)
 {
-    IndexData data;
+    IndexTables data;
     // Addresses, office names and keys together take about twice the files' text.
     data.text.reserve(2 * (towns.size() + offices.size()));
     forEachEntry(towns, ListKind::Towns, [&](const Entry& e) { addEntry(data, e); });

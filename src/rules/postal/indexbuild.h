@@ -10,6 +10,6 @@ namespace rova::postal
 // The city of an entry is the longest start of its address that the town list gives a code ending
 // in "00" of its own (the list's code for the rest of that city); an entry without one is a city
 // of a single code, all of it.
-IndexData buildIndex(QStringView towns, QStringView offices);
+IndexTables buildIndex(QStringView towns, QStringView offices);
 
 } // namespace rova::postal

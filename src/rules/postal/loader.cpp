@@ -15,18 +15,8 @@ namespace rova::postal
 namespace
 {
 
-std::optional<IndexData> fromCache(const QString& cache, const FileStamp& towns, const FileStamp& offices)
-{
-    if (cache.isEmpty() || stampOf(cache).size < 0)
-        return std::nullopt;
-    try {
-        return fromCacheBytes(fileio::readAll(cache), towns, offices);
-    } catch (const Error&) {
-        return std::nullopt; // an unreadable cache is built afresh
-    }
-}
-
-void writeCache(const QString& cache, const IndexData& data, const FileStamp& towns, const FileStamp& offices)
+void writeCache(const QString& cache, const IndexTables& data, const FileStamp& towns,
+                const FileStamp& offices)
 {
     if (cache.isEmpty())
         return;
@@ -58,10 +48,13 @@ Loaded load(const Sources& sources)
     const FileStamp offices = stampOf(sources.offices);
     if (towns.size < 0)
         return {nullptr, text::unavailable(sources.towns, errtext::fileNotFound())};
-    if (std::optional<IndexData> cached = fromCache(sources.cache, towns, offices))
-        return {std::make_shared<const Index>(std::move(*cached)), {}, true};
+    // An unreadable, damaged or stale cache is built afresh.
+    if (!sources.cache.isEmpty()) {
+        if (std::shared_ptr<const Index> cached = mappedIndex(sources.cache, towns, offices))
+            return {std::move(cached), {}, true};
+    }
     try {
-        IndexData data = buildIndex(decodeEucJis2004(fileio::readAll(sources.towns)), officesText(offices));
+        IndexTables data = buildIndex(decodeEucJis2004(fileio::readAll(sources.towns)), officesText(offices));
         if (data.records.empty())
             return {nullptr,
                     text::unavailable(sources.towns, QStringLiteral("郵便番号がひとつもありません"))};

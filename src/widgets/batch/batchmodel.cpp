@@ -8,6 +8,8 @@
 #include <QPalette>
 #include <QStyle>
 
+#include <algorithm>
+
 using rova::store::BatchRow;
 using rova::store::BatchStatus;
 
@@ -60,13 +62,60 @@ BatchModel::BatchModel(rova::store::BatchList& list, QObject* parent)
 
 void BatchModel::refresh()
 {
+    // Read before the changes: one committed in between is read again next time, never missed.
     const qint64 revision = m_list.revision();
     if (revision == m_revision)
         return;
-    beginResetModel();
-    m_rows = m_list.rows();
+    const rova::store::BatchChanges changes = m_list.changesAfter(m_revision);
+    removeGone(changes.ids);
+    takeChanged(changes.rows);
     m_revision = revision;
-    endResetModel();
+}
+
+qsizetype BatchModel::positionOf(qint64 id) const
+{
+    return std::ranges::lower_bound(m_rows, id, {}, &BatchRow::id) - m_rows.begin();
+}
+
+void BatchModel::removeGone(const QList<qint64>& ids)
+{
+    const auto gone = [&](qsizetype i) { return !std::ranges::binary_search(ids, m_rows[i].id); };
+    for (qsizetype last = m_rows.size() - 1; last >= 0; --last) {
+        if (!gone(last))
+            continue;
+        qsizetype first = last;
+        while (first > 0 && gone(first - 1))
+            --first;
+        beginRemoveRows({}, int(first), int(last));
+        m_rows.remove(first, last - first + 1);
+        endRemoveRows();
+        last = first;
+    }
+}
+
+void BatchModel::takeChanged(const QList<BatchRow>& rows)
+{
+    // Both lists are in id order; new ids go in as runs, changed rows are redrawn as runs.
+    for (qsizetype i = 0; i < rows.size();) {
+        const qsizetype at = positionOf(rows[i].id);
+        qsizetype end = i + 1;
+        if (at < m_rows.size() && m_rows[at].id == rows[i].id) {
+            m_rows[at] = rows[i];
+            for (;
+                 end < rows.size() && at + end - i < m_rows.size() && m_rows[at + end - i].id == rows[end].id;
+                 ++end)
+                m_rows[at + end - i] = rows[end];
+            emit dataChanged(index(int(at), 0), index(int(at + end - i - 1), kColumns - 1));
+        } else {
+            for (; end < rows.size() && (at == m_rows.size() || rows[end].id < m_rows[at].id); ++end) {
+            }
+            beginInsertRows({}, int(at), int(at + end - i - 1));
+            for (qsizetype k = i; k < end; ++k)
+                m_rows.insert(at + k - i, rows[k]);
+            endInsertRows();
+        }
+        i = end;
+    }
 }
 
 int BatchModel::rowCount(const QModelIndex& parent) const
@@ -162,19 +211,11 @@ bool BatchModel::setData(const QModelIndex& index, const QVariant& value, int ro
 {
     if (role != Qt::CheckStateRole || index.column() != Tick || index.row() >= m_rows.size())
         return false;
-    const bool ticked = value.toInt() == Qt::Checked;
     bool done = false;
     rova::guarded(nullptr, [&] {
-        // The change is ours: the rows stay as they are and only this one is drawn again.
-        const bool current = m_list.revision() == m_revision;
-        m_list.setTicked({m_rows.at(index.row()).id}, ticked);
-        m_rows[index.row()].ticked = ticked;
-        if (current)
-            m_revision = m_list.revision();
+        m_list.setTicked({m_rows.at(index.row()).id}, value.toInt() == Qt::Checked);
         done = true;
+        refresh();
     });
-    if (done)
-        emit dataChanged(index, index, {Qt::CheckStateRole});
-    refresh();
     return done;
 }

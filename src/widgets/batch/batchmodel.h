@@ -1,7 +1,8 @@
 #pragma once
 // The batch list as a table: a row per slip, the tick editable in place, printed rows greyed and
-// the marks as an icon with their texts as the tooltip. It reads the list again when the list's
-// revision moved, whoever changed it.
+// the marks as an icon with their texts as the tooltip. When the list's revision moved, whoever
+// changed it, it reads only the rows changed since and tells the view row by row, so the
+// selection, the current row and the scroll position stay.
 
 #include "platform/store/batchlist.h"
 
@@ -29,7 +30,7 @@ public:
 
     explicit BatchModel(rova::store::BatchList& list, QObject* parent = nullptr);
 
-    // Reads the list again when another change was committed since the last read.
+    // Takes in the changes committed since the last read.
     void refresh();
     const rova::store::BatchRow& row(int index) const { return m_rows.at(index); }
     const QList<rova::store::BatchRow>& rows() const { return m_rows; }
@@ -43,6 +44,9 @@ public:
 
 private:
     QVariant display(const rova::store::BatchRow& row, int column) const;
+    void removeGone(const QList<qint64>& ids);
+    void takeChanged(const QList<rova::store::BatchRow>& rows);
+    qsizetype positionOf(qint64 id) const;
 
     rova::store::BatchList& m_list;
     QList<rova::store::BatchRow> m_rows;

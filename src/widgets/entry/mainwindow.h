@@ -32,6 +32,7 @@ namespace rova::print
 {
 class PrinterChoice;
 class SlipJobs;
+struct PageSetup;
 } // namespace rova::print
 
 class MainWindow : public QWidget, public MarginKeeper
@@ -65,13 +66,13 @@ public:
     void setFunctionKey(int number, const QString& caption, std::function<void()> handler);
 
     // Lines the print question adds under "印刷しますか?", one per thing the operator should look at
-    // before a form is spent (values that run into each other, a postal code that does not match).
-    using PrintCheck =
-        std::function<QStringList(const rova::slip::SlipValues&, const rova::slip::PrintSettings&)>;
+    // before a form is spent (values that run into each other, a postal code that does not match),
+    // on the page the slip type's printer takes (null when that printer cannot be asked).
+    using PrintCheck = std::function<QStringList(
+        const rova::slip::SlipValues&, const rova::slip::PrintSettings&, const rova::print::PageSetup*)>;
     void addPrintCheck(PrintCheck check);
-    QStringList printWarnings(const rova::slip::SlipValues& slip) const;
-    QStringList printWarnings(const rova::slip::SlipValues& slip,
-                              const rova::slip::PrintSettings& settings) const;
+    QStringList printWarnings(const rova::slip::SlipValues& slip, const rova::slip::PrintSettings& settings,
+                              const rova::print::PageSetup* page) const;
 
     // ---- operations ----
     void FormShow();

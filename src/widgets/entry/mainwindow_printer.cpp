@@ -21,12 +21,13 @@ using rova::print::registeredPrinterName;
 void MainWindow::SpeedButton_F11Click()
 {
     const rova::slip::SlipValues slip = slipValues();
-    const QStringList question = QStringList{QStringLiteral("印刷しますか?")} + printWarnings(slip);
-    if (!rova::Dialogs::ask(this, question.join(QLatin1Char('\n')))) {
+    const bool printed = m_jobs.print({slip}, m_printSettings, [&](const rova::print::PageSetup* page) {
+        const QStringList question =
+            QStringList{QStringLiteral("印刷しますか?")} + printWarnings(slip, m_printSettings, page);
+        return rova::Dialogs::ask(this, question.join(QLatin1Char('\n')));
+    });
+    if (!printed)
         Edit_G1->setFocus();
-        return;
-    }
-    m_jobs.print({slip}, m_printSettings);
 }
 
 void MainWindow::addPrintCheck(PrintCheck check)
@@ -34,17 +35,13 @@ void MainWindow::addPrintCheck(PrintCheck check)
     m_printChecks.append(std::move(check));
 }
 
-QStringList MainWindow::printWarnings(const rova::slip::SlipValues& slip) const
-{
-    return printWarnings(slip, m_printSettings);
-}
-
 QStringList MainWindow::printWarnings(const rova::slip::SlipValues& slip,
-                                      const rova::slip::PrintSettings& settings) const
+                                      const rova::slip::PrintSettings& settings,
+                                      const rova::print::PageSetup* page) const
 {
     QStringList lines;
     for (const PrintCheck& check : m_printChecks)
-        lines += check(slip, settings);
+        lines += check(slip, settings, page);
     return lines;
 }
 

@@ -52,9 +52,10 @@ PostalAssist::PostalAssist(MainWindow& window)
             [this](QWidget* old, QWidget* now) { guarded(&m_window, [&] { focusMoved(old, now); }); });
     connect(&window, &MainWindow::transferred, this,
             [this] { guarded(&m_window, [this] { checkBand(m_destination); }); });
-    window.addPrintCheck([this](const slip::SlipValues& slip, const slip::PrintSettings&) {
-        return m_index ? postal::slipWarnings(*m_index, slip) : QStringList();
-    });
+    window.addPrintCheck(
+        [this](const slip::SlipValues& slip, const slip::PrintSettings&, const print::PageSetup*) {
+            return m_index ? postal::slipWarnings(*m_index, slip) : QStringList();
+        });
 }
 
 void PostalAssist::use(const postal::Loaded& loaded)

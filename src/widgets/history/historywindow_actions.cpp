@@ -11,7 +11,10 @@
 #include "widgets/kit/dialogs.h"
 
 #include <QDir>
+#include <QHash>
 #include <QLabel>
+
+#include <optional>
 
 namespace rova
 {
@@ -30,24 +33,38 @@ void HistoryWindow::reprint()
     const QList<store::HistoryEntry> entries = chosen();
     if (entries.isEmpty())
         nothingChosen();
+    // One job per slip type, each on the printer and at the margins registered for that type now;
+    // each slip is checked on that printer's page with those margins, the page read once per type.
+    const slip::AssignmentFile assignments(m_main.folder());
+    QStringList types;
+    QHash<QString, slip::PrintSettings> settings;
+    QHash<QString, std::optional<print::PageSetup>> pages;
+    for (const store::HistoryEntry& e : entries) {
+        const QString& type = e.slip.slipType;
+        if (types.contains(type))
+            continue;
+        types << type;
+        settings[type] = assignments.load(type);
+        try {
+            pages[type] = m_main.jobs().pageSetup(settings[type], type);
+        } catch (const Error&) {
+            pages[type] = std::nullopt; // the print reports a printer that cannot be asked
+        }
+    }
     QStringList question{QStringLiteral("印刷しますか?")};
-    for (const store::HistoryEntry& e : entries)
-        question += m_main.printWarnings(e.slip);
+    for (const store::HistoryEntry& e : entries) {
+        const std::optional<print::PageSetup>& page = pages[e.slip.slipType];
+        question += m_main.printWarnings(e.slip, settings[e.slip.slipType], page ? &*page : nullptr);
+    }
     if (!Dialogs::ask(this, question.join(QLatin1Char('\n'))))
         return;
 
-    // One job per slip type, each on the printer and at the margins registered for that type now.
-    QStringList types;
-    for (const store::HistoryEntry& e : entries)
-        if (!types.contains(e.slip.slipType))
-            types << e.slip.slipType;
-    const slip::AssignmentFile assignments(m_main.folder());
     for (const QString& type : types) {
         QList<slip::SlipValues> slips;
         for (const store::HistoryEntry& e : entries)
             if (e.slip.slipType == type)
                 slips << e.slip;
-        m_main.jobs().print(slips, assignments.load(type));
+        m_main.jobs().print(slips, settings[type]);
     }
     refresh();
 }

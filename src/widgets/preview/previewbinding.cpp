@@ -2,7 +2,6 @@
 
 #include "platform/print/pageoverlaps.h"
 #include "platform/print/slipjobs.h"
-#include "rules/errors.h"
 #include "widgets/entry/mainwindow.h"
 #include "widgets/preview/previewwindow.h"
 
@@ -13,12 +12,10 @@ namespace rova
 
 void bindPreview(MainWindow& main, PreviewWindow& preview, print::SlipJobs& jobs)
 {
-    main.addPrintCheck([&jobs](const slip::SlipValues& values, const slip::PrintSettings& settings) {
-        try {
-            return print::overlapsOnPage(values, settings, jobs.pageSetup(settings, values.slipType));
-        } catch (const Error&) {
-            return QStringList(); // the print itself reports a printer that cannot be asked
-        }
+    main.addPrintCheck([](const slip::SlipValues& values, const slip::PrintSettings& settings,
+                          const print::PageSetup* page) {
+        // Without a page the print itself reports the printer that cannot be asked.
+        return page ? print::overlapsOnPage(values, settings, *page) : QStringList();
     });
     main.setFunctionKey(9, QStringLiteral("確認"),
                         [&main, &preview] { preview.showSlip(main.slipValues(), main.printSettings()); });

@@ -151,11 +151,11 @@ void PreviewWindow::stepZoom(int direction)
 
 void PreviewWindow::print()
 {
-    const QStringList question =
-        QStringList{QStringLiteral("印刷しますか?")} + m_warnings(m_preview.values, m_preview.settings);
-    if (!rova::Dialogs::ask(this, question.join(QLatin1Char('\n'))))
-        return;
-    m_jobs.print({m_preview.values}, m_preview.settings);
+    m_jobs.print({m_preview.values}, m_preview.settings, [this](const rova::print::PageSetup* page) {
+        const QStringList question = QStringList{QStringLiteral("印刷しますか?")} +
+                                     m_warnings(m_preview.values, m_preview.settings, page);
+        return rova::Dialogs::ask(this, question.join(QLatin1Char('\n')));
+    });
 }
 
 void PreviewWindow::printAlignmentSheet()

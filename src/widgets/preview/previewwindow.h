@@ -23,15 +23,17 @@ class PreviewPage;
 namespace rova::print
 {
 class SlipJobs;
-}
+struct PageSetup;
+} // namespace rova::print
 
 class PreviewWindow : public QWidget
 {
     Q_OBJECT
 public:
-    // The lines the print question adds under "印刷しますか?" for a slip and its settings.
-    using Warnings =
-        std::function<QStringList(const rova::slip::SlipValues&, const rova::slip::PrintSettings&)>;
+    // The lines the print question adds under "印刷しますか?" for a slip, its settings and the page
+    // its printer takes.
+    using Warnings = std::function<QStringList(
+        const rova::slip::SlipValues&, const rova::slip::PrintSettings&, const rova::print::PageSetup*)>;
     // The scans are kept in the settings file of dataFolder.
     PreviewWindow(rova::print::SlipJobs& jobs, const QString& dataFolder, Warnings warnings,
                   QWidget* parent = nullptr);

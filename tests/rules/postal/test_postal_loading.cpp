@@ -120,8 +120,18 @@ private slots:
         QTest::newRow("one byte short") << Damage([](QByteArray& b) { b.chop(1); });
         QTest::newRow("a byte more") << Damage([](QByteArray& b) { b.append('\0'); });
         QTest::newRow("another format's mark") << Damage([](QByteArray& b) { b.replace(0, 4, "XXXX"); });
-        QTest::newRow("an index past the entries")
-            << Damage([](QByteArray& b) { b.replace(b.size() - 4, 4, QByteArray("\xFF\xFF\xFF\x7F", 4)); });
+        QTest::newRow("an older format") << Damage([](QByteArray& b) { b[4] = 1; });
+        QTest::newRow("a table past the end")
+            << Damage([](QByteArray& b) { b.replace(24, 8, QByteArray(8, '\x7F')); });
+        QTest::newRow("one address altered (港 → 湊)") << Damage([](QByteArray& b) {
+            const auto utf16 = [](const char16_t* c) {
+                return QByteArray(reinterpret_cast<const char*>(c), 2);
+            };
+            const qsizetype at = b.indexOf(utf16(u"港"));
+            QVERIFY(at >= 0);
+            b.replace(at, 2, utf16(u"湊"));
+        });
+        QTest::newRow("the checksum altered") << Damage([](QByteArray& b) { b[b.size() - 1] ^= 1; });
     }
     void damagedCacheIsRebuilt()
     {

@@ -5,6 +5,7 @@
 #include "support/mainwindowfixture.h"
 #include "support/testpostal.h"
 
+#include "platform/batch/batchcommand.h"
 #include "platform/store/batchlist.h"
 #include "rules/postal/loader.h"
 #include "rules/slip/sliplayout.h"
@@ -18,8 +19,16 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+
+#include <functional>
+
+// A change another process makes to the list in the folder.
+using OutsideChange = std::function<void(const QString& folder, const QList<qint64>& ids)>;
+Q_DECLARE_METATYPE(OutsideChange)
 
 using rova::Dialogs;
 using rova::print::FakePrintSystem;
@@ -446,6 +455,75 @@ private slots:
         QCOMPARE(MainWindowFixture::shownTexts(),
                  QStringList{
                      QStringLiteral("印刷する行がありません。印刷済みでない行にチェックを付けてください。")});
+    }
+
+    void outsideChangeKeepsSelectionAndPlace_data()
+    {
+        QTest::addColumn<OutsideChange>("change");
+        QTest::addColumn<int>("rowsAfter");
+        QTest::addColumn<QStringList>("chosenAfter");
+        const QStringList chosen{"客10", "客11", "客12"};
+        QTest::newRow("rows unticked") << OutsideChange([](const QString& folder, const QList<qint64>& ids) {
+            rova::store::BatchList(folder).setTicked({ids[0], ids[11]}, false);
+        }) << 30 << chosen;
+        QTest::newRow("rows deleted before and among the chosen")
+            << OutsideChange([](const QString& folder, const QList<qint64>& ids) {
+                   rova::store::BatchList(folder).remove({ids[0], ids[11]});
+               })
+            << 28 << QStringList{"客10", "客12"};
+        QTest::newRow("import from the command line")
+            << OutsideChange([](const QString& folder, const QList<qint64>&) {
+                   rova::cli::Request request;
+                   request.action = rova::cli::Request::Action::Batch;
+                   request.importFiles = {sample(QStringLiteral("own.utf8.csv"))};
+                   request.allowDuplicates = true;
+                   request.zipcodeDir = testsupport::testPostalFolder();
+                   QCOMPARE(rova::cli::runBatch(request, folder), 0);
+               })
+            << 33 << chosen;
+    }
+    void outsideChangeKeepsSelectionAndPlace()
+    {
+        QFETCH(OutsideChange, change);
+        QFETCH(int, rowsAfter);
+        QFETCH(QStringList, chosenAfter);
+        QList<rova::store::BatchRow> made(30);
+        for (int i = 0; i < made.size(); ++i)
+            made[i].slip.name = QStringLiteral("客%1").arg(i);
+        const QList<qint64> ids = rova::store::BatchList(w()->folder()).add(made);
+        QTRY_COMPARE(model()->rowCount(), 30);
+        b()->resize(600, 240);
+        table()->selectRow(10);
+        table()->selectionModel()->select(
+            QItemSelection(model()->index(11, 0), model()->index(12, model()->columnCount() - 1)),
+            QItemSelectionModel::Select);
+        table()->selectionModel()->setCurrentIndex(model()->index(12, 0), QItemSelectionModel::NoUpdate);
+        table()->scrollTo(model()->index(12, 0), QAbstractItemView::PositionAtTop);
+        const int scrolled = table()->verticalScrollBar()->value();
+        QVERIFY(scrolled > 0);
+        QSignalSpy reset(model(), &QAbstractItemModel::modelReset);
+        QSignalSpy changed(model(), &QAbstractItemModel::dataChanged);
+        QSignalSpy removed(model(), &QAbstractItemModel::rowsRemoved);
+        QSignalSpy inserted(model(), &QAbstractItemModel::rowsInserted);
+
+        change(w()->folder(), ids);
+        // The window looks again within a second; one look takes in the whole change.
+        QTRY_VERIFY(changed.count() + removed.count() + inserted.count() > 0);
+        QCOMPARE(reset.count(), 0);
+        const QList<rova::store::BatchRow> rows = rova::store::BatchList(w()->folder()).rows();
+        QCOMPARE(model()->rowCount(), rowsAfter);
+        for (int r = 0; r < rows.size(); ++r) {
+            QCOMPARE(cell(r, 5), rows[r].slip.name);
+            QCOMPARE(model()->index(r, 0).data(Qt::CheckStateRole).toInt(),
+                     int(rows[r].ticked ? Qt::Checked : Qt::Unchecked));
+        }
+        QStringList chosen;
+        for (const QModelIndex& r : table()->selectionModel()->selectedRows())
+            chosen << cell(r.row(), 5);
+        chosen.sort();
+        QCOMPARE(chosen, chosenAfter);
+        QCOMPARE(cell(table()->currentIndex().row(), 5), "客12");
+        QCOMPARE(table()->verticalScrollBar()->value(), scrolled);
     }
 
     void theListSurvivesARestart()

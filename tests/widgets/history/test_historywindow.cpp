@@ -5,12 +5,15 @@
 #include "support/controls.h"
 #include "support/mainwindowfixture.h"
 
+#include "platform/print/printerchoice.h"
 #include "platform/store/history.h"
 #include "platform/store/slipsamples.h"
 #include "rules/orders/orderimport.h"
 #include "rules/slip/sliplayout.h"
 #include "support/fakeprintsystem.h"
 #include "support/slipvaluestext.h"
+#include "support/slipwindow.h"
+#include "support/testprinters.h"
 #include "widgets/kit/dialogs.h"
 
 #include <QApplication>
@@ -203,6 +206,63 @@ private slots:
             QCOMPARE(reprint.texts[i].text, hyphened.texts[i].text);
             QCOMPARE(reprint.texts[i].position, hyphened.texts[i].position);
         }
+    }
+
+    void reprintChecksEachSlipOnItsOwnTypesPrinter_data()
+    {
+        QTest::addColumn<QList<int>>("types");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("the entry window's type") << QList<int>{0} << false;
+        QTest::newRow("another type, on a narrow page") << QList<int>{1} << true;
+        QTest::newRow("both") << QList<int>{0, 1} << true;
+    }
+    void reprintChecksEachSlipOnItsOwnTypesPrinter()
+    {
+        QFETCH(QList<int>, types);
+        QFETCH(bool, warned);
+        // The second type's printer prints at 300 dpi on a page whose printable area ends 40 mm
+        // from its left edge: the slip runs off it there, and nowhere on the entry window's printer.
+        auto& fake = MainWindowFixture::fakePrinter();
+        if (fake.destinations().size() == 1) {
+            auto narrow = rova::print::FakePrintSystem::printer(QStringLiteral("Narrow 300"));
+            for (rova::print::Paper& paper : narrow.capabilities.papers)
+                paper.marginsMm.setRight(paper.sizeMm.width() - 40);
+            narrow.capabilities.resolutions = {QPoint(300, 300)};
+            narrow.capabilities.defaults.resolution = QPoint(300, 300);
+            fake.addPrinter(narrow);
+            testprinters::choice().checkForChanges();
+        }
+        const QStringList names = rova::slip::slipTypes();
+        slipcheck::writeAssignments(f->window()->folder(), {{names[0], "Printer A", "0", "0", "0"},
+                                                            {names[1], "Narrow 300", "1", "0", "0"}});
+        for (const int type : types) {
+            SlipValues slip = rova::test::everyField();
+            slip.slipType = names[type];
+            record(slip, day(type + 1));
+        }
+        openWindow();
+        QTest::keyClick(part<QTableWidget>("Grid_History"), Qt::Key_A, Qt::ControlModifier);
+        const auto jobsBefore = fake.jobs().size();
+        Dialogs::answerNext(true);
+        key(Qt::Key_F11);
+
+        const QStringList question = MainWindowFixture::shownTexts().value(0).split(u'\n');
+        QCOMPARE(question.value(0), "印刷しますか?");
+        QCOMPARE(question.size() > 1, warned);
+        for (const QString& line : question.mid(1))
+            QVERIFY2(line.endsWith(QStringLiteral("が印刷できる範囲をはみ出します")), qPrintable(line));
+        // One job per type, each on its own printer at that printer's resolution.
+        QStringList printed;
+        for (qsizetype i = jobsBefore; i < fake.jobs().size(); ++i)
+            printed << QStringLiteral("%1 %2")
+                           .arg(fake.jobs()[i].destination)
+                           .arg(fake.jobs()[i].mode.resolution.x());
+        printed.sort();
+        QStringList expected;
+        for (const int type : types)
+            expected << (type == 0 ? "Printer A 600" : "Narrow 300 300");
+        expected.sort();
+        QCOMPARE(printed, expected);
     }
 
     void deleteAsksFirst_data()

@@ -1,4 +1,6 @@
 #pragma once
+// widgets/batch: the batch window, its model and the column mapping dialog.
+//
 // The batch window ("Form_Batch"): slips waiting to be printed together, imported from order files
 // or added from the entry window, checked, corrected in the entry window and printed in one go.
 // F10 of the entry window opens it. The list is kept in the data folder's database, so nothing of

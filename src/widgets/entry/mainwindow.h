@@ -1,4 +1,6 @@
 #pragma once
+// widgets/entry: the entry window, split by band and concern, and the helpers that work on it.
+//
 // The slip entry window (the form "Form_Main"). The slip lives in its controls, which carry the
 // names the forms give them as objectNames; others see the slip as a value (slipValues()) and find
 // controls by objectName.

@@ -1,4 +1,6 @@
 #pragma once
+// widgets/history: the print history window, its recorder and its database access.
+//
 // The print history (F8 of the main window): the slips printed, newest first, narrowed as the
 // operator types a piece of a name, number or address (either width) and by printing days; the
 // chosen ones printed again, loaded into the main window, written as our CSV or deleted.

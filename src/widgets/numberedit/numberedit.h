@@ -1,4 +1,6 @@
 #pragma once
+// widgets/numberedit: the self-drawn numeric edit.
+//
 // A calculator-style number field: digits are appended at the end, Backspace and Delete take off the
 // last character, the minus key toggles the sign and selection is all or nothing. It keeps the plain
 // value text (no commas, no marks) and paints the formatted number itself. It stands for the forms'

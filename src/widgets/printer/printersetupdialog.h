@@ -1,4 +1,6 @@
 #pragma once
+// widgets/printer: the printer set-up and print position dialogs, the printer check.
+//
 // The printer-setup dialog (the form's printer setup dialog component): the operator picks one of the
 // visible printers and, for it, a paper size and a bin. A confirmed choice becomes current in the
 // printer model, which then re-reads its lists.

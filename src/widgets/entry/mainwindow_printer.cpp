@@ -139,7 +139,7 @@ void MainWindow::BitBtn_PrnSetClick()
     m_printers.setCurrentIndex(start);
 
     // Cancelling leaves the printer as it was; the registration goes on either way.
-    PrinterSetupDialog(m_printers, this).Execute();
+    PrinterSetupDialog(m_printers, this).exec();
 
     m_printSettings.printerIndex = QString::number(m_printers.currentIndex());
     m_printSettings.printerName = rova::slip::AssignmentFile::storedName(m_printers.currentName().trimmed());

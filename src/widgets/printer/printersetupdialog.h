@@ -22,12 +22,13 @@ class PrinterSetupDialog : public QDialog
 public:
     explicit PrinterSetupDialog(rova::print::PrinterChoice& printers, QWidget* parent = nullptr);
 
-    // Shows the dialog preset to the current printer; true when the operator confirmed.
-    bool Execute();
+    // Shows the dialog preset to the current printer; Accepted when the operator confirmed, and then
+    // the choice is current in the printer model.
+    int exec() override;
 
 private:
-    void ShowPrinter(int visibleIndex);
-    void Apply();
+    void showPrinter(int visibleIndex);
+    void apply();
 
     rova::print::PrinterChoice& m_printer;
     QComboBox* m_printers;

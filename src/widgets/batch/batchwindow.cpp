@@ -1,7 +1,7 @@
 #include "widgets/batch/batchwindow.h"
 
 #include "widgets/batch/batchmodel.h"
-#include "widgets/entry/mainwindow.h"
+#include "widgets/entry/slipentry.h"
 #include "widgets/kit/dialogs.h"
 
 #include "platform/batch/rowcheck.h"
@@ -36,7 +36,7 @@ QPushButton* namedButton(QWidget* parent, const QString& name, const QString& ca
 }
 } // namespace
 
-BatchWindow::BatchWindow(MainWindow& main, const rova::PostalAssist& postal, QWidget* parent)
+BatchWindow::BatchWindow(SlipEntry& main, const rova::PostalAssist& postal, QWidget* parent)
     : QMainWindow(parent), m_main(main), m_postal(postal)
 {
     setObjectName(QStringLiteral("Form_Batch"));

@@ -14,7 +14,7 @@
 #include <memory>
 
 class BatchModel;
-class MainWindow;
+class SlipEntry;
 class QComboBox;
 class QLabel;
 class QProgressBar;
@@ -36,7 +36,7 @@ class BatchWindow : public QMainWindow
 public:
     // Slips are corrected in `main`, printed through its print service, and the list is kept in
     // its folder. Rows are checked against the postal dictionary `postal` has in use.
-    BatchWindow(MainWindow& main, const rova::PostalAssist& postal, QWidget* parent = nullptr);
+    BatchWindow(SlipEntry& main, const rova::PostalAssist& postal, QWidget* parent = nullptr);
     ~BatchWindow() override;
 
     // Shows the window over the list as it now stands (F10 of the entry window).
@@ -76,7 +76,7 @@ private:
     void setPrinting(bool printing);
     void say(const QString& text);
 
-    MainWindow& m_main;
+    SlipEntry& m_main;
     const rova::PostalAssist& m_postal;
     std::unique_ptr<rova::store::BatchList> m_list;
     BatchModel* m_model = nullptr;

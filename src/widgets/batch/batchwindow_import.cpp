@@ -5,7 +5,7 @@
 
 #include "widgets/batch/batchmodel.h"
 #include "widgets/batch/columnmappingdialog.h"
-#include "widgets/entry/mainwindow.h"
+#include "widgets/entry/slipentry.h"
 #include "widgets/kit/dialogs.h"
 
 #include "platform/batch/batchimport.h"

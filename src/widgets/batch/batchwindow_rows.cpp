@@ -4,7 +4,7 @@
 #include "widgets/batch/batchwindow.h"
 
 #include "widgets/batch/batchmodel.h"
-#include "widgets/entry/mainwindow.h"
+#include "widgets/entry/slipentry.h"
 #include "widgets/kit/dialogs.h"
 
 #include "platform/batch/batchimport.h"

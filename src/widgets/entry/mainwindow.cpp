@@ -86,7 +86,7 @@ void MainWindow::showEvent(QShowEvent* event)
         resize(size().boundedTo(screen->availableGeometry().size()));
         move(screen->availableGeometry().center() - rect().center());
     }
-    run([this] { FormShow(); });
+    run([this] { setUpForStart(); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -96,7 +96,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     if (!m_saved) {
         bool written = false;
         run([this, &written] {
-            FormDestroy();
+            saveSettings();
             written = true;
         });
         if (!written && !rova::Dialogs::ask(
@@ -107,9 +107,4 @@ void MainWindow::closeEvent(QCloseEvent* event)
         m_saved = true;
     }
     event->accept();
-}
-
-void MainWindow::FormDestroy()
-{
-    saveSettings();
 }

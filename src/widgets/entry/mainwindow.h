@@ -2,10 +2,12 @@
 // widgets/entry: the entry window, split by band and concern, and the helpers that work on it.
 //
 // The slip entry window (the form "Form_Main"). The slip lives in its controls, which carry the
-// names the forms give them as objectNames; others see the slip as a value (slipValues()) and find
-// controls by objectName.
+// names the forms give them as objectNames for the tests and the settings keys; other windows see
+// it as a SlipEntry, and its own helpers (postal look-ups, repeat customers, the next slip) reach
+// its address fields, help line and status line through the accessors below.
 
 #include "rules/slip/slipvalues.h"
+#include "widgets/entry/slipentry.h"
 #include "widgets/printer/printpositiondialog.h"
 
 #include "rules/files/settingsfile.h"
@@ -36,7 +38,7 @@ class PrinterChoice;
 class SlipJobs;
 } // namespace rova::print
 
-class MainWindow : public QWidget, public MarginKeeper
+class MainWindow : public QWidget, public SlipEntry, public MarginKeeper
 {
     Q_OBJECT
 public:
@@ -46,73 +48,87 @@ public:
     ~MainWindow() override;
 
     void setPrintPositionDialog(PrintPositionDialog* dialog);
-    // Another start of the program asked for this window: restore it if minimised, raise, activate.
-    void comeForward();
+    void comeForward() override;
 
-    // The slip as it stands in the controls.
-    rova::slip::SlipValues slipValues() const;
-    // The current slip type's print settings, as registered.
+    rova::slip::SlipValues slipValues() const override;
     const rova::slip::PrintSettings& printSettings() const override { return m_printSettings; }
-    QString folder() const { return m_folder; }
+    QString folder() const override { return m_folder; }
     // Registers new margins for the current slip type and shows them.
     void registerMargins(const QString& top, const QString& left) override;
-    rova::print::SlipJobs& jobs() { return m_jobs; }
+    rova::print::SlipJobs& jobs() override { return m_jobs; }
+    void showSlip(const rova::slip::SlipValues& slip) override;
 
-    // Puts a slip into the controls: its slip type first (which switches printer, margins and
-    // controls as choosing it does), then every value.
-    void showSlip(const rova::slip::SlipValues& slip);
-
-    // A function key of the bar: its caption, and what it runs, from whatever control has the focus
-    // and from a click on its button. Bound keys are enabled whenever the window is shown.
-    void setFunctionKey(int number, const QString& caption, std::function<void()> handler);
-
-    // Lines the print question adds under "印刷しますか?", one per thing the operator should look at
-    // before a form is spent (values that run into each other, a postal code that does not match).
-    using PrintCheck =
-        std::function<QStringList(const rova::slip::SlipValues&, const rova::slip::PrintSettings&)>;
-    void addPrintCheck(PrintCheck check);
-    QStringList printWarnings(const rova::slip::SlipValues& slip) const;
+    void setFunctionKey(int number, const QString& caption, std::function<void()> handler) override;
+    void addPrintCheck(PrintCheck check) override;
+    QStringList printWarnings(const rova::slip::SlipValues& slip) const override;
     QStringList printWarnings(const rova::slip::SlipValues& slip,
-                              const rova::slip::PrintSettings& settings) const;
+                              const rova::slip::PrintSettings& settings) const override;
 
-    // ---- operations ----
-    void FormShow();
-    void FormDestroy();
-    void Edit_Warning();
-    void Edit_Cls();
-    void Edit_Cls_My();
-    void BitBtn_CLSClick();
-    void ComboBox_SELChange();
-    void SpeedButton_F2Click();
-    void BitBtn_WebHelpClick();
-    void BitBtn_SendMailClick();
-    void BitBtn_MyClick();
-    void SpeedButton_readMyClick();
-    void CheckBox_MyClick();
-    void BitBtn_1Click();
-    void pasteAndTransfer(); // F5
-    void BitBtn_MemoCLSClick();
+    // The address fields of a band, for the helpers of this window that fill or offer them.
+    struct AddressFields {
+        QLineEdit* zip;
+        QLineEdit* add1;
+        QLineEdit* add2;
+        QLineEdit* add3; // none in the sender band
+        QLineEdit* name;
+        QLineEdit* tel;
+        QList<QLineEdit*> all() const;
+    };
+    AddressFields destinationFields() const;
+    AddressFields senderFields() const;
+    // Puts the focus on the destination's postal code, where a new slip begins.
+    void focusDestination();
 
-    // Printer group and print command (mainwindow_printer.cpp).
-    void SpeedButton_F11Click();
-    void SpeedButton_PrnIdGetClick();
-    void SpeedButton_PRNSETClick();
-    void BitBtn_PrnSetClick();
-    void BitBtn_PrnSet2Click();
-
-    // Next or previous tab stop (hidden and disabled controls skipped, wrapping around).
-    void selectNext(bool forward);
+    // The help line above the function keys: a prompt for the field entered, or a warning in red.
+    enum class Help { Prompt, Warning };
+    void showHelp(const QString& text, Help kind = Help::Prompt);
+    bool helpShowsWarning() const { return m_helpWarning; }
+    QStatusBar& statusLine() const override;
 
 signals:
     // A pasted block was split into the destination fields.
     void transferred();
 
-protected:
+private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+    // ---- commands and what they share ----
+    // The window as the operator finds it at start (mainwindow_show.cpp).
+    void setUpForStart();
+    // The destination band (mainwindow_destination.cpp): the address warning beside the postal code.
+    void showAddressWarning();
+    void clearDestination();
+    void confirmAndClearDestination();
+    // The slip type chosen: its printer and margins, date caption and time boxes (mainwindow_slipkind.cpp).
+    void applySlipType();
+    void confirmAndQuit(); // F2
+    void openWebHelp();
+    void writeSupportMail();
+    // The sender band (mainwindow_sender.cpp).
+    void clearSender();
+    void confirmAndRegisterSender();
+    void loadSenderSlot();
+    void shadeSenderFields(); // grey while the sender is not printed
+    // The transfer pane (mainwindow_pane.cpp).
+    void transferPane();
+    void pasteAndTransfer(); // F5
+    void clearPane();
+    void shadePane(); // grey while empty
+
+    // Printer group and print command (mainwindow_printer.cpp).
+    void confirmAndPrint(); // F11
+    // The current slip type's registered settings, margins and printer.
+    void loadPrintSettings();
+    // The registered printer chosen and shown in the group, or shown missing.
+    void showRegisteredPrinter();
+    void setUpPrinter();
+    void openPrintPosition();
+
+    // Next or previous tab stop (hidden and disabled controls skipped, wrapping around).
+    void selectNext(bool forward);
+
     PrintPositionDialog* Form_SLIP97YPrn = nullptr;
 
     // ---- bands ----
@@ -215,7 +231,6 @@ private:
     // Sender slot (mainwindow_sender.cpp): -1 when none is selected.
     int senderSlot() const;
     void selectSenderSlot(int slot);
-    QList<QLineEdit*> senderFields() const;
 
     // Keyboard flow (mainwindow_keys.cpp).
     enum class KeyRow { Form, Zip, Tel, G2, End };
@@ -230,7 +245,6 @@ private:
     static void writeCodeInPlace(QLineEdit* edit);
     QList<QCheckBox*> timeBoxes() const; // the six time slots, then the two promised times
     void timeBoxTicked(QCheckBox* box);
-    void Memo1Change();
 
     // Settings (mainwindow_settings.cpp).
     void loadSettings();
@@ -261,6 +275,7 @@ private:
     bool m_saved = false;
     bool m_selectingSlot = false;
     bool m_noSenderSlot = false; // a negative stored tab leaves no slot selected
+    bool m_helpWarning = false;
     struct FunctionKey {
         QString caption;
         std::function<void()> handler;

@@ -63,7 +63,7 @@ void MainWindow::buildDestination()
     label(Panel1, QStringLiteral("Label_FontSize"), QStringLiteral("印字ﾌｫﾝﾄｻｲｽﾞ"), 0, 0, 12)->hide();
 }
 
-void MainWindow::Edit_Warning()
+void MainWindow::showAddressWarning()
 {
     if (rova::orders::address1TooLong(Edit_Add1->text()))
         Label_Warning->setText(rova::orders::markText(rova::orders::MarkCode::Address1TooLong));
@@ -72,17 +72,34 @@ void MainWindow::Edit_Warning()
     Label_Warning->adjustSize();
 }
 
-void MainWindow::Edit_Cls()
+QList<QLineEdit*> MainWindow::AddressFields::all() const
+{
+    QList<QLineEdit*> fields{zip, add1, add2, add3, name, tel};
+    fields.removeAll(nullptr);
+    return fields;
+}
+
+MainWindow::AddressFields MainWindow::destinationFields() const
+{
+    return {Edit_Zip, Edit_Add1, Edit_Add2, Edit_Add3, Edit_Custo1, Edit_tel};
+}
+
+void MainWindow::focusDestination()
+{
+    Edit_Zip->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::clearDestination()
 {
     Label_Warning->clear();
-    for (QLineEdit* field : {Edit_Zip, Edit_Add1, Edit_Add2, Edit_Custo1, Edit_tel})
+    for (QLineEdit* field : destinationFields().all())
         field->clear();
 }
 
-void MainWindow::BitBtn_CLSClick()
+void MainWindow::confirmAndClearDestination()
 {
     if (rova::Dialogs::ask(this, QStringLiteral("お届け先をクリアますか?")))
-        Edit_Cls();
+        clearDestination();
 }
 
 void MainWindow::toHalfWidthInPlace(QLineEdit* edit)

@@ -42,7 +42,22 @@ void MainWindow::buildFooter()
     StatusBar1->setSizeGripEnabled(false);
 }
 
-void MainWindow::SpeedButton_F2Click()
+void MainWindow::showHelp(const QString& text, Help kind)
+{
+    Panel_HelpMess->setText(text);
+    m_helpWarning = kind == Help::Warning;
+    QPalette palette = Panel_HelpMess->palette();
+    palette.setColor(QPalette::WindowText,
+                     m_helpWarning ? QColor(Qt::red) : palette.color(QPalette::ToolTipText));
+    Panel_HelpMess->setPalette(palette);
+}
+
+QStatusBar& MainWindow::statusLine() const
+{
+    return *StatusBar1;
+}
+
+void MainWindow::confirmAndQuit()
 {
     if (rova::Dialogs::ask(this, QStringLiteral("終了しますか?")))
         close();

@@ -104,12 +104,12 @@ void MainWindow::buildOptions()
     KeNumEdit_KOSUU->raise();
 }
 
-void MainWindow::BitBtn_WebHelpClick()
+void MainWindow::openWebHelp()
 {
     rova::desktop::openUrl(webAddress());
 }
 
-void MainWindow::BitBtn_SendMailClick()
+void MainWindow::writeSupportMail()
 {
     rova::desktop::openMail(mailAddress());
 }

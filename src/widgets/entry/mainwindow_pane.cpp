@@ -56,14 +56,14 @@ void MainWindow::buildPane()
     BitBtn_MemoCLS->setToolTip(QStringLiteral("メモをクリアします"));
 }
 
-void MainWindow::Memo1Change()
+void MainWindow::shadePane()
 {
     const bool empty = Memo1->document()->isEmpty();
     rova::ui::setBaseColour(Memo1,
                             empty ? QColor(0xC0, 0xC0, 0xC0) : QApplication::palette().color(QPalette::Base));
 }
 
-void MainWindow::BitBtn_MemoCLSClick()
+void MainWindow::clearPane()
 {
     Memo1->clear();
     rova::ui::setBaseColour(Memo1, QColor(0xC0, 0xC0, 0xC0));
@@ -73,17 +73,17 @@ void MainWindow::pasteAndTransfer()
 {
     // One step for the keyboard: the clipboard's block replaces the pane and goes on as BitBtn_1 sends it.
     Memo1->setPlainText(QGuiApplication::clipboard()->text());
-    BitBtn_1Click();
+    transferPane();
 }
 
-void MainWindow::BitBtn_1Click()
+void MainWindow::transferPane()
 {
     const auto outcome = rova::transfer::run(Memo1->toPlainText().split(QLatin1Char('\n')));
     if (outcome.nothingToTransfer) {
         Memo1->setPlainText(outcome.pane.join(QLatin1Char('\n')));
         rova::Dialogs::tell(this, QStringLiteral("転送テキストがありません"));
     } else {
-        Edit_Cls();
+        clearDestination();
         Edit_Zip->setText(outcome.fields.zip);
         Edit_Add1->setText(outcome.fields.add1);
         Edit_Add2->setText(outcome.fields.add2);
@@ -94,7 +94,7 @@ void MainWindow::BitBtn_1Click()
         Memo1->ensureCursorVisible();
         Edit_Zip->setFocus(Qt::OtherFocusReason);
     }
-    Edit_Warning();
+    showAddressWarning();
     if (!outcome.nothingToTransfer)
         emit transferred();
 }

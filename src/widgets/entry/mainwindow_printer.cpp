@@ -18,7 +18,7 @@ using rova::print::PrinterError;
 using rova::print::registeredPrinter;
 using rova::print::registeredPrinterName;
 
-void MainWindow::SpeedButton_F11Click()
+void MainWindow::confirmAndPrint()
 {
     const rova::slip::SlipValues slip = slipValues();
     const QStringList question = QStringList{QStringLiteral("印刷しますか?")} + printWarnings(slip);
@@ -67,14 +67,14 @@ void MainWindow::registerMargins(const QString& top, const QString& left)
     showMargins();
 }
 
-void MainWindow::SpeedButton_PrnIdGetClick()
+void MainWindow::loadPrintSettings()
 {
     m_printSettings = rova::slip::AssignmentFile(m_folder).load(ComboBox_SEL->currentText());
     showMargins();
-    SpeedButton_PRNSETClick();
+    showRegisteredPrinter();
 }
 
-void MainWindow::SpeedButton_PRNSETClick()
+void MainWindow::showRegisteredPrinter()
 {
     // The registered printer or none: a missing one, or a list the server did not give, is shown in
     // the group and refused by the print command, never stood in for by another printer.
@@ -124,9 +124,9 @@ void MainWindow::SpeedButton_PRNSETClick()
         ComboBox3, [&] { return m_printers.binNames(); }, [&] { return m_printers.binIndex(); });
 }
 
-void MainWindow::BitBtn_PrnSetClick()
+void MainWindow::setUpPrinter()
 {
-    SpeedButton_PrnIdGetClick();
+    loadPrintSettings();
 
     // The dialog starts on the registered printer, or on the first when it is missing.
     int start = 0;
@@ -144,11 +144,11 @@ void MainWindow::BitBtn_PrnSetClick()
     m_printSettings.printerIndex = QString::number(m_printers.currentIndex());
     m_printSettings.printerName = rova::slip::AssignmentFile::storedName(m_printers.currentName().trimmed());
     const QString slipType = ComboBox_SEL->currentText();
-    SpeedButton_PRNSETClick();
+    showRegisteredPrinter();
     rova::slip::AssignmentFile(m_folder).store(slipType, m_printSettings);
 }
 
-void MainWindow::BitBtn_PrnSet2Click()
+void MainWindow::openPrintPosition()
 {
     rova::Dialogs::exec(*Form_SLIP97YPrn);
 }

@@ -24,12 +24,11 @@ void MainWindow::fieldEntered(QWidget* field)
 {
     m_lastFocus = field;
     if (field == Memo1) {
-        Panel_HelpMess->setText(
-            QStringLiteral("テキストを貼り付けることができます　７行以内に収めてください"));
+        showHelp(QStringLiteral("テキストを貼り付けることができます　７行以内に収めてください"));
         return;
     }
     if (field == Edit_Add1 || field == Edit_Add2 || field == Edit_Add3)
-        Edit_Warning();
+        showAddressWarning();
 
     static const QList<std::pair<QLineEdit * MainWindow::*, const char16_t*>> prompts{
         {&MainWindow::Edit_Zip, u"お届け先の郵便番号を入力して下さい"},
@@ -51,7 +50,7 @@ void MainWindow::fieldEntered(QWidget* field)
         QLineEdit* edit = this->*member;
         if (edit != field)
             continue;
-        Panel_HelpMess->setText(QString::fromUtf16(prompt));
+        showHelp(QString::fromUtf16(prompt));
         edit->deselect();
         edit->end(false);
         return;

@@ -67,14 +67,14 @@ void MainWindow::buildSender()
 
 void MainWindow::connectSender()
 {
-    connect(BitBtn_My, &QPushButton::clicked, this, [this] { run([this] { BitBtn_MyClick(); }); });
-    connect(CheckBox_My, &QCheckBox::toggled, this, [this] { CheckBox_MyClick(); });
+    connect(BitBtn_My, &QPushButton::clicked, this, [this] { run([this] { confirmAndRegisterSender(); }); });
+    connect(CheckBox_My, &QCheckBox::toggled, this, [this] { shadeSenderFields(); });
     connect(PageControl_My, &QTabBar::currentChanged, this, [this] {
         // Selecting a tab from code (the settings load) does not load the slot.
         if (m_selectingSlot)
             return;
         m_noSenderSlot = false;
-        run([this] { SpeedButton_readMyClick(); });
+        run([this] { loadSenderSlot(); });
     });
     // With no slot active (a negative stored tab) the row still shows one; a click on that tab changes
     // no index, so it counts as selecting it here.
@@ -82,7 +82,7 @@ void MainWindow::connectSender()
         if (!m_noSenderSlot || index < 0 || index != PageControl_My->currentIndex())
             return;
         m_noSenderSlot = false;
-        run([this] { SpeedButton_readMyClick(); });
+        run([this] { loadSenderSlot(); });
     });
 }
 
@@ -103,18 +103,18 @@ void MainWindow::selectSenderSlot(int slot)
     }
 }
 
-QList<QLineEdit*> MainWindow::senderFields() const
+MainWindow::AddressFields MainWindow::senderFields() const
 {
-    return {Edit_MyZip, Edit_MyADD1, Edit_MyADD2, Edit_My, Edit_MyTEL};
+    return {Edit_MyZip, Edit_MyADD1, Edit_MyADD2, nullptr, Edit_My, Edit_MyTEL};
 }
 
-void MainWindow::Edit_Cls_My()
+void MainWindow::clearSender()
 {
-    for (QLineEdit* field : senderFields())
+    for (QLineEdit* field : senderFields().all())
         field->clear();
 }
 
-void MainWindow::BitBtn_MyClick()
+void MainWindow::confirmAndRegisterSender()
 {
     if (!rova::Dialogs::ask(this, QStringLiteral("ご依頼主を登録しますか?"))) {
         Edit_MyZip->setFocus(Qt::OtherFocusReason);
@@ -127,11 +127,11 @@ void MainWindow::BitBtn_MyClick()
         m_folder, slot,
         {Edit_MyZip->text(), Edit_MyADD1->text(), Edit_MyADD2->text(), Edit_My->text(), Edit_MyTEL->text()});
     rova::Dialogs::tell(this, QStringLiteral("ご依頼主を登録しました"));
-    Panel_HelpMess->setText(QStringLiteral("    "));
+    showHelp(QStringLiteral("    "));
     Edit_MyZip->setFocus(Qt::OtherFocusReason);
 }
 
-void MainWindow::SpeedButton_readMyClick()
+void MainWindow::loadSenderSlot()
 {
     const int slot = senderSlot();
     if (!rova::senderbook::isSlot(slot)) {
@@ -143,7 +143,7 @@ void MainWindow::SpeedButton_readMyClick()
     try {
         sender = rova::senderbook::read(m_folder, slot);
     } catch (const rova::FileError& e) {
-        Edit_Cls_My();
+        clearSender();
         if (!e.isNotFound())
             throw;
     }
@@ -154,7 +154,7 @@ void MainWindow::SpeedButton_readMyClick()
     Edit_MyTEL->setText(sender.tel);
 }
 
-void MainWindow::CheckBox_MyClick()
+void MainWindow::shadeSenderFields()
 {
     const QColor background =
         CheckBox_My->isChecked() ? QApplication::palette().color(QPalette::Base) : rova::ui::grey();

@@ -20,7 +20,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 
-void MainWindow::FormShow()
+void MainWindow::setUpForStart()
 {
     setWindowTitle(
         QStringLiteral("rova　送り状印刷　< ヤマト宅急便　> ver%1").arg(rova::programinfo::version()));
@@ -30,8 +30,8 @@ void MainWindow::FormShow()
     m_printSettings.top.clear();
     m_printSettings.left.clear();
     showMargins();
-    Edit_Cls();
-    Edit_Cls_My();
+    clearDestination();
+    clearSender();
     Memo1->clear();
 
     loadSettings();
@@ -49,8 +49,8 @@ void MainWindow::FormShow()
     for (QLineEdit* item : {Edit_G1, Edit_G2, Edit_G3})
         item->setGeometry(341, item->y(), 260, item->height());
 
-    ComboBox_SELChange();
-    SpeedButton_PRNSETClick();
+    applySlipType();
+    showRegisteredPrinter();
 
     StatusBar1->showMessage(QStringLiteral("  "));
     showFunctionKeys();
@@ -59,7 +59,7 @@ void MainWindow::FormShow()
     // shows it empty.
     if (!rova::senderbook::isSlot(senderSlot()) ||
         QFileInfo::exists(QDir(m_folder).filePath(rova::senderbook::fileName(senderSlot()))))
-        SpeedButton_readMyClick();
+        loadSenderSlot();
 
     Edit_Zip->setFocus(Qt::OtherFocusReason);
     // While the window is not active yet the edit receives its focus later, on activation, which

@@ -16,7 +16,7 @@ void MainWindow::showSlip(const rova::slip::SlipValues& s)
     const int type = ComboBox_SEL->findText(s.slipType);
     if (type >= 0 && type != ComboBox_SEL->currentIndex()) {
         ComboBox_SEL->setCurrentIndex(type);
-        ComboBox_SELChange();
+        applySlipType();
     }
     const std::pair<QLineEdit*, QString> texts[] = {{Edit_Zip, s.zip},
                                                     {Edit_tel, s.tel},
@@ -54,6 +54,6 @@ void MainWindow::showSlip(const rova::slip::SlipValues& s)
             boxes[6 + i]->setChecked(true);
 
     CheckBox_My->setChecked(s.printSender);
-    CheckBox_MyClick();
-    Edit_Warning();
+    shadeSenderFields();
+    showAddressWarning();
 }

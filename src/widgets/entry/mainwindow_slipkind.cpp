@@ -81,9 +81,9 @@ constexpr FormKind kFormKinds[] = {
 };
 } // namespace
 
-void MainWindow::ComboBox_SELChange()
+void MainWindow::applySlipType()
 {
-    SpeedButton_PrnIdGetClick();
+    loadPrintSettings();
 
     const QString type = ComboBox_SEL->currentText();
     for (const FormKind& kind : kFormKinds) {

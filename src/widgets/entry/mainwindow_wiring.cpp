@@ -31,16 +31,16 @@ void MainWindow::connectHandlers()
             connect(button, &QPushButton::clicked, this,
                     [this, handler] { run([this, handler] { (this->*handler)(); }); });
     };
-    onClick(BitBtn_CLS, &MainWindow::BitBtn_CLSClick);
-    onClick(BitBtn_1, &MainWindow::BitBtn_1Click);
-    onClick(BitBtn_MemoCLS, &MainWindow::BitBtn_MemoCLSClick);
-    onClick(BitBtn_WebHelp, &MainWindow::BitBtn_WebHelpClick);
-    onClick(BitBtn_SendMail, &MainWindow::BitBtn_SendMailClick);
-    onClick(BitBtn_PrnSet, &MainWindow::BitBtn_PrnSetClick);
-    onClick(BitBtn_PrnSet2, &MainWindow::BitBtn_PrnSet2Click);
-    setFunctionKey(2, QStringLiteral("中止"), [this] { SpeedButton_F2Click(); });
+    onClick(BitBtn_CLS, &MainWindow::confirmAndClearDestination);
+    onClick(BitBtn_1, &MainWindow::transferPane);
+    onClick(BitBtn_MemoCLS, &MainWindow::clearPane);
+    onClick(BitBtn_WebHelp, &MainWindow::openWebHelp);
+    onClick(BitBtn_SendMail, &MainWindow::writeSupportMail);
+    onClick(BitBtn_PrnSet, &MainWindow::setUpPrinter);
+    onClick(BitBtn_PrnSet2, &MainWindow::openPrintPosition);
+    setFunctionKey(2, QStringLiteral("中止"), [this] { confirmAndQuit(); });
     setFunctionKey(5, QStringLiteral("貼付転送"), [this] { pasteAndTransfer(); });
-    setFunctionKey(11, QStringLiteral("印刷"), [this] { SpeedButton_F11Click(); });
+    setFunctionKey(11, QStringLiteral("印刷"), [this] { confirmAndPrint(); });
 
     // Text from other programs may hold a character code page 932 has under another code (a minus
     // sign for its hyphen, a wave dash for its tilde): typed, committed or pasted, it becomes the one
@@ -56,7 +56,7 @@ void MainWindow::connectHandlers()
         if (old == Edit_Zip || old == Edit_MyZip)
             run([old] { writeCodeInPlace(static_cast<QLineEdit*>(old)); });
     });
-    connect(Memo1, &QPlainTextEdit::textChanged, this, [this] { run([this] { Memo1Change(); }); });
-    connect(ComboBox_SEL, &QComboBox::activated, this, [this] { run([this] { ComboBox_SELChange(); }); });
+    connect(Memo1, &QPlainTextEdit::textChanged, this, [this] { run([this] { shadePane(); }); });
+    connect(ComboBox_SEL, &QComboBox::activated, this, [this] { run([this] { applySlipType(); }); });
     trackFocus();
 }

@@ -1,6 +1,6 @@
 #include "widgets/history/historywindow.h"
 
-#include "widgets/entry/mainwindow.h"
+#include "widgets/entry/slipentry.h"
 #include "widgets/history/historyaccess.h"
 #include "widgets/kit/dialogs.h"
 
@@ -15,8 +15,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace rova
-{
+using namespace rova;
 
 namespace
 {
@@ -54,7 +53,7 @@ QStringList rowTexts(const store::HistoryEntry& e)
 }
 } // namespace
 
-HistoryWindow::HistoryWindow(HistoryAccess& history, MainWindow& main) : m_history(history), m_main(main)
+HistoryWindow::HistoryWindow(HistoryAccess& history, SlipEntry& main) : m_history(history), m_main(main)
 {
     setObjectName(QStringLiteral("Form_History"));
     setWindowTitle(QStringLiteral("印刷履歴"));
@@ -204,5 +203,3 @@ void HistoryWindow::run(const std::function<void()>& command)
 {
     guarded(this, command);
 }
-
-} // namespace rova

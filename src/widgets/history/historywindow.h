@@ -10,7 +10,7 @@
 #include <QList>
 #include <QWidget>
 
-class MainWindow;
+class SlipEntry;
 class QCheckBox;
 class QDateEdit;
 class QLabel;
@@ -20,14 +20,14 @@ class QTableWidget;
 
 namespace rova
 {
-
 class HistoryAccess;
+}
 
 class HistoryWindow : public QWidget
 {
     Q_OBJECT
 public:
-    HistoryWindow(HistoryAccess& history, MainWindow& main);
+    HistoryWindow(rova::HistoryAccess& history, SlipEntry& main);
 
     // Shows the window in front with the latest slips and the focus in the search box.
     void open();
@@ -44,12 +44,12 @@ private:
     // Searches again with the box's text and days; the first row is chosen.
     void refresh();
     void fill();
-    QList<store::HistoryEntry> chosen() const;
+    QList<rova::store::HistoryEntry> chosen() const;
     void run(const std::function<void()>& command);
 
-    HistoryAccess& m_history;
-    MainWindow& m_main;
-    QList<store::HistoryEntry> m_entries; // as the rows show them
+    rova::HistoryAccess& m_history;
+    SlipEntry& m_main;
+    QList<rova::store::HistoryEntry> m_entries; // as the rows show them
 
     QLineEdit* Edit_Search = nullptr;
     QCheckBox* CheckBox_Period = nullptr;
@@ -63,5 +63,3 @@ private:
     QPushButton* Button_Delete = nullptr;
     QPushButton* Button_Close = nullptr;
 };
-
-} // namespace rova

@@ -6,15 +6,14 @@
 #include "rules/files/assignmentfile.h"
 #include "rules/files/fileio.h"
 #include "rules/orders/slipexport.h"
-#include "widgets/entry/mainwindow.h"
+#include "widgets/entry/slipentry.h"
 #include "widgets/history/historyaccess.h"
 #include "widgets/kit/dialogs.h"
 
 #include <QDir>
 #include <QLabel>
 
-namespace rova
-{
+using namespace rova;
 
 namespace
 {
@@ -91,5 +90,3 @@ void HistoryWindow::removeChosen()
     m_history.history().remove(ids);
     refresh();
 }
-
-} // namespace rova

@@ -33,7 +33,7 @@ PrintPositionDialog::PrintPositionDialog(QWidget* parent, MarginKeeper& margins)
     BitBtn_MRGN->setObjectName(QStringLiteral("BitBtn_MRGN"));
     BitBtn_MRGN->setGeometry(40, 96, 110, 28);
     connect(BitBtn_MRGN, &QPushButton::clicked, this,
-            [this] { rova::guarded(this, [this] { BitBtn_MRGNClick(); }); });
+            [this] { rova::guarded(this, [this] { confirmAndRegisterMargins(); }); });
 
     addMillimetres(KeNumEdit_TOP, Label_TopMm, 0);
     addMillimetres(KeNumEdit_LEFT, Label_LeftMm, 1);
@@ -86,7 +86,7 @@ QLabel* PrintPositionDialog::marginLabel(const QString& name, const QString& cap
 void PrintPositionDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    FormShow();
+    showRegisteredMargins();
     // Where the window manager adds the frame only when it maps the window (X11), the frame is
     // still unknown here the first time; it is known by the time the window is exposed.
     windowHandle()->installEventFilter(this);
@@ -100,7 +100,7 @@ void PrintPositionDialog::applyOuterSize()
         setFixedSize(inner);
 }
 
-void PrintPositionDialog::FormShow()
+void PrintPositionDialog::showRegisteredMargins()
 {
     applyOuterSize();
     KeNumEdit_TOP->setText(m_margins.printSettings().top);
@@ -140,7 +140,7 @@ bool PrintPositionDialog::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void PrintPositionDialog::BitBtn_MRGNClick()
+void PrintPositionDialog::confirmAndRegisterMargins()
 {
     if (!rova::Dialogs::ask(this, QStringLiteral("印字位置調整の余白を登録しますか?")))
         return;

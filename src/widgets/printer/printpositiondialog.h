@@ -45,9 +45,6 @@ public:
     QPushButton* BitBtn_Preview = nullptr;   // "確認": the preview with the margins being edited
     QPushButton* BitBtn_TestPrint = nullptr; // "テスト印刷": the plain-paper alignment sheet
 
-    void FormShow();
-    void BitBtn_MRGNClick();
-
     // The preview the "確認" button opens, for the slip the entry window holds.
     void setPreview(PreviewWindow* preview, std::function<rova::slip::SlipValues()> slip);
 
@@ -56,6 +53,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The registered margins into the edits, on showing.
+    void showRegisteredMargins();
+    void confirmAndRegisterMargins();
+
     NumberEdit* marginEdit(const QString& name, int top);
     QLabel* marginLabel(const QString& name, const QString& caption, const NumberEdit* edit);
     // 190 x 160 including the window frame, as far as the frame is known yet.

@@ -83,11 +83,11 @@ private:
     qint64 m_loadedId = 0; // the row the entry window holds for correction
     bool m_cancel = false;
 
-    QTableView* TableView_Batch = nullptr;
-    QComboBox* ComboBox_SlipType = nullptr;
-    QPushButton* Button_Print = nullptr;
-    QProgressBar* ProgressBar_Print = nullptr;
-    QPushButton* Button_Cancel = nullptr;
-    QLabel* Label_Status = nullptr;
+    QTableView* m_table = nullptr;
+    QComboBox* m_slipType = nullptr;
+    QPushButton* m_printButton = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+    QLabel* m_status = nullptr;
     QWidget* m_controls = nullptr;
 };

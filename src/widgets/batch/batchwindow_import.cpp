@@ -37,7 +37,7 @@ void BatchWindow::importFiles(const QStringList& paths)
         rova::guarded(this, [&] { importFile(path); });
     refresh();
     // Widths for the rows now there; the list's own refreshes leave the operator's widths alone.
-    TableView_Batch->resizeColumnsToContents();
+    m_table->resizeColumnsToContents();
 }
 
 void BatchWindow::importFile(const QString& path)

@@ -37,11 +37,11 @@ MainWindow::MainWindow(rova::print::SlipJobs& jobs, const QString& folder, QWidg
     setPalette(face);
     setAutoFillBackground(true);
 
-    Panel3 = band(m_form, QStringLiteral("Panel3"), 0, 130);
-    Panel1 = band(m_form, QStringLiteral("Panel1"), 130, 176);
-    PanelSender = band(m_form, QStringLiteral("PanelSender"), 306, 136);
-    Panel4 = band(m_form, QStringLiteral("Panel4"), 442, 133);
-    Panel_Fnc = band(m_form, QStringLiteral("Panel_Fnc"), 605, 28);
+    m_paneBand = band(m_form, QStringLiteral("Panel3"), 0, 130);
+    m_destinationBand = band(m_form, QStringLiteral("Panel1"), 130, 176);
+    m_senderBand = band(m_form, QStringLiteral("PanelSender"), 306, 136);
+    m_optionsBand = band(m_form, QStringLiteral("Panel4"), 442, 133);
+    m_functionBar = band(m_form, QStringLiteral("Panel_Fnc"), 605, 28);
 
     buildPane();
     buildDestination();
@@ -59,7 +59,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::setPrintPositionDialog(PrintPositionDialog* dialog)
 {
-    Form_SLIP97YPrn = dialog;
+    m_printPositionDialog = dialog;
 }
 
 void MainWindow::comeForward()

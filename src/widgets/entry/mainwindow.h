@@ -129,89 +129,87 @@ private:
     // Next or previous tab stop (hidden and disabled controls skipped, wrapping around).
     void selectNext(bool forward);
 
-    PrintPositionDialog* Form_SLIP97YPrn = nullptr;
+    PrintPositionDialog* m_printPositionDialog = nullptr;
 
     // ---- bands ----
-    QFrame* Panel3 = nullptr;
-    QFrame* Panel1 = nullptr;
-    QFrame* PanelSender = nullptr;
-    QFrame* Panel4 = nullptr;
-    QLabel* Panel_HelpMess = nullptr;
-    QFrame* Panel_Fnc = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
+    QFrame* m_paneBand = nullptr;
+    QFrame* m_destinationBand = nullptr;
+    QFrame* m_senderBand = nullptr;
+    QFrame* m_optionsBand = nullptr;
+    QLabel* m_helpLine = nullptr;
+    QFrame* m_functionBar = nullptr;
+    QStatusBar* m_statusLine = nullptr;
 
     // ---- text transfer pane ----
-    QLabel* Label1 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QPushButton* BitBtn_1 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Label12 = nullptr;
-    QPushButton* BitBtn_MemoCLS = nullptr;
+    QLabel* m_paneCaption = nullptr;
+    QPlainTextEdit* m_pane = nullptr;
+    QPushButton* m_transferButton = nullptr;
+    QLabel* m_paneHint = nullptr;
+    QLabel* m_clearPaneCaption = nullptr;
+    QPushButton* m_clearPaneButton = nullptr;
 
     // ---- destination ----
-    QLabel* Label_1 = nullptr;
-    QLineEdit* Edit_Zip = nullptr;
-    QLabel* Label_Warning = nullptr;
-    QLineEdit* Edit_Add1 = nullptr;
-    QLineEdit* Edit_Add2 = nullptr;
-    QLineEdit* Edit_Add3 = nullptr;
-    QLineEdit* Edit_Custo1 = nullptr;
-    QLineEdit* Edit_tel = nullptr;
-    QPushButton* BitBtn_CLS = nullptr;
-    QLabel* Label10 = nullptr;
-    QComboBox* ComboBox_FontSize = nullptr;
+    QLabel* m_destinationCaption = nullptr;
+    QLineEdit* m_zip = nullptr;
+    QLabel* m_addressWarning = nullptr;
+    QLineEdit* m_add1 = nullptr;
+    QLineEdit* m_add2 = nullptr;
+    QLineEdit* m_add3 = nullptr;
+    QLineEdit* m_name = nullptr;
+    QLineEdit* m_tel = nullptr;
+    QPushButton* m_clearDestinationButton = nullptr;
+    QLabel* m_clearDestinationCaption = nullptr;
+    QComboBox* m_fontSize = nullptr;
 
     // ---- sender ----
-    QCheckBox* CheckBox_My = nullptr;
-    QTabBar* PageControl_My = nullptr;
-    QLineEdit* Edit_MyZip = nullptr;
-    QLineEdit* Edit_MyADD1 = nullptr;
-    QLineEdit* Edit_MyADD2 = nullptr;
-    QLineEdit* Edit_My = nullptr;
-    QLineEdit* Edit_MyTEL = nullptr;
-    QPushButton* BitBtn_My = nullptr;
-    QLabel* Label3 = nullptr;
+    QCheckBox* m_printSender = nullptr;
+    QTabBar* m_senderSlots = nullptr;
+    QLineEdit* m_senderZip = nullptr;
+    QLineEdit* m_senderAdd1 = nullptr;
+    QLineEdit* m_senderAdd2 = nullptr;
+    QLineEdit* m_senderName = nullptr;
+    QLineEdit* m_senderTel = nullptr;
+    QPushButton* m_registerSenderButton = nullptr;
+    QLabel* m_registerSenderCaption = nullptr;
 
     // ---- slip options ----
-    QGroupBox* GroupBox1 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QComboBox* ComboBox2 = nullptr;
-    QComboBox* ComboBox3 = nullptr;
-    QLabel* Label_4 = nullptr;
-    QComboBox* ComboBox_SEL = nullptr;
-    QLabel* Label_Prn_Top = nullptr;
-    QLabel* Label_Prn_Left = nullptr;
-    QPushButton* BitBtn_PrnSet2 = nullptr;
-    QPushButton* BitBtn_PrnSet = nullptr;
+    QGroupBox* m_printerGroup = nullptr;
+    QComboBox* m_printerBox = nullptr;
+    QComboBox* m_paperBox = nullptr;
+    QComboBox* m_binBox = nullptr;
+    QLabel* m_slipTypeCaption = nullptr;
+    QComboBox* m_slipType = nullptr;
+    QLabel* m_topMargin = nullptr;
+    QLabel* m_leftMargin = nullptr;
+    QPushButton* m_printPositionButton = nullptr;
+    QPushButton* m_printerSetupButton = nullptr;
 
-    QCheckBox* CheckBox_Date_1 = nullptr;
-    QDateEdit* DateTimePicker_1 = nullptr;
-    QLabel* Label_de_date = nullptr;
-    QLineEdit* Edit_de_date1 = nullptr;
-    QLineEdit* Edit_de_date2 = nullptr;
-    QLabel* Label_3 = nullptr;
-    QLineEdit* Edit_G1 = nullptr;
-    QLineEdit* Edit_G2 = nullptr;
-    QLineEdit* Edit_G3 = nullptr;
-    QGroupBox* GroupBox_Time = nullptr;
-    QCheckBox* CheckBox_t1 = nullptr;
-    QCheckBox* CheckBox_t2 = nullptr;
-    QCheckBox* CheckBox_t3 = nullptr;
-    QCheckBox* CheckBox_t4 = nullptr;
-    QCheckBox* CheckBox_t5 = nullptr;
-    QCheckBox* CheckBox_t6 = nullptr;
-    QGroupBox* GroupBox_Time2 = nullptr;
-    QCheckBox* CheckBox_t21 = nullptr;
-    QCheckBox* CheckBox_t22 = nullptr;
-    QLabel* Label_KOSUU = nullptr;
-    NumberEdit* KeNumEdit_KOSUU = nullptr;
-    QPushButton* BitBtn_WebHelp = nullptr;  // null when the build has no web page address
-    QPushButton* BitBtn_SendMail = nullptr; // null when the build has no support address
+    QCheckBox* m_printDate = nullptr;
+    QDateEdit* m_slipDate = nullptr;
+    QLabel* m_deliveryDateCaption = nullptr;
+    QLineEdit* m_deliveryMonth = nullptr;
+    QLineEdit* m_deliveryDay = nullptr;
+    QLabel* m_itemsCaption = nullptr;
+    QLineEdit* m_item1 = nullptr;
+    QLineEdit* m_item2 = nullptr;
+    QLineEdit* m_item3 = nullptr;
+    QGroupBox* m_timeSlotGroup = nullptr;
+    QCheckBox* m_timeSlot1 = nullptr;
+    QCheckBox* m_timeSlot2 = nullptr;
+    QCheckBox* m_timeSlot3 = nullptr;
+    QCheckBox* m_timeSlot4 = nullptr;
+    QCheckBox* m_timeSlot5 = nullptr;
+    QCheckBox* m_timeSlot6 = nullptr;
+    QGroupBox* m_promisedTimeGroup = nullptr;
+    QCheckBox* m_promisedTime1 = nullptr;
+    QCheckBox* m_promisedTime2 = nullptr;
+    QLabel* m_countCaption = nullptr;
+    NumberEdit* m_count = nullptr;
+    QPushButton* m_webHelpButton = nullptr;  // null when the build has no web page address
+    QPushButton* m_sendMailButton = nullptr; // null when the build has no support address
 
-    // ---- function-key bar: SpeedButton_F[1] .. SpeedButton_F[12]; [0] unused ----
-    QPushButton* SpeedButton_F[13] = {};
-    QPushButton* SpeedButton_F2 = nullptr;
-    QPushButton* SpeedButton_F11 = nullptr;
+    // ---- function-key bar: m_functionButtons[1] .. m_functionButtons[12]; [0] unused ----
+    QPushButton* m_functionButtons[13] = {};
 
     // Layout, one band each (mainwindow_<band>.cpp).
     void buildPane();

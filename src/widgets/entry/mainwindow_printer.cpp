@@ -23,7 +23,7 @@ void MainWindow::confirmAndPrint()
     const rova::slip::SlipValues slip = slipValues();
     const QStringList question = QStringList{QStringLiteral("印刷しますか?")} + printWarnings(slip);
     if (!rova::Dialogs::ask(this, question.join(QLatin1Char('\n')))) {
-        Edit_G1->setFocus();
+        m_item1->setFocus();
         return;
     }
     m_jobs.print({slip}, m_printSettings);
@@ -50,26 +50,26 @@ QStringList MainWindow::printWarnings(const rova::slip::SlipValues& slip,
 
 void MainWindow::showMargins()
 {
-    Label_Prn_Top->setText(m_printSettings.top);
-    Label_Prn_Left->setText(m_printSettings.left);
+    m_topMargin->setText(m_printSettings.top);
+    m_leftMargin->setText(m_printSettings.left);
 }
 
 void MainWindow::registerMargins(const QString& top, const QString& left)
 {
     rova::slip::PrintSettings changed = m_printSettings;
     // A file from before names were kept learns the name of the printer its number chose.
-    if (changed.printerName.isEmpty() && ComboBox1->isEnabled())
-        changed.printerName = ComboBox1->currentText();
+    if (changed.printerName.isEmpty() && m_printerBox->isEnabled())
+        changed.printerName = m_printerBox->currentText();
     changed.top = top;
     changed.left = left;
-    rova::slip::AssignmentFile(m_folder).store(ComboBox_SEL->currentText(), changed);
+    rova::slip::AssignmentFile(m_folder).store(m_slipType->currentText(), changed);
     m_printSettings = changed;
     showMargins();
 }
 
 void MainWindow::loadPrintSettings()
 {
-    m_printSettings = rova::slip::AssignmentFile(m_folder).load(ComboBox_SEL->currentText());
+    m_printSettings = rova::slip::AssignmentFile(m_folder).load(m_slipType->currentText());
     showMargins();
     showRegisteredPrinter();
 }
@@ -80,7 +80,7 @@ void MainWindow::showRegisteredPrinter()
     // the group and refused by the print command, never stood in for by another printer.
     int index = -1;
     try {
-        index = registeredPrinter(m_printers.printerNames(), m_printSettings, ComboBox_SEL->currentText());
+        index = registeredPrinter(m_printers.printerNames(), m_printSettings, m_slipType->currentText());
     } catch (const PrinterError& e) {
         if (e.kind() == PrinterError::Kind::NotFound)
             showPrinterMissing(registeredPrinterName(m_printSettings) + QStringLiteral(" (見つかりません)"));
@@ -100,15 +100,15 @@ void MainWindow::showRegisteredPrinter()
         names = m_printers.printerNames();
         current = m_printers.currentIndex();
     } catch (const PrinterError&) {
-        ComboBox1->setEnabled(false);
+        m_printerBox->setEnabled(false);
         return;
     }
-    ComboBox1->clear();
-    ComboBox1->addItems(names);
-    ComboBox1->setCurrentIndex(current);
-    ComboBox1->setEnabled(true);
-    ComboBox1->setToolTip(QString());
-    rova::ui::setTextColour(ComboBox1, palette().color(QPalette::Text));
+    m_printerBox->clear();
+    m_printerBox->addItems(names);
+    m_printerBox->setCurrentIndex(current);
+    m_printerBox->setEnabled(true);
+    m_printerBox->setToolTip(QString());
+    rova::ui::setTextColour(m_printerBox, palette().color(QPalette::Text));
     const auto fill = [](QComboBox* box, auto names, auto index) {
         box->clear();
         try {
@@ -119,9 +119,9 @@ void MainWindow::showRegisteredPrinter()
         }
     };
     fill(
-        ComboBox2, [&] { return m_printers.paperNames(); }, [&] { return m_printers.paperIndex(); });
+        m_paperBox, [&] { return m_printers.paperNames(); }, [&] { return m_printers.paperIndex(); });
     fill(
-        ComboBox3, [&] { return m_printers.binNames(); }, [&] { return m_printers.binIndex(); });
+        m_binBox, [&] { return m_printers.binNames(); }, [&] { return m_printers.binIndex(); });
 }
 
 void MainWindow::setUpPrinter()
@@ -143,12 +143,12 @@ void MainWindow::setUpPrinter()
 
     m_printSettings.printerIndex = QString::number(m_printers.currentIndex());
     m_printSettings.printerName = rova::slip::AssignmentFile::storedName(m_printers.currentName().trimmed());
-    const QString slipType = ComboBox_SEL->currentText();
+    const QString slipType = m_slipType->currentText();
     showRegisteredPrinter();
     rova::slip::AssignmentFile(m_folder).store(slipType, m_printSettings);
 }
 
 void MainWindow::openPrintPosition()
 {
-    rova::Dialogs::exec(*Form_SLIP97YPrn);
+    rova::Dialogs::exec(*m_printPositionDialog);
 }

@@ -51,15 +51,15 @@ private:
     SlipEntry& m_main;
     QList<rova::store::HistoryEntry> m_entries; // as the rows show them
 
-    QLineEdit* Edit_Search = nullptr;
-    QCheckBox* CheckBox_Period = nullptr;
-    QDateEdit* DateEdit_From = nullptr;
-    QDateEdit* DateEdit_To = nullptr;
-    QTableWidget* Grid_History = nullptr;
-    QLabel* Label_Count = nullptr;
-    QPushButton* Button_Reprint = nullptr;
-    QPushButton* Button_Load = nullptr;
-    QPushButton* Button_Export = nullptr;
-    QPushButton* Button_Delete = nullptr;
-    QPushButton* Button_Close = nullptr;
+    QLineEdit* m_search = nullptr;
+    QCheckBox* m_byPeriod = nullptr;
+    QDateEdit* m_from = nullptr;
+    QDateEdit* m_to = nullptr;
+    QTableWidget* m_grid = nullptr;
+    QLabel* m_count = nullptr;
+    QPushButton* m_reprintButton = nullptr;
+    QPushButton* m_loadButton = nullptr;
+    QPushButton* m_exportButton = nullptr;
+    QPushButton* m_deleteButton = nullptr;
+    QPushButton* m_closeButton = nullptr;
 };

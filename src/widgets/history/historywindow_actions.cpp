@@ -74,7 +74,7 @@ void HistoryWindow::exportCsv()
     for (const store::HistoryEntry& e : entries)
         slips << orders::ImportedSlip{e.slip, {}, {}, {}};
     fileio::writeAtomically(path, orders::exportSlips(slips));
-    Label_Count->setText(QStringLiteral("%1 件を %2 に書き出しました").arg(slips.size()).arg(path));
+    m_count->setText(QStringLiteral("%1 件を %2 に書き出しました").arg(slips.size()).arg(path));
 }
 
 void HistoryWindow::removeChosen()

@@ -101,7 +101,8 @@ void MainWindow::focusDestination()
 void MainWindow::clearDestination()
 {
     m_addressWarning->clear();
-    for (QLineEdit* field : destinationFields().all())
+    // Address 3 is not part of what the clear command empties.
+    for (QLineEdit* field : {m_zip, m_add1, m_add2, m_name, m_tel})
         field->clear();
 }
 

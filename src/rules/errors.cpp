@@ -61,6 +61,43 @@ QString fromErrno(int err)
     }
 }
 
+QString printer(Printer text)
+{
+    switch (text) {
+    case Printer::NoPrinter:
+        return QStringLiteral("TPvPrinter.CheckNoPrinter: No Printer");
+    case Printer::IllegalIndex:
+        return QStringLiteral("TPvPrinter.GetIndex: Printers.PrinterIndex is Illegal");
+    case Printer::IndexOutOfRange:
+        return QStringLiteral("TPvPrinter.SetIndex: Index is out of Range");
+    case Printer::PaperCodeNotSupported:
+        return QStringLiteral("TPvPrinter.GetPaperSizeNumber: PaperSize is not Supported");
+    case Printer::PaperNamesNotSupported:
+        return QStringLiteral("TPvPrinter.GetPaperSizeNames: PaperSize is not Supported");
+    case Printer::PaperNamesNoInfo:
+        return QStringLiteral("TPvPrinter.GetPaperSizeNames: No Papersize Info Available");
+    case Printer::PaperIndexNotSupported:
+        return QStringLiteral("TPvPrinter.GetPaperSizeIndex: PaperSize is not Supported");
+    case Printer::PaperIndexNoInfo:
+        return QStringLiteral("TPvPrinter.GetPaperSizeIndex: No Papersize Info Available");
+    case Printer::PaperIndexNotFound:
+        return QStringLiteral("TPvPrinter.GetPaperSizeIndex: Cannot Get Paper Index");
+    case Printer::BinCodeNotSupported:
+        return QStringLiteral("TPvPrinter.GetBinNumber: Bin is not Supported");
+    case Printer::BinNamesNotSupported:
+        return QStringLiteral("TPvPrinter.GetBinNames: Bin is not Supported");
+    case Printer::BinNamesNoInfo:
+        return QStringLiteral("TPvPrinter.GetBinNames: No Bin Info Available");
+    case Printer::BinIndexNotSupported:
+        return QStringLiteral("TPvPrinter.GetBinIndex: Bin is not Supported");
+    case Printer::BinIndexNoInfo:
+        return QStringLiteral("TPvPrinter.GetBinIndex: No Bin Info Available");
+    case Printer::BinIndexNotFound:
+        return QStringLiteral("TPvPrinter.GetBinIndex: Cannot Get Bin Index");
+    }
+    return QString();
+}
+
 } // namespace rova::errtext
 
 namespace rova

@@ -59,6 +59,27 @@ QString linesTooLong();                         // "行が長すぎるため読�
 // What happened to a file operation, from the system's error number: a standard text above, or the
 // system's own words for it.
 QString fromErrno(int err);
+
+// What the printer model says when it gives up: the operation, then why. Fixed texts, as the shop's
+// support knows them.
+enum class Printer {
+    NoPrinter,              // "TPvPrinter.CheckNoPrinter: No Printer"
+    IllegalIndex,           // "TPvPrinter.GetIndex: Printers.PrinterIndex is Illegal"
+    IndexOutOfRange,        // "TPvPrinter.SetIndex: Index is out of Range"
+    PaperCodeNotSupported,  // "TPvPrinter.GetPaperSizeNumber: PaperSize is not Supported"
+    PaperNamesNotSupported, // "TPvPrinter.GetPaperSizeNames: PaperSize is not Supported"
+    PaperNamesNoInfo,       // "TPvPrinter.GetPaperSizeNames: No Papersize Info Available"
+    PaperIndexNotSupported, // "TPvPrinter.GetPaperSizeIndex: PaperSize is not Supported"
+    PaperIndexNoInfo,       // "TPvPrinter.GetPaperSizeIndex: No Papersize Info Available"
+    PaperIndexNotFound,     // "TPvPrinter.GetPaperSizeIndex: Cannot Get Paper Index"
+    BinCodeNotSupported,    // "TPvPrinter.GetBinNumber: Bin is not Supported"
+    BinNamesNotSupported,   // "TPvPrinter.GetBinNames: Bin is not Supported"
+    BinNamesNoInfo,         // "TPvPrinter.GetBinNames: No Bin Info Available"
+    BinIndexNotSupported,   // "TPvPrinter.GetBinIndex: Bin is not Supported"
+    BinIndexNoInfo,         // "TPvPrinter.GetBinIndex: No Bin Info Available"
+    BinIndexNotFound,       // "TPvPrinter.GetBinIndex: Cannot Get Bin Index"
+};
+QString printer(Printer text);
 } // namespace errtext
 
 } // namespace rova

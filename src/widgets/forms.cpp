@@ -7,7 +7,6 @@
 #include "widgets/entry/nextslipkey.h"
 #include "widgets/entry/postalassist.h"
 #include "widgets/entry/repeatcustomers.h"
-#include "widgets/entry/windowpart.h"
 #include "widgets/history/historyaccess.h"
 #include "widgets/history/historyrecorder.h"
 #include "widgets/history/historywindow.h"
@@ -40,7 +39,7 @@ Forms::Forms(print::PrinterChoice& printers, const QString& folder)
     slipPrn->setPreview(preview.get(), [window] { return window->slipValues(); });
     // After the line that says the job was printed, so a failure to record is read beside it.
     recorder = new HistoryRecorder(*jobs, *history, [this](const QString& problem) {
-        auto& status = ui::part<QStatusBar>(*main, "StatusBar1");
+        QStatusBar& status = main->statusLine();
         status.showMessage(status.currentMessage().trimmed().isEmpty()
                                ? problem
                                : status.currentMessage() + QStringLiteral("　") + problem);

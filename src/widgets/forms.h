@@ -7,6 +7,7 @@
 #include <memory>
 
 class BatchWindow;
+class HistoryWindow;
 class MainWindow;
 class PrintPositionDialog;
 class PreviewWindow;
@@ -27,7 +28,6 @@ namespace rova
 
 class HistoryAccess;
 class HistoryRecorder;
-class HistoryWindow;
 
 struct Forms {
     // The windows print through printers and keep their files in folder.

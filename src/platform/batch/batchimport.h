@@ -1,4 +1,6 @@
 #pragma once
+// platform/batch: the batch list's import, check and print, for the window and the command line.
+//
 // Imported slips into the batch list: their marks as the list keeps them, duplicates skipped or
 // taken as asked, and a whole file read with the mapping remembered for its header. The batch
 // window and the command line both come through here.

@@ -1,4 +1,6 @@
 #pragma once
+// platform/cli: the command line.
+//
 // The program's command line: what the operator asked for, and the texts printed instead of opening
 // the window (help, version, a usage error). New options are added to the table in commandline.cpp.
 

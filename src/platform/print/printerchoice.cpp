@@ -41,8 +41,7 @@ void PrinterChoice::requireVisiblePrinter()
             return;
     }
     m_listsOf = -1;
-    throw PrinterError(PrinterError::Kind::NoPrinter,
-                       QStringLiteral("TPvPrinter.CheckNoPrinter: No Printer"));
+    throw PrinterError(PrinterError::Kind::NoPrinter, errtext::printer(errtext::Printer::NoPrinter));
 }
 
 PrinterChoice::Current& PrinterChoice::current()
@@ -93,7 +92,7 @@ int PrinterChoice::currentIndex()
     const int raw = current().raw;
     if (m_catalogue.at(raw).hidden)
         throw PrinterError(PrinterError::Kind::IllegalIndex,
-                           QStringLiteral("TPvPrinter.GetIndex: Printers.PrinterIndex is Illegal"));
+                           errtext::printer(errtext::Printer::IllegalIndex));
     int visible = 0;
     for (int i = 0; i < raw; ++i)
         visible += m_catalogue.at(i).hidden ? 0 : 1;
@@ -109,7 +108,7 @@ void PrinterChoice::setCurrentIndex(int index)
 {
     requireVisiblePrinter();
     const PrinterError outOfRange(PrinterError::Kind::Range,
-                                  QStringLiteral("TPvPrinter.SetIndex: Index is out of Range"));
+                                  errtext::printer(errtext::Printer::IndexOutOfRange));
     if (index < -1)
         throw outOfRange;
     try {

@@ -89,7 +89,7 @@ private:
     // Reads the catalogue; a server that does not answer leaves it empty and remembered as such.
     QList<Destination> readCatalogue();
     // The checks shared by the name and position queries of one list; returns the current code.
-    int checkList(bool papers, const char* notSupported, const char* noInfo);
+    int checkList(bool papers, errtext::Printer notSupported, errtext::Printer noInfo);
 
     PrintSystem& m_system;
     QList<Destination> m_catalogue;

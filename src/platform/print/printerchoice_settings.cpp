@@ -7,6 +7,8 @@
 namespace rova::print
 {
 
+using Text = errtext::Printer;
+
 namespace
 {
 
@@ -77,8 +79,7 @@ int PrinterChoice::paperCode()
 {
     requireVisiblePrinter();
     if (!snapshot().paper)
-        throw PrinterError(PrinterError::Kind::NotSupported,
-                           QStringLiteral("TPvPrinter.GetPaperSizeNumber: PaperSize is not Supported"));
+        throw PrinterError(PrinterError::Kind::NotSupported, errtext::printer(Text::PaperCodeNotSupported));
     return *snapshot().paper;
 }
 
@@ -98,58 +99,51 @@ int PrinterChoice::binCode()
 {
     requireVisiblePrinter();
     if (!snapshot().bin)
-        throw PrinterError(PrinterError::Kind::NotSupported,
-                           QStringLiteral("TPvPrinter.GetBinNumber: Bin is not Supported"));
+        throw PrinterError(PrinterError::Kind::NotSupported, errtext::printer(Text::BinCodeNotSupported));
     return *snapshot().bin;
 }
 
-int PrinterChoice::checkList(bool papers, const char* notSupported, const char* noInfo)
+int PrinterChoice::checkList(bool papers, errtext::Printer notSupported, errtext::Printer noInfo)
 {
     requireVisiblePrinter();
     if (!(papers ? snapshot().paper : snapshot().bin))
-        throw PrinterError(PrinterError::Kind::NotSupported, QString::fromLatin1(notSupported));
+        throw PrinterError(PrinterError::Kind::NotSupported, errtext::printer(notSupported));
     // The code is read before the lists are brought up to date.
     const int code = papers ? paperCode() : binCode();
     updateLists();
     if (!(papers ? m_hasPapers : m_hasBins))
-        throw PrinterError(PrinterError::Kind::NoInfo, QString::fromLatin1(noInfo));
+        throw PrinterError(PrinterError::Kind::NoInfo, errtext::printer(noInfo));
     return code;
 }
 
 QStringList PrinterChoice::paperNames()
 {
-    checkList(true, "TPvPrinter.GetPaperSizeNames: PaperSize is not Supported",
-              "TPvPrinter.GetPaperSizeNames: No Papersize Info Available");
+    checkList(true, Text::PaperNamesNotSupported, Text::PaperNamesNoInfo);
     return m_paperNames;
 }
 
 int PrinterChoice::paperIndex()
 {
-    const int code = checkList(true, "TPvPrinter.GetPaperSizeIndex: PaperSize is not Supported",
-                               "TPvPrinter.GetPaperSizeIndex: No Papersize Info Available");
+    const int code = checkList(true, Text::PaperIndexNotSupported, Text::PaperIndexNoInfo);
     const int at = int(m_paperCodes.indexOf(code));
     if (at < 0)
-        throw PrinterError(PrinterError::Kind::PaperSize,
-                           QStringLiteral("TPvPrinter.GetPaperSizeIndex: Cannot Get Paper Index"));
+        throw PrinterError(PrinterError::Kind::PaperSize, errtext::printer(Text::PaperIndexNotFound));
     return at;
 }
 
 QStringList PrinterChoice::binNames()
 {
-    checkList(false, "TPvPrinter.GetBinNames: Bin is not Supported",
-              "TPvPrinter.GetBinNames: No Bin Info Available");
+    checkList(false, Text::BinNamesNotSupported, Text::BinNamesNoInfo);
     return m_binNames;
 }
 
 int PrinterChoice::binIndex()
 {
-    const int code = checkList(false, "TPvPrinter.GetBinIndex: Bin is not Supported",
-                               "TPvPrinter.GetBinIndex: No Bin Info Available");
+    const int code = checkList(false, Text::BinIndexNotSupported, Text::BinIndexNoInfo);
     // A driver may list a bin code twice; the last one is the one meant.
     const int at = int(m_binCodes.lastIndexOf(code));
     if (at < 0)
-        throw PrinterError(PrinterError::Kind::Bin,
-                           QStringLiteral("TPvPrinter.GetBinIndex: Cannot Get Bin Index"));
+        throw PrinterError(PrinterError::Kind::Bin, errtext::printer(Text::BinIndexNotFound));
     return at;
 }
 

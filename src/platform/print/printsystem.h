@@ -1,4 +1,6 @@
 #pragma once
+// platform/print: the print system, the printer model and the one print path.
+//
 // The print system as the printer model sees it: the catalogue of destinations, what each can do,
 // the job settings held in memory, and print jobs of one or more pages drawn on a canvas. Backends: CUPS, the
 // built-in PDF printer (always last) and a scriptable fake for tests.

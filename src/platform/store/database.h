@@ -1,4 +1,6 @@
 #pragma once
+// platform/store: the SQLite database of the batch list and the print history.
+//
 // One connection of its own to the program's database in the data folder: opened, brought up to
 // the current schema, and every failure raised as rova::Error naming the file and SQLite's reason.
 

@@ -1,4 +1,6 @@
 #pragma once
+// platform/system: the program's place in the system (data folder, single instance, desktop).
+//
 // The one folder the program keeps its files in: the settings, the printer assignments, the ten
 // sender files and its own newer files. Chosen at start and handed to everything that reads or writes.
 

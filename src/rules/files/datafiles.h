@@ -1,4 +1,6 @@
 #pragma once
+// rules/files: the program's files (profiles, settings, senders, printer assignments) and whole-file I/O.
+//
 // The files the program keeps in its data folder, and the clean-up of what interrupted writes left.
 
 #include <QString>

@@ -1,4 +1,6 @@
 #pragma once
+// rules/numedit: the number rules of the numeric edit.
+//
 // The number rules of the numeric edit, as pure functions: what a value text may hold, how it is
 // shown, and the templates the control measures its layout with. Usable without any widget.
 

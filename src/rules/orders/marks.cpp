@@ -6,8 +6,6 @@
 #include "rules/text/cp932.h"
 #include "rules/text/halfwidth.h"
 
-#include <algorithm>
-
 namespace rova::orders
 {
 
@@ -23,16 +21,6 @@ bool isPostalCodeForm(const QString& zip)
             return false;
     }
     return true;
-}
-
-bool anyTicked(const auto& boxes)
-{
-    return std::find(boxes.begin(), boxes.end(), true) != boxes.end();
-}
-
-QString ticked(const auto& boxes, const QStringList& captions)
-{
-    return captions.value(int(std::find(boxes.begin(), boxes.end(), true) - boxes.begin()));
 }
 
 void checkPrintable(QList<Mark>& marks, const slip::SlipValues& v)
@@ -65,10 +53,12 @@ void checkForm(QList<Mark>& marks, const slip::SlipValues& v)
 {
     const slip::FormKind kind = slip::formKind(v.slipType);
     QStringList unprinted;
-    if (kind != slip::FormKind::Standard && kind != slip::FormKind::DeliveryDate && anyTicked(v.timeSlots))
-        unprinted << ticked(v.timeSlots, timeSlotCaptions());
-    if (kind != slip::FormKind::TimeService && anyTicked(v.promisedTimes))
-        unprinted << ticked(v.promisedTimes, promisedTimeCaptions());
+    const QString slot = timeSlotCaption(v);
+    if (kind != slip::FormKind::Standard && kind != slip::FormKind::DeliveryDate && !slot.isEmpty())
+        unprinted << slot;
+    const QString promised = promisedTimeCaption(v);
+    if (kind != slip::FormKind::TimeService && !promised.isEmpty())
+        unprinted << promised;
     if (kind == slip::FormKind::DeliveryDate) {
         for (const QString& item : {v.g2, v.g3}) {
             if (!item.trimmed().isEmpty())

@@ -1,4 +1,6 @@
 #pragma once
+// rules/orders: order files into slips (reading, formats, mapping, marks) and our CSV export.
+//
 // An order file into slips, all or nothing: the file is read and checked whole before a single
 // slip is handed out. The batch window and the command line both come through here.
 

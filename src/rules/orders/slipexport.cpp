@@ -4,19 +4,11 @@
 #include "rules/orders/orderformats.h"
 #include "rules/orders/timeslot.h"
 
-#include <algorithm>
-
 namespace rova::orders
 {
 
 namespace
 {
-QString tickedCaption(const auto& boxes, const QStringList& captions)
-{
-    const auto it = std::find(boxes.begin(), boxes.end(), true);
-    return it == boxes.end() ? QString() : captions.value(int(it - boxes.begin()));
-}
-
 QString flag(bool on)
 {
     return on ? QStringLiteral("1") : QStringLiteral("0");
@@ -60,9 +52,9 @@ QString text(const ImportedSlip& s, Field field)
     case Field::DeliveryDay:
         return v.deliveryDay;
     case Field::TimeSlot:
-        return tickedCaption(v.timeSlots, timeSlotCaptions());
+        return timeSlotCaption(v);
     case Field::PromisedTime:
-        return tickedCaption(v.promisedTimes, promisedTimeCaptions());
+        return promisedTimeCaption(v);
     case Field::SlipDate:
         return v.date.isValid() ? v.date.toString(QStringLiteral("yyyy/MM/dd")) : QString();
     case Field::PrintDate:

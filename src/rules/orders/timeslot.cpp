@@ -1,6 +1,9 @@
 #include "rules/orders/timeslot.h"
 
+#include "rules/slip/slipvalues.h"
 #include "rules/text/halfwidth.h"
+
+#include <algorithm>
 
 #include <QRegularExpression>
 
@@ -60,6 +63,25 @@ const QStringList& promisedTimeCaptions()
 {
     static const QStringList captions{QStringLiteral("午前10時"), QStringLiteral("午後５時")};
     return captions;
+}
+
+namespace
+{
+QString tickedCaption(const auto& boxes, const QStringList& captions)
+{
+    const auto it = std::find(boxes.begin(), boxes.end(), true);
+    return it == boxes.end() ? QString() : captions.value(int(it - boxes.begin()));
+}
+} // namespace
+
+QString timeSlotCaption(const slip::SlipValues& slip)
+{
+    return tickedCaption(slip.timeSlots, timeSlotCaptions());
+}
+
+QString promisedTimeCaption(const slip::SlipValues& slip)
+{
+    return tickedCaption(slip.promisedTimes, promisedTimeCaptions());
 }
 
 TimeChoice parseTimeSlot(const QString& text)

@@ -5,6 +5,11 @@
 #include <QString>
 #include <QStringList>
 
+namespace rova::slip
+{
+struct SlipValues;
+}
+
 namespace rova::orders
 {
 
@@ -23,5 +28,9 @@ TimeChoice parsePromisedTime(const QString& text);
 // The captions of the boxes, as the window shows them.
 const QStringList& timeSlotCaptions();
 const QStringList& promisedTimeCaptions();
+// The caption of the slip's ticked time slot, or of its ticked promised time; empty when none is
+// ticked (the first when several are).
+QString timeSlotCaption(const slip::SlipValues& slip);
+QString promisedTimeCaption(const slip::SlipValues& slip);
 
 } // namespace rova::orders

@@ -1,4 +1,6 @@
 #pragma once
+// rules/postal: the postal dictionary, codes to addresses and back, read from the installed lists.
+//
 // The postal dictionary in memory: codes to places, addresses to codes, and whether the two agree.
 
 #include "rules/postal/indexdata.h"

@@ -1,4 +1,6 @@
 #pragma once
+// rules/slip: the slip as a value, its layout, the renderer, the preview and the alignment sheet.
+//
 // The values of one slip as the print form reads them from the entry window, at drawing time.
 
 #include <QDate>

@@ -1,4 +1,6 @@
 #pragma once
+// rules/text: code page 932 text, the half-width mapping and number parsing.
+//
 // Text in the double-byte code page that stored files and byte-counted rules use (code page 932).
 
 #include <QByteArray>

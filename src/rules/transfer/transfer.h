@@ -1,4 +1,6 @@
 #pragma once
+// rules/transfer: the text transfer, the pane's compaction and the recognisers.
+//
 // The transfer of a pasted address block into the destination fields, as one pure function.
 
 #include <QString>

@@ -30,17 +30,8 @@ QString statusCaption(const BatchRow& row)
 
 QString timeCaption(const rova::slip::SlipValues& slip)
 {
-    const QStringList& hours = rova::orders::timeSlotCaptions();
-    for (int i = 0; i < 6; ++i) {
-        if (slip.timeSlots[i])
-            return hours.value(i);
-    }
-    const QStringList& promised = rova::orders::promisedTimeCaptions();
-    for (int i = 0; i < 2; ++i) {
-        if (slip.promisedTimes[i])
-            return promised.value(i);
-    }
-    return QString();
+    const QString slot = rova::orders::timeSlotCaption(slip);
+    return slot.isEmpty() ? rova::orders::promisedTimeCaption(slip) : slot;
 }
 
 QString marksTooltip(const BatchRow& row)

@@ -1,7 +1,7 @@
 #include "widgets/batch/batchwindow.h"
 
 #include "widgets/batch/batchmodel.h"
-#include "widgets/entry/mainwindow.h"
+#include "widgets/entry/slipentry.h"
 #include "widgets/kit/dialogs.h"
 
 #include "platform/batch/rowcheck.h"
@@ -36,7 +36,7 @@ QPushButton* namedButton(QWidget* parent, const QString& name, const QString& ca
 }
 } // namespace
 
-BatchWindow::BatchWindow(MainWindow& main, const rova::PostalAssist& postal, QWidget* parent)
+BatchWindow::BatchWindow(SlipEntry& main, const rova::PostalAssist& postal, QWidget* parent)
     : QMainWindow(parent), m_main(main), m_postal(postal)
 {
     setObjectName(QStringLiteral("Form_Batch"));
@@ -64,31 +64,30 @@ void BatchWindow::build()
     auto* layout = new QVBoxLayout(central);
     m_controls = buildButtons();
     layout->addWidget(m_controls);
-    TableView_Batch = new QTableView(central);
-    TableView_Batch->setObjectName(QStringLiteral("TableView_Batch"));
-    TableView_Batch->setSelectionBehavior(QAbstractItemView::SelectRows);
-    TableView_Batch->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    TableView_Batch->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    TableView_Batch->horizontalHeader()->setStretchLastSection(true);
+    m_table = new QTableView(central);
+    m_table->setObjectName(QStringLiteral("TableView_Batch"));
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    m_table->horizontalHeader()->setStretchLastSection(true);
     // Column widths from the first rows only: measuring 10,000 rows would hold the window up.
-    TableView_Batch->horizontalHeader()->setResizeContentsPrecision(50);
-    layout->addWidget(TableView_Batch);
+    m_table->horizontalHeader()->setResizeContentsPrecision(50);
+    layout->addWidget(m_table);
     layout->addWidget(buildProgress());
     setCentralWidget(central);
-    Label_Status = new QLabel(this);
-    Label_Status->setObjectName(QStringLiteral("Label_Status"));
-    statusBar()->addWidget(Label_Status, 1);
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("Label_Status"));
+    statusBar()->addWidget(m_status, 1);
 
-    connect(TableView_Batch, &QTableView::doubleClicked, this,
-            [this] { guarded(this, [this] { loadCurrent(); }); });
+    connect(m_table, &QTableView::doubleClicked, this, [this] { guarded(this, [this] { loadCurrent(); }); });
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
-        auto* enter = new QShortcut(key, TableView_Batch, nullptr, nullptr, Qt::WidgetShortcut);
+        auto* enter = new QShortcut(key, m_table, nullptr, nullptr, Qt::WidgetShortcut);
         connect(enter, &QShortcut::activated, this, [this] { guarded(this, [this] { loadCurrent(); }); });
     }
-    auto* del = new QShortcut(QKeySequence::Delete, TableView_Batch, nullptr, nullptr, Qt::WidgetShortcut);
+    auto* del = new QShortcut(QKeySequence::Delete, m_table, nullptr, nullptr, Qt::WidgetShortcut);
     connect(del, &QShortcut::activated, this, [this] { guarded(this, [this] { deleteSelected(); }); });
     auto* f11 = new QShortcut(Qt::Key_F11, this);
-    connect(f11, &QShortcut::activated, Button_Print, &QPushButton::click);
+    connect(f11, &QShortcut::activated, m_printButton, &QPushButton::click);
     resize(1000, 600);
 }
 
@@ -126,13 +125,13 @@ QWidget* BatchWindow::buildButtons()
     add(QStringLiteral("Button_Tick"), QStringLiteral("チェック"), [this] { tickSelected(true); });
     add(QStringLiteral("Button_Untick"), QStringLiteral("チェック外し"), [this] { tickSelected(false); });
     row->addSpacing(12);
-    ComboBox_SlipType = new QComboBox(bar);
-    ComboBox_SlipType->setObjectName(QStringLiteral("ComboBox_SlipType"));
-    ComboBox_SlipType->addItems(rova::slip::slipTypes());
-    row->addWidget(ComboBox_SlipType);
+    m_slipType = new QComboBox(bar);
+    m_slipType->setObjectName(QStringLiteral("ComboBox_SlipType"));
+    m_slipType->addItems(rova::slip::slipTypes());
+    row->addWidget(m_slipType);
     add(QStringLiteral("Button_SlipType"), QStringLiteral("種類変更"), [this] { changeSlipType(); });
     row->addStretch(1);
-    Button_Print = add(QStringLiteral("Button_Print"), QStringLiteral("印刷"), [this] { print(); });
+    m_printButton = add(QStringLiteral("Button_Print"), QStringLiteral("印刷"), [this] { print(); });
     return bar;
 }
 
@@ -141,13 +140,13 @@ QWidget* BatchWindow::buildProgress()
     auto* bar = new QWidget(this);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    ProgressBar_Print = new QProgressBar(bar);
-    ProgressBar_Print->setObjectName(QStringLiteral("ProgressBar_Print"));
-    ProgressBar_Print->setFormat(QStringLiteral("%v / %m 枚"));
-    row->addWidget(ProgressBar_Print, 1);
-    Button_Cancel = namedButton(bar, QStringLiteral("Button_Cancel"), QStringLiteral("中止"));
-    connect(Button_Cancel, &QPushButton::clicked, this, [this] { m_cancel = true; });
-    row->addWidget(Button_Cancel);
+    m_progress = new QProgressBar(bar);
+    m_progress->setObjectName(QStringLiteral("ProgressBar_Print"));
+    m_progress->setFormat(QStringLiteral("%v / %m 枚"));
+    row->addWidget(m_progress, 1);
+    m_cancelButton = namedButton(bar, QStringLiteral("Button_Cancel"), QStringLiteral("中止"));
+    connect(m_cancelButton, &QPushButton::clicked, this, [this] { m_cancel = true; });
+    row->addWidget(m_cancelButton);
     bar->hide();
     return bar;
 }
@@ -159,7 +158,7 @@ bool BatchWindow::ensureList()
     guarded(this, [this] {
         m_list = std::make_unique<rova::store::BatchList>(m_main.folder());
         m_model = new BatchModel(*m_list, this);
-        TableView_Batch->setModel(m_model);
+        m_table->setModel(m_model);
     });
     return bool(m_list);
 }
@@ -168,9 +167,9 @@ void BatchWindow::open()
 {
     if (!ensureList())
         return;
-    ComboBox_SlipType->setCurrentText(m_main.slipValues().slipType);
+    m_slipType->setCurrentText(m_main.slipValues().slipType);
     refresh();
-    TableView_Batch->resizeColumnsToContents();
+    m_table->resizeColumnsToContents();
     if (isMinimized())
         showNormal();
     show();
@@ -189,13 +188,13 @@ void BatchWindow::refresh()
 
 void BatchWindow::say(const QString& text)
 {
-    Label_Status->setText(text);
+    m_status->setText(text);
 }
 
 QList<qint64> BatchWindow::selectedIds() const
 {
     QList<qint64> ids;
-    for (const QModelIndex& index : TableView_Batch->selectionModel()->selectedRows())
+    for (const QModelIndex& index : m_table->selectionModel()->selectedRows())
         ids << m_model->row(index.row()).id;
     return ids;
 }

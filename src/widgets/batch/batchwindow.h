@@ -1,4 +1,6 @@
 #pragma once
+// widgets/batch: the batch window, its model and the column mapping dialog.
+//
 // The batch window ("Form_Batch"): slips waiting to be printed together, imported from order files
 // or added from the entry window, checked, corrected in the entry window and printed in one go.
 // F10 of the entry window opens it. The list is kept in the data folder's database, so nothing of
@@ -12,7 +14,7 @@
 #include <memory>
 
 class BatchModel;
-class MainWindow;
+class SlipEntry;
 class QComboBox;
 class QLabel;
 class QProgressBar;
@@ -34,7 +36,7 @@ class BatchWindow : public QMainWindow
 public:
     // Slips are corrected in `main`, printed through its print service, and the list is kept in
     // its folder. Rows are checked against the postal dictionary `postal` has in use.
-    BatchWindow(MainWindow& main, const rova::PostalAssist& postal, QWidget* parent = nullptr);
+    BatchWindow(SlipEntry& main, const rova::PostalAssist& postal, QWidget* parent = nullptr);
     ~BatchWindow() override;
 
     // Shows the window over the list as it now stands (F10 of the entry window).
@@ -74,18 +76,18 @@ private:
     void setPrinting(bool printing);
     void say(const QString& text);
 
-    MainWindow& m_main;
+    SlipEntry& m_main;
     const rova::PostalAssist& m_postal;
     std::unique_ptr<rova::store::BatchList> m_list;
     BatchModel* m_model = nullptr;
     qint64 m_loadedId = 0; // the row the entry window holds for correction
     bool m_cancel = false;
 
-    QTableView* TableView_Batch = nullptr;
-    QComboBox* ComboBox_SlipType = nullptr;
-    QPushButton* Button_Print = nullptr;
-    QProgressBar* ProgressBar_Print = nullptr;
-    QPushButton* Button_Cancel = nullptr;
-    QLabel* Label_Status = nullptr;
+    QTableView* m_table = nullptr;
+    QComboBox* m_slipType = nullptr;
+    QPushButton* m_printButton = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+    QLabel* m_status = nullptr;
     QWidget* m_controls = nullptr;
 };

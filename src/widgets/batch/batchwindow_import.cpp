@@ -5,7 +5,7 @@
 
 #include "widgets/batch/batchmodel.h"
 #include "widgets/batch/columnmappingdialog.h"
-#include "widgets/entry/mainwindow.h"
+#include "widgets/entry/slipentry.h"
 #include "widgets/kit/dialogs.h"
 
 #include "platform/batch/batchimport.h"
@@ -37,7 +37,7 @@ void BatchWindow::importFiles(const QStringList& paths)
         rova::guarded(this, [&] { importFile(path); });
     refresh();
     // Widths for the rows now there; the list's own refreshes leave the operator's widths alone.
-    TableView_Batch->resizeColumnsToContents();
+    m_table->resizeColumnsToContents();
 }
 
 void BatchWindow::importFile(const QString& path)

@@ -4,7 +4,7 @@
 #include "widgets/batch/batchwindow.h"
 
 #include "widgets/batch/batchmodel.h"
-#include "widgets/entry/mainwindow.h"
+#include "widgets/entry/slipentry.h"
 #include "widgets/kit/dialogs.h"
 
 #include "platform/batch/batchprint.h"
@@ -39,11 +39,11 @@ void BatchWindow::print()
         return;
 
     setPrinting(true);
-    ProgressBar_Print->setRange(0, total);
+    m_progress->setRange(0, total);
     rova::batch::BatchOutcome outcome;
     try {
         outcome = rova::batch::printJobs(jobs, m_main.jobs(), *m_list, [this](int done, int) {
-            ProgressBar_Print->setValue(done);
+            m_progress->setValue(done);
             // The cancel button is read between jobs.
             QApplication::processEvents();
             return !m_cancel;
@@ -75,5 +75,5 @@ void BatchWindow::setPrinting(bool printing)
     m_cancel = false;
     m_controls->setEnabled(!printing);
     menuBar()->setEnabled(!printing);
-    ProgressBar_Print->parentWidget()->setVisible(printing);
+    m_progress->parentWidget()->setVisible(printing);
 }

@@ -4,7 +4,7 @@
 #include "widgets/batch/batchwindow.h"
 
 #include "widgets/batch/batchmodel.h"
-#include "widgets/entry/mainwindow.h"
+#include "widgets/entry/slipentry.h"
 #include "widgets/kit/dialogs.h"
 
 #include "platform/batch/batchimport.h"
@@ -27,13 +27,13 @@ void BatchWindow::addFromMain()
         return;
     m_list->add({row});
     refresh();
-    TableView_Batch->selectRow(m_model->rowCount() - 1);
+    m_table->selectRow(m_model->rowCount() - 1);
     say(QStringLiteral("1 行を追加しました。"), check);
 }
 
 void BatchWindow::loadCurrent()
 {
-    const QModelIndex current = TableView_Batch->currentIndex();
+    const QModelIndex current = m_table->currentIndex();
     if (!current.isValid())
         throw rova::Error(QStringLiteral("開く行を選んでください。"));
     const BatchRow& row = m_model->row(current.row());
@@ -55,7 +55,7 @@ void BatchWindow::writeBack()
     refresh();
     for (int i = 0; i < m_model->rowCount(); ++i) {
         if (m_model->row(i).id == m_loadedId)
-            TableView_Batch->selectRow(i);
+            m_table->selectRow(i);
     }
     say(QStringLiteral("入力画面の送り状を一覧に戻しました。"), check);
 }
@@ -85,7 +85,7 @@ void BatchWindow::tickSelected(bool ticked)
 
 void BatchWindow::changeSlipType()
 {
-    const QString type = ComboBox_SlipType->currentText();
+    const QString type = m_slipType->currentText();
     const int changed = m_list->setSlipTypeOfTicked(type);
     // The new form may have no place for a value, or other values may run into each other on it.
     rova::batch::RowCheck check = rowCheck();

@@ -37,11 +37,11 @@ MainWindow::MainWindow(rova::print::SlipJobs& jobs, const QString& folder, QWidg
     setPalette(face);
     setAutoFillBackground(true);
 
-    Panel3 = band(m_form, QStringLiteral("Panel3"), 0, 130);
-    Panel1 = band(m_form, QStringLiteral("Panel1"), 130, 176);
-    PanelSender = band(m_form, QStringLiteral("PanelSender"), 306, 136);
-    Panel4 = band(m_form, QStringLiteral("Panel4"), 442, 133);
-    Panel_Fnc = band(m_form, QStringLiteral("Panel_Fnc"), 605, 28);
+    m_paneBand = band(m_form, QStringLiteral("Panel3"), 0, 130);
+    m_destinationBand = band(m_form, QStringLiteral("Panel1"), 130, 176);
+    m_senderBand = band(m_form, QStringLiteral("PanelSender"), 306, 136);
+    m_optionsBand = band(m_form, QStringLiteral("Panel4"), 442, 133);
+    m_functionBar = band(m_form, QStringLiteral("Panel_Fnc"), 605, 28);
 
     buildPane();
     buildDestination();
@@ -59,7 +59,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::setPrintPositionDialog(PrintPositionDialog* dialog)
 {
-    Form_SLIP97YPrn = dialog;
+    m_printPositionDialog = dialog;
 }
 
 void MainWindow::comeForward()
@@ -86,7 +86,7 @@ void MainWindow::showEvent(QShowEvent* event)
         resize(size().boundedTo(screen->availableGeometry().size()));
         move(screen->availableGeometry().center() - rect().center());
     }
-    run([this] { FormShow(); });
+    run([this] { setUpForStart(); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -96,7 +96,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     if (!m_saved) {
         bool written = false;
         run([this, &written] {
-            FormDestroy();
+            saveSettings();
             written = true;
         });
         if (!written && !rova::Dialogs::ask(
@@ -107,9 +107,4 @@ void MainWindow::closeEvent(QCloseEvent* event)
         m_saved = true;
     }
     event->accept();
-}
-
-void MainWindow::FormDestroy()
-{
-    saveSettings();
 }

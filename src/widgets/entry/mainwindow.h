@@ -1,9 +1,13 @@
 #pragma once
+// widgets/entry: the entry window, split by band and concern, and the helpers that work on it.
+//
 // The slip entry window (the form "Form_Main"). The slip lives in its controls, which carry the
-// names the forms give them as objectNames; others see the slip as a value (slipValues()) and find
-// controls by objectName.
+// names the forms give them as objectNames for the tests and the settings keys; other windows see
+// it as a SlipEntry, and its own helpers (postal look-ups, repeat customers, the next slip) reach
+// its address fields, help line and status line through the accessors below.
 
 #include "rules/slip/slipvalues.h"
+#include "widgets/entry/slipentry.h"
 #include "widgets/printer/printpositiondialog.h"
 
 #include "rules/files/settingsfile.h"
@@ -35,7 +39,7 @@ class SlipJobs;
 struct PageSetup;
 } // namespace rova::print
 
-class MainWindow : public QWidget, public MarginKeeper
+class MainWindow : public QWidget, public SlipEntry, public MarginKeeper
 {
     Q_OBJECT
 public:
@@ -45,156 +49,167 @@ public:
     ~MainWindow() override;
 
     void setPrintPositionDialog(PrintPositionDialog* dialog);
-    // Another start of the program asked for this window: restore it if minimised, raise, activate.
-    void comeForward();
+    void comeForward() override;
 
-    // The slip as it stands in the controls.
-    rova::slip::SlipValues slipValues() const;
-    // The current slip type's print settings, as registered.
+    rova::slip::SlipValues slipValues() const override;
     const rova::slip::PrintSettings& printSettings() const override { return m_printSettings; }
-    QString folder() const { return m_folder; }
+    QString folder() const override { return m_folder; }
     // Registers new margins for the current slip type and shows them.
     void registerMargins(const QString& top, const QString& left) override;
-    rova::print::SlipJobs& jobs() { return m_jobs; }
+    rova::print::SlipJobs& jobs() override { return m_jobs; }
+    void showSlip(const rova::slip::SlipValues& slip) override;
 
-    // Puts a slip into the controls: its slip type first (which switches printer, margins and
-    // controls as choosing it does), then every value.
-    void showSlip(const rova::slip::SlipValues& slip);
-
-    // A function key of the bar: its caption, and what it runs, from whatever control has the focus
-    // and from a click on its button. Bound keys are enabled whenever the window is shown.
-    void setFunctionKey(int number, const QString& caption, std::function<void()> handler);
-
-    // Lines the print question adds under "印刷しますか?", one per thing the operator should look at
-    // before a form is spent (values that run into each other, a postal code that does not match),
-    // on the page the slip type's printer takes (null when that printer cannot be asked).
-    using PrintCheck = std::function<QStringList(
-        const rova::slip::SlipValues&, const rova::slip::PrintSettings&, const rova::print::PageSetup*)>;
-    void addPrintCheck(PrintCheck check);
+    void setFunctionKey(int number, const QString& caption, std::function<void()> handler) override;
+    void addPrintCheck(PrintCheck check) override;
     QStringList printWarnings(const rova::slip::SlipValues& slip, const rova::slip::PrintSettings& settings,
-                              const rova::print::PageSetup* page) const;
+                              const rova::print::PageSetup* page) const override;
 
-    // ---- operations ----
-    void FormShow();
-    void FormDestroy();
-    void Edit_Warning();
-    void Edit_Cls();
-    void Edit_Cls_My();
-    void BitBtn_CLSClick();
-    void ComboBox_SELChange();
-    void SpeedButton_F2Click();
-    void BitBtn_WebHelpClick();
-    void BitBtn_SendMailClick();
-    void BitBtn_MyClick();
-    void SpeedButton_readMyClick();
-    void CheckBox_MyClick();
-    void BitBtn_1Click();
-    void pasteAndTransfer(); // F5
-    void BitBtn_MemoCLSClick();
+    // The address fields of a band, for the helpers of this window that fill or offer them.
+    struct AddressFields {
+        QLineEdit* zip;
+        QLineEdit* add1;
+        QLineEdit* add2;
+        QLineEdit* add3; // none in the sender band
+        QLineEdit* name;
+        QLineEdit* tel;
+        QList<QLineEdit*> all() const;
+    };
+    AddressFields destinationFields() const;
+    AddressFields senderFields() const;
+    // Puts the focus on the destination's postal code, where a new slip begins.
+    void focusDestination();
 
-    // Printer group and print command (mainwindow_printer.cpp).
-    void SpeedButton_F11Click();
-    void SpeedButton_PrnIdGetClick();
-    void SpeedButton_PRNSETClick();
-    void BitBtn_PrnSetClick();
-    void BitBtn_PrnSet2Click();
-
-    // Next or previous tab stop (hidden and disabled controls skipped, wrapping around).
-    void selectNext(bool forward);
+    // The help line above the function keys: a prompt for the field entered, or a warning in red.
+    enum class Help { Prompt, Warning };
+    void showHelp(const QString& text, Help kind = Help::Prompt);
+    bool helpShowsWarning() const { return m_helpWarning; }
+    QStatusBar& statusLine() const override;
 
 signals:
     // A pasted block was split into the destination fields.
     void transferred();
 
-protected:
+private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
-    PrintPositionDialog* Form_SLIP97YPrn = nullptr;
+    // ---- commands and what they share ----
+    // The window as the operator finds it at start (mainwindow_show.cpp).
+    void setUpForStart();
+    // The destination band (mainwindow_destination.cpp): the address warning beside the postal code.
+    void showAddressWarning();
+    void clearDestination();
+    void confirmAndClearDestination();
+    // The slip type chosen: its printer and margins, date caption and time boxes (mainwindow_slipkind.cpp).
+    void applySlipType();
+    void confirmAndQuit(); // F2
+    void openWebHelp();
+    void writeSupportMail();
+    // The sender band (mainwindow_sender.cpp).
+    void clearSender();
+    void confirmAndRegisterSender();
+    void loadSenderSlot();
+    void shadeSenderFields(); // grey while the sender is not printed
+    // The transfer pane (mainwindow_pane.cpp).
+    void transferPane();
+    void pasteAndTransfer(); // F5
+    void clearPane();
+    void shadePane(); // grey while empty
+
+    // Printer group and print command (mainwindow_printer.cpp).
+    void confirmAndPrint(); // F11
+    // The current slip type's registered settings, margins and printer.
+    void loadPrintSettings();
+    // The registered printer chosen and shown in the group, or shown missing.
+    void showRegisteredPrinter();
+    void setUpPrinter();
+    void openPrintPosition();
+
+    // Next or previous tab stop (hidden and disabled controls skipped, wrapping around).
+    void selectNext(bool forward);
+
+    PrintPositionDialog* m_printPositionDialog = nullptr;
 
     // ---- bands ----
-    QFrame* Panel3 = nullptr;
-    QFrame* Panel1 = nullptr;
-    QFrame* PanelSender = nullptr;
-    QFrame* Panel4 = nullptr;
-    QLabel* Panel_HelpMess = nullptr;
-    QFrame* Panel_Fnc = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
+    QFrame* m_paneBand = nullptr;
+    QFrame* m_destinationBand = nullptr;
+    QFrame* m_senderBand = nullptr;
+    QFrame* m_optionsBand = nullptr;
+    QLabel* m_helpLine = nullptr;
+    QFrame* m_functionBar = nullptr;
+    QStatusBar* m_statusLine = nullptr;
 
     // ---- text transfer pane ----
-    QLabel* Label1 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QPushButton* BitBtn_1 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Label12 = nullptr;
-    QPushButton* BitBtn_MemoCLS = nullptr;
+    QLabel* m_paneCaption = nullptr;
+    QPlainTextEdit* m_pane = nullptr;
+    QPushButton* m_transferButton = nullptr;
+    QLabel* m_paneHint = nullptr;
+    QLabel* m_clearPaneCaption = nullptr;
+    QPushButton* m_clearPaneButton = nullptr;
 
     // ---- destination ----
-    QLabel* Label_1 = nullptr;
-    QLineEdit* Edit_Zip = nullptr;
-    QLabel* Label_Warning = nullptr;
-    QLineEdit* Edit_Add1 = nullptr;
-    QLineEdit* Edit_Add2 = nullptr;
-    QLineEdit* Edit_Add3 = nullptr;
-    QLineEdit* Edit_Custo1 = nullptr;
-    QLineEdit* Edit_tel = nullptr;
-    QPushButton* BitBtn_CLS = nullptr;
-    QLabel* Label10 = nullptr;
-    QComboBox* ComboBox_FontSize = nullptr;
+    QLabel* m_destinationCaption = nullptr;
+    QLineEdit* m_zip = nullptr;
+    QLabel* m_addressWarning = nullptr;
+    QLineEdit* m_add1 = nullptr;
+    QLineEdit* m_add2 = nullptr;
+    QLineEdit* m_add3 = nullptr;
+    QLineEdit* m_name = nullptr;
+    QLineEdit* m_tel = nullptr;
+    QPushButton* m_clearDestinationButton = nullptr;
+    QLabel* m_clearDestinationCaption = nullptr;
+    QComboBox* m_fontSize = nullptr;
 
     // ---- sender ----
-    QCheckBox* CheckBox_My = nullptr;
-    QTabBar* PageControl_My = nullptr;
-    QLineEdit* Edit_MyZip = nullptr;
-    QLineEdit* Edit_MyADD1 = nullptr;
-    QLineEdit* Edit_MyADD2 = nullptr;
-    QLineEdit* Edit_My = nullptr;
-    QLineEdit* Edit_MyTEL = nullptr;
-    QPushButton* BitBtn_My = nullptr;
-    QLabel* Label3 = nullptr;
+    QCheckBox* m_printSender = nullptr;
+    QTabBar* m_senderSlots = nullptr;
+    QLineEdit* m_senderZip = nullptr;
+    QLineEdit* m_senderAdd1 = nullptr;
+    QLineEdit* m_senderAdd2 = nullptr;
+    QLineEdit* m_senderName = nullptr;
+    QLineEdit* m_senderTel = nullptr;
+    QPushButton* m_registerSenderButton = nullptr;
+    QLabel* m_registerSenderCaption = nullptr;
 
     // ---- slip options ----
-    QGroupBox* GroupBox1 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QComboBox* ComboBox2 = nullptr;
-    QComboBox* ComboBox3 = nullptr;
-    QLabel* Label_4 = nullptr;
-    QComboBox* ComboBox_SEL = nullptr;
-    QLabel* Label_Prn_Top = nullptr;
-    QLabel* Label_Prn_Left = nullptr;
-    QPushButton* BitBtn_PrnSet2 = nullptr;
-    QPushButton* BitBtn_PrnSet = nullptr;
+    QGroupBox* m_printerGroup = nullptr;
+    QComboBox* m_printerBox = nullptr;
+    QComboBox* m_paperBox = nullptr;
+    QComboBox* m_binBox = nullptr;
+    QLabel* m_slipTypeCaption = nullptr;
+    QComboBox* m_slipType = nullptr;
+    QLabel* m_topMargin = nullptr;
+    QLabel* m_leftMargin = nullptr;
+    QPushButton* m_printPositionButton = nullptr;
+    QPushButton* m_printerSetupButton = nullptr;
 
-    QCheckBox* CheckBox_Date_1 = nullptr;
-    QDateEdit* DateTimePicker_1 = nullptr;
-    QLabel* Label_de_date = nullptr;
-    QLineEdit* Edit_de_date1 = nullptr;
-    QLineEdit* Edit_de_date2 = nullptr;
-    QLabel* Label_3 = nullptr;
-    QLineEdit* Edit_G1 = nullptr;
-    QLineEdit* Edit_G2 = nullptr;
-    QLineEdit* Edit_G3 = nullptr;
-    QGroupBox* GroupBox_Time = nullptr;
-    QCheckBox* CheckBox_t1 = nullptr;
-    QCheckBox* CheckBox_t2 = nullptr;
-    QCheckBox* CheckBox_t3 = nullptr;
-    QCheckBox* CheckBox_t4 = nullptr;
-    QCheckBox* CheckBox_t5 = nullptr;
-    QCheckBox* CheckBox_t6 = nullptr;
-    QGroupBox* GroupBox_Time2 = nullptr;
-    QCheckBox* CheckBox_t21 = nullptr;
-    QCheckBox* CheckBox_t22 = nullptr;
-    QLabel* Label_KOSUU = nullptr;
-    NumberEdit* KeNumEdit_KOSUU = nullptr;
-    QPushButton* BitBtn_WebHelp = nullptr;  // null when the build has no web page address
-    QPushButton* BitBtn_SendMail = nullptr; // null when the build has no support address
+    QCheckBox* m_printDate = nullptr;
+    QDateEdit* m_slipDate = nullptr;
+    QLabel* m_deliveryDateCaption = nullptr;
+    QLineEdit* m_deliveryMonth = nullptr;
+    QLineEdit* m_deliveryDay = nullptr;
+    QLabel* m_itemsCaption = nullptr;
+    QLineEdit* m_item1 = nullptr;
+    QLineEdit* m_item2 = nullptr;
+    QLineEdit* m_item3 = nullptr;
+    QGroupBox* m_timeSlotGroup = nullptr;
+    QCheckBox* m_timeSlot1 = nullptr;
+    QCheckBox* m_timeSlot2 = nullptr;
+    QCheckBox* m_timeSlot3 = nullptr;
+    QCheckBox* m_timeSlot4 = nullptr;
+    QCheckBox* m_timeSlot5 = nullptr;
+    QCheckBox* m_timeSlot6 = nullptr;
+    QGroupBox* m_promisedTimeGroup = nullptr;
+    QCheckBox* m_promisedTime1 = nullptr;
+    QCheckBox* m_promisedTime2 = nullptr;
+    QLabel* m_countCaption = nullptr;
+    NumberEdit* m_count = nullptr;
+    QPushButton* m_webHelpButton = nullptr;  // null when the build has no web page address
+    QPushButton* m_sendMailButton = nullptr; // null when the build has no support address
 
-    // ---- function-key bar: SpeedButton_F[1] .. SpeedButton_F[12]; [0] unused ----
-    QPushButton* SpeedButton_F[13] = {};
-    QPushButton* SpeedButton_F2 = nullptr;
-    QPushButton* SpeedButton_F11 = nullptr;
+    // ---- function-key bar: m_functionButtons[1] .. m_functionButtons[12]; [0] unused ----
+    QPushButton* m_functionButtons[13] = {};
 
     // Layout, one band each (mainwindow_<band>.cpp).
     void buildPane();
@@ -214,7 +229,6 @@ private:
     // Sender slot (mainwindow_sender.cpp): -1 when none is selected.
     int senderSlot() const;
     void selectSenderSlot(int slot);
-    QList<QLineEdit*> senderFields() const;
 
     // Keyboard flow (mainwindow_keys.cpp).
     enum class KeyRow { Form, Zip, Tel, G2, End };
@@ -229,7 +243,6 @@ private:
     static void writeCodeInPlace(QLineEdit* edit);
     QList<QCheckBox*> timeBoxes() const; // the six time slots, then the two promised times
     void timeBoxTicked(QCheckBox* box);
-    void Memo1Change();
 
     // Settings (mainwindow_settings.cpp).
     void loadSettings();
@@ -260,6 +273,7 @@ private:
     bool m_saved = false;
     bool m_selectingSlot = false;
     bool m_noSenderSlot = false; // a negative stored tab leaves no slot selected
+    bool m_helpWarning = false;
     struct FunctionKey {
         QString caption;
         std::function<void()> handler;

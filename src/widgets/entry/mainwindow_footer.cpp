@@ -13,39 +13,52 @@
 
 void MainWindow::buildFooter()
 {
-    Panel_HelpMess = new QLabel(m_form);
-    Panel_HelpMess->setObjectName(QStringLiteral("Panel_HelpMess"));
-    Panel_HelpMess->setGeometry(0, 575, 682, 30);
-    Panel_HelpMess->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Panel_HelpMess->setAlignment(Qt::AlignCenter);
-    Panel_HelpMess->setAutoFillBackground(true);
-    QPalette tip = Panel_HelpMess->palette();
+    m_helpLine = new QLabel(m_form);
+    m_helpLine->setObjectName(QStringLiteral("Panel_HelpMess"));
+    m_helpLine->setGeometry(0, 575, 682, 30);
+    m_helpLine->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_helpLine->setAlignment(Qt::AlignCenter);
+    m_helpLine->setAutoFillBackground(true);
+    QPalette tip = m_helpLine->palette();
     tip.setColor(QPalette::Window, tip.color(QPalette::ToolTipBase));
     tip.setColor(QPalette::WindowText, tip.color(QPalette::ToolTipText));
-    Panel_HelpMess->setPalette(tip);
+    m_helpLine->setPalette(tip);
 
     const int lefts[] = {0, 55, 110, 165, 230, 285, 340, 395, 460, 515, 570, 625};
     for (int k = 1; k <= 12; ++k) {
         QPushButton* key =
-            rova::ui::button(Panel_Fnc, QStringLiteral("SpeedButton_F%1").arg(k),
+            rova::ui::button(m_functionBar, QStringLiteral("SpeedButton_F%1").arg(k),
                              QStringLiteral("F%1").arg(k), QRect(lefts[k - 1], 1, 55, 26), false);
         key->setFont(rova::ui::gothic(k == 2 || k == 11 ? 15 : k == 6 ? 12 : 13));
         key->setEnabled(false);
-        SpeedButton_F[k] = key;
+        m_functionButtons[k] = key;
     }
-    SpeedButton_F2 = SpeedButton_F[2];
-    SpeedButton_F11 = SpeedButton_F[11];
 
-    StatusBar1 = new QStatusBar(m_form);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setGeometry(0, 633, 682, 16);
-    StatusBar1->setSizeGripEnabled(false);
+    m_statusLine = new QStatusBar(m_form);
+    m_statusLine->setObjectName(QStringLiteral("StatusBar1"));
+    m_statusLine->setGeometry(0, 633, 682, 16);
+    m_statusLine->setSizeGripEnabled(false);
 }
 
-void MainWindow::SpeedButton_F2Click()
+void MainWindow::showHelp(const QString& text, Help kind)
+{
+    m_helpLine->setText(text);
+    m_helpWarning = kind == Help::Warning;
+    QPalette palette = m_helpLine->palette();
+    palette.setColor(QPalette::WindowText,
+                     m_helpWarning ? QColor(Qt::red) : palette.color(QPalette::ToolTipText));
+    m_helpLine->setPalette(palette);
+}
+
+QStatusBar& MainWindow::statusLine() const
+{
+    return *m_statusLine;
+}
+
+void MainWindow::confirmAndQuit()
 {
     if (rova::Dialogs::ask(this, QStringLiteral("終了しますか?")))
         close();
     else
-        Edit_Zip->setFocus(Qt::OtherFocusReason);
+        m_zip->setFocus(Qt::OtherFocusReason);
 }

@@ -14,7 +14,7 @@ void MainWindow::setFunctionKey(int number, const QString& caption, std::functio
         // Seen before any control of the window, so no control can keep a function key to itself.
         qApp->installEventFilter(this);
     m_functionKeys.insert(number, {caption, handler});
-    connect(SpeedButton_F[number], &QPushButton::clicked, this, [this, handler] { run(handler); });
+    connect(m_functionButtons[number], &QPushButton::clicked, this, [this, handler] { run(handler); });
     if (m_shown)
         showFunctionKeys();
 }
@@ -42,7 +42,7 @@ void MainWindow::showFunctionKeys()
     for (int k = 1; k <= 12; ++k) {
         const auto bound = m_functionKeys.constFind(k);
         const bool set = bound != m_functionKeys.constEnd();
-        SpeedButton_F[k]->setText(set ? bound->caption : QStringLiteral("F%1").arg(k));
-        SpeedButton_F[k]->setEnabled(set);
+        m_functionButtons[k]->setText(set ? bound->caption : QStringLiteral("F%1").arg(k));
+        m_functionButtons[k]->setEnabled(set);
     }
 }

@@ -17,15 +17,42 @@
 
 void MainWindow::buildTabOrder()
 {
-    QList<QWidget*> order{Edit_Zip,         Edit_Add1,       Edit_Add2,     Edit_Add3,     Edit_Custo1,
-                          Edit_tel,         PageControl_My,  CheckBox_My,   Edit_MyZip,    Edit_MyADD1,
-                          Edit_MyADD2,      Edit_My,         Edit_MyTEL,    BitBtn_My,     CheckBox_Date_1,
-                          DateTimePicker_1, Edit_de_date1,   Edit_de_date2, Edit_G1,       Edit_G2,
-                          Edit_G3,          KeNumEdit_KOSUU, CheckBox_t1,   CheckBox_t2,   CheckBox_t3,
-                          CheckBox_t4,      CheckBox_t5,     CheckBox_t6,   CheckBox_t21,  CheckBox_t22,
-                          ComboBox_SEL,     Memo1,           BitBtn_1,      BitBtn_MemoCLS};
-    if (BitBtn_SendMail)
-        order.append(BitBtn_SendMail);
+    QList<QWidget*> order{m_zip,
+                          m_add1,
+                          m_add2,
+                          m_add3,
+                          m_name,
+                          m_tel,
+                          m_senderSlots,
+                          m_printSender,
+                          m_senderZip,
+                          m_senderAdd1,
+                          m_senderAdd2,
+                          m_senderName,
+                          m_senderTel,
+                          m_registerSenderButton,
+                          m_printDate,
+                          m_slipDate,
+                          m_deliveryMonth,
+                          m_deliveryDay,
+                          m_item1,
+                          m_item2,
+                          m_item3,
+                          m_count,
+                          m_timeSlot1,
+                          m_timeSlot2,
+                          m_timeSlot3,
+                          m_timeSlot4,
+                          m_timeSlot5,
+                          m_timeSlot6,
+                          m_promisedTime1,
+                          m_promisedTime2,
+                          m_slipType,
+                          m_pane,
+                          m_transferButton,
+                          m_clearPaneButton};
+    if (m_sendMailButton)
+        order.append(m_sendMailButton);
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -36,21 +63,21 @@ void MainWindow::installKeyHandlers()
         m_keyRows.insert(field, row);
         field->installEventFilter(this);
     };
-    for (QWidget* field : {static_cast<QWidget*>(Edit_Add1), static_cast<QWidget*>(Edit_Add2),
-                           static_cast<QWidget*>(Edit_Add3), static_cast<QWidget*>(Edit_Custo1),
-                           static_cast<QWidget*>(Edit_MyZip), static_cast<QWidget*>(Edit_MyADD1),
-                           static_cast<QWidget*>(Edit_MyADD2), static_cast<QWidget*>(Edit_My),
-                           static_cast<QWidget*>(Edit_MyTEL), static_cast<QWidget*>(DateTimePicker_1),
-                           static_cast<QWidget*>(Edit_de_date1), static_cast<QWidget*>(Edit_de_date2),
-                           static_cast<QWidget*>(Edit_G1), static_cast<QWidget*>(Edit_G3)})
+    for (QWidget* field : {static_cast<QWidget*>(m_add1), static_cast<QWidget*>(m_add2),
+                           static_cast<QWidget*>(m_add3), static_cast<QWidget*>(m_name),
+                           static_cast<QWidget*>(m_senderZip), static_cast<QWidget*>(m_senderAdd1),
+                           static_cast<QWidget*>(m_senderAdd2), static_cast<QWidget*>(m_senderName),
+                           static_cast<QWidget*>(m_senderTel), static_cast<QWidget*>(m_slipDate),
+                           static_cast<QWidget*>(m_deliveryMonth), static_cast<QWidget*>(m_deliveryDay),
+                           static_cast<QWidget*>(m_item1), static_cast<QWidget*>(m_item3)})
         attach(field, KeyRow::Form);
     // The date picker types into an inner edit, which sees the keys first.
-    if (auto* inner = DateTimePicker_1->findChild<QLineEdit*>())
+    if (auto* inner = m_slipDate->findChild<QLineEdit*>())
         attach(inner, KeyRow::Form);
-    attach(Edit_Zip, KeyRow::Zip);
-    attach(Edit_tel, KeyRow::Tel);
-    attach(Edit_G2, KeyRow::G2);
-    attach(KeNumEdit_KOSUU, KeyRow::End);
+    attach(m_zip, KeyRow::Zip);
+    attach(m_tel, KeyRow::Tel);
+    attach(m_item2, KeyRow::G2);
+    attach(m_count, KeyRow::End);
 }
 
 namespace
@@ -92,7 +119,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (functionKey(watched, event))
         return true;
-    const bool dateBox = watched == Edit_de_date1 || watched == Edit_de_date2;
+    const bool dateBox = watched == m_deliveryMonth || watched == m_deliveryDay;
     if (dateBox && (event->type() == QEvent::InputMethod || event->type() == QEvent::InputMethodQuery))
         return refuseInputMethod(watched, event);
     if (event->type() != QEvent::KeyPress)
@@ -105,7 +132,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         return true;
     const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
     // Tab leaves the date picker, as everywhere else, instead of stepping through its sections.
-    if (tab && (watched == DateTimePicker_1 || watched->parent() == DateTimePicker_1)) {
+    if (tab && (watched == m_slipDate || watched->parent() == m_slipDate)) {
         selectNext(key->key() == Qt::Key_Tab && !key->modifiers().testFlag(Qt::ShiftModifier));
         return true;
     }
@@ -128,7 +155,7 @@ bool MainWindow::flowKey(KeyRow row, QKeyEvent* key)
     case Qt::Key_Enter:
         // The Enter character itself is always dropped, so no field beeps at it.
         if (row == KeyRow::Tel)
-            Edit_G1->setFocus(Qt::TabFocusReason);
+            m_item1->setFocus(Qt::TabFocusReason);
         else if (row != KeyRow::End)
             selectNext(true);
         return true;

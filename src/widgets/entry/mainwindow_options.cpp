@@ -35,81 +35,83 @@ void MainWindow::buildOptions()
     using namespace rova::ui;
     buildPrinterGroup();
 
-    CheckBox_Date_1 = checkBox(Panel4, QStringLiteral("CheckBox_Date_1"), QStringLiteral("日付"),
-                               QRect(322, 5, 46, 17), 13);
-    CheckBox_Date_1->setChecked(true);
-    CheckBox_Date_1->setToolTip(QStringLiteral("チェックをはずすと日付を印字しません"));
+    m_printDate = checkBox(m_optionsBand, QStringLiteral("CheckBox_Date_1"), QStringLiteral("日付"),
+                           QRect(322, 5, 46, 17), 13);
+    m_printDate->setChecked(true);
+    m_printDate->setToolTip(QStringLiteral("チェックをはずすと日付を印字しません"));
 
-    DateTimePicker_1 = new QDateEdit(Panel4);
-    DateTimePicker_1->setObjectName(QStringLiteral("DateTimePicker_1"));
-    DateTimePicker_1->setGeometry(370, 2, 105, 21);
-    DateTimePicker_1->setFont(gothic(13));
-    DateTimePicker_1->setCalendarPopup(true);
+    m_slipDate = new QDateEdit(m_optionsBand);
+    m_slipDate->setObjectName(QStringLiteral("DateTimePicker_1"));
+    m_slipDate->setGeometry(370, 2, 105, 21);
+    m_slipDate->setFont(gothic(13));
+    m_slipDate->setCalendarPopup(true);
     // The Japanese short date, whatever the desktop's locale.
-    DateTimePicker_1->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-    DateTimePicker_1->setInputMethodHints(latinOnly);
+    m_slipDate->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
+    m_slipDate->setInputMethodHints(latinOnly);
 
-    Label_de_date =
-        label(Panel4, QStringLiteral("Label_de_date"), QStringLiteral("ご希望お届け日"), 478, 8, 11);
-    Edit_de_date1 = edit(Panel4, QStringLiteral("Edit_de_date1"), QRect(552, 4, 23, 21), 13);
-    Edit_de_date2 = edit(Panel4, QStringLiteral("Edit_de_date2"), QRect(577, 4, 23, 21), 13);
-    for (QLineEdit* box : {Edit_de_date1, Edit_de_date2}) {
+    m_deliveryDateCaption =
+        label(m_optionsBand, QStringLiteral("Label_de_date"), QStringLiteral("ご希望お届け日"), 478, 8, 11);
+    m_deliveryMonth = edit(m_optionsBand, QStringLiteral("Edit_de_date1"), QRect(552, 4, 23, 21), 13);
+    m_deliveryDay = edit(m_optionsBand, QStringLiteral("Edit_de_date2"), QRect(577, 4, 23, 21), 13);
+    for (QLineEdit* box : {m_deliveryMonth, m_deliveryDay}) {
         limitTyping(box, 2);
         // Only digits go in (mainwindow_keys.cpp); an input method would get full-width text past that.
         box->setAttribute(Qt::WA_InputMethodEnabled, false);
         box->setInputMethodHints(latinOnly | Qt::ImhDigitsOnly);
     }
 
-    Label_3 = label(Panel4, QStringLiteral("Label_3"), QStringLiteral("品名"), 307, 27, 15, true);
+    m_itemsCaption =
+        label(m_optionsBand, QStringLiteral("Label_3"), QStringLiteral("品名"), 307, 27, 15, true);
     const int itemTops[] = {24, 47, 71};
-    QLineEdit** items[] = {&Edit_G1, &Edit_G2, &Edit_G3};
+    QLineEdit** items[] = {&m_item1, &m_item2, &m_item3};
     for (int i = 0; i < 3; ++i) {
         QLineEdit* item =
-            edit(Panel4, QStringLiteral("Edit_G%1").arg(i + 1), QRect(341, itemTops[i], 260, 24), 16);
+            edit(m_optionsBand, QStringLiteral("Edit_G%1").arg(i + 1), QRect(341, itemTops[i], 260, 24), 16);
         limitTyping(item, 30);
         *items[i] = item;
     }
-    Edit_G1->setToolTip(QStringLiteral("30文字入力可"));
+    m_item1->setToolTip(QStringLiteral("30文字入力可"));
 
     buildTimeGroups();
 
-    Label_KOSUU = label(Panel4, QStringLiteral("Label_KOSUU"), QStringLiteral("個数"), 607, 101, 13);
-    KeNumEdit_KOSUU = new NumberEdit(Panel4);
-    KeNumEdit_KOSUU->setObjectName(QStringLiteral("KeNumEdit_KOSUU"));
-    KeNumEdit_KOSUU->setAutoSize(false);
-    KeNumEdit_KOSUU->setFont(gothic(13));
-    KeNumEdit_KOSUU->setGeometry(635, 96, 31, 21);
-    KeNumEdit_KOSUU->setIntegerLength(3);
-    KeNumEdit_KOSUU->setDecimalLength(0);
-    KeNumEdit_KOSUU->setErrorBeep(false);
+    m_countCaption =
+        label(m_optionsBand, QStringLiteral("Label_KOSUU"), QStringLiteral("個数"), 607, 101, 13);
+    m_count = new NumberEdit(m_optionsBand);
+    m_count->setObjectName(QStringLiteral("KeNumEdit_KOSUU"));
+    m_count->setAutoSize(false);
+    m_count->setFont(gothic(13));
+    m_count->setGeometry(635, 96, 31, 21);
+    m_count->setIntegerLength(3);
+    m_count->setDecimalLength(0);
+    m_count->setErrorBeep(false);
     // A count has no sign: the slip would show "-3" as 3.
-    KeNumEdit_KOSUU->setMinus(false);
-    KeNumEdit_KOSUU->setInputMethodHints(latinOnly);
-    KeNumEdit_KOSUU->setText(QStringLiteral("1"));
+    m_count->setMinus(false);
+    m_count->setInputMethodHints(latinOnly);
+    m_count->setText(QStringLiteral("1"));
 
     if (!webAddress().isEmpty()) {
-        BitBtn_WebHelp =
-            button(Panel4, QStringLiteral("BitBtn_WebHelp"), QString(), QRect(610, 24, 39, 39), false);
-        BitBtn_WebHelp->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
-        BitBtn_WebHelp->setToolTip(webAddress());
+        m_webHelpButton =
+            button(m_optionsBand, QStringLiteral("BitBtn_WebHelp"), QString(), QRect(610, 24, 39, 39), false);
+        m_webHelpButton->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
+        m_webHelpButton->setToolTip(webAddress());
     }
     if (!mailAddress().isEmpty()) {
-        BitBtn_SendMail = button(Panel4, QStringLiteral("BitBtn_SendMail"), QStringLiteral("E-Mail"),
-                                 QRect(601, 93, 60, 20), true);
-        BitBtn_SendMail->setFont(gothic(12));
-        BitBtn_SendMail->setToolTip(mailAddress());
+        m_sendMailButton = button(m_optionsBand, QStringLiteral("BitBtn_SendMail"), QStringLiteral("E-Mail"),
+                                  QRect(601, 93, 60, 20), true);
+        m_sendMailButton->setFont(gothic(12));
+        m_sendMailButton->setToolTip(mailAddress());
     }
     // Where the count and the mail button share a corner, the count stays reachable.
-    Label_KOSUU->raise();
-    KeNumEdit_KOSUU->raise();
+    m_countCaption->raise();
+    m_count->raise();
 }
 
-void MainWindow::BitBtn_WebHelpClick()
+void MainWindow::openWebHelp()
 {
     rova::desktop::openUrl(webAddress());
 }
 
-void MainWindow::BitBtn_SendMailClick()
+void MainWindow::writeSupportMail()
 {
     rova::desktop::openMail(mailAddress());
 }

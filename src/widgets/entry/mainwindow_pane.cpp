@@ -18,83 +18,85 @@
 void MainWindow::buildPane()
 {
     using namespace rova::ui;
-    Label1 = label(Panel3, QStringLiteral("Label1"), QStringLiteral("テキスト転送"), 33, 64, 12);
+    m_paneCaption = label(m_paneBand, QStringLiteral("Label1"), QStringLiteral("テキスト転送"), 33, 64, 12);
 
-    Memo1 = new QPlainTextEdit(Panel3);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setGeometry(114, 4, 474, 108);
-    Memo1->setFrameStyle(QFrame::NoFrame);
-    Memo1->setFont(gothic(13));
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pane = new QPlainTextEdit(m_paneBand);
+    m_pane->setObjectName(QStringLiteral("Memo1"));
+    m_pane->setGeometry(114, 4, 474, 108);
+    m_pane->setFrameStyle(QFrame::NoFrame);
+    m_pane->setFont(gothic(13));
+    m_pane->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Reached by Tab like the rest, and left by Tab: a transfer block has no use for tab characters.
-    Memo1->setFocusPolicy(Qt::StrongFocus);
-    Memo1->setTabChangesFocus(true);
-    Memo1->setToolTip(
+    m_pane->setFocusPolicy(Qt::StrongFocus);
+    m_pane->setTabChangesFocus(true);
+    m_pane->setToolTip(
         QStringLiteral("ここにお届け先の住所、お名前等のテキストを貼り付けると、お届け先欄に転送が可能です"
                        "　(15行以内に収まるようにして下さい)"));
-    setBaseColour(Memo1, QColor(0xC0, 0xC0, 0xC0));
+    setBaseColour(m_pane, QColor(0xC0, 0xC0, 0xC0));
 
-    BitBtn_1 = button(Panel3, QStringLiteral("BitBtn_1"), QString(), QRect(55, 23, 39, 39), true);
-    BitBtn_1->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    m_transferButton = button(m_paneBand, QStringLiteral("BitBtn_1"), QString(), QRect(55, 23, 39, 39), true);
+    m_transferButton->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
     // The hint is kept for reference; this button shows no tooltip.
-    BitBtn_1->setStatusTip(QStringLiteral("お届け先にテキストデータを転送します"));
+    m_transferButton->setStatusTip(QStringLiteral("お届け先にテキストデータを転送します"));
 
-    Label8 = label(
-        Panel3, QStringLiteral("Label8"),
+    m_paneHint = label(
+        m_paneBand, QStringLiteral("Label8"),
         QStringLiteral("↑↑ここクリップボードから貼り付けが、可能です　(　15行以内に収めてください　)↑↑"), 114,
         116, 11, true);
-    Label8->resize(438, 11);
-    setTextColour(Label8, grey());
+    m_paneHint->resize(438, 11);
+    setTextColour(m_paneHint, grey());
 
-    Label12 = label(Panel3, QStringLiteral("Label12"), QStringLiteral("Memoｸﾘｱ"), 606, 114, 12);
+    m_clearPaneCaption =
+        label(m_paneBand, QStringLiteral("Label12"), QStringLiteral("Memoｸﾘｱ"), 606, 114, 12);
 
-    BitBtn_MemoCLS =
-        button(Panel3, QStringLiteral("BitBtn_MemoCLS"), QString(), QRect(610, 90, 39, 21), true);
-    BitBtn_MemoCLS->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
-    BitBtn_MemoCLS->setToolTip(QStringLiteral("メモをクリアします"));
+    m_clearPaneButton =
+        button(m_paneBand, QStringLiteral("BitBtn_MemoCLS"), QString(), QRect(610, 90, 39, 21), true);
+    m_clearPaneButton->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
+    m_clearPaneButton->setToolTip(QStringLiteral("メモをクリアします"));
 }
 
-void MainWindow::Memo1Change()
+void MainWindow::shadePane()
 {
-    const bool empty = Memo1->document()->isEmpty();
-    rova::ui::setBaseColour(Memo1,
+    const bool empty = m_pane->document()->isEmpty();
+    rova::ui::setBaseColour(m_pane,
                             empty ? QColor(0xC0, 0xC0, 0xC0) : QApplication::palette().color(QPalette::Base));
 }
 
-void MainWindow::BitBtn_MemoCLSClick()
+void MainWindow::clearPane()
 {
-    Memo1->clear();
-    rova::ui::setBaseColour(Memo1, QColor(0xC0, 0xC0, 0xC0));
+    m_pane->clear();
+    rova::ui::setBaseColour(m_pane, QColor(0xC0, 0xC0, 0xC0));
 }
 
 void MainWindow::pasteAndTransfer()
 {
-    // One step for the keyboard: the clipboard's block replaces the pane and goes on as BitBtn_1 sends it.
-    Memo1->setPlainText(QGuiApplication::clipboard()->text());
-    BitBtn_1Click();
+    // One step for the keyboard: the clipboard's block replaces the pane and goes on as m_transferButton
+    // sends it.
+    m_pane->setPlainText(QGuiApplication::clipboard()->text());
+    transferPane();
 }
 
-void MainWindow::BitBtn_1Click()
+void MainWindow::transferPane()
 {
-    const auto outcome = rova::transfer::run(Memo1->toPlainText().split(QLatin1Char('\n')));
+    const auto outcome = rova::transfer::run(m_pane->toPlainText().split(QLatin1Char('\n')));
     if (outcome.nothingToTransfer) {
-        Memo1->setPlainText(outcome.pane.join(QLatin1Char('\n')));
+        m_pane->setPlainText(outcome.pane.join(QLatin1Char('\n')));
         rova::Dialogs::tell(this, QStringLiteral("転送テキストがありません"));
     } else {
-        Edit_Cls();
-        Edit_Zip->setText(outcome.fields.zip);
-        Edit_Add1->setText(outcome.fields.add1);
-        Edit_Add2->setText(outcome.fields.add2);
-        Edit_Custo1->setText(outcome.fields.name);
-        Edit_tel->setText(outcome.fields.tel);
-        Memo1->setPlainText(outcome.pane.join(QLatin1Char('\n')));
-        Memo1->moveCursor(QTextCursor::Start);
-        Memo1->ensureCursorVisible();
-        Edit_Zip->setFocus(Qt::OtherFocusReason);
+        clearDestination();
+        m_zip->setText(outcome.fields.zip);
+        m_add1->setText(outcome.fields.add1);
+        m_add2->setText(outcome.fields.add2);
+        m_name->setText(outcome.fields.name);
+        m_tel->setText(outcome.fields.tel);
+        m_pane->setPlainText(outcome.pane.join(QLatin1Char('\n')));
+        m_pane->moveCursor(QTextCursor::Start);
+        m_pane->ensureCursorVisible();
+        m_zip->setFocus(Qt::OtherFocusReason);
     }
-    Edit_Warning();
+    showAddressWarning();
     if (!outcome.nothingToTransfer)
         emit transferred();
 }

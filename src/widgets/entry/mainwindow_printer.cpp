@@ -18,7 +18,7 @@ using rova::print::PrinterError;
 using rova::print::registeredPrinter;
 using rova::print::registeredPrinterName;
 
-void MainWindow::SpeedButton_F11Click()
+void MainWindow::confirmAndPrint()
 {
     const rova::slip::SlipValues slip = slipValues();
     const bool printed = m_jobs.print({slip}, m_printSettings, [&](const rova::print::PageSetup* page) {
@@ -27,7 +27,7 @@ void MainWindow::SpeedButton_F11Click()
         return rova::Dialogs::ask(this, question.join(QLatin1Char('\n')));
     });
     if (!printed)
-        Edit_G1->setFocus();
+        m_item1->setFocus();
 }
 
 void MainWindow::addPrintCheck(PrintCheck check)
@@ -47,37 +47,37 @@ QStringList MainWindow::printWarnings(const rova::slip::SlipValues& slip,
 
 void MainWindow::showMargins()
 {
-    Label_Prn_Top->setText(m_printSettings.top);
-    Label_Prn_Left->setText(m_printSettings.left);
+    m_topMargin->setText(m_printSettings.top);
+    m_leftMargin->setText(m_printSettings.left);
 }
 
 void MainWindow::registerMargins(const QString& top, const QString& left)
 {
     rova::slip::PrintSettings changed = m_printSettings;
     // A file from before names were kept learns the name of the printer its number chose.
-    if (changed.printerName.isEmpty() && ComboBox1->isEnabled())
-        changed.printerName = ComboBox1->currentText();
+    if (changed.printerName.isEmpty() && m_printerBox->isEnabled())
+        changed.printerName = m_printerBox->currentText();
     changed.top = top;
     changed.left = left;
-    rova::slip::AssignmentFile(m_folder).store(ComboBox_SEL->currentText(), changed);
+    rova::slip::AssignmentFile(m_folder).store(m_slipType->currentText(), changed);
     m_printSettings = changed;
     showMargins();
 }
 
-void MainWindow::SpeedButton_PrnIdGetClick()
+void MainWindow::loadPrintSettings()
 {
-    m_printSettings = rova::slip::AssignmentFile(m_folder).load(ComboBox_SEL->currentText());
+    m_printSettings = rova::slip::AssignmentFile(m_folder).load(m_slipType->currentText());
     showMargins();
-    SpeedButton_PRNSETClick();
+    showRegisteredPrinter();
 }
 
-void MainWindow::SpeedButton_PRNSETClick()
+void MainWindow::showRegisteredPrinter()
 {
     // The registered printer or none: a missing one, or a list the server did not give, is shown in
     // the group and refused by the print command, never stood in for by another printer.
     int index = -1;
     try {
-        index = registeredPrinter(m_printers.printerNames(), m_printSettings, ComboBox_SEL->currentText());
+        index = registeredPrinter(m_printers.printerNames(), m_printSettings, m_slipType->currentText());
     } catch (const PrinterError& e) {
         if (e.kind() == PrinterError::Kind::NotFound)
             showPrinterMissing(registeredPrinterName(m_printSettings) + QStringLiteral(" (見つかりません)"));
@@ -97,15 +97,15 @@ void MainWindow::SpeedButton_PRNSETClick()
         names = m_printers.printerNames();
         current = m_printers.currentIndex();
     } catch (const PrinterError&) {
-        ComboBox1->setEnabled(false);
+        m_printerBox->setEnabled(false);
         return;
     }
-    ComboBox1->clear();
-    ComboBox1->addItems(names);
-    ComboBox1->setCurrentIndex(current);
-    ComboBox1->setEnabled(true);
-    ComboBox1->setToolTip(QString());
-    rova::ui::setTextColour(ComboBox1, palette().color(QPalette::Text));
+    m_printerBox->clear();
+    m_printerBox->addItems(names);
+    m_printerBox->setCurrentIndex(current);
+    m_printerBox->setEnabled(true);
+    m_printerBox->setToolTip(QString());
+    rova::ui::setTextColour(m_printerBox, palette().color(QPalette::Text));
     const auto fill = [](QComboBox* box, auto names, auto index) {
         box->clear();
         try {
@@ -116,14 +116,14 @@ void MainWindow::SpeedButton_PRNSETClick()
         }
     };
     fill(
-        ComboBox2, [&] { return m_printers.paperNames(); }, [&] { return m_printers.paperIndex(); });
+        m_paperBox, [&] { return m_printers.paperNames(); }, [&] { return m_printers.paperIndex(); });
     fill(
-        ComboBox3, [&] { return m_printers.binNames(); }, [&] { return m_printers.binIndex(); });
+        m_binBox, [&] { return m_printers.binNames(); }, [&] { return m_printers.binIndex(); });
 }
 
-void MainWindow::BitBtn_PrnSetClick()
+void MainWindow::setUpPrinter()
 {
-    SpeedButton_PrnIdGetClick();
+    loadPrintSettings();
 
     // The dialog starts on the registered printer, or on the first when it is missing.
     int start = 0;
@@ -136,16 +136,16 @@ void MainWindow::BitBtn_PrnSetClick()
     m_printers.setCurrentIndex(start);
 
     // Cancelling leaves the printer as it was; the registration goes on either way.
-    PrinterSetupDialog(m_printers, this).Execute();
+    PrinterSetupDialog(m_printers, this).exec();
 
     m_printSettings.printerIndex = QString::number(m_printers.currentIndex());
     m_printSettings.printerName = rova::slip::AssignmentFile::storedName(m_printers.currentName().trimmed());
-    const QString slipType = ComboBox_SEL->currentText();
-    SpeedButton_PRNSETClick();
+    const QString slipType = m_slipType->currentText();
+    showRegisteredPrinter();
     rova::slip::AssignmentFile(m_folder).store(slipType, m_printSettings);
 }
 
-void MainWindow::BitBtn_PrnSet2Click()
+void MainWindow::openPrintPosition()
 {
-    rova::Dialogs::exec(*Form_SLIP97YPrn);
+    rova::Dialogs::exec(*m_printPositionDialog);
 }

@@ -34,35 +34,37 @@ QComboBox* displayBox(QWidget* parent, const QString& name, const QRect& place)
 void MainWindow::buildPrinterGroup()
 {
     using namespace rova::ui;
-    GroupBox1 = new QGroupBox(QStringLiteral("プリンタセット"), Panel4);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(8, 2, 285, 130);
-    GroupBox1->setFont(gothic(12));
+    m_printerGroup = new QGroupBox(QStringLiteral("プリンタセット"), m_optionsBand);
+    m_printerGroup->setObjectName(QStringLiteral("GroupBox1"));
+    m_printerGroup->setGeometry(8, 2, 285, 130);
+    m_printerGroup->setFont(gothic(12));
 
-    ComboBox1 = displayBox(GroupBox1, QStringLiteral("ComboBox1"), QRect(6, 15, 273, 20));
-    ComboBox2 = displayBox(GroupBox1, QStringLiteral("ComboBox2"), QRect(6, 36, 273, 20));
-    ComboBox3 = displayBox(GroupBox1, QStringLiteral("ComboBox3"), QRect(6, 56, 273, 20));
+    m_printerBox = displayBox(m_printerGroup, QStringLiteral("ComboBox1"), QRect(6, 15, 273, 20));
+    m_paperBox = displayBox(m_printerGroup, QStringLiteral("ComboBox2"), QRect(6, 36, 273, 20));
+    m_binBox = displayBox(m_printerGroup, QStringLiteral("ComboBox3"), QRect(6, 56, 273, 20));
 
-    Label_4 = label(GroupBox1, QStringLiteral("Label_4"), QStringLiteral("用紙選択"), 6, 82, 15);
-    ComboBox_SEL = new QComboBox(GroupBox1);
-    ComboBox_SEL->setObjectName(QStringLiteral("ComboBox_SEL"));
-    ComboBox_SEL->setGeometry(67, 77, 212, 23);
-    ComboBox_SEL->setFont(gothic(15));
-    ComboBox_SEL->setFocusPolicy(Qt::StrongFocus);
-    ComboBox_SEL->addItems({QStringLiteral("発払　着払(手差し)"), QStringLiteral("発払　着払(連続)"),
-                            QStringLiteral("タイムサービス(手差し)"), QStringLiteral("タイムサービス(連続)"),
-                            QStringLiteral("配達指定日(手差し)"), QStringLiteral("配達指定日(連続)")});
+    m_slipTypeCaption =
+        label(m_printerGroup, QStringLiteral("Label_4"), QStringLiteral("用紙選択"), 6, 82, 15);
+    m_slipType = new QComboBox(m_printerGroup);
+    m_slipType->setObjectName(QStringLiteral("ComboBox_SEL"));
+    m_slipType->setGeometry(67, 77, 212, 23);
+    m_slipType->setFont(gothic(15));
+    m_slipType->setFocusPolicy(Qt::StrongFocus);
+    m_slipType->addItems({QStringLiteral("発払　着払(手差し)"), QStringLiteral("発払　着払(連続)"),
+                          QStringLiteral("タイムサービス(手差し)"), QStringLiteral("タイムサービス(連続)"),
+                          QStringLiteral("配達指定日(手差し)"), QStringLiteral("配達指定日(連続)")});
 
-    BitBtn_PrnSet2 = button(GroupBox1, QStringLiteral("BitBtn_PrnSet2"), QStringLiteral("余白調整"),
-                            QRect(6, 102, 72, 24), false);
-    BitBtn_PrnSet2->setToolTip(QStringLiteral("印刷する用紙の上余白、左余白を調整します"));
-    BitBtn_PrnSet = button(GroupBox1, QStringLiteral("BitBtn_PrnSet"),
-                           QStringLiteral("セットするプリンタを登録"), QRect(130, 102, 149, 24), false);
-    BitBtn_PrnSet->setToolTip(QStringLiteral("送り状ごとに使用にするプリンタをセットします"));
+    m_printPositionButton = button(m_printerGroup, QStringLiteral("BitBtn_PrnSet2"),
+                                   QStringLiteral("余白調整"), QRect(6, 102, 72, 24), false);
+    m_printPositionButton->setToolTip(QStringLiteral("印刷する用紙の上余白、左余白を調整します"));
+    m_printerSetupButton =
+        button(m_printerGroup, QStringLiteral("BitBtn_PrnSet"), QStringLiteral("セットするプリンタを登録"),
+               QRect(130, 102, 149, 24), false);
+    m_printerSetupButton->setToolTip(QStringLiteral("送り状ごとに使用にするプリンタをセットします"));
 
-    for (const auto& [target, name, top] : {std::tuple{&Label_Prn_Top, "Label_Prn_Top", 103},
-                                            std::tuple{&Label_Prn_Left, "Label_Prn_Left", 114}}) {
-        auto* margin = new QLabel(GroupBox1);
+    for (const auto& [target, name, top] :
+         {std::tuple{&m_topMargin, "Label_Prn_Top", 103}, std::tuple{&m_leftMargin, "Label_Prn_Left", 114}}) {
+        auto* margin = new QLabel(m_printerGroup);
         margin->setObjectName(QString::fromLatin1(name));
         margin->setTextFormat(Qt::PlainText); // the margins come from a file: markup is shown as written
         QFont verdana(QStringLiteral("Verdana"));
@@ -77,11 +79,11 @@ void MainWindow::buildPrinterGroup()
 void MainWindow::showPrinterMissing(const QString& text)
 {
     // The box has room for one line; the whole text (where, why, what to do) is its tooltip.
-    ComboBox1->clear();
-    ComboBox1->addItem(text.section(u'\n', 0, 0));
-    ComboBox1->setToolTip(text);
-    ComboBox1->setEnabled(false);
-    rova::ui::setTextColour(ComboBox1, Qt::red);
-    ComboBox2->clear();
-    ComboBox3->clear();
+    m_printerBox->clear();
+    m_printerBox->addItem(text.section(u'\n', 0, 0));
+    m_printerBox->setToolTip(text);
+    m_printerBox->setEnabled(false);
+    rova::ui::setTextColour(m_printerBox, Qt::red);
+    m_paperBox->clear();
+    m_binBox->clear();
 }

@@ -23,35 +23,34 @@ void MainWindow::trackFocus()
 void MainWindow::fieldEntered(QWidget* field)
 {
     m_lastFocus = field;
-    if (field == Memo1) {
-        Panel_HelpMess->setText(
-            QStringLiteral("テキストを貼り付けることができます　７行以内に収めてください"));
+    if (field == m_pane) {
+        showHelp(QStringLiteral("テキストを貼り付けることができます　７行以内に収めてください"));
         return;
     }
-    if (field == Edit_Add1 || field == Edit_Add2 || field == Edit_Add3)
-        Edit_Warning();
+    if (field == m_add1 || field == m_add2 || field == m_add3)
+        showAddressWarning();
 
     static const QList<std::pair<QLineEdit * MainWindow::*, const char16_t*>> prompts{
-        {&MainWindow::Edit_Zip, u"お届け先の郵便番号を入力して下さい"},
-        {&MainWindow::Edit_Add1, u"お届け先のおところ①を入力して下さい"},
-        {&MainWindow::Edit_Add2, u"お届け先のおところ②を入力して下さい"},
-        {&MainWindow::Edit_Add3, u"お届け先のおところ②を入力して下さい"},
-        {&MainWindow::Edit_Custo1, u"お届け先のおなまえを入力して下さい"},
-        {&MainWindow::Edit_tel, u"お届け先のでんわを入力して下さい"},
-        {&MainWindow::Edit_G1, u"品名を入力して下さい"},
-        {&MainWindow::Edit_G2, u"品名を入力して下さい"},
-        {&MainWindow::Edit_G3, u"品名を入力して下さい"},
-        {&MainWindow::Edit_MyZip, u"ご依頼主の郵便番号を入力して下さい"},
-        {&MainWindow::Edit_MyADD1, u"ご依頼主のおところ①を入力して下さい"},
-        {&MainWindow::Edit_MyADD2, u"ご依頼主のおところ②を入力して下さい"},
-        {&MainWindow::Edit_My, u"ご依頼主のおなまえを入力して下さい"},
-        {&MainWindow::Edit_MyTEL, u"ご依頼主のでんわを入力して下さい"},
+        {&MainWindow::m_zip, u"お届け先の郵便番号を入力して下さい"},
+        {&MainWindow::m_add1, u"お届け先のおところ①を入力して下さい"},
+        {&MainWindow::m_add2, u"お届け先のおところ②を入力して下さい"},
+        {&MainWindow::m_add3, u"お届け先のおところ②を入力して下さい"},
+        {&MainWindow::m_name, u"お届け先のおなまえを入力して下さい"},
+        {&MainWindow::m_tel, u"お届け先のでんわを入力して下さい"},
+        {&MainWindow::m_item1, u"品名を入力して下さい"},
+        {&MainWindow::m_item2, u"品名を入力して下さい"},
+        {&MainWindow::m_item3, u"品名を入力して下さい"},
+        {&MainWindow::m_senderZip, u"ご依頼主の郵便番号を入力して下さい"},
+        {&MainWindow::m_senderAdd1, u"ご依頼主のおところ①を入力して下さい"},
+        {&MainWindow::m_senderAdd2, u"ご依頼主のおところ②を入力して下さい"},
+        {&MainWindow::m_senderName, u"ご依頼主のおなまえを入力して下さい"},
+        {&MainWindow::m_senderTel, u"ご依頼主のでんわを入力して下さい"},
     };
     for (const auto& [member, prompt] : prompts) {
         QLineEdit* edit = this->*member;
         if (edit != field)
             continue;
-        Panel_HelpMess->setText(QString::fromUtf16(prompt));
+        showHelp(QString::fromUtf16(prompt));
         edit->deselect();
         edit->end(false);
         return;

@@ -32,42 +32,41 @@ void MainWindow::loadSettings()
     run([this, &settings] { settings.load(settingsFile(m_folder)); });
     m_settingsAsLoaded = settings;
     selectSenderSlot(settings.tabMy);
-    selectItem(ComboBox_SEL, settings.comboBoxSel);
-    selectItem(ComboBox_FontSize, settings.addrFont);
-    Edit_My->setText(settings.sender.name);
-    Edit_MyZip->setText(settings.sender.zip);
-    Edit_MyADD1->setText(settings.sender.add1);
-    Edit_MyADD2->setText(settings.sender.add2);
-    Edit_MyTEL->setText(settings.sender.tel);
-    Edit_Zip->setText(settings.zip);
-    Edit_Add1->setText(settings.add1);
-    Edit_Add2->setText(settings.add2);
-    Edit_Custo1->setText(settings.custo1);
-    Edit_tel->setText(settings.tel);
-    Edit_G1->setText(settings.g1);
-    Edit_G2->setText(settings.g2);
-    Edit_G3->setText(settings.g3);
+    selectItem(m_slipType, settings.comboBoxSel);
+    selectItem(m_fontSize, settings.addrFont);
+    m_senderName->setText(settings.sender.name);
+    m_senderZip->setText(settings.sender.zip);
+    m_senderAdd1->setText(settings.sender.add1);
+    m_senderAdd2->setText(settings.sender.add2);
+    m_senderTel->setText(settings.sender.tel);
+    m_zip->setText(settings.zip);
+    m_add1->setText(settings.add1);
+    m_add2->setText(settings.add2);
+    m_name->setText(settings.custo1);
+    m_tel->setText(settings.tel);
+    m_item1->setText(settings.g1);
+    m_item2->setText(settings.g2);
+    m_item3->setText(settings.g3);
     // The count takes no sign; one stored with a sign keeps its digits.
-    KeNumEdit_KOSUU->setText(settings.kosuu.startsWith(QLatin1Char('-')) ? settings.kosuu.mid(1)
-                                                                         : settings.kosuu);
+    m_count->setText(settings.kosuu.startsWith(QLatin1Char('-')) ? settings.kosuu.mid(1) : settings.kosuu);
 }
 
 void MainWindow::saveSettings()
 {
     rova::Settings settings;
-    settings.addrFont = ComboBox_FontSize->currentIndex();
-    settings.zip = Edit_Zip->text();
-    settings.add1 = Edit_Add1->text();
-    settings.add2 = Edit_Add2->text();
-    settings.custo1 = Edit_Custo1->text();
-    settings.tel = Edit_tel->text();
-    settings.g1 = Edit_G1->text();
-    settings.g2 = Edit_G2->text();
-    settings.g3 = Edit_G3->text();
-    settings.kosuu = KeNumEdit_KOSUU->text();
-    settings.sender = {Edit_MyZip->text(), Edit_MyADD1->text(), Edit_MyADD2->text(), Edit_My->text(),
-                       Edit_MyTEL->text()};
-    settings.comboBoxSel = ComboBox_SEL->currentIndex();
+    settings.addrFont = m_fontSize->currentIndex();
+    settings.zip = m_zip->text();
+    settings.add1 = m_add1->text();
+    settings.add2 = m_add2->text();
+    settings.custo1 = m_name->text();
+    settings.tel = m_tel->text();
+    settings.g1 = m_item1->text();
+    settings.g2 = m_item2->text();
+    settings.g3 = m_item3->text();
+    settings.kosuu = m_count->text();
+    settings.sender = {m_senderZip->text(), m_senderAdd1->text(), m_senderAdd2->text(), m_senderName->text(),
+                       m_senderTel->text()};
+    settings.comboBoxSel = m_slipType->currentIndex();
     settings.tabMy = senderSlot();
     // The operator hears which fields lose characters before the file keeps the rest of them.
     run([this, &settings] { settings.checkSavable(m_settingsAsLoaded); });

@@ -20,50 +20,50 @@
 #include <QStatusBar>
 #include <QTabBar>
 
-void MainWindow::FormShow()
+void MainWindow::setUpForStart()
 {
     setWindowTitle(
         QStringLiteral("rova　送り状印刷　< ヤマト宅急便　> ver%1").arg(rova::programinfo::version()));
-    DateTimePicker_1->setDate(QDate::currentDate());
-    Edit_de_date1->clear();
-    Edit_de_date2->clear();
+    m_slipDate->setDate(QDate::currentDate());
+    m_deliveryMonth->clear();
+    m_deliveryDay->clear();
     m_printSettings.top.clear();
     m_printSettings.left.clear();
     showMargins();
-    Edit_Cls();
-    Edit_Cls_My();
-    Memo1->clear();
+    clearDestination();
+    clearSender();
+    m_pane->clear();
 
     loadSettings();
 
-    for (QWidget* shown : {static_cast<QWidget*>(Edit_G3), static_cast<QWidget*>(CheckBox_Date_1),
-                           static_cast<QWidget*>(DateTimePicker_1), static_cast<QWidget*>(Label_de_date),
-                           static_cast<QWidget*>(Edit_de_date1), static_cast<QWidget*>(Edit_de_date2),
-                           static_cast<QWidget*>(PageControl_My)})
+    for (QWidget* shown : {static_cast<QWidget*>(m_item3), static_cast<QWidget*>(m_printDate),
+                           static_cast<QWidget*>(m_slipDate), static_cast<QWidget*>(m_deliveryDateCaption),
+                           static_cast<QWidget*>(m_deliveryMonth), static_cast<QWidget*>(m_deliveryDay),
+                           static_cast<QWidget*>(m_senderSlots)})
         shown->show();
-    GroupBox_Time->move(600, 2);
-    GroupBox_Time->show();
-    Label_KOSUU->hide();
-    KeNumEdit_KOSUU->hide();
-    Label_3->move(307, Label_3->y());
-    for (QLineEdit* item : {Edit_G1, Edit_G2, Edit_G3})
+    m_timeSlotGroup->move(600, 2);
+    m_timeSlotGroup->show();
+    m_countCaption->hide();
+    m_count->hide();
+    m_itemsCaption->move(307, m_itemsCaption->y());
+    for (QLineEdit* item : {m_item1, m_item2, m_item3})
         item->setGeometry(341, item->y(), 260, item->height());
 
-    ComboBox_SELChange();
-    SpeedButton_PRNSETClick();
+    applySlipType();
+    showRegisteredPrinter();
 
-    StatusBar1->showMessage(QStringLiteral("  "));
+    m_statusLine->showMessage(QStringLiteral("  "));
     showFunctionKeys();
 
     // At start a slot never registered leaves the sender the settings file keeps: only picking a slot
     // shows it empty.
     if (!rova::senderbook::isSlot(senderSlot()) ||
         QFileInfo::exists(QDir(m_folder).filePath(rova::senderbook::fileName(senderSlot()))))
-        SpeedButton_readMyClick();
+        loadSenderSlot();
 
-    Edit_Zip->setFocus(Qt::OtherFocusReason);
+    m_zip->setFocus(Qt::OtherFocusReason);
     // While the window is not active yet the edit receives its focus later, on activation, which
     // does not count as the operator entering it; the prompt is due now.
-    if (!Edit_Zip->hasFocus())
-        fieldEntered(Edit_Zip);
+    if (!m_zip->hasFocus())
+        fieldEntered(m_zip);
 }

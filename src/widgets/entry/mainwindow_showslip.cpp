@@ -13,34 +13,34 @@
 void MainWindow::showSlip(const rova::slip::SlipValues& s)
 {
     // The slip-type change empties the count and unticks the time boxes, so it comes first.
-    const int type = ComboBox_SEL->findText(s.slipType);
-    if (type >= 0 && type != ComboBox_SEL->currentIndex()) {
-        ComboBox_SEL->setCurrentIndex(type);
-        ComboBox_SELChange();
+    const int type = m_slipType->findText(s.slipType);
+    if (type >= 0 && type != m_slipType->currentIndex()) {
+        m_slipType->setCurrentIndex(type);
+        applySlipType();
     }
-    const std::pair<QLineEdit*, QString> texts[] = {{Edit_Zip, s.zip},
-                                                    {Edit_tel, s.tel},
-                                                    {Edit_Add1, s.add1},
-                                                    {Edit_Add2, s.add2},
-                                                    {Edit_Add3, s.add3},
-                                                    {Edit_Custo1, s.name},
-                                                    {Edit_G1, s.g1},
-                                                    {Edit_G2, s.g2},
-                                                    {Edit_G3, s.g3},
-                                                    {Edit_de_date1, s.deliveryMonth},
-                                                    {Edit_de_date2, s.deliveryDay},
-                                                    {Edit_MyZip, s.myZip},
-                                                    {Edit_MyTEL, s.myTel},
-                                                    {Edit_MyADD1, s.myAdd1},
-                                                    {Edit_MyADD2, s.myAdd2},
-                                                    {Edit_My, s.myName}};
+    const std::pair<QLineEdit*, QString> texts[] = {{m_zip, s.zip},
+                                                    {m_tel, s.tel},
+                                                    {m_add1, s.add1},
+                                                    {m_add2, s.add2},
+                                                    {m_add3, s.add3},
+                                                    {m_name, s.name},
+                                                    {m_item1, s.g1},
+                                                    {m_item2, s.g2},
+                                                    {m_item3, s.g3},
+                                                    {m_deliveryMonth, s.deliveryMonth},
+                                                    {m_deliveryDay, s.deliveryDay},
+                                                    {m_senderZip, s.myZip},
+                                                    {m_senderTel, s.myTel},
+                                                    {m_senderAdd1, s.myAdd1},
+                                                    {m_senderAdd2, s.myAdd2},
+                                                    {m_senderName, s.myName}};
     for (const auto& [edit, text] : texts)
         edit->setText(text);
-    ComboBox_FontSize->setCurrentIndex(s.fontSizeIndex);
-    KeNumEdit_KOSUU->setText(s.count);
+    m_fontSize->setCurrentIndex(s.fontSizeIndex);
+    m_count->setText(s.count);
     if (s.date.isValid())
-        DateTimePicker_1->setDate(s.date);
-    CheckBox_Date_1->setChecked(s.printDate);
+        m_slipDate->setDate(s.date);
+    m_printDate->setChecked(s.printDate);
 
     // Unticked first: ticking a box unticks the others of its group.
     const QList<QCheckBox*> boxes = timeBoxes();
@@ -53,7 +53,7 @@ void MainWindow::showSlip(const rova::slip::SlipValues& s)
         if (s.promisedTimes[i])
             boxes[6 + i]->setChecked(true);
 
-    CheckBox_My->setChecked(s.printSender);
-    CheckBox_MyClick();
-    Edit_Warning();
+    m_printSender->setChecked(s.printSender);
+    shadeSenderFields();
+    showAddressWarning();
 }

@@ -15,29 +15,29 @@
 void MainWindow::buildTimeGroups()
 {
     using namespace rova::ui;
-    GroupBox_Time = new QGroupBox(QStringLiteral("ご希望時間帯"), Panel4);
-    GroupBox_Time->setObjectName(QStringLiteral("GroupBox_Time"));
-    GroupBox_Time->setGeometry(600, 1, 80, 96);
-    GroupBox_Time->setFont(gothic(12));
+    m_timeSlotGroup = new QGroupBox(QStringLiteral("ご希望時間帯"), m_optionsBand);
+    m_timeSlotGroup->setObjectName(QStringLiteral("GroupBox_Time"));
+    m_timeSlotGroup->setGeometry(600, 1, 80, 96);
+    m_timeSlotGroup->setFont(gothic(12));
     const QStringList& times = rova::orders::timeSlotCaptions();
-    QCheckBox** boxes[] = {&CheckBox_t1, &CheckBox_t2, &CheckBox_t3,
-                           &CheckBox_t4, &CheckBox_t5, &CheckBox_t6};
+    QCheckBox** boxes[] = {&m_timeSlot1, &m_timeSlot2, &m_timeSlot3,
+                           &m_timeSlot4, &m_timeSlot5, &m_timeSlot6};
     for (int i = 0; i < 6; ++i)
-        *boxes[i] = checkBox(GroupBox_Time, QStringLiteral("CheckBox_t%1").arg(i + 1), times[i],
+        *boxes[i] = checkBox(m_timeSlotGroup, QStringLiteral("CheckBox_t%1").arg(i + 1), times[i],
                              QRect(6, 12 + 13 * i, 72, 14), 12);
 
-    GroupBox_Time2 = new QGroupBox(QStringLiteral("お約束時刻"), Panel4);
-    GroupBox_Time2->setObjectName(QStringLiteral("GroupBox_Time2"));
-    GroupBox_Time2->setGeometry(600, 1, 80, 72);
-    GroupBox_Time2->setFont(gothic(12));
+    m_promisedTimeGroup = new QGroupBox(QStringLiteral("お約束時刻"), m_optionsBand);
+    m_promisedTimeGroup->setObjectName(QStringLiteral("GroupBox_Time2"));
+    m_promisedTimeGroup->setGeometry(600, 1, 80, 72);
+    m_promisedTimeGroup->setFont(gothic(12));
     const QStringList& promised = rova::orders::promisedTimeCaptions();
-    CheckBox_t21 =
-        checkBox(GroupBox_Time2, QStringLiteral("CheckBox_t21"), promised[0], QRect(6, 20, 68, 14), 12);
-    CheckBox_t22 =
-        checkBox(GroupBox_Time2, QStringLiteral("CheckBox_t22"), promised[1], QRect(6, 43, 68, 14), 12);
-    GroupBox_Time2->hide();
+    m_promisedTime1 =
+        checkBox(m_promisedTimeGroup, QStringLiteral("CheckBox_t21"), promised[0], QRect(6, 20, 68, 14), 12);
+    m_promisedTime2 =
+        checkBox(m_promisedTimeGroup, QStringLiteral("CheckBox_t22"), promised[1], QRect(6, 43, 68, 14), 12);
+    m_promisedTimeGroup->hide();
     // The caption sits on the frame line, as on the forms, so the first box below it stays clear.
-    for (QGroupBox* group : {GroupBox_Time, GroupBox_Time2})
+    for (QGroupBox* group : {m_timeSlotGroup, m_promisedTimeGroup})
         group->setStyleSheet(
             QStringLiteral("QGroupBox { margin-top: 6px; border: 1px solid palette(mid); }"
                            "QGroupBox::title { subcontrol-origin: margin; left: 4px; top: -1px; }"));
@@ -51,15 +51,15 @@ void MainWindow::buildTimeGroups()
 
 QList<QCheckBox*> MainWindow::timeBoxes() const
 {
-    return {CheckBox_t1, CheckBox_t2, CheckBox_t3,  CheckBox_t4,
-            CheckBox_t5, CheckBox_t6, CheckBox_t21, CheckBox_t22};
+    return {m_timeSlot1, m_timeSlot2, m_timeSlot3,     m_timeSlot4,
+            m_timeSlot5, m_timeSlot6, m_promisedTime1, m_promisedTime2};
 }
 
 void MainWindow::timeBoxTicked(QCheckBox* box)
 {
-    const QList<QCheckBox*> hours{CheckBox_t1, CheckBox_t2, CheckBox_t3,
-                                  CheckBox_t4, CheckBox_t5, CheckBox_t6};
-    const QList<QCheckBox*> promised{CheckBox_t21, CheckBox_t22};
+    const QList<QCheckBox*> hours{m_timeSlot1, m_timeSlot2, m_timeSlot3,
+                                  m_timeSlot4, m_timeSlot5, m_timeSlot6};
+    const QList<QCheckBox*> promised{m_promisedTime1, m_promisedTime2};
     for (QCheckBox* other : hours.contains(box) ? hours : promised)
         if (other != box)
             other->setChecked(false);
@@ -81,28 +81,28 @@ constexpr FormKind kFormKinds[] = {
 };
 } // namespace
 
-void MainWindow::ComboBox_SELChange()
+void MainWindow::applySlipType()
 {
-    SpeedButton_PrnIdGetClick();
+    loadPrintSettings();
 
-    const QString type = ComboBox_SEL->currentText();
+    const QString type = m_slipType->currentText();
     for (const FormKind& kind : kFormKinds) {
         if (type.isEmpty() || !type.startsWith(QString::fromUtf16(kind.prefix)))
             continue;
-        Label_de_date->setText(QString::fromUtf16(kind.dateCaption));
-        Label_de_date->adjustSize();
+        m_deliveryDateCaption->setText(QString::fromUtf16(kind.dateCaption));
+        m_deliveryDateCaption->adjustSize();
         nameControls();
-        QGroupBox* shown = kind.promisedTime ? GroupBox_Time2 : GroupBox_Time;
-        QGroupBox* hidden = kind.promisedTime ? GroupBox_Time : GroupBox_Time2;
+        QGroupBox* shown = kind.promisedTime ? m_promisedTimeGroup : m_timeSlotGroup;
+        QGroupBox* hidden = kind.promisedTime ? m_timeSlotGroup : m_promisedTimeGroup;
         hidden->hide();
         shown->move(600, 1);
         shown->show();
-        Label_KOSUU->setVisible(kind.count);
+        m_countCaption->setVisible(kind.count);
         // A delivery-date slip starts without a count. Set, not cleared: clearing is an edit the
         // operator could undo, which would bring the previous slip's count back.
         if (kind.count)
-            KeNumEdit_KOSUU->setText(QString());
-        KeNumEdit_KOSUU->setVisible(kind.count);
+            m_count->setText(QString());
+        m_count->setVisible(kind.count);
         break;
     }
     for (QCheckBox* box : timeBoxes())

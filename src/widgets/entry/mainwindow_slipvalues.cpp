@@ -12,31 +12,31 @@
 rova::slip::SlipValues MainWindow::slipValues() const
 {
     rova::slip::SlipValues s;
-    s.slipType = ComboBox_SEL->currentText();
-    s.zip = Edit_Zip->text();
-    s.tel = Edit_tel->text();
-    s.add1 = Edit_Add1->text();
-    s.add2 = Edit_Add2->text();
-    s.add3 = Edit_Add3->text();
-    s.name = Edit_Custo1->text();
-    s.fontSizeIndex = ComboBox_FontSize->currentIndex();
-    s.g1 = Edit_G1->text();
-    s.g2 = Edit_G2->text();
-    s.g3 = Edit_G3->text();
-    s.count = KeNumEdit_KOSUU->text();
-    s.date = DateTimePicker_1->date();
-    s.printDate = CheckBox_Date_1->isChecked();
-    s.deliveryMonth = Edit_de_date1->text();
-    s.deliveryDay = Edit_de_date2->text();
-    const QCheckBox* boxes[] = {CheckBox_t1, CheckBox_t2, CheckBox_t3, CheckBox_t4, CheckBox_t5, CheckBox_t6};
+    s.slipType = m_slipType->currentText();
+    s.zip = m_zip->text();
+    s.tel = m_tel->text();
+    s.add1 = m_add1->text();
+    s.add2 = m_add2->text();
+    s.add3 = m_add3->text();
+    s.name = m_name->text();
+    s.fontSizeIndex = m_fontSize->currentIndex();
+    s.g1 = m_item1->text();
+    s.g2 = m_item2->text();
+    s.g3 = m_item3->text();
+    s.count = m_count->text();
+    s.date = m_slipDate->date();
+    s.printDate = m_printDate->isChecked();
+    s.deliveryMonth = m_deliveryMonth->text();
+    s.deliveryDay = m_deliveryDay->text();
+    const QCheckBox* boxes[] = {m_timeSlot1, m_timeSlot2, m_timeSlot3, m_timeSlot4, m_timeSlot5, m_timeSlot6};
     for (int i = 0; i < 6; ++i)
         s.timeSlots[i] = boxes[i]->isChecked();
-    s.promisedTimes = {CheckBox_t21->isChecked(), CheckBox_t22->isChecked()};
-    s.printSender = CheckBox_My->isChecked();
-    s.myZip = Edit_MyZip->text();
-    s.myTel = Edit_MyTEL->text();
-    s.myAdd1 = Edit_MyADD1->text();
-    s.myAdd2 = Edit_MyADD2->text();
-    s.myName = Edit_My->text();
+    s.promisedTimes = {m_promisedTime1->isChecked(), m_promisedTime2->isChecked()};
+    s.printSender = m_printSender->isChecked();
+    s.myZip = m_senderZip->text();
+    s.myTel = m_senderTel->text();
+    s.myAdd1 = m_senderAdd1->text();
+    s.myAdd2 = m_senderAdd2->text();
+    s.myName = m_senderName->text();
     return s;
 }

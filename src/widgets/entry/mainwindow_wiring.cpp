@@ -31,32 +31,32 @@ void MainWindow::connectHandlers()
             connect(button, &QPushButton::clicked, this,
                     [this, handler] { run([this, handler] { (this->*handler)(); }); });
     };
-    onClick(BitBtn_CLS, &MainWindow::BitBtn_CLSClick);
-    onClick(BitBtn_1, &MainWindow::BitBtn_1Click);
-    onClick(BitBtn_MemoCLS, &MainWindow::BitBtn_MemoCLSClick);
-    onClick(BitBtn_WebHelp, &MainWindow::BitBtn_WebHelpClick);
-    onClick(BitBtn_SendMail, &MainWindow::BitBtn_SendMailClick);
-    onClick(BitBtn_PrnSet, &MainWindow::BitBtn_PrnSetClick);
-    onClick(BitBtn_PrnSet2, &MainWindow::BitBtn_PrnSet2Click);
-    setFunctionKey(2, QStringLiteral("中止"), [this] { SpeedButton_F2Click(); });
+    onClick(m_clearDestinationButton, &MainWindow::confirmAndClearDestination);
+    onClick(m_transferButton, &MainWindow::transferPane);
+    onClick(m_clearPaneButton, &MainWindow::clearPane);
+    onClick(m_webHelpButton, &MainWindow::openWebHelp);
+    onClick(m_sendMailButton, &MainWindow::writeSupportMail);
+    onClick(m_printerSetupButton, &MainWindow::setUpPrinter);
+    onClick(m_printPositionButton, &MainWindow::openPrintPosition);
+    setFunctionKey(2, QStringLiteral("中止"), [this] { confirmAndQuit(); });
     setFunctionKey(5, QStringLiteral("貼付転送"), [this] { pasteAndTransfer(); });
-    setFunctionKey(11, QStringLiteral("印刷"), [this] { SpeedButton_F11Click(); });
+    setFunctionKey(11, QStringLiteral("印刷"), [this] { confirmAndPrint(); });
 
     // Text from other programs may hold a character code page 932 has under another code (a minus
     // sign for its hyphen, a wave dash for its tilde): typed, committed or pasted, it becomes the one
     // the files can store. First, so the half-width mapping below sees the usual characters.
     for (QLineEdit* edit : findChildren<QLineEdit*>(QRegularExpression(QStringLiteral("^Edit_"))))
         connect(edit, &QLineEdit::textChanged, this, [edit] { foldVariantsInPlace(edit); });
-    for (QLineEdit* edit : {Edit_Zip, Edit_tel})
+    for (QLineEdit* edit : {m_zip, m_tel})
         connect(edit, &QLineEdit::textChanged, this,
                 [this, edit] { run([this, edit] { toHalfWidthInPlace(edit); }); });
     // Leaving a postal code field (Enter and Tab leave it too, after the dictionary's look-up has
     // read the code) shows the code as it is printed.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
-        if (old == Edit_Zip || old == Edit_MyZip)
+        if (old == m_zip || old == m_senderZip)
             run([old] { writeCodeInPlace(static_cast<QLineEdit*>(old)); });
     });
-    connect(Memo1, &QPlainTextEdit::textChanged, this, [this] { run([this] { Memo1Change(); }); });
-    connect(ComboBox_SEL, &QComboBox::activated, this, [this] { run([this] { ComboBox_SELChange(); }); });
+    connect(m_pane, &QPlainTextEdit::textChanged, this, [this] { run([this] { shadePane(); }); });
+    connect(m_slipType, &QComboBox::activated, this, [this] { run([this] { applySlipType(); }); });
     trackFocus();
 }

@@ -17,32 +17,21 @@
 namespace rova
 {
 
-namespace
+PostalAssist::PostalAssist(MainWindow& window) : m_window(window), m_status(new QLabel(&window.statusLine()))
 {
-template <class T> T* control(const MainWindow& window, const char* name)
-{
-    auto* found = window.findChild<T*>(QString::fromLatin1(name));
-    Q_ASSERT_X(found, "PostalAssist", name);
-    return found;
-}
-} // namespace
-
-PostalAssist::PostalAssist(MainWindow& window)
-    : m_window(window), m_help(control<QLabel>(window, "Panel_HelpMess")),
-      m_status(new QLabel(control<QStatusBar>(window, "StatusBar1"))),
-      m_destination{control<QLineEdit>(window, "Edit_Zip"), control<QLineEdit>(window, "Edit_Add1"),
-                    control<QLineEdit>(window, "Edit_Add2"), control<QLineEdit>(window, "Edit_Add3")},
-      m_sender{control<QLineEdit>(window, "Edit_MyZip"), control<QLineEdit>(window, "Edit_MyADD1"),
-               control<QLineEdit>(window, "Edit_MyADD2"), control<QLineEdit>(window, "Edit_MyADD2")}
-{
+    // An office's name goes to the last address line of the band.
+    for (const auto& [band, fields] :
+         {std::pair{&m_destination, window.destinationFields()}, std::pair{&m_sender, window.senderFields()}})
+        *band = {fields.zip, fields.add1, fields.add2, fields.add3 ? fields.add3 : fields.add2};
     for (Band* band : {&m_destination, &m_sender})
         band->town = new FilledAddress(*band->add1, this);
+
     m_status->setObjectName(QStringLiteral("Label_PostalStatus"));
     m_status->setFont(ui::gothic(11));
     // A line longer than the bar is cut, not widening the window; its tooltip holds it whole.
     m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // Permanent, so the window's own status messages do not hide it.
-    control<QStatusBar>(window, "StatusBar1")->addPermanentWidget(m_status, 1);
+    window.statusLine().addPermanentWidget(m_status, 1);
 
     // The window walks the fields from a filter on the application; this one, installed later, is
     // asked first, before the focus moves on.

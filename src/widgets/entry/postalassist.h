@@ -37,10 +37,10 @@ private:
     // The postal code and address fields of the destination or the sender, the field an office's
     // name may go to, and the town the look-up put into address ①.
     struct Band {
-        QLineEdit* zip;
-        QLineEdit* add1;
-        QLineEdit* add2;
-        QLineEdit* officeName;
+        QLineEdit* zip = nullptr;
+        QLineEdit* add1 = nullptr;
+        QLineEdit* add2 = nullptr;
+        QLineEdit* officeName = nullptr;
         FilledAddress* town = nullptr;
     };
     const Band* bandOf(const QObject* field) const;
@@ -53,15 +53,12 @@ private:
     void focusMoved(QWidget* old, QWidget* now);
     void checkBand(const Band& band);
     void showHelp(const QString& text, bool warning);
-    void paintHelp();
 
     MainWindow& m_window;
-    QLabel* m_help;
     QLabel* m_status;
     Band m_destination;
     Band m_sender;
     std::shared_ptr<const rova::postal::Index> m_index;
-    QString m_warning; // the help line's text while it is a warning
 };
 
 } // namespace rova

@@ -20,8 +20,6 @@ void PostalAssist::focusMoved(QWidget* old, QWidget* now)
     // Checked when the operator leaves a code or address field; elsewhere the window's prompt stands.
     if (const Band* band = bandOf(old); band && m_index)
         checkBand(*band);
-    else
-        paintHelp();
 }
 
 void PostalAssist::checkBand(const Band& band)
@@ -32,26 +30,13 @@ void PostalAssist::checkBand(const Band& band)
         postal::check(*m_index, band.zip->text(), postal::bandAddress(band.add1->text(), band.add2->text()));
     if (!result.helpText.isEmpty())
         showHelp(result.helpText, true);
-    else if (m_help->text() == m_warning)
+    else if (m_window.helpShowsWarning())
         showHelp(QString(), false); // the warning was put right
-    else
-        paintHelp();
 }
 
 void PostalAssist::showHelp(const QString& text, bool warning)
 {
-    m_help->setText(text);
-    m_warning = warning ? text : QString();
-    paintHelp();
-}
-
-// Red while the line shows a warning; the window's prompts replace it in their own colour.
-void PostalAssist::paintHelp()
-{
-    const bool warning = !m_warning.isEmpty() && m_help->text() == m_warning;
-    QPalette palette = m_help->palette();
-    palette.setColor(QPalette::WindowText, warning ? QColor(Qt::red) : palette.color(QPalette::ToolTipText));
-    m_help->setPalette(palette);
+    m_window.showHelp(text, warning ? MainWindow::Help::Warning : MainWindow::Help::Prompt);
 }
 
 } // namespace rova

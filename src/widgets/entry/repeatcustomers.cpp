@@ -1,7 +1,6 @@
 #include "widgets/entry/repeatcustomers.h"
 
 #include "widgets/entry/mainwindow.h"
-#include "widgets/entry/windowpart.h"
 #include "widgets/history/historyaccess.h"
 
 #include <QAbstractItemView>
@@ -27,8 +26,8 @@ QString offerText(const store::Destination& d)
 RepeatCustomers::RepeatCustomers(MainWindow& main, HistoryAccess& history)
     : QObject(&main), m_main(main), m_history(history)
 {
-    m_name.edit = &ui::part<QLineEdit>(main, "Edit_Custo1");
-    m_tel.edit = &ui::part<QLineEdit>(main, "Edit_tel");
+    m_name.edit = main.destinationFields().name;
+    m_tel.edit = main.destinationFields().tel;
     attach(m_name);
     attach(m_tel);
 }
@@ -57,8 +56,7 @@ void RepeatCustomers::offer(Field& field, const QString& typed)
         try {
             field.offered = m_history.history().recentDestinations(typed, offeredAtMost);
         } catch (const std::exception& e) {
-            ui::part<QStatusBar>(m_main, "StatusBar1")
-                .showMessage(QString::fromUtf8(e.what()).replace('\n', ' '));
+            m_main.statusLine().showMessage(QString::fromUtf8(e.what()).replace('\n', ' '));
         }
     }
     field.model->clear();

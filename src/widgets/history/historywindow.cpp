@@ -1,6 +1,6 @@
 #include "widgets/history/historywindow.h"
 
-#include "widgets/entry/mainwindow.h"
+#include "widgets/entry/slipentry.h"
 #include "widgets/history/historyaccess.h"
 #include "widgets/kit/dialogs.h"
 
@@ -15,8 +15,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-namespace rova
-{
+using namespace rova;
 
 namespace
 {
@@ -54,7 +53,7 @@ QStringList rowTexts(const store::HistoryEntry& e)
 }
 } // namespace
 
-HistoryWindow::HistoryWindow(HistoryAccess& history, MainWindow& main) : m_history(history), m_main(main)
+HistoryWindow::HistoryWindow(HistoryAccess& history, SlipEntry& main) : m_history(history), m_main(main)
 {
     setObjectName(QStringLiteral("Form_History"));
     setWindowTitle(QStringLiteral("印刷履歴"));
@@ -65,66 +64,66 @@ HistoryWindow::HistoryWindow(HistoryAccess& history, MainWindow& main) : m_histo
 
 void HistoryWindow::build()
 {
-    Edit_Search = new QLineEdit(this);
-    Edit_Search->setObjectName(QStringLiteral("Edit_Search"));
-    Edit_Search->setPlaceholderText(QStringLiteral("おなまえ・でんわ・郵便番号・おところの一部"));
-    Edit_Search->setClearButtonEnabled(true);
-    CheckBox_Period = new QCheckBox(QStringLiteral("印刷日"), this);
-    CheckBox_Period->setObjectName(QStringLiteral("CheckBox_Period"));
+    m_search = new QLineEdit(this);
+    m_search->setObjectName(QStringLiteral("Edit_Search"));
+    m_search->setPlaceholderText(QStringLiteral("おなまえ・でんわ・郵便番号・おところの一部"));
+    m_search->setClearButtonEnabled(true);
+    m_byPeriod = new QCheckBox(QStringLiteral("印刷日"), this);
+    m_byPeriod->setObjectName(QStringLiteral("CheckBox_Period"));
     const QDate today = QDate::currentDate();
-    DateEdit_From = dayBox(this, "DateEdit_From", today.addMonths(-1));
-    DateEdit_To = dayBox(this, "DateEdit_To", today);
+    m_from = dayBox(this, "DateEdit_From", today.addMonths(-1));
+    m_to = dayBox(this, "DateEdit_To", today);
 
     auto* search = new QHBoxLayout;
     search->addWidget(new QLabel(QStringLiteral("検索"), this));
-    search->addWidget(Edit_Search, 1);
-    search->addWidget(CheckBox_Period);
-    search->addWidget(DateEdit_From);
+    search->addWidget(m_search, 1);
+    search->addWidget(m_byPeriod);
+    search->addWidget(m_from);
     search->addWidget(new QLabel(QStringLiteral("～"), this));
-    search->addWidget(DateEdit_To);
+    search->addWidget(m_to);
 
-    Grid_History = new QTableWidget(0, 8, this);
-    Grid_History->setObjectName(QStringLiteral("Grid_History"));
-    Grid_History->setHorizontalHeaderLabels({QStringLiteral("印刷日時"), QStringLiteral("送り状"),
-                                             QStringLiteral("おなまえ"), QStringLiteral("でんわ"),
-                                             QStringLiteral("郵便番号"), QStringLiteral("おところ"),
-                                             QStringLiteral("品名"), QStringLiteral("プリンタ")});
-    Grid_History->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Grid_History->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Grid_History->verticalHeader()->hide();
-    Grid_History->horizontalHeader()->setStretchLastSection(true);
+    m_grid = new QTableWidget(0, 8, this);
+    m_grid->setObjectName(QStringLiteral("Grid_History"));
+    m_grid->setHorizontalHeaderLabels({QStringLiteral("印刷日時"), QStringLiteral("送り状"),
+                                       QStringLiteral("おなまえ"), QStringLiteral("でんわ"),
+                                       QStringLiteral("郵便番号"), QStringLiteral("おところ"),
+                                       QStringLiteral("品名"), QStringLiteral("プリンタ")});
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->verticalHeader()->hide();
+    m_grid->horizontalHeader()->setStretchLastSection(true);
 
-    Label_Count = new QLabel(this);
-    Label_Count->setObjectName(QStringLiteral("Label_Count"));
-    Button_Reprint = commandButton(this, "Button_Reprint", QStringLiteral("再印刷 (F11)"));
-    Button_Load = commandButton(this, "Button_Load", QStringLiteral("入力画面へ (Enter)"));
-    Button_Export = commandButton(this, "Button_Export", QStringLiteral("CSV出力"));
-    Button_Delete = commandButton(this, "Button_Delete", QStringLiteral("削除 (Del)"));
-    Button_Close = commandButton(this, "Button_Close", QStringLiteral("閉じる (Esc)"));
+    m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("Label_Count"));
+    m_reprintButton = commandButton(this, "Button_Reprint", QStringLiteral("再印刷 (F11)"));
+    m_loadButton = commandButton(this, "Button_Load", QStringLiteral("入力画面へ (Enter)"));
+    m_exportButton = commandButton(this, "Button_Export", QStringLiteral("CSV出力"));
+    m_deleteButton = commandButton(this, "Button_Delete", QStringLiteral("削除 (Del)"));
+    m_closeButton = commandButton(this, "Button_Close", QStringLiteral("閉じる (Esc)"));
     auto* commands = new QHBoxLayout;
-    commands->addWidget(Label_Count, 1);
-    for (QPushButton* b : {Button_Reprint, Button_Load, Button_Export, Button_Delete, Button_Close})
+    commands->addWidget(m_count, 1);
+    for (QPushButton* b : {m_reprintButton, m_loadButton, m_exportButton, m_deleteButton, m_closeButton})
         commands->addWidget(b);
 
     auto* whole = new QVBoxLayout(this);
     whole->addLayout(search);
-    whole->addWidget(Grid_History, 1);
+    whole->addWidget(m_grid, 1);
     whole->addLayout(commands);
 
-    connect(Edit_Search, &QLineEdit::textChanged, this, &HistoryWindow::refresh);
-    connect(CheckBox_Period, &QCheckBox::toggled, this, [this](bool on) {
-        DateEdit_From->setEnabled(on);
-        DateEdit_To->setEnabled(on);
+    connect(m_search, &QLineEdit::textChanged, this, &HistoryWindow::refresh);
+    connect(m_byPeriod, &QCheckBox::toggled, this, [this](bool on) {
+        m_from->setEnabled(on);
+        m_to->setEnabled(on);
         refresh();
     });
-    for (QDateEdit* day : {DateEdit_From, DateEdit_To})
+    for (QDateEdit* day : {m_from, m_to})
         connect(day, &QDateEdit::dateChanged, this, &HistoryWindow::refresh);
-    connect(Grid_History, &QTableWidget::doubleClicked, this, [this] { run([this] { load(); }); });
-    connect(Button_Reprint, &QPushButton::clicked, this, [this] { run([this] { reprint(); }); });
-    connect(Button_Load, &QPushButton::clicked, this, [this] { run([this] { load(); }); });
-    connect(Button_Export, &QPushButton::clicked, this, [this] { run([this] { exportCsv(); }); });
-    connect(Button_Delete, &QPushButton::clicked, this, [this] { run([this] { removeChosen(); }); });
-    connect(Button_Close, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_grid, &QTableWidget::doubleClicked, this, [this] { run([this] { load(); }); });
+    connect(m_reprintButton, &QPushButton::clicked, this, [this] { run([this] { reprint(); }); });
+    connect(m_loadButton, &QPushButton::clicked, this, [this] { run([this] { load(); }); });
+    connect(m_exportButton, &QPushButton::clicked, this, [this] { run([this] { exportCsv(); }); });
+    connect(m_deleteButton, &QPushButton::clicked, this, [this] { run([this] { removeChosen(); }); });
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void HistoryWindow::bindKeys()
@@ -147,16 +146,16 @@ void HistoryWindow::open()
     show();
     raise();
     activateWindow();
-    Edit_Search->setFocus(Qt::OtherFocusReason);
-    Edit_Search->selectAll();
+    m_search->setFocus(Qt::OtherFocusReason);
+    m_search->selectAll();
 }
 
 void HistoryWindow::refresh()
 {
-    store::HistoryQuery query{Edit_Search->text(), {}, {}, shownAtMost};
-    if (CheckBox_Period->isChecked()) {
-        query.from = DateEdit_From->date();
-        query.to = DateEdit_To->date();
+    store::HistoryQuery query{m_search->text(), {}, {}, shownAtMost};
+    if (m_byPeriod->isChecked()) {
+        query.from = m_from->date();
+        query.to = m_to->date();
     }
     try {
         m_entries = m_history.history().search(query);
@@ -164,34 +163,34 @@ void HistoryWindow::refresh()
         // Not a box per keystroke: the reason stays in the window until a search works again.
         m_entries.clear();
         fill();
-        Label_Count->setText(QString::fromUtf8(e.what()));
+        m_count->setText(QString::fromUtf8(e.what()));
         return;
     }
     fill();
-    Label_Count->setText(m_entries.size() == shownAtMost
-                             ? QStringLiteral("新しい順に %1 件を表示").arg(shownAtMost)
-                             : QStringLiteral("%1 件").arg(m_entries.size()));
+    m_count->setText(m_entries.size() == shownAtMost
+                         ? QStringLiteral("新しい順に %1 件を表示").arg(shownAtMost)
+                         : QStringLiteral("%1 件").arg(m_entries.size()));
 }
 
 void HistoryWindow::fill()
 {
-    Grid_History->setUpdatesEnabled(false);
-    Grid_History->clearContents();
-    Grid_History->setRowCount(int(m_entries.size()));
+    m_grid->setUpdatesEnabled(false);
+    m_grid->clearContents();
+    m_grid->setRowCount(int(m_entries.size()));
     for (int row = 0; row < m_entries.size(); ++row) {
         const QStringList texts = rowTexts(m_entries[row]);
         for (int column = 0; column < texts.size(); ++column)
-            Grid_History->setItem(row, column, new QTableWidgetItem(texts[column]));
+            m_grid->setItem(row, column, new QTableWidgetItem(texts[column]));
     }
     if (!m_entries.isEmpty())
-        Grid_History->selectRow(0);
-    Grid_History->setUpdatesEnabled(true);
+        m_grid->selectRow(0);
+    m_grid->setUpdatesEnabled(true);
 }
 
 QList<store::HistoryEntry> HistoryWindow::chosen() const
 {
     QList<int> rows;
-    for (const QModelIndex& index : Grid_History->selectionModel()->selectedRows())
+    for (const QModelIndex& index : m_grid->selectionModel()->selectedRows())
         rows << index.row();
     std::sort(rows.begin(), rows.end());
     QList<store::HistoryEntry> entries;
@@ -204,5 +203,3 @@ void HistoryWindow::run(const std::function<void()>& command)
 {
     guarded(this, command);
 }
-
-} // namespace rova

@@ -1,4 +1,6 @@
 #pragma once
+// widgets/history: the print history window, its recorder and its database access.
+//
 // The print history (F8 of the main window): the slips printed, newest first, narrowed as the
 // operator types a piece of a name, number or address (either width) and by printing days; the
 // chosen ones printed again, loaded into the main window, written as our CSV or deleted.
@@ -8,7 +10,7 @@
 #include <QList>
 #include <QWidget>
 
-class MainWindow;
+class SlipEntry;
 class QCheckBox;
 class QDateEdit;
 class QLabel;
@@ -18,14 +20,14 @@ class QTableWidget;
 
 namespace rova
 {
-
 class HistoryAccess;
+}
 
 class HistoryWindow : public QWidget
 {
     Q_OBJECT
 public:
-    HistoryWindow(HistoryAccess& history, MainWindow& main);
+    HistoryWindow(rova::HistoryAccess& history, SlipEntry& main);
 
     // Shows the window in front with the latest slips and the focus in the search box.
     void open();
@@ -42,24 +44,22 @@ private:
     // Searches again with the box's text and days; the first row is chosen.
     void refresh();
     void fill();
-    QList<store::HistoryEntry> chosen() const;
+    QList<rova::store::HistoryEntry> chosen() const;
     void run(const std::function<void()>& command);
 
-    HistoryAccess& m_history;
-    MainWindow& m_main;
-    QList<store::HistoryEntry> m_entries; // as the rows show them
+    rova::HistoryAccess& m_history;
+    SlipEntry& m_main;
+    QList<rova::store::HistoryEntry> m_entries; // as the rows show them
 
-    QLineEdit* Edit_Search = nullptr;
-    QCheckBox* CheckBox_Period = nullptr;
-    QDateEdit* DateEdit_From = nullptr;
-    QDateEdit* DateEdit_To = nullptr;
-    QTableWidget* Grid_History = nullptr;
-    QLabel* Label_Count = nullptr;
-    QPushButton* Button_Reprint = nullptr;
-    QPushButton* Button_Load = nullptr;
-    QPushButton* Button_Export = nullptr;
-    QPushButton* Button_Delete = nullptr;
-    QPushButton* Button_Close = nullptr;
+    QLineEdit* m_search = nullptr;
+    QCheckBox* m_byPeriod = nullptr;
+    QDateEdit* m_from = nullptr;
+    QDateEdit* m_to = nullptr;
+    QTableWidget* m_grid = nullptr;
+    QLabel* m_count = nullptr;
+    QPushButton* m_reprintButton = nullptr;
+    QPushButton* m_loadButton = nullptr;
+    QPushButton* m_exportButton = nullptr;
+    QPushButton* m_deleteButton = nullptr;
+    QPushButton* m_closeButton = nullptr;
 };
-
-} // namespace rova

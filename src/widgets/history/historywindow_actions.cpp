@@ -6,7 +6,7 @@
 #include "rules/files/assignmentfile.h"
 #include "rules/files/fileio.h"
 #include "rules/orders/slipexport.h"
-#include "widgets/entry/mainwindow.h"
+#include "widgets/entry/slipentry.h"
 #include "widgets/history/historyaccess.h"
 #include "widgets/kit/dialogs.h"
 
@@ -14,10 +14,7 @@
 #include <QHash>
 #include <QLabel>
 
-#include <optional>
-
-namespace rova
-{
+using namespace rova;
 
 namespace
 {
@@ -92,7 +89,7 @@ void HistoryWindow::exportCsv()
     for (const store::HistoryEntry& e : entries)
         slips << orders::ImportedSlip{e.slip, {}, {}, {}};
     fileio::writeAtomically(path, orders::exportSlips(slips));
-    Label_Count->setText(QStringLiteral("%1 件を %2 に書き出しました").arg(slips.size()).arg(path));
+    m_count->setText(QStringLiteral("%1 件を %2 に書き出しました").arg(slips.size()).arg(path));
 }
 
 void HistoryWindow::removeChosen()
@@ -108,5 +105,3 @@ void HistoryWindow::removeChosen()
     m_history.history().remove(ids);
     refresh();
 }
-
-} // namespace rova

@@ -117,7 +117,8 @@ int Dialogs::exec(QDialog& dialog)
             return QDialog::Rejected;
         return script().dialogs.dequeue()(dialog);
     }
-    return dialog.exec();
+    // QDialog's own loop: a dialog whose exec() prepares itself and comes here is not run again.
+    return dialog.QDialog::exec();
 }
 
 void Dialogs::setScripted(bool scripted)

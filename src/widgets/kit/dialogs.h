@@ -1,4 +1,6 @@
 #pragma once
+// widgets/kit: message boxes, the error guard and small widgets every window uses.
+//
 // Every modal box and dialog of the program goes through here, so that tests can answer them:
 // in scripted mode nothing is shown, answers come from a queue and what would have been shown is recorded.
 

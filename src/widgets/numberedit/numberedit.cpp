@@ -22,16 +22,9 @@ NumberEdit::NumberEdit(QWidget* parent) : QWidget(parent)
         adjustHeight(); // the height follows the font once the control sits on a window
 }
 
-void NumberEdit::setAlignment(TAlignment a)
+void NumberEdit::setAlignment(Qt::Alignment alignment)
 {
-    m_alignment = a;
-    update();
-    updateCaret();
-}
-
-void NumberEdit::setVertAlignment(TVertAlignment a)
-{
-    m_vertAlignment = a;
+    m_alignment = alignment;
     update();
     updateCaret();
 }
@@ -150,15 +143,9 @@ void NumberEdit::setAutoSize(bool on)
     frameChanged();
 }
 
-void NumberEdit::setBorderStyle(TBorderStyle style)
+void NumberEdit::setFrame(bool on)
 {
-    m_borderStyle = style;
-    frameChanged();
-}
-
-void NumberEdit::setCtl3D(bool on)
-{
-    m_ctl3D = on;
+    m_frame = on;
     frameChanged();
 }
 

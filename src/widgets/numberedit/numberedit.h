@@ -1,4 +1,6 @@
 #pragma once
+// widgets/numberedit: the self-drawn numeric edit.
+//
 // A calculator-style number field: digits are appended at the end, Backspace and Delete take off the
 // last character, the minus key toggles the sign and selection is all or nothing. It keeps the plain
 // value text (no commas, no marks) and paints the formatted number itself. It stands for the forms'
@@ -12,12 +14,16 @@
 class QMenu;
 class QAction;
 
+// The program's own fields set the lengths, the sign, the beep, the focus moves and the auto-size.
+// The rest is kept though no window sets it: the marks, margins and the fixed and comma rules are
+// inputs of the number rules (rules/numedit) that the control displays and measures by, and the
+// others (alignment, colours, frame, selection, read-only, options) are small and tested, so the
+// control stays the whole numeric edit the forms describe rather than the part one form uses.
 class NumberEdit : public QWidget
 {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText)
-    Q_PROPERTY(TAlignment alignment READ alignment WRITE setAlignment)
-    Q_PROPERTY(TVertAlignment vertAlignment READ vertAlignment WRITE setVertAlignment)
+    Q_PROPERTY(Qt::Alignment alignment READ alignment WRITE setAlignment)
     Q_PROPERTY(int integerLength READ integerLength WRITE setIntegerLength)
     Q_PROPERTY(int decimalLength READ decimalLength WRITE setDecimalLength)
     Q_PROPERTY(bool minus READ minus WRITE setMinus)
@@ -40,27 +46,20 @@ class NumberEdit : public QWidget
     Q_PROPERTY(bool autoSelect READ autoSelect WRITE setAutoSelect)
     Q_PROPERTY(bool hideSelection READ hideSelection WRITE setHideSelection)
     Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
-    Q_PROPERTY(TBorderStyle borderStyle READ borderStyle WRITE setBorderStyle)
-    Q_PROPERTY(bool ctl3D READ ctl3D WRITE setCtl3D)
+    Q_PROPERTY(bool frame READ hasFrame WRITE setFrame)
     Q_PROPERTY(bool readOnly READ readOnly WRITE setReadOnly)
-    Q_PROPERTY(TKeNumEditOptions options READ options WRITE setOptions)
+    Q_PROPERTY(Options options READ options WRITE setOptions)
 
 public:
-    enum TAlignment { taLeftJustify, taRightJustify, taCenter };
-    Q_ENUM(TAlignment)
-    enum TVertAlignment { taTopJustify, taBottomJustify, taVCenter };
-    Q_ENUM(TVertAlignment)
-    enum TBorderStyle { bsNone, bsSingle };
-    Q_ENUM(TBorderStyle)
-    enum TKeNumEditOption {
-        eoMinusOnly = 0x01,     // a lone "-" survives leaving the control
-        eoArrowUp = 0x02,       // with arrowFocusMove, Up moves to the previous control
-        eoArrowDown = 0x04,     // with arrowFocusMove, Down moves to the next control
-        eoAutoWidthSize = 0x08, // with autoSize, sizeHint() is as wide as the widest possible text
-        eoORInputStop = 0x10,   // refuse a keystroke whose result would not fit the width
+    enum class Option {
+        MinusOnly = 0x01,    // a lone "-" survives leaving the control
+        ArrowUp = 0x02,      // with arrowFocusMove, Up moves to the previous control
+        ArrowDown = 0x04,    // with arrowFocusMove, Down moves to the next control
+        AutoWidth = 0x08,    // with autoSize, sizeHint() is as wide as the widest possible text
+        StopWhenFull = 0x10, // refuse a keystroke whose result would not fit the width
     };
-    Q_DECLARE_FLAGS(TKeNumEditOptions, TKeNumEditOption)
-    Q_FLAG(TKeNumEditOptions)
+    Q_DECLARE_FLAGS(Options, Option)
+    Q_FLAG(Options)
 
     explicit NumberEdit(QWidget* parent = nullptr);
 
@@ -81,10 +80,10 @@ public:
     void clearSelection();
     void undo();
 
-    TAlignment alignment() const { return m_alignment; }
-    void setAlignment(TAlignment a);
-    TVertAlignment vertAlignment() const { return m_vertAlignment; }
-    void setVertAlignment(TVertAlignment a);
+    // Left, right (the default) or centred, and top, bottom or centred (the default); other flags are
+    // taken as the defaults.
+    Qt::Alignment alignment() const { return m_alignment; }
+    void setAlignment(Qt::Alignment alignment);
     int integerLength() const { return m_format.integerLength; }
     void setIntegerLength(int n);
     int decimalLength() const { return m_format.decimalLength; }
@@ -129,14 +128,13 @@ public:
     void setHideSelection(bool on) { m_hideSelection = on; }
     bool autoSize() const { return m_autoSize; }
     void setAutoSize(bool on);
-    TBorderStyle borderStyle() const { return m_borderStyle; }
-    void setBorderStyle(TBorderStyle style);
-    bool ctl3D() const { return m_ctl3D; }
-    void setCtl3D(bool on);
+    // A sunken edge around the control (the default), or none.
+    bool hasFrame() const { return m_frame; }
+    void setFrame(bool on);
     bool readOnly() const { return m_readOnly; }
     void setReadOnly(bool on) { m_readOnly = on; }
-    TKeNumEditOptions options() const { return m_options; }
-    void setOptions(TKeNumEditOptions options) { m_options = options; }
+    Options options() const { return m_options; }
+    void setOptions(Options options) { m_options = options; }
 
     // The number rules as this control applies them.
     const rova::numedit::NumberFormat& numberFormat() const { return m_format; }
@@ -217,8 +215,7 @@ private:
     void menuPopup();
 
     rova::numedit::NumberFormat m_format;
-    TAlignment m_alignment = taRightJustify;
-    TVertAlignment m_vertAlignment = taVCenter;
+    Qt::Alignment m_alignment = Qt::AlignRight | Qt::AlignVCenter;
     QString m_leftMark, m_rightMark;
     int m_topMargin = 2, m_leftMargin = 2, m_bottomMargin = 2, m_rightMargin = 2;
     bool m_errorBeep = true;
@@ -230,10 +227,9 @@ private:
     bool m_autoSelect = true;
     bool m_hideSelection = true;
     bool m_autoSize = true;
-    TBorderStyle m_borderStyle = bsSingle;
-    bool m_ctl3D = true;
+    bool m_frame = true;
     bool m_readOnly = false;
-    TKeNumEditOptions m_options = TKeNumEditOptions(eoArrowUp) | eoArrowDown;
+    Options m_options = Options(Option::ArrowUp) | Option::ArrowDown;
 
     QString m_value;
     QString m_image;
@@ -247,4 +243,4 @@ private:
     QMenu* m_menu = nullptr;
 };
 
-Q_DECLARE_OPERATORS_FOR_FLAGS(NumberEdit::TKeNumEditOptions)
+Q_DECLARE_OPERATORS_FOR_FLAGS(NumberEdit::Options)

@@ -42,7 +42,7 @@ void NumberEdit::enter()
 void NumberEdit::leave()
 {
     m_entered = false;
-    if (m_value == QLatin1String("-") && !m_options.testFlag(eoMinusOnly)) {
+    if (m_value == QLatin1String("-") && !m_options.testFlag(Option::MinusOnly)) {
         m_value.clear();
         refreshImage();
         update();

@@ -71,7 +71,8 @@ bool NumberEdit::keyDown(const QKeyEvent& event)
     if (mods == Qt::NoModifier && (key == Qt::Key_Up || key == Qt::Key_Down)) {
         clearSelection();
         const bool up = key == Qt::Key_Up;
-        if (m_arrowFocusMove && m_options.testFlag(up ? eoArrowUp : eoArrowDown) && parentWidget())
+        if (m_arrowFocusMove && m_options.testFlag(up ? Option::ArrowUp : Option::ArrowDown) &&
+            parentWidget())
             focusNextPrevChild(!up);
         return true;
     }
@@ -131,7 +132,7 @@ void NumberEdit::inputDigit(QChar digit)
     if (!roomForDigit(m_value, m_format))
         return refuse();
     const QString candidate = stripZeros(m_value + digit, m_format);
-    if (m_options.testFlag(eoORInputStop) && !textFits(candidate))
+    if (m_options.testFlag(Option::StopWhenFull) && !textFits(candidate))
         return refuse();
     commit(candidate);
 }
@@ -145,7 +146,7 @@ void NumberEdit::inputPoint()
     if (m_value.contains(QLatin1Char('.')))
         return refuse();
     const QString candidate = m_value + QLatin1Char('.');
-    if (m_options.testFlag(eoORInputStop) && !textFits(candidate))
+    if (m_options.testFlag(Option::StopWhenFull) && !textFits(candidate))
         return refuse();
     commit(stripZeros(candidate, m_format));
 }
@@ -159,7 +160,7 @@ void NumberEdit::inputMinus()
     if (m_value.startsWith(QLatin1Char('-')))
         return commit(m_value.mid(1));
     const QString candidate = QLatin1Char('-') + m_value;
-    if (m_options.testFlag(eoORInputStop) && !textFits(candidate))
+    if (m_options.testFlag(Option::StopWhenFull) && !textFits(candidate))
         return refuse();
     commit(candidate);
 }

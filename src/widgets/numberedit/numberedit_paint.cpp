@@ -12,12 +12,9 @@ int NumberEdit::textWidth(const QString& s) const
     return s.isEmpty() ? 0 : QFontMetrics(font()).horizontalAdvance(s) + 1;
 }
 
-// A sunken edge for the 3-D look, a plain line otherwise.
 int NumberEdit::frameWidth() const
 {
-    if (m_borderStyle == bsNone)
-        return 0;
-    return m_ctl3D ? 2 : 1;
+    return m_frame ? 2 : 0;
 }
 
 QRect NumberEdit::clientRect() const
@@ -28,7 +25,7 @@ QRect NumberEdit::clientRect() const
 
 int NumberEdit::availableWidth() const
 {
-    const int e = (m_borderStyle == bsSingle && m_ctl3D) ? 2 : 1;
+    const int e = m_frame ? 2 : 1;
     return clientRect().width() - m_leftMargin - m_rightMargin - 2 * e;
 }
 
@@ -53,14 +50,10 @@ int NumberEdit::inputWidth(const QString& value) const
 int NumberEdit::rectTop() const
 {
     const QRect client = clientRect();
-    switch (m_vertAlignment) {
-    case taTopJustify:
+    if (m_alignment & Qt::AlignTop)
         return client.top() + m_topMargin;
-    case taBottomJustify:
+    if (m_alignment & Qt::AlignBottom)
         return client.top() + client.height() - m_lineHeight - m_bottomMargin;
-    case taVCenter:
-        break;
-    }
     return client.top() + (client.height() - m_lineHeight - m_topMargin - m_bottomMargin) / 2 + m_topMargin;
 }
 
@@ -72,25 +65,21 @@ NumberEdit::Areas NumberEdit::areas() const
     const int LW = markWidth(m_leftMark), RW = markWidth(m_rightMark);
     const int A = CW - LM - RM, T = LW + W + RW;
     int leftMark = 0, value = 0, text = 0, rightMark = 0;
-    switch (m_alignment) {
-    case taLeftJustify:
+    if (m_alignment & Qt::AlignLeft) {
         leftMark = LM;
         value = LM + LW;
         text = LM + LW + W - TW;
         rightMark = LM + LW + W;
-        break;
-    case taRightJustify:
-        leftMark = CW - RM - RW - W - LW - 1;
-        value = CW - RM - RW - W - 1;
-        text = CW - RM - RW - TW - 1;
-        rightMark = CW - RM - RW - 1;
-        break;
-    case taCenter:
+    } else if (m_alignment & Qt::AlignHCenter) {
         leftMark = LM + A / 2 - T / 2;
         value = LM + LW + A / 2 - T / 2;
         text = LM + LW + A / 2 - T / 2 + W - TW;
         rightMark = LM + A / 2 + T / 2 - RW;
-        break;
+    } else {
+        leftMark = CW - RM - RW - W - LW - 1;
+        value = CW - RM - RW - W - 1;
+        text = CW - RM - RW - TW - 1;
+        rightMark = CW - RM - RW - 1;
     }
     const int x = client.left(), top = rectTop(), H = m_lineHeight;
     return {QRect(x + leftMark, top, LW, H), QRect(x + value, top, W, H), QRect(x + text, top, TW, H),
@@ -128,7 +117,7 @@ QRect NumberEdit::caretRect() const
 QSize NumberEdit::sizeHint() const
 {
     const int fw = frameWidth();
-    const int w = (m_autoSize && m_options.testFlag(eoAutoWidthSize))
+    const int w = (m_autoSize && m_options.testFlag(Option::AutoWidth))
                       ? textWidth(maxTemplate(m_format)) + textWidth(m_leftMark) + textWidth(m_rightMark) +
                             m_leftMargin + m_rightMargin + 2 + 2 * fw
                       : 121;
@@ -140,12 +129,8 @@ void NumberEdit::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), m_color);
-    if (m_borderStyle == bsSingle) {
-        if (m_ctl3D)
-            qDrawShadePanel(&p, rect(), palette(), true, 2);
-        else
-            qDrawPlainRect(&p, rect(), palette().color(QPalette::WindowText), 1);
-    }
+    if (m_frame)
+        qDrawShadePanel(&p, rect(), palette(), true, 2);
 
     QColor background = m_color, foreground = palette().color(QPalette::Text);
     if (!isEnabled()) {

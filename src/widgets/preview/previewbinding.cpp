@@ -2,7 +2,8 @@
 
 #include "platform/print/pageoverlaps.h"
 #include "platform/print/slipjobs.h"
-#include "widgets/entry/mainwindow.h"
+#include "rules/errors.h"
+#include "widgets/entry/slipentry.h"
 #include "widgets/preview/previewwindow.h"
 
 #include <QStatusBar>
@@ -10,7 +11,7 @@
 namespace rova
 {
 
-void bindPreview(MainWindow& main, PreviewWindow& preview, print::SlipJobs& jobs)
+void bindPreview(SlipEntry& main, PreviewWindow& preview, print::SlipJobs& jobs)
 {
     main.addPrintCheck([](const slip::SlipValues& values, const slip::PrintSettings& settings,
                           const print::PageSetup* page) {
@@ -19,7 +20,7 @@ void bindPreview(MainWindow& main, PreviewWindow& preview, print::SlipJobs& jobs
     });
     main.setFunctionKey(9, QStringLiteral("確認"),
                         [&main, &preview] { preview.showSlip(main.slipValues(), main.printSettings()); });
-    auto* status = main.findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
+    QStatusBar* status = &main.statusLine();
     QObject::connect(&jobs, &print::SlipJobs::printed, status, [status](const print::PrintedJob& job) {
         status->showMessage(QStringLiteral("印刷しました　%1　%2")
                                 .arg(job.printer, job.acceptedAt.toString(QStringLiteral("HH:mm:ss"))));

@@ -3,7 +3,7 @@
 // print question lists values that run into each other, and the status line says when a job was
 // accepted.
 
-class MainWindow;
+class SlipEntry;
 class PreviewWindow;
 
 namespace rova::print
@@ -14,6 +14,6 @@ class SlipJobs;
 namespace rova
 {
 
-void bindPreview(MainWindow& main, PreviewWindow& preview, print::SlipJobs& jobs);
+void bindPreview(SlipEntry& main, PreviewWindow& preview, print::SlipJobs& jobs);
 
 } // namespace rova

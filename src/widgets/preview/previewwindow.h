@@ -1,4 +1,6 @@
 #pragma once
+// widgets/preview: the preview window and what it adds to the entry window.
+//
 // The preview window "印刷プレビュー": the current slip as its printer will get it, zoomed to fit,
 // 100 % or 200 % (Ctrl+wheel, + and −). F11 prints after the same question as the entry window,
 // F12 prints the plain-paper alignment sheet, Esc closes. Under the values, the operator's own scan

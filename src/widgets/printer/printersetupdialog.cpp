@@ -51,10 +51,10 @@ PrinterSetupDialog::PrinterSetupDialog(rova::print::PrinterChoice& printers, QWi
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_printers, &QComboBox::activated, this,
-            [this](int index) { rova::guarded(this, [this, index] { ShowPrinter(index); }); });
+            [this](int index) { rova::guarded(this, [this, index] { showPrinter(index); }); });
 }
 
-bool PrinterSetupDialog::Execute()
+int PrinterSetupDialog::exec()
 {
     const QStringList names = m_printer.printerNames();
     m_printers->clear();
@@ -65,14 +65,14 @@ bool PrinterSetupDialog::Execute()
         m_current = -1; // a hidden current printer is not in the list
     }
     m_printers->setCurrentIndex(m_current);
-    rova::guarded(this, [this] { ShowPrinter(m_current); });
+    rova::guarded(this, [this] { showPrinter(m_current); });
     if (rova::Dialogs::exec(*this) != QDialog::Accepted)
-        return false;
-    Apply();
-    return true;
+        return QDialog::Rejected;
+    apply();
+    return QDialog::Accepted;
 }
 
-void PrinterSetupDialog::ShowPrinter(int visibleIndex)
+void PrinterSetupDialog::showPrinter(int visibleIndex)
 {
     m_papers->clear();
     m_bins->clear();
@@ -87,7 +87,7 @@ void PrinterSetupDialog::ShowPrinter(int visibleIndex)
     fill(m_bins, m_shown.bins, mode.bin, true);
 }
 
-void PrinterSetupDialog::Apply()
+void PrinterSetupDialog::apply()
 {
     if (m_printers->currentIndex() < 0)
         return;

@@ -1,4 +1,6 @@
 #pragma once
+// widgets/printer: the printer set-up and print position dialogs, the printer check.
+//
 // The printer-setup dialog (the form's printer setup dialog component): the operator picks one of the
 // visible printers and, for it, a paper size and a bin. A confirmed choice becomes current in the
 // printer model, which then re-reads its lists.
@@ -20,12 +22,13 @@ class PrinterSetupDialog : public QDialog
 public:
     explicit PrinterSetupDialog(rova::print::PrinterChoice& printers, QWidget* parent = nullptr);
 
-    // Shows the dialog preset to the current printer; true when the operator confirmed.
-    bool Execute();
+    // Shows the dialog preset to the current printer; Accepted when the operator confirmed, and then
+    // the choice is current in the printer model.
+    int exec() override;
 
 private:
-    void ShowPrinter(int visibleIndex);
-    void Apply();
+    void showPrinter(int visibleIndex);
+    void apply();
 
     rova::print::PrinterChoice& m_printer;
     QComboBox* m_printers;

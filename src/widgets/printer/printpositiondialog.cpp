@@ -21,42 +21,42 @@ PrintPositionDialog::PrintPositionDialog(QWidget* parent, MarginKeeper& margins)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
-    GroupBox1 = new QGroupBox(QStringLiteral("印字位置調整セット"), this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(8, 6, 174, 82);
-    KeNumEdit_TOP = marginEdit(QStringLiteral("KeNumEdit_TOP"), 15);
-    KeNumEdit_LEFT = marginEdit(QStringLiteral("KeNumEdit_LEFT"), 39);
-    Label1 = marginLabel(QStringLiteral("Label1"), QStringLiteral("TOPﾏｰｼﾞﾝ"), KeNumEdit_TOP);
-    Label2 = marginLabel(QStringLiteral("Label2"), QStringLiteral("LEFTﾏｰｼﾞﾝ"), KeNumEdit_LEFT);
+    m_marginGroup = new QGroupBox(QStringLiteral("印字位置調整セット"), this);
+    m_marginGroup->setObjectName(QStringLiteral("GroupBox1"));
+    m_marginGroup->setGeometry(8, 6, 174, 82);
+    m_top = marginEdit(QStringLiteral("KeNumEdit_TOP"), 15);
+    m_left = marginEdit(QStringLiteral("KeNumEdit_LEFT"), 39);
+    m_topCaption = marginLabel(QStringLiteral("Label1"), QStringLiteral("TOPﾏｰｼﾞﾝ"), m_top);
+    m_leftCaption = marginLabel(QStringLiteral("Label2"), QStringLiteral("LEFTﾏｰｼﾞﾝ"), m_left);
 
-    BitBtn_MRGN = new QPushButton(QStringLiteral("印字位置登録"), this);
-    BitBtn_MRGN->setObjectName(QStringLiteral("BitBtn_MRGN"));
-    BitBtn_MRGN->setGeometry(40, 96, 110, 28);
-    connect(BitBtn_MRGN, &QPushButton::clicked, this,
-            [this] { rova::guarded(this, [this] { BitBtn_MRGNClick(); }); });
+    m_registerButton = new QPushButton(QStringLiteral("印字位置登録"), this);
+    m_registerButton->setObjectName(QStringLiteral("BitBtn_MRGN"));
+    m_registerButton->setGeometry(40, 96, 110, 28);
+    connect(m_registerButton, &QPushButton::clicked, this,
+            [this] { rova::guarded(this, [this] { confirmAndRegisterMargins(); }); });
 
-    addMillimetres(KeNumEdit_TOP, Label_TopMm, 0);
-    addMillimetres(KeNumEdit_LEFT, Label_LeftMm, 1);
-    BitBtn_Preview = rova::ui::button(this, QStringLiteral("BitBtn_Preview"), QStringLiteral("確認"),
-                                      {170, 96, 70, 28}, true);
-    BitBtn_Preview->setEnabled(false);
-    connect(BitBtn_Preview, &QPushButton::clicked, this,
+    addMillimetres(m_top, m_topMm, 0);
+    addMillimetres(m_left, m_leftMm, 1);
+    m_previewButton = rova::ui::button(this, QStringLiteral("BitBtn_Preview"), QStringLiteral("確認"),
+                                       {170, 96, 70, 28}, true);
+    m_previewButton->setEnabled(false);
+    connect(m_previewButton, &QPushButton::clicked, this,
             [this] { rova::guarded(this, [this] { m_preview->showSlip(m_slip(), editedSettings()); }); });
-    BitBtn_TestPrint = rova::ui::button(this, QStringLiteral("BitBtn_TestPrint"),
-                                        QStringLiteral("テスト印刷"), {246, 96, 86, 28}, true);
-    BitBtn_TestPrint->setEnabled(false);
-    connect(BitBtn_TestPrint, &QPushButton::clicked, this, [this] {
+    m_testPrintButton = rova::ui::button(this, QStringLiteral("BitBtn_TestPrint"),
+                                         QStringLiteral("テスト印刷"), {246, 96, 86, 28}, true);
+    m_testPrintButton->setEnabled(false);
+    connect(m_testPrintButton, &QPushButton::clicked, this, [this] {
         rova::guarded(this,
                       [this] { m_preview->jobs().printAlignmentSheet(m_slip().slipType, editedSettings()); });
     });
 
-    setTabOrder(KeNumEdit_TOP, KeNumEdit_LEFT);
-    setTabOrder(KeNumEdit_LEFT, BitBtn_MRGN);
+    setTabOrder(m_top, m_left);
+    setTabOrder(m_left, m_registerButton);
 }
 
 NumberEdit* PrintPositionDialog::marginEdit(const QString& name, int top)
 {
-    auto* edit = new NumberEdit(GroupBox1);
+    auto* edit = new NumberEdit(m_marginGroup);
     edit->setObjectName(name);
     edit->setFont(rova::ui::gothic(12));
     edit->setAutoSize(false); // the place is fixed; the font must not stretch it
@@ -75,7 +75,7 @@ NumberEdit* PrintPositionDialog::marginEdit(const QString& name, int top)
 // Left of its edit, on the edit's line, ending just short of it.
 QLabel* PrintPositionDialog::marginLabel(const QString& name, const QString& caption, const NumberEdit* edit)
 {
-    auto* label = new QLabel(caption, GroupBox1);
+    auto* label = new QLabel(caption, m_marginGroup);
     label->setObjectName(name);
     label->setFont(rova::ui::gothic(12));
     label->setGeometry(10, edit->y(), edit->x() - 10 - 2, edit->height());
@@ -86,7 +86,7 @@ QLabel* PrintPositionDialog::marginLabel(const QString& name, const QString& cap
 void PrintPositionDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    FormShow();
+    showRegisteredMargins();
     // Where the window manager adds the frame only when it maps the window (X11), the frame is
     // still unknown here the first time; it is known by the time the window is exposed.
     windowHandle()->installEventFilter(this);
@@ -100,11 +100,11 @@ void PrintPositionDialog::applyOuterSize()
         setFixedSize(inner);
 }
 
-void PrintPositionDialog::FormShow()
+void PrintPositionDialog::showRegisteredMargins()
 {
     applyOuterSize();
-    KeNumEdit_TOP->setText(m_margins.printSettings().top);
-    KeNumEdit_LEFT->setText(m_margins.printSettings().left);
+    m_top->setText(m_margins.printSettings().top);
+    m_left->setText(m_margins.printSettings().left);
     if (m_preview) {
         try {
             m_dpi = m_preview->jobs().pageSetup(m_margins.printSettings(), m_slip().slipType).resolution;
@@ -114,7 +114,7 @@ void PrintPositionDialog::FormShow()
     }
     m_nudgeSteps = {};
     marginsEdited();
-    KeNumEdit_TOP->setFocus();
+    m_top->setFocus();
 }
 
 bool PrintPositionDialog::eventFilter(QObject* watched, QEvent* event)
@@ -125,25 +125,25 @@ bool PrintPositionDialog::eventFilter(QObject* watched, QEvent* event)
         return QDialog::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (watched == KeNumEdit_TOP && enter) {
-        KeNumEdit_LEFT->setFocus();
+    if (watched == m_top && enter) {
+        m_left->setFocus();
         return true;
     }
-    if (watched == KeNumEdit_LEFT && enter) {
-        BitBtn_MRGN->setFocus();
+    if (watched == m_left && enter) {
+        m_registerButton->setFocus();
         return true;
     }
-    if (watched == KeNumEdit_LEFT && key == Qt::Key_Up) {
-        KeNumEdit_TOP->setFocus();
+    if (watched == m_left && key == Qt::Key_Up) {
+        m_top->setFocus();
         return true;
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void PrintPositionDialog::BitBtn_MRGNClick()
+void PrintPositionDialog::confirmAndRegisterMargins()
 {
     if (!rova::Dialogs::ask(this, QStringLiteral("印字位置調整の余白を登録しますか?")))
         return;
-    m_margins.registerMargins(KeNumEdit_TOP->text(), KeNumEdit_LEFT->text());
+    m_margins.registerMargins(m_top->text(), m_left->text());
     accept();
 }

@@ -32,22 +32,6 @@ class PrintPositionDialog : public QDialog
 public:
     PrintPositionDialog(QWidget* parent, MarginKeeper& margins);
 
-    QGroupBox* GroupBox1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    NumberEdit* KeNumEdit_TOP = nullptr;
-    NumberEdit* KeNumEdit_LEFT = nullptr;
-    QPushButton* BitBtn_MRGN = nullptr;
-
-    // Beside each margin its millimetres at the printer's resolution and nudges of ±0.5 mm.
-    QLabel* Label_TopMm = nullptr;
-    QLabel* Label_LeftMm = nullptr;
-    QPushButton* BitBtn_Preview = nullptr;   // "確認": the preview with the margins being edited
-    QPushButton* BitBtn_TestPrint = nullptr; // "テスト印刷": the plain-paper alignment sheet
-
-    void FormShow();
-    void BitBtn_MRGNClick();
-
     // The preview the "確認" button opens, for the slip the entry window holds.
     void setPreview(PreviewWindow* preview, std::function<rova::slip::SlipValues()> slip);
 
@@ -56,6 +40,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The registered margins into the edits, on showing.
+    void showRegisteredMargins();
+    void confirmAndRegisterMargins();
+
     NumberEdit* marginEdit(const QString& name, int top);
     QLabel* marginLabel(const QString& name, const QString& caption, const NumberEdit* edit);
     // 190 x 160 including the window frame, as far as the frame is known yet.
@@ -66,6 +54,19 @@ private:
     void addMillimetres(NumberEdit* edit, QLabel*& label, int index);
     void nudge(int index, int direction);
     void marginsEdited();
+
+    QGroupBox* m_marginGroup = nullptr;
+    QLabel* m_topCaption = nullptr;
+    QLabel* m_leftCaption = nullptr;
+    NumberEdit* m_top = nullptr;
+    NumberEdit* m_left = nullptr;
+    QPushButton* m_registerButton = nullptr;
+
+    // Beside each margin its millimetres at the printer's resolution and nudges of ±0.5 mm.
+    QLabel* m_topMm = nullptr;
+    QLabel* m_leftMm = nullptr;
+    QPushButton* m_previewButton = nullptr;   // "確認": the preview with the margins being edited
+    QPushButton* m_testPrintButton = nullptr; // "テスト印刷": the plain-paper alignment sheet
 
     MarginKeeper& m_margins;
     PreviewWindow* m_preview = nullptr;

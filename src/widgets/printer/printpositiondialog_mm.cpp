@@ -17,7 +17,7 @@
 void PrintPositionDialog::addMillimetres(NumberEdit* edit, QLabel*& label, int index)
 {
     const QString axis = index == 0 ? QStringLiteral("Top") : QStringLiteral("Left");
-    const int y = GroupBox1->y() + edit->y();
+    const int y = m_marginGroup->y() + edit->y();
     label = new QLabel(this);
     label->setObjectName(QStringLiteral("Label_%1Mm").arg(axis));
     label->setGeometry(186, y, 58, edit->height());
@@ -42,21 +42,21 @@ void PrintPositionDialog::setPreview(PreviewWindow* preview, std::function<rova:
 {
     m_preview = preview;
     m_slip = std::move(slip);
-    BitBtn_Preview->setEnabled(preview != nullptr);
-    BitBtn_TestPrint->setEnabled(preview != nullptr);
+    m_previewButton->setEnabled(preview != nullptr);
+    m_testPrintButton->setEnabled(preview != nullptr);
 }
 
 rova::slip::PrintSettings PrintPositionDialog::editedSettings() const
 {
     rova::slip::PrintSettings settings = m_margins.printSettings();
-    settings.top = KeNumEdit_TOP->text();
-    settings.left = KeNumEdit_LEFT->text();
+    settings.top = m_top->text();
+    settings.left = m_left->text();
     return settings;
 }
 
 void PrintPositionDialog::nudge(int index, int direction)
 {
-    NumberEdit* edit = index == 0 ? KeNumEdit_TOP : KeNumEdit_LEFT;
+    NumberEdit* edit = index == 0 ? m_top : m_left;
     const int dpi = index == 0 ? m_dpi.y() : m_dpi.x();
     if (m_nudgeSteps[index] == 0)
         m_nudgeStart[index] = rova::strToIntDef(edit->text(), 0);
@@ -75,8 +75,8 @@ void PrintPositionDialog::marginsEdited()
                            ? QStringLiteral("%1 mm").arg(rova::slip::dotsToMm(dots, dpi), 0, 'f', 1)
                            : QString());
     };
-    show(Label_TopMm, KeNumEdit_TOP->text(), m_dpi.y());
-    show(Label_LeftMm, KeNumEdit_LEFT->text(), m_dpi.x());
+    show(m_topMm, m_top->text(), m_dpi.y());
+    show(m_leftMm, m_left->text(), m_dpi.x());
     if (m_preview)
-        m_preview->setMargins(KeNumEdit_TOP->text(), KeNumEdit_LEFT->text());
+        m_preview->setMargins(m_top->text(), m_left->text());
 }

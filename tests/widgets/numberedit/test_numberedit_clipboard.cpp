@@ -32,7 +32,7 @@ QString clip()
 }
 } // namespace
 
-class TestTKeNumEditClipboard : public QObject
+class TestNumberEditClipboard : public QObject
 {
     Q_OBJECT
 private slots:
@@ -278,5 +278,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTKeNumEditClipboard)
+QTEST_MAIN(TestNumberEditClipboard)
 #include "test_numberedit_clipboard.moc"

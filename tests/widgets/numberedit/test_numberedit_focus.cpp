@@ -38,7 +38,7 @@ public:
 };
 } // namespace
 
-class TestTKeNumEditFocus : public QObject
+class TestNumberEditFocus : public QObject
 {
     Q_OBJECT
 private slots:
@@ -71,7 +71,7 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<bool>("selected");
         QTest::newRow("lone minus emptied") << "-" << false << true << "" << false;
-        QTest::newRow("lone minus kept with eoMinusOnly") << "-" << true << true << "-" << false;
+        QTest::newRow("lone minus kept with MinusOnly") << "-" << true << true << "-" << false;
         QTest::newRow("negative number kept") << "-5" << false << true << "-5" << false;
         QTest::newRow("selection kept without hide-selection") << "12" << false << false << "12" << true;
     }
@@ -84,7 +84,7 @@ private slots:
         QVERIFY(w.active());
         NumberEdit* e = w.edit;
         if (minusOnly)
-            e->setOptions(e->options() | NumberEdit::eoMinusOnly);
+            e->setOptions(e->options() | NumberEdit::Option::MinusOnly);
         e->setHideSelection(hideSelection);
         e->setText(start);
         QVERIFY(w.enter());
@@ -160,7 +160,7 @@ private slots:
         QTest::addColumn<bool>("arrowFocusMove");
         QTest::addColumn<int>("options");
         QTest::addColumn<QString>("focused");
-        const int arrows = NumberEdit::eoArrowUp | NumberEdit::eoArrowDown;
+        const int arrows = int(NumberEdit::Option::ArrowUp | NumberEdit::Option::ArrowDown);
         QTest::newRow("Enter moves on when asked")
             << int(Qt::Key_Return) << true << false << arrows << "after";
         QTest::newRow("keypad Enter too") << int(Qt::Key_Enter) << true << false << arrows << "after";
@@ -171,10 +171,10 @@ private slots:
             << int(Qt::Key_Down) << false << true << arrows << "after";
         QTest::newRow("Up stays without arrow focus move")
             << int(Qt::Key_Up) << false << false << arrows << "edit";
-        QTest::newRow("Up stays without eoArrowUp")
-            << int(Qt::Key_Up) << false << true << int(NumberEdit::eoArrowDown) << "edit";
-        QTest::newRow("Down stays without eoArrowDown")
-            << int(Qt::Key_Down) << false << true << int(NumberEdit::eoArrowUp) << "edit";
+        QTest::newRow("Up stays without ArrowUp")
+            << int(Qt::Key_Up) << false << true << int(NumberEdit::Option::ArrowDown) << "edit";
+        QTest::newRow("Down stays without ArrowDown")
+            << int(Qt::Key_Down) << false << true << int(NumberEdit::Option::ArrowUp) << "edit";
     }
     void keysMoveFocus()
     {
@@ -187,7 +187,7 @@ private slots:
         QVERIFY(w.active());
         w.edit->setEnterFocusMove(enterFocusMove);
         w.edit->setArrowFocusMove(arrowFocusMove);
-        w.edit->setOptions(NumberEdit::TKeNumEditOptions(options));
+        w.edit->setOptions(NumberEdit::Options(options));
         w.edit->setErrorBeep(false);
         QVERIFY(w.enter());
         QTest::keyClick(w.window->windowHandle(), Qt::Key(key));
@@ -284,5 +284,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTKeNumEditFocus)
+QTEST_MAIN(TestNumberEditFocus)
 #include "test_numberedit_focus.moc"

@@ -3,9 +3,7 @@
 #include <QImage>
 #include <QSignalSpy>
 
-using Align = NumberEdit::TAlignment;
-
-class TestTKeNumEditLayout : public QObject
+class TestNumberEditLayout : public QObject
 {
     Q_OBJECT
 private slots:
@@ -19,8 +17,7 @@ private slots:
         QCOMPARE(placed.height(), placed.lineHeight() + 2 + 2 + 2 * 2); // auto-size: font and margins
         QCOMPARE(e.cursor().shape(), Qt::IBeamCursor);
         QCOMPARE(e.text(), QString());
-        QCOMPARE(e.alignment(), NumberEdit::taRightJustify);
-        QCOMPARE(e.vertAlignment(), NumberEdit::taVCenter);
+        QCOMPARE(e.alignment(), Qt::AlignRight | Qt::AlignVCenter);
         QCOMPARE(e.integerLength(), 9);
         QCOMPARE(e.decimalLength(), 3);
         QVERIFY(e.minus() && e.comma() && e.errorBeep() && e.autoSelect() && e.hideSelection() &&
@@ -28,8 +25,8 @@ private slots:
         QVERIFY(!e.zeroEnabled() && !e.integerFixed() && !e.decimalFixed() && !e.enterFocusMove() &&
                 !e.arrowFocusMove() && !e.imageCopy() && !e.readOnly());
         QCOMPARE(e.leftMargin() + e.topMargin() + e.rightMargin() + e.bottomMargin(), 8);
-        QCOMPARE(e.borderStyle(), NumberEdit::bsSingle);
-        QCOMPARE(e.options(), NumberEdit::TKeNumEditOptions(NumberEdit::eoArrowUp | NumberEdit::eoArrowDown));
+        QVERIFY(e.hasFrame());
+        QCOMPARE(e.options(), NumberEdit::Option::ArrowUp | NumberEdit::Option::ArrowDown);
         QCOMPARE(e.caretWidth(), 1);
         QVERIFY(e.focusPolicy() & Qt::TabFocus);
         QCOMPARE(e.color(), e.palette().color(QPalette::Base));
@@ -66,7 +63,7 @@ private slots:
         e.setTopMargin(5);
         e.setBottomMargin(-1); // ignored
         QCOMPARE(e.height(), e.lineHeight() + 5 + 2 + 4);
-        e.setBorderStyle(NumberEdit::bsNone);
+        e.setFrame(false);
         QCOMPARE(e.height(), e.lineHeight() + 5 + 2);
         e.setAutoSize(false);
         e.setTopMargin(9);
@@ -77,12 +74,12 @@ private slots:
     {
         QTest::addColumn<int>("alignment");
         QTest::addColumn<bool>("integerFixed");
-        QTest::newRow("right, plain") << int(NumberEdit::taRightJustify) << false;
-        QTest::newRow("left, plain") << int(NumberEdit::taLeftJustify) << false;
-        QTest::newRow("center, plain") << int(NumberEdit::taCenter) << false;
-        QTest::newRow("right, integer fixed") << int(NumberEdit::taRightJustify) << true;
-        QTest::newRow("left, integer fixed") << int(NumberEdit::taLeftJustify) << true;
-        QTest::newRow("center, integer fixed") << int(NumberEdit::taCenter) << true;
+        QTest::newRow("right, plain") << int(Qt::AlignRight) << false;
+        QTest::newRow("left, plain") << int(Qt::AlignLeft) << false;
+        QTest::newRow("center, plain") << int(Qt::AlignHCenter) << false;
+        QTest::newRow("right, integer fixed") << int(Qt::AlignRight) << true;
+        QTest::newRow("left, integer fixed") << int(Qt::AlignLeft) << true;
+        QTest::newRow("center, integer fixed") << int(Qt::AlignHCenter) << true;
     }
     void numberRightAlignedInValueArea()
     {
@@ -90,7 +87,7 @@ private slots:
         QFETCH(bool, integerFixed);
         NumberEdit e;
         e.resize(300, e.height());
-        e.setAlignment(Align(alignment));
+        e.setAlignment(Qt::Alignment(alignment) | Qt::AlignVCenter);
         e.setIntegerFixed(integerFixed);
         e.setLeftMark(u"￥"_qs);
         e.setRightMark(u"円"_qs);
@@ -104,11 +101,11 @@ private slots:
         QCOMPARE(l.left() + l.width(), v.left());
         QVERIFY(qAbs(r.left() - (v.left() + v.width())) <= 1); // centring rounds each half separately
         const int clientRight = e.width() - 2;
-        if (alignment == NumberEdit::taRightJustify)
+        if (alignment == Qt::AlignRight)
             QCOMPARE(r.left() + r.width(), clientRight - e.rightMargin() - 1);
-        if (alignment == NumberEdit::taLeftJustify)
+        if (alignment == Qt::AlignLeft)
             QCOMPARE(l.left(), 2 + e.leftMargin());
-        if (alignment == NumberEdit::taCenter)
+        if (alignment == Qt::AlignHCenter)
             QVERIFY(qAbs((l.left() - 2 - e.leftMargin()) - (clientRight - e.rightMargin() - r.right() - 1)) <=
                     2);
     }
@@ -132,9 +129,9 @@ private slots:
         QTest::addColumn<int>("vertAlignment");
         QTest::addColumn<int>("top");
         const int h = 40, H = QFontMetrics(QApplication::font()).height();
-        QTest::newRow("top") << int(NumberEdit::taTopJustify) << 2 + 2;
-        QTest::newRow("bottom") << int(NumberEdit::taBottomJustify) << 2 + (h - 4) - H - 2;
-        QTest::newRow("centre") << int(NumberEdit::taVCenter) << 2 + ((h - 4) - H - 4) / 2 + 2;
+        QTest::newRow("top") << int(Qt::AlignTop) << 2 + 2;
+        QTest::newRow("bottom") << int(Qt::AlignBottom) << 2 + (h - 4) - H - 2;
+        QTest::newRow("centre") << int(Qt::AlignVCenter) << 2 + ((h - 4) - H - 4) / 2 + 2;
     }
     void verticalPlacement()
     {
@@ -142,7 +139,7 @@ private slots:
         NumberEdit e;
         e.setAutoSize(false);
         e.resize(121, 40);
-        e.setVertAlignment(NumberEdit::TVertAlignment(vertAlignment));
+        e.setAlignment(Qt::AlignRight | Qt::Alignment(vertAlignment));
         e.setText(QStringLiteral("5"));
         QTEST(e.textRect().top(), "top");
         QCOMPARE(e.textRect().height(), e.lineHeight());
@@ -172,12 +169,13 @@ private slots:
     {
         NumberEdit e;
         QCOMPARE(e.availableWidth(), 121 - 4 - 4 - 4);
-        e.setCtl3D(false);
-        QCOMPARE(e.availableWidth(), 121 - 2 - 4 - 2);
-        e.setOptions(e.options() | NumberEdit::eoAutoWidthSize);
+        e.setOptions(e.options() | NumberEdit::Option::AutoWidth);
         e.setIntegerLength(3);
         e.setDecimalLength(0);
-        QCOMPARE(e.sizeHint().width(), e.textWidth(QStringLiteral("-000.")) + 4 + 2 + 2);
+        QCOMPARE(e.sizeHint().width(), e.textWidth(QStringLiteral("-000.")) + 4 + 2 + 4);
+        e.setFrame(false);
+        QCOMPARE(e.availableWidth(), 121 - 4 - 2);
+        QCOMPARE(e.sizeHint().width(), e.textWidth(QStringLiteral("-000.")) + 4 + 2);
     }
 
     void painting_data()
@@ -311,5 +309,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTKeNumEditLayout)
+QTEST_MAIN(TestNumberEditLayout)
 #include "test_numberedit_layout.moc"

@@ -48,7 +48,7 @@ QTestEventList keyList(std::initializer_list<Qt::Key> ks, Qt::KeyboardModifiers 
 
 Q_DECLARE_METATYPE(Settings)
 
-class TestTKeNumEditTyping : public QObject
+class TestNumberEditTyping : public QObject
 {
     Q_OBJECT
 private slots:
@@ -245,7 +245,7 @@ private slots:
         NumEditWindow w;
         QVERIFY(w.active());
         NumberEdit* e = w.edit;
-        e->setOptions(e->options() | NumberEdit::eoORInputStop);
+        e->setOptions(e->options() | NumberEdit::Option::StopWhenFull);
         e->resize(e->textWidth(QStringLiteral("1,234")) + 2 * 2 + e->leftMargin() + e->rightMargin() + 2 * 2,
                   e->height());
         QVERIFY(w.enter());
@@ -260,5 +260,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTKeNumEditTyping)
+QTEST_MAIN(TestNumberEditTyping)
 #include "test_numberedit_typing.moc"

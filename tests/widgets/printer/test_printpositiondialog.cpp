@@ -109,9 +109,9 @@ private slots:
             auto* e = d.findChild<NumberEdit*>(edit);
             auto* l = d.findChild<QLabel*>(label);
             QVERIFY(e && l);
-            QCOMPARE(e->parentWidget(), d.GroupBox1);
+            QCOMPARE(e->parentWidget(), d.findChild<QGroupBox*>("GroupBox1"));
             QCOMPARE(e->geometry(), inGroup);
-            QCOMPARE(l->parentWidget(), d.GroupBox1);
+            QCOMPARE(l->parentWidget(), d.findChild<QGroupBox*>("GroupBox1"));
             QCOMPARE(l->text(), caption);
             // Beside the field on its line, inside the group, and the whole caption readable.
             QVERIFY(l->x() >= 0);
@@ -166,8 +166,8 @@ private slots:
     void previewAndTestPrintUseTheEditedMargins()
     {
         withDialog([&](PrintPositionDialog& d) {
-            slipcheck::retype(d.KeNumEdit_TOP, "236");
-            QTest::mouseClick(d.BitBtn_Preview, Qt::LeftButton);
+            slipcheck::retype(d.findChild<NumberEdit*>("KeNumEdit_TOP"), "236");
+            QTest::mouseClick(d.findChild<QPushButton*>("BitBtn_Preview"), Qt::LeftButton);
             PreviewWindow* preview = nullptr;
             for (QWidget* top : QApplication::topLevelWidgets())
                 if (auto* p = qobject_cast<PreviewWindow*>(top); p && p->isVisible())
@@ -179,12 +179,13 @@ private slots:
             // Back in the dialog, as the operator clicks it again.
             d.activateWindow();
             QTRY_VERIFY(d.isActiveWindow());
-            d.KeNumEdit_LEFT->setFocus(Qt::TabFocusReason);
-            slipcheck::retype(d.KeNumEdit_LEFT, "12");
+            auto* left = d.findChild<NumberEdit*>("KeNumEdit_LEFT");
+            left->setFocus(Qt::TabFocusReason);
+            slipcheck::retype(left, "12");
             QCOMPARE(preview->preview().settings.left, QStringLiteral("12"));
 
             const qsizetype jobs = m_fake->jobs().size();
-            QTest::mouseClick(d.BitBtn_TestPrint, Qt::LeftButton);
+            QTest::mouseClick(d.findChild<QPushButton*>("BitBtn_TestPrint"), Qt::LeftButton);
             QCOMPARE(m_fake->jobs().size(), jobs + 1);
             QStringList texts;
             for (const auto& t : m_fake->jobs().last().texts)
@@ -201,16 +202,18 @@ private slots:
     void keys()
     {
         withDialog([](PrintPositionDialog& d) {
-            QTRY_VERIFY(d.KeNumEdit_TOP->hasFocus());
-            QTest::keyClick(d.KeNumEdit_TOP, Qt::Key_Up);
-            QVERIFY(d.KeNumEdit_TOP->hasFocus());
-            QTest::keyClick(d.KeNumEdit_TOP, Qt::Key_Enter);
-            QTRY_VERIFY(d.KeNumEdit_LEFT->hasFocus());
-            QTest::keyClick(d.KeNumEdit_LEFT, Qt::Key_Up);
-            QTRY_VERIFY(d.KeNumEdit_TOP->hasFocus());
+            auto* top = d.findChild<NumberEdit*>("KeNumEdit_TOP");
+            auto* left = d.findChild<NumberEdit*>("KeNumEdit_LEFT");
+            QTRY_VERIFY(top->hasFocus());
+            QTest::keyClick(top, Qt::Key_Up);
+            QVERIFY(top->hasFocus());
+            QTest::keyClick(top, Qt::Key_Enter);
+            QTRY_VERIFY(left->hasFocus());
+            QTest::keyClick(left, Qt::Key_Up);
+            QTRY_VERIFY(top->hasFocus());
             // Whole dots only: the point is refused.
-            slipcheck::retype(d.KeNumEdit_TOP, "1.5");
-            QCOMPARE(d.KeNumEdit_TOP->text(), QStringLiteral("15"));
+            slipcheck::retype(top, "1.5");
+            QCOMPARE(top->text(), QStringLiteral("15"));
         });
         QCOMPARE(ui(main()).Label_Prn_Top->text(), QStringLiteral("0"));
     }

@@ -48,12 +48,12 @@ class TestRegistration : public QObject
             auto& d = static_cast<PrintPositionDialog&>(dialog);
             d.show();
             [&] {
-                slipcheck::retype(d.KeNumEdit_TOP, top);
-                d.KeNumEdit_LEFT->setFocus();
-                slipcheck::retype(d.KeNumEdit_LEFT, left);
+                slipcheck::retype(d.findChild<NumberEdit*>("KeNumEdit_TOP"), top);
+                d.findChild<NumberEdit*>("KeNumEdit_LEFT")->setFocus();
+                slipcheck::retype(d.findChild<NumberEdit*>("KeNumEdit_LEFT"), left);
                 if (meanwhile)
                     meanwhile();
-                QTest::mouseClick(d.BitBtn_MRGN, Qt::LeftButton);
+                QTest::mouseClick(d.findChild<QPushButton*>("BitBtn_MRGN"), Qt::LeftButton);
                 QTRY_VERIFY(!d.isVisible());
             }();
             if (d.isVisible())
@@ -183,14 +183,14 @@ private slots:
             auto& d = static_cast<PrintPositionDialog&>(dialog);
             d.show();
             [&] {
-                QCOMPARE(d.KeNumEdit_TOP->text(), QStringLiteral("3"));
-                QCOMPARE(d.KeNumEdit_LEFT->text(), QStringLiteral("4"));
-                slipcheck::retype(d.KeNumEdit_TOP, "12-");
-                QTest::keyClick(d.KeNumEdit_TOP, Qt::Key_Return);
-                slipcheck::retype(d.KeNumEdit_LEFT, "25");
-                QTest::keyClick(d.KeNumEdit_LEFT, Qt::Key_Return);
-                QTRY_VERIFY(d.BitBtn_MRGN->hasFocus());
-                QTest::keyClick(d.BitBtn_MRGN, Qt::Key_Return);
+                QCOMPARE(d.findChild<NumberEdit*>("KeNumEdit_TOP")->text(), QStringLiteral("3"));
+                QCOMPARE(d.findChild<NumberEdit*>("KeNumEdit_LEFT")->text(), QStringLiteral("4"));
+                slipcheck::retype(d.findChild<NumberEdit*>("KeNumEdit_TOP"), "12-");
+                QTest::keyClick(d.findChild<NumberEdit*>("KeNumEdit_TOP"), Qt::Key_Return);
+                slipcheck::retype(d.findChild<NumberEdit*>("KeNumEdit_LEFT"), "25");
+                QTest::keyClick(d.findChild<NumberEdit*>("KeNumEdit_LEFT"), Qt::Key_Return);
+                QTRY_VERIFY(d.findChild<QPushButton*>("BitBtn_MRGN")->hasFocus());
+                QTest::keyClick(d.findChild<QPushButton*>("BitBtn_MRGN"), Qt::Key_Return);
                 QTRY_VERIFY(!d.isVisible());
             }();
             return d.result();
@@ -221,11 +221,11 @@ private slots:
             auto& d = static_cast<PrintPositionDialog&>(dialog);
             d.show();
             [&] {
-                slipcheck::retype(d.KeNumEdit_TOP, "99");
-                QTest::mouseClick(d.BitBtn_MRGN, Qt::LeftButton);
+                slipcheck::retype(d.findChild<NumberEdit*>("KeNumEdit_TOP"), "99");
+                QTest::mouseClick(d.findChild<QPushButton*>("BitBtn_MRGN"), Qt::LeftButton);
                 QTRY_COMPARE(Dialogs::pendingAnswers(), 0);
                 QVERIFY(d.isVisible());
-                QTest::keyClick(d.KeNumEdit_TOP, Qt::Key_Escape);
+                QTest::keyClick(d.findChild<NumberEdit*>("KeNumEdit_TOP"), Qt::Key_Escape);
                 QTRY_VERIFY(!d.isVisible());
             }();
             return d.result();

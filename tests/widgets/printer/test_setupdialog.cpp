@@ -50,7 +50,7 @@ private slots:
             return int(QDialog::Rejected);
         });
         PrinterSetupDialog dialog(printer);
-        QVERIFY(!dialog.Execute());
+        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
         QCOMPARE(printers, (QStringList{"Alpha", "Gamma"}));
         QCOMPARE(papers, (QStringList{"A4", "B5", "はがき"}));
         QCOMPARE(shown[0], QStringLiteral("Gamma"));
@@ -102,7 +102,7 @@ private slots:
             return d.result();
         });
         PrinterSetupDialog dialog(printer);
-        QCOMPARE(dialog.Execute(), confirm);
+        QCOMPARE(dialog.exec() == QDialog::Accepted, confirm);
         QCOMPARE(printer.currentIndex(), index);
         QCOMPARE(printer.paperIndex(), paperIndex);
         QCOMPARE(printer.binIndex(), binIndex);
@@ -121,7 +121,7 @@ private slots:
             return int(QDialog::Accepted);
         });
         PrinterSetupDialog dialog(printer);
-        QVERIFY(dialog.Execute());
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
         QCOMPARE(printer.printerNames(), QStringList{"Gamma"});
         QCOMPARE(printer.currentIndex(), 0);
         QCOMPARE(printer.binNames().first(), QStringLiteral("自動選択"));
@@ -139,7 +139,7 @@ private slots:
         });
         PrinterSetupDialog dialog(printer);
         try {
-            dialog.Execute();
+            dialog.exec();
             QFAIL("no error raised");
         } catch (const rova::Error& e) {
             QCOMPARE(e.message(), QStringLiteral("プリンタ Gamma が見つかりません"));
@@ -159,7 +159,7 @@ private slots:
             return int(QDialog::Accepted);
         });
         PrinterSetupDialog dialog(printer);
-        QVERIFY(dialog.Execute());
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
         QVERIFY(!binEnabled);
         QCOMPARE(printer.currentIndex(), 1);
         EXPECT_PRINTER_ERROR(printer.binIndex(), "NotSupported",

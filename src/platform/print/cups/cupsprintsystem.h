@@ -1,4 +1,6 @@
 #pragma once
+// platform/print/cups: the CUPS backend of the print system.
+//
 // The CUPS destinations of this machine, in the order libcups lists them.
 
 #include "platform/print/printsystem.h"

@@ -1,4 +1,6 @@
 #pragma once
+// platform/print/pdf: the built-in PDF printer.
+//
 // The built-in PDF printer, listed after every system printer so that a machine without printers
 // can still print: the page is saved as a PDF file the operator names.
 

@@ -67,7 +67,8 @@ void BatchWindow::print()
                           .arg(outcome.printed)
                           .arg(outcome.total - outcome.printed));
     else
-        say(QStringLiteral("%1 枚を印刷しました。").arg(outcome.printed));
+        say((QStringList{QStringLiteral("%1 枚を印刷しました。").arg(outcome.printed)} + outcome.numbers)
+                .join(QStringLiteral("　")));
 }
 
 void BatchWindow::setPrinting(bool printing)

@@ -37,6 +37,7 @@ Forms::Forms(print::PrinterChoice& printers, const QString& folder)
                  const print::PageSetup* page) { return window->printWarnings(values, settings, page); });
     bindPreview(*main, *preview, *jobs);
     slipPrn->setPreview(preview.get(), [window] { return window->slipValues(); });
+    slipPrn->setNumbersFolder(folder);
     // After the line that says the job was printed, so a failure to record is read beside it.
     recorder = new HistoryRecorder(*jobs, *history, [this](const QString& problem) {
         QStatusBar& status = main->statusLine();

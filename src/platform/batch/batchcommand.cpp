@@ -9,12 +9,7 @@
 #include "platform/print/printerchoice.h"
 #include "platform/system/programinfo.h"
 #include "rules/files/assignmentfile.h"
-#include "rules/files/profile.h"
-#include "rules/files/settingsfile.h"
 #include "rules/postal/loader.h"
-#include "rules/slip/sliplayout.h"
-
-#include <QDir>
 
 namespace rova::cli
 {

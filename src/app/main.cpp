@@ -1,5 +1,6 @@
 #include "platform/batch/batchcommand.h"
 #include "platform/cli/commandline.h"
+#include "platform/cli/nextnumber.h"
 #include "platform/system/datafolder.h"
 #include "platform/system/japanese.h"
 #include "widgets/kit/display.h"
@@ -15,6 +16,10 @@ int main(int argc, char* argv[])
     // Help, version and mistakes are answered without a display.
     if (const auto status = cli::answerWithoutWindow(request, folder))
         return *status;
+    if (request.action == cli::Request::Action::NextNumber) {
+        QCoreApplication app(argc, argv);
+        return cli::registerNextNumber(request, folder.path);
+    }
     if (request.action == cli::Request::Action::Batch) {
         // From a script: the pages are drawn without a screen, whether or not one is there.
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -20,8 +20,8 @@ namespace rova
 {
 
 Forms::Forms(print::PrinterChoice& printers, const QString& folder)
-    : jobs(std::make_unique<print::SlipJobs>(printers)), history(std::make_unique<HistoryAccess>(folder)),
-      main(std::make_unique<MainWindow>(*jobs, folder)),
+    : jobs(std::make_unique<print::SlipJobs>(printers, folder)),
+      history(std::make_unique<HistoryAccess>(folder)), main(std::make_unique<MainWindow>(*jobs, folder)),
       slipPrn(std::make_unique<PrintPositionDialog>(main.get(), *main)),
       historyWindow(std::make_unique<HistoryWindow>(*history, *main)),
       postal(std::make_unique<PostalAssist>(*main)), batch(std::make_unique<BatchWindow>(*main, *postal))
@@ -37,6 +37,7 @@ Forms::Forms(print::PrinterChoice& printers, const QString& folder)
                  const print::PageSetup* page) { return window->printWarnings(values, settings, page); });
     bindPreview(*main, *preview, *jobs);
     slipPrn->setPreview(preview.get(), [window] { return window->slipValues(); });
+    slipPrn->setNumbersFolder(folder);
     // After the line that says the job was printed, so a failure to record is read beside it.
     recorder = new HistoryRecorder(*jobs, *history, [this](const QString& problem) {
         QStatusBar& status = main->statusLine();

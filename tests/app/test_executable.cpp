@@ -57,6 +57,32 @@ private slots:
                                                    << "rova-yamato: --data-dir の後に DIR を指定してください";
         QTest::newRow("stray argument") << QStringList{"slip.txt"} << QStringList{} << 2 << ""
                                         << "rova-yamato: 余分な引数があります: slip.txt";
+        QTest::newRow("help names the tracking number options")
+            << QStringList{"--help"} << QStringList{} << 0 << "--next-number NUMBER|--slip-type NAME"
+            << "";
+        QTest::newRow("next number for a named slip type, full width with hyphens")
+            << QStringList{"--data-dir",  "<tmp>/n1",        "--next-number", "４４４４－１３７５－８７０３",
+                           "--slip-type", "配達指定日(連続)"}
+            << QStringList{} << 0 << "「配達指定日(連続)」の次の伝票番号を 4444-1375-8703 にしました\n"
+            << "";
+        QTest::newRow("next number for the slip type used last")
+            << QStringList{"--data-dir", "<tmp>/n2", "--next-number", "4444 1375 8703"} << QStringList{} << 0
+            << "「発払　着払(手差し)」の次の伝票番号を 4444-1375-8703 にしました\n"
+            << "";
+        QTest::newRow("next number with a wrong check digit")
+            << QStringList{"--data-dir", "<tmp>/n3", "--next-number", "4444-1375-8704"} << QStringList{} << 2
+            << ""
+            << "rova-yamato: 伝票番号「4444-1375-8704」のチェック数字 (最後の桁) が違います: 4 ではなく 3 "
+               "のはずです";
+        QTest::newRow("next number too short")
+            << QStringList{"--next-number", "44441375870"} << QStringList{} << 2 << ""
+            << "rova-yamato: 伝票番号は12桁です (「44441375870」は 11 桁)";
+        QTest::newRow("next number for an unknown slip type")
+            << QStringList{"--next-number", "444413758703", "--slip-type", "ネコ"} << QStringList{} << 2 << ""
+            << "rova-yamato: 送り状の種類「ネコ」はありません (発払　着払(手差し)、";
+        QTest::newRow("slip type alone")
+            << QStringList{"--slip-type", "配達指定日(連続)"} << QStringList{} << 2 << ""
+            << "rova-yamato: --slip-type は --next-number と一緒に指定してください";
         QTest::newRow("no display set") << QStringList{} << QStringList{} << 1 << ""
                                         << "rova-yamato: 画面に接続できません: DISPLAY を確認してください (";
         QTest::newRow("display that does not answer")

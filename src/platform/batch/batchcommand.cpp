@@ -3,17 +3,13 @@
 #include "platform/batch/batchimport.h"
 #include "platform/batch/batchprint.h"
 #include "platform/batch/rowcheck.h"
+#include "platform/cli/nextnumber.h"
 #include "platform/print/fonts.h"
 #include "platform/print/installedprinters.h"
 #include "platform/print/printerchoice.h"
 #include "platform/system/programinfo.h"
 #include "rules/files/assignmentfile.h"
-#include "rules/files/profile.h"
-#include "rules/files/settingsfile.h"
 #include "rules/postal/loader.h"
-#include "rules/slip/sliplayout.h"
-
-#include <QDir>
 
 namespace rova::cli
 {
@@ -28,15 +24,9 @@ void complain(const QString& text)
 // What the window would give an imported slip where the file has nothing: its last slip type.
 orders::ImportContext importContext(const QString& folder)
 {
-    Settings settings;
-    try {
-        settings.load(ProfileFile(QDir(folder).filePath(Settings::fileName())));
-    } catch (const Error&) {
-        // An unreadable settings file leaves the defaults; the import itself does not need it.
-    }
     orders::ImportContext context;
     context.today = QDate::currentDate();
-    context.base.slipType = slip::slipTypes().value(settings.comboBoxSel, slip::slipTypes().first());
+    context.base.slipType = lastSlipType(folder);
     context.base.date = context.today;
     return context;
 }
@@ -93,6 +83,8 @@ bool printList(const Request& request, store::BatchList& list, print::SlipJobs& 
         print(stderr, QStringLiteral("印刷 %1 / %2 枚\n").arg(done).arg(total));
         return true;
     });
+    for (const QString& numbers : outcome.numbers)
+        print(stdout, numbers + QLatin1Char('\n'));
     if (!outcome.refusal.isEmpty())
         complain(QStringLiteral("印刷できませんでした: %1\n%2 枚を印刷し、残りの %3 枚は印刷していません")
                      .arg(outcome.refusal)
@@ -111,7 +103,7 @@ int runBatch(const Request& request, const QString& folder)
         const auto system = print::installedPrinters([](const QString& proposed) { return proposed; },
                                                      print::PdfProposal(folder));
         print::PrinterChoice printers(*system);
-        print::SlipJobs service(printers);
+        print::SlipJobs service(printers, folder);
         const slip::AssignmentFile assignments(folder);
         const batch::SettingsOf settingsOf = [&](const QString& type) { return assignments.load(type); };
         bool ok = request.importFiles.isEmpty() || importFiles(request, folder, list, service, settingsOf);

@@ -63,8 +63,9 @@ BatchOutcome printJobs(const QList<BatchJob>& jobs, print::SlipJobs& service, st
             return outcome;
         }
         std::optional<QString> refusal;
+        print::PrintedJob printed;
         try {
-            service.print(job.slips, job.settings);
+            printed = service.print(job.slips, job.settings);
         } catch (const Error& e) {
             refusal = e.message();
         } catch (const std::exception& e) {
@@ -75,7 +76,9 @@ BatchOutcome printJobs(const QList<BatchJob>& jobs, print::SlipJobs& service, st
             list.markRefused(job.ids, outcome.refusal, QDateTime::currentDateTime());
             return outcome;
         }
-        list.markPrinted(job.ids, QDateTime::currentDateTime());
+        list.markPrinted(job.ids, QDateTime::currentDateTime(), printed.numbers);
+        if (const QString summary = print::numbersSummary(printed); !summary.isEmpty())
+            outcome.numbers << summary;
         outcome.printed += int(job.slips.size());
     }
     progress(outcome.printed, outcome.total);

@@ -31,7 +31,8 @@ struct BatchOutcome {
     int printed = 0; // slips of accepted jobs
     int total = 0;
     bool cancelled = false;
-    QString refusal; // the print path's words for the job that was refused, empty when none was
+    QString refusal;     // the print path's words for the job that was refused, empty when none was
+    QStringList numbers; // per accepted job that took tracking numbers, what the status line says of them
     bool allAccepted() const { return printed == total; }
 };
 

@@ -1,7 +1,10 @@
 #include "platform/cli/commandline.h"
 
 #include "platform/system/programinfo.h"
+#include "rules/errors.h"
 #include "rules/postal/sources.h"
+#include "rules/slip/sliplayout.h"
+#include "rules/slip/trackingnumber.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -57,11 +60,26 @@ QCommandLineOption includeMarkedOption()
             QStringLiteral("--print-batch で、確認の印がある行も印刷します。")};
 }
 
+QCommandLineOption nextNumberOption()
+{
+    return {QStringLiteral("next-number"),
+            QStringLiteral("プリンタにある次の送り状の伝票番号を NUMBER として登録して終わります"
+                           " (ハイフン・空白・全角も可)。"),
+            QStringLiteral("NUMBER")};
+}
+QCommandLineOption slipTypeOption()
+{
+    return {QStringLiteral("slip-type"),
+            QStringLiteral("--next-number の送り状の種類 (既定は画面で最後に使った種類)。"),
+            QStringLiteral("NAME")};
+}
+
 // Every option, in the order the help lists them.
 QList<QCommandLineOption> options()
 {
-    return {helpOption(),   versionOption(),         dataDirOption(),    zipcodeDirOption(),
-            importOption(), allowDuplicatesOption(), printBatchOption(), includeMarkedOption()};
+    return {helpOption(),       versionOption(),         dataDirOption(),    zipcodeDirOption(),
+            importOption(),     allowDuplicatesOption(), printBatchOption(), includeMarkedOption(),
+            nextNumberOption(), slipTypeOption()};
 }
 
 // Two columns: what is typed (ASCII, so it lines up in a terminal) and what it means.
@@ -133,6 +151,26 @@ std::optional<QString> readBatch(const QCommandLineParser& parser, Request& requ
     return {};
 }
 
+// The number of the next blank form; a wrong number or slip type as its text.
+std::optional<QString> readNextNumber(const QCommandLineParser& parser, Request& request)
+{
+    request.slipType = parser.value(slipTypeOption());
+    if (!parser.isSet(nextNumberOption()))
+        return parser.isSet(slipTypeOption())
+                   ? std::optional(QStringLiteral("--slip-type は --next-number と一緒に指定してください"))
+                   : std::nullopt;
+    if (parser.isSet(slipTypeOption()) && !slip::slipTypes().contains(request.slipType))
+        return QStringLiteral("送り状の種類「%1」はありません (%2)")
+            .arg(request.slipType, slip::slipTypes().join(QStringLiteral("、")));
+    try {
+        request.nextNumber = tracking::parse(parser.value(nextNumberOption()));
+    } catch (const Error& e) {
+        return e.message();
+    }
+    request.action = Request::Action::NextNumber;
+    return {};
+}
+
 } // namespace
 
 void print(std::FILE* stream, const QString& text)
@@ -178,7 +216,11 @@ Request parse(const QStringList& arguments)
         request.action = Request::Action::Version;
     else if (const auto wrong = readBatch(parser, request))
         return mistake(*wrong);
-    else if (request.action != Request::Action::Batch && !parser.positionalArguments().isEmpty())
+    else if (const auto wrongNumber = readNextNumber(parser, request))
+        return mistake(*wrongNumber);
+    if (request.action == Request::Action::NextNumber && (parser.isSet(importOption()) || request.printBatch))
+        return mistake(QStringLiteral("--next-number は --import・--print-batch と一緒には指定できません"));
+    if (request.action == Request::Action::Run && !parser.positionalArguments().isEmpty())
         return mistake(
             QStringLiteral("余分な引数があります: %1").arg(parser.positionalArguments().join(' ')));
     return request;
@@ -227,6 +269,7 @@ std::optional<int> answerWithoutWindow(const Request& request, const datafolder:
     switch (request.action) {
     case Request::Action::Run:
     case Request::Action::Batch:
+    case Request::Action::NextNumber:
         return {};
     case Request::Action::Help:
         print(stdout, helpText(folder));

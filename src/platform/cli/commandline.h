@@ -19,7 +19,7 @@ namespace rova::cli
 enum Status { Success = 0, NoDisplay = 1, Failure = 1, UsageError = 2 };
 
 struct Request {
-    enum class Action { Run, Help, Version, Mistake, Batch };
+    enum class Action { Run, Help, Version, Mistake, Batch, NextNumber };
     Action action = Action::Run;
     QString dataDir;    // --data-dir as given; empty when not given
     QString zipcodeDir; // --zipcode-dir as given; empty when not given
@@ -29,6 +29,10 @@ struct Request {
     bool allowDuplicates = false;
     bool printBatch = false;
     bool includeMarked = false;
+    // For NextNumber: the tracking number of the next blank form (12 digits) and the slip type it
+    // is for; empty for the type the window used last.
+    QString nextNumber;
+    QString slipType;
 };
 
 // The arguments as main() received them, the program's name first.

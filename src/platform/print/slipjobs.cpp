@@ -3,12 +3,34 @@
 #include "platform/print/pagesetup.h"
 #include "platform/print/registeredprinter.h"
 #include "platform/print/slipprint.h"
+#include "platform/store/trackingstacks.h"
 #include "rules/errors.h"
+#include "rules/slip/trackingnumber.h"
 
 namespace rova::print
 {
 
-SlipJobs::SlipJobs(PrinterChoice& printers, QObject* parent) : QObject(parent), m_printers(printers) {}
+QString numbersSummary(const PrintedJob& job)
+{
+    if (job.numbers.isEmpty())
+        return job.numberProblem;
+    QString text = QStringLiteral("伝票番号 %1").arg(tracking::display(job.numbers.first()));
+    if (job.numbers.size() > 1)
+        text += QStringLiteral(" ～ %1").arg(tracking::display(job.numbers.last()));
+    if (job.numbers.size() < job.slips.size())
+        return text + QStringLiteral("、残りの %1 枚は番号が尽きて付いていません")
+                          .arg(job.slips.size() - job.numbers.size());
+    return text + (job.nextNumber.isEmpty()
+                       ? QStringLiteral("、次の番号はありません")
+                       : QStringLiteral("、次は %1").arg(tracking::display(job.nextNumber)));
+}
+
+SlipJobs::SlipJobs(PrinterChoice& printers, QString numbersFolder, QObject* parent)
+    : QObject(parent), m_printers(printers), m_numbersFolder(std::move(numbersFolder))
+{
+}
+
+SlipJobs::~SlipJobs() = default;
 
 void SlipJobs::choosePrinter(const slip::PrintSettings& settings, const QString& slipType)
 {
@@ -54,13 +76,30 @@ PrintedJob SlipJobs::printOnCurrent(const QList<slip::SlipValues>& slips, const 
     return job;
 }
 
-void SlipJobs::print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings)
+PrintedJob SlipJobs::print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings)
 {
     if (slips.isEmpty())
-        return;
+        return {};
     PrintedJob job;
     onPrinterOf(settings, slips.first().slipType, [&] { job = printOnCurrent(slips, settings); });
+    takeNumbers(job);
     emit printed(job);
+    return job;
+}
+
+void SlipJobs::takeNumbers(PrintedJob& job)
+{
+    if (m_numbersFolder.isEmpty())
+        return;
+    try {
+        if (!m_stacks)
+            m_stacks = std::make_unique<store::TrackingStacks>(m_numbersFolder);
+        const store::TakenNumbers taken = m_stacks->take(job.slips.first().slipType, int(job.slips.size()));
+        job.numbers = taken.numbers;
+        job.nextNumber = taken.next;
+    } catch (const std::exception& e) {
+        job.numberProblem = QStringLiteral("伝票番号を取れませんでした: %1").arg(QString::fromUtf8(e.what()));
+    }
 }
 
 bool SlipJobs::print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings,
@@ -86,9 +125,11 @@ bool SlipJobs::print(const QList<slip::SlipValues>& slips, const slip::PrintSett
             throw;
         return false;
     }
-    if (job)
-        emit printed(*job);
-    return job.has_value();
+    if (!job)
+        return false;
+    takeNumbers(*job);
+    emit printed(*job);
+    return true;
 }
 
 void SlipJobs::printAlignmentSheet(const QString& slipType, const slip::PrintSettings& settings)

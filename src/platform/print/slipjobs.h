@@ -1,7 +1,8 @@
 #pragma once
 // Every print of slips goes through here: the entry window's print command, the preview, a batch and
 // a reprint. A job goes to the printer the slip type is registered for; once the print system has
-// accepted it, whoever keeps a record of printed slips (the history, the status line) is told.
+// accepted it, its pages take the next tracking numbers of the slip type's stack of forms, and
+// whoever keeps a record of printed slips (the history, the status line) is told.
 
 #include "platform/print/printerchoice.h"
 #include "rules/slip/pagegeometry.h"
@@ -11,9 +12,16 @@
 #include <QDateTime>
 #include <QList>
 #include <QObject>
+#include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
+
+namespace rova::store
+{
+class TrackingStacks;
+}
 
 namespace rova::print
 {
@@ -23,7 +31,17 @@ struct PrintedJob {
     slip::PrintSettings settings; // as printed: the resolution is the job's
     QString printer;              // the destination's name
     QDateTime acceptedAt;
+    // The tracking numbers of the pages' forms in page order (fewer than the pages when the stack
+    // ran out, none when the slip type has no stack), where the stack stands now, and why no
+    // numbers could be taken when the database failed.
+    QStringList numbers;
+    QString nextNumber;
+    QString numberProblem;
 };
+
+// What the status line says of the tracking numbers a job took ("伝票番号 … ～ …、次は …") and of
+// a failure to take them; empty when it took none.
+QString numbersSummary(const PrintedJob& job);
 
 // How a slip type's printer takes a page.
 struct PageSetup {
@@ -36,15 +54,18 @@ class SlipJobs : public QObject
 {
     Q_OBJECT
 public:
-    explicit SlipJobs(PrinterChoice& printers, QObject* parent = nullptr);
+    // Pages take tracking numbers from the stacks kept in `numbersFolder`; none when it is empty.
+    explicit SlipJobs(PrinterChoice& printers, QString numbersFolder = {}, QObject* parent = nullptr);
+    ~SlipJobs() override;
 
     PrinterChoice& printers() { return m_printers; }
 
     // One job, a page per slip in the given order, on the printer registered in the settings and no
     // other (the first slip's type names the registration). Raises what the print path raises, and
     // then nothing is announced. The printer current before, with its job
-    // settings, is current again afterwards, so the entry window keeps showing its own.
-    void print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings);
+    // settings, is current again afterwards, so the entry window keeps showing its own. Returns the
+    // job as announced.
+    PrintedJob print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings);
 
     // One print command: the registered printer is chosen once and its page read once; `confirm`
     // sees that page (the checks and the question) and the job goes to the same printer when it
@@ -73,7 +94,13 @@ private:
     void onPrinterOf(const slip::PrintSettings& settings, const QString& slipType,
                      const std::function<void()>& work);
 
+    // Takes the numbers of an accepted job's pages; a failure is kept in the job, since its paper
+    // is out already.
+    void takeNumbers(PrintedJob& job);
+
     PrinterChoice& m_printers;
+    QString m_numbersFolder;
+    std::unique_ptr<store::TrackingStacks> m_stacks; // opened at the first job that takes numbers
 };
 
 } // namespace rova::print

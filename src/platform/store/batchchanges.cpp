@@ -47,14 +47,19 @@ int BatchList::setSlipTypeOfTicked(const QString& slipType)
     return changed;
 }
 
-void BatchList::markPrinted(const QList<qint64>& ids, const QDateTime& when)
+void BatchList::markPrinted(const QList<qint64>& ids, const QDateTime& when, const QStringList& numbers)
 {
     change([&] {
-        QSqlQuery mark = m_db.prepare(
-            QStringLiteral("UPDATE batch_rows SET status = ?, status_time = ?, refusal = NULL WHERE id = ?"));
+        QSqlQuery mark = m_db.prepare(QStringLiteral("UPDATE batch_rows SET status = ?, status_time = ?,"
+                                                     " refusal = NULL, tracking_number = ? WHERE id = ?"));
         mark.bindValue(0, statusText(BatchStatus::Printed));
         mark.bindValue(1, when.toMSecsSinceEpoch());
-        forEachId(m_db, mark, 2, ids);
+        for (int i = 0; i < ids.size(); ++i) {
+            mark.bindValue(2, i < numbers.size() ? QVariant(numbers[i])
+                                                 : QVariant(QMetaType::fromType<QString>()));
+            mark.bindValue(3, ids[i]);
+            m_db.exec(mark);
+        }
     });
 }
 

@@ -106,8 +106,9 @@ QList<BatchRow> BatchList::rowsChangedAfter(qint64 revision) const
 {
     // All rows are read in id order without the index of revisions, which would only add a sort.
     QSqlQuery select = m_db.prepare(
-        QStringLiteral("SELECT id, ticked, status, status_time, refusal, marks,"
-                       " order_number, order_source, source_file, %1 FROM batch_rows %2 ORDER BY id")
+        QStringLiteral(
+            "SELECT id, ticked, status, status_time, refusal, marks,"
+            " order_number, order_source, source_file, tracking_number, %1 FROM batch_rows %2 ORDER BY id")
             .arg(slipColumnNames(), revision < 0 ? QString() : QStringLiteral("WHERE changed > ?")));
     select.setForwardOnly(true);
     if (revision >= 0)
@@ -126,7 +127,8 @@ QList<BatchRow> BatchList::rowsChangedAfter(qint64 revision) const
         row.orderNumber = select.value(6).toString();
         row.orderSource = select.value(7).toString();
         row.sourceFile = select.value(8).toString();
-        row.slip = readSlip(select, 9);
+        row.trackingNumber = select.value(9).toString();
+        row.slip = readSlip(select, 10);
     }
     return rows;
 }
@@ -134,10 +136,11 @@ QList<BatchRow> BatchList::rowsChangedAfter(qint64 revision) const
 void BatchList::updateSlip(qint64 id, const slip::SlipValues& slip, const QList<BatchMark>& marks)
 {
     change([&] {
-        QSqlQuery update =
-            m_db.prepare(QStringLiteral("UPDATE batch_rows SET %1, marks = ?, duplicate_key = ?,"
-                                        " status = ?, status_time = NULL, refusal = NULL WHERE id = ?")
-                             .arg(slipAssignments()));
+        QSqlQuery update = m_db.prepare(
+            QStringLiteral(
+                "UPDATE batch_rows SET %1, marks = ?, duplicate_key = ?,"
+                " status = ?, status_time = NULL, refusal = NULL, tracking_number = NULL WHERE id = ?")
+                .arg(slipAssignments()));
         bindSlip(update, slip, 0);
         const int next = slipColumnCount();
         update.bindValue(next, marksColumn(marks));

@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -35,6 +36,7 @@ struct BatchRow {
     QString orderNumber;
     QString orderSource; // the marketplace the order number belongs to; "" where unknown
     QString sourceFile;
+    QString trackingNumber; // of the form it was printed on (12 digits); empty when not known
 };
 
 // An incoming row that is already in the list, or that repeats an earlier incoming row.
@@ -77,7 +79,8 @@ public:
     // Every ticked row not yet printed takes the slip type; printed rows keep what they were
     // printed with. Returns how many rows changed.
     int setSlipTypeOfTicked(const QString& slipType);
-    void markPrinted(const QList<qint64>& ids, const QDateTime& when);
+    // `numbers` are the tracking numbers of the rows' forms in the same order; a row past their end has none.
+    void markPrinted(const QList<qint64>& ids, const QDateTime& when, const QStringList& numbers = {});
     void markRefused(const QList<qint64>& ids, const QString& reason, const QDateTime& when);
 
     // A number that changes with every committed change of the list, by any process: a window

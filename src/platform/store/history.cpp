@@ -2,6 +2,7 @@
 
 #include "platform/store/searchkey.h"
 #include "platform/store/slipcolumns.h"
+#include "rules/slip/trackingnumber.h"
 
 #include <QVariant>
 
@@ -46,8 +47,9 @@ qint64 History::record(const HistoryEntry& entry)
     const QDateTime when = entry.printedAt.isValid() ? entry.printedAt : QDateTime::currentDateTime();
     WriteTransaction transaction(m_db);
     QSqlQuery insert = m_db.prepare(QStringLiteral("INSERT INTO history (printed_at, printer, top_margin,"
-                                                   " left_margin, search, name_key, tel_key, %1)"
-                                                   " VALUES (?, ?, ?, ?, ?, ?, ?, %2)")
+                                                   " left_margin, search, name_key, tel_key,"
+                                                   " tracking_number, spoiled, %1)"
+                                                   " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, %2)")
                                         .arg(slipColumnNames(), slipPlaceholders()));
     insert.bindValue(0, when.toMSecsSinceEpoch());
     insert.bindValue(1, entry.printer);
@@ -56,7 +58,10 @@ qint64 History::record(const HistoryEntry& entry)
     insert.bindValue(4, searchText(entry.slip));
     insert.bindValue(5, searchKey(entry.slip.name));
     insert.bindValue(6, searchKey(entry.slip.tel));
-    bindSlip(insert, entry.slip, 7);
+    insert.bindValue(7, entry.trackingNumber.isEmpty() ? QVariant(QMetaType::fromType<QString>())
+                                                       : QVariant(entry.trackingNumber));
+    insert.bindValue(8, int(entry.spoiled));
+    bindSlip(insert, entry.slip, 9);
     m_db.exec(insert);
     const qint64 id = insert.lastInsertId().toLongLong();
     transaction.commit();
@@ -65,25 +70,28 @@ qint64 History::record(const HistoryEntry& entry)
 
 QList<HistoryEntry> History::search(const HistoryQuery& query) const
 {
+    const std::optional<QString> number = tracking::recognise(query.text);
     const QString key = searchKey(query.text);
     const bool ranged = !query.from.isNull() || !query.to.isNull();
     const QString within = ranged ? QStringLiteral(" AND printed_at >= ? AND printed_at < ?") : QString();
     // The trigram index answers three letters or more. A shorter text is sought newest first in the
     // index of times and search texts, which a frequent text leaves early and a date range narrows.
     const bool trigrams = key.toUcs4().size() >= 3;
-    const QString ids = trigrams
-                            ? QStringLiteral("SELECT rowid FROM history_search WHERE history_search MATCH ?%1"
-                                             " ORDER BY rowid DESC LIMIT ?")
-                                  .arg(within)
-                            : QStringLiteral("SELECT id FROM history INDEXED BY history_recent"
-                                             " WHERE instr(search, ?) > 0%1 ORDER BY printed_at DESC LIMIT ?")
-                                  .arg(within);
-    QSqlQuery select =
-        m_db.prepare(QStringLiteral("SELECT id, printed_at, printer, top_margin, left_margin, %1"
-                                    " FROM history WHERE id IN (%2) ORDER BY id DESC")
-                         .arg(slipColumnNames(), ids));
+    QString ids;
+    if (number)
+        ids = QStringLiteral("SELECT id FROM history WHERE tracking_number = ?%1 ORDER BY id DESC LIMIT ?");
+    else if (trigrams)
+        ids = QStringLiteral("SELECT rowid FROM history_search WHERE history_search MATCH ?%1"
+                             " ORDER BY rowid DESC LIMIT ?");
+    else
+        ids = QStringLiteral("SELECT id FROM history INDEXED BY history_recent"
+                             " WHERE instr(search, ?) > 0%1 ORDER BY printed_at DESC LIMIT ?");
+    QSqlQuery select = m_db.prepare(QStringLiteral("SELECT id, printed_at, printer, top_margin, left_margin,"
+                                                   " tracking_number, spoiled, %1"
+                                                   " FROM history WHERE id IN (%2) ORDER BY id DESC")
+                                        .arg(slipColumnNames(), ids.arg(within)));
     int at = 0;
-    select.bindValue(at++, trigrams ? phrase(key) : key);
+    select.bindValue(at++, number ? *number : trigrams ? phrase(key) : key);
     if (ranged) {
         select.bindValue(at++, startOf(query.from));
         select.bindValue(at++, endOf(query.to));
@@ -99,7 +107,9 @@ QList<HistoryEntry> History::search(const HistoryQuery& query) const
         e.printer = select.value(2).toString();
         e.topMargin = select.value(3).toString();
         e.leftMargin = select.value(4).toString();
-        e.slip = readSlip(select, 5);
+        e.trackingNumber = select.value(5).toString();
+        e.spoiled = select.value(6).toBool();
+        e.slip = readSlip(select, 7);
     }
     return found;
 }

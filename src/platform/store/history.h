@@ -19,10 +19,14 @@ struct HistoryEntry {
     QString printer;
     QString topMargin, leftMargin; // the margin texts as the print position dialog holds them
     slip::SlipValues slip;         // the slip type included
+    QString trackingNumber;        // of the form it went onto (12 digits); empty when not known
+    bool spoiled = false;          // the form was replaced: its number never reached the parcel
 };
 
 struct HistoryQuery {
-    QString text{};     // matched in either width across name, telephone, postal code and address
+    // Matched in either width across name, telephone, postal code and address; a tracking number,
+    // typed in any writing or scanned from a form's barcode, finds the slips that carry it.
+    QString text{};
     QDate from{}, to{}; // printing days, both included; a null date leaves that end open
     int limit = 1000;
 };
@@ -45,6 +49,12 @@ public:
     // most query.limit entries.
     QList<HistoryEntry> search(const HistoryQuery& query) const;
     void remove(const QList<qint64>& ids);
+    // The numbers of these slips were spoiled (their forms replaced); slips without one stay as they are.
+    void markSpoiled(const QList<qint64>& ids);
+    // The slips, in the order given, went onto the forms numbered from `first` on: a slip without a
+    // number takes it, a slip with one is recorded again with the new number and the old one kept
+    // as spoiled. Raises when the numbers run out, before anything changed.
+    void renumber(const QList<qint64>& ids, const QString& first);
     // Distinct destinations whose name or telephone begins with `prefix` (either width), the most
     // recently recorded first; an empty prefix gives the most recent ones.
     QList<Destination> recentDestinations(const QString& prefix, int limit) const;

@@ -99,8 +99,23 @@ void stampBatchChanges(Database& db)
                            " WHERE id = new.id; END"));
 }
 
+// Version 5: the tracking number of the form each slip went onto (12 digits), a number replaced by
+// another one marked spoiled, and per slip type the number of the next blank form in its printer.
+// The stacks live here rather than in a settings file: a write transaction takes numbers for two
+// programs printing at once one after the other, and the history that keeps them is in the same file.
+void addTrackingNumbers(Database& db)
+{
+    db.exec(QStringLiteral("ALTER TABLE history ADD COLUMN tracking_number TEXT"));
+    db.exec(QStringLiteral("ALTER TABLE history ADD COLUMN spoiled INTEGER NOT NULL DEFAULT 0"));
+    db.exec(QStringLiteral("CREATE INDEX history_by_tracking_number ON history (tracking_number)"));
+    db.exec(QStringLiteral("ALTER TABLE batch_rows ADD COLUMN tracking_number TEXT"));
+    db.exec(QStringLiteral(
+        "CREATE TABLE tracking_stacks (slip_type TEXT PRIMARY KEY, next_number TEXT NOT NULL)"));
+}
+
 using Step = void (*)(Database&);
-constexpr Step steps[schemaVersion] = {createTables, indexForTyping, addOrderSource, stampBatchChanges};
+constexpr Step steps[schemaVersion] = {createTables, indexForTyping, addOrderSource, stampBatchChanges,
+                                       addTrackingNumbers};
 } // namespace
 
 void refuseNewer(const Database& db)

@@ -1,6 +1,7 @@
 #include "widgets/batch/batchmodel.h"
 
 #include "rules/orders/timeslot.h"
+#include "rules/slip/trackingnumber.h"
 #include "widgets/kit/dialogs.h"
 
 #include <QApplication>
@@ -147,6 +148,8 @@ QVariant BatchModel::display(const BatchRow& row, int column) const
         return timeCaption(s);
     case Marks:
         return row.marks.isEmpty() ? QString() : QString::number(row.marks.size());
+    case TrackingNumber:
+        return row.trackingNumber.isEmpty() ? QString() : rova::tracking::display(row.trackingNumber);
     }
     return {};
 }
@@ -186,7 +189,8 @@ QVariant BatchModel::headerData(int section, Qt::Orientation orientation, int ro
         QStringLiteral("印刷"),     QStringLiteral("状態"),      QStringLiteral("送り状種類"),
         QStringLiteral("〒"),       QStringLiteral("おところ①"), QStringLiteral("おなまえ"),
         QStringLiteral("でんわ"),   QStringLiteral("品名１"),    QStringLiteral("個数"),
-        QStringLiteral("お届け日"), QStringLiteral("時間帯"),    QStringLiteral("確認")};
+        QStringLiteral("お届け日"), QStringLiteral("時間帯"),    QStringLiteral("確認"),
+        QStringLiteral("伝票番号")};
     return captions.value(section);
 }
 

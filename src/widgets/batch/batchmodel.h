@@ -24,9 +24,10 @@ public:
         Count,
         Delivery,
         TimeSlot,
-        Marks
+        Marks,
+        TrackingNumber
     };
-    static constexpr int kColumns = Marks + 1;
+    static constexpr int kColumns = TrackingNumber + 1;
 
     explicit BatchModel(rova::store::BatchList& list, QObject* parent = nullptr);
 

@@ -101,6 +101,10 @@ void BatchWindow::buildMenu()
     QAction* exportAction = file->addAction(QStringLiteral("書き出し(&E)..."));
     exportAction->setObjectName(QStringLiteral("Action_Export"));
     connect(exportAction, &QAction::triggered, this, [this] { guarded(this, [this] { exportList(); }); });
+    QAction* nextNumber = file->addAction(QStringLiteral("伝票番号(&N)..."));
+    nextNumber->setObjectName(QStringLiteral("Action_NextNumber"));
+    connect(nextNumber, &QAction::triggered, this,
+            [this] { guarded(this, [this] { registerNextNumber(); }); });
     file->addSeparator();
     QAction* close = file->addAction(QStringLiteral("閉じる(&C)"));
     close->setObjectName(QStringLiteral("Action_Close"));

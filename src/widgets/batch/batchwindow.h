@@ -53,6 +53,8 @@ public:
     void tickSelected(bool ticked);
     void changeSlipType();
     void print();
+    // The tracking number of the next blank form of a slip type, as the print position dialog has it.
+    void registerNextNumber();
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -7,8 +7,13 @@
 #include "widgets/entry/slipentry.h"
 #include "widgets/kit/dialogs.h"
 
+#include "widgets/printer/trackingnumberdialog.h"
+
 #include "platform/batch/batchprint.h"
+#include "platform/store/trackingstacks.h"
 #include "rules/files/assignmentfile.h"
+#include "rules/slip/sliplayout.h"
+#include "rules/slip/trackingnumber.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -67,7 +72,8 @@ void BatchWindow::print()
                           .arg(outcome.printed)
                           .arg(outcome.total - outcome.printed));
     else
-        say(QStringLiteral("%1 枚を印刷しました。").arg(outcome.printed));
+        say((QStringList{QStringLiteral("%1 枚を印刷しました。").arg(outcome.printed)} + outcome.numbers)
+                .join(QStringLiteral("　")));
 }
 
 void BatchWindow::setPrinting(bool printing)
@@ -76,4 +82,16 @@ void BatchWindow::setPrinting(bool printing)
     m_controls->setEnabled(!printing);
     menuBar()->setEnabled(!printing);
     m_progress->parentWidget()->setVisible(printing);
+}
+
+void BatchWindow::registerNextNumber()
+{
+    rova::TrackingNumberDialog dialog(this, QStringLiteral("伝票番号"),
+                                      QStringLiteral("次の送り状の伝票番号"), rova::slip::slipTypes(),
+                                      m_main.slipValues().slipType);
+    if (Dialogs::exec(dialog) != QDialog::Accepted)
+        return;
+    rova::store::TrackingStacks(m_main.folder()).setNext(dialog.slipType(), dialog.number());
+    say(QStringLiteral("%1 の次の伝票番号は %2 です。")
+            .arg(dialog.slipType(), rova::tracking::display(dialog.number())));
 }

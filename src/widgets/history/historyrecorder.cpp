@@ -25,6 +25,7 @@ void HistoryRecorder::record(const print::PrintedJob& job)
             entry.topMargin = job.settings.top;
             entry.leftMargin = job.settings.left;
             entry.slip = slip;
+            entry.trackingNumber = job.numbers.value(recorded);
             history.record(entry);
             ++recorded;
         }

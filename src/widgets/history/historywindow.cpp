@@ -1,5 +1,6 @@
 #include "widgets/history/historywindow.h"
 
+#include "rules/slip/trackingnumber.h"
 #include "widgets/entry/slipentry.h"
 #include "widgets/history/historyaccess.h"
 #include "widgets/kit/dialogs.h"
@@ -49,7 +50,10 @@ QStringList rowTexts(const store::HistoryEntry& e)
             s.zip,
             QStringList{s.add1, s.add2, s.add3}.join(QChar(0x3000)).trimmed(),
             QStringList{s.g1, s.g2, s.g3}.join(QChar(0x3000)).trimmed(),
-            e.printer};
+            e.printer,
+            e.trackingNumber.isEmpty() ? QString()
+                                       : rova::tracking::display(e.trackingNumber) +
+                                             (e.spoiled ? QStringLiteral(" (書き損じ)") : QString())};
 }
 } // namespace
 
@@ -82,12 +86,12 @@ void HistoryWindow::build()
     search->addWidget(new QLabel(QStringLiteral("～"), this));
     search->addWidget(m_to);
 
-    m_grid = new QTableWidget(0, 8, this);
+    m_grid = new QTableWidget(0, 9, this);
     m_grid->setObjectName(QStringLiteral("Grid_History"));
-    m_grid->setHorizontalHeaderLabels({QStringLiteral("印刷日時"), QStringLiteral("送り状"),
-                                       QStringLiteral("おなまえ"), QStringLiteral("でんわ"),
-                                       QStringLiteral("郵便番号"), QStringLiteral("おところ"),
-                                       QStringLiteral("品名"), QStringLiteral("プリンタ")});
+    m_grid->setHorizontalHeaderLabels(
+        {QStringLiteral("印刷日時"), QStringLiteral("送り状"), QStringLiteral("おなまえ"),
+         QStringLiteral("でんわ"), QStringLiteral("郵便番号"), QStringLiteral("おところ"),
+         QStringLiteral("品名"), QStringLiteral("プリンタ"), QStringLiteral("伝票番号")});
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->verticalHeader()->hide();
@@ -97,12 +101,14 @@ void HistoryWindow::build()
     m_count->setObjectName(QStringLiteral("Label_Count"));
     m_reprintButton = commandButton(this, "Button_Reprint", QStringLiteral("再印刷 (F11)"));
     m_loadButton = commandButton(this, "Button_Load", QStringLiteral("入力画面へ (Enter)"));
+    m_renumberButton = commandButton(this, "Button_Renumber", QStringLiteral("伝票番号を付け直す"));
     m_exportButton = commandButton(this, "Button_Export", QStringLiteral("CSV出力"));
     m_deleteButton = commandButton(this, "Button_Delete", QStringLiteral("削除 (Del)"));
     m_closeButton = commandButton(this, "Button_Close", QStringLiteral("閉じる (Esc)"));
     auto* commands = new QHBoxLayout;
     commands->addWidget(m_count, 1);
-    for (QPushButton* b : {m_reprintButton, m_loadButton, m_exportButton, m_deleteButton, m_closeButton})
+    for (QPushButton* b :
+         {m_reprintButton, m_loadButton, m_renumberButton, m_exportButton, m_deleteButton, m_closeButton})
         commands->addWidget(b);
 
     auto* whole = new QVBoxLayout(this);
@@ -121,6 +127,7 @@ void HistoryWindow::build()
     connect(m_grid, &QTableWidget::doubleClicked, this, [this] { run([this] { load(); }); });
     connect(m_reprintButton, &QPushButton::clicked, this, [this] { run([this] { reprint(); }); });
     connect(m_loadButton, &QPushButton::clicked, this, [this] { run([this] { load(); }); });
+    connect(m_renumberButton, &QPushButton::clicked, this, [this] { run([this] { renumber(); }); });
     connect(m_exportButton, &QPushButton::clicked, this, [this] { run([this] { exportCsv(); }); });
     connect(m_deleteButton, &QPushButton::clicked, this, [this] { run([this] { removeChosen(); }); });
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);

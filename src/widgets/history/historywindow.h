@@ -2,8 +2,9 @@
 // widgets/history: the print history window, its recorder and its database access.
 //
 // The print history (F8 of the main window): the slips printed, newest first, narrowed as the
-// operator types a piece of a name, number or address (either width) and by printing days; the
-// chosen ones printed again, loaded into the main window, written as our CSV or deleted.
+// operator types a piece of a name, number or address (either width), a tracking number or what a
+// scanner reads off a form, and by printing days; the chosen ones printed again, loaded into the
+// main window, given new tracking numbers, written as our CSV or deleted.
 
 #include "platform/store/history.h"
 
@@ -35,6 +36,7 @@ public:
     // ---- commands on the chosen rows (historywindow_actions.cpp) ----
     void reprint();      // the print question, then one job per slip type
     void load();         // the first chosen slip into the main window
+    void renumber();     // new tracking numbers from a typed first one, in printing order
     void exportCsv();    // our CSV, the file the batch window imports
     void removeChosen(); // after a question
 
@@ -59,6 +61,7 @@ private:
     QLabel* m_count = nullptr;
     QPushButton* m_reprintButton = nullptr;
     QPushButton* m_loadButton = nullptr;
+    QPushButton* m_renumberButton = nullptr;
     QPushButton* m_exportButton = nullptr;
     QPushButton* m_deleteButton = nullptr;
     QPushButton* m_closeButton = nullptr;

@@ -9,6 +9,7 @@
 #include "widgets/entry/slipentry.h"
 #include "widgets/history/historyaccess.h"
 #include "widgets/kit/dialogs.h"
+#include "widgets/printer/trackingnumberdialog.h"
 
 #include <QDir>
 #include <QHash>
@@ -58,11 +59,34 @@ void HistoryWindow::reprint()
 
     for (const QString& type : types) {
         QList<slip::SlipValues> slips;
+        QList<qint64> ids;
         for (const store::HistoryEntry& e : entries)
-            if (e.slip.slipType == type)
+            if (e.slip.slipType == type) {
                 slips << e.slip;
+                ids << e.id;
+            }
         m_main.jobs().print(slips, settings[type]);
+        // The new forms replace the old ones, whose numbers must never reach a parcel's notice.
+        m_history.history().markSpoiled(ids);
     }
+    refresh();
+}
+
+void HistoryWindow::renumber()
+{
+    QList<store::HistoryEntry> entries = chosen();
+    if (entries.isEmpty())
+        nothingChosen();
+    TrackingNumberDialog dialog(this, QStringLiteral("伝票番号を付け直す"),
+                                QStringLiteral("%1 件の最初の伝票番号").arg(entries.size()));
+    if (Dialogs::exec(dialog) != QDialog::Accepted)
+        return;
+    // In the order they were printed, as the forms lie on the stack.
+    QList<qint64> ids;
+    for (const store::HistoryEntry& e : entries)
+        ids << e.id;
+    std::sort(ids.begin(), ids.end());
+    m_history.history().renumber(ids, dialog.number());
     refresh();
 }
 

@@ -22,8 +22,10 @@ void bindPreview(SlipEntry& main, PreviewWindow& preview, print::SlipJobs& jobs)
                         [&main, &preview] { preview.showSlip(main.slipValues(), main.printSettings()); });
     QStatusBar* status = &main.statusLine();
     QObject::connect(&jobs, &print::SlipJobs::printed, status, [status](const print::PrintedJob& job) {
+        const QString numbers = print::numbersSummary(job);
         status->showMessage(QStringLiteral("印刷しました　%1　%2")
-                                .arg(job.printer, job.acceptedAt.toString(QStringLiteral("HH:mm:ss"))));
+                                .arg(job.printer, job.acceptedAt.toString(QStringLiteral("HH:mm:ss"))) +
+                            (numbers.isEmpty() ? QString() : QStringLiteral("　") + numbers));
     });
 }
 

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QWindow>
 
@@ -50,8 +51,10 @@ PrintPositionDialog::PrintPositionDialog(QWidget* parent, MarginKeeper& margins)
                       [this] { m_preview->jobs().printAlignmentSheet(m_slip().slipType, editedSettings()); });
     });
 
+    addNumberField();
     setTabOrder(m_top, m_left);
-    setTabOrder(m_left, m_registerButton);
+    setTabOrder(m_left, m_trackingNumber);
+    setTabOrder(m_trackingNumber, m_registerButton);
 }
 
 NumberEdit* PrintPositionDialog::marginEdit(const QString& name, int top)
@@ -95,7 +98,7 @@ void PrintPositionDialog::showEvent(QShowEvent* event)
 void PrintPositionDialog::applyOuterSize()
 {
     const QSize inner =
-        QSize(340, 160).shrunkBy(windowHandle() ? windowHandle()->frameMargins() : QMargins());
+        QSize(340, 196).shrunkBy(windowHandle() ? windowHandle()->frameMargins() : QMargins());
     if (size() != inner || minimumSize() != inner || maximumSize() != inner)
         setFixedSize(inner);
 }
@@ -114,6 +117,7 @@ void PrintPositionDialog::showRegisteredMargins()
     }
     m_nudgeSteps = {};
     marginsEdited();
+    showNextNumber();
     m_top->setFocus();
 }
 
@@ -130,7 +134,7 @@ bool PrintPositionDialog::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     if (watched == m_left && enter) {
-        m_registerButton->setFocus();
+        m_trackingNumber->setFocus();
         return true;
     }
     if (watched == m_left && key == Qt::Key_Up) {
@@ -144,6 +148,10 @@ void PrintPositionDialog::confirmAndRegisterMargins()
 {
     if (!rova::Dialogs::ask(this, QStringLiteral("印字位置調整の余白を登録しますか?")))
         return;
+    // Checked before anything is registered, so a wrong number leaves the margins as they were too.
+    const std::optional<QString> number = changedNumber();
     m_margins.registerMargins(m_top->text(), m_left->text());
+    if (number)
+        registerNumber(*number);
     accept();
 }

@@ -6,6 +6,7 @@
 #include "platform/batch/batchimport.h"
 #include "platform/batch/batchprint.h"
 #include "platform/print/printerchoice.h"
+#include "platform/store/trackingstacks.h"
 #include "rules/errors.h"
 #include "rules/files/programsettings.h"
 
@@ -160,6 +161,53 @@ private slots:
         QCOMPARE(outcome.printed, 1);
         QCOMPARE(fake.jobs().size(), 1);
         QCOMPARE(list.rows()[1].status, BatchStatus::New);
+    }
+
+    // Slip types A and B on two printers, each with its stack of forms: every page of an accepted
+    // job takes the next number of its type in page order; a refused job takes none.
+    void numbersGoToPagesInOrder_data()
+    {
+        QTest::addColumn<bool>("refuseSecond");
+        QTest::addColumn<QStringList>("numbers");
+        QTest::addColumn<QString>("nextOfB");
+        QTest::newRow("both jobs accepted")
+            << false
+            << QStringList{"444413758725", "100000000015", "444413758736", "100000000026", "444413758740"}
+            << "100000000030";
+        QTest::newRow("second job refused")
+            << true << QStringList{"444413758725", "", "444413758736", "", "444413758740"} << "100000000015";
+    }
+    void numbersGoToPagesInOrder()
+    {
+        QFETCH(bool, refuseSecond);
+        QFETCH(QStringList, numbers);
+        QFETCH(QString, nextOfB);
+        QTemporaryDir dir;
+        rova::store::BatchList list(dir.path());
+        list.add(rows({"A", "B", "A", "B", "A"}));
+        rova::store::TrackingStacks stacks(dir.path());
+        stacks.setNext("A", "444413758725");
+        stacks.setNext("B", "100000000015");
+        FakePrintSystem fake;
+        fake.addPrinter(FakePrintSystem::printer(QStringLiteral("Alpha")));
+        fake.addPrinter(FakePrintSystem::printer(QStringLiteral("Beta")));
+        fake.setDefault(0);
+        rova::print::PrinterChoice printers(fake);
+        rova::print::SlipJobs service(printers, dir.path());
+        const auto outcome = rova::batch::printJobs(
+            rova::batch::planJobs(list.rows(), settingsOf, false), service, list, [&](int done, int) {
+                if (refuseSecond && done == 3)
+                    fake.failBegin(QStringLiteral("用紙がありません"));
+                return true;
+            });
+        QStringList taken;
+        for (const BatchRow& r : list.rows())
+            taken << r.trackingNumber;
+        QCOMPARE(taken, numbers);
+        QCOMPARE(stacks.next("A"), "444413758751");
+        QCOMPARE(stacks.next("B"), nextOfB);
+        QCOMPARE(outcome.numbers.value(0),
+                 QStringLiteral("伝票番号 4444-1375-8725 ～ 4444-1375-8740、次は 4444-1375-8751"));
     }
 
     void duplicatesAreSkippedUnlessAllowed_data()

@@ -1,6 +1,7 @@
 #include "platform/store/history.h"
 
 #include "platform/store/slipsamples.h"
+#include "rules/errors.h"
 #include "support/slipvaluestext.h"
 
 #include <QTemporaryDir>
@@ -254,6 +255,80 @@ private slots:
         record(slip, at(8, 1));
         const Destination expected{slip.zip, slip.add1, slip.add2, slip.add3, slip.name, slip.tel};
         QCOMPARE(m_history->recentDestinations("山田", 5), QList<Destination>{expected});
+    }
+
+private:
+    // Three slips on the forms 4444-1375-8703 on, and one printed before a stack was registered.
+    void recordNumbered()
+    {
+        const QStringList numbers{"444413758703", "444413758714", "444413758725", ""};
+        const QStringList names{"一番", "二番", "三番", "番号なし"};
+        for (int i = 0; i < numbers.size(); ++i) {
+            HistoryEntry e;
+            e.printedAt = at(3, 1, 9, i);
+            e.slip = slipTo(names[i], "03-1111-2222", "100-0001", "東京都千代田区");
+            e.trackingNumber = numbers[i];
+            m_history->record(e);
+        }
+    }
+
+    // What the history shows for a number: "name number" with a mark for a spoiled one.
+    QStringList numbered(const QString& text)
+    {
+        QStringList shown;
+        for (const HistoryEntry& e : m_history->search({.text = text}))
+            shown << e.slip.name + " " + e.trackingNumber + (e.spoiled ? " 書き損じ" : "");
+        return shown;
+    }
+
+private slots:
+    void findByTrackingNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("found");
+        QTest::newRow("digits") << "444413758714" << QStringList{"二番 444413758714"};
+        QTest::newRow("hyphens, full width")
+            << "４４４４－１３７５－８７１４" << QStringList{"二番 444413758714"};
+        QTest::newRow("scanned with start and stop letters")
+            << "A444413758725D" << QStringList{"三番 444413758725"};
+        QTest::newRow("a number on no slip") << "4444-1375-8736" << QStringList{};
+        QTest::newRow("wrong check digit is a text search") << "444413758715" << QStringList{};
+    }
+    void findByTrackingNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, found);
+        recordNumbered();
+        QCOMPARE(numbered(text), found);
+    }
+
+    void renumberKeepsTheSpoiledNumber()
+    {
+        recordNumbered();
+        const QList<HistoryEntry> all = m_history->search({});
+        // The second and the unnumbered slip, in printing order, went onto the forms from 8740 on.
+        m_history->renumber({all[2].id, all[0].id}, "444413758740");
+        QCOMPARE(numbered("444413758714"), QStringList{"二番 444413758714 書き損じ"});
+        QCOMPARE(numbered("444413758740"), QStringList{"二番 444413758740"});
+        QCOMPARE(numbered("444413758751"), QStringList{"番号なし 444413758751"});
+        QCOMPARE(m_history->search({}).size(), 5);
+    }
+
+    void renumberPastTheLastNumberChangesNothing()
+    {
+        recordNumbered();
+        const QList<HistoryEntry> all = m_history->search({});
+        QVERIFY_THROWS_EXCEPTION(rova::Error, m_history->renumber({all[1].id, all[2].id}, "999999999994"));
+        QCOMPARE(numbered("444413758714"), QStringList{"二番 444413758714"});
+    }
+
+    void markSpoiledLeavesSlipsWithoutNumber()
+    {
+        recordNumbered();
+        const QList<HistoryEntry> all = m_history->search({});
+        m_history->markSpoiled({all[0].id, all[1].id});
+        QCOMPARE(numbered("444413758725"), QStringList{"三番 444413758725 書き損じ"});
+        QCOMPARE(m_history->search({.text = "番号なし"}).value(0).spoiled, false);
     }
 };
 

@@ -132,7 +132,7 @@ private slots:
             QCOMPARE(list.duplicates({again}).size(), 1);
             history.remove({history.search({.text = "佐藤一郎"}).value(0).id});
         }
-        QCOMPARE(oneValue(path(), "PRAGMA user_version"), "4");
+        QCOMPARE(oneValue(path(), "PRAGMA user_version"), "5");
         QCOMPARE(trigramHits(path(), "サトウジロウ"), "1");
         QCOMPARE(trigramHits(path(), "佐藤一郎"), "0");
 
@@ -150,7 +150,7 @@ private slots:
         QTest::newRow("written by a newer version")
             << Setup::NewerVersion
             << "データベース %1 はこのプログラムより新しい版で作られています"
-               " (形式 9、このプログラムは形式 4 まで)";
+               " (形式 9、このプログラムは形式 5 まで)";
         QTest::newRow("not a database")
             << Setup::NotADatabase << "データベース %1 を開けません: file is not a database";
         QTest::newRow("in a folder that cannot be written")

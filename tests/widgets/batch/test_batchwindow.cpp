@@ -164,7 +164,7 @@ private slots:
     {
         QCOMPARE(control<QPushButton>(w(), QStringLiteral("SpeedButton_F10"))->text(),
                  QStringLiteral("一括"));
-        QCOMPARE(model()->columnCount(), 12);
+        QCOMPARE(model()->columnCount(), 13);
         QCOMPARE(model()->rowCount(), 0);
     }
 

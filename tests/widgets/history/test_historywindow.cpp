@@ -8,6 +8,7 @@
 #include "platform/print/printerchoice.h"
 #include "platform/store/history.h"
 #include "platform/store/slipsamples.h"
+#include "platform/store/trackingstacks.h"
 #include "rules/orders/orderimport.h"
 #include "rules/slip/sliplayout.h"
 #include "support/fakeprintsystem.h"
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
 
@@ -44,11 +46,12 @@ class TestHistoryWindow : public QObject
     std::unique_ptr<MainWindowFixture> f;
     QWidget* m_history = nullptr;
 
-    void record(const SlipValues& slip, const QDateTime& at)
+    void record(const SlipValues& slip, const QDateTime& at, const QString& number = {})
     {
         HistoryEntry e;
         e.printedAt = at;
         e.slip = slip;
+        e.trackingNumber = number;
         rova::store::History(f->window()->folder()).record(e);
     }
 
@@ -88,6 +91,29 @@ class TestHistoryWindow : public QObject
         for (int row = 0; row < grid->rowCount(); ++row)
             names << grid->item(row, 2)->text();
         return names;
+    }
+    // Each row's name and tracking number as the grid shows them, newest first.
+    QStringList shownNumbers()
+    {
+        QStringList shown;
+        auto* grid = part<QTableWidget>("Grid_History");
+        for (int row = 0; row < grid->rowCount(); ++row)
+            shown << grid->item(row, 2)->text() + " " + grid->item(row, 8)->text();
+        return shown;
+    }
+    // Two slips on the forms 4444-1375-8703 and 8714, one printed without a number.
+    // Of the slip type the main window shows, so a reprint goes to its printer.
+    void openWithNumbered()
+    {
+        const auto slip = [this](const QString& name) {
+            SlipValues s = slipTo(name, "03-1111-2222", "100-0001", "東京都千代田区");
+            s.slipType = f->window()->slipValues().slipType;
+            return s;
+        };
+        record(slip("一番"), day(1), "444413758703");
+        record(slip("二番"), day(1), "444413758714");
+        record(slip("番号なし"), day(2));
+        openWindow();
     }
     void search(const QString& text)
     {
@@ -263,60 +289,108 @@ private slots:
             expected << (type == 0 ? "Printer A 600" : "Narrow 300 300");
         expected.sort();
         QCOMPARE(printed, expected);
-    }
+        void scanningAFormAndEnterOpensItsSlip()
+        {
+            openWithNumbered();
+            // A scanner types the barcode's start letter, the digits and its stop letter.
+            QTest::keyClicks(part<QLineEdit>("Edit_Search"), "A444413758714B");
+            QCOMPARE(shownNumbers(), QStringList{"二番 4444-1375-8714"});
+            key(Qt::Key_Return);
+            QCOMPARE(f->window()->slipValues().name, QStringLiteral("二番"));
+        }
 
-    void deleteAsksFirst_data()
-    {
-        QTest::addColumn<bool>("answer");
-        QTest::addColumn<QStringList>("left");
-        QTest::newRow("yes deletes the chosen row") << true << QStringList{"山田花子", "ヤマダ　タロウ"};
-        QTest::newRow("no keeps it") << false << QStringList{"ｻﾄｳ ｲﾁﾛｳ", "山田花子", "ヤマダ　タロウ"};
-    }
-    void deleteAsksFirst()
-    {
-        QFETCH(bool, answer);
-        QFETCH(QStringList, left);
-        openWithThree();
-        part<QTableWidget>("Grid_History")->setFocus();
-        Dialogs::answerNext(answer);
-        key(Qt::Key_Delete);
-        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"選択した 1 件の履歴を削除しますか?"});
-        QCOMPARE(shownNames(), left);
-        search(QString()); // read again from the database
-        QCOMPARE(shownNames(), left);
-    }
+        void renumberFromATypedFirstNumber()
+        {
+            openWithNumbered();
+            auto* grid = part<QTableWidget>("Grid_History");
+            grid->selectRow(0);
+            grid->selectionModel()->select(grid->model()->index(1, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            Dialogs::answerNextDialog([](QDialog& dialog) {
+                auto* edit = testsupport::control<QLineEdit>(&dialog, "Edit_TrackingNumber");
+                edit->setText("4444-1375-8705"); // a wrong check digit is refused and can be corrected
+                dialog.accept();
+                edit->setText("4444 1375 8725");
+                dialog.accept();
+                return dialog.result();
+            });
+            part<QPushButton>("Button_Renumber")->click();
+            QCOMPARE(MainWindowFixture::shownTexts(),
+                     (QStringList{"Form_TrackingNumber", "伝票番号「4444-1375-8705」のチェック数字 "
+                                                         "(最後の桁) が違います: 5 ではなく 3 のはずです"}));
+            // In printing order: the older slip takes the first number.
+            QCOMPARE(shownNumbers(), (QStringList{"二番 4444-1375-8725", "番号なし 4444-1375-8736",
+                                                  "二番 4444-1375-8714 (書き損じ)", "一番 4444-1375-8703"}));
+        }
 
-    void exportReadsBackThroughTheBatchImport()
-    {
-        SlipValues full = rova::test::everyField();
-        full.slipType = rova::slip::slipTypes()[2];
-        full.timeSlots = {false, true, false, false, false, false};
-        full.promisedTimes = {};
-        record(full, day(4));
-        record(slipTo("山田花子", "06-6123-4567", "530-0001", "大阪府大阪市北区", "梅田ビル"), day(5));
-        openWindow();
-        auto* grid = part<QTableWidget>("Grid_History");
-        grid->setFocus();
-        key(Qt::Key_A, Qt::ControlModifier);
-        const QString path = f->path(QStringLiteral("out.csv"));
-        Dialogs::answerNextFile(path);
-        part<QPushButton>("Button_Export")->click();
+        void reprintTakesNewNumbersAndSpoilsTheOld()
+        {
+            openWithNumbered();
+            const QString type = f->window()->slipValues().slipType;
+            rova::store::TrackingStacks(f->window()->folder()).setNext(type, "444413758740");
+            search("一番");
+            Dialogs::answerNext(true);
+            key(Qt::Key_F11);
+            search("");
+            QCOMPARE(shownNumbers().mid(0, 1), QStringList{"一番 4444-1375-8740"});
+            QVERIFY(shownNumbers().contains("一番 4444-1375-8703 (書き損じ)"));
+            QVERIFY(testsupport::control<QStatusBar>(f->window(), "StatusBar1")
+                        ->currentMessage()
+                        .endsWith("伝票番号 4444-1375-8740、次は 4444-1375-8751"));
+        }
 
-        const rova::orders::OrderImport back =
-            rova::orders::importOrders(rova::orders::readOrderFile(path), {SlipValues(), QDate(2024, 1, 1)});
-        QCOMPARE(back.slips.size(), 2);
-        QCOMPARE(back.slips[0].values.name, QStringLiteral("山田花子"));
-        QCOMPARE(back.slips[1].values, full);
-    }
+        void deleteAsksFirst_data()
+        {
+            QTest::addColumn<bool>("answer");
+            QTest::addColumn<QStringList>("left");
+            QTest::newRow("yes deletes the chosen row") << true << QStringList{"山田花子", "ヤマダ　タロウ"};
+            QTest::newRow("no keeps it") << false << QStringList{"ｻﾄｳ ｲﾁﾛｳ", "山田花子", "ヤマダ　タロウ"};
+        }
+        void deleteAsksFirst()
+        {
+            QFETCH(bool, answer);
+            QFETCH(QStringList, left);
+            openWithThree();
+            part<QTableWidget>("Grid_History")->setFocus();
+            Dialogs::answerNext(answer);
+            key(Qt::Key_Delete);
+            QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"選択した 1 件の履歴を削除しますか?"});
+            QCOMPARE(shownNames(), left);
+            search(QString()); // read again from the database
+            QCOMPARE(shownNames(), left);
+        }
 
-    void commandsWithNothingChosenSayso()
-    {
-        openWithThree();
-        search(QStringLiteral("名古屋"));
-        key(Qt::Key_Return);
-        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"履歴が選択されていません"});
-    }
-};
+        void exportReadsBackThroughTheBatchImport()
+        {
+            SlipValues full = rova::test::everyField();
+            full.slipType = rova::slip::slipTypes()[2];
+            full.timeSlots = {false, true, false, false, false, false};
+            full.promisedTimes = {};
+            record(full, day(4));
+            record(slipTo("山田花子", "06-6123-4567", "530-0001", "大阪府大阪市北区", "梅田ビル"), day(5));
+            openWindow();
+            auto* grid = part<QTableWidget>("Grid_History");
+            grid->setFocus();
+            key(Qt::Key_A, Qt::ControlModifier);
+            const QString path = f->path(QStringLiteral("out.csv"));
+            Dialogs::answerNextFile(path);
+            part<QPushButton>("Button_Export")->click();
 
-QTEST_MAIN(TestHistoryWindow)
+            const rova::orders::OrderImport back = rova::orders::importOrders(
+                rova::orders::readOrderFile(path), {SlipValues(), QDate(2024, 1, 1)});
+            QCOMPARE(back.slips.size(), 2);
+            QCOMPARE(back.slips[0].values.name, QStringLiteral("山田花子"));
+            QCOMPARE(back.slips[1].values, full);
+        }
+
+        void commandsWithNothingChosenSayso()
+        {
+            openWithThree();
+            search(QStringLiteral("名古屋"));
+            key(Qt::Key_Return);
+            QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"履歴が選択されていません"});
+        }
+    };
+
+    QTEST_MAIN(TestHistoryWindow)
 #include "test_historywindow.moc"

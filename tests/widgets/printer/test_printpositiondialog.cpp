@@ -6,6 +6,7 @@
 #include "support/testprinters.h"
 
 #include "platform/print/fonts.h"
+#include "platform/store/trackingstacks.h"
 #include "support/fakeprintsystem.h"
 #include "widgets/entry/mainwindow.h"
 #include "widgets/kit/dialogs.h"
@@ -16,7 +17,9 @@
 #include <QApplication>
 #include <QExposeEvent>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -69,7 +72,7 @@ private slots:
         for (int opening = 0; opening < 2; ++opening) {
             withDialog([](PrintPositionDialog& d) {
                 QCOMPARE(d.windowTitle(), QStringLiteral("印字位置調整"));
-                QTRY_COMPARE(d.frameGeometry().size(), QSize(340, 160));
+                QTRY_COMPARE(d.frameGeometry().size(), QSize(340, 196));
                 QCOMPARE(d.minimumSize(), d.maximumSize());
             });
             if (QTest::currentTestFailed())
@@ -84,7 +87,7 @@ private slots:
             d.setFixedSize(300, 300);
             QExposeEvent exposed(QRegion(QRect(QPoint(), d.size())));
             QCoreApplication::sendEvent(d.windowHandle(), &exposed);
-            QTRY_COMPARE(d.frameGeometry().size(), QSize(340, 160));
+            QTRY_COMPARE(d.frameGeometry().size(), QSize(340, 196));
         });
     }
 
@@ -197,6 +200,55 @@ private slots:
         });
         // Nothing was registered: the window still shows the margins it had.
         QCOMPARE(ui(main()).Label_Prn_Top->text(), QStringLiteral("0"));
+    }
+
+    // The next form's number is registered with the margins; a number left as shown does not set back
+    // a stack another program took numbers from meanwhile.
+    void trackingNumber_data()
+    {
+        QTest::addColumn<QString>("typed"); // "=" leaves the field as shown
+        QTest::addColumn<QString>("next");  // the stack afterwards
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("either width and hyphens") << "４４４４－１３７５－８７２５"
+                                                  << "444413758725"
+                                                  << "";
+        QTest::newRow("wrong check digit")
+            << "4444-1375-8726"
+            << "444413758703"
+            << "伝票番号「4444-1375-8726」のチェック数字 (最後の桁) が違います: 6 ではなく 5 のはずです";
+        QTest::newRow("emptied: no numbers") << ""
+                                             << ""
+                                             << "";
+        QTest::newRow("left as shown while another program printed") << "="
+                                                                     << "444413758714"
+                                                                     << "";
+    }
+    void trackingNumber()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, next);
+        QFETCH(QString, refusal);
+        rova::store::TrackingStacks stacks(m_window->folder());
+        const QString type = main().slipValues().slipType;
+        stacks.setNext(type, "444413758703");
+        withDialog([&](PrintPositionDialog& d) {
+            QCOMPARE(d.Edit_TrackingNumber->text(), QStringLiteral("4444-1375-8703"));
+            if (typed == "=") {
+                stacks.take(type, 1);
+            } else {
+                d.Edit_TrackingNumber->clear();
+                QInputMethodEvent commit;
+                commit.setCommitString(typed);
+                QApplication::sendEvent(d.Edit_TrackingNumber, &commit);
+            }
+            Dialogs::answerNext(true);
+            QTest::mouseClick(d.BitBtn_MRGN, Qt::LeftButton);
+        });
+        QCOMPARE(stacks.next(type).value_or(QString()), next);
+        const auto shown = Dialogs::takeShown();
+        QCOMPARE(shown.last().text,
+                 refusal.isEmpty() ? QStringLiteral("印字位置調整の余白を登録しますか?") : refusal);
+        stacks.setNext(type, "");
     }
 
     void keys()

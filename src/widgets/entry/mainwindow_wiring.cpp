@@ -2,6 +2,7 @@
 
 #include "widgets/entry/mainwindow.h"
 
+#include "platform/print/printerchoice.h"
 #include "rules/text/cp932.h"
 
 #include <QApplication>
@@ -31,6 +32,9 @@ void MainWindow::connectHandlers()
             connect(button, &QPushButton::clicked, this,
                     [this, handler] { run([this, handler] { (this->*handler)(); }); });
     };
+    // A server that answers again (or new printers) shows in the printer group at once.
+    connect(&m_printers, &rova::print::PrinterChoice::changed, this,
+            [this] { run([this] { SpeedButton_PRNSETClick(); }); });
     onClick(BitBtn_CLS, &MainWindow::BitBtn_CLSClick);
     onClick(BitBtn_1, &MainWindow::BitBtn_1Click);
     onClick(BitBtn_MemoCLS, &MainWindow::BitBtn_MemoCLSClick);

@@ -10,6 +10,7 @@
 #include "rules/orders/orderimport.h"
 #include "rules/slip/sliplayout.h"
 #include "support/fakeprintsystem.h"
+#include "support/readonlyfolder.h"
 #include "support/slipvaluestext.h"
 #include "widgets/kit/dialogs.h"
 
@@ -255,6 +256,30 @@ private slots:
         search(QStringLiteral("名古屋"));
         key(Qt::Key_Return);
         QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"履歴が選択されていません"});
+    }
+
+    // A data folder that cannot be written: the slips recorded before are there to find and reprint
+    // from; the print is said not to be recorded, once, with no error box.
+    void readOnlyFolderStillShowsTheHistory()
+    {
+        record(slipTo("山田花子", "06-6123-4567", "530-0001", "大阪府大阪市北区"), day(2));
+        ReadOnlyFolder readOnly(f->window()->folder());
+        if (!readOnly.refusesWrites())
+            QSKIP("this machine cannot make a folder read-only");
+        openWindow();
+        QCOMPARE(shownNames(), QStringList{"山田花子"});
+        key(Qt::Key_Escape);
+        QTRY_VERIFY(!m_history->isVisible());
+        MainWindowFixture::shownTexts();
+        const qsizetype jobs = MainWindowFixture::fakePrinter().jobs().size();
+        for (const bool said : {true, false}) {
+            Dialogs::answerNext(true);
+            f->key(Qt::Key_F11);
+            QCOMPARE(MainWindowFixture::shownTexts().size(), 1); // the question, no error
+            const QString help = ui(f->window()).Panel_HelpMess->text();
+            QVERIFY2(help.contains(QStringLiteral("印刷の履歴は記録していません")) == said, qPrintable(help));
+        }
+        QCOMPARE(MainWindowFixture::fakePrinter().jobs().size(), jobs + 2);
     }
 };
 

@@ -28,7 +28,7 @@ QString unusable(const QString& path, const QString& problem, const QString& why
 {
     return QStringLiteral(
                "データフォルダ %1 %2 (%3)。\n"
-               "設定とご依頼主は保存されず、印刷の履歴は記録されません（これまでの履歴は見られます）。"
+               "設定とご依頼主は保存されません。印刷の履歴も記録されません（これまでの履歴は見られます）。"
                "--data-dir で別のフォルダを指定できます。")
         .arg(path, problem, why);
 }

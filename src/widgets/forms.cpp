@@ -3,6 +3,7 @@
 #include "widgets/entry/mainwindow.h"
 
 #include "platform/print/slipjobs.h"
+#include "rules/orders/marks.h"
 #include "widgets/batch/batchwindow.h"
 #include "widgets/entry/nextslipkey.h"
 #include "widgets/entry/postalassist.h"
@@ -28,6 +29,12 @@ Forms::Forms(print::PrinterChoice& printers, const QString& folder)
 {
     main->setPrintPositionDialog(slipPrn.get());
     bindNextSlip(*main);
+    main->addPrintCheck([](const slip::SlipValues& values, const slip::PrintSettings&) {
+        QStringList lines;
+        for (const orders::Mark& missing : orders::missingValues(values))
+            lines << missing.text;
+        return lines;
+    });
     main->setFunctionKey(8, QStringLiteral("履歴"), [this] { historyWindow->open(); });
     new RepeatCustomers(*main, *history);
     MainWindow* window = main.get();
@@ -38,12 +45,14 @@ Forms::Forms(print::PrinterChoice& printers, const QString& folder)
     bindPreview(*main, *preview, *jobs);
     slipPrn->setPreview(preview.get(), [window] { return window->slipValues(); });
     slipPrn->setNumbersFolder(folder);
-    // After the line that says the job was printed, so a failure to record is read beside it.
+    // After the line that says the job was printed, so a failure to record is read beside it; the help
+    // line says it too, in red, over the hint to the next slip.
     recorder = new HistoryRecorder(*jobs, *history, [this](const QString& problem) {
         QStatusBar& status = main->statusLine();
         status.showMessage(status.currentMessage().trimmed().isEmpty()
                                ? problem
                                : status.currentMessage() + QStringLiteral("　") + problem);
+        postal->warn(problem);
     });
 }
 

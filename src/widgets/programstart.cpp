@@ -11,6 +11,7 @@
 #include "rules/files/datafiles.h"
 #include "rules/postal/loader.h"
 #include "widgets/entry/postalassist.h"
+#include "widgets/history/databasecheck.h"
 #include "widgets/kit/dialogs.h"
 #include "widgets/printer/printerwatch.h"
 
@@ -69,8 +70,10 @@ bool ProgramStart::open()
     if (start != SingleInstance::Start::Run)
         return false;
     // Only the copy that holds the folder's lock may clear it: no other copy is writing there.
-    if (locked)
+    if (locked) {
         datafiles::removeLeftovers(m_folder, datafiles::names());
+        checkDatabaseAtStart(m_folder);
+    }
 
     m_system = print::installedPrinters(&askPdfFile, print::PdfProposal(m_folder));
     m_printers = std::make_unique<print::PrinterChoice>(*m_system);

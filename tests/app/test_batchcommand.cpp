@@ -8,7 +8,9 @@
 #include "support/privatecupsserver.h"
 #include "support/privatecupstest.h"
 
+#include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
@@ -85,6 +87,14 @@ private slots:
             qPrintable(r.out));
         QVERIFY2(r.out.contains(amazon + QStringLiteral(": 追加 3 行、重複で除いた行 0")), qPrintable(r.out));
         QVERIFY2(!r.err.contains(QStringLiteral("重複")), qPrintable(r.err));
+        // The first start made the folder and the list: customers' data, the user's alone.
+        const QString data = m_dir->filePath(QStringLiteral("data"));
+        QCOMPARE(
+            int(QFileInfo(data).permissions() & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                  QFile::ReadUser | QFile::WriteUser | QFile::ExeUser)),
+            0);
+        QCOMPARE(QFileInfo(data + QStringLiteral("/rova-yamato.sqlite3")).permissions(),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
 
         r = run({QStringLiteral("--import"), rakuten});
         QVERIFY2(r.out.contains(QStringLiteral(": 追加 0 行、重複で除いた行 5")), qPrintable(r.out));
@@ -146,6 +156,26 @@ private slots:
         QVERIFY2(r.err.contains(broken), qPrintable(r.err));
         QVERIFY2(!r.out.contains(broken) && r.out.contains(own + QStringLiteral(": 追加 3 行")),
                  qPrintable(r.out));
+    }
+
+    // The list cannot be used until the file is set aside: said, with the command that does it.
+    void damagedListSaysHowToSetItAside()
+    {
+        const QString data = m_dir->filePath(QStringLiteral("data"));
+        QVERIFY(QDir().mkpath(data));
+        const QString file = data + QStringLiteral("/rova-yamato.sqlite3");
+        QFile damaged(file);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray("not a list\n").repeated(400));
+        damaged.close();
+        const Run r = run({QStringLiteral("--import"), sample(QStringLiteral("own.utf8.csv"))});
+        QCOMPARE(r.status, 1);
+        const QString aside = data + QStringLiteral("/rova-yamato-damaged-%1.sqlite3")
+                                         .arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")));
+        QVERIFY2(r.err.contains(QStringLiteral("データベース %1 が壊れています").arg(file)),
+                 qPrintable(r.err));
+        QVERIFY2(r.err.contains(QStringLiteral("mv '%1' '%2'").arg(file, aside)), qPrintable(r.err));
+        QCOMPARE(QFileInfo(file).size(), 4400);
     }
 
     void importMarksTheRows_data()

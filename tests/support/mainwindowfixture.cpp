@@ -136,6 +136,13 @@ void MainWindowFixture::pickSlipType(int index) const
         key(Qt::Key_Up);
 }
 
+QString MainWindowFixture::emptySlipQuestion()
+{
+    return QStringLiteral(
+        "印刷しますか?\nご依頼主を印字しますが空の欄があります: おなまえ、おところ、郵便番号\n"
+        "品名がありません");
+}
+
 QStringList MainWindowFixture::shownTexts()
 {
     QStringList texts;

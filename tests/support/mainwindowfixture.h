@@ -57,6 +57,9 @@ public:
 
     // Texts of the boxes shown since the last call, oldest first.
     static QStringList shownTexts();
+    // The print question for the empty slip of a started() window: its sender is ticked but empty and
+    // it has no item name.
+    static QString emptySlipQuestion();
 
 private:
     QTemporaryDir m_dir;

@@ -11,6 +11,7 @@
 #include "widgets/kit/dialogs.h"
 #include "widgets/programstart.h"
 
+#include <QDate>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,6 +54,40 @@ private slots:
         QVERIFY(start.mainWindow().isVisible());
         Dialogs::answerNext(true); // quit without the settings
         start.mainWindow().close();
+    }
+
+    // Said once, before anything is asked of the history or the list; yes keeps the file under a name
+    // with the day and starts a new list, no leaves it as it is.
+    void damagedDatabaseIsSaidOnceAtStart_data()
+    {
+        QTest::addColumn<bool>("setAside");
+        QTest::newRow("set aside") << true;
+        QTest::newRow("left as it is") << false;
+    }
+    void damagedDatabaseIsSaidOnceAtStart()
+    {
+        QFETCH(bool, setAside);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("rova-yamato.sqlite3"));
+        const QByteArray damaged = QByteArray("壊れた一覧\n").repeated(300);
+        test::putFile(file, damaged);
+        const QString aside = QStringLiteral("rova-yamato-damaged-%1.sqlite3")
+                                  .arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")));
+        Dialogs::answerNext(setAside);
+        {
+            ProgramStart start(dir.path());
+            QVERIFY(start.open());
+            const QList<Dialogs::Shown> shown = Dialogs::takeShown();
+            QCOMPARE(shown.size(), 1);
+            QVERIFY2(shown[0].text.startsWith(QStringLiteral("データベース %1 が壊れています: ").arg(file)),
+                     qPrintable(shown[0].text));
+            QVERIFY2(shown[0].text.contains(aside + QStringLiteral(" と名前を変えて残し（消しません）")),
+                     qPrintable(shown[0].text));
+            start.mainWindow().close();
+        }
+        QCOMPARE(test::fileBytes(dir.filePath(aside)), setAside ? damaged : QByteArray());
+        QCOMPARE(test::fileBytes(file) == damaged, !setAside);
+        Dialogs::takeShown();
     }
 
     void filesOfAnEarlierInstallationAreUsedAsTheyAre()
@@ -110,17 +145,19 @@ private slots:
             QVERIFY(start.open());
             auto* status = start.mainWindow().findChild<QLabel*>(QStringLiteral("Label_PostalStatus"));
             QVERIFY2(status, "Label_PostalStatus");
-            QTRY_VERIFY(!status->text().isEmpty());
+            QTRY_VERIFY(!status->toolTip().isEmpty());
             auto* f4 = start.mainWindow().findChild<QPushButton*>(QStringLiteral("SpeedButton_F4"));
             QVERIFY2(f4, "SpeedButton_F4");
             if (found) {
-                QVERIFY2(status->text().startsWith(QStringLiteral("郵便番号の一覧を読み込みました (")),
-                         qPrintable(status->text()));
+                QVERIFY2(status->toolTip().startsWith(QStringLiteral("郵便番号の一覧を読み込みました (")),
+                         qPrintable(status->toolTip()));
+                QVERIFY2(status->text().startsWith(QStringLiteral("〒 ")), qPrintable(status->text()));
                 QCOMPARE(f4->text(), QStringLiteral("〒検索"));
                 QVERIFY(f4->isEnabled());
                 QVERIFY(QFile::exists(dir.filePath(QString::fromLatin1(postal::kCacheFile))));
             } else {
-                QCOMPARE(status->text(),
+                QCOMPARE(status->text(), QStringLiteral("〒 使えません"));
+                QCOMPARE(status->toolTip(),
                          QStringLiteral("郵便番号の一覧 /nonexistent/SKK-JISYO.zipcode を読めません（%1）。"
                                         "郵便番号の検索と照合は使えません")
                              .arg(errtext::fileNotFound()));

@@ -7,6 +7,7 @@
 #include "platform/print/fonts.h"
 #include "platform/print/installedprinters.h"
 #include "platform/print/printerchoice.h"
+#include "platform/store/setaside.h"
 #include "platform/system/programinfo.h"
 #include "rules/files/assignmentfile.h"
 #include "rules/postal/loader.h"
@@ -110,6 +111,12 @@ int runBatch(const Request& request, const QString& folder)
         if (request.printBatch)
             ok = printList(request, list, service, settingsOf) && ok;
         return ok ? Success : Failure;
+    } catch (const store::DamagedDatabase& e) {
+        // The window offers to set the file aside; here the operator is told how to do the same.
+        complain(QStringLiteral("%1\nファイルを残したまま新しい一覧で始めるには、名前を変えてください:\n"
+                                "mv '%2' '%3'")
+                     .arg(e.message(), e.path(), store::asidePath(folder, QDate::currentDate())));
+        return Failure;
     } catch (const Error& e) {
         complain(e.message());
         return Failure;

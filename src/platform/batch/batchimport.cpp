@@ -24,6 +24,10 @@ QString markKey(orders::MarkCode code)
         return QStringLiteral("addressEmpty");
     case MarkCode::PhoneEmpty:
         return QStringLiteral("phoneEmpty");
+    case MarkCode::SenderIncomplete:
+        return QStringLiteral("senderIncomplete");
+    case MarkCode::ItemNameEmpty:
+        return QStringLiteral("itemEmpty");
     case MarkCode::DeliveryDatePast:
         return QStringLiteral("datePast");
     case MarkCode::DeliveryDateBad:

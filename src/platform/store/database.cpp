@@ -1,14 +1,20 @@
 #include "platform/store/database.h"
 
 #include "platform/store/schema.h"
+#include "platform/system/datafolder.h"
 #include "rules/errors.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
+#include <QUrl>
 #include <QVariant>
 
 #include <atomic>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace rova::store
 {
@@ -24,6 +30,31 @@ QString reasonOf(const QSqlError& error)
     return error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
 }
 
+// SQLITE_CORRUPT and SQLITE_NOTADB: the file's content is broken, not the way to it.
+bool isDamage(const QSqlError& error)
+{
+    const QString code = error.nativeErrorCode();
+    return code == u"11" || code == u"26";
+}
+
+// The file holds customers' names, addresses and telephone numbers: it is the user's alone, however
+// it came to be (a file from an older version, a copy). SQLite gives its log files the same mode.
+// A mode that cannot be changed (not the owner, a read-only disk) leaves the file as it is.
+void makePrivateFile(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {
+    };
+    if (::stat(name.constData(), &info) != 0) {
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0)
+            ::close(fd);
+        return; // a folder that cannot be written is reported when the database is opened
+    }
+    if (S_ISREG(info.st_mode) && (info.st_mode & 077) != 0)
+        ::chmod(name.constData(), info.st_mode & 0700);
+}
+
 QString uniqueConnectionName()
 {
     static std::atomic<int> serial = 0;
@@ -36,11 +67,11 @@ QString databaseFileName()
     return QStringLiteral("rova-yamato.sqlite3");
 }
 
-Database::Database(const QString& folder)
+Database::Database(const QString& folder, Access access)
     : m_path(QDir(folder).filePath(databaseFileName())), m_connection(uniqueConnectionName())
 {
     try {
-        setUp();
+        setUp(access);
     } catch (...) {
         m_db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_connection);
@@ -56,17 +87,30 @@ Database::~Database()
     QSqlDatabase::removeDatabase(m_connection);
 }
 
-void Database::setUp()
+void Database::setUp(Access access)
 {
-    QDir().mkpath(QFileInfo(m_path).path());
+    if (access == Access::ReadWrite) {
+        datafolder::makePrivatePath(QFileInfo(m_path).path());
+        makePrivateFile(m_path);
+    }
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     if (!m_db.isValid())
         fail(QStringLiteral("Qt の SQLite ドライバがありません"));
-    m_db.setDatabaseName(m_path);
-    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
+    const QString busy = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs);
+    if (access == Access::ReadOnly) {
+        // Immutable: SQLite reads the file without the shared-memory file it cannot make here.
+        m_db.setDatabaseName(QUrl::fromLocalFile(m_path).toString(QUrl::FullyEncoded) +
+                             QStringLiteral("?immutable=1"));
+        m_db.setConnectOptions(busy + QStringLiteral(";QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
+    } else {
+        m_db.setDatabaseName(m_path);
+        m_db.setConnectOptions(busy);
+    }
     if (!m_db.open())
-        fail(reasonOf(m_db.lastError()));
+        fail(m_db.lastError());
     refuseNewer(*this);
+    if (access == Access::ReadOnly)
+        return;
     // A write-ahead log keeps every committed transaction through a kill at any moment and lets the
     // window read while the command line tool writes; a kill never loses what the log holds, so the
     // log is synced at checkpoints only. Where WAL is unavailable SQLite keeps its rollback journal.
@@ -79,14 +123,14 @@ QSqlQuery Database::prepare(const QString& sql) const
 {
     QSqlQuery query(m_db);
     if (!query.prepare(sql))
-        fail(reasonOf(query.lastError()));
+        fail(query.lastError());
     return query;
 }
 
 void Database::exec(QSqlQuery& query) const
 {
     if (!query.exec())
-        fail(reasonOf(query.lastError()));
+        fail(query.lastError());
 }
 
 QSqlQuery Database::exec(const QString& sql) const
@@ -102,6 +146,13 @@ QVariant Database::value(const QString& sql) const
     return query.next() ? query.value(0) : QVariant();
 }
 
+void Database::fail(const QSqlError& error) const
+{
+    if (isDamage(error))
+        throw DamagedDatabase(m_path, reasonOf(error));
+    fail(reasonOf(error));
+}
+
 void Database::fail(const QString& reason) const
 {
     switch (m_activity) {
@@ -113,6 +164,11 @@ void Database::fail(const QString& reason) const
         break;
     }
     throw Error(QStringLiteral("データベース %1 に書き込めません: %2").arg(m_path, reason));
+}
+
+DamagedDatabase::DamagedDatabase(const QString& path, const QString& reason)
+    : Error(QStringLiteral("データベース %1 が壊れています: %2").arg(path, reason)), m_path(path)
+{
 }
 
 WriteTransaction::WriteTransaction(Database& db) : m_db(db), m_previous(db.m_activity)

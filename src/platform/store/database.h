@@ -7,6 +7,7 @@
 #include "rules/errors.h"
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 
@@ -16,11 +17,16 @@ namespace rova::store
 // The database's file name inside the data folder.
 QString databaseFileName();
 
+// How the file is opened: ReadOnly for a data folder that cannot be written, where the file is read
+// as it stands (no log files made, no schema step taken).
+enum class Access { ReadWrite, ReadOnly };
+
 class Database
 {
 public:
-    // Creates the folder and the file when missing. A connection must stay in the thread that made it.
-    explicit Database(const QString& folder);
+    // Creates the folder (0700) and the file (0600) when missing and takes a wider mode of an
+    // existing file back to the user alone. A connection must stay in the thread that made it.
+    explicit Database(const QString& folder, Access access = Access::ReadWrite);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -41,12 +47,26 @@ private:
     enum class Activity { Opening, Reading, Writing };
 
     [[noreturn]] void fail(const QString& reason) const;
-    void setUp();
+    [[noreturn]] void fail(const QSqlError& error) const; // DamagedDatabase for a broken file
+
+    void setUp(Access access);
 
     QString m_path;
     QString m_connection;
     QSqlDatabase m_db;
     Activity m_activity = Activity::Opening;
+};
+
+// The file is there but is no database or a broken one: only setting it aside (setAside.h) lets the
+// program keep a list again.
+class DamagedDatabase : public Error
+{
+public:
+    DamagedDatabase(const QString& path, const QString& reason);
+    const QString& path() const noexcept { return m_path; }
+
+private:
+    QString m_path;
 };
 
 // BEGIN IMMEDIATE … COMMIT: the write lock is taken at the start, so a second process waits for it

@@ -13,15 +13,6 @@ namespace rova::store
 
 namespace
 {
-// One line per field, so a search never matches across two of them; the address lines are one
-// address, so they are joined first.
-QString searchText(const slip::SlipValues& s)
-{
-    return QStringList{searchKey(s.name), searchKey(s.tel), searchKey(s.zip),
-                       searchKey(s.add1 + s.add2 + s.add3)}
-        .join(QLatin1Char('\n'));
-}
-
 // The key as one phrase of a full-text query, which the trigram index matches as a piece of text.
 QString phrase(QString key)
 {
@@ -40,7 +31,7 @@ qint64 endOf(const QDate& day)
 }
 } // namespace
 
-History::History(const QString& folder) : m_db(folder) {}
+History::History(const QString& folder, Access access) : m_db(folder, access) {}
 
 qint64 History::record(const HistoryEntry& entry)
 {
@@ -55,7 +46,7 @@ qint64 History::record(const HistoryEntry& entry)
     insert.bindValue(1, entry.printer);
     insert.bindValue(2, entry.topMargin);
     insert.bindValue(3, entry.leftMargin);
-    insert.bindValue(4, searchText(entry.slip));
+    insert.bindValue(4, slipSearchText(entry.slip));
     insert.bindValue(5, searchKey(entry.slip.name));
     insert.bindValue(6, searchKey(entry.slip.tel));
     insert.bindValue(7, entry.trackingNumber.isEmpty() ? QVariant(QMetaType::fromType<QString>())

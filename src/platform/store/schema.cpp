@@ -113,9 +113,26 @@ void addTrackingNumbers(Database& db)
         "CREATE TABLE tracking_stacks (slip_type TEXT PRIMARY KEY, next_number TEXT NOT NULL)"));
 }
 
+// Version 6: the search texts made again, now with the item names and hiragana read as katakana.
+void searchItemsAndKana(Database& db)
+{
+    QSqlQuery rows = db.exec(QStringLiteral("SELECT id, %1 FROM history").arg(slipColumnNames()));
+    QSqlQuery update =
+        db.prepare(QStringLiteral("UPDATE history SET search = ?, name_key = ?, tel_key = ? WHERE id = ?"));
+    while (rows.next()) {
+        const slip::SlipValues slip = readSlip(rows, 1);
+        update.bindValue(0, slipSearchText(slip));
+        update.bindValue(1, searchKey(slip.name));
+        update.bindValue(2, searchKey(slip.tel));
+        update.bindValue(3, rows.value(0));
+        db.exec(update);
+    }
+    db.exec(QStringLiteral("INSERT INTO history_search (history_search) VALUES ('rebuild')"));
+}
+
 using Step = void (*)(Database&);
-constexpr Step steps[schemaVersion] = {createTables, indexForTyping, addOrderSource, stampBatchChanges,
-                                       addTrackingNumbers};
+constexpr Step steps[schemaVersion] = {createTables,      indexForTyping,     addOrderSource,
+                                       stampBatchChanges, addTrackingNumbers, searchItemsAndKana};
 } // namespace
 
 void refuseNewer(const Database& db)

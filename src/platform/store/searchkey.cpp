@@ -1,5 +1,7 @@
 #include "platform/store/searchkey.h"
 
+#include <QStringList>
+
 namespace rova::store
 {
 
@@ -24,6 +26,13 @@ bool isDash(char16_t c)
     }
 }
 
+// ぁ…ゖ and ゝゞ have their katakana 0x60 further on.
+QChar asKatakana(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'ぁ' && u <= u'ゖ') || u == u'ゝ' || u == u'ゞ' ? QChar(char16_t(u + 0x60)) : c;
+}
+
 bool isDigitAt(const QString& text, qsizetype at)
 {
     return at >= 0 && at < text.size() && text[at].isDigit();
@@ -41,9 +50,18 @@ QString searchKey(const QString& text)
             continue;
         if (c == u'ー' && isDigitAt(folded, i - 1) && isDigitAt(folded, i + 1))
             continue;
-        key += c;
+        key += asKatakana(c);
     }
     return key;
+}
+
+QString slipSearchText(const slip::SlipValues& s)
+{
+    // The address lines are one address, so they are joined first.
+    return QStringList{
+        searchKey(s.name), searchKey(s.tel), searchKey(s.zip), searchKey(s.add1 + s.add2 + s.add3),
+        searchKey(s.g1),   searchKey(s.g2),  searchKey(s.g3)}
+        .join(QLatin1Char('\n'));
 }
 
 } // namespace rova::store

@@ -26,25 +26,11 @@ QString absolute(const QString& path, const QString& from)
 // What cannot be done with the folder and why, then what that means for the operator.
 QString unusable(const QString& path, const QString& problem, const QString& why)
 {
-    return QStringLiteral("データフォルダ %1 %2 (%3)。\n"
-                          "設定とご依頼主は保存されません。--data-dir で別のフォルダを指定できます。")
+    return QStringLiteral(
+               "データフォルダ %1 %2 (%3)。\n"
+               "設定とご依頼主は保存されません。印刷の履歴も記録されません（これまでの履歴は見られます）。"
+               "--data-dir で別のフォルダを指定できます。")
         .arg(path, problem, why);
-}
-
-// Creates the missing folders of the path from the top down, each private to the user.
-int makePrivatePath(const QString& path)
-{
-    QStringList missing;
-    for (QString at = path; !QFileInfo::exists(at); at = QFileInfo(at).path()) {
-        missing.prepend(at);
-        if (QFileInfo(at).path() == at)
-            break; // the root itself
-    }
-    for (const QString& folder : missing) {
-        if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0 && errno != EEXIST)
-            return errno;
-    }
-    return 0;
 }
 
 // A file is really created and removed: permission bits alone do not tell (root, read-only mounts,
@@ -61,6 +47,21 @@ int probeWrite(const QString& path)
 }
 
 } // namespace
+
+int makePrivatePath(const QString& path)
+{
+    QStringList missing;
+    for (QString at = path; !QFileInfo::exists(at); at = QFileInfo(at).path()) {
+        missing.prepend(at);
+        if (QFileInfo(at).path() == at)
+            break; // the root itself
+    }
+    for (const QString& folder : missing) {
+        if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0 && errno != EEXIST)
+            return errno;
+    }
+    return 0;
+}
 
 Environment fromProcess()
 {

@@ -32,6 +32,10 @@ QString folderName(); // "rova-yamato"
 // ($XDG_CONFIG_HOME, or ~/.config when that is unset or not absolute). Empty values count as unset.
 Choice choose(const QString& option, const Environment& env);
 
+// Creates the missing folders of `path` from the top down, each with mode 0700 (private to the
+// user). Returns 0 or the errno of the folder that could not be made.
+int makePrivatePath(const QString& path);
+
 // Makes the folder usable: creates it (and missing parents) with mode 0700 when it is missing and
 // checks that a file can be created in it. An existing folder and its files are left as they are.
 // Returns the message for the operator naming the folder and why, or an empty string when it is usable.

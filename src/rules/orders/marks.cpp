@@ -85,6 +85,10 @@ QString markText(MarkCode code)
         return QStringLiteral("おところ①がありません");
     case MarkCode::PhoneEmpty:
         return QStringLiteral("でんわがありません");
+    case MarkCode::SenderIncomplete:
+        return QStringLiteral("ご依頼主を印字しますが空の欄があります");
+    case MarkCode::ItemNameEmpty:
+        return QStringLiteral("品名がありません");
     case MarkCode::DeliveryDatePast:
         return QStringLiteral("お届け日が過ぎています");
     case MarkCode::DeliveryDateBad:
@@ -120,6 +124,25 @@ bool address1TooLong(const QString& add1)
     return cp932::byteLength(add1) > 40;
 }
 
+QList<Mark> missingValues(const slip::SlipValues& v)
+{
+    QList<Mark> marks;
+    if (v.printSender) {
+        QStringList empty;
+        if (v.myName.trimmed().isEmpty())
+            empty << QStringLiteral("おなまえ");
+        if ((v.myAdd1 + v.myAdd2).trimmed().isEmpty())
+            empty << QStringLiteral("おところ");
+        if (v.myZip.trimmed().isEmpty())
+            empty << QStringLiteral("郵便番号");
+        if (!empty.isEmpty())
+            marks << mark(MarkCode::SenderIncomplete, empty.join(u'、'));
+    }
+    if ((v.g1 + v.g2 + v.g3).trimmed().isEmpty())
+        marks << mark(MarkCode::ItemNameEmpty);
+    return marks;
+}
+
 QList<Mark> checkSlip(const slip::SlipValues& v, const QDate& today)
 {
     QList<Mark> marks;
@@ -134,6 +157,7 @@ QList<Mark> checkSlip(const slip::SlipValues& v, const QDate& today)
         marks << mark(MarkCode::AddressEmpty);
     if (v.tel.trimmed().isEmpty())
         marks << mark(MarkCode::PhoneEmpty);
+    marks << missingValues(v);
     checkDeliveryDate(marks, v, today);
     checkForm(marks, v);
     return marks;

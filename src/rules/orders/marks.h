@@ -19,6 +19,8 @@ enum class MarkCode {
     NameEmpty,          //
     AddressEmpty,       // address ① empty
     PhoneEmpty,         //
+    SenderIncomplete,   // the sender is printed with its name, address or postal code empty
+    ItemNameEmpty,      // none of the three item names
     DeliveryDatePast,   //
     DeliveryDateBad,    // month and day that are no date
     NotPrinted,         // a value the slip type's form has no place for
@@ -45,6 +47,10 @@ bool isImportMark(MarkCode code);
 
 // Every mark the values deserve, in the order of the codes. `today` decides what is past.
 QList<Mark> checkSlip(const slip::SlipValues& values, const QDate& today);
+
+// The marks of values a slip is not sent without: a sender printed with empty fields, no item
+// name. Part of checkSlip(); also said before a single slip is printed.
+QList<Mark> missingValues(const slip::SlipValues& values);
 
 // Address ① too long for its line: the same rule as the window's warning.
 bool address1TooLong(const QString& add1);

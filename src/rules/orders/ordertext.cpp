@@ -50,9 +50,10 @@ qsizetype firstBadUtf16(const QString& text)
     return -1;
 }
 
+// Where the file cannot be read, then the way out: the encodings that can be, and how to get one.
 [[noreturn]] void notText(const QString& fileName, int line, const QString& what)
 {
-    throw Error(placeMessage(fileName, line, what));
+    throw Error(placeMessage(fileName, line, what) + u'\n' + encodingHint());
 }
 
 DecodedText utf16(const QByteArray& bytes, const QString& fileName)
@@ -66,6 +67,12 @@ DecodedText utf16(const QByteArray& bytes, const QString& fileName)
     return out;
 }
 } // namespace
+
+QString encodingHint()
+{
+    return QStringLiteral("読める文字コードは UTF-8 (BOM 付きも)、UTF-16、シフトJIS (CP932) です。"
+                          "表計算ソフトでは「名前を付けて保存」で「CSV UTF-8」を選んで保存し直してください");
+}
 
 QString placeMessage(const QString& fileName, int line, const QString& what)
 {

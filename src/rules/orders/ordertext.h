@@ -19,6 +19,10 @@ struct DecodedText {
 // (counting from the one that read further), or that holds a NUL byte.
 DecodedText decodeOrderText(const QByteArray& bytes, const QString& fileName);
 
+// The line under a message about a file in an encoding that cannot be read: the encodings that can
+// be, and how to save a file as one from a spreadsheet.
+QString encodingHint();
+
 // "FILE の N 行目: WHAT", the form of every message about a place in an order file.
 QString placeMessage(const QString& fileName, int line, const QString& what);
 

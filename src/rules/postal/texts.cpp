@@ -28,6 +28,16 @@ QString loaded(int entries)
     return QStringLiteral("郵便番号の一覧を読み込みました (%L1 件)").arg(entries);
 }
 
+QString brief(int entries)
+{
+    return QStringLiteral("〒 %L1 件").arg(entries);
+}
+
+QString briefUnavailable()
+{
+    return QStringLiteral("〒 使えません");
+}
+
 QString choice(const Place& place)
 {
     return place.office.isEmpty() ? place.address : place.office + QStringLiteral("　") + place.address;

@@ -18,6 +18,10 @@ QString unknownCode(int code);
 QString noCodeForAddress();
 // "郵便番号の一覧を読み込みました (3,456 件)": the status-bar line once the dictionary is in use.
 QString loaded(int entries);
+// The short label at the right end of the status bar, which leaves the bar to the window's messages:
+// "〒 3,456 件" with the dictionary in use, "〒 使えません" without.
+QString brief(int entries);
+QString briefUnavailable();
 // One row of a list to choose from: the address, an office's name before it.
 QString choice(const Place& place);
 // One row of a list of codes: "105-0011　東京都港区芝公園".

@@ -88,6 +88,9 @@ void BatchWindow::build()
     connect(del, &QShortcut::activated, this, [this] { guarded(this, [this] { deleteSelected(); }); });
     auto* f11 = new QShortcut(Qt::Key_F11, this);
     connect(f11, &QShortcut::activated, m_printButton, &QPushButton::click);
+    // As the history and the preview close; the list stays in the database.
+    auto* esc = new QShortcut(Qt::Key_Escape, this);
+    connect(esc, &QShortcut::activated, this, &QWidget::close);
     resize(1000, 600);
 }
 

@@ -3,6 +3,7 @@
 #include "widgets/kit/widgetkit.h"
 
 #include "platform/print/slipjobs.h"
+#include "widgets/entry/quitsettings.h"
 #include "widgets/kit/dialogs.h"
 
 #include <QCloseEvent>
@@ -94,13 +95,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // The settings are kept however the window closes. When they cannot be written the operator
     // chooses between quitting without them and staying to put the folder right.
     if (!m_saved) {
-        bool written = false;
-        run([this, &written] {
-            saveSettings();
-            written = true;
-        });
-        if (!written && !rova::Dialogs::ask(
-                            this, QStringLiteral("設定を保存できませんでした。保存せずに終了しますか?"))) {
+        const QString problem = rova::saveForQuit(*this);
+        if (!problem.isEmpty() && !rova::Dialogs::ask(this, rova::quitWithoutSettings(problem))) {
             event->ignore();
             return;
         }

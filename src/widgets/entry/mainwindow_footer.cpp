@@ -4,6 +4,7 @@
 
 #include "widgets/kit/widgetkit.h"
 
+#include "widgets/entry/quitsettings.h"
 #include "widgets/kit/dialogs.h"
 
 #include <QLabel>
@@ -57,8 +58,13 @@ QStatusBar& MainWindow::statusLine() const
 
 void MainWindow::confirmAndQuit()
 {
-    if (rova::Dialogs::ask(this, QStringLiteral("終了しますか?")))
+    // Saved before the question, so that settings which cannot be written make it the only one.
+    const QString problem = rova::saveForQuit(*this);
+    if (rova::Dialogs::ask(this, problem.isEmpty() ? QStringLiteral("終了しますか?")
+                                                   : rova::quitWithoutSettings(problem))) {
+        m_saved = true;
         close();
-    else
+    } else {
         m_zip->setFocus(Qt::OtherFocusReason);
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "widgets/entry/mainwindow.h"
 
+#include "platform/print/printerchoice.h"
 #include "rules/text/cp932.h"
 
 #include <QApplication>
@@ -31,6 +32,9 @@ void MainWindow::connectHandlers()
             connect(button, &QPushButton::clicked, this,
                     [this, handler] { run([this, handler] { (this->*handler)(); }); });
     };
+    // A server that answers again (or new printers) shows in the printer group at once.
+    connect(&m_printers, &rova::print::PrinterChoice::changed, this,
+            [this] { run([this] { showRegisteredPrinter(); }); });
     onClick(m_clearDestinationButton, &MainWindow::confirmAndClearDestination);
     onClick(m_transferButton, &MainWindow::transferPane);
     onClick(m_clearPaneButton, &MainWindow::clearPane);

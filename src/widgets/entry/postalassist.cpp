@@ -28,10 +28,9 @@ PostalAssist::PostalAssist(MainWindow& window) : m_window(window), m_status(new 
 
     m_status->setObjectName(QStringLiteral("Label_PostalStatus"));
     m_status->setFont(ui::gothic(11));
-    // A line longer than the bar is cut, not widening the window; its tooltip holds it whole.
-    m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    // Permanent, so the window's own status messages do not hide it.
-    window.statusLine().addPermanentWidget(m_status, 1);
+    // Permanent and short, at the right end: the window's own messages keep the rest of the bar.
+    // The whole line is its tooltip.
+    window.statusLine().addPermanentWidget(m_status);
 
     // The window walks the fields from a filter on the application; this one, installed later, is
     // asked first, before the focus moves on.
@@ -51,7 +50,8 @@ void PostalAssist::use(const postal::Loaded& loaded)
 {
     const QString line =
         loaded.index ? postal::text::loaded(int(loaded.index->data().records.size())) : loaded.status;
-    m_status->setText(line);
+    m_status->setText(loaded.index ? postal::text::brief(int(loaded.index->data().records.size()))
+                                   : postal::text::briefUnavailable());
     m_status->setToolTip(line);
     if (!loaded.index)
         return;
@@ -59,6 +59,11 @@ void PostalAssist::use(const postal::Loaded& loaded)
     m_index = loaded.index;
     if (first)
         m_window.setFunctionKey(4, QStringLiteral("〒検索"), [this] { findCode(); });
+}
+
+void PostalAssist::warn(const QString& text)
+{
+    showHelp(text, true);
 }
 
 const PostalAssist::Band* PostalAssist::bandOf(const QObject* field) const

@@ -27,6 +27,8 @@ public:
 
     // What the loader found: the dictionary in use, or the status-bar line saying why there is none.
     void use(const rova::postal::Loaded& loaded);
+    // Shows `text` in red in the help line, where the operator looks, until a prompt replaces it.
+    void warn(const QString& text);
     // The dictionary in use; none until one was loaded.
     std::shared_ptr<const rova::postal::Index> index() const { return m_index; }
 

@@ -1,5 +1,11 @@
 #include "widgets/history/historyaccess.h"
 
+#include "platform/system/datafolder.h"
+#include "rules/errors.h"
+
+#include <QDir>
+#include <QFileInfo>
+
 namespace rova
 {
 
@@ -9,8 +15,19 @@ HistoryAccess::~HistoryAccess() = default;
 
 store::History& HistoryAccess::history()
 {
-    if (!m_history)
+    if (m_history)
+        return *m_history;
+    try {
         m_history = std::make_unique<store::History>(m_folder);
+    } catch (const store::DamagedDatabase&) {
+        throw;
+    } catch (const Error&) {
+        const bool exists = QFileInfo::exists(QDir(m_folder).filePath(store::databaseFileName()));
+        if (!exists || datafolder::prepare(m_folder).isEmpty())
+            throw;
+        m_history = std::make_unique<store::History>(m_folder, store::Access::ReadOnly);
+        m_readOnly = true;
+    }
     return *m_history;
 }
 

@@ -20,11 +20,15 @@ public:
     HistoryAccess(const HistoryAccess&) = delete;
     HistoryAccess& operator=(const HistoryAccess&) = delete;
 
-    // Raises rova::Error naming the database file when it cannot be opened.
+    // Raises rova::Error naming the database file when it cannot be opened. In a folder that cannot be
+    // written the history there is opened read-only: it can be searched and reprinted from.
     store::History& history();
+    // True once the history was opened read-only: nothing can be recorded.
+    bool readOnly() const { return m_readOnly; }
 
 private:
     QString m_folder;
+    bool m_readOnly = false;
     std::unique_ptr<store::History> m_history;
 };
 

@@ -3,6 +3,8 @@
 #include "platform/print/slipjobs.h"
 #include "widgets/history/historyaccess.h"
 
+#include <utility>
+
 namespace rova
 {
 
@@ -18,6 +20,12 @@ void HistoryRecorder::record(const print::PrintedJob& job)
     int recorded = 0;
     try {
         store::History& history = m_history.history();
+        if (m_history.readOnly()) {
+            // The start said so; one line after the first print is enough.
+            if (!std::exchange(m_saidReadOnly, true))
+                m_report(QStringLiteral("データフォルダに書き込めないため、印刷の履歴は記録していません"));
+            return;
+        }
         for (const slip::SlipValues& slip : job.slips) {
             store::HistoryEntry entry;
             entry.printedAt = job.acceptedAt;

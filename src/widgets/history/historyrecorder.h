@@ -22,7 +22,7 @@ class HistoryRecorder : public QObject
 {
     Q_OBJECT
 public:
-    // `report` shows what could not be recorded (the main window's status bar).
+    // `report` shows what could not be recorded (the main window's status bar and help line).
     HistoryRecorder(print::SlipJobs& jobs, HistoryAccess& history,
                     std::function<void(const QString&)> report);
 
@@ -31,6 +31,7 @@ public:
 private:
     HistoryAccess& m_history;
     std::function<void(const QString&)> m_report;
+    bool m_saidReadOnly = false;
 };
 
 } // namespace rova

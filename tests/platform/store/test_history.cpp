@@ -69,6 +69,8 @@ private:
         SlipValues withSender =
             slipTo("メーカー株式会社", "092ー111ー2222", "810-0001", "福岡県福岡市中央区天神");
         withSender.myName = "スズキ";
+        withSender.g1 = "りんごジュース";
+        withSender.g3 = "ミカン";
         record(withSender, at(5, 4));
     }
 
@@ -97,6 +99,11 @@ private slots:
             << "０３１２" << QStringList{sato, yamada};
         QTest::newRow("ﾔﾏﾀﾞ finds ヤマダ") << "ﾔﾏﾀﾞ" << QStringList{yamada};
         QTest::newRow("サトウ finds ｻﾄｳ") << "サトウ" << QStringList{sato};
+        QTest::newRow("hiragana finds katakana") << "やまだ" << QStringList{yamada};
+        QTest::newRow("hiragana finds half-width kana") << "さとう　いちろう" << QStringList{sato};
+        QTest::newRow("katakana finds hiragana") << "リンゴ" << QStringList{maker};
+        QTest::newRow("item name on line 3") << "みかん" << QStringList{maker};
+        QTest::newRow("no match across two item names") << "ジュースミカン" << QStringList{};
         QTest::newRow("a full-width blank in the name is no obstacle")
             << "ヤマダタロウ" << QStringList{yamada};
         QTest::newRow("a blank typed where the name has none") << "ｻﾄｳ　ｲﾁﾛｳ" << QStringList{sato};

@@ -1,10 +1,14 @@
 #include "platform/store/batchlist.h"
 #include "platform/store/history.h"
+#include "platform/store/searchkey.h"
+#include "platform/store/setaside.h"
 
 #include "support/readonlyfolder.h"
 #include "support/tempfiles.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -15,6 +19,7 @@
 
 #include <functional>
 #include <memory>
+#include <sys/stat.h>
 
 using rova::store::BatchList;
 using rova::store::History;
@@ -74,10 +79,11 @@ QString oneValue(const QString& path, const QString& sql)
 }
 
 // How many records the trigram index holds for a piece of search text (read from the index alone).
+// Records whose search text holds `text` in the index, taken in the search form as a search takes it.
 QString trigramHits(const QString& path, const QString& text)
 {
-    return oneValue(
-        path, QString("SELECT count(*) FROM history_search WHERE history_search MATCH '\"%1\"'").arg(text));
+    return oneValue(path, QString("SELECT count(*) FROM history_search WHERE history_search MATCH '\"%1\"'")
+                              .arg(rova::store::searchKey(text)));
 }
 
 void loadStatements(const QString& path, const QString& sqlFile)
@@ -122,6 +128,8 @@ private slots:
             QCOMPARE(history.recentDestinations("サトウ", 5).value(0).name, "ｻﾄｳ ｼﾞﾛｳ");
             QCOMPARE(history.recentDestinations("090-1111", 5).value(0).name, "佐藤一郎");
             QCOMPARE(history.search({.text = "ｻﾄｳｼﾞ"}).value(0).slip.tel, "０８０－５５５５－６６６６");
+            // Recorded before the kana were folded: found by hiragana all the same.
+            QCOMPARE(history.search({.text = "さとうじ"}).value(0).slip.tel, "０８０－５５５５－６６６６");
             const QList<rova::store::BatchRow> rows = list.rows();
             QCOMPARE(rows.size(), 2);
             QCOMPARE(rows[0].marks.value(0).text, "郵便番号の形が違います");
@@ -132,7 +140,7 @@ private slots:
             QCOMPARE(list.duplicates({again}).size(), 1);
             history.remove({history.search({.text = "佐藤一郎"}).value(0).id});
         }
-        QCOMPARE(oneValue(path(), "PRAGMA user_version"), "5");
+        QCOMPARE(oneValue(path(), "PRAGMA user_version"), "6");
         QCOMPARE(trigramHits(path(), "サトウジロウ"), "1");
         QCOMPARE(trigramHits(path(), "佐藤一郎"), "0");
 
@@ -147,19 +155,21 @@ private slots:
     {
         QTest::addColumn<Setup>("setup");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("damaged"); // the one a new list beside it puts right
         QTest::newRow("written by a newer version")
             << Setup::NewerVersion
             << "データベース %1 はこのプログラムより新しい版で作られています"
-               " (形式 9、このプログラムは形式 5 まで)";
+               " (形式 9、このプログラムは形式 6 まで)";
         QTest::newRow("not a database")
-            << Setup::NotADatabase << "データベース %1 を開けません: file is not a database";
+            << Setup::NotADatabase << "データベース %1 が壊れています: file is not a database" << true;
         QTest::newRow("in a folder that cannot be written")
-            << Setup::ReadOnlyFolder << "データベース %1 を開けません: unable to open database file";
+            << Setup::ReadOnlyFolder << "データベース %1 を開けません: unable to open database file" << false;
     }
     void refusedDatabases()
     {
         QFETCH(Setup, setup);
         QFETCH(QString, message);
+        QFETCH(bool, damaged);
         std::unique_ptr<ReadOnlyFolder> readOnly;
         if (setup == Setup::NewerVersion)
             withConnection(path(), [](QSqlQuery& q) { QVERIFY(q.exec("PRAGMA user_version = 9")); });
@@ -178,9 +188,30 @@ private slots:
                 QFAIL("opened without an error");
             } catch (const rova::Error& e) {
                 QCOMPARE(e.message(), message.arg(path()));
+                QCOMPARE(dynamic_cast<const rova::store::DamagedDatabase*>(&e) != nullptr, damaged);
             }
         }
         QCOMPARE(rova::test::fileBytes(path()), before);
+    }
+
+    // A damaged file is kept whole under a name with the day, a second one on the same day beside
+    // it, and a new list starts where it was.
+    void damagedFileIsSetAside()
+    {
+        const QDate day(2026, 12, 9);
+        const QByteArray damaged = QByteArray("送り状ではない文書\n").repeated(200);
+        const QStringList expected{"rova-yamato-damaged-20261209.sqlite3",
+                                   "rova-yamato-damaged-20261209-2.sqlite3"};
+        for (const QString& name : expected) {
+            rova::test::putFile(path(), damaged);
+            rova::test::putFile(path() + "-wal", "log");
+            QCOMPARE(rova::store::setAside(m_dir->path(), day), m_dir->filePath(name));
+            QCOMPARE(rova::test::fileBytes(m_dir->filePath(name)), damaged);
+            QCOMPARE(rova::test::fileBytes(m_dir->filePath(name + "-wal")), QByteArray("log"));
+            QVERIFY(!QFile::exists(path() + "-wal"));
+            BatchList fresh(m_dir->path());
+            QVERIFY(fresh.rows().isEmpty());
+        }
     }
 
     void killedWhileWritingKeepsEveryCommit_data()
@@ -256,6 +287,39 @@ private slots:
                  QString::number(historyIds.size()));
         QCOMPARE(trigramHits(path(), "書き手"),
                  oneValue(path(), "SELECT count(*) FROM history WHERE name LIKE '書き手%'"));
+    }
+
+    // Customers' names, addresses and telephone numbers stay the user's, however the file came to be.
+    void databaseIsPrivate_data()
+    {
+        QTest::addColumn<int>("before"); // the mode of a file already there; 0: none
+        QTest::newRow("first start in a missing folder") << 0;
+        QTest::newRow("file readable by all") << 0644;
+        QTest::newRow("file writable by all") << 0666;
+        QTest::newRow("file already private") << 0600;
+    }
+    void databaseIsPrivate()
+    {
+        QFETCH(int, before);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("config/rova-yamato");
+        const QString file = folder + '/' + rova::store::databaseFileName();
+        if (before) {
+            QVERIFY(QDir().mkpath(folder));
+            withConnection(file, [](QSqlQuery& q) { q.exec("CREATE TABLE older(a)"); });
+            QVERIFY(::chmod(QFile::encodeName(file).constData(), mode_t(before)) == 0);
+        }
+        {
+            BatchList list(folder);
+        }
+        const auto modeOf = [](const QString& path) {
+            struct stat info {
+            };
+            return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 0777) : -1;
+        };
+        QCOMPARE(modeOf(file), 0600);
+        if (!before)
+            QCOMPARE(modeOf(folder), 0700);
     }
 };
 

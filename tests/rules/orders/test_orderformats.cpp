@@ -21,6 +21,8 @@ ImportContext context()
     c.base.fontSizeIndex = 1;
     c.base.printSender = true;
     c.base.myName = QStringLiteral("窓の依頼主");
+    c.base.myZip = QStringLiteral("100-0001");
+    c.base.myAdd1 = QStringLiteral("東京都千代田区千代田１");
     c.base.zip = QStringLiteral("000-0000"); // the window's destination must not leak into imported slips
     c.base.g1 = QStringLiteral("窓の品名");
     c.base.timeSlots[3] = true;

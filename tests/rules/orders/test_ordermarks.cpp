@@ -31,9 +31,11 @@ rova::slip::SlipValues edited(const QStringList& edits)
     for (const QString& edit : edits) {
         const QString key = edit.section(u'=', 0, 0);
         const QString value = edit.section(u'=', 1);
-        QString* const texts[] = {&v.slipType, &v.zip, &v.add1,          &v.add2,        &v.name,
-                                  &v.tel,      &v.g2,  &v.deliveryMonth, &v.deliveryDay, &v.myName};
-        const QStringList keys{"type", "zip", "add1", "add2", "name", "tel", "g2", "month", "day", "myName"};
+        QString* const texts[] = {&v.slipType,   &v.zip, &v.add1,   &v.add2,   &v.name,  &v.tel,
+                                  &v.g1,         &v.g2,  &v.myName, &v.myAdd2, &v.myZip, &v.deliveryMonth,
+                                  &v.deliveryDay};
+        const QStringList keys{"type", "zip",    "add1",   "add2",  "name",  "tel", "g1",
+                               "g2",   "myName", "myAdd2", "myZip", "month", "day"};
         if (keys.contains(key))
             *texts[keys.indexOf(key)] = value;
         else if (key == u"slot")
@@ -73,8 +75,23 @@ private slots:
         QTest::newRow("sender's character when the sender is not printed") << QStringList{"myName=𠮷"} << ""
                                                                            << "";
         QTest::newRow("sender's character when it is printed")
-            << QStringList{"myName=𠮷", "printSender=1"} << "Unencodable"
+            << QStringList{"myName=𠮷", "printSender=1"} << "Unencodable,SenderIncomplete"
             << "";
+        QTest::newRow("sender printed but none registered")
+            << QStringList{"printSender=1"} << "SenderIncomplete"
+            << "ご依頼主を印字しますが空の欄があります: おなまえ、おところ、郵便番号";
+        QTest::newRow("sender printed with its address on ② and no postal code")
+            << QStringList{"printSender=1", "myName=佐藤", "myAdd2=梅田1"} << "SenderIncomplete"
+            << "ご依頼主を印字しますが空の欄があります: 郵便番号";
+        QTest::newRow("sender printed whole")
+            << QStringList{"printSender=1", "myName=佐藤", "myAdd2=梅田1", "myZip=530-0001"} << ""
+            << "";
+        QTest::newRow("empty sender not printed") << QStringList{"printSender=0"} << ""
+                                                  << "";
+        QTest::newRow("no item name") << QStringList{"g1=　"} << "ItemNameEmpty"
+                                      << "品名がありません";
+        QTest::newRow("item name on line 2 only") << QStringList{"g1=", "g2=茶"} << ""
+                                                  << "";
         QTest::newRow("address ① of 40 bytes")
             << QStringList{"add1=東京都港区芝公園一丁目二番三号ハイツ芝公"} << ""
             << "";

@@ -77,8 +77,13 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
+        // Every one of them says which encodings are read and how to save the file as one.
+        const QString hint =
+            QStringLiteral("\n読める文字コードは UTF-8 (BOM 付きも)、UTF-16、シフトJIS (CP932) です。"
+                           "表計算ソフトでは「名前を付けて保存」で「CSV UTF-8」を選んで保存し直してください");
         const QString neither =
-            QStringLiteral("a.csv の %1 行目: 文字コードが UTF-8 でもシフトJIS (CP932) でもありません");
+            QStringLiteral("a.csv の %1 行目: 文字コードが UTF-8 でもシフトJIS (CP932) でもありません") +
+            hint;
         QTest::newRow("code page 932 file with an unassigned pair on line 3")
             << sjis(QStringLiteral("名前\r\n山田\r\n")) + "\x85\x40\r\n"
             << neither.arg(3);
@@ -90,21 +95,21 @@ private slots:
         QTest::newRow("NUL byte on line 4") << QByteArray("a\nb\nc\nd\0e\n", 11) << neither.arg(4);
         QTest::newRow("byte-order mark, then no UTF-8 on line 2")
             << "\xEF\xBB\xBF" + sjis(QStringLiteral("a\n名前\n"))
-            << QStringLiteral("a.csv の 2 行目: UTF-8 として読めない文字があります");
+            << QStringLiteral("a.csv の 2 行目: UTF-8 として読めない文字があります") + hint;
         QTest::newRow("UTF-16 with a lone surrogate on line 2")
             << utf16(QStringLiteral("a\nb") + QChar(0xD800) + u'\n', false)
-            << QStringLiteral("a.csv の 2 行目: UTF-16 として読めない文字があります");
+            << QStringLiteral("a.csv の 2 行目: UTF-16 として読めない文字があります") + hint;
         QTest::newRow("UTF-16 with a NUL on line 2")
             << utf16(QStringLiteral("a\nb") + QChar(0) + u'\n', true)
-            << QStringLiteral("a.csv の 2 行目: UTF-16 として読めない文字があります");
+            << QStringLiteral("a.csv の 2 行目: UTF-16 として読めない文字があります") + hint;
         QTest::newRow("byte-order mark, then a NUL on line 2")
             << QByteArray("\xEF\xBB\xBF"
                           "a\nb\0\n",
                           8)
-            << QStringLiteral("a.csv の 2 行目: UTF-8 として読めない文字があります");
+            << QStringLiteral("a.csv の 2 行目: UTF-8 として読めない文字があります") + hint;
         QTest::newRow("UTF-16 cut inside its last character")
             << utf16(QStringLiteral("a\nb\nc"), false).chopped(1)
-            << QStringLiteral("a.csv の 3 行目: UTF-16 として読めない文字があります");
+            << QStringLiteral("a.csv の 3 行目: UTF-16 として読めない文字があります") + hint;
     }
     void bytesOfNeitherEncoding()
     {
@@ -196,7 +201,7 @@ private slots:
             << sjis(QStringLiteral(
                    "お届け先名,お届け先郵便番号,お届け先住所,送り状種類\n山田,1050011,東京都,0\n")) +
                    "\x85\x40,1,2,0\n"
-            << "%1 の 3 行目: 文字コードが UTF-8 でもシフトJIS (CP932) でもありません";
+            << "%1 の 3 行目: 文字コードが UTF-8 でもシフトJIS (CP932) でもありません\n" + encodingHint();
     }
     void unreadableFiles()
     {

@@ -114,7 +114,8 @@ private slots:
         for (const char* field : {"CheckBox_t1", "CheckBox_Date_1", "CheckBox_My", "ComboBox_SEL",
                                   "PageControl_My", "BitBtn_My", "Memo1"}) {
             QTest::addRow("F2 in %s", field) << field << int(Qt::Key_F2) << QStringLiteral("終了しますか?");
-            QTest::addRow("F11 in %s", field) << field << int(Qt::Key_F11) << QStringLiteral("印刷しますか?");
+            QTest::addRow("F11 in %s", field)
+                << field << int(Qt::Key_F11) << MainWindowFixture::emptySlipQuestion();
         }
     }
     void functionKeysFromEveryControl()
@@ -193,7 +194,11 @@ private slots:
             Dialogs::answerNext(false);
         f->key(Qt::Key(key));
         QTRY_COMPARE(MainWindowFixture::focusedName(), focus);
-        QCOMPARE(MainWindowFixture::shownTexts(), asked.isEmpty() ? QStringList{} : QStringList{asked});
+        // The question's first line: the warnings under it follow the text typed into the field.
+        QStringList questions;
+        for (const QString& text : MainWindowFixture::shownTexts())
+            questions << text.section(u'\n', 0, 0);
+        QCOMPARE(questions, asked.isEmpty() ? QStringList{} : QStringList{asked});
         QCOMPARE(Dialogs::pendingAnswers(), 0);
         QVERIFY(f->window()->isVisible());
         if (edit)

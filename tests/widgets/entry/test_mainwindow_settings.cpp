@@ -195,15 +195,20 @@ private slots:
 
     // A failed write is reported, then the operator chooses: quit without the settings, or stay and
     // close again once the folder takes the file.
+    // One question, with the reason, whether the window is closed or F2 is pressed.
     void unwritableDirectoryIsReportedAndTheOperatorChooses_data()
     {
         QTest::addColumn<bool>("quit");
-        QTest::newRow("quit without the settings") << true;
-        QTest::newRow("stay, then close with the folder put right") << false;
+        QTest::addColumn<bool>("byF2");
+        QTest::newRow("quit without the settings") << true << false;
+        QTest::newRow("stay, then close with the folder put right") << false << false;
+        QTest::newRow("F2, quit without the settings") << true << true;
+        QTest::newRow("F2, stay, then close with the folder put right") << false << true;
     }
     void unwritableDirectoryIsReportedAndTheOperatorChooses()
     {
         QFETCH(bool, quit);
+        QFETCH(bool, byF2);
         f->writeFile(QStringLiteral("my0.txt"), "\r\n\r\n\r\n\r\n\r\n");
         f->start();
         ui(w()).Edit_Custo1->setText(QStringLiteral("山田"));
@@ -213,13 +218,14 @@ private slots:
                 QSKIP("this machine cannot make a folder read-only");
             Dialogs::takeShown();
             Dialogs::answerNext(quit);
-            f->closeWindow();
+            if (byF2)
+                f->key(Qt::Key_F2);
+            else
+                f->closeWindow();
             const QStringList texts = MainWindowFixture::shownTexts();
-            QCOMPARE(
-                texts,
-                (QStringList{
-                    QStringLiteral("%1 に書き込めません\nFile access denied").arg(f->path("rova_Yamato.ini")),
-                    QStringLiteral("設定を保存できませんでした。保存せずに終了しますか?")}));
+            QCOMPARE(texts, QStringList{QStringLiteral("%1 に書き込めません\nFile access denied\n\n"
+                                                       "設定を保存できませんでした。保存せずに終了しますか?")
+                                            .arg(f->path("rova_Yamato.ini"))});
             QCOMPARE(w()->isVisible(), !quit);
         }
         if (quit)
@@ -262,8 +268,8 @@ private slots:
         Dialogs::answerNext(true); // quit without the settings
         f->closeWindow();
         QCOMPARE(MainWindowFixture::shownTexts(),
-                 (QStringList{path + QStringLiteral(" に書き込めません\nToo many levels of symbolic links"),
-                              QStringLiteral("設定を保存できませんでした。保存せずに終了しますか?")}));
+                 QStringList{path + QStringLiteral(" に書き込めません\nToo many levels of symbolic links\n\n"
+                                                   "設定を保存できませんでした。保存せずに終了しますか?")});
         QVERIFY(QFileInfo(path).isSymLink());
     }
 

@@ -346,9 +346,11 @@ private slots:
         // The print question lists the warning under its own line.
         Dialogs::answerNext(false);
         f->key(Qt::Key_F11);
-        const QString question = QStringLiteral("印刷しますか?");
-        QCOMPARE(MainWindowFixture::shownTexts(),
-                 QStringList{warning.isEmpty() ? question : question + u'\n' + warning});
+        // Before the lines of the empty sender and item name.
+        QString question = MainWindowFixture::emptySlipQuestion();
+        if (!warning.isEmpty())
+            question.insert(QStringLiteral("印刷しますか?").size(), u'\n' + warning);
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{question});
     }
 
     void transferIsCheckedAndKeptAsTransferred()

@@ -4,6 +4,8 @@
 #include "support/controls.h"
 #include "support/slipwindow.h"
 
+#include "platform/print/printerchoice.h"
+#include "platform/print/slipjobs.h"
 #include "rules/slip/sliplayout.h"
 #include "support/fakeprintsystem.h"
 #include "widgets/entry/mainwindow.h"
@@ -37,16 +39,17 @@ class TestPrinterGroup : public QObject
 {
     Q_OBJECT
     std::unique_ptr<slipcheck::SlipWindow> m_window;
+    FakePrintSystem* m_fake = nullptr;
 
     MainWindow& main() { return m_window->main(); }
 
 private slots:
     void initTestCase()
     {
-        FakePrintSystem* fake = slipcheck::installFakePrinters({"Printer A", "Printer B", "Printer C"});
+        m_fake = slipcheck::installFakePrinters({"Printer A", "Printer B", "Printer C"});
         // A hidden default: selecting it works, but the printer object cannot give its visible index.
-        fake->addPrinter(FakePrintSystem::printer(QStringLiteral("Hidden"), true));
-        fake->setDefault(3);
+        m_fake->addPrinter(FakePrintSystem::printer(QStringLiteral("Hidden"), true));
+        m_fake->setDefault(3);
         m_window = std::make_unique<slipcheck::SlipWindow>();
     }
 
@@ -127,6 +130,38 @@ private slots:
         m_window->stepSlipType(Qt::Key_Up);
         QVERIFY(ui(main()).ComboBox1->isEnabled());
         QCOMPARE(ui(main()).ComboBox1->currentText(), QStringLiteral("Printer C"));
+    }
+
+    // The server stopped: the group says so in red. Once it answers again, on coming back to the
+    // window or with a print that goes through, the group shows the printer again.
+    void serverAnsweringAgainClearsTheRed_data()
+    {
+        QTest::addColumn<bool>("byPrinting");
+        QTest::newRow("window active again") << false;
+        QTest::newRow("a print went through") << true;
+    }
+    void serverAnsweringAgainClearsTheRed()
+    {
+        QFETCH(bool, byPrinting);
+        slipcheck::writeAssignments(m_window->folder(), {{slipTypes()[0], "Printer B", "1", "0", "0"}});
+        m_window->chooseSlipType(0);
+        QComboBox* printer = ui(main()).ComboBox1;
+        rova::print::PrinterChoice& printers = main().jobs().printers();
+
+        m_fake->setUnreachable(QStringLiteral("Connection refused"));
+        printers.checkForChanges();
+        QVERIFY(!printer->isEnabled());
+        QCOMPARE(printer->palette().color(QPalette::Text), QColor(Qt::red));
+
+        m_fake->setUnreachable(QString());
+        if (byPrinting)
+            main().jobs().print({main().slipValues()}, main().printSettings());
+        else
+            printers.checkForChanges();
+        QVERIFY(printer->isEnabled());
+        QCOMPARE(printer->currentText(), QStringLiteral("Printer B"));
+        QVERIFY(printer->palette().color(QPalette::Text) != QColor(Qt::red));
+        QVERIFY(Dialogs::takeShown().isEmpty());
     }
 };
 

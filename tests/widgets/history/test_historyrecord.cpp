@@ -8,10 +8,13 @@
 #include "platform/print/slipjobs.h"
 #include "platform/store/history.h"
 #include "platform/store/slipsamples.h"
+#include "rules/postal/loader.h"
 #include "support/fakeprintsystem.h"
+#include "widgets/entry/postalassist.h"
 #include "widgets/kit/dialogs.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QTest>
@@ -104,8 +107,34 @@ private slots:
         const QString status = ui(f->window()).StatusBar1->currentMessage();
         QVERIFY2(status.contains(QStringLiteral("履歴に記録できませんでした")), qPrintable(status));
         QVERIFY2(status.contains(rova::store::databaseFileName()), qPrintable(status));
-        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{QStringLiteral("印刷しますか?")});
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{MainWindowFixture::emptySlipQuestion()});
         QCOMPARE(ui(f->window()).Edit_Custo1->isEnabled(), true);
+        // Said where the operator looks, in red.
+        QLabel* help = ui(f->window()).Panel_HelpMess;
+        QVERIFY2(help->text().contains(QStringLiteral("履歴に記録できませんでした")),
+                 qPrintable(help->text()));
+        QCOMPARE(help->palette().color(QPalette::WindowText), QColor(Qt::red));
+    }
+
+    // The dictionary's state, however long, keeps to a short label at the right end; the print's line
+    // has the rest of the bar.
+    void printResultIsReadableBesideTheDictionaryState()
+    {
+        const QString longState =
+            QStringLiteral("郵便番号の一覧 /usr/share/skk/SKK-JISYO.zipcode を読めません"
+                           "（ファイルがありません）。郵便番号の検索と照合は使えません");
+        f->forms().postal->use(rova::postal::Loaded{nullptr, longState, false});
+        QCOMPARE(printWithF11(true), 1);
+        QStatusBar* bar = ui(f->window()).StatusBar1;
+        const QString message = bar->currentMessage();
+        QVERIFY2(message.startsWith(QStringLiteral("印刷しました　Printer A　")), qPrintable(message));
+        auto* state = f->window()->findChild<QLabel*>(QStringLiteral("Label_PostalStatus"));
+        QCOMPARE(state->toolTip(), longState);
+        QTRY_VERIFY(state->isVisible());
+        QVERIFY2(bar->fontMetrics().horizontalAdvance(message) < state->x(),
+                 qPrintable(QStringLiteral("%1 px of message, label at %2")
+                                .arg(bar->fontMetrics().horizontalAdvance(message))
+                                .arg(state->x())));
     }
 };
 

@@ -12,6 +12,7 @@
 #include "rules/orders/orderimport.h"
 #include "rules/slip/sliplayout.h"
 #include "support/fakeprintsystem.h"
+#include "support/readonlyfolder.h"
 #include "support/slipvaluestext.h"
 #include "support/slipwindow.h"
 #include "support/testprinters.h"
@@ -289,108 +290,134 @@ private slots:
             expected << (type == 0 ? "Printer A 600" : "Narrow 300 300");
         expected.sort();
         QCOMPARE(printed, expected);
-        void scanningAFormAndEnterOpensItsSlip()
-        {
-            openWithNumbered();
-            // A scanner types the barcode's start letter, the digits and its stop letter.
-            QTest::keyClicks(part<QLineEdit>("Edit_Search"), "A444413758714B");
-            QCOMPARE(shownNumbers(), QStringList{"二番 4444-1375-8714"});
-            key(Qt::Key_Return);
-            QCOMPARE(f->window()->slipValues().name, QStringLiteral("二番"));
-        }
+    }
 
-        void renumberFromATypedFirstNumber()
-        {
-            openWithNumbered();
-            auto* grid = part<QTableWidget>("Grid_History");
-            grid->selectRow(0);
-            grid->selectionModel()->select(grid->model()->index(1, 0),
-                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
-            Dialogs::answerNextDialog([](QDialog& dialog) {
-                auto* edit = testsupport::control<QLineEdit>(&dialog, "Edit_TrackingNumber");
-                edit->setText("4444-1375-8705"); // a wrong check digit is refused and can be corrected
-                dialog.accept();
-                edit->setText("4444 1375 8725");
-                dialog.accept();
-                return dialog.result();
-            });
-            part<QPushButton>("Button_Renumber")->click();
-            QCOMPARE(MainWindowFixture::shownTexts(),
-                     (QStringList{"Form_TrackingNumber", "伝票番号「4444-1375-8705」のチェック数字 "
-                                                         "(最後の桁) が違います: 5 ではなく 3 のはずです"}));
-            // In printing order: the older slip takes the first number.
-            QCOMPARE(shownNumbers(), (QStringList{"二番 4444-1375-8725", "番号なし 4444-1375-8736",
-                                                  "二番 4444-1375-8714 (書き損じ)", "一番 4444-1375-8703"}));
-        }
+    void scanningAFormAndEnterOpensItsSlip()
+    {
+        openWithNumbered();
+        // A scanner types the barcode's start letter, the digits and its stop letter.
+        QTest::keyClicks(part<QLineEdit>("Edit_Search"), "A444413758714B");
+        QCOMPARE(shownNumbers(), QStringList{"二番 4444-1375-8714"});
+        key(Qt::Key_Return);
+        QCOMPARE(f->window()->slipValues().name, QStringLiteral("二番"));
+    }
 
-        void reprintTakesNewNumbersAndSpoilsTheOld()
-        {
-            openWithNumbered();
-            const QString type = f->window()->slipValues().slipType;
-            rova::store::TrackingStacks(f->window()->folder()).setNext(type, "444413758740");
-            search("一番");
+    void renumberFromATypedFirstNumber()
+    {
+        openWithNumbered();
+        auto* grid = part<QTableWidget>("Grid_History");
+        grid->selectRow(0);
+        grid->selectionModel()->select(grid->model()->index(1, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        Dialogs::answerNextDialog([](QDialog& dialog) {
+            auto* edit = testsupport::control<QLineEdit>(&dialog, "Edit_TrackingNumber");
+            edit->setText("4444-1375-8705"); // a wrong check digit is refused and can be corrected
+            dialog.accept();
+            edit->setText("4444 1375 8725");
+            dialog.accept();
+            return dialog.result();
+        });
+        part<QPushButton>("Button_Renumber")->click();
+        QCOMPARE(MainWindowFixture::shownTexts(),
+                 (QStringList{"Form_TrackingNumber", "伝票番号「4444-1375-8705」のチェック数字 "
+                                                     "(最後の桁) が違います: 5 ではなく 3 のはずです"}));
+        // In printing order: the older slip takes the first number.
+        QCOMPARE(shownNumbers(), (QStringList{"二番 4444-1375-8725", "番号なし 4444-1375-8736",
+                                              "二番 4444-1375-8714 (書き損じ)", "一番 4444-1375-8703"}));
+    }
+
+    // A data folder that cannot be written: the slips recorded before are there to find and reprint
+    // from; the print is said not to be recorded, once, with no error box.
+    void readOnlyFolderStillShowsTheHistory()
+    {
+        record(slipTo("山田花子", "06-6123-4567", "530-0001", "大阪府大阪市北区"), day(2));
+        ReadOnlyFolder readOnly(f->window()->folder());
+        if (!readOnly.refusesWrites())
+            QSKIP("this machine cannot make a folder read-only");
+        openWindow();
+        QCOMPARE(shownNames(), QStringList{"山田花子"});
+        key(Qt::Key_Escape);
+        QTRY_VERIFY(!m_history->isVisible());
+        MainWindowFixture::shownTexts();
+        const qsizetype jobs = MainWindowFixture::fakePrinter().jobs().size();
+        for (const bool said : {true, false}) {
             Dialogs::answerNext(true);
-            key(Qt::Key_F11);
-            search("");
-            QCOMPARE(shownNumbers().mid(0, 1), QStringList{"一番 4444-1375-8740"});
-            QVERIFY(shownNumbers().contains("一番 4444-1375-8703 (書き損じ)"));
-            QVERIFY(testsupport::control<QStatusBar>(f->window(), "StatusBar1")
-                        ->currentMessage()
-                        .endsWith("伝票番号 4444-1375-8740、次は 4444-1375-8751"));
+            f->key(Qt::Key_F11);
+            QCOMPARE(MainWindowFixture::shownTexts().size(), 1); // the question, no error
+            const QString help = ui(f->window()).Panel_HelpMess->text();
+            QVERIFY2(help.contains(QStringLiteral("印刷の履歴は記録していません")) == said, qPrintable(help));
         }
+        QCOMPARE(MainWindowFixture::fakePrinter().jobs().size(), jobs + 2);
+    }
 
-        void deleteAsksFirst_data()
-        {
-            QTest::addColumn<bool>("answer");
-            QTest::addColumn<QStringList>("left");
-            QTest::newRow("yes deletes the chosen row") << true << QStringList{"山田花子", "ヤマダ　タロウ"};
-            QTest::newRow("no keeps it") << false << QStringList{"ｻﾄｳ ｲﾁﾛｳ", "山田花子", "ヤマダ　タロウ"};
-        }
-        void deleteAsksFirst()
-        {
-            QFETCH(bool, answer);
-            QFETCH(QStringList, left);
-            openWithThree();
-            part<QTableWidget>("Grid_History")->setFocus();
-            Dialogs::answerNext(answer);
-            key(Qt::Key_Delete);
-            QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"選択した 1 件の履歴を削除しますか?"});
-            QCOMPARE(shownNames(), left);
-            search(QString()); // read again from the database
-            QCOMPARE(shownNames(), left);
-        }
+    void reprintTakesNewNumbersAndSpoilsTheOld()
+    {
+        openWithNumbered();
+        const QString type = f->window()->slipValues().slipType;
+        rova::store::TrackingStacks(f->window()->folder()).setNext(type, "444413758740");
+        search("一番");
+        Dialogs::answerNext(true);
+        key(Qt::Key_F11);
+        search("");
+        QCOMPARE(shownNumbers().mid(0, 1), QStringList{"一番 4444-1375-8740"});
+        QVERIFY(shownNumbers().contains("一番 4444-1375-8703 (書き損じ)"));
+        QVERIFY(testsupport::control<QStatusBar>(f->window(), "StatusBar1")
+                    ->currentMessage()
+                    .endsWith("伝票番号 4444-1375-8740、次は 4444-1375-8751"));
+    }
 
-        void exportReadsBackThroughTheBatchImport()
-        {
-            SlipValues full = rova::test::everyField();
-            full.slipType = rova::slip::slipTypes()[2];
-            full.timeSlots = {false, true, false, false, false, false};
-            full.promisedTimes = {};
-            record(full, day(4));
-            record(slipTo("山田花子", "06-6123-4567", "530-0001", "大阪府大阪市北区", "梅田ビル"), day(5));
-            openWindow();
-            auto* grid = part<QTableWidget>("Grid_History");
-            grid->setFocus();
-            key(Qt::Key_A, Qt::ControlModifier);
-            const QString path = f->path(QStringLiteral("out.csv"));
-            Dialogs::answerNextFile(path);
-            part<QPushButton>("Button_Export")->click();
+    void deleteAsksFirst_data()
+    {
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<QStringList>("left");
+        QTest::newRow("yes deletes the chosen row") << true << QStringList{"山田花子", "ヤマダ　タロウ"};
+        QTest::newRow("no keeps it") << false << QStringList{"ｻﾄｳ ｲﾁﾛｳ", "山田花子", "ヤマダ　タロウ"};
+    }
+    void deleteAsksFirst()
+    {
+        QFETCH(bool, answer);
+        QFETCH(QStringList, left);
+        openWithThree();
+        part<QTableWidget>("Grid_History")->setFocus();
+        Dialogs::answerNext(answer);
+        key(Qt::Key_Delete);
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"選択した 1 件の履歴を削除しますか?"});
+        QCOMPARE(shownNames(), left);
+        search(QString()); // read again from the database
+        QCOMPARE(shownNames(), left);
+    }
 
-            const rova::orders::OrderImport back = rova::orders::importOrders(
-                rova::orders::readOrderFile(path), {SlipValues(), QDate(2024, 1, 1)});
-            QCOMPARE(back.slips.size(), 2);
-            QCOMPARE(back.slips[0].values.name, QStringLiteral("山田花子"));
-            QCOMPARE(back.slips[1].values, full);
-        }
+    void exportReadsBackThroughTheBatchImport()
+    {
+        SlipValues full = rova::test::everyField();
+        full.slipType = rova::slip::slipTypes()[2];
+        full.timeSlots = {false, true, false, false, false, false};
+        full.promisedTimes = {};
+        record(full, day(4));
+        record(slipTo("山田花子", "06-6123-4567", "530-0001", "大阪府大阪市北区", "梅田ビル"), day(5));
+        openWindow();
+        auto* grid = part<QTableWidget>("Grid_History");
+        grid->setFocus();
+        key(Qt::Key_A, Qt::ControlModifier);
+        const QString path = f->path(QStringLiteral("out.csv"));
+        Dialogs::answerNextFile(path);
+        part<QPushButton>("Button_Export")->click();
 
-        void commandsWithNothingChosenSayso()
-        {
-            openWithThree();
-            search(QStringLiteral("名古屋"));
-            key(Qt::Key_Return);
-            QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"履歴が選択されていません"});
-        }
-    };
+        const rova::orders::OrderImport back =
+            rova::orders::importOrders(rova::orders::readOrderFile(path), {SlipValues(), QDate(2024, 1, 1)});
+        QCOMPARE(back.slips.size(), 2);
+        QCOMPARE(back.slips[0].values.name, QStringLiteral("山田花子"));
+        QCOMPARE(back.slips[1].values, full);
+    }
 
-    QTEST_MAIN(TestHistoryWindow)
+    void commandsWithNothingChosenSayso()
+    {
+        openWithThree();
+        search(QStringLiteral("名古屋"));
+        key(Qt::Key_Return);
+        QCOMPARE(MainWindowFixture::shownTexts(), QStringList{"履歴が選択されていません"});
+    }
+};
+
+QTEST_MAIN(TestHistoryWindow)
 #include "test_historywindow.moc"

@@ -1,0 +1,25 @@
+#include "widgets/entry/quitsettings.h"
+
+#include "widgets/entry/mainwindow.h"
+
+#include <exception>
+
+namespace rova
+{
+
+QString saveForQuit(MainWindow& window)
+{
+    try {
+        window.FormDestroy();
+        return {};
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    }
+}
+
+QString quitWithoutSettings(const QString& problem)
+{
+    return problem + QStringLiteral("\n\n設定を保存できませんでした。保存せずに終了しますか?");
+}
+
+} // namespace rova

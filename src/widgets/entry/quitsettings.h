@@ -1,0 +1,17 @@
+#pragma once
+// The settings saved on quitting, and the one question when they cannot be: a folder that cannot be
+// written is said once, with its reason, not once per step.
+
+#include <QString>
+
+class MainWindow;
+
+namespace rova
+{
+
+// Saves the window's settings; empty, or why they could not be saved.
+QString saveForQuit(MainWindow& window);
+// The reason and "設定を保存できませんでした。保存せずに終了しますか?".
+QString quitWithoutSettings(const QString& problem);
+
+} // namespace rova

@@ -29,12 +29,13 @@ Forms::Forms(print::PrinterChoice& printers, const QString& folder)
 {
     main->setPrintPositionDialog(slipPrn.get());
     bindNextSlip(*main);
-    main->addPrintCheck([](const slip::SlipValues& values, const slip::PrintSettings&) {
-        QStringList lines;
-        for (const orders::Mark& missing : orders::missingValues(values))
-            lines << missing.text;
-        return lines;
-    });
+    main->addPrintCheck(
+        [](const slip::SlipValues& values, const slip::PrintSettings&, const print::PageSetup*) {
+            QStringList lines;
+            for (const orders::Mark& missing : orders::missingValues(values))
+                lines << missing.text;
+            return lines;
+        });
     main->setFunctionKey(8, QStringLiteral("履歴"), [this] { historyWindow->open(); });
     new RepeatCustomers(*main, *history);
     MainWindow* window = main.get();

@@ -95,7 +95,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // The settings are kept however the window closes. When they cannot be written the operator
     // chooses between quitting without them and staying to put the folder right.
     if (!m_saved) {
-        const QString problem = rova::saveForQuit(*this);
+        const QString problem = rova::saveForQuit([this] { saveSettings(); });
         if (!problem.isEmpty() && !rova::Dialogs::ask(this, rova::quitWithoutSettings(problem))) {
             event->ignore();
             return;

@@ -59,7 +59,7 @@ QStatusBar& MainWindow::statusLine() const
 void MainWindow::confirmAndQuit()
 {
     // Saved before the question, so that settings which cannot be written make it the only one.
-    const QString problem = rova::saveForQuit(*this);
+    const QString problem = rova::saveForQuit([this] { saveSettings(); });
     if (rova::Dialogs::ask(this, problem.isEmpty() ? QStringLiteral("終了しますか?")
                                                    : rova::quitWithoutSettings(problem))) {
         m_saved = true;

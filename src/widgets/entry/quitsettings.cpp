@@ -1,16 +1,14 @@
 #include "widgets/entry/quitsettings.h"
 
-#include "widgets/entry/mainwindow.h"
-
 #include <exception>
 
 namespace rova
 {
 
-QString saveForQuit(MainWindow& window)
+QString saveForQuit(const std::function<void()>& save)
 {
     try {
-        window.FormDestroy();
+        save();
         return {};
     } catch (const std::exception& e) {
         return QString::fromUtf8(e.what());

@@ -4,13 +4,13 @@
 
 #include <QString>
 
-class MainWindow;
+#include <functional>
 
 namespace rova
 {
 
-// Saves the window's settings; empty, or why they could not be saved.
-QString saveForQuit(MainWindow& window);
+// Runs `save` (the window's settings); empty, or why they could not be saved.
+QString saveForQuit(const std::function<void()>& save);
 // The reason and "設定を保存できませんでした。保存せずに終了しますか?".
 QString quitWithoutSettings(const QString& problem);
 

@@ -232,17 +232,18 @@ private slots:
         const QString type = main().slipValues().slipType;
         stacks.setNext(type, "444413758703");
         withDialog([&](PrintPositionDialog& d) {
-            QCOMPARE(d.Edit_TrackingNumber->text(), QStringLiteral("4444-1375-8703"));
+            auto* number = d.findChild<QLineEdit*>("Edit_TrackingNumber");
+            QCOMPARE(number->text(), QStringLiteral("4444-1375-8703"));
             if (typed == "=") {
                 stacks.take(type, 1);
             } else {
-                d.Edit_TrackingNumber->clear();
+                number->clear();
                 QInputMethodEvent commit;
                 commit.setCommitString(typed);
-                QApplication::sendEvent(d.Edit_TrackingNumber, &commit);
+                QApplication::sendEvent(number, &commit);
             }
             Dialogs::answerNext(true);
-            QTest::mouseClick(d.BitBtn_MRGN, Qt::LeftButton);
+            QTest::mouseClick(d.findChild<QPushButton*>("BitBtn_MRGN"), Qt::LeftButton);
         });
         QCOMPARE(stacks.next(type).value_or(QString()), next);
         const auto shown = Dialogs::takeShown();

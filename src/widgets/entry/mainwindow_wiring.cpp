@@ -33,8 +33,14 @@ void MainWindow::connectHandlers()
                     [this, handler] { run([this, handler] { (this->*handler)(); }); });
     };
     // A server that answers again (or new printers) shows in the printer group at once.
-    connect(&m_printers, &rova::print::PrinterChoice::changed, this,
-            [this] { run([this] { showRegisteredPrinter(); }); });
+    // Noticed in the background, so no box: the printer group itself says what is wrong.
+    connect(&m_printers, &rova::print::PrinterChoice::changed, this, [this] {
+        try {
+            showRegisteredPrinter();
+        } catch (const rova::Error& e) {
+            showPrinterMissing(e.message());
+        }
+    });
     onClick(m_clearDestinationButton, &MainWindow::confirmAndClearDestination);
     onClick(m_transferButton, &MainWindow::transferPane);
     onClick(m_clearPaneButton, &MainWindow::clearPane);

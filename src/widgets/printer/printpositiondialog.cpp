@@ -137,6 +137,11 @@ bool PrintPositionDialog::eventFilter(QObject* watched, QEvent* event)
         m_trackingNumber->setFocus();
         return true;
     }
+    // Enter walks on to the register button rather than pressing the dialog's default button.
+    if (watched == m_trackingNumber && enter) {
+        m_registerButton->setFocus();
+        return true;
+    }
     if (watched == m_left && key == Qt::Key_Up) {
         m_top->setFocus();
         return true;

@@ -19,6 +19,7 @@ void PrintPositionDialog::addNumberField()
     m_trackingNumberCaption->setGeometry(18, 134, 64, 24);
     m_trackingNumber = new QLineEdit(this);
     m_trackingNumber->setObjectName(QStringLiteral("Edit_TrackingNumber"));
+    m_trackingNumber->installEventFilter(this);
     m_trackingNumber->setGeometry(90, 134, 150, 24);
     m_trackingNumber->setPlaceholderText(QStringLiteral("0000-0000-0000"));
     m_trackingNumber->setToolTip(

@@ -159,7 +159,8 @@ private slots:
         QTest::newRow("written by a newer version")
             << Setup::NewerVersion
             << "データベース %1 はこのプログラムより新しい版で作られています"
-               " (形式 9、このプログラムは形式 6 まで)";
+               " (形式 9、このプログラムは形式 6 まで)"
+            << false;
         QTest::newRow("not a database")
             << Setup::NotADatabase << "データベース %1 が壊れています: file is not a database" << true;
         QTest::newRow("in a folder that cannot be written")

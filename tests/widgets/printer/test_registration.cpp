@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -189,6 +190,8 @@ private slots:
                 QTest::keyClick(d.findChild<NumberEdit*>("KeNumEdit_TOP"), Qt::Key_Return);
                 slipcheck::retype(d.findChild<NumberEdit*>("KeNumEdit_LEFT"), "25");
                 QTest::keyClick(d.findChild<NumberEdit*>("KeNumEdit_LEFT"), Qt::Key_Return);
+                QTRY_VERIFY(d.findChild<QLineEdit*>("Edit_TrackingNumber")->hasFocus());
+                QTest::keyClick(d.findChild<QLineEdit*>("Edit_TrackingNumber"), Qt::Key_Return);
                 QTRY_VERIFY(d.findChild<QPushButton*>("BitBtn_MRGN")->hasFocus());
                 QTest::keyClick(d.findChild<QPushButton*>("BitBtn_MRGN"), Qt::Key_Return);
                 QTRY_VERIFY(!d.isVisible());

@@ -5,9 +5,11 @@
 #include "rules/errors.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
+#include <QThread>
 #include <QUrl>
 #include <QVariant>
 
@@ -21,6 +23,13 @@ namespace rova::store
 
 namespace
 {
+// Another program held the new file's lock while this one opened it; see the constructor.
+class BusyOpening : public Error
+{
+public:
+    using Error::Error;
+};
+
 // Long enough for the other process's longest write (a batch of slips marked printed), short
 // enough that a stuck process is reported instead of freezing the window.
 constexpr int busyTimeoutMs = 5000;
@@ -70,12 +79,26 @@ QString databaseFileName()
 Database::Database(const QString& folder, Access access)
     : m_path(QDir(folder).filePath(databaseFileName())), m_connection(uniqueConnectionName())
 {
-    try {
-        setUp(access);
-    } catch (...) {
-        m_db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(m_connection);
-        throw;
+    // Two programs making a new file at once can meet in the switch to the write-ahead log, where
+    // SQLite answers "locked" at once instead of waiting; opening again is harmless, so it is tried
+    // again for as long as a busy write would be waited for.
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        try {
+            setUp(access);
+            break;
+        } catch (const BusyOpening&) {
+            m_db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_connection);
+            if (waited.elapsed() > busyTimeoutMs)
+                throw;
+            QThread::msleep(20);
+        } catch (...) {
+            m_db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_connection);
+            throw;
+        }
     }
     m_activity = Activity::Reading;
 }
@@ -150,6 +173,8 @@ void Database::fail(const QSqlError& error) const
 {
     if (isDamage(error))
         throw DamagedDatabase(m_path, reasonOf(error));
+    if (m_activity == Activity::Opening && error.nativeErrorCode() == u"5") // SQLITE_BUSY
+        throw BusyOpening(QStringLiteral("データベース %1 を開けません: %2").arg(m_path, reasonOf(error)));
     fail(reasonOf(error));
 }
 

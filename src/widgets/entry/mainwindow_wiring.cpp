@@ -4,6 +4,7 @@
 
 #include "platform/print/printerchoice.h"
 #include "rules/text/cp932.h"
+#include "widgets/kit/dialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -62,10 +63,13 @@ void MainWindow::connectHandlers()
                 [this, edit] { run([this, edit] { toHalfWidthInPlace(edit); }); });
     // Leaving a postal code field (Enter and Tab leave it too, after the dictionary's look-up has
     // read the code) shows the code as it is printed.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
-        if (old == m_zip || old == m_senderZip)
-            run([old] { writeCodeInPlace(static_cast<QLineEdit*>(old)); });
-    });
+    // Each field watches for itself: the window's own members are gone while its destruction
+    // still moves the focus.
+    for (QLineEdit* zip : {m_zip, m_senderZip})
+        connect(qApp, &QApplication::focusChanged, zip, [zip](QWidget* old, QWidget*) {
+            if (old == zip)
+                rova::guarded(zip, [zip] { writeCodeInPlace(zip); });
+        });
     connect(m_pane, &QPlainTextEdit::textChanged, this, [this] { run([this] { shadePane(); }); });
     connect(m_slipType, &QComboBox::activated, this, [this] { run([this] { applySlipType(); }); });
     trackFocus();

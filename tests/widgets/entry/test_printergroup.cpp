@@ -2,7 +2,8 @@
 // they keep showing when the printer object cannot tell the current printer.
 
 #include "support/controls.h"
-#include "support/slipwindow.h"
+#include "support/mainwindowfixture.h"
+#include "support/slipchecks.h"
 
 #include "rules/slip/sliplayout.h"
 #include "support/fakeprintsystem.h"
@@ -36,7 +37,7 @@ QStringList items(const QComboBox* box)
 class TestPrinterGroup : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<slipcheck::SlipWindow> m_window;
+    std::unique_ptr<MainWindowFixture> m_window;
 
     MainWindow& main() { return m_window->main(); }
 
@@ -47,7 +48,7 @@ private slots:
         // A hidden default: selecting it works, but the printer object cannot give its visible index.
         fake->addPrinter(FakePrintSystem::printer(QStringLiteral("Hidden"), true));
         fake->setDefault(3);
-        m_window = std::make_unique<slipcheck::SlipWindow>();
+        m_window = MainWindowFixture::started();
     }
 
     void cleanupTestCase() { m_window.reset(); }

@@ -7,8 +7,8 @@
 
 #include "platform/print/slipjobs.h"
 #include "platform/store/history.h"
-#include "platform/store/slipsamples.h"
 #include "support/fakeprintsystem.h"
+#include "support/sampleslip.h"
 #include "widgets/kit/dialogs.h"
 
 #include <QDir>

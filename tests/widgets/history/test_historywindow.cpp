@@ -6,11 +6,12 @@
 #include "support/mainwindowfixture.h"
 
 #include "platform/store/history.h"
-#include "platform/store/slipsamples.h"
 #include "rules/orders/orderimport.h"
 #include "rules/slip/sliplayout.h"
 #include "support/fakeprintsystem.h"
+#include "support/sampleslip.h"
 #include "support/slipvaluestext.h"
+#include "widgets/history/historywindow.h"
 #include "widgets/kit/dialogs.h"
 
 #include <QApplication>
@@ -65,11 +66,8 @@ class TestHistoryWindow : public QObject
     void openWindow()
     {
         f->key(Qt::Key_F8);
-        m_history = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == QStringLiteral("Form_History") && w->isVisible())
-                m_history = w;
-        QVERIFY2(m_history, "F8 showed no Form_History");
+        m_history = f->forms().historyWindow.get();
+        QTRY_VERIFY2(m_history->isVisible(), "F8 showed no Form_History");
         QVERIFY(QTest::qWaitForWindowActive(m_history));
     }
 
@@ -153,7 +151,7 @@ private slots:
 
     void reprintDrawsWhatTheFirstPrintDrew()
     {
-        f->window()->showSlip(rova::test::everyField());
+        f->window()->showSlip(rova::test::sampleSlip());
         auto& fake = MainWindowFixture::fakePrinter();
         Dialogs::answerNext(true);
         f->key(Qt::Key_F11);
@@ -178,7 +176,7 @@ private slots:
     // seven boxes, where the same code with the hyphen prints them.
     void reprintOfSevenDigitsDrawsTheHyphenedCode()
     {
-        SlipValues slip = rova::test::everyField();
+        SlipValues slip = rova::test::sampleSlip();
         slip.zip = QStringLiteral("1000005");
         record(slip, day(1));
         auto& fake = MainWindowFixture::fakePrinter();
@@ -228,7 +226,7 @@ private slots:
 
     void exportReadsBackThroughTheBatchImport()
     {
-        SlipValues full = rova::test::everyField();
+        SlipValues full = rova::test::sampleSlip();
         full.slipType = rova::slip::slipTypes()[2];
         full.timeSlots = {false, true, false, false, false, false};
         full.promisedTimes = {};

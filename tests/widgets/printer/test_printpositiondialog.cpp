@@ -2,7 +2,8 @@
 // fields and their captions sit, and its keys.
 
 #include "support/controls.h"
-#include "support/slipwindow.h"
+#include "support/mainwindowfixture.h"
+#include "support/slipchecks.h"
 #include "support/testprinters.h"
 
 #include "platform/print/fonts.h"
@@ -13,7 +14,6 @@
 #include "widgets/preview/previewwindow.h"
 #include "widgets/printer/printpositiondialog.h"
 
-#include <QApplication>
 #include <QExposeEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -28,7 +28,7 @@ using rova::print::FakePrintSystem;
 class TestPrintPositionDialog : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<slipcheck::SlipWindow> m_window;
+    std::unique_ptr<MainWindowFixture> m_window;
     FakePrintSystem* m_fake = nullptr;
 
     MainWindow& main() { return m_window->main(); }
@@ -57,7 +57,7 @@ private slots:
         auto fake = std::make_unique<FakePrintSystem>();
         fake->addPrinter(FakePrintSystem::printer(QStringLiteral("Printer A")));
         m_fake = testprinters::installFake(std::move(fake));
-        m_window = std::make_unique<slipcheck::SlipWindow>();
+        m_window = MainWindowFixture::started();
     }
 
     void cleanupTestCase() { m_window.reset(); }
@@ -91,18 +91,18 @@ private slots:
     void marginFields_data()
     {
         QTest::addColumn<QString>("edit");
-        QTest::addColumn<QRect>("inGroup");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("top margin") << "KeNumEdit_TOP" << QRect(82, 15, 50, 20) << "Label1"
+        QTest::newRow("top margin") << "KeNumEdit_TOP"
+                                    << "Label1"
                                     << "TOPﾏｰｼﾞﾝ";
-        QTest::newRow("left margin") << "KeNumEdit_LEFT" << QRect(82, 39, 50, 20) << "Label2"
+        QTest::newRow("left margin") << "KeNumEdit_LEFT"
+                                     << "Label2"
                                      << "LEFTﾏｰｼﾞﾝ";
     }
     void marginFields()
     {
         QFETCH(QString, edit);
-        QFETCH(QRect, inGroup);
         QFETCH(QString, label);
         QFETCH(QString, caption);
         withDialog([&](PrintPositionDialog& d) {
@@ -110,7 +110,6 @@ private slots:
             auto* l = d.findChild<QLabel*>(label);
             QVERIFY(e && l);
             QCOMPARE(e->parentWidget(), d.GroupBox1);
-            QCOMPARE(e->geometry(), inGroup);
             QCOMPARE(l->parentWidget(), d.GroupBox1);
             QCOMPARE(l->text(), caption);
             // Beside the field on its line, inside the group, and the whole caption readable.
@@ -168,11 +167,8 @@ private slots:
         withDialog([&](PrintPositionDialog& d) {
             slipcheck::retype(d.KeNumEdit_TOP, "236");
             QTest::mouseClick(d.BitBtn_Preview, Qt::LeftButton);
-            PreviewWindow* preview = nullptr;
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (auto* p = qobject_cast<PreviewWindow*>(top); p && p->isVisible())
-                    preview = p;
-            QVERIFY(preview);
+            PreviewWindow* preview = m_window->forms().preview.get();
+            QVERIFY(preview->isVisible());
             QCOMPARE(preview->preview().settings.top, QStringLiteral("236"));
             QTest::mouseClick(d.findChild<QPushButton*>("BitBtn_TopPlus"), Qt::LeftButton);
             QCOMPARE(preview->preview().settings.top, QStringLiteral("248"));

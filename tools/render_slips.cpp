@@ -1,7 +1,7 @@
 // Prints one filled slip of each form kind on the built-in PDF printer into the folder named by
 // ROVA_RENDER_DIR, as slip-<kind>.pdf. Run by scripts/render-slips.sh; not part of the test suite.
 
-#include "support/slipwindow.h"
+#include "support/mainwindowfixture.h"
 #include "support/testprinters.h"
 
 #include "platform/print/fonts.h"
@@ -41,12 +41,12 @@ private slots:
         Dialogs::setScripted(true);
         testprinters::install(
             std::make_unique<rova::print::PdfPrinter>(&rova::askPdfFile, rova::print::PdfProposal()));
-        slipcheck::SlipWindow window;
-        window.chooseSlipType(type);
-        window.fill();
+        const auto window = MainWindowFixture::started();
+        window->chooseSlipType(type);
+        window->fill();
         Dialogs::answerNext(true);
         Dialogs::answerNextFile(path);
-        window.clickPrint();
+        window->clickPrint();
         QTRY_COMPARE(Dialogs::pendingAnswers(), 0);
         QVERIFY(QFile::exists(path));
     }

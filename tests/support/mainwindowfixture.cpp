@@ -2,6 +2,7 @@
 #include "support/controls.h"
 
 #include "support/fakeprintsystem.h"
+#include "support/sampleslip.h"
 #include "support/testprinters.h"
 #include "widgets/kit/dialogs.h"
 
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QInputMethodEvent>
+#include <QPushButton>
 #include <QTest>
 
 namespace
@@ -35,7 +37,8 @@ rova::print::FakePrintSystem& MainWindowFixture::fakePrinter()
 
 MainWindowFixture::MainWindowFixture() : m_previous(QDir::currentPath())
 {
-    QDir::setCurrent(m_dir.path());
+    if (!QDir::setCurrent(m_elsewhere.path()))
+        qFatal("cannot change to the scratch current folder");
     rova::Dialogs::setScripted(true);
     m_forms = std::make_unique<rova::Forms>(testprinters::choice(), m_dir.path());
 }
@@ -125,22 +128,61 @@ void MainWindowFixture::focus(QWidget* target) const
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(5, target->height() / 2));
 }
 
-void MainWindowFixture::pickSlipType(int index) const
-{
-    QComboBox* list = ui(window()).ComboBox_SEL;
-    list->setFocus();
-    QTRY_VERIFY(list->hasFocus());
-    while (list->currentIndex() < index)
-        key(Qt::Key_Down);
-    while (list->currentIndex() > index)
-        key(Qt::Key_Up);
-}
-
 QString MainWindowFixture::emptySlipQuestion()
 {
     return QStringLiteral(
         "印刷しますか?\nご依頼主を印字しますが空の欄があります: おなまえ、おところ、郵便番号\n"
         "品名がありません");
+}
+
+void MainWindowFixture::chooseSlipType(int index)
+{
+    MainWindow& m = main();
+    focusSlipTypeList();
+    if (QTest::currentTestFailed())
+        return;
+    // End, then Home: the list moves at least once, so the change runs even for the current type.
+    QTest::keyClick(m.windowHandle(), Qt::Key_End);
+    QTest::keyClick(m.windowHandle(), Qt::Key_Home);
+    for (int i = 0; i < index; ++i)
+        QTest::keyClick(m.windowHandle(), Qt::Key_Down);
+    QTRY_COMPARE(ui(m).ComboBox_SEL->currentIndex(), index);
+}
+
+void MainWindowFixture::stepSlipType(Qt::Key key)
+{
+    const int from = ui(main()).ComboBox_SEL->currentIndex();
+    focusSlipTypeList();
+    if (QTest::currentTestFailed())
+        return;
+    QTest::keyClick(main().windowHandle(), key);
+    QTRY_COMPARE(ui(main()).ComboBox_SEL->currentIndex(), from + (key == Qt::Key_Up ? -1 : 1));
+}
+
+void MainWindowFixture::focusSlipTypeList()
+{
+    MainWindow& m = main();
+    // A dialog that just closed may leave no window active.
+    m.activateWindow();
+    QTRY_VERIFY(m.isActiveWindow());
+    ui(m).ComboBox_SEL->setFocus();
+    QTRY_VERIFY(ui(m).ComboBox_SEL->hasFocus());
+}
+
+void MainWindowFixture::fill()
+{
+    main().showSlip(rova::test::sampleSlip(ui(main()).ComboBox_SEL->currentIndex()));
+}
+
+void MainWindowFixture::clickPrint()
+{
+    QTest::mouseClick(ui(main()).SpeedButton_F11, Qt::LeftButton);
+}
+
+void MainWindowFixture::startAfresh()
+{
+    QFile::remove(QDir(folder()).filePath(QStringLiteral("rova_a500.ini")));
+    rova::Dialogs::takeShown();
 }
 
 QStringList MainWindowFixture::shownTexts()

@@ -1,7 +1,10 @@
 #pragma once
-// The real main window in a scratch working directory, with scripted message boxes and a fake printer,
-// and the operator's means of input: keys to the window, committed Japanese text, the clipboard.
+// The program's windows (through Forms) on a scratch data folder, with scripted message boxes and the
+// installed printers, and the operator's means of input: keys to the window, committed Japanese text.
+// The process's current folder is meanwhile an empty read-only one, so a stray read of it finds
+// nothing and a stray write fails.
 
+#include "support/readonlyfolder.h"
 #include "widgets/entry/mainwindow.h"
 #include "widgets/forms.h"
 
@@ -26,18 +29,20 @@ public:
     // The installed fake, to look at the jobs the window made.
     static rova::print::FakePrintSystem& fakePrinter();
 
-    MainWindowFixture();  // fresh scratch directory as the working directory, boxes scripted
-    ~MainWindowFixture(); // back to the previous working directory
+    MainWindowFixture();  // fresh scratch data folder, boxes scripted
+    ~MainWindowFixture(); // back to the previous current folder
 
     // Shows the window (running its show sequence) and waits until it is active.
     MainWindow* start();
     // A fixture whose window started with an empty registered sender in slot 0, so no box was shown.
     static std::unique_ptr<MainWindowFixture> started();
     MainWindow* window() const { return m_forms->main.get(); }
+    MainWindow& main() const { return *m_forms->main; }
+    QString folder() const { return m_dir.path(); }
     rova::Forms& forms() const { return *m_forms; }
     // Closes the window as the title bar does, which saves the settings.
     void closeWindow();
-    // Ends this run and starts the program again in the same directory.
+    // Ends this run and starts the program again in the same folder.
     MainWindow* restart();
     // Object name of the control holding the focus (the date picker for its inner edit).
     static QString focusedName();
@@ -53,7 +58,19 @@ public:
     void key(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
     static void commitText(QWidget* target, const QString& text); // as an input method commits it
     void focus(QWidget* target) const;                            // a mouse click into the control
-    void pickSlipType(int index) const;                           // arrow keys in the slip type list
+
+    // Picks the slip type with the keyboard in the slip-type list, as the operator does; the change
+    // runs even when the type was already chosen.
+    void chooseSlipType(int index);
+    // Moves the slip-type list one step with Up or Down: one change runs.
+    void stepSlipType(Qt::Key key);
+    void focusSlipTypeList();
+    // Fills every field of the slip with the sample slip's values (support/sampleslip.h).
+    void fill();
+    // Clicks "印刷" (F11 on the function-key bar).
+    void clickPrint();
+    // Before each test: no printer assignment file, no box remembered.
+    void startAfresh();
 
     // Texts of the boxes shown since the last call, oldest first.
     static QStringList shownTexts();
@@ -63,6 +80,8 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_elsewhere;
+    ReadOnlyFolder m_readOnly{m_elsewhere.path()};
     QString m_previous;
     std::unique_ptr<rova::Forms> m_forms;
 };

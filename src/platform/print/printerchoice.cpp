@@ -48,7 +48,7 @@ PrinterChoice::Current& PrinterChoice::current()
 {
     requireReachable();
     if (!m_current)
-        m_current.emplace();
+        m_current = Current{};
     if (m_current->raw == -1)
         choose(-1);
     return *m_current;
@@ -69,7 +69,7 @@ void PrinterChoice::choose(int raw)
     // A newly chosen printer starts with its default settings, as a driver hands them out.
     Capabilities caps = m_system.capabilities(m_catalogue.at(raw).name);
     if (!m_current)
-        m_current.emplace();
+        m_current = Current{};
     m_current->mode = caps.defaults;
     m_current->capabilities = std::move(caps);
     m_current->raw = raw;

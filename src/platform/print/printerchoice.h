@@ -71,7 +71,9 @@ signals:
     void changed();
 
 private:
-    // What belongs to one current printer; forgotten when the catalogue changes.
+    // What belongs to one current printer; forgotten when the catalogue changes. Made by assigning
+    // Current{}: clang does not let std::optional::emplace() default-construct a nested struct with
+    // member initialisers.
     struct Current {
         int raw = -1; // catalogue position; -1 until chosen
         std::optional<Capabilities> capabilities;

@@ -38,6 +38,16 @@ Key withoutLandDivision(Key area, Key typed)
         town.remove_suffix(1);
     return town;
 }
+
+// The elements of a sorted range whose projection equals value. Made of the two bounds because
+// the subrange std::ranges::equal_range returns cannot be iterated with clang 14 and libstdc++ 12.
+template <typename Range, typename Value, typename Projection>
+std::span<const std::ranges::range_value_t<Range>> equalRange(const Range& sorted, const Value& value,
+                                                              Projection projection)
+{
+    const auto first = std::ranges::lower_bound(sorted, value, {}, projection);
+    return {first, std::ranges::upper_bound(first, std::ranges::end(sorted), value, {}, projection)};
+}
 } // namespace
 
 Index::Index(IndexTables tables)
@@ -55,7 +65,7 @@ Place Index::place(const Record& r) const
 
 std::span<const Record> Index::recordsOf(int code) const
 {
-    return std::ranges::equal_range(m_data.records, quint32(code), {}, &Record::code);
+    return equalRange(m_data.records, quint32(code), &Record::code);
 }
 
 QList<Place> Index::places(int code) const
@@ -73,7 +83,7 @@ std::vector<Index::Variant> Index::variants(QStringView address) const
     const auto cityOf = [&](quint32 i) { return m_data.cityWithoutCounty(m_data.record(i)); };
     const Key typed = keyOf(keyed.rest);
     for (size_t n = 1; n <= std::min(typed.size(), kLongestCity); ++n) {
-        for (const quint32 i : std::ranges::equal_range(m_data.counties, typed.substr(0, n), {}, cityOf)) {
+        for (const quint32 i : equalRange(m_data.counties, typed.substr(0, n), cityOf)) {
             const Record& r = m_data.record(i);
             if (keyed.prefecture >= 0 && r.prefecture != keyed.prefecture)
                 continue;
@@ -91,7 +101,7 @@ Index::Match Index::longestMatch(Key key, int prefecture) const
     const auto keyOfTown = [&](quint32 i) { return m_data.key(m_data.record(i)); };
     for (size_t n = key.size(); n > 0; --n) {
         Match match{n, {}};
-        for (const quint32 i : std::ranges::equal_range(m_data.byKey, key.substr(0, n), {}, keyOfTown)) {
+        for (const quint32 i : equalRange(m_data.byKey, key.substr(0, n), keyOfTown)) {
             if (prefecture < 0 || m_data.record(i).prefecture == prefecture)
                 match.records.push_back(i);
         }

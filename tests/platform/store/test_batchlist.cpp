@@ -1,7 +1,7 @@
 #include "platform/store/batchlist.h"
 
 #include "platform/store/database.h"
-#include "platform/store/slipsamples.h"
+#include "support/sampleslip.h"
 #include "support/slipvaluestext.h"
 
 #include <QSqlDatabase>
@@ -96,7 +96,7 @@ private slots:
         full.status = BatchStatus::Refused;
         full.statusTime = QDateTime(QDate(2024, 5, 1), QTime(9, 15, 30, 250));
         full.refusal = "プリンタが停止しています";
-        full.slip = rova::test::everyField();
+        full.slip = rova::test::sampleSlip();
         full.marks = {{"zip", "郵便番号が 3 桁-4 桁ではありません"}, {"add1", "住所①が 40 バイトを超えます"}};
         full.orderNumber = "shop-20240501-0001";
         full.orderSource = "rakuten";
@@ -239,7 +239,7 @@ private slots:
         BatchRow marked = parcel("", "りんご");
         marked.marks = {{"name", "名前が空です"}};
         const QList<qint64> ids = m_list->add({marked, parcel("隣", "みかん")});
-        const SlipValues corrected = rova::test::everyField();
+        const SlipValues corrected = rova::test::sampleSlip();
         const QList<BatchMark> marks{{"date", "お届け日が過ぎています"}};
         m_list->updateSlip(ids[0], corrected, marks);
         const QList<BatchRow> rows = m_list->rows();

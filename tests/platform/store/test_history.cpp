@@ -1,7 +1,7 @@
 #include "platform/store/history.h"
 
-#include "platform/store/slipsamples.h"
 #include "rules/errors.h"
+#include "support/sampleslip.h"
 #include "support/slipvaluestext.h"
 
 #include <QTemporaryDir>
@@ -177,7 +177,7 @@ private slots:
         e.printer = "ラベル用 (2F)";
         e.topMargin = "-1.5";
         e.leftMargin = "2";
-        e.slip = rova::test::everyField();
+        e.slip = rova::test::sampleSlip();
         e.id = m_history->record(e);
         const QList<HistoryEntry> found = m_history->search({});
         QCOMPARE(found.size(), 1);
@@ -258,7 +258,7 @@ private slots:
 
     void completionGivesEveryDestinationField()
     {
-        SlipValues slip = rova::test::everyField();
+        SlipValues slip = rova::test::sampleSlip();
         record(slip, at(8, 1));
         const Destination expected{slip.zip, slip.add1, slip.add2, slip.add3, slip.name, slip.tel};
         QCOMPARE(m_history->recentDestinations("山田", 5), QList<Destination>{expected});

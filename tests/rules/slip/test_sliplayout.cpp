@@ -1,4 +1,5 @@
 #include "rules/slip/sliplayout.h"
+#include "support/sampleslip.h"
 
 #include <QLocale>
 #include <QTest>
@@ -23,26 +24,11 @@ char* toString(const TextItem& item)
 namespace
 {
 
+// The sample slip as a slip of the type (of none when empty).
 SlipValues filled(const QString& slipType)
 {
-    SlipValues s;
+    SlipValues s = rova::test::sampleSlip();
     s.slipType = slipType;
-    s.zip = "123-4567";
-    s.tel = "03-1234-5678";
-    s.add1 = "東京都千代田区";
-    s.name = "山田　太郎";
-    s.g1 = "書籍";
-    s.g2 = "衣類";
-    s.g3 = "食品";
-    s.count = "5";
-    s.date = QDate(2026, 3, 7);
-    s.printDate = true;
-    s.deliveryMonth = "3";
-    s.deliveryDay = "9";
-    s.fontSizeIndex = 0;
-    s.printSender = true;
-    s.myZip = "540-0001";
-    s.myName = "ロバ商店";
     return s;
 }
 
@@ -166,7 +152,7 @@ private slots:
         for (const TextItem& item : items)
             if (item.y == 174 || item.y == 330 || item.y == 195)
                 QCOMPARE(item.points, points);
-        QCOMPARE(at(items, 150, 174), QStringList{"東京都千代田区"});
+        QCOMPARE(at(items, 150, 174), QStringList{"東京都千代田区丸の内１－１"});
     }
 
     void emptyFieldDrawsNothing()
@@ -196,8 +182,8 @@ private slots:
         const QList<TextItem> items = layoutItems(s);
         for (const TextItem& item : items)
             QVERIFY2(item.y != 70, qPrintable(item.text));
-        QCOMPARE(at(items, 830, 114), QStringList{"3"});
-        QCOMPARE(at(items, 930, 114), QStringList{"9"});
+        QCOMPARE(at(items, 830, 114), QStringList{"12"});
+        QCOMPARE(at(items, 930, 114), QStringList{"24"});
     }
 
     void timeMark_data()
@@ -229,6 +215,8 @@ private slots:
         QFETCH(int, y);
         QFETCH(int, points);
         SlipValues s = filled(type < 0 ? QString() : slipTypes()[type]);
+        s.timeSlots = {};
+        s.promisedTimes = {};
         for (int i : ticked)
             s.timeSlots[i] = true;
         for (int i : promised)
@@ -247,9 +235,9 @@ private slots:
         QTest::addColumn<QString>("slipType");
         QTest::addColumn<QString>("count");
         QTest::addColumn<QList<TextItem>>("expected");
-        const QList<TextItem> goods{{"書籍", kMincho, 10, true, 570, 195},
-                                    {"衣類", kMincho, 10, true, 570, 225},
-                                    {"食品", kMincho, 10, true, 570, 255}};
+        const QList<TextItem> goods{{"書籍", kMincho, 12, true, 570, 195},
+                                    {"衣類", kMincho, 12, true, 570, 225},
+                                    {"食品", kMincho, 12, true, 570, 255}};
         QTest::newRow("standard: three items, no count") << slipTypes()[0] << "5" << goods;
         QTest::newRow("time service: three items, no count") << slipTypes()[3] << "5" << goods;
         QTest::newRow("no slip type takes the standard block") << QString() << "5" << goods;

@@ -4,6 +4,7 @@
 #include "rules/slip/pagegeometry.h"
 #include "rules/slip/sliplayout.h"
 #include "rules/slip/slipoverlaps.h"
+#include "support/sampleslip.h"
 
 #include <QGuiApplication>
 #include <QTest>
@@ -12,36 +13,6 @@ using namespace rova::slip;
 
 namespace
 {
-
-SlipValues ordinary(const QString& slipType, int fontSizeIndex)
-{
-    SlipValues s;
-    s.slipType = slipType;
-    s.fontSizeIndex = fontSizeIndex;
-    s.zip = "123-4567";
-    s.tel = "03-1234-5678";
-    s.add1 = "東京都千代田区丸の内一丁目";
-    s.add2 = "一番地二号";
-    s.add3 = "ロバビル３階";
-    s.name = "山田　太郎";
-    s.g1 = "書籍";
-    s.g2 = "衣類";
-    s.g3 = "食品";
-    s.count = "12";
-    s.date = QDate(2026, 3, 7);
-    s.printDate = true;
-    s.deliveryMonth = "3";
-    s.deliveryDay = "19";
-    s.timeSlots[5] = true;
-    s.promisedTimes[1] = true;
-    s.printSender = true;
-    s.myZip = "540-0001";
-    s.myTel = "06-1234-5678";
-    s.myAdd1 = "大阪府大阪市中央区";
-    s.myAdd2 = "城見一丁目";
-    s.myName = "ロバ商店";
-    return s;
-}
 
 const PageArea kA4{{210, 297}, {5, 5, 5, 5}};
 
@@ -115,7 +86,9 @@ private slots:
         QFETCH(Change, change);
         QFETCH(PrintSettings, settings);
         QFETCH(QStringList, expected);
-        SlipValues slip = ordinary(slipType, 0);
+        SlipValues slip = rova::test::sampleSlip();
+        slip.slipType = slipType;
+        slip.fontSizeIndex = 0;
         change(slip);
         // Joined, so that a failure shows the lines.
         QCOMPARE(overlapReport(slip, settings, printableDots(kA4, settings.resolution)).join('\n'),
@@ -125,7 +98,7 @@ private slots:
     // The preview paints red exactly the fields a line names.
     void marksTheFieldsNamed()
     {
-        SlipValues slip = ordinary(slipTypes()[0], 2);
+        SlipValues slip = rova::test::sampleSlip();
         slip.add1 = QString(30, QChar(0x3042));
         const QList<PlacedField> placed = placeFields(slip, at(600));
         const Overlaps overlaps = findOverlaps(placed, QRect());

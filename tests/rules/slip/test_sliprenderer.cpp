@@ -5,6 +5,7 @@
 #include "rules/slip/devicemapping.h"
 #include "rules/slip/sliplayout.h"
 #include "rules/slip/sliprenderer.h"
+#include "support/sampleslip.h"
 
 #include <QImage>
 #include <QPainter>
@@ -48,26 +49,6 @@ private:
     QColor m_color = Qt::red, m_brush = Qt::red; // neither is what a slip uses
 };
 
-SlipValues filled(const QString& slipType)
-{
-    SlipValues s;
-    s.slipType = slipType;
-    s.zip = "123-4567";
-    s.tel = "03-1234-5678";
-    s.add1 = "東京都千代田区";
-    s.name = "山田　太郎";
-    s.g1 = "書籍";
-    s.count = "5";
-    s.date = QDate(2026, 3, 7);
-    s.printDate = true;
-    s.timeSlots[2] = true;
-    s.promisedTimes[1] = true;
-    s.printSender = true;
-    s.myZip = "540-0001";
-    s.myName = "ロバ商店";
-    return s;
-}
-
 PrintSettings settings(QPoint dpi, const QString& top, const QString& left)
 {
     PrintSettings p;
@@ -85,25 +66,27 @@ class TestSlipRenderer : public QObject
 private slots:
     void everyItemAtItsDots_data()
     {
-        QTest::addColumn<QString>("slipType");
+        QTest::addColumn<int>("slipType");
         QTest::addColumn<QPoint>("dpi");
         QTest::addColumn<int>("top");
         QTest::addColumn<int>("left");
-        for (const QString& type : slipTypes())
+        for (int type = 0; type < slipTypes().size(); ++type)
             for (int dpi : {300, 600, 631})
-                QTest::addRow("%s at %d dpi", qPrintable(type), dpi) << type << QPoint(dpi, dpi) << 25 << -40;
-        QTest::newRow("uneven resolution") << slipTypes().first() << QPoint(600, 300) << 0 << 0;
+                QTest::addRow("%s at %d dpi", qPrintable(slipTypes()[type]), dpi)
+                    << type << QPoint(dpi, dpi) << 25 << -40;
+        QTest::newRow("uneven resolution") << 0 << QPoint(600, 300) << 0 << 0;
     }
     void everyItemAtItsDots()
     {
-        QFETCH(QString, slipType);
+        QFETCH(int, slipType);
         QFETCH(QPoint, dpi);
         QFETCH(int, top);
         QFETCH(int, left);
         RecordingCanvas canvas;
-        renderSlip(canvas, filled(slipType), settings(dpi, QString::number(top), QString::number(left)));
+        renderSlip(canvas, rova::test::sampleSlip(slipType),
+                   settings(dpi, QString::number(top), QString::number(left)));
 
-        const QList<TextItem> layout = layoutItems(filled(slipType));
+        const QList<TextItem> layout = layoutItems(rova::test::sampleSlip(slipType));
         QCOMPARE(canvas.drawn.size(), layout.size());
         for (int i = 0; i < layout.size(); ++i) {
             const TextItem& item = layout[i];
@@ -141,7 +124,7 @@ private slots:
         QFETCH(QString, message);
         RecordingCanvas canvas;
         try {
-            renderSlip(canvas, filled(slipTypes().first()), settings({600, 600}, top, left));
+            renderSlip(canvas, rova::test::sampleSlip(), settings({600, 600}, top, left));
             QVERIFY2(message.isEmpty(), "no error raised");
             QVERIFY(!canvas.drawn.isEmpty());
         } catch (const rova::Error& e) {
@@ -158,7 +141,7 @@ private slots:
         {
             QPainter painter(&image);
             rova::print::PainterCanvas canvas(painter, 150);
-            renderSlip(canvas, filled(slipTypes().first()), settings({150, 150}, "0", "0"));
+            renderSlip(canvas, rova::test::sampleSlip(), settings({150, 150}, "0", "0"));
         }
         // The postal code's first box (layout 185, 30) lands at 173, 28 dots at 150 dpi, on white.
         QCOMPARE(image.pixel(174, 29), QColor(Qt::white).rgb());

@@ -10,6 +10,7 @@
 #include "rules/postal/loader.h"
 #include "rules/slip/sliplayout.h"
 #include "support/fakeprintsystem.h"
+#include "widgets/batch/batchwindow.h"
 #include "widgets/entry/postalassist.h"
 #include "widgets/kit/dialogs.h"
 
@@ -87,12 +88,7 @@ class TestBatchWindow : public QObject
     void openBatch()
     {
         f->key(Qt::Key_F10);
-        m_batch = nullptr;
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->objectName() == QStringLiteral("Form_Batch"))
-                m_batch = top;
-        }
-        QVERIFY2(m_batch, "Form_Batch");
+        m_batch = f->forms().batch.get();
         QTRY_VERIFY(m_batch->isVisible());
         QVERIFY(QTest::qWaitForWindowActive(m_batch));
     }

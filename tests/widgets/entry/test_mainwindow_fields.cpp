@@ -234,7 +234,7 @@ private slots:
         QFETCH(int, slipType);
         QFETCH(QStringList, clicks);
         QFETCH(QStringList, ticked);
-        f->pickSlipType(slipType);
+        f->chooseSlipType(slipType);
         for (const QString& name : clicks)
             QTest::mouseClick(w()->findChild<QCheckBox*>(name), Qt::LeftButton, {}, QPoint(4, 7));
         QStringList now;
@@ -256,10 +256,10 @@ private slots:
     {
         QFETCH(int, from);
         QFETCH(int, to);
-        f->pickSlipType(from);
+        f->chooseSlipType(from);
         ui(w()).CheckBox_t2->setChecked(true);
         ui(w()).CheckBox_t22->setChecked(true);
-        f->pickSlipType(to);
+        f->chooseSlipType(to);
         for (QCheckBox* box : ui(w()).Panel4->findChildren<QCheckBox*>(QRegularExpression("^CheckBox_t")))
             QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
     }
@@ -284,7 +284,7 @@ private slots:
         QFETCH(bool, hoursShown);
         QFETCH(bool, promisedShown);
         QFETCH(bool, countShown);
-        f->pickSlipType(slipType);
+        f->chooseSlipType(slipType);
         QCOMPARE(ui(w()).Label_de_date->text(), caption);
         QCOMPARE(ui(w()).GroupBox_Time->isVisible(), hoursShown);
         QCOMPARE(ui(w()).GroupBox_Time2->isVisible(), promisedShown);
@@ -297,9 +297,9 @@ private slots:
     void deliveryDateKindEmptiesTheCount()
     {
         QCOMPARE(ui(w()).KeNumEdit_KOSUU->text(), QStringLiteral("1"));
-        f->pickSlipType(2);
+        f->chooseSlipType(2);
         QCOMPARE(ui(w()).KeNumEdit_KOSUU->text(), QStringLiteral("1"));
-        f->pickSlipType(4);
+        f->chooseSlipType(4);
         QCOMPARE(ui(w()).KeNumEdit_KOSUU->text(), QString());
     }
 };

@@ -77,7 +77,7 @@ private slots:
     {
         QFETCH(int, slipType);
         QFETCH(QStringList, walk);
-        f->pickSlipType(slipType);
+        f->chooseSlipType(slipType);
         focusOn(walk.first());
         for (qsizetype i = 1; i < walk.size(); ++i) {
             f->key(Qt::Key_Return);
@@ -183,7 +183,7 @@ private slots:
         QFETCH(QString, asked);
         QFETCH(QString, focus);
         if (field == QLatin1String("KeNumEdit_KOSUU"))
-            f->pickSlipType(4); // the only form kind that shows the count
+            f->chooseSlipType(4); // the only form kind that shows the count
         const QDate today = ui(f->window()).DateTimePicker_1->date();
         auto* edit = qobject_cast<QLineEdit*>(control(field));
         if (edit)
@@ -208,7 +208,7 @@ private slots:
 
     void enterInCountKeepsFocus()
     {
-        f->pickSlipType(4);
+        f->chooseSlipType(4);
         focusOn(QStringLiteral("KeNumEdit_KOSUU"));
         f->key(Qt::Key_2);
         f->key(Qt::Key_Return);
@@ -303,7 +303,7 @@ private slots:
 
     void countTakesNoSign()
     {
-        f->pickSlipType(4);
+        f->chooseSlipType(4);
         focusOn(QStringLiteral("KeNumEdit_KOSUU"));
         for (Qt::Key k : {Qt::Key_Minus, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4})
             f->key(k);

@@ -46,7 +46,7 @@ private slots:
     void emptySlipIsPrinted()
     {
         QFETCH(QString, from);
-        f->pickSlipType(4); // the delivery-date kind shows the count and empties it
+        f->chooseSlipType(4); // the delivery-date kind shows the count and empties it
         const QStringList empty(fieldTexts().size());
         QCOMPARE(fieldTexts(), empty);
         if (!from.isEmpty()) {

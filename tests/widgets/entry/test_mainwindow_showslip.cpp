@@ -5,6 +5,7 @@
 #include "support/mainwindowfixture.h"
 
 #include "rules/slip/sliplayout.h"
+#include "support/sampleslip.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -16,30 +17,13 @@ Q_DECLARE_METATYPE(SlipValues)
 
 namespace
 {
+// The sample slip with no count and nothing ticked; each row adds what its kind keeps.
 SlipValues fullSlip(int type)
 {
-    SlipValues s;
-    s.slipType = rova::slip::slipTypes()[type];
-    s.zip = QStringLiteral("105-0011");
-    s.tel = QStringLiteral("03-1234-5678");
-    s.add1 = QStringLiteral("東京都港区芝公園４－２－８");
-    s.add2 = QStringLiteral("見本ビル　３階");
-    s.add3 = QStringLiteral("見本商事　営業部");
-    s.name = QStringLiteral("見本　太郎");
-    s.fontSizeIndex = 2;
-    s.g1 = QStringLiteral("書籍");
-    s.g2 = QStringLiteral("文具");
-    s.g3 = QStringLiteral("雑貨");
-    s.date = QDate(2026, 12, 24);
-    s.printDate = true;
-    s.deliveryMonth = QStringLiteral("12");
-    s.deliveryDay = QStringLiteral("26");
-    s.printSender = true;
-    s.myZip = QStringLiteral("530-0001");
-    s.myTel = QStringLiteral("06-1111-2222");
-    s.myAdd1 = QStringLiteral("大阪府大阪市北区梅田１－１");
-    s.myAdd2 = QStringLiteral("見本店");
-    s.myName = QStringLiteral("見本商店");
+    SlipValues s = rova::test::sampleSlip(type);
+    s.count.clear();
+    s.timeSlots = {};
+    s.promisedTimes = {};
     return s;
 }
 } // namespace
@@ -80,7 +64,7 @@ private slots:
     {
         QFETCH(int, before);
         QFETCH(SlipValues, slip);
-        f->pickSlipType(before);
+        f->chooseSlipType(before);
         ui(f->window()).CheckBox_t3->setChecked(true);
         f->window()->showSlip(slip);
         QCOMPARE(f->window()->slipValues(), slip);

@@ -5,9 +5,9 @@
 #include "support/controls.h"
 #include "support/mainwindowfixture.h"
 
-#include "platform/store/slipsamples.h"
 #include "rules/slip/sliplayout.h"
 #include "support/fakeprintsystem.h"
+#include "support/sampleslip.h"
 #include "widgets/kit/dialogs.h"
 
 #include <QLabel>
@@ -33,13 +33,12 @@ private slots:
     {
         QTest::addColumn<SlipValues>("slip");
         for (const int type : {0, 2, 4}) {
-            SlipValues s = rova::test::everyField();
-            s.slipType = rova::slip::slipTypes()[type];
+            SlipValues s = rova::test::sampleSlip(type);
             s.timeSlots = {false, false, false, true, false, false};
             s.promisedTimes = {true, false};
             QTest::addRow("%s, every field filled", qPrintable(s.slipType)) << s;
         }
-        SlipValues noTicks = rova::test::everyField();
+        SlipValues noTicks = rova::test::sampleSlip();
         noTicks.printDate = false;
         noTicks.printSender = false;
         noTicks.timeSlots = {};
@@ -78,7 +77,7 @@ private slots:
         auto* f3 = testsupport::control<QPushButton>(f->window(), QStringLiteral("SpeedButton_F3"));
         QCOMPARE(f3->text(), QStringLiteral("次票"));
         QVERIFY(f3->isEnabled());
-        f->window()->showSlip(rova::test::everyField());
+        f->window()->showSlip(rova::test::sampleSlip());
         f3->click();
         QVERIFY(f->window()->slipValues().name.isEmpty());
     }

@@ -2,7 +2,8 @@
 // costs the operator the slip.
 
 #include "support/controls.h"
-#include "support/slipwindow.h"
+#include "support/mainwindowfixture.h"
+#include "support/slipchecks.h"
 #include "support/testprinters.h"
 
 #include "platform/print/printerchoice.h"
@@ -62,7 +63,7 @@ class TestPrintCommand : public QObject
 {
     Q_OBJECT
     FakePrintSystem* m_fake = nullptr;
-    std::unique_ptr<slipcheck::SlipWindow> m_window;
+    std::unique_ptr<MainWindowFixture> m_window;
 
     MainWindow& main() { return m_window->main(); }
 
@@ -103,7 +104,7 @@ private slots:
         }
         fake->setDefault(0);
         m_fake = testprinters::installFake(std::move(fake));
-        m_window = std::make_unique<slipcheck::SlipWindow>();
+        m_window = MainWindowFixture::started();
     }
 
     void cleanupTestCase() { m_window.reset(); }

@@ -2,7 +2,8 @@
 // they keep showing when the printer object cannot tell the current printer.
 
 #include "support/controls.h"
-#include "support/slipwindow.h"
+#include "support/mainwindowfixture.h"
+#include "support/slipchecks.h"
 
 #include "platform/print/printerchoice.h"
 #include "platform/print/slipjobs.h"
@@ -38,7 +39,7 @@ QStringList items(const QComboBox* box)
 class TestPrinterGroup : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<slipcheck::SlipWindow> m_window;
+    std::unique_ptr<MainWindowFixture> m_window;
     FakePrintSystem* m_fake = nullptr;
 
     MainWindow& main() { return m_window->main(); }
@@ -50,7 +51,7 @@ private slots:
         // A hidden default: selecting it works, but the printer object cannot give its visible index.
         m_fake->addPrinter(FakePrintSystem::printer(QStringLiteral("Hidden"), true));
         m_fake->setDefault(3);
-        m_window = std::make_unique<slipcheck::SlipWindow>();
+        m_window = MainWindowFixture::started();
     }
 
     void cleanupTestCase() { m_window.reset(); }

@@ -1,7 +1,8 @@
 // A filled slip of each form kind printed from the real window through a CUPS scheduler of the test's
 // own: one page, and every value where the form expects it, measured in the PDF the queue wrote.
 
-#include "support/slipwindow.h"
+#include "support/mainwindowfixture.h"
+#include "support/slipchecks.h"
 #include "support/testprinters.h"
 
 #include "platform/print/printerchoice.h"
@@ -43,7 +44,7 @@ class TestPrintSlipCups : public QObject
 {
     Q_OBJECT
     PrivateCupsServer m_server;
-    std::unique_ptr<slipcheck::SlipWindow> m_window;
+    std::unique_ptr<MainWindowFixture> m_window;
 
 private slots:
     void initTestCase()
@@ -56,7 +57,7 @@ private slots:
             PRIVATE_CUPS_UNAVAILABLE(why);
         QCOMPARE(m_server.addQueue(QStringLiteral("Slip"), kPpd), QString());
         Dialogs::setScripted(true);
-        m_window = std::make_unique<slipcheck::SlipWindow>();
+        m_window = MainWindowFixture::started();
     }
 
     void cleanupTestCase() { m_window.reset(); }

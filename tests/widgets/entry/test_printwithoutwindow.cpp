@@ -3,7 +3,9 @@
 
 #include "support/controls.h"
 #include "support/fakeprintsystem.h"
-#include "support/slipwindow.h"
+#include "support/mainwindowfixture.h"
+#include "support/sampleslip.h"
+#include "support/slipchecks.h"
 #include "support/testprinters.h"
 
 #include "platform/print/printerchoice.h"
@@ -49,7 +51,7 @@ class TestPrintWithoutWindow : public QObject
 {
     Q_OBJECT
     FakePrintSystem* m_fake = nullptr;
-    std::unique_ptr<slipcheck::SlipWindow> m_window;
+    std::unique_ptr<MainWindowFixture> m_window;
 
 private slots:
     void initTestCase()
@@ -64,7 +66,7 @@ private slots:
         }
         fake->setDefault(0);
         m_fake = testprinters::installFake(std::move(fake));
-        m_window = std::make_unique<slipcheck::SlipWindow>();
+        m_window = MainWindowFixture::started();
     }
 
     void cleanupTestCase() { m_window.reset(); }
@@ -103,7 +105,7 @@ private slots:
         settings.printerIndex = QString::number(printer);
         settings.top = top;
         settings.left = left;
-        rova::print::printSlip(slipcheck::filledValues(type), settings, printers);
+        rova::print::printSlip(rova::test::sampleSlip(type), settings, printers);
         const FakePrintSystem::JobRecord& alone = m_fake->jobs().last();
 
         QCOMPARE(alone.destination, fromWindow.destination);

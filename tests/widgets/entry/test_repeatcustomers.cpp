@@ -6,8 +6,8 @@
 #include "support/mainwindowfixture.h"
 
 #include "platform/store/history.h"
-#include "platform/store/slipsamples.h"
 #include "rules/slip/sliplayout.h"
+#include "support/sampleslip.h"
 #include "support/slipvaluestext.h"
 
 #include <QAbstractItemView>
@@ -33,7 +33,7 @@ class TestRepeatCustomers : public QObject
     // The window holds a slip of another customer, with items, dates and a sender.
     SlipValues before()
     {
-        SlipValues s = rova::test::everyField();
+        SlipValues s = rova::test::sampleSlip();
         s.slipType = rova::slip::slipTypes()[0];
         s.timeSlots = {false, true, false, false, false, false};
         s.promisedTimes = {};

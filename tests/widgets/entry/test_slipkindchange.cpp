@@ -3,7 +3,8 @@
 // before anything of the window is switched.
 
 #include "support/controls.h"
-#include "support/slipwindow.h"
+#include "support/mainwindowfixture.h"
+#include "support/slipchecks.h"
 
 #include "rules/slip/sliplayout.h"
 #include "widgets/entry/mainwindow.h"
@@ -55,7 +56,7 @@ bool undoOffered(NumberEdit* edit)
 class TestSlipKindChange : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<slipcheck::SlipWindow> m_window;
+    std::unique_ptr<MainWindowFixture> m_window;
 
     MainWindow& main() { return m_window->main(); }
 
@@ -63,7 +64,7 @@ private slots:
     void initTestCase()
     {
         slipcheck::installFakePrinters({"Printer A", "Printer B"});
-        m_window = std::make_unique<slipcheck::SlipWindow>();
+        m_window = MainWindowFixture::started();
     }
 
     void cleanupTestCase() { m_window.reset(); }

@@ -7,9 +7,9 @@
 
 #include "platform/print/slipjobs.h"
 #include "platform/store/history.h"
-#include "platform/store/slipsamples.h"
 #include "rules/postal/loader.h"
 #include "support/fakeprintsystem.h"
+#include "support/sampleslip.h"
 #include "widgets/entry/postalassist.h"
 #include "widgets/kit/dialogs.h"
 

@@ -7,15 +7,16 @@
 
 #include "platform/print/printerchoice.h"
 #include "platform/store/history.h"
-#include "platform/store/slipsamples.h"
 #include "platform/store/trackingstacks.h"
 #include "rules/orders/orderimport.h"
 #include "rules/slip/sliplayout.h"
 #include "support/fakeprintsystem.h"
 #include "support/readonlyfolder.h"
+#include "support/sampleslip.h"
+#include "support/slipchecks.h"
 #include "support/slipvaluestext.h"
-#include "support/slipwindow.h"
 #include "support/testprinters.h"
+#include "widgets/history/historywindow.h"
 #include "widgets/kit/dialogs.h"
 
 #include <QApplication>
@@ -72,11 +73,8 @@ class TestHistoryWindow : public QObject
     void openWindow()
     {
         f->key(Qt::Key_F8);
-        m_history = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == QStringLiteral("Form_History") && w->isVisible())
-                m_history = w;
-        QVERIFY2(m_history, "F8 showed no Form_History");
+        m_history = f->forms().historyWindow.get();
+        QTRY_VERIFY2(m_history->isVisible(), "F8 showed no Form_History");
         QVERIFY(QTest::qWaitForWindowActive(m_history));
     }
 
@@ -183,7 +181,7 @@ private slots:
 
     void reprintDrawsWhatTheFirstPrintDrew()
     {
-        f->window()->showSlip(rova::test::everyField());
+        f->window()->showSlip(rova::test::sampleSlip());
         auto& fake = MainWindowFixture::fakePrinter();
         Dialogs::answerNext(true);
         f->key(Qt::Key_F11);
@@ -208,7 +206,7 @@ private slots:
     // seven boxes, where the same code with the hyphen prints them.
     void reprintOfSevenDigitsDrawsTheHyphenedCode()
     {
-        SlipValues slip = rova::test::everyField();
+        SlipValues slip = rova::test::sampleSlip();
         slip.zip = QStringLiteral("1000005");
         record(slip, day(1));
         auto& fake = MainWindowFixture::fakePrinter();
@@ -263,7 +261,7 @@ private slots:
         slipcheck::writeAssignments(f->window()->folder(), {{names[0], "Printer A", "0", "0", "0"},
                                                             {names[1], "Narrow 300", "1", "0", "0"}});
         for (const int type : types) {
-            SlipValues slip = rova::test::everyField();
+            SlipValues slip = rova::test::sampleSlip();
             slip.slipType = names[type];
             record(slip, day(type + 1));
         }
@@ -389,7 +387,7 @@ private slots:
 
     void exportReadsBackThroughTheBatchImport()
     {
-        SlipValues full = rova::test::everyField();
+        SlipValues full = rova::test::sampleSlip();
         full.slipType = rova::slip::slipTypes()[2];
         full.timeSlots = {false, true, false, false, false, false};
         full.promisedTimes = {};

@@ -13,7 +13,6 @@
 #include "widgets/kit/dialogs.h"
 #include "widgets/preview/previewwindow.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -35,13 +34,7 @@ private:
     std::unique_ptr<MainWindowFixture> f;
     MainWindow* w() const { return f->window(); }
 
-    static PreviewWindow* preview()
-    {
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->objectName() == QStringLiteral("Form_Preview"))
-                return qobject_cast<PreviewWindow*>(top);
-        return nullptr;
-    }
+    PreviewWindow* preview() const { return f->forms().preview.get(); }
     void type(QLineEdit* edit, const QString& text) const
     {
         f->focus(edit);

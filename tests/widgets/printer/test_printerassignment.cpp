@@ -2,7 +2,8 @@
 // again by its name when printers come and go, and refusing to print when it is gone.
 
 #include "support/controls.h"
-#include "support/slipwindow.h"
+#include "support/mainwindowfixture.h"
+#include "support/slipchecks.h"
 #include "support/testprinters.h"
 
 #include "platform/print/printerchoice.h"
@@ -31,7 +32,7 @@ class TestPrinterAssignment : public QObject
 {
     Q_OBJECT
     FakePrintSystem* m_fake = nullptr;
-    std::unique_ptr<slipcheck::SlipWindow> m_window;
+    std::unique_ptr<MainWindowFixture> m_window;
 
     MainWindow& main() { return m_window->main(); }
     QString folder() { return m_window->folder(); }
@@ -51,7 +52,7 @@ private slots:
     void initTestCase()
     {
         m_fake = slipcheck::installFakePrinters(kPrinters, 1);
-        m_window = std::make_unique<slipcheck::SlipWindow>();
+        m_window = MainWindowFixture::started();
     }
 
     void cleanupTestCase() { m_window.reset(); }

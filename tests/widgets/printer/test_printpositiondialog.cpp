@@ -2,7 +2,8 @@
 // fields and their captions sit, and its keys.
 
 #include "support/controls.h"
-#include "support/slipwindow.h"
+#include "support/mainwindowfixture.h"
+#include "support/slipchecks.h"
 #include "support/testprinters.h"
 
 #include "platform/print/fonts.h"
@@ -14,7 +15,6 @@
 #include "widgets/preview/previewwindow.h"
 #include "widgets/printer/printpositiondialog.h"
 
-#include <QApplication>
 #include <QExposeEvent>
 #include <QGroupBox>
 #include <QInputMethodEvent>
@@ -31,7 +31,7 @@ using rova::print::FakePrintSystem;
 class TestPrintPositionDialog : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<slipcheck::SlipWindow> m_window;
+    std::unique_ptr<MainWindowFixture> m_window;
     FakePrintSystem* m_fake = nullptr;
 
     MainWindow& main() { return m_window->main(); }
@@ -60,7 +60,7 @@ private slots:
         auto fake = std::make_unique<FakePrintSystem>();
         fake->addPrinter(FakePrintSystem::printer(QStringLiteral("Printer A")));
         m_fake = testprinters::installFake(std::move(fake));
-        m_window = std::make_unique<slipcheck::SlipWindow>();
+        m_window = MainWindowFixture::started();
     }
 
     void cleanupTestCase() { m_window.reset(); }
@@ -94,18 +94,18 @@ private slots:
     void marginFields_data()
     {
         QTest::addColumn<QString>("edit");
-        QTest::addColumn<QRect>("inGroup");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("top margin") << "KeNumEdit_TOP" << QRect(82, 15, 50, 20) << "Label1"
+        QTest::newRow("top margin") << "KeNumEdit_TOP"
+                                    << "Label1"
                                     << "TOPﾏｰｼﾞﾝ";
-        QTest::newRow("left margin") << "KeNumEdit_LEFT" << QRect(82, 39, 50, 20) << "Label2"
+        QTest::newRow("left margin") << "KeNumEdit_LEFT"
+                                     << "Label2"
                                      << "LEFTﾏｰｼﾞﾝ";
     }
     void marginFields()
     {
         QFETCH(QString, edit);
-        QFETCH(QRect, inGroup);
         QFETCH(QString, label);
         QFETCH(QString, caption);
         withDialog([&](PrintPositionDialog& d) {

@@ -2,7 +2,8 @@
 // the setup dialog, and what "rova_a500.ini" holds afterwards.
 
 #include "support/controls.h"
-#include "support/slipwindow.h"
+#include "support/mainwindowfixture.h"
+#include "support/slipchecks.h"
 
 #include "rules/slip/sliplayout.h"
 #include "widgets/entry/mainwindow.h"
@@ -36,7 +37,7 @@ Q_DECLARE_METATYPE(Command)
 class TestRegistration : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<slipcheck::SlipWindow> m_window;
+    std::unique_ptr<MainWindowFixture> m_window;
 
     MainWindow& main() { return m_window->main(); }
     QString folder() { return m_window->folder(); }
@@ -92,7 +93,7 @@ private slots:
     void initTestCase()
     {
         slipcheck::installFakePrinters({"Printer A", "Printer B", "Printer C", kForeignName}, 1);
-        m_window = std::make_unique<slipcheck::SlipWindow>();
+        m_window = MainWindowFixture::started();
     }
 
     void cleanupTestCase() { m_window.reset(); }

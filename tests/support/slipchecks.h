@@ -1,16 +1,11 @@
 #pragma once
-// The program's windows in a private working folder, a filled slip, and where its values must land.
-
-#include "rules/slip/slipvalues.h"
-#include "widgets/forms.h"
+// Where the sample slip's values must land on a printed slip, and the printer assignment file.
 
 #include <QList>
 #include <QString>
-#include <QTemporaryDir>
 
 #include <functional>
 
-class MainWindow;
 class NumberEdit;
 
 namespace rova::print
@@ -36,11 +31,8 @@ inline int kindOf(int slipType)
     return slipType / 2;
 }
 
-// Every item a filled slip of the kind draws, in drawing order, at its layout point.
+// Every item the sample slip (support/sampleslip.h) of the kind draws, in drawing order, at its layout point.
 QList<Expected> filledLayout(int kind);
-
-// The values fill() puts into the window, as a slip of the type with no window at all.
-rova::slip::SlipValues filledValues(int slipType);
 
 // Writes one section of "rova_a500.ini" in the folder (code page 932), replacing the file.
 void writeAssignments(const QString& folder, const QList<QStringList>& sections);
@@ -60,32 +52,5 @@ void answerSetupDialog(int printer, bool confirm, const std::function<void()>& m
 // Installs a fake print system with these visible printers and default, in scripted-dialog mode,
 // for a whole test case; returns it so that the test can change it later.
 rova::print::FakePrintSystem* installFakePrinters(const QStringList& names, int defaultIndex = -1);
-
-class SlipWindow
-{
-public:
-    SlipWindow();
-    ~SlipWindow();
-    MainWindow& main() const;
-    QString folder() const { return m_dir.path(); }
-
-    // Picks the slip type with the keyboard in the slip-type list, as the operator does; the change
-    // runs even when the type was already chosen.
-    void chooseSlipType(int index);
-    // Moves the slip-type list one step with Up or Down: one change runs.
-    void stepSlipType(Qt::Key key);
-    void focusSlipTypeList();
-    // Fills every field of the slip with the values filledLayout() expects.
-    void fill();
-    // Clicks "印刷" (F11 on the function-key bar).
-    void clickPrint();
-    // Before each test: no printer assignment file, no box remembered.
-    void startAfresh();
-
-private:
-    QTemporaryDir m_dir;
-    QString m_previous;
-    std::unique_ptr<rova::Forms> m_forms;
-};
 
 } // namespace slipcheck

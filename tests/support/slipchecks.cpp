@@ -1,22 +1,15 @@
-#include "support/slipwindow.h"
-#include "support/controls.h"
+#include "support/slipchecks.h"
 
-#include "rules/slip/sliplayout.h"
 #include "rules/text/cp932.h"
 #include "support/fakeprintsystem.h"
 #include "support/testprinters.h"
-#include "widgets/entry/mainwindow.h"
 #include "widgets/kit/dialogs.h"
 #include "widgets/numberedit/numberedit.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 namespace slipcheck
@@ -127,122 +120,6 @@ void answerSetupDialog(int printer, bool confirm, const std::function<void()>& m
     });
 }
 
-SlipWindow::SlipWindow() : m_previous(QDir::currentPath())
-{
-    QDir::setCurrent(m_dir.path());
-    m_forms = std::make_unique<rova::Forms>(testprinters::choice(), m_dir.path());
-    m_forms->main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_forms->main.get()));
-}
-
-SlipWindow::~SlipWindow()
-{
-    m_forms.reset();
-    QDir::setCurrent(m_previous);
-}
-
-MainWindow& SlipWindow::main() const
-{
-    return *m_forms->main;
-}
-
-void SlipWindow::chooseSlipType(int index)
-{
-    MainWindow& m = main();
-    focusSlipTypeList();
-    if (QTest::currentTestFailed())
-        return;
-    // End, then Home: the list moves at least once, so the change runs even for the current type.
-    QTest::keyClick(m.windowHandle(), Qt::Key_End);
-    QTest::keyClick(m.windowHandle(), Qt::Key_Home);
-    for (int i = 0; i < index; ++i)
-        QTest::keyClick(m.windowHandle(), Qt::Key_Down);
-    QTRY_COMPARE(ui(m).ComboBox_SEL->currentIndex(), index);
-}
-
-void SlipWindow::stepSlipType(Qt::Key key)
-{
-    const int from = ui(main()).ComboBox_SEL->currentIndex();
-    focusSlipTypeList();
-    if (QTest::currentTestFailed())
-        return;
-    QTest::keyClick(main().windowHandle(), key);
-    QTRY_COMPARE(ui(main()).ComboBox_SEL->currentIndex(), from + (key == Qt::Key_Up ? -1 : 1));
-}
-
-void SlipWindow::focusSlipTypeList()
-{
-    MainWindow& m = main();
-    // A dialog that just closed may leave no window active.
-    m.activateWindow();
-    QTRY_VERIFY(m.isActiveWindow());
-    ui(m).ComboBox_SEL->setFocus();
-    QTRY_VERIFY(ui(m).ComboBox_SEL->hasFocus());
-}
-
-void SlipWindow::fill()
-{
-    MainWindow& m = main();
-    ui(m).Edit_Zip->setText("123-4567");
-    ui(m).Edit_tel->setText("03-1234-5678");
-    ui(m).Edit_Add1->setText("東京都千代田区丸の内１－１");
-    ui(m).Edit_Add2->setText("丸の内ビル１２階");
-    ui(m).Edit_Add3->setText("受付気付");
-    ui(m).Edit_Custo1->setText("山田　太郎");
-    ui(m).ComboBox_FontSize->setCurrentIndex(2);
-    ui(m).Edit_G1->setText("書籍");
-    ui(m).Edit_G2->setText("衣類");
-    ui(m).Edit_G3->setText("食品");
-    ui(m).KeNumEdit_KOSUU->setText("12");
-    ui(m).DateTimePicker_1->setDate(QDate(2026, 12, 8));
-    ui(m).CheckBox_Date_1->setChecked(true);
-    ui(m).Edit_de_date1->setText("12");
-    ui(m).Edit_de_date2->setText("24");
-    ui(m).CheckBox_t3->setChecked(true);
-    ui(m).CheckBox_t22->setChecked(true);
-    ui(m).CheckBox_My->setChecked(true);
-    ui(m).Edit_MyZip->setText("540-0001");
-    ui(m).Edit_MyTEL->setText("06-9876-5432");
-    ui(m).Edit_MyADD1->setText("大阪府大阪市中央区城見");
-    ui(m).Edit_MyADD2->setText("ＯＢＰタワー３階");
-    ui(m).Edit_My->setText("ロバ商店");
-}
-
-rova::slip::SlipValues filledValues(int slipType)
-{
-    rova::slip::SlipValues s;
-    s.slipType = rova::slip::slipTypes().at(slipType);
-    s.zip = "123-4567";
-    s.tel = "03-1234-5678";
-    s.add1 = "東京都千代田区丸の内１－１";
-    s.add2 = "丸の内ビル１２階";
-    s.add3 = "受付気付";
-    s.name = "山田　太郎";
-    s.fontSizeIndex = 2;
-    s.g1 = "書籍";
-    s.g2 = "衣類";
-    s.g3 = "食品";
-    s.count = "12";
-    s.date = QDate(2026, 12, 8);
-    s.printDate = true;
-    s.deliveryMonth = "12";
-    s.deliveryDay = "24";
-    s.timeSlots[2] = true;
-    s.promisedTimes[1] = true;
-    s.printSender = true;
-    s.myZip = "540-0001";
-    s.myTel = "06-9876-5432";
-    s.myAdd1 = "大阪府大阪市中央区城見";
-    s.myAdd2 = "ＯＢＰタワー３階";
-    s.myName = "ロバ商店";
-    return s;
-}
-
-void SlipWindow::clickPrint()
-{
-    QTest::mouseClick(ui(main()).SpeedButton_F11, Qt::LeftButton);
-}
-
 rova::print::FakePrintSystem* installFakePrinters(const QStringList& names, int defaultIndex)
 {
     rova::Dialogs::setScripted(true);
@@ -251,12 +128,6 @@ rova::print::FakePrintSystem* installFakePrinters(const QStringList& names, int 
         fake->addPrinter(rova::print::FakePrintSystem::printer(name));
     fake->setDefault(defaultIndex);
     return testprinters::installFake(std::move(fake));
-}
-
-void SlipWindow::startAfresh()
-{
-    QFile::remove(QDir(folder()).filePath(QStringLiteral("rova_a500.ini")));
-    rova::Dialogs::takeShown();
 }
 
 } // namespace slipcheck

@@ -103,17 +103,17 @@ int main(int argc, char* argv[])
         const Figures& one = byCount[1];
         const QString ref = QStringLiteral("1 queue");
         const QString at = QStringLiteral(", %1 queues").arg(count);
-        bench::report(QStringLiteral("printer names (new printer model)") + at, now.names, QStringLiteral("ms"), ref,
-                      one.names);
-        bench::report(QStringLiteral("printer chosen (setCurrentIndex)") + at, now.select, QStringLiteral("ms"), ref, one.select);
-        bench::report(QStringLiteral("printer chosen (setCurrentIndex) against one cupsGetDests2") + at, now.select,
-                      QStringLiteral("ms"), QStringLiteral("cupsGetDests2"), now.allDests);
+        bench::report(QStringLiteral("printer names (new printer model)") + at, now.names,
+                      QStringLiteral("ms"), ref, one.names);
+        bench::report(QStringLiteral("printer chosen (setCurrentIndex)") + at, now.select,
+                      QStringLiteral("ms"), ref, one.select);
+        bench::report(QStringLiteral("printer chosen (setCurrentIndex) against one cupsGetDests2") + at,
+                      now.select, QStringLiteral("ms"), QStringLiteral("cupsGetDests2"), now.allDests);
         bench::report(QStringLiteral("libcups: cupsGetDests2") + at, now.allDests, QStringLiteral("ms"), ref,
                       one.allDests);
         bench::report(QStringLiteral("libcups: cupsGetNamedDest") + at, now.oneDest, QStringLiteral("ms"),
                       ref, one.oneDest);
-        bench::report(QStringLiteral("paper names") + at, now.papers, QStringLiteral("ms"), ref,
-                      one.papers);
+        bench::report(QStringLiteral("paper names") + at, now.papers, QStringLiteral("ms"), ref, one.papers);
         bench::report(QStringLiteral("bin names") + at, now.bins, QStringLiteral("ms"), ref, one.bins);
     }
     return 0;

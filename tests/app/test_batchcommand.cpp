@@ -1,9 +1,10 @@
 // The batch list from a script, through the real executable without a display: order files added
 // with a line per file, duplicates left out unless allowed, a file that cannot be read named with
-// nothing of it added, rows marked as the window marks them, and the list printed with the exit
-// status saying whether all was accepted.
+// nothing of it added, rows marked as the window marks them, and the list printed (and recorded in
+// the history) with the exit status saying whether all was accepted.
 
 #include "platform/store/batchlist.h"
+#include "platform/store/history.h"
 #include "rules/slip/sliplayout.h"
 #include "support/privatecupsserver.h"
 #include "support/privatecupstest.h"
@@ -257,6 +258,8 @@ private slots:
         QVERIFY2(r.err.contains(QStringLiteral("印刷 2 / 2 枚")), qPrintable(r.err));
         QCOMPARE(QDir(m_dir->filePath(QStringLiteral("home"))).entryList({QStringLiteral("*.pdf")}).size(),
                  1);
+        // In the history as the window's prints are, where the shipping notices look.
+        QCOMPARE(rova::store::History(m_dir->filePath(QStringLiteral("data"))).search({}).size(), 2);
         r = run({QStringLiteral("--print-batch")});
         QVERIFY2(r.status == 0 && r.err.contains(QStringLiteral("印刷する行がありません")),
                  qPrintable(r.err));

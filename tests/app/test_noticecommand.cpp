@@ -2,6 +2,7 @@
 // one file per marketplace, the next run holding only new slips unless --all, and the exit status.
 
 #include "platform/store/history.h"
+#include "support/readonlyfolder.h"
 
 #include <QDir>
 #include <QProcess>
@@ -107,6 +108,23 @@ private slots:
         QCOMPARE(r.status, 1);
         QVERIFY2(r.err.contains(QStringLiteral("出荷通知を書き出すフォルダ")), qPrintable(r.err));
         QCOMPARE(r.out, QString());
+    }
+
+    // Nothing is written half: a folder that refuses the file leaves no file and no slip marked.
+    void aFolderThatCannotBeWrittenLeavesTheSlipsForNextTime()
+    {
+        rova::store::History(data()).record(printed(Marketplace::Rakuten, "100001", "444413758703"));
+        {
+            ReadOnlyFolder readOnly(out());
+            if (!readOnly.refusesWrites())
+                QSKIP("this machine cannot make a folder read-only");
+            const Run r = run({QStringLiteral("--export-notices"), out()});
+            QCOMPARE(r.status, 1);
+            QVERIFY2(r.err.contains(QStringLiteral("書き込めるフォルダを選んで")), qPrintable(r.err));
+        }
+        QCOMPARE(QDir(out()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+        QCOMPARE(run({QStringLiteral("--export-notices"), out()}).status, 0);
+        QCOMPARE(written().size(), 1);
     }
 
     void usageMistakes_data()

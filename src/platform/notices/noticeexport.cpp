@@ -27,7 +27,9 @@ Exported exportNotices(store::History& history, const QString& folder, bool all,
 {
     const QDir dir(folder);
     if (folder.isEmpty() || !dir.exists())
-        throw Error(QStringLiteral("出荷通知を書き出すフォルダ %1 がありません。").arg(folder));
+        throw Error(QStringLiteral("出荷通知を書き出すフォルダ %1 がありません。\n"
+                                   "フォルダを作るか、ほかのフォルダを選んでください。")
+                        .arg(folder));
     QList<orders::NoticeSlip> slips;
     for (const store::HistoryEntry& e : history.forNotices(all))
         slips << orders::NoticeSlip{e.id, e.slip.order, e.trackingNumber, e.spoiled, e.printedAt.date()};
@@ -39,7 +41,8 @@ Exported exportNotices(store::History& history, const QString& folder, bool all,
         try {
             fileio::writeAtomically(path, file.bytes);
         } catch (const FileError& e) {
-            throw Error(QStringLiteral("出荷通知 %1 を書き出せませんでした: %2\n%3")
+            throw Error(QStringLiteral("出荷通知 %1 を書き出せませんでした: %2\n%3\n"
+                                       "書き込めるフォルダを選んで、もう一度書き出してください。")
                             .arg(path, e.reason(),
                                  written.isEmpty()
                                      ? QStringLiteral("ほかのファイルも書き出していません。")

@@ -117,7 +117,7 @@ orders::NoticeSettings ProgramSettings::noticeSettings() const
     const auto value = [&](const char* key, const QString& fallback) {
         return settings.value(QLatin1String(key), fallback).toString();
     };
-    // The defaults: the carrier's entry in the marketplaces' published code lists.
+    // The defaults: the values best documented for this carrier (the README names them).
     return {value("amazonCarrierCode", QStringLiteral("Yamato Transport")),
             value("amazonCarrierName", QStringLiteral("ヤマト運輸")),
             value("amazonShipMethod", QStringLiteral("宅急便")),

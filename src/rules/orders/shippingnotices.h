@@ -25,7 +25,7 @@ struct NoticeSlip {
 
 struct NoticeFile {
     slip::Marketplace marketplace;
-    QString fileName; // the marketplace and the time, as "shipping-rakuten-20300501-0930.csv"
+    QString fileName; // the marketplace and the time, as "shipping-rakuten-20300501-093005.csv"
     QByteArray bytes; // code page 932
     int rows = 0;     // lines below the header
     QList<qint64> ids;

@@ -1,6 +1,7 @@
 #include "platform/batch/batchcommand.h"
 #include "platform/cli/commandline.h"
 #include "platform/cli/nextnumber.h"
+#include "platform/notices/noticecommand.h"
 #include "platform/system/datafolder.h"
 #include "platform/system/japanese.h"
 #include "widgets/kit/display.h"
@@ -19,6 +20,10 @@ int main(int argc, char* argv[])
     if (request.action == cli::Request::Action::NextNumber) {
         QCoreApplication app(argc, argv);
         return cli::registerNextNumber(request, folder.path);
+    }
+    if (request.action == cli::Request::Action::Notices) {
+        QCoreApplication app(argc, argv);
+        return cli::runNoticeExport(request, folder.path);
     }
     if (request.action == cli::Request::Action::Batch) {
         // From a script: the pages are drawn without a screen, whether or not one is there.

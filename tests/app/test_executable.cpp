@@ -60,6 +60,9 @@ private slots:
         QTest::newRow("help names the tracking number options")
             << QStringList{"--help"} << QStringList{} << 0 << "--next-number NUMBER|--slip-type NAME"
             << "";
+        QTest::newRow("help names the shipping notice options")
+            << QStringList{"--help"} << QStringList{} << 0 << "--export-notices FOLDER|--all"
+            << "";
         QTest::newRow("next number for a named slip type, full width with hyphens")
             << QStringList{"--data-dir",  "<tmp>/n1",        "--next-number", "４４４４－１３７５－８７０３",
                            "--slip-type", "配達指定日(連続)"}

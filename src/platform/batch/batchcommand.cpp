@@ -6,6 +6,7 @@
 #include "platform/cli/nextnumber.h"
 #include "platform/print/fonts.h"
 #include "platform/print/installedprinters.h"
+#include "platform/print/jobhistory.h"
 #include "platform/print/printerchoice.h"
 #include "platform/store/setaside.h"
 #include "platform/system/programinfo.h"
@@ -105,6 +106,13 @@ int runBatch(const Request& request, const QString& folder)
                                                      print::PdfProposal(folder));
         print::PrinterChoice printers(*system);
         print::SlipJobs service(printers, folder);
+        // Slips printed from a script go into the history as the window's do, so notices find them.
+        store::History history(folder);
+        QObject::connect(&service, &print::SlipJobs::printed, [&history](const print::PrintedJob& job) {
+            if (const QString problem = print::recordJob(job, [&history] { return &history; });
+                !problem.isEmpty())
+                complain(problem);
+        });
         const slip::AssignmentFile assignments(folder);
         const batch::SettingsOf settingsOf = [&](const QString& type) { return assignments.load(type); };
         bool ok = request.importFiles.isEmpty() || importFiles(request, folder, list, service, settingsOf);

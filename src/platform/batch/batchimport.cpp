@@ -77,20 +77,10 @@ QList<store::BatchMark> importMarks(const QList<store::BatchMark>& marks)
 
 QString orderSource(std::optional<orders::FormatId> format)
 {
-    using orders::FormatId;
-    switch (format.value_or(FormatId::Own)) {
-    case FormatId::Rakuten:
-        return QStringLiteral("rakuten");
-    case FormatId::Yahoo:
-        return QStringLiteral("yahoo");
-    case FormatId::Amazon:
-        return QStringLiteral("amazon");
-    case FormatId::Carrier:
+    if (format == orders::FormatId::Carrier)
         return QStringLiteral("carrier");
-    case FormatId::Own:
-        break;
-    }
-    return {};
+    // Both Rakuten layouts number the same orders; our own export and a chosen mapping are no one's.
+    return format ? slip::marketplaceKey(orders::orderFormat(*format).marketplace) : QString();
 }
 
 QList<store::BatchRow> batchRows(const orders::OrderImport& imported, const QString& sourceFile,

@@ -73,13 +73,25 @@ QCommandLineOption slipTypeOption()
             QStringLiteral("--next-number の送り状の種類 (既定は画面で最後に使った種類)。"),
             QStringLiteral("NAME")};
 }
+QCommandLineOption exportNoticesOption()
+{
+    return {QStringLiteral("export-notices"),
+            QStringLiteral("印刷した送り状の出荷通知を、モールごとに1ファイルずつ FOLDER に書き出します"
+                           " (まだ書き出していない送り状だけ)。"),
+            QStringLiteral("FOLDER")};
+}
+QCommandLineOption allNoticesOption()
+{
+    return {QStringLiteral("all"),
+            QStringLiteral("--export-notices で、書き出し済みの送り状ももう一度書き出します。")};
+}
 
 // Every option, in the order the help lists them.
 QList<QCommandLineOption> options()
 {
-    return {helpOption(),       versionOption(),         dataDirOption(),    zipcodeDirOption(),
-            importOption(),     allowDuplicatesOption(), printBatchOption(), includeMarkedOption(),
-            nextNumberOption(), slipTypeOption()};
+    return {helpOption(),       versionOption(),         dataDirOption(),       zipcodeDirOption(),
+            importOption(),     allowDuplicatesOption(), printBatchOption(),    includeMarkedOption(),
+            nextNumberOption(), slipTypeOption(),        exportNoticesOption(), allNoticesOption()};
 }
 
 // Two columns: what is typed (ASCII, so it lines up in a terminal) and what it means.
@@ -171,6 +183,24 @@ std::optional<QString> readNextNumber(const QCommandLineParser& parser, Request&
     return {};
 }
 
+// The notice options; a mistake in them as its text.
+std::optional<QString> readNotices(const QCommandLineParser& parser, Request& request)
+{
+    request.allNotices = parser.isSet(allNoticesOption());
+    if (!parser.isSet(exportNoticesOption()))
+        return request.allNotices ? std::optional<QString>(
+                                        QStringLiteral("--all は --export-notices と一緒に指定してください"))
+                                  : std::nullopt;
+    if (request.action != Request::Action::Run)
+        return QStringLiteral(
+            "--export-notices は --import・--print-batch・--next-number と一緒には指定できません");
+    request.noticeFolder = parser.value(exportNoticesOption());
+    if (request.noticeFolder.isEmpty())
+        return QStringLiteral("--export-notices のフォルダが空です");
+    request.action = Request::Action::Notices;
+    return {};
+}
+
 } // namespace
 
 void print(std::FILE* stream, const QString& text)
@@ -218,9 +248,12 @@ Request parse(const QStringList& arguments)
         return mistake(*wrong);
     else if (const auto wrongNumber = readNextNumber(parser, request))
         return mistake(*wrongNumber);
+    else if (const auto wrongNotice = readNotices(parser, request))
+        return mistake(*wrongNotice);
     if (request.action == Request::Action::NextNumber && (parser.isSet(importOption()) || request.printBatch))
         return mistake(QStringLiteral("--next-number は --import・--print-batch と一緒には指定できません"));
-    if (request.action == Request::Action::Run && !parser.positionalArguments().isEmpty())
+    if ((request.action == Request::Action::Run || request.action == Request::Action::Notices) &&
+        !parser.positionalArguments().isEmpty())
         return mistake(
             QStringLiteral("余分な引数があります: %1").arg(parser.positionalArguments().join(' ')));
     return request;
@@ -270,6 +303,7 @@ std::optional<int> answerWithoutWindow(const Request& request, const datafolder:
     case Request::Action::Run:
     case Request::Action::Batch:
     case Request::Action::NextNumber:
+    case Request::Action::Notices:
         return {};
     case Request::Action::Help:
         print(stdout, helpText(folder));

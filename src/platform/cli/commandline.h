@@ -19,7 +19,7 @@ namespace rova::cli
 enum Status { Success = 0, NoDisplay = 1, Failure = 1, UsageError = 2 };
 
 struct Request {
-    enum class Action { Run, Help, Version, Mistake, Batch, NextNumber };
+    enum class Action { Run, Help, Version, Mistake, Batch, NextNumber, Notices };
     Action action = Action::Run;
     QString dataDir;    // --data-dir as given; empty when not given
     QString zipcodeDir; // --zipcode-dir as given; empty when not given
@@ -33,6 +33,9 @@ struct Request {
     // is for; empty for the type the window used last.
     QString nextNumber;
     QString slipType;
+    // For Notices: the folder the shipping notices go into, and whether slips notified before go again.
+    QString noticeFolder;
+    bool allNotices = false;
 };
 
 // The arguments as main() received them, the program's name first.

@@ -29,6 +29,33 @@ qint64 endOf(const QDate& day)
     return day.isNull() ? std::numeric_limits<qint64>::max()
                         : day.addDays(1).startOfDay().toMSecsSinceEpoch();
 }
+
+// The columns readEntries reads, from the first of the SELECT on.
+QString entryColumns()
+{
+    return QStringLiteral("id, printed_at, printer, top_margin, left_margin, tracking_number, spoiled,"
+                          " notified_at, %1")
+        .arg(slipColumnNames());
+}
+
+QList<HistoryEntry> readEntries(QSqlQuery& select)
+{
+    QList<HistoryEntry> found;
+    while (select.next()) {
+        HistoryEntry& e = found.emplace_back();
+        e.id = select.value(0).toLongLong();
+        e.printedAt = QDateTime::fromMSecsSinceEpoch(select.value(1).toLongLong());
+        e.printer = select.value(2).toString();
+        e.topMargin = select.value(3).toString();
+        e.leftMargin = select.value(4).toString();
+        e.trackingNumber = select.value(5).toString();
+        e.spoiled = select.value(6).toBool();
+        if (!select.value(7).isNull())
+            e.notifiedAt = QDateTime::fromMSecsSinceEpoch(select.value(7).toLongLong());
+        e.slip = readSlip(select, 8);
+    }
+    return found;
+}
 } // namespace
 
 History::History(const QString& folder, Access access) : m_db(folder, access) {}
@@ -77,10 +104,8 @@ QList<HistoryEntry> History::search(const HistoryQuery& query) const
     else
         ids = QStringLiteral("SELECT id FROM history INDEXED BY history_recent"
                              " WHERE instr(search, ?) > 0%1 ORDER BY printed_at DESC LIMIT ?");
-    QSqlQuery select = m_db.prepare(QStringLiteral("SELECT id, printed_at, printer, top_margin, left_margin,"
-                                                   " tracking_number, spoiled, %1"
-                                                   " FROM history WHERE id IN (%2) ORDER BY id DESC")
-                                        .arg(slipColumnNames(), ids.arg(within)));
+    QSqlQuery select = m_db.prepare(QStringLiteral("SELECT %1 FROM history WHERE id IN (%2) ORDER BY id DESC")
+                                        .arg(entryColumns(), ids.arg(within)));
     int at = 0;
     select.bindValue(at++, number ? *number : trigrams ? phrase(key) : key);
     if (ranged) {
@@ -90,19 +115,29 @@ QList<HistoryEntry> History::search(const HistoryQuery& query) const
     select.bindValue(at, query.limit);
     select.setForwardOnly(true);
     m_db.exec(select);
-    QList<HistoryEntry> found;
-    while (select.next()) {
-        HistoryEntry& e = found.emplace_back();
-        e.id = select.value(0).toLongLong();
-        e.printedAt = QDateTime::fromMSecsSinceEpoch(select.value(1).toLongLong());
-        e.printer = select.value(2).toString();
-        e.topMargin = select.value(3).toString();
-        e.leftMargin = select.value(4).toString();
-        e.trackingNumber = select.value(5).toString();
-        e.spoiled = select.value(6).toBool();
-        e.slip = readSlip(select, 7);
+    return readEntries(select);
+}
+
+QList<HistoryEntry> History::forNotices(bool all) const
+{
+    QSqlQuery select = m_db.prepare(
+        QStringLiteral("SELECT %1 FROM history WHERE marketplace_order IS NOT NULL%2 ORDER BY id")
+            .arg(entryColumns(), all ? QString() : QStringLiteral(" AND notified_at IS NULL")));
+    select.setForwardOnly(true);
+    m_db.exec(select);
+    return readEntries(select);
+}
+
+void History::markNotified(const QList<qint64>& ids, const QDateTime& when)
+{
+    WriteTransaction transaction(m_db);
+    QSqlQuery mark = m_db.prepare(QStringLiteral("UPDATE history SET notified_at = ? WHERE id = ?"));
+    mark.bindValue(0, when.toMSecsSinceEpoch());
+    for (const qint64 id : ids) {
+        mark.bindValue(1, id);
+        m_db.exec(mark);
     }
-    return found;
+    transaction.commit();
 }
 
 void History::remove(const QList<qint64>& ids)

@@ -18,9 +18,10 @@ struct HistoryEntry {
     QDateTime printedAt;
     QString printer;
     QString topMargin, leftMargin; // the margin texts as the print position dialog holds them
-    slip::SlipValues slip;         // the slip type included
+    slip::SlipValues slip;         // the slip type included, and the marketplace order it is for
     QString trackingNumber;        // of the form it went onto (12 digits); empty when not known
     bool spoiled = false;          // the form was replaced: its number never reached the parcel
+    QDateTime notifiedAt;          // when it went into a shipping notice; null when it never did
 };
 
 struct HistoryQuery {
@@ -55,6 +56,10 @@ public:
     // number takes it, a slip with one is recorded again with the new number and the old one kept
     // as spoiled. Raises when the numbers run out, before anything changed.
     void renumber(const QList<qint64>& ids, const QString& first);
+    // The slips of marketplace orders not yet in a shipping notice (every one with `all`), in the
+    // order they were recorded.
+    QList<HistoryEntry> forNotices(bool all) const;
+    void markNotified(const QList<qint64>& ids, const QDateTime& when);
     // Distinct destinations whose name or telephone begins with `prefix` (either width), the most
     // recently recorded first; an empty prefix gives the most recent ones.
     QList<Destination> recentDestinations(const QString& prefix, int limit) const;

@@ -26,13 +26,13 @@ void createTables(Database& db)
                            " ticked INTEGER NOT NULL, status TEXT NOT NULL, status_time INTEGER,"
                            " refusal TEXT, marks TEXT, order_number TEXT, source_file TEXT,"
                            " duplicate_key TEXT, %1)")
-                .arg(slipColumnDefinitions()));
+                .arg(slipColumnsAddedIn(1).join(QStringLiteral(", "))));
     db.exec(QStringLiteral("CREATE TABLE batch_revision (value INTEGER NOT NULL)"));
     db.exec(QStringLiteral("INSERT INTO batch_revision VALUES (0)"));
     db.exec(QStringLiteral("CREATE TABLE history (id INTEGER PRIMARY KEY AUTOINCREMENT,"
                            " printed_at INTEGER NOT NULL, printer TEXT, top_margin TEXT, left_margin TEXT,"
                            " search TEXT NOT NULL, %1)")
-                .arg(slipColumnDefinitions()));
+                .arg(slipColumnsAddedIn(1).join(QStringLiteral(", "))));
     // The search text beside the time: a search, newest first, reads this index alone.
     db.exec(QStringLiteral("CREATE INDEX history_recent ON history (printed_at, search)"));
 }
@@ -116,11 +116,11 @@ void addTrackingNumbers(Database& db)
 // Version 6: the search texts made again, now with the item names and hiragana read as katakana.
 void searchItemsAndKana(Database& db)
 {
-    QSqlQuery rows = db.exec(QStringLiteral("SELECT id, %1 FROM history").arg(slipColumnNames()));
+    QSqlQuery rows = db.exec(QStringLiteral("SELECT id, %1 FROM history").arg(slipColumnNames(6)));
     QSqlQuery update =
         db.prepare(QStringLiteral("UPDATE history SET search = ?, name_key = ?, tel_key = ? WHERE id = ?"));
     while (rows.next()) {
-        const slip::SlipValues slip = readSlip(rows, 1);
+        const slip::SlipValues slip = readSlip(rows, 1, 6);
         update.bindValue(0, slipSearchText(slip));
         update.bindValue(1, searchKey(slip.name));
         update.bindValue(2, searchKey(slip.tel));
@@ -130,9 +130,24 @@ void searchItemsAndKana(Database& db)
     db.exec(QStringLiteral("INSERT INTO history_search (history_search) VALUES ('rebuild')"));
 }
 
+// Version 7: what shipping notices need. Each slip keeps the marketplace order it came from (the
+// slip columns of this version), and the history when the slip went into a notice; the slips still
+// to be told are found by an index of their own, which holds nothing of the slips told before.
+void addShippingNotices(Database& db)
+{
+    for (const QString& table : {QStringLiteral("batch_rows"), QStringLiteral("history")}) {
+        for (const QString& column : slipColumnsAddedIn(7))
+            db.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(table, column));
+    }
+    db.exec(QStringLiteral("ALTER TABLE history ADD COLUMN notified_at INTEGER"));
+    db.exec(QStringLiteral("CREATE INDEX history_to_notify ON history (id)"
+                           " WHERE marketplace_order IS NOT NULL AND notified_at IS NULL"));
+}
+
 using Step = void (*)(Database&);
 constexpr Step steps[schemaVersion] = {createTables,      indexForTyping,     addOrderSource,
-                                       stampBatchChanges, addTrackingNumbers, searchItemsAndKana};
+                                       stampBatchChanges, addTrackingNumbers, searchItemsAndKana,
+                                       addShippingNotices};
 } // namespace
 
 void refuseNewer(const Database& db)

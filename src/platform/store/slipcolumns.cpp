@@ -1,5 +1,8 @@
 #include "platform/store/slipcolumns.h"
 
+#include "platform/store/ordercolumn.h"
+#include "platform/store/schema.h"
+
 #include <QStringList>
 #include <QVariant>
 
@@ -17,6 +20,7 @@ struct Column {
     const char* type;
     QVariant (*get)(const SlipValues&);
     void (*set)(SlipValues&, const QVariant&);
+    int addedIn = 1; // the schema version whose step adds the column
 };
 
 template <auto field> constexpr Column text(const char* name)
@@ -81,25 +85,34 @@ const std::array columns = {
     text<&SlipValues::myAdd1>("my_add1"),
     text<&SlipValues::myAdd2>("my_add2"),
     text<&SlipValues::myName>("my_name"),
+    Column{"marketplace_order", "TEXT", [](const SlipValues& s) { return orderColumn(s.order); },
+           [](SlipValues& s, const QVariant& v) { s.order = orderFromColumn(v); }, 7},
 };
 
-template <typename Each> QString joined(Each each)
+template <typename Each> QString joined(Each each, int version = schemaVersion)
 {
     QStringList parts;
-    for (const Column& c : columns)
-        parts << each(QString::fromLatin1(c.name), QString::fromLatin1(c.type));
+    for (const Column& c : columns) {
+        if (c.addedIn <= version)
+            parts << each(QString::fromLatin1(c.name), QString::fromLatin1(c.type));
+    }
     return parts.join(QStringLiteral(", "));
 }
 } // namespace
 
-QString slipColumnDefinitions()
+QStringList slipColumnsAddedIn(int version)
 {
-    return joined([](const QString& name, const QString& type) { return name + QLatin1Char(' ') + type; });
+    QStringList definitions;
+    for (const Column& c : columns) {
+        if (c.addedIn == version)
+            definitions << QString::fromLatin1(c.name) + QLatin1Char(' ') + QString::fromLatin1(c.type);
+    }
+    return definitions;
 }
 
-QString slipColumnNames()
+QString slipColumnNames(int version)
 {
-    return joined([](const QString& name, const QString&) { return name; });
+    return joined([](const QString& name, const QString&) { return name; }, version);
 }
 
 QString slipPlaceholders()
@@ -123,11 +136,14 @@ void bindSlip(QSqlQuery& query, const SlipValues& slip, int first)
         query.bindValue(first + int(i), columns[i].get(slip));
 }
 
-SlipValues readSlip(const QSqlQuery& query, int first)
+SlipValues readSlip(const QSqlQuery& query, int first, int version)
 {
     SlipValues slip;
-    for (size_t i = 0; i < columns.size(); ++i)
-        columns[i].set(slip, query.value(first + int(i)));
+    int at = first;
+    for (const Column& c : columns) {
+        if (c.addedIn <= version)
+            c.set(slip, query.value(at++));
+    }
     return slip;
 }
 

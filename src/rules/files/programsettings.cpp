@@ -110,6 +110,21 @@ void ProgramSettings::removeFormScan(const QString& slipType)
     change([&](QSettings& settings) { settings.remove(scanGroup(slipType)); });
 }
 
+orders::NoticeSettings ProgramSettings::noticeSettings() const
+{
+    QSettings settings(m_path, QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("notices"));
+    const auto value = [&](const char* key, const QString& fallback) {
+        return settings.value(QLatin1String(key), fallback).toString();
+    };
+    // The defaults: the values best documented for this carrier (the README names them).
+    return {value("amazonCarrierCode", QStringLiteral("Yamato Transport")),
+            value("amazonCarrierName", QStringLiteral("ヤマト運輸")),
+            value("amazonShipMethod", QStringLiteral("宅急便")),
+            value("yahooShipCompanyCode", QStringLiteral("1001")),
+            value("yahooShipStatus", QStringLiteral("3"))};
+}
+
 void ProgramSettings::setValue(const QString& key, const QString& value)
 {
     change([&](QSettings& settings) { settings.setValue(key, value); });

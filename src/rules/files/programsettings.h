@@ -3,6 +3,7 @@
 // older files have no place for. Earlier versions never read it, so their files stay as they were.
 
 #include "rules/orders/columnmapping.h"
+#include "rules/orders/noticeformats.h"
 #include "rules/slip/formscan.h"
 
 #include <QString>
@@ -39,6 +40,11 @@ public:
     // Both raise rova::Error "<path> に書き込めません" when the file cannot be written.
     void setFormScan(const QString& slipType, const slip::FormScan& scan);
     void removeFormScan(const QString& slipType);
+
+    // The values of the shipping notices that the marketplaces leave to the shop, under "notices/"
+    // (amazonCarrierCode, amazonCarrierName, amazonShipMethod, yahooShipCompanyCode,
+    // yahooShipStatus); a key not in the file reads as its default.
+    orders::NoticeSettings noticeSettings() const;
 
 private:
     // Raises rova::Error "<path> に書き込めません" when the file cannot be written.

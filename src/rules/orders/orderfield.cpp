@@ -16,6 +16,8 @@ struct Names {
 // In the order of the enumeration; the captions of the slip's own fields are our CSV's header.
 constexpr std::array<Names, kFieldCount> kNames{{
     {Field::OrderNumber, u"orderNumber", u"注文番号"},
+    {Field::DestinationId, u"destinationId", u"送付先ID"},
+    {Field::ItemId, u"itemId", u"商品明細ID"},
     {Field::SlipType, u"slipType", u"送り状種類"},
     {Field::PostalCode, u"zip", u"郵便番号"},
     {Field::Phone, u"tel", u"でんわ"},
@@ -54,6 +56,7 @@ constexpr std::array<Names, kFieldCount> kNames{{
     {Field::SenderAddress1, u"myAdd1", u"ご依頼主住所1"},
     {Field::SenderAddress2, u"myAdd2", u"ご依頼主住所2"},
     {Field::SenderName, u"myName", u"ご依頼主名"},
+    {Field::TrackingNumber, u"trackingNumber", u"伝票番号"},
 }};
 
 constexpr bool inEnumOrder()

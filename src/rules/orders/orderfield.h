@@ -11,6 +11,8 @@ namespace rova::orders
 
 enum class Field {
     OrderNumber,
+    DestinationId, // one destination of a marketplace order that can have several
+    ItemId,        // a marketplace's id of the row's item, which its shipping notice names
     SlipType,
     // destination, as the slip holds it
     PostalCode,
@@ -53,8 +55,10 @@ enum class Field {
     SenderAddress1,
     SenderAddress2,
     SenderName,
+    // printed
+    TrackingNumber, // the parcel's number, which our own CSV writes and an import never takes
 };
-constexpr int kFieldCount = int(Field::SenderName) + 1;
+constexpr int kFieldCount = int(Field::TrackingNumber) + 1;
 
 // Stable ASCII key (stored mappings) and the caption an operator reads (mapping dialog, our CSV).
 QString fieldKey(Field field);

@@ -25,32 +25,53 @@ OrderFormat ownFormat()
                             F::PromisedTime,   F::SlipDate,       F::PrintDate,
                             F::FontSize,       F::PrintSender,    F::SenderPostalCode,
                             F::SenderAddress1, F::SenderAddress2, F::SenderName,
-                            F::SenderPhone};
+                            F::SenderPhone,    F::TrackingNumber};
     for (const Field f : fields)
         format.rules << rule(f, {fieldCaption(f)}, f == F::PostalCode || f == F::Address1 || f == F::Name);
     return format;
 }
 
+// The columns both Rakuten layouts name alike (after NFKC): telephone parts, item, count and when.
+QList<ColumnRule> rakutenParcel()
+{
+    return {rule(F::PhonePart1, {QStringLiteral("送付先電話番号1")}),
+            rule(F::PhonePart2, {QStringLiteral("送付先電話番号2")}),
+            rule(F::PhonePart3, {QStringLiteral("送付先電話番号3")}),
+            rule(F::Item1, {QStringLiteral("商品名")}),
+            rule(F::Count, {QStringLiteral("個数")}),
+            rule(F::DeliveryDate, {QStringLiteral("お届け日指定")}),
+            rule(F::TimeSlot, {QStringLiteral("お届け時間帯")})};
+}
+
 QList<OrderFormat> makeFormats()
 {
     return {
-        {FormatId::Rakuten,
-         QStringLiteral("楽天市場 受注CSV"),
-         false,
-         {rule(F::OrderNumber, {QStringLiteral("受注番号")}),
-          rule(F::PostalCodeHead, {QStringLiteral("送付先郵便番号1")}, need),
-          rule(F::PostalCodeTail, {QStringLiteral("送付先郵便番号2")}, need),
-          rule(F::Prefecture, {QStringLiteral("送付先住所都道府県")}, need),
-          rule(F::City, {QStringLiteral("送付先住所郡市区")}, need),
-          rule(F::Street, {QStringLiteral("送付先住所それ以降の住所")}, need),
-          rule(F::FamilyName, {QStringLiteral("送付先姓")}, need),
-          rule(F::GivenName, {QStringLiteral("送付先名")}),
-          rule(F::PhonePart1, {QStringLiteral("送付先電話番号1")}),
-          rule(F::PhonePart2, {QStringLiteral("送付先電話番号2")}),
-          rule(F::PhonePart3, {QStringLiteral("送付先電話番号3")}),
-          rule(F::Item1, {QStringLiteral("商品名")}), rule(F::Count, {QStringLiteral("個数")}),
-          rule(F::DeliveryDate, {QStringLiteral("お届け日指定")}),
-          rule(F::TimeSlot, {QStringLiteral("お届け時間帯")})}},
+        // The current download (楽天ペイ): an order can go to several destinations, each row one item.
+        {FormatId::Rakuten, QStringLiteral("楽天市場 受注CSV"), false,
+         QList<ColumnRule>{rule(F::OrderNumber, {QStringLiteral("注文番号"), QStringLiteral("受注番号")}),
+                           rule(F::DestinationId, {QStringLiteral("送付先ID")}),
+                           rule(F::ItemId, {QStringLiteral("商品明細ID")}),
+                           rule(F::PostalCodeHead, {QStringLiteral("送付先郵便番号1")}, need),
+                           rule(F::PostalCodeTail, {QStringLiteral("送付先郵便番号2")}, need),
+                           rule(F::Prefecture, {QStringLiteral("送付先住所都道府県")}, need),
+                           rule(F::City, {QStringLiteral("送付先住所郡市区")}, need),
+                           rule(F::Street, {QStringLiteral("送付先住所それ以降の住所")}, need),
+                           rule(F::FamilyName, {QStringLiteral("送付先姓")}, need),
+                           rule(F::GivenName, {QStringLiteral("送付先名")})} +
+             rakutenParcel(),
+         slip::Marketplace::Rakuten},
+        // The older layout, whose names carry full-width digits and colons (matched after NFKC).
+        {FormatId::RakutenOld, QStringLiteral("楽天市場 受注CSV (旧形式)"), false,
+         QList<ColumnRule>{rule(F::OrderNumber, {QStringLiteral("受注番号")}, need),
+                           rule(F::PostalCodeHead, {QStringLiteral("送付先郵便番号1")}, need),
+                           rule(F::PostalCodeTail, {QStringLiteral("送付先郵便番号2")}, need),
+                           rule(F::Prefecture, {QStringLiteral("送付先住所:都道府県")}, need),
+                           rule(F::City, {QStringLiteral("送付先住所:都市区")}, need),
+                           rule(F::Street, {QStringLiteral("送付先住所:町以降")}, need),
+                           rule(F::FamilyName, {QStringLiteral("送付先名字")}, need),
+                           rule(F::GivenName, {QStringLiteral("送付先名前")})} +
+             rakutenParcel(),
+         slip::Marketplace::Rakuten},
         {FormatId::Yahoo,
          QStringLiteral("Yahoo!ショッピング 注文CSV"),
          false,
@@ -67,11 +88,13 @@ QList<OrderFormat> makeFormats()
           rule(F::Item1, {QStringLiteral("Title"), QStringLiteral("ItemTitle"), QStringLiteral("ItemName")}),
           rule(F::Count, {QStringLiteral("Quantity"), QStringLiteral("ItemQuantity")}),
           rule(F::DeliveryDate, {QStringLiteral("ShipRequestDate")}),
-          rule(F::TimeSlot, {QStringLiteral("ShipRequestTime")})}},
+          rule(F::TimeSlot, {QStringLiteral("ShipRequestTime")})},
+         slip::Marketplace::Yahoo},
         {FormatId::Amazon,
          QStringLiteral("Amazon 未出荷注文レポート"),
          false,
          {rule(F::OrderNumber, {QStringLiteral("order-id")}),
+          rule(F::ItemId, {QStringLiteral("order-item-id")}),
           rule(F::Name, {QStringLiteral("recipient-name")}, need),
           rule(F::PostalCode, {QStringLiteral("ship-postal-code")}, need),
           rule(F::Prefecture, {QStringLiteral("ship-state")}, need),
@@ -82,7 +105,8 @@ QList<OrderFormat> makeFormats()
           rule(F::Phone, {QStringLiteral("ship-phone-number")}),
           rule(F::Item1, {QStringLiteral("product-name")}),
           rule(F::Count, {QStringLiteral("quantity-purchased")}),
-          rule(F::DeliveryDate, {QStringLiteral("scheduled-delivery-start-date")})}},
+          rule(F::DeliveryDate, {QStringLiteral("scheduled-delivery-start-date")})},
+         slip::Marketplace::Amazon},
         {FormatId::Carrier,
          QStringLiteral("宅急便 送り状取込レイアウト"),
          true,
@@ -107,10 +131,16 @@ QList<OrderFormat> makeFormats()
     };
 }
 
+// Header names as compared: trimmed, in NFKC.
+QString comparable(const QString& name)
+{
+    return name.trimmed().normalized(QString::NormalizationForm_KC);
+}
+
 std::optional<int> columnOf(const QStringList& header, const ColumnRule& rule)
 {
     for (const QString& name : rule.headers) {
-        if (const qsizetype i = header.indexOf(name); i >= 0)
+        if (const qsizetype i = header.indexOf(comparable(name)); i >= 0)
             return int(i);
     }
     return std::nullopt;
@@ -136,7 +166,7 @@ std::optional<Recognised> recognise(const QStringList& header)
 {
     QStringList cells;
     for (const QString& cell : header)
-        cells << cell.trimmed();
+        cells << comparable(cell);
 
     std::optional<Recognised> best;
     int bestKnown = 0;

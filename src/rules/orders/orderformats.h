@@ -4,6 +4,7 @@
 
 #include "rules/orders/columnmapping.h"
 #include "rules/orders/orderfield.h"
+#include "rules/slip/marketplaceorder.h"
 
 #include <QList>
 #include <QString>
@@ -14,7 +15,7 @@
 namespace rova::orders
 {
 
-enum class FormatId { Rakuten, Yahoo, Amazon, Carrier, Own };
+enum class FormatId { Rakuten, RakutenOld, Yahoo, Amazon, Carrier, Own };
 
 struct ColumnRule {
     Field field;
@@ -27,6 +28,7 @@ struct OrderFormat {
     QString name; // for the operator
     bool rowsAreSlips = false;
     QList<ColumnRule> rules;
+    slip::Marketplace marketplace = slip::Marketplace::None; // whose shipping notice its slips go into
 };
 
 const QList<OrderFormat>& orderFormats();
@@ -38,7 +40,8 @@ struct Recognised {
 };
 
 // The format whose needed columns are all in `header` (the one that knows most of its columns
-// when several are), with each of its rules bound to the first column of its names. Other
+// when several are), with each of its rules bound to the first column of its names. Names are
+// compared after Unicode NFKC, so full-width digits and colons match their half-width forms. Other
 // columns are ignored. Nothing when no format fits.
 std::optional<Recognised> recognise(const QStringList& header);
 

@@ -32,12 +32,19 @@ OrderFile parseOrderFile(const QByteArray& bytes, const QString& fileName)
 }
 
 QList<ImportedSlip> slipsFrom(const OrderFile& file, const ColumnMapping& mapping,
-                              const ImportContext& context)
+                              const ImportContext& context, slip::Marketplace marketplace)
 {
     QList<NumberedRow> rows;
     rows.reserve(file.table.rows.size());
-    for (const Record& record : file.table.rows)
-        rows << NumberedRow{record.line, rowSlip(mapping.texts(record.cells), context.base, context.today)};
+    for (const Record& record : file.table.rows) {
+        NumberedRow& row = rows.emplace_back(
+            NumberedRow{record.line, rowSlip(mapping.texts(record.cells), context.base, context.today)});
+        // Only a marketplace's order is one a notice can name; other files keep their number as before.
+        if (marketplace == slip::Marketplace::None || row.slip.orderNumber.isEmpty())
+            row.slip.values.order = {};
+        else
+            row.slip.values.order.marketplace = marketplace;
+    }
     return gatherSlips(rows, mapping.rowsAreSlips, context.today);
 }
 
@@ -48,7 +55,7 @@ OrderImport importOrders(const OrderFile& file, const ImportContext& context,
     result.headerKey = headerKey(file.table.header.cells);
     if (const std::optional<Recognised> known = recognise(file.table.header.cells)) {
         result.format = known->format;
-        result.slips = slipsFrom(file, known->mapping, context);
+        result.slips = slipsFrom(file, known->mapping, context, orderFormat(known->format).marketplace);
     } else if (remembered) {
         result.slips = slipsFrom(file, *remembered, context);
     }

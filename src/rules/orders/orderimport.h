@@ -47,8 +47,10 @@ struct OrderImport {
 OrderImport importOrders(const OrderFile& file, const ImportContext& context,
                          const std::optional<ColumnMapping>& remembered = std::nullopt);
 
-// The file's rows through a mapping (a recognised format's, or one the operator chose).
+// The file's rows through a mapping (a recognised format's, or one the operator chose). A row with
+// an order number is one of `marketplace`'s orders, which its shipping notice will name.
 QList<ImportedSlip> slipsFrom(const OrderFile& file, const ColumnMapping& mapping,
-                              const ImportContext& context);
+                              const ImportContext& context,
+                              slip::Marketplace marketplace = slip::Marketplace::None);
 
 } // namespace rova::orders

@@ -53,6 +53,7 @@ slip::SlipValues withoutParcel(const slip::SlipValues& base)
         s->clear();
     v.timeSlots = {};
     v.promisedTimes = {};
+    v.order = {};
     return v;
 }
 
@@ -178,6 +179,15 @@ void fillFlags(slip::SlipValues& v, const Row& row)
     }
 }
 
+// What a shipping notice names; the marketplace is the file's, set by whoever knows the format.
+void fillOrder(slip::MarketplaceOrder& order, const Row& row)
+{
+    order.orderNumber = row[F::OrderNumber];
+    order.destinationId = row[F::DestinationId];
+    if (row.has(F::ItemId))
+        order.items = {{row[F::ItemId], row[F::Count]}};
+}
+
 void fillParcel(RowSlip& out, const Row& row)
 {
     out.items = {row[F::Item1], row[F::Item2], row[F::Item3]};
@@ -207,12 +217,16 @@ RowSlip rowSlip(const FieldTexts& texts, const slip::SlipValues& base, const QDa
     out.values = withoutParcel(base);
     const Row row(texts, out);
     out.orderNumber = row[F::OrderNumber];
+    fillOrder(out.values.order, row);
     fillDestination(out.values, row);
     fillForm(out.values, row);
     fillWhen(out, row, today);
     fillSender(out.values, row);
     fillFlags(out.values, row);
     fillParcel(out, row);
+    // A slip read back is printed again and takes a new number: the old one is said, not kept.
+    if (row.has(F::TrackingNumber))
+        row.unmapped(F::TrackingNumber);
     return out;
 }
 

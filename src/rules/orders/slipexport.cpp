@@ -79,7 +79,7 @@ QString text(const ImportedSlip& s, Field field)
 }
 } // namespace
 
-QByteArray exportSlips(const QList<ImportedSlip>& slips)
+QByteArray exportSlips(const QList<ImportedSlip>& slips, const QStringList& trackingNumbers)
 {
     const QList<ColumnRule>& rules = orderFormat(FormatId::Own).rules;
     QList<QStringList> records;
@@ -88,10 +88,11 @@ QByteArray exportSlips(const QList<ImportedSlip>& slips)
     for (const ColumnRule& rule : rules)
         header << rule.headers.front();
     records << header;
-    for (const ImportedSlip& s : slips) {
+    for (qsizetype i = 0; i < slips.size(); ++i) {
         QStringList record;
         for (const ColumnRule& rule : rules)
-            record << text(s, rule.field);
+            record << (rule.field == Field::TrackingNumber ? trackingNumbers.value(i)
+                                                           : text(slips[i], rule.field));
         records << record;
     }
     return QByteArray("\xEF\xBB\xBF") + writeDelimited(records, u',').toUtf8();

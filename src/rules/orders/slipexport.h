@@ -5,12 +5,14 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStringList>
 
 namespace rova::orders
 {
 
 // UTF-8 with a byte-order mark (spreadsheets then read it as UTF-8), comma-separated, CR LF, the
-// header row of our own format first. Marks and source lines are not written.
-QByteArray exportSlips(const QList<ImportedSlip>& slips);
+// header row of our own format first, each slip's tracking number (`trackingNumbers` in the order of
+// the slips; empty where a slip has none) in its last column. Marks and source lines are not written.
+QByteArray exportSlips(const QList<ImportedSlip>& slips, const QStringList& trackingNumbers = {});
 
 } // namespace rova::orders

@@ -23,7 +23,8 @@ struct Pending {
 QString destinationKey(const RowSlip& r)
 {
     const slip::SlipValues& v = r.values;
-    return QStringList{r.orderNumber, v.zip, v.add1, v.add2, v.add3, v.name, v.tel}.join(QChar(0x1F));
+    return QStringList{r.orderNumber, v.order.destinationId, v.zip, v.add1, v.add2, v.add3, v.name, v.tel}
+        .join(QChar(0x1F));
 }
 
 void addUnique(auto& list, const auto& value)
@@ -75,6 +76,7 @@ void merge(Pending& p, const NumberedRow& row)
     for (const Mark& m : row.slip.marks)
         addUnique(p.slip.marks, m);
     p.items << nonEmpty(row.slip.items);
+    p.slip.values.order.items << row.slip.values.order.items;
     if (row.slip.count)
         p.count = p.count.value_or(0) + *row.slip.count;
     for (const QString& caption : differences(p.slip.values, row.slip.values))

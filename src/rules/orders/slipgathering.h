@@ -26,9 +26,10 @@ struct NumberedRow {
 };
 
 // With `rowsAreSlips` every row is a slip of its own, its items in their lines. Otherwise rows
-// with the same order number and destination (rows without an order number never) are gathered in
-// the order they first appear: item names beyond the third, counts that are no number and values
-// the rows disagree on become marks. Each slip then gets the marks of `checkSlip`.
+// with the same order number and destination (its id where the file gives one, and the address;
+// rows without an order number never) are gathered in the order they first appear, the marketplace
+// item rows of each slip kept in that order: item names beyond the third, counts that are no number and
+// values the rows disagree on become marks. Each slip then gets the marks of `checkSlip`.
 QList<ImportedSlip> gatherSlips(const QList<NumberedRow>& rows, bool rowsAreSlips, const QDate& today);
 
 } // namespace rova::orders

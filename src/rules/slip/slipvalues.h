@@ -3,6 +3,8 @@
 //
 // The values of one slip as the print form reads them from the entry window, at drawing time.
 
+#include "rules/slip/marketplaceorder.h"
+
 #include <QDate>
 #include <QString>
 
@@ -32,6 +34,8 @@ struct SlipValues {
 
     bool printSender = false;
     QString myZip, myTel, myAdd1, myAdd2, myName;
+
+    MarketplaceOrder order; // empty for a slip that did not come from a marketplace's order file
 
     bool operator==(const SlipValues&) const = default;
 };

@@ -3,6 +3,7 @@
 #include "widgets/batch/batchmodel.h"
 #include "widgets/entry/slipentry.h"
 #include "widgets/kit/dialogs.h"
+#include "widgets/notices/noticedialog.h"
 
 #include "platform/batch/rowcheck.h"
 #include "rules/files/assignmentfile.h"
@@ -108,6 +109,14 @@ void BatchWindow::buildMenu()
     nextNumber->setObjectName(QStringLiteral("Action_NextNumber"));
     connect(nextNumber, &QAction::triggered, this,
             [this] { guarded(this, [this] { registerNextNumber(); }); });
+    QAction* notices = file->addAction(QStringLiteral("出荷通知を書き出す…"));
+    notices->setObjectName(QStringLiteral("Action_Notices"));
+    connect(notices, &QAction::triggered, this, [this] {
+        guarded(this, [this] {
+            rova::store::History history(m_main.folder());
+            rova::writeNotices(this, history, m_main.folder());
+        });
+    });
     file->addSeparator();
     QAction* close = file->addAction(QStringLiteral("閉じる(&C)"));
     close->setObjectName(QStringLiteral("Action_Close"));

@@ -97,9 +97,12 @@ void BatchWindow::exportList()
     if (path.isEmpty())
         return;
     QList<rova::orders::ImportedSlip> slips;
-    for (const rova::store::BatchRow& row : m_model->rows())
+    QStringList numbers;
+    for (const rova::store::BatchRow& row : m_model->rows()) {
         slips.append({row.slip, row.orderNumber, {}, {}});
-    rova::fileio::writeAtomically(path, rova::orders::exportSlips(slips));
+        numbers.append(row.trackingNumber);
+    }
+    rova::fileio::writeAtomically(path, rova::orders::exportSlips(slips, numbers));
     say(QStringLiteral("%1 行を %2 に書き出しました。").arg(slips.size()).arg(path));
 }
 

@@ -49,7 +49,12 @@ void BatchWindow::writeBack()
     if (m_loadedId == 0)
         throw rova::Error(
             QStringLiteral("戻す行がありません。先に行を Enter かダブルクリックで開いてください。"));
-    const rova::slip::SlipValues slip = m_main.slipValues();
+    rova::slip::SlipValues slip = m_main.slipValues();
+    // The entry window has no place for the marketplace order: the row keeps the one it came with.
+    for (const BatchRow& row : m_model->rows()) {
+        if (row.id == m_loadedId)
+            slip.order = row.slip.order;
+    }
     rova::batch::RowCheck check = rowCheck();
     m_list->updateSlip(m_loadedId, slip, rova::batch::checkedMarks(slip, check));
     refresh();

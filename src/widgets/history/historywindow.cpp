@@ -4,6 +4,7 @@
 #include "widgets/entry/slipentry.h"
 #include "widgets/history/historyaccess.h"
 #include "widgets/kit/dialogs.h"
+#include "widgets/notices/noticedialog.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -103,12 +104,13 @@ void HistoryWindow::build()
     m_loadButton = commandButton(this, "Button_Load", QStringLiteral("入力画面へ (Enter)"));
     m_renumberButton = commandButton(this, "Button_Renumber", QStringLiteral("伝票番号を付け直す"));
     m_exportButton = commandButton(this, "Button_Export", QStringLiteral("CSV出力"));
+    m_noticesButton = commandButton(this, "Button_Notices", QStringLiteral("出荷通知を書き出す…"));
     m_deleteButton = commandButton(this, "Button_Delete", QStringLiteral("削除 (Del)"));
     m_closeButton = commandButton(this, "Button_Close", QStringLiteral("閉じる (Esc)"));
     auto* commands = new QHBoxLayout;
     commands->addWidget(m_count, 1);
-    for (QPushButton* b :
-         {m_reprintButton, m_loadButton, m_renumberButton, m_exportButton, m_deleteButton, m_closeButton})
+    for (QPushButton* b : {m_reprintButton, m_loadButton, m_renumberButton, m_exportButton, m_noticesButton,
+                           m_deleteButton, m_closeButton})
         commands->addWidget(b);
 
     auto* whole = new QVBoxLayout(this);
@@ -129,6 +131,8 @@ void HistoryWindow::build()
     connect(m_loadButton, &QPushButton::clicked, this, [this] { run([this] { load(); }); });
     connect(m_renumberButton, &QPushButton::clicked, this, [this] { run([this] { renumber(); }); });
     connect(m_exportButton, &QPushButton::clicked, this, [this] { run([this] { exportCsv(); }); });
+    connect(m_noticesButton, &QPushButton::clicked, this,
+            [this] { run([this] { rova::writeNotices(this, m_history.history(), m_main.folder()); }); });
     connect(m_deleteButton, &QPushButton::clicked, this, [this] { run([this] { removeChosen(); }); });
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
 }

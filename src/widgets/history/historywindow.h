@@ -63,6 +63,7 @@ private:
     QPushButton* m_loadButton = nullptr;
     QPushButton* m_renumberButton = nullptr;
     QPushButton* m_exportButton = nullptr;
+    QPushButton* m_noticesButton = nullptr;
     QPushButton* m_deleteButton = nullptr;
     QPushButton* m_closeButton = nullptr;
 };

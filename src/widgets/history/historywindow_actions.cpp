@@ -110,9 +110,13 @@ void HistoryWindow::exportCsv()
     if (path.isEmpty())
         return;
     QList<orders::ImportedSlip> slips;
-    for (const store::HistoryEntry& e : entries)
-        slips << orders::ImportedSlip{e.slip, {}, {}, {}};
-    fileio::writeAtomically(path, orders::exportSlips(slips));
+    QStringList numbers;
+    for (const store::HistoryEntry& e : entries) {
+        slips << orders::ImportedSlip{e.slip, e.slip.order.orderNumber, {}, {}};
+        // A spoiled form's number went to no parcel and is never handed on.
+        numbers << (e.spoiled ? QString() : e.trackingNumber);
+    }
+    fileio::writeAtomically(path, orders::exportSlips(slips, numbers));
     m_count->setText(QStringLiteral("%1 件を %2 に書き出しました").arg(slips.size()).arg(path));
 }
 

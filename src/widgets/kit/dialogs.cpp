@@ -109,6 +109,15 @@ QStringList Dialogs::openFileNames(QWidget* parent, const QString& caption, cons
     return QFileDialog::getOpenFileNames(parent, caption, QString(), filter);
 }
 
+QString Dialogs::folderName(QWidget* parent, const QString& caption, const QString& start)
+{
+    if (script().on) {
+        record(Kind::OpenFile, caption);
+        return script().files.isEmpty() ? QString() : script().files.dequeue();
+    }
+    return QFileDialog::getExistingDirectory(parent, caption, start);
+}
+
 int Dialogs::exec(QDialog& dialog)
 {
     if (script().on) {

@@ -35,6 +35,9 @@ public:
     // Files to open, or none when the operator cancelled. Scripted, each queued file answer is one
     // file (an empty one: cancelled).
     static QStringList openFileNames(QWidget* parent, const QString& caption, const QString& filter);
+    // A folder, starting at `start`, or empty when the operator cancelled. Scripted, it takes a
+    // file answer and is recorded as an open-file dialog.
+    static QString folderName(QWidget* parent, const QString& caption, const QString& start);
     // Runs a dialog of our own modally and returns its result code.
     static int exec(QDialog& dialog);
 

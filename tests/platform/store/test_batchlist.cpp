@@ -97,6 +97,7 @@ private slots:
         full.statusTime = QDateTime(QDate(2024, 5, 1), QTime(9, 15, 30, 250));
         full.refusal = "プリンタが停止しています";
         full.slip = rova::test::sampleSlip();
+        full.slip.order = {rova::slip::Marketplace::Rakuten, "shop-20240501-0001", "1", {{"17", "2"}}};
         full.marks = {{"zip", "郵便番号が 3 桁-4 桁ではありません"}, {"add1", "住所①が 40 バイトを超えます"}};
         full.orderNumber = "shop-20240501-0001";
         full.orderSource = "rakuten";

@@ -178,6 +178,12 @@ private slots:
         e.topMargin = "-1.5";
         e.leftMargin = "2";
         e.slip = rova::test::sampleSlip();
+        e.slip.order = {rova::slip::Marketplace::Amazon,
+                        "503-0000002-0000002",
+                        "送付先\"1\"",
+                        {{"22222222222222", "1"}, {"33333333333333", "4"}}};
+        e.trackingNumber = "444413758703";
+        e.spoiled = true;
         e.id = m_history->record(e);
         const QList<HistoryEntry> found = m_history->search({});
         QCOMPARE(found.size(), 1);
@@ -187,6 +193,28 @@ private slots:
         QCOMPARE(found[0].topMargin, e.topMargin);
         QCOMPARE(found[0].leftMargin, e.leftMargin);
         QCOMPARE(found[0].slip, e.slip);
+        QCOMPARE(found[0].trackingNumber, e.trackingNumber);
+        QVERIFY(found[0].spoiled);
+        QVERIFY(found[0].notifiedAt.isNull());
+    }
+
+    // Only slips of marketplace orders go into notices, each once unless all are asked for.
+    void noticesHoldMarketplaceSlipsNotYetNotified()
+    {
+        record(slipTo("窓口", ""), at(8, 1));
+        SlipValues ordered = slipTo("注文1", "");
+        ordered.order = {rova::slip::Marketplace::Yahoo, "shop-0001", {}, {}};
+        record(ordered, at(8, 2));
+        ordered.name = "注文2";
+        ordered.order.orderNumber = "shop-0002";
+        record(ordered, at(8, 3));
+        QCOMPARE(namesOf(m_history->forNotices(false)), (QStringList{"注文1", "注文2"}));
+        m_history->markNotified({m_history->forNotices(false).value(0).id}, at(8, 4));
+        QCOMPARE(namesOf(m_history->forNotices(false)), QStringList{"注文2"});
+        const QList<HistoryEntry> all = m_history->forNotices(true);
+        QCOMPARE(namesOf(all), (QStringList{"注文1", "注文2"}));
+        QCOMPARE(all[0].notifiedAt, at(8, 4));
+        QCOMPARE(all[0].slip.order.orderNumber, "shop-0001");
     }
 
     void recordedWithoutTimeIsNow()

@@ -140,7 +140,7 @@ private slots:
             QCOMPARE(list.duplicates({again}).size(), 1);
             history.remove({history.search({.text = "佐藤一郎"}).value(0).id});
         }
-        QCOMPARE(oneValue(path(), "PRAGMA user_version"), "6");
+        QCOMPARE(oneValue(path(), "PRAGMA user_version"), "7");
         QCOMPARE(trigramHits(path(), "サトウジロウ"), "1");
         QCOMPARE(trigramHits(path(), "佐藤一郎"), "0");
 
@@ -159,7 +159,7 @@ private slots:
         QTest::newRow("written by a newer version")
             << Setup::NewerVersion
             << "データベース %1 はこのプログラムより新しい版で作られています"
-               " (形式 9、このプログラムは形式 6 まで)"
+               " (形式 9、このプログラムは形式 7 まで)"
             << false;
         QTest::newRow("not a database")
             << Setup::NotADatabase << "データベース %1 が壊れています: file is not a database" << true;

@@ -71,6 +71,17 @@ private slots:
                    "| "
                    "092-000-2222 | お茶 |  |  | 2 | / |  | 11 | ",
                };
+        QTest::newRow("Rakuten's older layout: full-width names, two item rows of one order gathered")
+            << "rakuten-old" << FormatId::RakutenOld
+            << QStringList{
+                   "999999-20300428-00000101 | 発払　着払(手差し) | 220-0012 | "
+                   "神奈川県横浜市西区みなとみらい２－２－１ |  |  | 田中　次郎 | 045-000-1111 | 焼き菓子 | "
+                   "紅茶 "
+                   "|  | 3 | 5/7 | 午前中 | 2,3 | ",
+                   "999999-20300428-00000102 | 発払　着払(手差し) | 460-0008 | "
+                   "愛知県名古屋市中区栄３－３－３ |  "
+                   "|  | 加藤　恵 | 052-000-2222 | 書類ケース |  |  | 1 | / |  | 4 | ",
+               };
         QTest::newRow("Yahoo: seven-digit and full-width codes, a past dated day, a count that is no number")
             << "yahoo" << FormatId::Yahoo
             << QStringList{
@@ -145,6 +156,38 @@ private slots:
         }
     }
 
+    // What a shipping notice names, per slip and per item row, in the order of the rows.
+    void marketplaceOrders_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("slip");
+        QTest::addColumn<QString>("order"); // "marketplace|order|destination|item:quantity,…"
+        QTest::newRow("Rakuten: two item rows of one destination")
+            << "rakuten.cp932.csv" << 0 << "rakuten|100001|1000011|20000001:2,20000003:1";
+        QTest::newRow("Rakuten: the second destination of an order")
+            << "rakuten.cp932.csv" << 4 << "rakuten|100004|1000042|20000009:2";
+        QTest::newRow("Rakuten's older layout")
+            << "rakuten-old.cp932.csv" << 0 << "rakuten|999999-20300428-00000101||";
+        QTest::newRow("Amazon: two item rows")
+            << "amazon.cp932.txt" << 1 << "amazon|503-0000002-0000002||22222222222222:1,33333333333333:4";
+        QTest::newRow("Yahoo") << "yahoo.cp932.csv" << 0 << "yahoo|shop-0001||";
+        QTest::newRow("the carrier's layout is no marketplace") << "carrier.cp932.csv" << 0 << "|||";
+    }
+    void marketplaceOrders()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, slip);
+        QFETCH(QString, order);
+        const rova::slip::MarketplaceOrder o = importFile(file).slips.at(slip).values.order;
+        QStringList items;
+        for (const rova::slip::OrderItem& item : o.items)
+            items << item.id + u':' + item.quantity;
+        QCOMPARE(QStringList({rova::slip::marketplaceKey(o.marketplace), o.orderNumber, o.destinationId,
+                              items.join(u',')})
+                     .join(u'|'),
+                 order);
+    }
+
     // The values a file does not carry come from the window's slip; a sender in the file wins whole.
     void windowValuesFillWhatAFileLacks()
     {
@@ -217,6 +260,28 @@ private slots:
             << QStringList{"ShipLastName", "ShipZipCode",  "ShipPrefecture",
                            "ShipCity",     "ShipAddress1", "ItemTitle"}
             << true << FormatId::Yahoo;
+        QTest::newRow("older layout: full-width digits and colons")
+            << QStringList{"受注番号",           "送付先郵便番号１",
+                           "送付先郵便番号２",   "送付先住所：都道府県",
+                           "送付先住所：都市区", "送付先住所：町以降",
+                           "送付先名字"}
+            << true << FormatId::RakutenOld;
+        QTest::newRow("older layout written half-width")
+            << QStringList{"受注番号",          "送付先郵便番号1",   "送付先郵便番号2", "送付先住所:都道府県",
+                           "送付先住所:都市区", "送付先住所:町以降", "送付先名字"}
+            << true << FormatId::RakutenOld;
+        QTest::newRow("current names with full-width digits") << QStringList{"注文番号",
+                                                                             "送付先郵便番号１",
+                                                                             "送付先郵便番号２",
+                                                                             "送付先住所都道府県",
+                                                                             "送付先住所郡市区",
+                                                                             "送付先姓",
+                                                                             "送付先住所それ以降の住所"}
+                                                              << true << FormatId::Rakuten;
+        QTest::newRow("names typed in full-width letters")
+            << QStringList{"ｒｅｃｉｐｉｅｎｔ－ｎａｍｅ", "ｓｈｉｐ－ｐｏｓｔａｌ－ｃｏｄｅ",
+                           "ｓｈｉｐ－ｓｔａｔｅ", "ｓｈｉｐ－ａｄｄｒｅｓｓ－１"}
+            << true << FormatId::Amazon;
         QTest::newRow("nothing known") << QStringList{"名前", "住所", "電話"} << false << FormatId::Own;
     }
     void recognition()

@@ -106,6 +106,19 @@ private slots:
         QCOMPARE(everything(back.slips.last()), everything(empty));
     }
 
+    // The parcel's number is written; a slip read back is printed again, so the old number is said,
+    // not kept.
+    void trackingNumberIsWrittenAndMarkedOnImport()
+    {
+        const QByteArray bytes = exportSlips({sample(1), sample(2)}, {"444413758703", ""});
+        QVERIFY(bytes.contains(",444413758703\r\n"));
+        const OrderImport back = importOrders(parseOrderFile(bytes, QStringLiteral("out.csv")), {});
+        QStringList marks;
+        for (const ImportedSlip& s : back.slips)
+            marks << (s.marks.isEmpty() ? QString() : s.marks.last().text);
+        QCOMPARE(marks, (QStringList{"取り込めなかった値があります: 伝票番号「444413758703」", QString()}));
+    }
+
     void fileStartsWithItsMarkAndTheFieldNames()
     {
         const QByteArray bytes = exportSlips({});
@@ -114,7 +127,7 @@ private slots:
                      "\uFEFF注文番号,送り状種類,郵便番号,おところ①,おところ②,おところ③,おなまえ,でんわ,"
                      "品名1,品名2,品名3,個数,お届け月,お届け日(日),ご希望時間帯,お約束時刻,日付,日付を印字,"
                      "印字フォントサイズ,ご依頼主を印字,ご依頼主郵便番号,ご依頼主住所1,ご依頼主住所2,"
-                     "ご依頼主名,ご依頼主でんわ\r\n")
+                     "ご依頼主名,ご依頼主でんわ,伝票番号\r\n")
                      .toUtf8());
     }
 

@@ -22,6 +22,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -391,6 +393,7 @@ private slots:
         full.slipType = rova::slip::slipTypes()[2];
         full.timeSlots = {false, true, false, false, false, false};
         full.promisedTimes = {};
+        full.order = {}; // our CSV is no marketplace's order file
         record(full, day(4));
         record(slipTo("山田花子", "06-6123-4567", "530-0001", "大阪府大阪市北区", "梅田ビル"), day(5));
         openWindow();
@@ -406,6 +409,32 @@ private slots:
         QCOMPARE(back.slips.size(), 2);
         QCOMPARE(back.slips[0].values.name, QStringLiteral("山田花子"));
         QCOMPARE(back.slips[1].values, full);
+    }
+
+    // The notices of marketplace slips go into the folder the dialog names, and are not written twice.
+    void noticesOfPrintedMarketplaceSlips()
+    {
+        HistoryEntry e;
+        e.printedAt = day(4);
+        e.slip = slipTo("山田花子", "06-6123-4567");
+        e.slip.order = {rova::slip::Marketplace::Yahoo, "shop-0001", {}, {}};
+        e.trackingNumber = "444413758703";
+        rova::store::History(f->window()->folder()).record(e);
+        openWindow();
+        const QString out = f->path(QStringLiteral("notices"));
+        QVERIFY(QDir().mkpath(out));
+        for (int run = 0; run < 2; ++run) {
+            Dialogs::answerNextDialog([&](QDialog& dialog) {
+                testsupport::control<QLineEdit>(&dialog, "Edit_Folder")->setText(out);
+                return int(QDialog::Accepted);
+            });
+            part<QPushButton>("Button_Notices")->click();
+        }
+        const QStringList shown = MainWindowFixture::shownTexts();
+        QCOMPARE(shown.size(), 4);
+        QVERIFY2(shown[1].startsWith("Yahoo!ショッピング shipping-yahoo-"), qPrintable(shown[1]));
+        QCOMPARE(shown[3], "書き出す出荷通知はありません");
+        QCOMPARE(QDir(out).entryList(QDir::Files).size(), 1);
     }
 
     void commandsWithNothingChosenSayso()

@@ -1,0 +1,26 @@
+#include "platform/notices/noticecommand.h"
+
+#include "platform/notices/noticeexport.h"
+#include "platform/system/programinfo.h"
+#include "rules/errors.h"
+#include "rules/files/programsettings.h"
+
+namespace rova::cli
+{
+
+int runNoticeExport(const Request& request, const QString& dataFolder)
+{
+    try {
+        store::History history(dataFolder);
+        const notices::Exported exported = notices::exportNotices(
+            history, request.noticeFolder, request.allNotices, ProgramSettings(dataFolder).noticeSettings(),
+            QDateTime::currentDateTime());
+        print(stdout, exported.summary + QLatin1Char('\n'));
+        return Success;
+    } catch (const Error& e) {
+        print(stderr, QStringLiteral("%1: %2\n").arg(programinfo::command(), e.message()));
+        return Failure;
+    }
+}
+
+} // namespace rova::cli

@@ -1,0 +1,20 @@
+#pragma once
+// An accepted job into the print history, a record per slip in page order, each with the tracking
+// number of its page. The window's recorder and the command line's batch print both record here.
+
+#include "platform/print/slipjobs.h"
+#include "platform/store/history.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace rova::print
+{
+
+// `history` opens the history when first needed; null when it takes no records (read-only). Returns
+// what the operator is told when not every slip could be recorded (the paper is out already: nothing
+// is printed again nor taken back); empty when all were.
+QString recordJob(const PrintedJob& job, const std::function<store::History*()>& history);
+
+} // namespace rova::print

@@ -27,7 +27,7 @@ Script& script()
     return s;
 }
 
-bool showBox(QWidget* parent, const QString& text, bool question)
+bool showBox(QWidget* parent, const QString& text, bool question, bool noByDefault = false)
 {
     QMessageBox box(QMessageBox::NoIcon, Dialogs::applicationTitle(), text, QMessageBox::NoButton, parent);
     // Texts come from files and other programs too: markup in them is shown, never followed.
@@ -35,7 +35,7 @@ bool showBox(QWidget* parent, const QString& text, bool question)
     if (question) {
         QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
-        box.setDefaultButton(yes);
+        box.setDefaultButton(noByDefault ? no : yes);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == yes;
@@ -47,9 +47,9 @@ bool showBox(QWidget* parent, const QString& text, bool question)
     return true;
 }
 
-void record(Dialogs::Kind kind, const QString& text, const QString& proposed = {})
+void record(Dialogs::Kind kind, const QString& text, const QString& proposed = {}, bool noByDefault = false)
 {
-    script().shown.append({kind, text, proposed});
+    script().shown.append({kind, text, proposed, noByDefault});
 }
 } // namespace
 
@@ -58,13 +58,14 @@ QString Dialogs::applicationTitle()
     return QStringLiteral("◇rova_Yamato");
 }
 
-bool Dialogs::ask(QWidget* parent, const QString& text)
+bool Dialogs::ask(QWidget* parent, const QString& text, Answer byDefault)
 {
+    const bool noByDefault = byDefault == Answer::No;
     if (script().on) {
-        record(Kind::Question, text);
+        record(Kind::Question, text, {}, noByDefault);
         return !script().answers.isEmpty() && script().answers.dequeue();
     }
-    return showBox(parent, text, true);
+    return showBox(parent, text, true, noByDefault);
 }
 
 void Dialogs::tell(QWidget* parent, const QString& text)
@@ -91,22 +92,24 @@ QString Dialogs::saveFileName(QWidget* parent, const QString& caption, const QSt
     return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
 }
 
-QString Dialogs::openFileName(QWidget* parent, const QString& caption, const QString& filter)
+QString Dialogs::openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                              const QString& filter)
 {
     if (script().on) {
-        record(Kind::OpenFile, caption);
+        record(Kind::OpenFile, caption, folder);
         return script().files.isEmpty() ? QString() : script().files.dequeue();
     }
-    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
 
-QStringList Dialogs::openFileNames(QWidget* parent, const QString& caption, const QString& filter)
+QStringList Dialogs::openFileNames(QWidget* parent, const QString& caption, const QString& folder,
+                                   const QString& filter)
 {
     if (script().on) {
-        const QString file = openFileName(parent, caption, filter);
+        const QString file = openFileName(parent, caption, folder, filter);
         return file.isEmpty() ? QStringList() : QStringList{file};
     }
-    return QFileDialog::getOpenFileNames(parent, caption, QString(), filter);
+    return QFileDialog::getOpenFileNames(parent, caption, folder, filter);
 }
 
 int Dialogs::exec(QDialog& dialog)

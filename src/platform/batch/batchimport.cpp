@@ -44,6 +44,10 @@ QString markKey(orders::MarkCode code)
         return QStringLiteral("tooManyItems");
     case MarkCode::DifferingValues:
         return QStringLiteral("differing");
+    case MarkCode::CashOnDelivery:
+        return QStringLiteral("cashOnDelivery");
+    case MarkCode::TimeSlotMoved:
+        return QStringLiteral("timeSlotMoved");
     }
     return QStringLiteral("other");
 }
@@ -65,8 +69,11 @@ QList<store::BatchMark> checkedMarks(const slip::SlipValues& slip, RowCheck& che
 QList<store::BatchMark> importMarks(const QList<store::BatchMark>& marks)
 {
     using orders::MarkCode;
-    const QStringList keys{markKey(MarkCode::Unmapped), markKey(MarkCode::TooManyItems),
-                           markKey(MarkCode::DifferingValues)};
+    QStringList keys;
+    for (int code = 0; code < orders::kMarkCodes; ++code) {
+        if (orders::isImportMark(MarkCode(code)))
+            keys << markKey(MarkCode(code));
+    }
     QList<store::BatchMark> kept;
     for (const store::BatchMark& m : marks) {
         if (keys.contains(m.code))

@@ -53,8 +53,11 @@ enum class Field {
     SenderAddress1,
     SenderAddress2,
     SenderName,
+    // payment, which the forms cannot collect: only said
+    PaymentMethod,
+    CodAmount, // the amount a cash-on-delivery order collects
 };
-constexpr int kFieldCount = int(Field::SenderName) + 1;
+constexpr int kFieldCount = int(Field::CodAmount) + 1;
 
 // Stable ASCII key (stored mappings) and the caption an operator reads (mapping dialog, our CSV).
 QString fieldKey(Field field);

@@ -324,11 +324,15 @@ private slots:
         QTest::newRow("ordinary row") << "105-0011" << shiba << true << QStringList() << ""
                                       << ""
                                       << "";
-        QTest::newRow("address line running into the items")
-            << "105-0011" << shiba + QStringLiteral("　芝公園ハイツ１０１号室　東京タワー前通り側") << true
+        QTest::newRow("address line running into the items (no number or blank to cut it at)")
+            << "105-0011" << QStringLiteral("港区芝公園芝公園ハイツ東京タワー前通り側南向き角部屋") << true
             << QStringList{"address1Long", "overlap"}
             << "文字が隣の欄に重なります: おところ① が 品名 に重なります"
             << "Edit_Add1" << shiba;
+        QTest::newRow("address too long for ①: cut into ① and ②")
+            << "105-0011" << shiba + QStringLiteral("　芝公園ハイツ１０１号室") << true << QStringList() << ""
+            << ""
+            << "";
         QTest::newRow("postal code of another place")
             << "105-0011" << QStringLiteral("北海道札幌市中央区北一条西２丁目") << true
             << QStringList{"zipMismatch"}
@@ -402,7 +406,7 @@ private slots:
         const QString shiba = QStringLiteral("東京都港区芝公園１－２－３");
         QTest::newRow("no marks: Enter prints") << shiba << QStringList();
         QTest::newRow("marked: Enter does not print")
-            << shiba + QStringLiteral("　芝公園ハイツ１０１号室　東京タワー前通り側")
+            << QStringLiteral("港区芝公園芝公園ハイツ東京タワー前通り側南向き角部屋")
             << QStringList{"確認の印がある送り状が 1 枚あります:", "・文字が隣の欄に重なります (1 枚)",
                            "・警告:おところ①の文字数が多すぎます。　おところ②へ分割してください (1 枚)"};
     }

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QQueue>
+#include <QTimer>
 
 namespace rova
 {
@@ -27,9 +28,12 @@ Script& script()
     return s;
 }
 
-bool showBox(QWidget* parent, const QString& text, bool question, bool noByDefault = false)
+bool showBox(QWidget* parent, const QString& text, bool question, bool noByDefault = false,
+             int closeAfterMs = 0)
 {
     QMessageBox box(QMessageBox::NoIcon, Dialogs::applicationTitle(), text, QMessageBox::NoButton, parent);
+    if (closeAfterMs > 0)
+        QTimer::singleShot(closeAfterMs, &box, &QMessageBox::accept);
     // Texts come from files and other programs too: markup in them is shown, never followed.
     box.setTextFormat(Qt::PlainText);
     if (question) {
@@ -73,6 +77,13 @@ void Dialogs::tell(QWidget* parent, const QString& text)
     if (script().on)
         return record(Kind::Notice, text);
     showBox(parent, text, false);
+}
+
+void Dialogs::tellBriefly(QWidget* parent, const QString& text, int closeAfterMs)
+{
+    if (script().on)
+        return record(Kind::Notice, text);
+    showBox(parent, text, false, false, closeAfterMs);
 }
 
 void Dialogs::error(QWidget* parent, const QString& text)

@@ -26,6 +26,9 @@ public:
     static bool ask(QWidget* parent, const QString& text, Answer byDefault = Answer::Yes);
     // Notice with "OK".
     static void tell(QWidget* parent, const QString& text);
+    // A notice with "OK" that also closes itself after `closeAfterMs`: for a process that ends with
+    // it and must not wait for a click.
+    static void tellBriefly(QWidget* parent, const QString& text, int closeAfterMs);
     // The standard error box: message text only, "OK".
     static void error(QWidget* parent, const QString& text);
     // A file name to save to, or empty when the operator cancelled.

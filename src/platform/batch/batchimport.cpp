@@ -61,6 +61,15 @@ QList<store::BatchMark> listMarks(const QList<orders::Mark>& marks)
     return out;
 }
 
+QString markCaption(const QString& key)
+{
+    for (int code = 0; code < orders::kMarkCodes; ++code) {
+        if (markKey(orders::MarkCode(code)) == key)
+            return orders::markText(orders::MarkCode(code));
+    }
+    return key;
+}
+
 QList<store::BatchMark> checkedMarks(const slip::SlipValues& slip, RowCheck& check)
 {
     return listMarks(check.marks(slip));

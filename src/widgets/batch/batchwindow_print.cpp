@@ -9,6 +9,7 @@
 
 #include "widgets/printer/trackingnumberdialog.h"
 
+#include "platform/batch/batchimport.h"
 #include "platform/batch/batchprint.h"
 #include "platform/store/trackingstacks.h"
 #include "rules/files/assignmentfile.h"
@@ -78,14 +79,14 @@ void BatchWindow::print()
 QString BatchWindow::markedSummary() const
 {
     int marked = 0;
-    QMap<QString, int> reasons; // a mark's standing text (before its details) and how many rows
+    QMap<QString, int> reasons; // a mark's standing text and how many rows have it
     for (const rova::store::BatchRow& row : m_model->rows()) {
         if (!row.ticked || row.status == rova::store::BatchStatus::Printed || row.marks.isEmpty())
             continue;
         ++marked;
         QSet<QString> ofRow;
         for (const rova::store::BatchMark& m : row.marks)
-            ofRow.insert(m.text.section(QStringLiteral(": "), 0, 0));
+            ofRow.insert(rova::batch::markCaption(m.code));
         for (const QString& reason : ofRow)
             ++reasons[reason];
     }

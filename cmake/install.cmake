@@ -24,11 +24,20 @@ add_custom_command(OUTPUT ${ROVA_ICON_PNG}
   COMMAND ${RSVG_CONVERT} --width=256 --height=256 --output=${ROVA_ICON_PNG} ${ROVA_PACKAGING_SOURCE}/rova-yamato.svg
   DEPENDS ${ROVA_PACKAGING_SOURCE}/rova-yamato.svg
   COMMENT "Drawing the 256 px icon" VERBATIM)
+# The Japanese manual page is written from the tables --help prints.
+add_executable(write-manual-page ${ROVA_PACKAGING_SOURCE}/writemanualpage.cpp)
+target_link_libraries(write-manual-page PRIVATE rova_platform)
+file(MAKE_DIRECTORY ${ROVA_PACKAGING_BUILD}/ja)
+add_custom_command(OUTPUT ${ROVA_PACKAGING_BUILD}/ja/rova-yamato.1
+  COMMAND write-manual-page ${PROJECT_VERSION} ${ROVA_RELEASE_DATE} > ${ROVA_PACKAGING_BUILD}/ja/rova-yamato.1
+  DEPENDS write-manual-page VERBATIM)
 # gzip -n leaves out the name and time, so the same sources give the same package.
-set(ROVA_COMPRESSED ${ROVA_PACKAGING_BUILD}/rova-yamato.1.gz ${ROVA_PACKAGING_BUILD}/changelog.gz)
+set(ROVA_COMPRESSED ${ROVA_PACKAGING_BUILD}/rova-yamato.1.gz ${ROVA_PACKAGING_BUILD}/ja/rova-yamato.1.gz
+    ${ROVA_PACKAGING_BUILD}/changelog.gz)
 add_custom_command(OUTPUT ${ROVA_COMPRESSED}
-  COMMAND ${GZIP_PROGRAM} -9nkf rova-yamato.1 changelog
-  DEPENDS ${ROVA_PACKAGING_BUILD}/rova-yamato.1 ${ROVA_PACKAGING_BUILD}/changelog
+  COMMAND ${GZIP_PROGRAM} -9nkf rova-yamato.1 ja/rova-yamato.1 changelog
+  DEPENDS ${ROVA_PACKAGING_BUILD}/rova-yamato.1 ${ROVA_PACKAGING_BUILD}/ja/rova-yamato.1
+          ${ROVA_PACKAGING_BUILD}/changelog
   WORKING_DIRECTORY ${ROVA_PACKAGING_BUILD} VERBATIM)
 add_custom_target(rova-desktop-files ALL DEPENDS ${ROVA_ICON_PNG} ${ROVA_COMPRESSED})
 
@@ -39,5 +48,6 @@ install(FILES ${ROVA_PACKAGING_SOURCE}/rova-yamato.svg
 install(FILES ${ROVA_ICON_PNG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
 install(FILES ${ROVA_PACKAGING_BUILD}/${ROVA_DESKTOP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${ROVA_PACKAGING_BUILD}/rova-yamato.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${ROVA_PACKAGING_BUILD}/ja/rova-yamato.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1)
 install(FILES ${ROVA_PACKAGING_SOURCE}/copyright ${ROVA_PACKAGING_BUILD}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/rova-yamato)

@@ -18,6 +18,7 @@ int main(int argc, char* argv[])
     if (const auto status = cli::answerWithoutWindow(request, folder))
         return *status;
     if (request.action == cli::Request::Action::NextNumber) {
+        cli::quietQtMessages();
         QCoreApplication app(argc, argv);
         return cli::registerNextNumber(request, folder.path);
     }
@@ -28,6 +29,7 @@ int main(int argc, char* argv[])
     if (request.action == cli::Request::Action::Batch) {
         // From a script: the pages are drawn without a screen, whether or not one is there.
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        cli::quietQtMessages();
         QGuiApplication app(argc, argv);
         return cli::runBatch(request, folder.path);
     }

@@ -63,10 +63,11 @@ bool ProgramStart::open()
     });
     if (!checked)
         return false; // the lock file could not be used: the box named it
+    // Said only when the running copy could not be reached; this copy ends without waiting for a click.
     if (start == SingleInstance::Start::AlreadyRunning)
-        Dialogs::tell(
+        Dialogs::tellBriefly(
             nullptr,
-            QStringLiteral("%1 はすでに起動しています\n%2").arg(Dialogs::applicationTitle(), m_folder));
+            QStringLiteral("%1 はすでに起動しています\n%2").arg(Dialogs::applicationTitle(), m_folder), 5000);
     if (start != SingleInstance::Start::Run)
         return false;
     // Only the copy that holds the folder's lock may clear it: no other copy is writing there.

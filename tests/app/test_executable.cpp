@@ -1,6 +1,8 @@
 // The program's command line through the real executable, as a shell or a desktop starts it: the
 // texts it prints, its exit status, and how it ends without a display. None of these opens a window.
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -131,6 +133,60 @@ private slots:
         }
         if (status == 1)
             QCOMPARE(stdErr.count(QLatin1Char('\n')), 1);
+    }
+
+    // A second start hands over to the running copy and ends at once with status 0, no box waiting
+    // for a click, whatever data folder and whichever runtime folder each copy sees.
+    void secondStartHandsOverAndEnds_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("sameRuntime"); // false: one from the desktop menu, one from a terminal
+        QTest::newRow("default data folder") << QStringList{} << true;
+        QTest::newRow("default data folder, another runtime folder") << QStringList{} << false;
+        QTest::newRow("an existing data folder") << QStringList{"--data-dir", "<tmp>/existing"} << true;
+        QTest::newRow("a new data folder") << QStringList{"--data-dir", "<tmp>/new/data"} << false;
+    }
+    void secondStartHandsOverAndEnds()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, sameRuntime);
+        QTemporaryDir scratch;
+        QVERIFY(QDir(scratch.path()).mkpath(QStringLiteral("existing")));
+        for (QString& argument : arguments)
+            argument.replace(QStringLiteral("<tmp>"), scratch.path());
+        const QString dataFolder = arguments.isEmpty()
+                                       ? scratch.filePath(QStringLiteral("home/.config/rova-yamato"))
+                                       : arguments.last();
+        const auto environment = [&](const QString& runtime) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "ROVA_DATA_DIR", "XDG_CONFIG_HOME"})
+                env.remove(QString::fromLatin1(name));
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+            env.insert(QStringLiteral("HOME"), scratch.filePath(QStringLiteral("home")));
+            QDir(scratch.path()).mkpath(runtime);
+            QFile::setPermissions(scratch.filePath(runtime),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            env.insert(QStringLiteral("XDG_RUNTIME_DIR"), scratch.filePath(runtime));
+            return env;
+        };
+        QProcess first;
+        first.setProcessEnvironment(environment(QStringLiteral("menu")));
+        first.start(QStringLiteral(ROVA_TEST_BIN "/rova-yamato"), arguments);
+        // The running copy notes in its lock where it listens once it does.
+        const QString lock = QDir(dataFolder).filePath(QStringLiteral("rova_Yamato.lock"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(lock).size() > 0, 20000);
+
+        QProcess second;
+        second.setProcessEnvironment(
+            environment(sameRuntime ? QStringLiteral("menu") : QStringLiteral("terminal")));
+        second.start(QStringLiteral(ROVA_TEST_BIN "/rova-yamato"), arguments);
+        const bool ended = second.waitForFinished(3000);
+        first.terminate();
+        first.waitForFinished(5000);
+        QVERIFY2(ended, "the second copy did not end");
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(first.state(), QProcess::NotRunning);
     }
 };
 

@@ -26,6 +26,7 @@ set(expected
   share/icons/hicolor/256x256/apps/${DESKTOP_ID}.png
   share/metainfo/${DESKTOP_ID}.metainfo.xml
   share/man/man1/rova-yamato.1.gz
+  share/man/ja/man1/rova-yamato.1.gz
   share/doc/rova-yamato/copyright
   share/doc/rova-yamato/changelog.gz)
 foreach(path IN LISTS expected)
@@ -64,6 +65,11 @@ endif()
 run(man --warnings -l ${PREFIX}/share/man/man1/rova-yamato.1.gz)
 if(NOT run_output MATCHES "--data-dir" OR NOT run_output MATCHES "ROVA_DATA_DIR" OR NOT run_output MATCHES "FILES")
   fail("the manual page lacks options, files or environment:\n${run_output}")
+endif()
+
+run(${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 man --warnings -l ${PREFIX}/share/man/ja/man1/rova-yamato.1.gz)
+if(NOT run_output MATCHES "--zipcode-dir" OR NOT run_output MATCHES "rova-yamato.sqlite3")
+  fail("the Japanese manual page lacks options or files:\n${run_output}")
 endif()
 
 run(${PREFIX}/bin/rova-yamato --version)

@@ -44,6 +44,10 @@ QString markKey(orders::MarkCode code)
         return QStringLiteral("tooManyItems");
     case MarkCode::DifferingValues:
         return QStringLiteral("differing");
+    case MarkCode::CashOnDelivery:
+        return QStringLiteral("cashOnDelivery");
+    case MarkCode::TimeSlotMoved:
+        return QStringLiteral("timeSlotMoved");
     }
     return QStringLiteral("other");
 }
@@ -57,6 +61,15 @@ QList<store::BatchMark> listMarks(const QList<orders::Mark>& marks)
     return out;
 }
 
+QString markCaption(const QString& key)
+{
+    for (int code = 0; code < orders::kMarkCodes; ++code) {
+        if (markKey(orders::MarkCode(code)) == key)
+            return orders::markText(orders::MarkCode(code));
+    }
+    return key;
+}
+
 QList<store::BatchMark> checkedMarks(const slip::SlipValues& slip, RowCheck& check)
 {
     return listMarks(check.marks(slip));
@@ -65,8 +78,11 @@ QList<store::BatchMark> checkedMarks(const slip::SlipValues& slip, RowCheck& che
 QList<store::BatchMark> importMarks(const QList<store::BatchMark>& marks)
 {
     using orders::MarkCode;
-    const QStringList keys{markKey(MarkCode::Unmapped), markKey(MarkCode::TooManyItems),
-                           markKey(MarkCode::DifferingValues)};
+    QStringList keys;
+    for (int code = 0; code < orders::kMarkCodes; ++code) {
+        if (orders::isImportMark(MarkCode(code)))
+            keys << markKey(MarkCode(code));
+    }
     QList<store::BatchMark> kept;
     for (const store::BatchMark& m : marks) {
         if (keys.contains(m.code))

@@ -18,6 +18,9 @@ namespace rova::batch
 // A stable key per mark code ("zip", "overlap", …), what the list stores.
 QString markKey(orders::MarkCode code);
 QList<store::BatchMark> listMarks(const QList<orders::Mark>& marks);
+// The standing text of a stored key, without a row's details ("代金引換の注文です"); the key itself
+// when no code has it.
+QString markCaption(const QString& key);
 // What a slip typed or corrected in the window deserves now.
 QList<store::BatchMark> checkedMarks(const slip::SlipValues& slip, RowCheck& check);
 

@@ -6,6 +6,7 @@
 
 #include "platform/system/datafolder.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -42,12 +43,28 @@ struct Request {
 QStringList arguments(int argc, char** argv);
 Request parse(const QStringList& arguments);
 
+// What --help says and the Japanese manual page with it, one table per part, so the two cannot
+// differ: what is typed or named on the left, what it means on the right.
+struct HelpRow {
+    QString left, right;
+};
+QList<HelpRow> optionRows();
+QList<HelpRow> fileRows();
+QList<HelpRow> environmentRows();
+QList<HelpRow> exitStatusRows();
+QString summaryText();     // what the program does, one line
+QString secondStartText(); // what starting it again does
+
 QString helpText(const datafolder::Choice& folder);
 QString versionText(); // name and version, one line
 
 // Prints what the request asks for when it does not open the window (help and version on standard
 // output, a mistake on standard error) and returns the exit status; nothing for a request to run.
 std::optional<int> answerWithoutWindow(const Request& request, const datafolder::Choice& folder);
+
+// From here on Qt's own messages (start-up notes such as the runtime folder's) are not printed: a
+// script reading standard error gets the program's lines only. Fatal ones still are.
+void quietQtMessages();
 
 // Writes a text to standard output or standard error at once (UTF-8).
 void print(std::FILE* stream, const QString& text);

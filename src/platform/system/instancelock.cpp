@@ -67,7 +67,38 @@ bool InstanceLock::tryLock()
         if (errno != EINTR)
             fail(errtext::fromErrno(errno), m_path);
     }
+    m_held = true;
     return true;
+}
+
+void InstanceLock::write(const QByteArray& note)
+{
+    if (m_fd < 0 || !m_held)
+        return;
+    if (::ftruncate(m_fd, 0) != 0 || ::pwrite(m_fd, note.constData(), size_t(note.size()), 0) != note.size())
+        (void)::ftruncate(m_fd, 0);
+}
+
+QByteArray InstanceLock::read() const
+{
+    int fd = m_fd;
+    if (fd < 0) {
+        fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        struct stat st {
+        };
+        // A note in a file of someone else's could send this copy's request anywhere.
+        if (fd >= 0 && (::fstat(fd, &st) != 0 || st.st_uid != ::getuid() || !S_ISREG(st.st_mode))) {
+            ::close(fd);
+            return {};
+        }
+    }
+    if (fd < 0)
+        return {};
+    QByteArray note(4096, Qt::Uninitialized);
+    const ssize_t n = ::pread(fd, note.data(), size_t(note.size()), 0);
+    if (fd != m_fd)
+        ::close(fd);
+    return n > 0 ? note.left(n) : QByteArray();
 }
 
 } // namespace rova

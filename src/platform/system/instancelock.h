@@ -23,9 +23,16 @@ public:
     // hold it could decide which copy runs.
     bool tryLock();
 
+    // A short note in the file (where the holder listens), for the copies that find it locked; each
+    // replaces the last; write() does nothing unless the lock is held, and a failed write leaves the
+    // note empty. read() gives nothing for a file that is not this user's.
+    void write(const QByteArray& note);
+    QByteArray read() const;
+
 private:
     QString m_path;
     int m_fd = -1;
+    bool m_held = false;
 };
 
 } // namespace rova

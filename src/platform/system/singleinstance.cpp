@@ -110,23 +110,28 @@ SingleInstance::Start SingleInstance::claim(int askTimeoutMs)
     }
     // A socket of another user's in its place keeps later copies from asking this one to come
     // forward; they still do not run, so this copy runs all the same.
-    if (ownedOrAbsent(m_name))
-        m_server->listen(m_name);
+    if (ownedOrAbsent(m_name) && m_server->listen(m_name))
+        m_lock.write(QFile::encodeName(m_name));
     return Start::Run;
 }
 
 bool SingleInstance::bringExistingForward(int timeoutMs)
 {
-    if (!ownedOrAbsent(m_name))
-        return false;
     const QDeadlineTimer deadline(timeoutMs);
     // The running copy may hold the lock a moment before it listens, or have all its connections busy.
-    while (!askOnce(m_name, deadline)) {
+    for (;;) {
+        // Where the running copy says it listens comes first: started from the desktop menu and
+        // from a terminal, the two copies may not see the same runtime folder.
+        QStringList names{QFile::decodeName(m_lock.read()), m_name};
+        names.removeDuplicates();
+        for (const QString& name : std::as_const(names)) {
+            if (!name.isEmpty() && ownedOrAbsent(name) && askOnce(name, deadline))
+                return true;
+        }
         if (deadline.hasExpired())
             return false;
         QThread::msleep(50);
     }
-    return true;
 }
 
 } // namespace rova

@@ -5,8 +5,10 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <sys/stat.h>
 #include <utility>
@@ -16,7 +18,23 @@ namespace rova
 
 namespace
 {
-const QString lastPdfFolderKey = QStringLiteral("pdf/lastFolder");
+QString lastFolderKey(FileKind kind)
+{
+    switch (kind) {
+    case FileKind::Import:
+        return QStringLiteral("folders/import");
+    case FileKind::Export:
+        return QStringLiteral("folders/export");
+    case FileKind::HistoryCsv:
+        return QStringLiteral("folders/historyCsv");
+    case FileKind::FormScan:
+        return QStringLiteral("folders/formScan");
+    case FileKind::Pdf:
+        // Where earlier versions kept it.
+        return QStringLiteral("pdf/lastFolder");
+    }
+    return QString();
+}
 
 // A header can hold any character, a key of the file not: the key is the header's digest.
 QString mappingKey(const QString& headerKey)
@@ -51,21 +69,39 @@ std::pair<ino_t, qint64> fileStamp(const QString& path)
 }
 } // namespace
 
-ProgramSettings::ProgramSettings(const QString& dataFolder) : m_path(QDir(dataFolder).filePath(fileName())) {}
+ProgramSettings::ProgramSettings(const QString& dataFolder)
+    : m_path(QDir(dataFolder).filePath(fileName())), m_dataFolder(dataFolder)
+{
+}
 
 QString ProgramSettings::fileName()
 {
     return QStringLiteral("rova-yamato.conf");
 }
 
-QString ProgramSettings::lastPdfFolder() const
+QString ProgramSettings::lastFolder(FileKind kind) const
 {
-    return QSettings(m_path, QSettings::IniFormat).value(lastPdfFolderKey).toString();
+    return QSettings(m_path, QSettings::IniFormat).value(lastFolderKey(kind)).toString();
 }
 
-void ProgramSettings::setLastPdfFolder(const QString& folder)
+void ProgramSettings::setLastFolder(FileKind kind, const QString& folder)
 {
-    setValue(lastPdfFolderKey, folder);
+    setValue(lastFolderKey(kind), folder);
+}
+
+QString ProgramSettings::startFolder(FileKind kind) const
+{
+    const QFileInfo last(lastFolder(kind));
+    if (!last.filePath().isEmpty() && last.isDir() &&
+        last.canonicalFilePath() != QFileInfo(m_dataFolder).canonicalFilePath())
+        return last.filePath();
+    return defaultFolder();
+}
+
+QString ProgramSettings::defaultFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 std::optional<orders::ColumnMapping> ProgramSettings::columnMapping(const QString& headerKey) const

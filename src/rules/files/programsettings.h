@@ -16,6 +16,9 @@ class QSettings;
 namespace rova
 {
 
+// The kinds of file the operator picks in a file dialog; each opens where the last one was.
+enum class FileKind { Import, Export, HistoryCsv, FormScan, Pdf };
+
 class ProgramSettings
 {
 public:
@@ -24,10 +27,15 @@ public:
     static QString fileName(); // "rova-yamato.conf"
     QString path() const { return m_path; }
 
-    // The folder the built-in PDF printer last saved in; empty when none was kept.
-    QString lastPdfFolder() const;
+    // The folder a file of the kind was last picked in; empty when none was kept.
+    QString lastFolder(FileKind kind) const;
     // Raises rova::Error "<path> に書き込めません" when the file cannot be written.
-    void setLastPdfFolder(const QString& folder);
+    void setLastFolder(FileKind kind, const QString& folder);
+    // Where a file dialog of the kind opens: the last folder while it is still there, never the
+    // data folder itself (hidden, and no place for the operator's files), else defaultFolder().
+    QString startFolder(FileKind kind) const;
+    // The documents folder, or the home folder when there is none.
+    static QString defaultFolder();
 
     // The column mapping the operator chose for an order file's header (orders::headerKey).
     std::optional<orders::ColumnMapping> columnMapping(const QString& headerKey) const;
@@ -53,6 +61,7 @@ private:
     void change(const std::function<void(QSettings&)>& edit);
 
     QString m_path;
+    QString m_dataFolder;
 };
 
 } // namespace rova

@@ -35,6 +35,13 @@ bool isBlank(QChar c)
     return c == u' ' || c == u'\u3000';
 }
 
+// A character of a block number: "１－２－３", "1丁目2番地3号".
+bool isBlockNumber(QChar c)
+{
+    static const QString marks = QStringLiteral("-－‐ー丁目番地号");
+    return transfer::isAnyWidthDigit(c) || marks.contains(c);
+}
+
 // Places ① may end at, in ascending order.
 QList<qsizetype> cutPoints(const QString& head, qsizetype streetStart, qsizetype prefectureEnd)
 {
@@ -44,10 +51,14 @@ QList<qsizetype> cutPoints(const QString& head, qsizetype streetStart, qsizetype
     if (streetStart > prefectureEnd)
         points << streetStart;
     bool digitSeen = false;
+    bool numberEnded = false;
     for (qsizetype i = streetStart; i < head.size(); ++i) {
         const bool firstDigit = !digitSeen && transfer::isAnyWidthDigit(head[i]);
         digitSeen = digitSeen || firstDigit;
-        if ((firstDigit || isBlank(head[i])) && i > 0)
+        // Where the block number ends and a building name starts with no blank between them.
+        const bool afterNumber = digitSeen && !numberEnded && !isBlockNumber(head[i]);
+        numberEnded = numberEnded || afterNumber;
+        if ((firstDigit || isBlank(head[i]) || afterNumber) && i > 0)
             points << i;
     }
     return points;

@@ -19,9 +19,10 @@ struct AddressLines {
 
 // Line ① is prefecture, city and street run together (a piece the street repeats is taken once);
 // when that is over 40 code page 932 bytes, it is cut at the last place that keeps ① within 40
-// bytes: after the prefecture, after the city, before the first digit of the street or at a
-// blank, and what follows goes to ②. Line ② ends with the building, line ③ holds company and
-// department. Pieces are joined by an ideographic space. With no place to cut, ① stays whole.
+// bytes: after the prefecture, after the city, before the first digit of the street (after the
+// town), after its block number or at a blank, and what follows goes to ②. Line ② ends with the building,
+// line ③ holds company and department. Pieces are joined by an ideographic space. With no place to cut, ①
+// stays whole.
 AddressLines composeAddress(const AddressParts& parts);
 
 // Joins the non-empty trimmed texts with an ideographic space.

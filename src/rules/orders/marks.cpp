@@ -6,6 +6,10 @@
 #include "rules/text/cp932.h"
 #include "rules/text/halfwidth.h"
 
+#include <QLocale>
+
+#include <cmath>
+
 namespace rova::orders
 {
 
@@ -105,6 +109,10 @@ QString markText(MarkCode code)
         return QStringLiteral("品名が3つを超えています");
     case MarkCode::DifferingValues:
         return QStringLiteral("同じ送り状の行で値が違います");
+    case MarkCode::CashOnDelivery:
+        return QStringLiteral("代金引換の注文です");
+    case MarkCode::TimeSlotMoved:
+        return QStringLiteral("ご希望の時間帯が送り状にありません");
     }
     return QString();
 }
@@ -114,9 +122,25 @@ Mark mark(MarkCode code, const QString& detail)
     return {code, detail.isEmpty() ? markText(code) : markText(code) + QStringLiteral(": ") + detail};
 }
 
+Mark cashOnDelivery(const QString& amount)
+{
+    const QString text = markText(MarkCode::CashOnDelivery);
+    QString digits = toHalfWidth(amount).trimmed();
+    digits.remove(u',').remove(u'¥').remove(u'円');
+    if (digits.isEmpty())
+        return {MarkCode::CashOnDelivery, text};
+    bool isNumber = false;
+    const double yen = digits.toDouble(&isNumber);
+    const QString shown =
+        isNumber ? QLocale(QLocale::English).toString(qlonglong(std::llround(yen))) : amount.trimmed();
+    return {MarkCode::CashOnDelivery, QStringLiteral("%1 (¥%2)").arg(text, shown)};
+}
+
 bool isImportMark(MarkCode code)
 {
-    return code == MarkCode::Unmapped || code == MarkCode::TooManyItems || code == MarkCode::DifferingValues;
+    return code == MarkCode::Unmapped || code == MarkCode::TooManyItems ||
+           code == MarkCode::DifferingValues || code == MarkCode::CashOnDelivery ||
+           code == MarkCode::TimeSlotMoved;
 }
 
 bool address1TooLong(const QString& add1)

@@ -30,7 +30,10 @@ enum class MarkCode {
     Unmapped,        // a value of the file that could not be put on the slip
     TooManyItems,    // more item names than the slip's three lines
     DifferingValues, // rows of one slip that disagree
+    CashOnDelivery,  // an order paid on delivery, which these forms cannot collect
+    TimeSlotMoved,   // a time slot the form has no box for, printed in the nearest one
 };
+constexpr int kMarkCodes = int(MarkCode::TimeSlotMoved) + 1;
 
 struct Mark {
     MarkCode code;
@@ -51,6 +54,10 @@ QList<Mark> checkSlip(const slip::SlipValues& values, const QDate& today);
 // The marks of values a slip is not sent without: a sender printed with empty fields, no item
 // name. Part of checkSlip(); also said before a single slip is printed.
 QList<Mark> missingValues(const slip::SlipValues& values);
+
+// The mark of a cash-on-delivery order: "代金引換の注文です (¥3,300)", the amount as the file
+// gives it when it is no number, without it when the file gives none.
+Mark cashOnDelivery(const QString& amount);
 
 // Address ① too long for its line: the same rule as the window's warning.
 bool address1TooLong(const QString& add1);

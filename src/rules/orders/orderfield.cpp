@@ -56,6 +56,8 @@ constexpr std::array<Names, kFieldCount> kNames{{
     {Field::SenderAddress1, u"myAdd1", u"ご依頼主住所1"},
     {Field::SenderAddress2, u"myAdd2", u"ご依頼主住所2"},
     {Field::SenderName, u"myName", u"ご依頼主名"},
+    {Field::PaymentMethod, u"paymentMethod", u"お支払い方法"},
+    {Field::CodAmount, u"codAmount", u"代金引換の金額"},
     {Field::TrackingNumber, u"trackingNumber", u"伝票番号"},
 }};
 

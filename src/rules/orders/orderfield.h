@@ -55,6 +55,9 @@ enum class Field {
     SenderAddress1,
     SenderAddress2,
     SenderName,
+    // payment, which the forms cannot collect: only said
+    PaymentMethod,
+    CodAmount, // the amount a cash-on-delivery order collects
     // printed
     TrackingNumber, // the parcel's number, which our own CSV writes and an import never takes
 };

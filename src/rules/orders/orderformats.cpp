@@ -31,7 +31,8 @@ OrderFormat ownFormat()
     return format;
 }
 
-// The columns both Rakuten layouts name alike (after NFKC): telephone parts, item, count and when.
+// The columns both Rakuten layouts name alike (after NFKC): telephone parts, item, count, when and
+// the payment.
 QList<ColumnRule> rakutenParcel()
 {
     return {rule(F::PhonePart1, {QStringLiteral("送付先電話番号1")}),
@@ -40,7 +41,9 @@ QList<ColumnRule> rakutenParcel()
             rule(F::Item1, {QStringLiteral("商品名")}),
             rule(F::Count, {QStringLiteral("個数")}),
             rule(F::DeliveryDate, {QStringLiteral("お届け日指定")}),
-            rule(F::TimeSlot, {QStringLiteral("お届け時間帯")})};
+            rule(F::TimeSlot, {QStringLiteral("お届け時間帯")}),
+            rule(F::PaymentMethod, {QStringLiteral("決済方法")}),
+            rule(F::CodAmount, {QStringLiteral("請求金額")})};
 }
 
 QList<OrderFormat> makeFormats()
@@ -88,7 +91,9 @@ QList<OrderFormat> makeFormats()
           rule(F::Item1, {QStringLiteral("Title"), QStringLiteral("ItemTitle"), QStringLiteral("ItemName")}),
           rule(F::Count, {QStringLiteral("Quantity"), QStringLiteral("ItemQuantity")}),
           rule(F::DeliveryDate, {QStringLiteral("ShipRequestDate")}),
-          rule(F::TimeSlot, {QStringLiteral("ShipRequestTime")})},
+          rule(F::TimeSlot, {QStringLiteral("ShipRequestTime")}),
+          rule(F::PaymentMethod, {QStringLiteral("PayMethodName")}),
+          rule(F::CodAmount, {QStringLiteral("TotalPrice")})},
          slip::Marketplace::Yahoo},
         {FormatId::Amazon,
          QStringLiteral("Amazon 未出荷注文レポート"),
@@ -105,7 +110,9 @@ QList<OrderFormat> makeFormats()
           rule(F::Phone, {QStringLiteral("ship-phone-number")}),
           rule(F::Item1, {QStringLiteral("product-name")}),
           rule(F::Count, {QStringLiteral("quantity-purchased")}),
-          rule(F::DeliveryDate, {QStringLiteral("scheduled-delivery-start-date")})},
+          rule(F::DeliveryDate, {QStringLiteral("scheduled-delivery-start-date")}),
+          rule(F::PaymentMethod, {QStringLiteral("payment-method")}),
+          rule(F::CodAmount, {QStringLiteral("cod-collectible-amount")})},
          slip::Marketplace::Amazon},
         {FormatId::Carrier,
          QStringLiteral("宅急便 送り状取込レイアウト"),

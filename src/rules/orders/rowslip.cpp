@@ -39,6 +39,13 @@ public:
     {
         m_out.marks << mark(MarkCode::Unmapped, QStringLiteral("%1「%2」").arg(fieldCaption(f), (*this)[f]));
     }
+    void timeSlotMoved(const TimeChoice& choice) const
+    {
+        m_out.marks << mark(
+            MarkCode::TimeSlotMoved,
+            QStringLiteral("ご希望 %1、印字 %2").arg(choice.moved, timeSlotCaptions().value(choice.box)));
+    }
+    void cashOnDelivery(const QString& amount) const { m_out.marks << orders::cashOnDelivery(amount); }
 
 private:
     const FieldTexts& m_texts;
@@ -84,22 +91,31 @@ void fillDestination(slip::SlipValues& v, const Row& row)
         v.zip = slipPostalCode(row[F::PostalCodeHead] + u'-' + row[F::PostalCodeTail]);
     v.tel = phone({row[F::Phone], row[F::PhonePart1], row[F::PhonePart2], row[F::PhonePart3]});
 
+    // A whole address too long for ① is cut as one in pieces is, what follows going before ②.
+    AddressLines given{row[F::Address1], row[F::Address2], row[F::Address3]};
+    if (address1TooLong(given.add1)) {
+        const AddressLines cut = composeAddress({{}, {}, given.add1, given.add2, {}, {}});
+        given.add1 = cut.add1;
+        given.add2 = cut.add2;
+    }
     AddressLines composed;
     if (row.hasAny({F::Prefecture, F::City, F::Street, F::Building, F::Company, F::Department}))
         composed = composeAddress({row[F::Prefecture], row[F::City], row[F::Street], row[F::Building],
                                    row[F::Company], row[F::Department]});
-    v.add1 = joinWords({row[F::Address1], composed.add1});
-    v.add2 = joinWords({row[F::Address2], composed.add2});
-    v.add3 = joinWords({row[F::Address3], composed.add3});
+    v.add1 = joinWords({given.add1, composed.add1});
+    v.add2 = joinWords({given.add2, composed.add2});
+    v.add3 = joinWords({given.add3, composed.add3});
     v.name = joinWords({row[F::Name], row[F::FamilyName], row[F::GivenName]});
 }
 
-void tick(auto& boxes, TimeChoice choice, const Row& row, Field f)
+void tick(auto& boxes, const TimeChoice& choice, const Row& row, Field f)
 {
     if (!choice.understood)
-        row.unmapped(f);
-    else if (choice.box >= 0)
+        return row.unmapped(f);
+    if (choice.box >= 0)
         boxes[choice.box] = true;
+    if (!choice.moved.isEmpty())
+        row.timeSlotMoved(choice);
 }
 
 void fillDeliveryDate(RowSlip& out, const Row& row, const QDate& today)
@@ -188,6 +204,15 @@ void fillOrder(slip::MarketplaceOrder& order, const Row& row)
         order.items = {{row[F::ItemId], row[F::Count]}};
 }
 
+// Paid on delivery: the forms cannot collect, so the slip is marked with what to collect.
+void fillPayment(const Row& row)
+{
+    const QString method = toHalfWidth(row[F::PaymentMethod]).trimmed();
+    if (method.compare(u"COD", Qt::CaseInsensitive) == 0 || method.contains(u"代金引換") ||
+        method.contains(u"代引"))
+        row.cashOnDelivery(row[F::CodAmount]);
+}
+
 void fillParcel(RowSlip& out, const Row& row)
 {
     out.items = {row[F::Item1], row[F::Item2], row[F::Item3]};
@@ -224,6 +249,7 @@ RowSlip rowSlip(const FieldTexts& texts, const slip::SlipValues& base, const QDa
     fillSender(out.values, row);
     fillFlags(out.values, row);
     fillParcel(out, row);
+    fillPayment(row);
     // A slip read back is printed again and takes a new number: the old one is said, not kept.
     if (row.has(F::TrackingNumber))
         row.unmapped(F::TrackingNumber);

@@ -14,10 +14,11 @@ namespace
 {
 struct Span {
     int from, to, box;
+    bool moved = false; // the box prints another time than the one asked
 };
 // The first row with a given start is the one a start hour alone picks.
-constexpr Span kSpans[] = {{8, 12, 0},  {12, 14, 1}, {14, 16, 2}, {16, 18, 3},
-                           {18, 20, 4}, {19, 21, 5}, {20, 21, 5}};
+constexpr Span kSpans[] = {{8, 12, 0},  {12, 14, 1},       {14, 16, 2}, {16, 18, 3},
+                           {18, 20, 4}, {19, 21, 5, true}, {20, 21, 5}};
 
 TimeChoice none()
 {
@@ -26,6 +27,10 @@ TimeChoice none()
 TimeChoice box(int b)
 {
     return {true, b};
+}
+TimeChoice box(const Span& s)
+{
+    return {true, s.box, s.moved ? QStringLiteral("%1時～%2時").arg(s.from).arg(s.to) : QString()};
 }
 
 // Half-width, without blanks, so that "１４：００ ～ １６：００" reads as "14:00~16:00".
@@ -45,7 +50,7 @@ TimeChoice fromSpan(int from, int to)
 {
     for (const Span& s : kSpans) {
         if (s.from == from && s.to == to)
-            return box(s.box);
+            return box(s);
     }
     return {};
 }
@@ -105,7 +110,7 @@ TimeChoice timeSlotStartingAt(int hour)
 {
     for (const Span& s : kSpans) {
         if (s.from == hour)
-            return box(s.box);
+            return box(s);
     }
     return {};
 }

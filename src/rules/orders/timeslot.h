@@ -16,6 +16,8 @@ namespace rova::orders
 struct TimeChoice {
     bool understood = false;
     int box = -1; // -1: none asked for
+    // The time asked ("19時～21時") when the form has no box for it and `box` is the nearest one.
+    QString moved;
 };
 
 // Either width, blanks ignored. "指定なし", "なし" and an empty text ask for none.

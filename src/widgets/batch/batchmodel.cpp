@@ -35,7 +35,9 @@ QString timeCaption(const rova::slip::SlipValues& slip)
     return slot.isEmpty() ? rova::orders::promisedTimeCaption(slip) : slot;
 }
 
-QString marksTooltip(const BatchRow& row)
+} // namespace
+
+QString BatchModel::marksText(const BatchRow& row)
 {
     QStringList lines;
     if (row.status == BatchStatus::Refused)
@@ -44,7 +46,6 @@ QString marksTooltip(const BatchRow& row)
         lines << m.text;
     return lines.join(u'\n');
 }
-} // namespace
 
 BatchModel::BatchModel(rova::store::BatchList& list, QObject* parent)
     : QAbstractTableModel(parent), m_list(list)
@@ -172,7 +173,12 @@ QVariant BatchModel::data(const QModelIndex& index, int role) const
             return qApp->style()->standardIcon(QStyle::SP_MessageBoxWarning);
         return {};
     case Qt::ToolTipRole:
-        return column == Marks || column == Status ? marksTooltip(row) : QVariant();
+        if (column == Marks || column == Status)
+            return marksText(row);
+        // The view elides these to keep the row on screen.
+        if (column == Address1 || column == Name || column == Item1)
+            return display(row, column);
+        return {};
     case Qt::ForegroundRole:
         if (row.status == BatchStatus::Printed)
             return QApplication::palette().brush(QPalette::Disabled, QPalette::Text);
@@ -186,10 +192,10 @@ QVariant BatchModel::headerData(int section, Qt::Orientation orientation, int ro
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     static const QStringList captions{
-        QStringLiteral("印刷"),     QStringLiteral("状態"),      QStringLiteral("送り状種類"),
-        QStringLiteral("〒"),       QStringLiteral("おところ①"), QStringLiteral("おなまえ"),
-        QStringLiteral("でんわ"),   QStringLiteral("品名１"),    QStringLiteral("個数"),
-        QStringLiteral("お届け日"), QStringLiteral("時間帯"),    QStringLiteral("確認"),
+        QStringLiteral("印刷"),       QStringLiteral("確認"),     QStringLiteral("状態"),
+        QStringLiteral("送り状種類"), QStringLiteral("〒"),       QStringLiteral("おところ①"),
+        QStringLiteral("おなまえ"),   QStringLiteral("でんわ"),   QStringLiteral("品名１"),
+        QStringLiteral("個数"),       QStringLiteral("お届け日"), QStringLiteral("時間帯"),
         QStringLiteral("伝票番号")};
     return captions.value(section);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The batch list as a table: a row per slip, the tick editable in place, printed rows greyed and
-// the marks as an icon with their texts as the tooltip. When the list's revision moved, whoever
-// changed it, it reads only the rows changed since and tells the view row by row, so the
+// the marks as an icon with their texts as the tooltip (and as marksText() for the line under the
+// table); long texts carry their whole text as the tooltip, as the view elides them. When the list's revision
+// moved, whoever changed it, it reads only the rows changed since and tells the view row by row, so the
 // selection, the current row and the scroll position stay.
 
 #include "platform/store/batchlist.h"
@@ -12,8 +13,10 @@ class BatchModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
+    // The marks right after the tick: long columns never push them out of view.
     enum Column {
         Tick,
+        Marks,
         Status,
         SlipType,
         Zip,
@@ -24,7 +27,6 @@ public:
         Count,
         Delivery,
         TimeSlot,
-        Marks,
         TrackingNumber
     };
     static constexpr int kColumns = TrackingNumber + 1;
@@ -35,6 +37,8 @@ public:
     void refresh();
     const rova::store::BatchRow& row(int index) const { return m_rows.at(index); }
     const QList<rova::store::BatchRow>& rows() const { return m_rows; }
+    // Why a row is marked or was refused, a line each; empty for a row without marks.
+    static QString marksText(const rova::store::BatchRow& row);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

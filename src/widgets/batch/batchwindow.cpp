@@ -15,8 +15,10 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
@@ -24,6 +26,8 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using rova::guarded;
 
@@ -73,7 +77,8 @@ void BatchWindow::build()
     m_table->horizontalHeader()->setStretchLastSection(true);
     // Column widths from the first rows only: measuring 10,000 rows would hold the window up.
     m_table->horizontalHeader()->setResizeContentsPrecision(50);
-    layout->addWidget(m_table);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(buildNotes());
     layout->addWidget(buildProgress());
     setCentralWidget(central);
     m_status = new QLabel(this);
@@ -151,6 +156,48 @@ QWidget* BatchWindow::buildButtons()
     return bar;
 }
 
+QWidget* BatchWindow::buildNotes()
+{
+    auto* notes = new QWidget(this);
+    auto* column = new QVBoxLayout(notes);
+    column->setContentsMargins(0, 0, 0, 0);
+    m_emptyHint = new QLabel(
+        QStringLiteral(
+            "一覧は空です。Ctrl+O で注文ファイルを取り込むか、ファイルをここにドロップしてください。"),
+        notes);
+    m_emptyHint->setObjectName(QStringLiteral("Label_EmptyHint"));
+    column->addWidget(m_emptyHint);
+    m_rowMarks = new QLabel(notes);
+    m_rowMarks->setObjectName(QStringLiteral("Label_RowMarks"));
+    m_rowMarks->setTextFormat(Qt::PlainText);
+    m_rowMarks->setWordWrap(true);
+    column->addWidget(m_rowMarks);
+    m_importLog = new QPlainTextEdit(notes);
+    m_importLog->setObjectName(QStringLiteral("TextEdit_ImportLog"));
+    m_importLog->setReadOnly(true);
+    m_importLog->setMaximumHeight(fontMetrics().height() * 4 + 12);
+    m_importLog->hide();
+    column->addWidget(m_importLog);
+    return notes;
+}
+
+void BatchWindow::showRowMarks()
+{
+    const QModelIndex current = m_table->currentIndex();
+    const QString text = current.isValid() ? BatchModel::marksText(m_model->row(current.row())) : QString();
+    m_rowMarks->setText(text);
+    m_rowMarks->setVisible(!text.isEmpty());
+    m_emptyHint->setVisible(m_model->rowCount() == 0);
+}
+
+void BatchWindow::fitColumns()
+{
+    m_table->resizeColumnsToContents();
+    const int widest = fontMetrics().horizontalAdvance(QChar(0x3042)) * 14;
+    for (const int column : {BatchModel::Address1, BatchModel::Name, BatchModel::Item1})
+        m_table->setColumnWidth(column, std::min(m_table->columnWidth(column), widest));
+}
+
 QWidget* BatchWindow::buildProgress()
 {
     auto* bar = new QWidget(this);
@@ -175,6 +222,12 @@ bool BatchWindow::ensureList()
         m_list = std::make_unique<rova::store::BatchList>(m_main.folder());
         m_model = new BatchModel(*m_list, this);
         m_table->setModel(m_model);
+        connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                &BatchWindow::showRowMarks);
+        connect(m_model, &QAbstractItemModel::dataChanged, this, &BatchWindow::showRowMarks);
+        connect(m_model, &QAbstractItemModel::rowsRemoved, this, &BatchWindow::showRowMarks);
+        connect(m_model, &QAbstractItemModel::rowsInserted, this, &BatchWindow::showRowMarks);
+        showRowMarks();
     });
     return bool(m_list);
 }
@@ -185,7 +238,7 @@ void BatchWindow::open()
         return;
     m_slipType->setCurrentText(m_main.slipValues().slipType);
     refresh();
-    m_table->resizeColumnsToContents();
+    fitColumns();
     if (isMinimized())
         showNormal();
     show();
@@ -195,11 +248,15 @@ void BatchWindow::open()
 
 void BatchWindow::refresh()
 {
+    const int before = m_model->rowCount();
     try {
         m_model->refresh();
     } catch (const rova::Error& e) {
         say(e.message());
     }
+    // New rows, from this window or another process, get their widths; otherwise the operator's stay.
+    if (m_model->rowCount() > before)
+        fitColumns();
 }
 
 void BatchWindow::say(const QString& text)
@@ -236,5 +293,8 @@ void BatchWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // The import log is of this sitting.
+    m_importLog->clear();
+    m_importLog->hide();
     QMainWindow::closeEvent(event);
 }

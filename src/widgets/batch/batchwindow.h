@@ -17,6 +17,7 @@ class BatchModel;
 class SlipEntry;
 class QComboBox;
 class QLabel;
+class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QTableView;
@@ -66,10 +67,18 @@ private:
     void buildMenu();
     QWidget* buildButtons();
     QWidget* buildProgress();
+    // The lines under the table: the current row's marks, the hint of an empty list, the imports.
+    QWidget* buildNotes();
+    void showRowMarks();
+    // Widths for the rows there, the long columns held narrow enough to keep the row on screen.
+    void fitColumns();
     // Opens the database the first time the window is wanted, not at the program's start.
     bool ensureList();
     void refresh();
-    void importFile(const QString& path);
+    // The line the import log keeps for the file.
+    QString importFile(const QString& path);
+    // Why the ticked rows about to print are marked, as the question before printing says it.
+    QString markedSummary() const;
     QList<qint64> selectedIds() const;
     // The check of rows made now: each slip type's printer is asked once for all of them.
     rova::batch::RowCheck rowCheck() const;
@@ -91,5 +100,8 @@ private:
     QProgressBar* m_progress = nullptr;
     QPushButton* m_cancelButton = nullptr;
     QLabel* m_status = nullptr;
+    QLabel* m_rowMarks = nullptr;
+    QLabel* m_emptyHint = nullptr;
+    QPlainTextEdit* m_importLog = nullptr;
     QWidget* m_controls = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "widgets/batch/columnmappingdialog.h"
 #include "widgets/entry/slipentry.h"
 #include "widgets/kit/dialogs.h"
+#include "widgets/kit/filedialogs.h"
 
 #include "platform/batch/batchimport.h"
 #include "rules/files/fileio.h"
@@ -17,14 +18,15 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QTableView>
 
 using rova::Dialogs;
 
 void BatchWindow::chooseImport()
 {
-    importFiles(
-        Dialogs::openFileNames(this, QStringLiteral("注文ファイルの取り込み"),
+    importFiles(rova::FileDialogs(this, rova::ProgramSettings(m_main.folder()), rova::FileKind::Import)
+                    .openFiles(QStringLiteral("注文ファイルの取り込み"),
                                QStringLiteral("注文ファイル (*.csv *.tsv *.txt);;すべてのファイル (*)")));
 }
 
@@ -33,14 +35,16 @@ void BatchWindow::importFiles(const QStringList& paths)
     if (!ensureList())
         return;
     // Each file on its own: one that cannot be read leaves the others imported.
-    for (const QString& path : paths)
-        rova::guarded(this, [&] { importFile(path); });
+    for (const QString& path : paths) {
+        QString line = QStringLiteral("%1: 取り込めませんでした。").arg(QFileInfo(path).fileName());
+        rova::guarded(this, [&] { line = importFile(path); });
+        m_importLog->appendPlainText(line);
+        m_importLog->show();
+    }
     refresh();
-    // Widths for the rows now there; the list's own refreshes leave the operator's widths alone.
-    m_table->resizeColumnsToContents();
 }
 
-void BatchWindow::importFile(const QString& path)
+QString BatchWindow::importFile(const QString& path)
 {
     const rova::orders::OrderFile file = rova::orders::readOrderFile(path);
     const rova::orders::ImportContext context{m_main.slipValues(), QDate::currentDate()};
@@ -51,7 +55,8 @@ void BatchWindow::importFile(const QString& path)
         if (!mapping) {
             ColumnMappingDialog dialog(file.table.header.cells, path, this);
             if (Dialogs::exec(dialog) != QDialog::Accepted)
-                return;
+                return QStringLiteral("%1: 列の対応を選ばなかったので取り込んでいません。")
+                    .arg(QFileInfo(path).fileName());
             mapping = dialog.mapping();
             settings.setColumnMapping(imported.headerKey, *mapping);
         }
@@ -86,14 +91,17 @@ void BatchWindow::importFile(const QString& path)
         }
     }
     say(summary, check);
+    return summary;
 }
 
 void BatchWindow::exportList()
 {
     if (!ensureList())
         return;
-    const QString path = Dialogs::saveFileName(this, QStringLiteral("一覧の書き出し"),
-                                               QStringLiteral("batch.csv"), QStringLiteral("CSV (*.csv)"));
+    const QString path =
+        rova::FileDialogs(this, rova::ProgramSettings(m_main.folder()), rova::FileKind::Export)
+            .saveFile(QStringLiteral("一覧の書き出し"), QStringLiteral("batch.csv"),
+                      QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty())
         return;
     QList<rova::orders::ImportedSlip> slips;

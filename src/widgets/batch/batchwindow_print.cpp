@@ -9,6 +9,7 @@
 
 #include "widgets/printer/trackingnumberdialog.h"
 
+#include "platform/batch/batchimport.h"
 #include "platform/batch/batchprint.h"
 #include "platform/store/trackingstacks.h"
 #include "rules/files/assignmentfile.h"
@@ -16,9 +17,11 @@
 #include "rules/slip/trackingnumber.h"
 
 #include <QApplication>
+#include <QMap>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSet>
 
 using rova::Dialogs;
 
@@ -34,13 +37,10 @@ void BatchWindow::print()
     if (total == 0)
         throw rova::Error(
             QStringLiteral("印刷する行がありません。印刷済みでない行にチェックを付けてください。"));
-    int marked = 0;
-    for (const rova::store::BatchRow& row : m_model->rows())
-        marked += row.ticked && row.status != rova::store::BatchStatus::Printed && !row.marks.isEmpty();
-    QString question = QStringLiteral("%1 枚を印刷しますか?").arg(total);
-    if (marked > 0)
-        question += QStringLiteral("\n確認の印がある送り状が %1 枚あります。").arg(marked);
-    if (!Dialogs::ask(this, question))
+    const QString marked = markedSummary();
+    // A marked slip printed by a hasty Enter is a wasted form or a parcel gone wrong.
+    if (!Dialogs::ask(this, QStringLiteral("%1 枚を印刷しますか?").arg(total) + marked,
+                      marked.isEmpty() ? Dialogs::Answer::Yes : Dialogs::Answer::No))
         return;
 
     setPrinting(true);
@@ -74,6 +74,28 @@ void BatchWindow::print()
     else
         say((QStringList{QStringLiteral("%1 枚を印刷しました。").arg(outcome.printed)} + outcome.numbers)
                 .join(QStringLiteral("　")));
+}
+
+QString BatchWindow::markedSummary() const
+{
+    int marked = 0;
+    QMap<QString, int> reasons; // a mark's standing text and how many rows have it
+    for (const rova::store::BatchRow& row : m_model->rows()) {
+        if (!row.ticked || row.status == rova::store::BatchStatus::Printed || row.marks.isEmpty())
+            continue;
+        ++marked;
+        QSet<QString> ofRow;
+        for (const rova::store::BatchMark& m : row.marks)
+            ofRow.insert(rova::batch::markCaption(m.code));
+        for (const QString& reason : ofRow)
+            ++reasons[reason];
+    }
+    if (marked == 0)
+        return QString();
+    QString text = QStringLiteral("\n確認の印がある送り状が %1 枚あります:").arg(marked);
+    for (auto it = reasons.cbegin(); it != reasons.cend(); ++it)
+        text += QStringLiteral("\n・%1 (%2 枚)").arg(it.key()).arg(it.value());
+    return text;
 }
 
 void BatchWindow::setPrinting(bool printing)

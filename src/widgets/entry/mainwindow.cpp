@@ -65,8 +65,9 @@ void MainWindow::setPrintPositionDialog(PrintPositionDialog* dialog)
 
 void MainWindow::comeForward()
 {
-    if (isMinimized())
-        showNormal();
+    // Restored from minimised as it was before (maximised stays maximised).
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
     raise();
     activateWindow();
 }

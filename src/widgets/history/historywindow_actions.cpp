@@ -9,9 +9,9 @@
 #include "widgets/entry/slipentry.h"
 #include "widgets/history/historyaccess.h"
 #include "widgets/kit/dialogs.h"
+#include "widgets/kit/filedialogs.h"
 #include "widgets/printer/trackingnumberdialog.h"
 
-#include <QDir>
 #include <QHash>
 #include <QLabel>
 
@@ -104,9 +104,9 @@ void HistoryWindow::exportCsv()
     const QList<store::HistoryEntry> entries = chosen();
     if (entries.isEmpty())
         nothingChosen();
-    const QString path = Dialogs::saveFileName(this, QStringLiteral("CSV出力"),
-                                               QDir(m_main.folder()).filePath(QStringLiteral("履歴.csv")),
-                                               QStringLiteral("CSV (*.csv)"));
+    const QString path =
+        FileDialogs(this, ProgramSettings(m_main.folder()), FileKind::HistoryCsv)
+            .saveFile(QStringLiteral("CSV出力"), QStringLiteral("履歴.csv"), QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty())
         return;
     QList<orders::ImportedSlip> slips;

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QQueue>
+#include <QTimer>
 
 namespace rova
 {
@@ -27,15 +28,18 @@ Script& script()
     return s;
 }
 
-bool showBox(QWidget* parent, const QString& text, bool question)
+bool showBox(QWidget* parent, const QString& text, bool question, bool noByDefault = false,
+             int closeAfterMs = 0)
 {
     QMessageBox box(QMessageBox::NoIcon, Dialogs::applicationTitle(), text, QMessageBox::NoButton, parent);
+    if (closeAfterMs > 0)
+        QTimer::singleShot(closeAfterMs, &box, &QMessageBox::accept);
     // Texts come from files and other programs too: markup in them is shown, never followed.
     box.setTextFormat(Qt::PlainText);
     if (question) {
         QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
-        box.setDefaultButton(yes);
+        box.setDefaultButton(noByDefault ? no : yes);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == yes;
@@ -47,9 +51,9 @@ bool showBox(QWidget* parent, const QString& text, bool question)
     return true;
 }
 
-void record(Dialogs::Kind kind, const QString& text, const QString& proposed = {})
+void record(Dialogs::Kind kind, const QString& text, const QString& proposed = {}, bool noByDefault = false)
 {
-    script().shown.append({kind, text, proposed});
+    script().shown.append({kind, text, proposed, noByDefault});
 }
 } // namespace
 
@@ -58,13 +62,14 @@ QString Dialogs::applicationTitle()
     return QStringLiteral("◇rova_Yamato");
 }
 
-bool Dialogs::ask(QWidget* parent, const QString& text)
+bool Dialogs::ask(QWidget* parent, const QString& text, Answer byDefault)
 {
+    const bool noByDefault = byDefault == Answer::No;
     if (script().on) {
-        record(Kind::Question, text);
+        record(Kind::Question, text, {}, noByDefault);
         return !script().answers.isEmpty() && script().answers.dequeue();
     }
-    return showBox(parent, text, true);
+    return showBox(parent, text, true, noByDefault);
 }
 
 void Dialogs::tell(QWidget* parent, const QString& text)
@@ -72,6 +77,13 @@ void Dialogs::tell(QWidget* parent, const QString& text)
     if (script().on)
         return record(Kind::Notice, text);
     showBox(parent, text, false);
+}
+
+void Dialogs::tellBriefly(QWidget* parent, const QString& text, int closeAfterMs)
+{
+    if (script().on)
+        return record(Kind::Notice, text);
+    showBox(parent, text, false, false, closeAfterMs);
 }
 
 void Dialogs::error(QWidget* parent, const QString& text)
@@ -91,22 +103,24 @@ QString Dialogs::saveFileName(QWidget* parent, const QString& caption, const QSt
     return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
 }
 
-QString Dialogs::openFileName(QWidget* parent, const QString& caption, const QString& filter)
+QString Dialogs::openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                              const QString& filter)
 {
     if (script().on) {
-        record(Kind::OpenFile, caption);
+        record(Kind::OpenFile, caption, folder);
         return script().files.isEmpty() ? QString() : script().files.dequeue();
     }
-    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
 
-QStringList Dialogs::openFileNames(QWidget* parent, const QString& caption, const QString& filter)
+QStringList Dialogs::openFileNames(QWidget* parent, const QString& caption, const QString& folder,
+                                   const QString& filter)
 {
     if (script().on) {
-        const QString file = openFileName(parent, caption, filter);
+        const QString file = openFileName(parent, caption, folder, filter);
         return file.isEmpty() ? QStringList() : QStringList{file};
     }
-    return QFileDialog::getOpenFileNames(parent, caption, QString(), filter);
+    return QFileDialog::getOpenFileNames(parent, caption, folder, filter);
 }
 
 QString Dialogs::folderName(QWidget* parent, const QString& caption, const QString& start)

@@ -21,20 +21,26 @@ class Dialogs
 public:
     static QString applicationTitle(); // "◇rova_Yamato"
 
-    // Question with "はい(&Y)" / "いいえ(&N)"; true only for Yes.
-    static bool ask(QWidget* parent, const QString& text);
+    // Question with "はい(&Y)" / "いいえ(&N)"; true only for Yes. Enter answers `byDefault`.
+    enum class Answer { Yes, No };
+    static bool ask(QWidget* parent, const QString& text, Answer byDefault = Answer::Yes);
     // Notice with "OK".
     static void tell(QWidget* parent, const QString& text);
+    // A notice with "OK" that also closes itself after `closeAfterMs`: for a process that ends with
+    // it and must not wait for a click.
+    static void tellBriefly(QWidget* parent, const QString& text, int closeAfterMs);
     // The standard error box: message text only, "OK".
     static void error(QWidget* parent, const QString& text);
     // A file name to save to, or empty when the operator cancelled.
     static QString saveFileName(QWidget* parent, const QString& caption, const QString& proposed,
                                 const QString& filter);
-    // A file to open, or empty when the operator cancelled.
-    static QString openFileName(QWidget* parent, const QString& caption, const QString& filter);
+    // A file to open, starting in `folder`, or empty when the operator cancelled.
+    static QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                const QString& filter);
     // Files to open, or none when the operator cancelled. Scripted, each queued file answer is one
     // file (an empty one: cancelled).
-    static QStringList openFileNames(QWidget* parent, const QString& caption, const QString& filter);
+    static QStringList openFileNames(QWidget* parent, const QString& caption, const QString& folder,
+                                     const QString& filter);
     // A folder, starting at `start`, or empty when the operator cancelled. Scripted, it takes a
     // file answer and is recorded as an open-file dialog.
     static QString folderName(QWidget* parent, const QString& caption, const QString& start);
@@ -45,8 +51,9 @@ public:
     enum class Kind { Question, Notice, Error, SaveFile, OpenFile, Dialog };
     struct Shown {
         Kind kind;
-        QString text;     // message text, caption of a save dialog, or object name of a dialog
-        QString proposed; // the path a save dialog proposed
+        QString text;             // message text, caption of a save dialog, or object name of a dialog
+        QString proposed;         // the path a save dialog proposed, the folder an open dialog started in
+        bool noByDefault = false; // a question that Enter answers with No
     };
     static void setScripted(bool scripted);
     static bool scripted();

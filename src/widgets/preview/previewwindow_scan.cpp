@@ -6,6 +6,7 @@
 
 #include "rules/errors.h"
 #include "widgets/kit/dialogs.h"
+#include "widgets/kit/filedialogs.h"
 #include "widgets/preview/previewpage.h"
 
 #include <QFileInfo>
@@ -92,9 +93,10 @@ void PreviewWindow::keepScan(const rova::slip::FormScan& scan)
 
 void PreviewWindow::chooseScan()
 {
-    const QString path = rova::Dialogs::openFileName(
-        this, QStringLiteral("用紙の画像"),
-        QStringLiteral("用紙の画像 (*.png *.jpg *.jpeg *.pdf);;すべてのファイル (*)"));
+    const QString path =
+        rova::FileDialogs(this, m_settings, rova::FileKind::FormScan)
+            .openFile(QStringLiteral("用紙の画像"),
+                      QStringLiteral("用紙の画像 (*.png *.jpg *.jpeg *.pdf);;すべてのファイル (*)"));
     if (path.isEmpty())
         return;
     const rova::slip::FormScan scan{path, m_scanDpi->value(), {}};

@@ -7,6 +7,7 @@
 #include "support/readonlyfolder.h"
 #include "support/tempfiles.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,14 +40,39 @@ private slots:
             return FormScan{QStringLiteral("/用紙/%1 枚目.png").arg(i), 150 + 50 * i,
                             QPoint(-5 * i, 12 * i - 7)};
         };
-        settings().setLastPdfFolder(QStringLiteral("/pdf"));
+        settings().setLastFolder(rova::FileKind::Pdf, QStringLiteral("/pdf"));
         for (int i = 0; i < types.size(); ++i)
             settings().setFormScan(types[i], scanOf(i));
         settings().removeFormScan(types[(index + 1) % types.size()]);
 
         QCOMPARE(settings().formScan(types[index]), scanOf(index));
         QCOMPARE(settings().formScan(types[(index + 1) % types.size()]), FormScan{});
-        QCOMPARE(settings().lastPdfFolder(), QStringLiteral("/pdf"));
+        QCOMPARE(settings().lastFolder(rova::FileKind::Pdf), QStringLiteral("/pdf"));
+    }
+
+    // Each kind of file opens where the last one of its kind was picked, while that folder is there.
+    void fileDialogsStartInTheFolderLastUsedForTheKind_data()
+    {
+        QTest::addColumn<QString>("kept"); // relative to the scratch folder; "-" keeps nothing
+        QTest::addColumn<bool>("used");
+        QTest::newRow("nothing kept: the documents folder") << "-" << false;
+        QTest::newRow("folder kept and there") << "orders" << true;
+        QTest::newRow("folder kept, since removed") << "gone" << false;
+        QTest::newRow("the data folder itself: never") << "." << false;
+    }
+    void fileDialogsStartInTheFolderLastUsedForTheKind()
+    {
+        QFETCH(QString, kept);
+        QFETCH(bool, used);
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("orders")));
+        const QString folder = QDir(m_dir->path()).filePath(kept);
+        if (kept != u'-')
+            settings().setLastFolder(rova::FileKind::Import, folder);
+        settings().setLastFolder(rova::FileKind::Export,
+                                 QDir(m_dir->path()).filePath(QStringLiteral("orders")));
+        QCOMPARE(settings().startFolder(rova::FileKind::Import),
+                 used ? folder : ProgramSettings::defaultFolder());
+        QCOMPARE(settings().lastFolder(rova::FileKind::HistoryCsv), QString());
     }
 
     void defaults_data()

@@ -12,10 +12,10 @@ namespace rova::orders::test
 inline QString markName(MarkCode code)
 {
     static const QStringList names{
-        "PostalCodeForm",     "Unencodable",     "Address1TooLong",  "NameEmpty",
-        "AddressEmpty",       "PhoneEmpty",      "SenderIncomplete", "ItemNameEmpty",
-        "DeliveryDatePast",   "DeliveryDateBad", "NotPrinted",       "Overlap",
-        "PostalCodeMismatch", "Unmapped",        "TooManyItems",     "DifferingValues"};
+        "PostalCodeForm",  "Unencodable",      "Address1TooLong",    "NameEmpty",        "AddressEmpty",
+        "PhoneEmpty",      "SenderIncomplete", "ItemNameEmpty",      "DeliveryDatePast", "DeliveryDateBad",
+        "NotPrinted",      "Overlap",          "PostalCodeMismatch", "Unmapped",         "TooManyItems",
+        "DifferingValues", "CashOnDelivery",   "TimeSlotMoved"};
     return names.value(int(code));
 }
 

@@ -144,6 +144,30 @@ private slots:
             QCOMPARE(got.front().text, firstText);
     }
 
+    // The forms cannot collect money: the mark says what the parcel should have collected.
+    void cashOnDeliveryNamesTheAmount_data()
+    {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("text");
+        const QString yen = QStringLiteral("代金引換の注文です (¥3,300)");
+        QTest::newRow("digits") << "3300" << yen;
+        QTest::newRow("with separators and yen sign") << "¥3,300" << yen;
+        QTest::newRow("full width with 円") << "３，３００円" << yen;
+        QTest::newRow("decimals") << "3300.00" << yen;
+        QTest::newRow("a million") << "1234567"
+                                   << "代金引換の注文です (¥1,234,567)";
+        QTest::newRow("no amount") << " "
+                                   << "代金引換の注文です";
+        QTest::newRow("no number: as written") << "後日連絡"
+                                               << "代金引換の注文です (¥後日連絡)";
+    }
+    void cashOnDeliveryNamesTheAmount()
+    {
+        QFETCH(QString, amount);
+        QFETCH(QString, text);
+        QCOMPARE(cashOnDelivery(amount), (Mark{MarkCode::CashOnDelivery, text}));
+    }
+
     void hooksHaveTheirTexts()
     {
         QCOMPARE(mark(MarkCode::Overlap).text, QStringLiteral("文字が隣の欄に重なります"));

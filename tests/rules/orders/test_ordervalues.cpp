@@ -9,6 +9,7 @@
 #include <QTest>
 
 using namespace rova::orders;
+Q_DECLARE_METATYPE(TimeChoice)
 
 class TestOrderValues : public QObject
 {
@@ -42,6 +43,25 @@ private slots:
         QFETCH(int, box);
         const TimeChoice c = parseTimeSlot(text);
         QCOMPARE(c.understood ? c.box : -2, box);
+    }
+
+    // The form has 20→21時 only: a slot from 19時 is printed there and named as asked.
+    void timeSlotsTheFormLacks_data()
+    {
+        QTest::addColumn<TimeChoice>("choice");
+        QTest::addColumn<QString>("moved");
+        QTest::newRow("19時-21時") << parseTimeSlot("19時-21時") << "19時～21時";
+        QTest::newRow("the carrier's code 1921") << parseTimeSlot("1921") << "19時～21時";
+        QTest::newRow("a window starting at 19") << timeSlotStartingAt(19) << "19時～21時";
+        QTest::newRow("the form's own 20→21時") << parseTimeSlot("20→21時") << "";
+        QTest::newRow("a window starting at 20") << timeSlotStartingAt(20) << "";
+    }
+    void timeSlotsTheFormLacks()
+    {
+        QFETCH(TimeChoice, choice);
+        QFETCH(QString, moved);
+        QCOMPARE(choice.box, 5);
+        QCOMPARE(choice.moved, moved);
     }
 
     void promisedTimes_data()
@@ -154,6 +174,9 @@ private slots:
         QTest::newRow("one whole address: cut after its prefecture")
             << QStringList{"", "", "北海道ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺ", "", "", ""}
             << QStringList{"北海道", "ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺ", ""};
+        QTest::newRow("over 40 bytes: cut after the block number when no blank follows it")
+            << QStringList{"", "", "東京都港区芝公園１－２－３芝公園ハイツ１０１号室東京タワー前", "", "", ""}
+            << QStringList{"東京都港区芝公園１－２－３", "芝公園ハイツ１０１号室東京タワー前", ""};
         QTest::newRow("no place to cut: ① stays whole")
             << QStringList{"", "", "ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺ", "", "", ""}
             << QStringList{"ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺ", "", ""};
@@ -174,6 +197,34 @@ private slots:
         const AddressLines got = composeAddress({parts[0], parts[1], parts[2], parts[3], parts[4], parts[5]});
         QCOMPARE(QStringList({got.add1, got.add2, got.add3}), lines);
         QVERIFY(rova::cp932::byteLength(got.add1) <= 40 || got.add2.isEmpty());
+    }
+
+    // A whole address ① from a file is cut by the same rule, what follows going before ②.
+    void wholeAddressTooLongIsCut_data()
+    {
+        QTest::addColumn<QString>("add1");
+        QTest::addColumn<QString>("add2");
+        QTest::addColumn<QStringList>("lines");
+        const QString shiba = QStringLiteral("東京都港区芝公園１－２－３");
+        QTest::newRow("fits: as given") << shiba << "別館" << QStringList{shiba, "別館"};
+        QTest::newRow("too long: cut after the block number")
+            << shiba + "　芝公園ハイツ１０１号室　東京タワー前通り側"
+            << "" << QStringList{shiba, "芝公園ハイツ１０１号室　東京タワー前通り側"};
+        QTest::newRow("too long, ② given: the rest before it")
+            << shiba + "芝公園ハイツ１０１号室東京タワー前"
+            << "別館" << QStringList{shiba, "芝公園ハイツ１０１号室東京タワー前　別館"};
+    }
+    void wholeAddressTooLongIsCut()
+    {
+        QFETCH(QString, add1);
+        QFETCH(QString, add2);
+        QFETCH(QStringList, lines);
+        FieldTexts texts;
+        texts[int(Field::Address1)] = add1;
+        texts[int(Field::Address2)] = add2;
+        const RowSlip row = rowSlip(texts, {}, QDate(2030, 5, 1));
+        QCOMPARE(QStringList({row.values.add1, row.values.add2}), lines);
+        QCOMPARE(row.marks, QList<Mark>());
     }
 
     void slipTypes_data()

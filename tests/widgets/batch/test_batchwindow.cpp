@@ -7,19 +7,24 @@
 
 #include "platform/batch/batchcommand.h"
 #include "platform/store/batchlist.h"
+#include "rules/files/programsettings.h"
 #include "rules/postal/loader.h"
 #include "rules/slip/sliplayout.h"
 #include "support/fakeprintsystem.h"
+#include "widgets/batch/batchmodel.h"
 #include "widgets/batch/batchwindow.h"
 #include "widgets/entry/postalassist.h"
 #include "widgets/kit/dialogs.h"
 
 #include <QAbstractItemModel>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -178,9 +183,9 @@ private slots:
         typeIntoMain("Edit_G1", QStringLiteral("書籍"));
         click("Button_Add");
         QCOMPARE(model()->rowCount(), 1);
-        QCOMPARE(cell(0, 5), QStringLiteral("山田　太郎"));
+        QCOMPARE(cell(0, BatchModel::Name), QStringLiteral("山田　太郎"));
         // No postal code and no telephone: the row is marked, the tooltip says why.
-        const QString tip = model()->index(0, 11).data(Qt::ToolTipRole).toString();
+        const QString tip = model()->index(0, BatchModel::Marks).data(Qt::ToolTipRole).toString();
         QVERIFY2(tip.contains(QStringLiteral("でんわがありません")), qPrintable(tip));
 
         f->focus(control<QLineEdit>(w(), QStringLiteral("Edit_Custo1")));
@@ -188,7 +193,7 @@ private slots:
         b()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(b()));
         table()->setFocus();
-        table()->setCurrentIndex(model()->index(0, 2));
+        table()->setCurrentIndex(model()->index(0, BatchModel::SlipType));
         QTest::keyClick(b()->windowHandle(), Qt::Key_Return);
         QTRY_COMPARE(control<QLineEdit>(w(), QStringLiteral("Edit_Custo1"))->text(),
                      QStringLiteral("山田　太郎"));
@@ -199,9 +204,9 @@ private slots:
         typeIntoMain("Edit_tel", QStringLiteral("03-1234-5678"));
         click("Button_Back");
         QCOMPARE(model()->rowCount(), 1);
-        QCOMPARE(cell(0, 5), QStringLiteral("山田　次郎"));
-        QCOMPARE(cell(0, 3), QStringLiteral("105-0011"));
-        QCOMPARE(model()->index(0, 11).data(Qt::ToolTipRole).toString(), QString());
+        QCOMPARE(cell(0, BatchModel::Name), QStringLiteral("山田　次郎"));
+        QCOMPARE(cell(0, BatchModel::Zip), QStringLiteral("105-0011"));
+        QCOMPARE(model()->index(0, BatchModel::Marks).data(Qt::ToolTipRole).toString(), QString());
     }
 
     void writeBackWithoutALoadedRowSaysSo()
@@ -221,11 +226,11 @@ private slots:
         click("Button_Untick");
         QCOMPARE(model()->index(0, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
         auto* type = control<QComboBox>(b(), QStringLiteral("ComboBox_SlipType"));
-        type->setCurrentIndex(type->findText(cell(0, 2)) == 5 ? 4 : 5);
+        type->setCurrentIndex(type->findText(cell(0, BatchModel::SlipType)) == 5 ? 4 : 5);
         click("Button_SlipType");
-        QVERIFY(cell(0, 2) != type->currentText());
+        QVERIFY(cell(0, BatchModel::SlipType) != type->currentText());
         for (int r = 1; r < rows; ++r)
-            QCOMPARE(cell(r, 2), type->currentText());
+            QCOMPARE(cell(r, BatchModel::SlipType), type->currentText());
 
         table()->selectRow(0);
         Dialogs::answerNext(true);
@@ -295,8 +300,8 @@ private slots:
         importFile(f->path(QStringLiteral("shop.csv")));
         QCOMPARE(asked, 1);
         QCOMPARE(model()->rowCount(), 1);
-        QCOMPARE(cell(0, 5), QStringLiteral("鈴木　一郎"));
-        QCOMPARE(cell(0, 3), QStringLiteral("530-0001"));
+        QCOMPARE(cell(0, BatchModel::Name), QStringLiteral("鈴木　一郎"));
+        QCOMPARE(cell(0, BatchModel::Zip), QStringLiteral("530-0001"));
 
         // The second file with that header imports without asking (a duplicate question only).
         Dialogs::takeShown();
@@ -319,11 +324,15 @@ private slots:
         QTest::newRow("ordinary row") << "105-0011" << shiba << true << QStringList() << ""
                                       << ""
                                       << "";
-        QTest::newRow("address line running into the items")
-            << "105-0011" << shiba + QStringLiteral("　芝公園ハイツ１０１号室　東京タワー前通り側") << true
+        QTest::newRow("address line running into the items (no number or blank to cut it at)")
+            << "105-0011" << QStringLiteral("港区芝公園芝公園ハイツ東京タワー前通り側南向き角部屋") << true
             << QStringList{"address1Long", "overlap"}
             << "文字が隣の欄に重なります: おところ① が 品名 に重なります"
             << "Edit_Add1" << shiba;
+        QTest::newRow("address too long for ①: cut into ① and ②")
+            << "105-0011" << shiba + QStringLiteral("　芝公園ハイツ１０１号室") << true << QStringList() << ""
+            << ""
+            << "";
         QTest::newRow("postal code of another place")
             << "105-0011" << QStringLiteral("北海道札幌市中央区北一条西２丁目") << true
             << QStringList{"zipMismatch"}
@@ -354,18 +363,131 @@ private slots:
         QCOMPARE(importFile(ownFile(zip, add1)), QStringList());
         QCOMPARE(model()->rowCount(), 1);
         QCOMPARE(markCodes(0), codes);
-        const QString shown = model()->index(0, 11).data(Qt::ToolTipRole).toString();
+        const QString shown = model()->index(0, BatchModel::Marks).data(Qt::ToolTipRole).toString();
         QVERIFY2(tip.isEmpty() ? shown.isEmpty() : shown.contains(tip), qPrintable(shown));
+        // The current row's reasons are also written under the table.
+        table()->setCurrentIndex(model()->index(0, BatchModel::Name));
+        const QLabel* reasons = control<QLabel>(b(), QStringLiteral("Label_RowMarks"));
+        QCOMPARE(reasons->text(), shown);
+        QCOMPARE(reasons->isVisible(), !shown.isEmpty());
         if (field.isEmpty())
             return;
 
-        table()->setCurrentIndex(model()->index(0, 2));
+        table()->setCurrentIndex(model()->index(0, BatchModel::SlipType));
         click("Button_Load");
         control<QLineEdit>(w(), field)->clear();
         typeIntoMain(qPrintable(field), corrected);
         click("Button_Back");
         QCOMPARE(markCodes(0), QStringList());
-        QCOMPARE(model()->index(0, 11).data(Qt::ToolTipRole).toString(), QString());
+        QCOMPARE(model()->index(0, BatchModel::Marks).data(Qt::ToolTipRole).toString(), QString());
+    }
+
+    void markColumnStaysInViewBesideLongValues()
+    {
+        const QString item = QStringLiteral("とても長い品名の商品").repeated(6);
+        f->writeFile(QStringLiteral("long.csv"),
+                     QStringLiteral("送り状種類,郵便番号,おところ①,おなまえ,でんわ,品名1,個数\r\n"
+                                    "%1,999-9999,東京都港区芝公園１－２－３,山田　太郎,03-1234-5678,%2,1\r\n")
+                         .arg(rova::slip::slipTypes()[0], item)
+                         .toUtf8());
+        importFile(f->path(QStringLiteral("long.csv")));
+        QCOMPARE(model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("確認"));
+        b()->resize(700, 400);
+        QVERIFY(table()->columnWidth(BatchModel::Item1) < table()->viewport()->width() / 2);
+        QCOMPARE(model()->index(0, BatchModel::Item1).data(Qt::ToolTipRole).toString(), item);
+        const QRect marks = table()->visualRect(model()->index(0, BatchModel::Marks));
+        QVERIFY(table()->viewport()->rect().contains(marks));
+    }
+
+    void f11WithMarkedRowsAsksWithNoByDefault_data()
+    {
+        QTest::addColumn<QString>("add1");
+        QTest::addColumn<QStringList>("reasons");
+        const QString shiba = QStringLiteral("東京都港区芝公園１－２－３");
+        QTest::newRow("no marks: Enter prints") << shiba << QStringList();
+        QTest::newRow("marked: Enter does not print")
+            << QStringLiteral("港区芝公園芝公園ハイツ東京タワー前通り側南向き角部屋")
+            << QStringList{"確認の印がある送り状が 1 枚あります:", "・文字が隣の欄に重なります (1 枚)",
+                           "・警告:おところ①の文字数が多すぎます。　おところ②へ分割してください (1 枚)"};
+    }
+    void f11WithMarkedRowsAsksWithNoByDefault()
+    {
+        QFETCH(QString, add1);
+        QFETCH(QStringList, reasons);
+        importFile(ownFile(QStringLiteral("105-0011"), add1));
+        Dialogs::takeShown();
+        QTest::keyClick(b()->windowHandle(), Qt::Key_F11);
+        const QList<Dialogs::Shown> shown = Dialogs::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].text.split(u'\n'), QStringList{"1 枚を印刷しますか?"} + reasons);
+        QCOMPARE(shown[0].noByDefault, !reasons.isEmpty());
+        QCOMPARE(cell(0, BatchModel::Status), QStringLiteral("未印刷"));
+    }
+
+    void importsKeepALinePerFileWhileTheWindowIsOpen()
+    {
+        auto* log = control<QPlainTextEdit>(b(), QStringLiteral("TextEdit_ImportLog"));
+        auto* hint = control<QLabel>(b(), QStringLiteral("Label_EmptyHint"));
+        QVERIFY(hint->isVisible());
+        QVERIFY(hint->text().contains(QStringLiteral("Ctrl+O")));
+        QVERIFY(!log->isVisible());
+        drop({QUrl::fromLocalFile(sample(QStringLiteral("amazon.utf8.txt"))),
+              QUrl::fromLocalFile(f->path(QStringLiteral("missing.csv"))),
+              QUrl::fromLocalFile(sample(QStringLiteral("yahoo.utf8.csv")))});
+        const QStringList lines = log->toPlainText().split(u'\n');
+        QCOMPARE(lines.size(), 3);
+        QVERIFY2(lines[0].startsWith(QStringLiteral("amazon.utf8.txt: ")) &&
+                     lines[0].contains(QStringLiteral("行を追加しました")),
+                 qPrintable(lines[0]));
+        QCOMPARE(lines[1], QStringLiteral("missing.csv: 取り込めませんでした。"));
+        QVERIFY2(lines[2].startsWith(QStringLiteral("yahoo.utf8.csv: ")), qPrintable(lines[2]));
+        QVERIFY(log->isVisible());
+        QVERIFY(!hint->isVisible());
+
+        QTest::keyClick(b()->windowHandle(), Qt::Key_Escape);
+        QTRY_VERIFY(!b()->isVisible());
+        openBatch();
+        QCOMPARE(log->toPlainText(), QString());
+        QVERIFY(!log->isVisible());
+    }
+
+    void rowsFromOutsideGetTheirWidths()
+    {
+        const int before = table()->columnWidth(BatchModel::Name);
+        rova::store::BatchRow row;
+        row.slip.name = QStringLiteral("山田　太郎左衛門之助");
+        rova::store::BatchList(w()->folder()).add({row});
+        QTRY_COMPARE(model()->rowCount(), 1);
+        QVERIFY(table()->columnWidth(BatchModel::Name) > before);
+    }
+
+    void fileDialogsOpenWhereTheLastFileOfTheirKindWas()
+    {
+        const auto opened = [] {
+            QStringList folders;
+            for (const Dialogs::Shown& shown : Dialogs::takeShown()) {
+                if (shown.kind == Dialogs::Kind::OpenFile || shown.kind == Dialogs::Kind::SaveFile)
+                    folders << shown.proposed;
+            }
+            return folders;
+        };
+        const QString home = rova::ProgramSettings::defaultFolder();
+        Dialogs::takeShown();
+        importFile(sample(QStringLiteral("amazon.utf8.txt")));
+        Dialogs::answerNextFile(QString());
+        QTest::keyClick(b()->windowHandle(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(opened(), QStringList{QStringLiteral(ROVA_TEST_DATA "/orders")});
+        // The list's export is a kind of its own.
+        Dialogs::answerNextFile(QString());
+        b()->findChild<QAction*>(QStringLiteral("Action_Export"))->trigger();
+        QCOMPARE(opened(), QStringList{QDir(home).filePath(QStringLiteral("batch.csv"))});
+        // Kept in the data folder's settings: the same after a restart.
+        f->restart();
+        openBatch();
+        Dialogs::takeShown();
+        Dialogs::answerNextFile(QString());
+        QTest::keyClick(b()->windowHandle(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(opened(), QStringList{QStringLiteral(ROVA_TEST_DATA "/orders")});
     }
 
     void anotherSlipTypeChecksTheRowsAgain()
@@ -434,12 +556,12 @@ private slots:
         const FakePrintSystem::JobRecord batchJob = jobs.last();
         QCOMPARE(batchJob.pages, rows);
         for (int r = 0; r < rows; ++r) {
-            QCOMPARE(cell(r, 1), QStringLiteral("印刷済"));
-            QVERIFY(model()->index(r, 2).data(Qt::ForegroundRole).isValid());
+            QCOMPARE(cell(r, BatchModel::Status), QStringLiteral("印刷済"));
+            QVERIFY(model()->index(r, BatchModel::SlipType).data(Qt::ForegroundRole).isValid());
         }
 
         for (int r = 0; r < rows; ++r) {
-            table()->setCurrentIndex(model()->index(r, 2));
+            table()->setCurrentIndex(model()->index(r, BatchModel::SlipType));
             click("Button_Load");
             Dialogs::answerNext(true);
             QTest::mouseClick(control<QPushButton>(w(), QStringLiteral("SpeedButton_F11")), Qt::LeftButton);
@@ -517,16 +639,16 @@ private slots:
         const QList<rova::store::BatchRow> rows = rova::store::BatchList(w()->folder()).rows();
         QCOMPARE(model()->rowCount(), rowsAfter);
         for (int r = 0; r < rows.size(); ++r) {
-            QCOMPARE(cell(r, 5), rows[r].slip.name);
+            QCOMPARE(cell(r, BatchModel::Name), rows[r].slip.name);
             QCOMPARE(model()->index(r, 0).data(Qt::CheckStateRole).toInt(),
                      int(rows[r].ticked ? Qt::Checked : Qt::Unchecked));
         }
         QStringList chosen;
         for (const QModelIndex& r : table()->selectionModel()->selectedRows())
-            chosen << cell(r.row(), 5);
+            chosen << cell(r.row(), BatchModel::Name);
         chosen.sort();
         QCOMPARE(chosen, chosenAfter);
-        QCOMPARE(cell(table()->currentIndex().row(), 5), "客12");
+        QCOMPARE(cell(table()->currentIndex().row(), BatchModel::Name), "客12");
         QCOMPARE(table()->verticalScrollBar()->value(), scrolled);
     }
 

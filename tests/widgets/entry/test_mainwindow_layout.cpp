@@ -267,13 +267,24 @@ private slots:
         QCOMPARE(accessibleName(ui(w()).Edit_de_date1), month);
     }
 
+    // A second start asks the running window to come forward.
+    void comeForwardRestoresAMinimisedWindow_data()
+    {
+        QTest::addColumn<bool>("maximised");
+        QTest::newRow("minimised") << false;
+        QTest::newRow("minimised while maximised: maximised again") << true;
+    }
     void comeForwardRestoresAMinimisedWindow()
     {
-        w()->showMinimized();
+        QFETCH(bool, maximised);
+        if (maximised)
+            w()->showMaximized();
+        w()->setWindowState(w()->windowState() | Qt::WindowMinimized);
         QTRY_VERIFY(w()->isMinimized());
         w()->comeForward();
         QTRY_VERIFY(!w()->isMinimized());
         QTRY_VERIFY(w()->isActiveWindow());
+        QCOMPARE(w()->isMaximized(), maximised);
     }
 };
 

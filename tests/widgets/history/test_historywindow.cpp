@@ -8,6 +8,7 @@
 #include "platform/print/printerchoice.h"
 #include "platform/store/history.h"
 #include "platform/store/trackingstacks.h"
+#include "rules/files/programsettings.h"
 #include "rules/orders/orderimport.h"
 #include "rules/slip/sliplayout.h"
 #include "support/fakeprintsystem.h"
@@ -401,8 +402,15 @@ private slots:
         grid->setFocus();
         key(Qt::Key_A, Qt::ControlModifier);
         const QString path = f->path(QStringLiteral("out.csv"));
-        Dialogs::answerNextFile(path);
-        part<QPushButton>("Button_Export")->click();
+        // Saved into the data folder once, the dialog still never opens there.
+        const QString proposed =
+            QDir(rova::ProgramSettings::defaultFolder()).filePath(QStringLiteral("履歴.csv"));
+        for (const QString& answer : {path, QString()}) {
+            Dialogs::takeShown();
+            Dialogs::answerNextFile(answer);
+            part<QPushButton>("Button_Export")->click();
+            QCOMPARE(Dialogs::takeShown().value(0).proposed, proposed);
+        }
 
         const rova::orders::OrderImport back =
             rova::orders::importOrders(rova::orders::readOrderFile(path), {SlipValues(), QDate(2024, 1, 1)});

@@ -1,0 +1,34 @@
+#pragma once
+// File dialogs that open in the folder last used for their kind of file, kept in the data folder's
+// settings file, and remember the folder of the file picked.
+
+#include "rules/files/programsettings.h"
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace rova
+{
+
+class FileDialogs
+{
+public:
+    FileDialogs(QWidget* parent, const ProgramSettings& settings, FileKind kind);
+
+    // Empty (none) when the operator cancelled.
+    QString openFile(const QString& caption, const QString& filter);
+    QStringList openFiles(const QString& caption, const QString& filter);
+    // `fileName` is proposed in the kind's folder.
+    QString saveFile(const QString& caption, const QString& fileName, const QString& filter);
+
+private:
+    void remember(const QString& path);
+
+    QWidget* m_parent;
+    ProgramSettings m_settings;
+    FileKind m_kind;
+};
+
+} // namespace rova

@@ -1,12 +1,17 @@
 #include "platform/batch/batchcommand.h"
 #include "platform/cli/commandline.h"
 #include "platform/cli/nextnumber.h"
+#include "platform/store/location.h"
 #include "platform/system/datafolder.h"
 #include "platform/system/japanese.h"
+#include "rules/errors.h"
+#include "widgets/kit/dialogs.h"
 #include "widgets/kit/display.h"
 #include "widgets/programstart.h"
 
 #include <QGuiApplication>
+
+#include <optional>
 
 int main(int argc, char* argv[])
 {
@@ -20,16 +25,35 @@ int main(int argc, char* argv[])
         QCoreApplication app(argc, argv);
         return cli::registerNextNumber(request, folder.path);
     }
+    // The list and the history: the file in the data folder or the server the operator chose.
+    std::optional<store::Location> store;
+    QString wrongStore;
+    try {
+        store = store::chooseLocation(folder.path, request.database,
+                                      qEnvironmentVariable(qPrintable(store::locationVariable())));
+    } catch (const Error& e) {
+        wrongStore = e.message();
+    }
     if (request.action == cli::Request::Action::Batch) {
+        if (!store) {
+            cli::print(stderr, wrongStore + QLatin1Char('\n'));
+            return cli::UsageError;
+        }
         // From a script: the pages are drawn without a screen, whether or not one is there.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
-        return cli::runBatch(request, folder.path);
+        return cli::runBatch(request, *store);
     }
 
     const auto app = display::connect(argc, argv);
     japanese::install(*app);
-    ProgramStart start(folder.path, request.zipcodeDir);
+    if (!store) {
+        Dialogs::error(nullptr, wrongStore + QStringLiteral("\n--database、環境変数 %1 か rova-yamato.conf の"
+                                                            "キー %1 を直してから起動してください")
+                                                 .arg(store::locationVariable()));
+        return cli::UsageError;
+    }
+    ProgramStart start(*store, request.zipcodeDir);
     if (!start.open())
         return cli::Success;
     return app->exec();

@@ -95,11 +95,12 @@ bool printList(const Request& request, store::BatchList& list, print::SlipJobs& 
 }
 } // namespace
 
-int runBatch(const Request& request, const QString& folder)
+int runBatch(const Request& request, const store::Location& store)
 {
+    const QString& folder = store.folder;
     try {
         fonts::registerSubstitutions();
-        store::BatchList list(folder);
+        store::BatchList list(store);
         // No one is there to ask where the PDF printer saves: it takes the path it proposes.
         const auto system = print::installedPrinters([](const QString& proposed) { return proposed; },
                                                      print::PdfProposal(folder));

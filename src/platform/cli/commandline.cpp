@@ -1,5 +1,7 @@
 #include "platform/cli/commandline.h"
 
+#include "platform/store/database.h"
+#include "platform/store/location.h"
 #include "platform/system/programinfo.h"
 #include "rules/errors.h"
 #include "rules/postal/sources.h"
@@ -35,6 +37,14 @@ QCommandLineOption zipcodeDirOption()
     return {QStringLiteral("zipcode-dir"),
             QStringLiteral("郵便番号の一覧 (%1) を DIR から読みます。").arg(QLatin1String(postal::kTownFile)),
             QStringLiteral("DIR")};
+}
+
+QCommandLineOption databaseOption()
+{
+    return {QStringLiteral("database"),
+            QStringLiteral("一括印刷の一覧と印刷履歴を、データフォルダのファイルではなく PostgreSQL サーバー URI"
+                           " (例: postgresql://packer@192.0.2.10/shop) に置きます。パスワードは ~/.pgpass から。"),
+            QStringLiteral("URI")};
 }
 
 QCommandLineOption importOption()
@@ -77,9 +87,9 @@ QCommandLineOption slipTypeOption()
 // Every option, in the order the help lists them.
 QList<QCommandLineOption> options()
 {
-    return {helpOption(),       versionOption(),         dataDirOption(),    zipcodeDirOption(),
-            importOption(),     allowDuplicatesOption(), printBatchOption(), includeMarkedOption(),
-            nextNumberOption(), slipTypeOption()};
+    return {helpOption(),        versionOption(),    dataDirOption(),          zipcodeDirOption(),
+            databaseOption(),    importOption(),     allowDuplicatesOption(),  printBatchOption(),
+            includeMarkedOption(), nextNumberOption(), slipTypeOption()};
 }
 
 // Two columns: what is typed (ASCII, so it lines up in a terminal) and what it means.
@@ -210,6 +220,9 @@ Request parse(const QStringList& arguments)
     request.zipcodeDir = parser.value(zipcodeDirOption());
     if (parser.isSet(zipcodeDirOption()) && request.zipcodeDir.isEmpty())
         return mistake(QStringLiteral("--zipcode-dir のフォルダが空です"));
+    request.database = parser.value(databaseOption());
+    if (parser.isSet(databaseOption()) && request.database.trimmed().isEmpty())
+        return mistake(QStringLiteral("--database の URI が空です"));
     if (parser.isSet(helpOption()))
         request.action = Request::Action::Help;
     else if (parser.isSet(versionOption()))
@@ -245,11 +258,17 @@ QString helpText(const datafolder::Choice& folder)
     text += row(QStringLiteral("rova_Yamato.ini"), QStringLiteral("画面の状態"));
     text += row(QStringLiteral("rova_a500.ini"), QStringLiteral("送り状の種類ごとのプリンタと余白"));
     text += row(QStringLiteral("my[0-9].txt"), QStringLiteral("登録した 10 件のご依頼主"));
-    text += row(QStringLiteral("rova-yamato.conf"), QStringLiteral("PDF を保存したフォルダなど、新しい設定"));
+    text += row(QStringLiteral("rova-yamato.conf"),
+                QStringLiteral("PDF を保存したフォルダ、キー %1 に共有のデータベースサーバーなど、新しい設定")
+                    .arg(store::locationVariable()));
+    text += row(store::databaseFileName(),
+                QStringLiteral("一括印刷の一覧と印刷履歴 (--database・%1 がないとき)").arg(store::locationVariable()));
     text += row(QLatin1String(postal::kCacheFile),
                 QStringLiteral("郵便番号の一覧の索引 (消しても次の起動で作ります)"));
     text += QStringLiteral("\n環境変数:\n");
     text += row(QStringLiteral("ROVA_DATA_DIR"), QStringLiteral("--data-dir がないときのデータフォルダ"));
+    text += row(store::locationVariable(),
+                QStringLiteral("--database がないときのデータベースサーバー (PostgreSQL の接続 URI)"));
     text += row(QLatin1String(postal::kFolderVariable),
                 QStringLiteral("--zipcode-dir がないときの郵便番号の一覧のフォルダ (既定 %1)")
                     .arg(QLatin1String(postal::kDefaultFolder)));

@@ -15,7 +15,7 @@ QVariant timeColumn(const QDateTime& when)
 }
 } // namespace
 
-BatchList::BatchList(const QString& folder) : m_db(folder) {}
+BatchList::BatchList(const Location& where) : m_db(where) {}
 
 void BatchList::change(const std::function<void()>& work)
 {
@@ -66,7 +66,7 @@ QList<qint64> BatchList::insert(const QList<BatchRow>& rows)
     QSqlQuery insert =
         m_db.prepare(QStringLiteral("INSERT INTO batch_rows (ticked, status, status_time, refusal,"
                                     " marks, order_number, order_source, source_file, duplicate_key, %1)"
-                                    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, %2)")
+                                    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, %2) RETURNING id")
                          .arg(slipColumnNames(), slipPlaceholders()));
     for (const BatchRow& row : rows) {
         insert.bindValue(0, int(row.ticked));
@@ -79,8 +79,7 @@ QList<qint64> BatchList::insert(const QList<BatchRow>& rows)
         insert.bindValue(7, row.sourceFile);
         insert.bindValue(8, duplicateKey(row.slip));
         bindSlip(insert, row.slip, 9);
-        m_db.exec(insert);
-        ids.append(insert.lastInsertId().toLongLong());
+        ids.append(m_db.insert(insert));
     }
     return ids;
 }

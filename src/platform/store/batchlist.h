@@ -56,7 +56,7 @@ struct BatchChanges {
 class BatchList
 {
 public:
-    explicit BatchList(const QString& folder);
+    explicit BatchList(const Location& where);
 
     // Appends the rows, all or none, and returns their new ids in the same order.
     QList<qint64> add(const QList<BatchRow>& rows);

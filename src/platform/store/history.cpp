@@ -13,12 +13,6 @@ namespace rova::store
 
 namespace
 {
-// The key as one phrase of a full-text query, which the trigram index matches as a piece of text.
-QString phrase(QString key)
-{
-    return QLatin1Char('"') + key.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
-}
-
 qint64 startOf(const QDate& day)
 {
     return day.isNull() ? std::numeric_limits<qint64>::min() : day.startOfDay().toMSecsSinceEpoch();
@@ -31,7 +25,7 @@ qint64 endOf(const QDate& day)
 }
 } // namespace
 
-History::History(const QString& folder, Access access) : m_db(folder, access) {}
+History::History(const Location& where, Access access) : m_db(where, access) {}
 
 qint64 History::record(const HistoryEntry& entry)
 {
@@ -40,7 +34,7 @@ qint64 History::record(const HistoryEntry& entry)
     QSqlQuery insert = m_db.prepare(QStringLiteral("INSERT INTO history (printed_at, printer, top_margin,"
                                                    " left_margin, search, name_key, tel_key,"
                                                    " tracking_number, spoiled, %1)"
-                                                   " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, %2)")
+                                                   " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, %2) RETURNING id")
                                         .arg(slipColumnNames(), slipPlaceholders()));
     insert.bindValue(0, when.toMSecsSinceEpoch());
     insert.bindValue(1, entry.printer);
@@ -53,8 +47,7 @@ qint64 History::record(const HistoryEntry& entry)
                                                        : QVariant(entry.trackingNumber));
     insert.bindValue(8, int(entry.spoiled));
     bindSlip(insert, entry.slip, 9);
-    m_db.exec(insert);
-    const qint64 id = insert.lastInsertId().toLongLong();
+    const qint64 id = m_db.insert(insert);
     transaction.commit();
     return id;
 }
@@ -65,24 +58,17 @@ QList<HistoryEntry> History::search(const HistoryQuery& query) const
     const QString key = searchKey(query.text);
     const bool ranged = !query.from.isNull() || !query.to.isNull();
     const QString within = ranged ? QStringLiteral(" AND printed_at >= ? AND printed_at < ?") : QString();
-    // The trigram index answers three letters or more. A shorter text is sought newest first in the
-    // index of times and search texts, which a frequent text leaves early and a date range narrows.
     const bool trigrams = key.toUcs4().size() >= 3;
-    QString ids;
-    if (number)
-        ids = QStringLiteral("SELECT id FROM history WHERE tracking_number = ?%1 ORDER BY id DESC LIMIT ?");
-    else if (trigrams)
-        ids = QStringLiteral("SELECT rowid FROM history_search WHERE history_search MATCH ?%1"
-                             " ORDER BY rowid DESC LIMIT ?");
-    else
-        ids = QStringLiteral("SELECT id FROM history INDEXED BY history_recent"
-                             " WHERE instr(search, ?) > 0%1 ORDER BY printed_at DESC LIMIT ?");
+    const QString ids =
+        number ? QStringLiteral("SELECT id FROM history WHERE tracking_number = ?%1 ORDER BY id DESC LIMIT ?")
+                     .arg(within)
+               : dialect::searchedIds(m_db.engine(), trigrams, within);
     QSqlQuery select = m_db.prepare(QStringLiteral("SELECT id, printed_at, printer, top_margin, left_margin,"
                                                    " tracking_number, spoiled, %1"
                                                    " FROM history WHERE id IN (%2) ORDER BY id DESC")
-                                        .arg(slipColumnNames(), ids.arg(within)));
+                                        .arg(slipColumnNames(), ids));
     int at = 0;
-    select.bindValue(at++, number ? *number : trigrams ? phrase(key) : key);
+    select.bindValue(at++, number ? QVariant(*number) : dialect::searchedText(m_db.engine(), trigrams, key));
     if (ranged) {
         select.bindValue(at++, startOf(query.from));
         select.bindValue(at++, endOf(query.to));

@@ -41,7 +41,7 @@ struct Destination {
 class History
 {
 public:
-    explicit History(const QString& folder, Access access = Access::ReadWrite);
+    explicit History(const Location& where, Access access = Access::ReadWrite);
 
     // Stores one accepted slip and returns its id; a null time stands for now.
     qint64 record(const HistoryEntry& entry);

@@ -1,6 +1,6 @@
 #pragma once
-// The database's tables by schema version (PRAGMA user_version), and the steps from each older
-// version to the current one.
+// The database's tables by schema version (kept as dialect.h says), and the steps from each older
+// version to the current one, the same on both engines.
 
 namespace rova::store
 {

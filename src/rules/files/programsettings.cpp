@@ -17,6 +17,7 @@ namespace rova
 namespace
 {
 const QString lastPdfFolderKey = QStringLiteral("pdf/lastFolder");
+const QString databaseKey = QStringLiteral("ROVA_DATABASE");
 
 // A header can hold any character, a key of the file not: the key is the header's digest.
 QString mappingKey(const QString& headerKey)
@@ -66,6 +67,11 @@ QString ProgramSettings::lastPdfFolder() const
 void ProgramSettings::setLastPdfFolder(const QString& folder)
 {
     setValue(lastPdfFolderKey, folder);
+}
+
+QString ProgramSettings::database() const
+{
+    return QSettings(m_path, QSettings::IniFormat).value(databaseKey).toString();
 }
 
 std::optional<orders::ColumnMapping> ProgramSettings::columnMapping(const QString& headerKey) const

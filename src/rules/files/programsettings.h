@@ -28,6 +28,10 @@ public:
     // Raises rova::Error "<path> に書き込めません" when the file cannot be written.
     void setLastPdfFolder(const QString& folder);
 
+    // The shared database server chosen for this data folder (key "ROVA_DATABASE", a PostgreSQL
+    // connection URI); empty for the database file in the folder.
+    QString database() const;
+
     // The column mapping the operator chose for an order file's header (orders::headerKey).
     std::optional<orders::ColumnMapping> columnMapping(const QString& headerKey) const;
     void setColumnMapping(const QString& headerKey, const orders::ColumnMapping& mapping);

@@ -1,0 +1,31 @@
+#pragma once
+// Where the store is: the SQLite file in the data folder, or a PostgreSQL server that several
+// packing stations share.
+
+#include <QString>
+
+namespace rova::store
+{
+
+struct Location {
+    // The data folder's own file; implicit, since that is where every store was before servers.
+    Location(const QString& folder, const QString& server = {}) : folder(folder), server(server) {}
+
+    QString folder; // the data folder
+    QString server; // a libpq connection URI (postgresql://user@host/database); empty for the file
+
+    bool onServer() const { return !server.isEmpty(); }
+};
+
+// The name of the choice in the environment and in the settings file: "ROVA_DATABASE".
+QString locationVariable();
+
+// --database first, then ROVA_DATABASE (`environment`), then the same key in the data folder's
+// settings file; none of them: the file in the folder. Raises rova::Error for a value that is no
+// PostgreSQL URI.
+Location chooseLocation(const QString& folder, const QString& option, const QString& environment);
+
+// The server as the operator may see it: the URI without its password.
+QString shownServer(const QString& uri);
+
+} // namespace rova::store

@@ -27,7 +27,8 @@ QString askPdfFile(const QString& proposed)
 }
 
 ProgramStart::ProgramStart(const store::Location& store, const QString& zipcodeDir)
-    : m_store(store), m_folder(store.folder), m_zipcodeDir(zipcodeDir), m_instance(Dialogs::applicationTitle(), m_folder)
+    : m_store(store), m_folder(store.folder), m_zipcodeDir(zipcodeDir),
+      m_instance(Dialogs::applicationTitle(), m_folder)
 {
     programinfo::identifyApplication();
     fonts::registerSubstitutions();

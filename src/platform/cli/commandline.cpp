@@ -42,8 +42,9 @@ QCommandLineOption zipcodeDirOption()
 QCommandLineOption databaseOption()
 {
     return {QStringLiteral("database"),
-            QStringLiteral("一括印刷の一覧と印刷履歴を、データフォルダのファイルではなく PostgreSQL サーバー URI"
-                           " (例: postgresql://packer@192.0.2.10/shop) に置きます。パスワードは ~/.pgpass から。"),
+            QStringLiteral(
+                "一括印刷の一覧と印刷履歴を、データフォルダのファイルではなく PostgreSQL サーバー URI"
+                " (例: postgresql://packer@192.0.2.10/shop) に置きます。パスワードは ~/.pgpass から。"),
             QStringLiteral("URI")};
 }
 
@@ -87,8 +88,8 @@ QCommandLineOption slipTypeOption()
 // Every option, in the order the help lists them.
 QList<QCommandLineOption> options()
 {
-    return {helpOption(),        versionOption(),    dataDirOption(),          zipcodeDirOption(),
-            databaseOption(),    importOption(),     allowDuplicatesOption(),  printBatchOption(),
+    return {helpOption(),          versionOption(),    dataDirOption(),         zipcodeDirOption(),
+            databaseOption(),      importOption(),     allowDuplicatesOption(), printBatchOption(),
             includeMarkedOption(), nextNumberOption(), slipTypeOption()};
 }
 
@@ -261,8 +262,9 @@ QString helpText(const datafolder::Choice& folder)
     text += row(QStringLiteral("rova-yamato.conf"),
                 QStringLiteral("PDF を保存したフォルダ、キー %1 に共有のデータベースサーバーなど、新しい設定")
                     .arg(store::locationVariable()));
-    text += row(store::databaseFileName(),
-                QStringLiteral("一括印刷の一覧と印刷履歴 (--database・%1 がないとき)").arg(store::locationVariable()));
+    text +=
+        row(store::databaseFileName(), QStringLiteral("一括印刷の一覧と印刷履歴 (--database・%1 がないとき)")
+                                           .arg(store::locationVariable()));
     text += row(QLatin1String(postal::kCacheFile),
                 QStringLiteral("郵便番号の一覧の索引 (消しても次の起動で作ります)"));
     text += QStringLiteral("\n環境変数:\n");

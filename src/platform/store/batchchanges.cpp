@@ -37,8 +37,8 @@ int BatchList::setSlipTypeOfTicked(const QString& slipType)
 {
     int changed = 0;
     change([&] {
-        QSqlQuery update =
-            m_db.prepare(QStringLiteral("UPDATE batch_rows SET slip_type = ? WHERE ticked <> 0 AND status <> ?"));
+        QSqlQuery update = m_db.prepare(
+            QStringLiteral("UPDATE batch_rows SET slip_type = ? WHERE ticked <> 0 AND status <> ?"));
         update.bindValue(0, slipType);
         update.bindValue(1, statusText(BatchStatus::Printed));
         m_db.exec(update);

@@ -37,7 +37,14 @@ constexpr int busyTimeoutMs = 5000;
 
 QString reasonOf(const QSqlError& error)
 {
-    return error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
+    QString text = error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
+    // A server's report ("ERROR:  …" and lines of detail): its first line, without the severity.
+    text = text.section(QLatin1Char('\n'), 0, 0).trimmed();
+    for (const QLatin1String severity : {QLatin1String("ERROR:"), QLatin1String("FATAL:")}) {
+        if (text.startsWith(severity))
+            text = text.mid(severity.size()).trimmed();
+    }
+    return text;
 }
 
 // SQLITE_CORRUPT and SQLITE_NOTADB: the file's content is broken, not the way to it.
@@ -79,7 +86,8 @@ void configure(QSqlDatabase& db, const QString& uri)
     const QList<std::pair<QString, QString>> items = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
     for (const auto& [key, value] : items) {
         QString quoted = value;
-        quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('\''), QStringLiteral("\\'"));
+        quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+            .replace(QLatin1Char('\''), QStringLiteral("\\'"));
         options << QStringLiteral("%1='%2'").arg(key, quoted);
     }
     // A server that does not answer is reported instead of freezing the window.
@@ -160,15 +168,17 @@ void Database::openServer(const QString& uri)
 {
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connection);
     if (!m_db.isValid())
-        fail(QStringLiteral("Qt の PostgreSQL ドライバがありません (パッケージ libqt6sql6-psql を入れてください)"));
+        fail(QStringLiteral(
+            "Qt の PostgreSQL ドライバがありません (パッケージ libqt6sql6-psql を入れてください)"));
     configure(m_db, uri);
     if (!m_db.open())
         throw Error(QStringLiteral("データベースサーバー %1 に接続できません: %2\n"
                                    "サーバーが動いていること、アドレス・データベース名・利用者名と"
                                    " ~/.pgpass のパスワードを確かめてから、もう一度お試しください")
-                        .arg(m_name, reasonOf(m_db.lastError()).trimmed()));
-    // The server's notices ("already exists, skipping") are no news to the operator.
-    exec(QStringLiteral("SET client_min_messages = warning"));
+                        .arg(m_name, reasonOf(m_db.lastError())));
+    // The server's notices and warnings ("already exists, skipping", "no transaction in progress")
+    // are no news to the operator; its errors are raised.
+    exec(QStringLiteral("SET client_min_messages = error"));
 }
 
 void Database::openFile(Access access)
@@ -234,9 +244,14 @@ QVariant Database::value(const QString& sql) const
 
 void Database::fail(const QSqlError& error) const
 {
+    // A failed statement dooms the server's transaction: ended at once, the statements prepared in
+    // it can be freed as they go.
+    if (m_engine == Engine::PostgreSQL)
+        QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
     if (m_engine == Engine::SQLite && isDamage(error))
         throw DamagedDatabase(m_name, reasonOf(error));
-    if (m_engine == Engine::SQLite && m_activity == Activity::Opening && error.nativeErrorCode() == u"5") // SQLITE_BUSY
+    if (m_engine == Engine::SQLite && m_activity == Activity::Opening &&
+        error.nativeErrorCode() == u"5") // SQLITE_BUSY
         throw BusyOpening(QStringLiteral("データベース %1 を開けません: %2").arg(m_name, reasonOf(error)));
     fail(reasonOf(error));
 }

@@ -36,8 +36,8 @@ QPushButton* namedButton(QWidget* parent, const QString& name, const QString& ca
 }
 } // namespace
 
-BatchWindow::BatchWindow(SlipEntry& main, const rova::PostalAssist& postal, const rova::store::Location& store,
-                         QWidget* parent)
+BatchWindow::BatchWindow(SlipEntry& main, const rova::PostalAssist& postal,
+                         const rova::store::Location& store, QWidget* parent)
     : QMainWindow(parent), m_main(main), m_postal(postal), m_store(store)
 {
     setObjectName(QStringLiteral("Form_Batch"));

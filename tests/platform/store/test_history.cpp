@@ -1,8 +1,10 @@
 #include "platform/store/history.h"
 
 #include "rules/errors.h"
+#include "support/privatepostgrestest.h"
 #include "support/sampleslip.h"
 #include "support/slipvaluestext.h"
+#include "support/storeengines.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,6 +46,7 @@ class TestHistory : public QObject
 {
     Q_OBJECT
 private:
+    rova::test::StoreEngines m_engines;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<History> m_history;
 
@@ -75,11 +78,17 @@ private:
     }
 
 private slots:
+    void initTestCase_data() { rova::test::StoreEngines::addRows(); }
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
-        m_history = std::make_unique<History>(m_dir->path());
+        QFETCH_GLOBAL(bool, onServer);
+        QString why;
+        const std::optional<rova::store::Location> store = m_engines.fresh(onServer, m_dir->path(), &why);
+        if (!store)
+            PRIVATE_POSTGRES_UNAVAILABLE(why);
+        m_history = std::make_unique<History>(*store);
     }
     void cleanup()
     {

@@ -4,6 +4,7 @@
 #include "platform/store/location.h"
 #include "platform/system/datafolder.h"
 #include "platform/system/japanese.h"
+#include "platform/system/programinfo.h"
 #include "rules/errors.h"
 #include "widgets/kit/dialogs.h"
 #include "widgets/kit/display.h"
@@ -36,7 +37,7 @@ int main(int argc, char* argv[])
     }
     if (request.action == cli::Request::Action::Batch) {
         if (!store) {
-            cli::print(stderr, wrongStore + QLatin1Char('\n'));
+            cli::print(stderr, QStringLiteral("%1: %2\n").arg(programinfo::command(), wrongStore));
             return cli::UsageError;
         }
         // From a script: the pages are drawn without a screen, whether or not one is there.

@@ -144,6 +144,12 @@ QVariant searchedText(Engine engine, bool indexed, const QString& key)
     return indexed ? phrase(key) : key;
 }
 
+QString lockedForUpdate(Engine engine)
+{
+    // SQLite's write transaction already keeps every row to this connection.
+    return engine == Engine::PostgreSQL ? QStringLiteral(" FOR UPDATE SKIP LOCKED") : QString();
+}
+
 QString textRange(Engine engine, const QString& column)
 {
     // A server compares by the database's collation unless told otherwise.

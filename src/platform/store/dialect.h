@@ -42,6 +42,9 @@ void stampBatchChanges(Database& db);
 QString searchedIds(Engine engine, bool indexed, const QString& within);
 // The value bound for the text of searchedIds().
 QVariant searchedText(Engine engine, bool indexed, const QString& key);
+// After a SELECT of rows about to be changed: on a server they are locked, and rows another
+// transaction holds are skipped rather than waited for.
+QString lockedForUpdate(Engine engine);
 // `column` between two bound texts, compared as SQLite compares them (by code point).
 QString textRange(Engine engine, const QString& column);
 // The history table read without its indexes, where reading it in id order is faster.

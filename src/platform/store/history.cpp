@@ -25,7 +25,7 @@ qint64 endOf(const QDate& day)
 }
 } // namespace
 
-History::History(const Location& where, Access access) : m_db(where, access) {}
+History::History(const Location& where, Access access) : m_db(where, access), m_station(where.station) {}
 
 qint64 History::record(const HistoryEntry& entry)
 {
@@ -33,8 +33,8 @@ qint64 History::record(const HistoryEntry& entry)
     WriteTransaction transaction(m_db);
     QSqlQuery insert = m_db.prepare(QStringLiteral("INSERT INTO history (printed_at, printer, top_margin,"
                                                    " left_margin, search, name_key, tel_key,"
-                                                   " tracking_number, spoiled, %1)"
-                                                   " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, %2) RETURNING id")
+                                                   " tracking_number, spoiled, station, %1)"
+                                                   " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, %2) RETURNING id")
                                         .arg(slipColumnNames(), slipPlaceholders()));
     insert.bindValue(0, when.toMSecsSinceEpoch());
     insert.bindValue(1, entry.printer);
@@ -46,7 +46,8 @@ qint64 History::record(const HistoryEntry& entry)
     insert.bindValue(7, entry.trackingNumber.isEmpty() ? QVariant(QMetaType::fromType<QString>())
                                                        : QVariant(entry.trackingNumber));
     insert.bindValue(8, int(entry.spoiled));
-    bindSlip(insert, entry.slip, 9);
+    insert.bindValue(9, m_station);
+    bindSlip(insert, entry.slip, 10);
     const qint64 id = m_db.insert(insert);
     transaction.commit();
     return id;
@@ -64,7 +65,7 @@ QList<HistoryEntry> History::search(const HistoryQuery& query) const
                      .arg(within)
                : dialect::searchedIds(m_db.engine(), trigrams, within);
     QSqlQuery select = m_db.prepare(QStringLiteral("SELECT id, printed_at, printer, top_margin, left_margin,"
-                                                   " tracking_number, spoiled, %1"
+                                                   " tracking_number, spoiled, station, %1"
                                                    " FROM history WHERE id IN (%2) ORDER BY id DESC")
                                         .arg(slipColumnNames(), ids));
     int at = 0;
@@ -86,7 +87,8 @@ QList<HistoryEntry> History::search(const HistoryQuery& query) const
         e.leftMargin = select.value(4).toString();
         e.trackingNumber = select.value(5).toString();
         e.spoiled = select.value(6).toBool();
-        e.slip = readSlip(select, 7);
+        e.station = select.value(7).toString();
+        e.slip = readSlip(select, 8);
     }
     return found;
 }

@@ -18,6 +18,7 @@ namespace
 {
 const QString lastPdfFolderKey = QStringLiteral("pdf/lastFolder");
 const QString databaseKey = QStringLiteral("ROVA_DATABASE");
+const QString stationKey = QStringLiteral("station/name");
 
 // A header can hold any character, a key of the file not: the key is the header's digest.
 QString mappingKey(const QString& headerKey)
@@ -72,6 +73,11 @@ void ProgramSettings::setLastPdfFolder(const QString& folder)
 QString ProgramSettings::database() const
 {
     return QSettings(m_path, QSettings::IniFormat).value(databaseKey).toString();
+}
+
+QString ProgramSettings::station() const
+{
+    return QSettings(m_path, QSettings::IniFormat).value(stationKey).toString();
 }
 
 std::optional<orders::ColumnMapping> ProgramSettings::columnMapping(const QString& headerKey) const

@@ -320,6 +320,29 @@ private slots:
         QCOMPARE(other.revision(), seen);
     }
 
+    // Two stations on one list: a row is claimed by one at a time and printed once; a claim ends
+    // with the row marked, or given back.
+    void stationsClaimEachRowOnce()
+    {
+        rova::store::Location secondStation = *m_store;
+        secondStation.station = "梱包2";
+        BatchList second(secondStation);
+        const QList<qint64> ids = m_list->add({parcel("一", "a"), parcel("二", "b"), parcel("三", "c")});
+        QCOMPARE(m_list->claim({ids[0], ids[1]}), (QList<qint64>{ids[0], ids[1]}));
+        QCOMPARE(second.claim(ids), QList<qint64>{ids[2]});
+        QCOMPARE(m_list->claim({ids[0]}), QList<qint64>{ids[0]}); // its own claim, again
+        QCOMPARE(m_list->rows()[2].claimedBy, "梱包2");
+
+        m_list->markPrinted({ids[0]}, firstTime);
+        second.release({ids[1]}); // not its claim
+        QCOMPARE(second.claim(ids), QList<qint64>{ids[2]});
+        m_list->release({ids[1]});
+        QCOMPARE(second.claim(ids), (QList<qint64>{ids[1], ids[2]}));
+        second.markRefused({ids[1]}, "停止", secondTime);
+        QCOMPARE(m_list->claim(ids), QList<qint64>{ids[1]});
+        QCOMPARE(m_list->rows()[0].claimedBy, "");
+    }
+
     void keptAcrossReopening()
     {
         const QList<qint64> ids = m_list->add({parcel("一", "a"), parcel("二", "b")});

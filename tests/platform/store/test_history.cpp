@@ -85,9 +85,10 @@ private slots:
         QVERIFY(m_dir->isValid());
         QFETCH_GLOBAL(bool, onServer);
         QString why;
-        const std::optional<rova::store::Location> store = m_engines.fresh(onServer, m_dir->path(), &why);
+        std::optional<rova::store::Location> store = m_engines.fresh(onServer, m_dir->path(), &why);
         if (!store)
             PRIVATE_POSTGRES_UNAVAILABLE(why);
+        store->station = "梱包2";
         m_history = std::make_unique<History>(*store);
     }
     void cleanup()
@@ -187,6 +188,7 @@ private slots:
         e.topMargin = "-1.5";
         e.leftMargin = "2";
         e.slip = rova::test::sampleSlip();
+        e.station = "ほかの机"; // the store's own name is recorded, whatever the entry says
         e.id = m_history->record(e);
         const QList<HistoryEntry> found = m_history->search({});
         QCOMPARE(found.size(), 1);
@@ -196,6 +198,7 @@ private slots:
         QCOMPARE(found[0].topMargin, e.topMargin);
         QCOMPARE(found[0].leftMargin, e.leftMargin);
         QCOMPARE(found[0].slip, e.slip);
+        QCOMPARE(found[0].station, "梱包2");
     }
 
     void recordedWithoutTimeIsNow()

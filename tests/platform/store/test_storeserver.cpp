@@ -13,6 +13,7 @@
 
 #include <QSettings>
 #include <QSqlDatabase>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -32,19 +33,17 @@ private slots:
         QTest::addColumn<QString>("environment");
         QTest::addColumn<QString>("settings");
         QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("station"); // in the settings file
         const QString a = "postgresql://packer@192.0.2.10/shop";
         const QString b = "postgres://packer@192.0.2.11:5433/shop?sslmode=require";
         const QString c = "postgresql:///shop?host=/run/postgresql";
-        QTest::newRow("nothing: the file") << ""
-                                           << ""
-                                           << ""
-                                           << "";
-        QTest::newRow("the settings file") << ""
-                                           << "" << c << c;
-        QTest::newRow("the environment over the settings") << "" << b << c << b;
-        QTest::newRow("the option over both") << a << b << c << a;
+        const QString none;
+        QTest::newRow("nothing: the file") << none << none << none << none << none;
+        QTest::newRow("the settings file") << none << none << c << c << "梱包2";
+        QTest::newRow("the environment over the settings") << none << b << c << b << none;
+        QTest::newRow("the option over both") << a << b << c << a << " ";
         QTest::newRow("blanks count as unset") << "  "
-                                               << " " << c << c;
+                                               << " " << c << c << none;
     }
     void choice()
     {
@@ -52,13 +51,17 @@ private slots:
         QFETCH(QString, environment);
         QFETCH(QString, settings);
         QFETCH(QString, server);
+        QFETCH(QString, station);
         QTemporaryDir dir;
-        if (!settings.isEmpty())
-            QSettings(dir.filePath(rova::ProgramSettings::fileName()), QSettings::IniFormat)
-                .setValue(rova::store::locationVariable(), settings);
+        {
+            QSettings file(dir.filePath(rova::ProgramSettings::fileName()), QSettings::IniFormat);
+            file.setValue(rova::store::locationVariable(), settings);
+            file.setValue("station/name", station);
+        }
         const Location chosen = rova::store::chooseLocation(dir.path(), option, environment);
         QCOMPARE(chosen.server, server);
         QCOMPARE(chosen.folder, dir.path());
+        QCOMPARE(chosen.station, station.trimmed().isEmpty() ? QSysInfo::machineHostName() : station);
     }
 
     void notAServer_data()

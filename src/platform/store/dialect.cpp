@@ -50,7 +50,11 @@ int schemaVersion(const Database& db)
 {
     if (!onServer(db))
         return db.value(QStringLiteral("PRAGMA user_version")).toInt();
-    if (db.value(QStringLiteral("SELECT to_regclass('schema_version') IS NOT NULL")).toBool())
+    // Read from the catalogue's table rather than by to_regclass, whose cache in a transaction that
+    // waited for another program's schema change does not see the table it made.
+    if (db.value(QStringLiteral("SELECT EXISTS (SELECT 1 FROM pg_catalog.pg_tables WHERE"
+                                " schemaname = current_schema() AND tablename = 'schema_version')"))
+            .toBool())
         return db.value(QStringLiteral("SELECT max(value) FROM schema_version")).toInt();
     return 0;
 }

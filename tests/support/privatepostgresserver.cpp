@@ -97,6 +97,13 @@ bool PrivatePostgresServer::start(QString* why)
         QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                                 QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
                                                 QFile::ExeOther);
+        // A temporary folder inside a private one (TMPDIR under /root): the folders above it are
+        // opened to be passed through, never to be listed.
+        for (QDir up = QFileInfo(m_dir.path()).dir(); !up.isRoot(); up = QFileInfo(up.path()).dir()) {
+            const QFile::Permissions now = QFile::permissions(up.path());
+            if (!(now & QFile::ExeOther))
+                QFile::setPermissions(up.path(), now | QFile::ExeOther);
+        }
     }
     QString out;
     if (!run(QStringLiteral("initdb"),

@@ -2,12 +2,18 @@
 #include "platform/cli/commandline.h"
 #include "platform/cli/nextnumber.h"
 #include "platform/notices/noticecommand.h"
+#include "platform/store/location.h"
 #include "platform/system/datafolder.h"
 #include "platform/system/japanese.h"
+#include "platform/system/programinfo.h"
+#include "rules/errors.h"
+#include "widgets/kit/dialogs.h"
 #include "widgets/kit/display.h"
 #include "widgets/programstart.h"
 
 #include <QGuiApplication>
+
+#include <optional>
 
 int main(int argc, char* argv[])
 {
@@ -22,21 +28,45 @@ int main(int argc, char* argv[])
         QCoreApplication app(argc, argv);
         return cli::registerNextNumber(request, folder.path);
     }
+    // The list and the history: the file in the data folder or the server the operator chose.
+    std::optional<store::Location> store;
+    QString wrongStore;
+    try {
+        store = store::chooseLocation(folder.path, request.database,
+                                      qEnvironmentVariable(qPrintable(store::locationVariable())));
+    } catch (const Error& e) {
+        wrongStore = e.message();
+    }
     if (request.action == cli::Request::Action::Notices) {
+        if (!store) {
+            cli::print(stderr, QStringLiteral("%1: %2\n").arg(programinfo::command(), wrongStore));
+            return cli::UsageError;
+        }
+        cli::quietQtMessages();
         QCoreApplication app(argc, argv);
-        return cli::runNoticeExport(request, folder.path);
+        return cli::runNoticeExport(request, *store);
     }
     if (request.action == cli::Request::Action::Batch) {
+        if (!store) {
+            cli::print(stderr, QStringLiteral("%1: %2\n").arg(programinfo::command(), wrongStore));
+            return cli::UsageError;
+        }
         // From a script: the pages are drawn without a screen, whether or not one is there.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         cli::quietQtMessages();
         QGuiApplication app(argc, argv);
-        return cli::runBatch(request, folder.path);
+        return cli::runBatch(request, *store);
     }
 
     const auto app = display::connect(argc, argv);
     japanese::install(*app);
-    ProgramStart start(folder.path, request.zipcodeDir);
+    if (!store) {
+        Dialogs::error(nullptr, wrongStore + QStringLiteral("\n--database、環境変数 %1 か rova-yamato.conf の"
+                                                            "キー %1 を直してから起動してください")
+                                                 .arg(store::locationVariable()));
+        return cli::UsageError;
+    }
+    ProgramStart start(*store, request.zipcodeDir);
     if (!start.open())
         return cli::Success;
     return app->exec();

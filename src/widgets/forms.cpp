@@ -20,13 +20,16 @@
 namespace rova
 {
 
-Forms::Forms(print::PrinterChoice& printers, const QString& folder)
-    : jobs(std::make_unique<print::SlipJobs>(printers, folder)),
-      history(std::make_unique<HistoryAccess>(folder)), main(std::make_unique<MainWindow>(*jobs, folder)),
+Forms::Forms(print::PrinterChoice& printers, const store::Location& store)
+    : jobs(std::make_unique<print::SlipJobs>(printers, store.folder)),
+      history(std::make_unique<HistoryAccess>(store)),
+      main(std::make_unique<MainWindow>(*jobs, store.folder)),
       slipPrn(std::make_unique<PrintPositionDialog>(main.get(), *main)),
       historyWindow(std::make_unique<HistoryWindow>(*history, *main)),
-      postal(std::make_unique<PostalAssist>(*main)), batch(std::make_unique<BatchWindow>(*main, *postal))
+      postal(std::make_unique<PostalAssist>(*main)),
+      batch(std::make_unique<BatchWindow>(*main, *postal, store))
 {
+    const QString& folder = store.folder;
     main->setPrintPositionDialog(slipPrn.get());
     bindNextSlip(*main);
     main->addPrintCheck(

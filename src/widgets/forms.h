@@ -2,6 +2,8 @@
 // The program's windows, created in the order the program relies on: the main window first, then
 // the print position dialog, which refers back to it.
 
+#include "platform/store/location.h"
+
 #include <QString>
 
 #include <memory>
@@ -30,8 +32,9 @@ class HistoryAccess;
 class HistoryRecorder;
 
 struct Forms {
-    // The windows print through printers and keep their files in folder.
-    Forms(print::PrinterChoice& printers, const QString& folder);
+    // The windows print through printers and keep their files in the store's folder, the list and
+    // the history in the store.
+    Forms(print::PrinterChoice& printers, const store::Location& store);
     ~Forms();
     Forms(const Forms&) = delete;
     Forms& operator=(const Forms&) = delete;

@@ -26,8 +26,9 @@ QString askPdfFile(const QString& proposed)
                                  QStringLiteral("PDF (*.pdf)"));
 }
 
-ProgramStart::ProgramStart(const QString& folder, const QString& zipcodeDir)
-    : m_folder(folder), m_zipcodeDir(zipcodeDir), m_instance(Dialogs::applicationTitle(), m_folder)
+ProgramStart::ProgramStart(const store::Location& store, const QString& zipcodeDir)
+    : m_store(store), m_folder(store.folder), m_zipcodeDir(zipcodeDir),
+      m_instance(Dialogs::applicationTitle(), m_folder)
 {
     programinfo::identifyApplication();
     fonts::registerSubstitutions();
@@ -79,7 +80,7 @@ bool ProgramStart::open()
     m_system = print::installedPrinters(&askPdfFile, print::PdfProposal(m_folder));
     m_printers = std::make_unique<print::PrinterChoice>(*m_system);
     checkPrintersOnActivation(*m_printers);
-    m_forms = std::make_unique<Forms>(*m_printers, m_folder);
+    m_forms = std::make_unique<Forms>(*m_printers, m_store);
     QObject::connect(&m_instance, &SingleInstance::activationRequested, m_forms->main.get(),
                      &MainWindow::comeForward);
     m_forms->main->show();

@@ -6,6 +6,7 @@
 
 #include "widgets/forms.h"
 
+#include "platform/store/location.h"
 #include "platform/system/singleinstance.h"
 
 #include <QString>
@@ -33,9 +34,10 @@ QString askPdfFile(const QString& proposed);
 class ProgramStart
 {
 public:
-    // The program's files are kept in folder (created when missing). The postal-code lists are read
-    // from zipcodeDir when given, else from the folder the environment names, else where installed.
-    explicit ProgramStart(const QString& folder, const QString& zipcodeDir = {});
+    // The program's files are kept in the store's folder (created when missing), the list and the
+    // history in the store. The postal-code lists are read from zipcodeDir when given, else from the
+    // folder the environment names, else where installed.
+    explicit ProgramStart(const store::Location& store, const QString& zipcodeDir = {});
     ~ProgramStart();
 
     // False when another copy is running for the data folder (it was asked to come forward, or the
@@ -49,6 +51,7 @@ public:
     MainWindow& mainWindow() { return *m_forms->main; }
 
 private:
+    store::Location m_store;
     QString m_folder;
     QString m_zipcodeDir;
     SingleInstance m_instance;

@@ -8,6 +8,8 @@
 #include "rules/slip/sliplayout.h"
 #include "support/privatecupsserver.h"
 #include "support/privatecupstest.h"
+#include "support/privatepostgrestest.h"
+#include "support/storeengines.h"
 
 #include <QDate>
 #include <QDir>
@@ -37,6 +39,7 @@ class TestBatchCommand : public QObject
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    rova::test::StoreEngines m_engines;
 
     // Without a print server unless `cupsServer` names one's socket; without a postal dictionary
     // unless --zipcode-dir gives one.
@@ -44,8 +47,8 @@ class TestBatchCommand : public QObject
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         // No runtime folder either, as from a cron job: Qt would note that on standard error.
-        for (const char* name :
-             {"DISPLAY", "WAYLAND_DISPLAY", "ROVA_DATA_DIR", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"})
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "ROVA_DATA_DIR", "XDG_CONFIG_HOME",
+                                 "XDG_RUNTIME_DIR", "ROVA_DATABASE"})
             env.remove(QString::fromLatin1(name));
         env.insert(QStringLiteral("HOME"), m_dir->filePath(QStringLiteral("home")));
         // No scheduler: the built-in PDF printer is the only one.
@@ -112,8 +115,18 @@ private slots:
         QVERIFY2(r.out.contains(QStringLiteral(": 追加 5 行、重複で除いた行 0")), qPrintable(r.out));
     }
 
+    void twoImportsAtOnceAddEachOrderOnce_data() { rova::test::StoreEngines::addRows(); }
+    // Two stations, or a station and a script, importing one file at the same moment.
     void twoImportsAtOnceAddEachOrderOnce()
     {
+        QFETCH(bool, onServer);
+        QString why;
+        const std::optional<rova::store::Location> store =
+            m_engines.fresh(onServer, m_dir->filePath(QStringLiteral("data")), &why);
+        if (!store)
+            PRIVATE_POSTGRES_UNAVAILABLE(why);
+        const QStringList database =
+            onServer ? QStringList{QStringLiteral("--database"), store->server} : QStringList{};
         const int orders = 5000;
         const QString path = m_dir->filePath(QStringLiteral("orders.csv"));
         QByteArray text = "注文番号,郵便番号,おところ①,おなまえ,でんわ,品名1,個数\r\n";
@@ -127,8 +140,8 @@ private slots:
         file.close();
 
         QProcess first, second;
-        start(first, {QStringLiteral("--import"), path});
-        start(second, {QStringLiteral("--import"), path});
+        start(first, database + QStringList{QStringLiteral("--import"), path});
+        start(second, database + QStringList{QStringLiteral("--import"), path});
         int added = 0, skipped = 0;
         for (QProcess* program : {&first, &second}) {
             const Run r = finish(*program);
@@ -142,11 +155,11 @@ private slots:
         QCOMPARE(added, orders);
         QCOMPARE(skipped, orders);
         QSet<QString> numbers;
-        for (const rova::store::BatchRow& row :
-             rova::store::BatchList(m_dir->filePath(QStringLiteral("data"))).rows())
+        const QList<rova::store::BatchRow> rows = rova::store::BatchList(*store).rows();
+        for (const rova::store::BatchRow& row : rows)
             numbers.insert(row.orderNumber);
         QCOMPARE(numbers.size(), orders);
-        QCOMPARE(rova::store::BatchList(m_dir->filePath(QStringLiteral("data"))).rows().size(), orders);
+        QCOMPARE(rows.size(), orders);
     }
 
     void unreadableFileIsNamedAndAddsNothing()

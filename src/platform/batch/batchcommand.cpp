@@ -96,18 +96,19 @@ bool printList(const Request& request, store::BatchList& list, print::SlipJobs& 
 }
 } // namespace
 
-int runBatch(const Request& request, const QString& folder)
+int runBatch(const Request& request, const store::Location& store)
 {
+    const QString& folder = store.folder;
     try {
         fonts::registerSubstitutions();
-        store::BatchList list(folder);
+        store::BatchList list(store);
         // No one is there to ask where the PDF printer saves: it takes the path it proposes.
         const auto system = print::installedPrinters([](const QString& proposed) { return proposed; },
                                                      print::PdfProposal(folder));
         print::PrinterChoice printers(*system);
         print::SlipJobs service(printers, folder);
         // Slips printed from a script go into the history as the window's do, so notices find them.
-        store::History history(folder);
+        store::History history(store);
         QObject::connect(&service, &print::SlipJobs::printed, [&history](const print::PrintedJob& job) {
             if (const QString problem = print::recordJob(job, [&history] { return &history; });
                 !problem.isEmpty())

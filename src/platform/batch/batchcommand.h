@@ -4,15 +4,16 @@
 // changes through the list's revision.
 
 #include "platform/cli/commandline.h"
+#include "platform/store/location.h"
 
 #include <QString>
 
 namespace rova::cli
 {
 
-// Runs the request's import and print on the list in `folder` with the installed printers, reports
+// Runs the request's import and print on the list in `store` with the installed printers, reports
 // on standard output (a line per file) and standard error (progress, what failed), and returns the
 // exit status: Failure when a file could not be read or a job was not accepted.
-int runBatch(const Request& request, const QString& folder);
+int runBatch(const Request& request, const store::Location& store);
 
 } // namespace rova::cli

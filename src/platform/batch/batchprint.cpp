@@ -62,10 +62,20 @@ BatchOutcome printJobs(const QList<BatchJob>& jobs, print::SlipJobs& service, st
             outcome.cancelled = true;
             return outcome;
         }
+        // Only the rows no other station printed or is printing go into the job.
+        const QList<qint64> ids = list.claim(job.ids);
+        QList<slip::SlipValues> slips;
+        for (qsizetype i = 0; i < job.ids.size(); ++i) {
+            if (ids.contains(job.ids[i]))
+                slips.append(job.slips[i]);
+        }
+        outcome.taken += int(job.ids.size() - ids.size());
+        if (ids.isEmpty())
+            continue;
         std::optional<QString> refusal;
         print::PrintedJob printed;
         try {
-            printed = service.print(job.slips, job.settings);
+            printed = service.print(slips, job.settings);
         } catch (const Error& e) {
             refusal = e.message();
         } catch (const std::exception& e) {
@@ -73,13 +83,13 @@ BatchOutcome printJobs(const QList<BatchJob>& jobs, print::SlipJobs& service, st
         }
         if (refusal) {
             outcome.refusal = refusal->isEmpty() ? QStringLiteral("印刷できませんでした") : *refusal;
-            list.markRefused(job.ids, outcome.refusal, QDateTime::currentDateTime());
+            list.markRefused(ids, outcome.refusal, QDateTime::currentDateTime());
             return outcome;
         }
-        list.markPrinted(job.ids, QDateTime::currentDateTime(), printed.numbers);
+        list.markPrinted(ids, QDateTime::currentDateTime(), printed.numbers);
         if (const QString summary = print::numbersSummary(printed); !summary.isEmpty())
             outcome.numbers << summary;
-        outcome.printed += int(job.slips.size());
+        outcome.printed += int(slips.size());
     }
     progress(outcome.printed, outcome.total);
     return outcome;

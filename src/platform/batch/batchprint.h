@@ -1,7 +1,8 @@
 #pragma once
 // Printing the batch list: the ticked rows not yet printed, one job per printer (and margins), a
 // page per slip in list order, through the one print service. A row is marked printed only once
-// its job was accepted; a refused job marks its rows with the reason and stops the batch.
+// its job was accepted; a refused job marks its rows with the reason and stops the batch. Each job
+// claims its rows first, so a row another station printed or is printing is left to it.
 
 #include "platform/print/slipjobs.h"
 #include "platform/store/batchlist.h"
@@ -29,11 +30,12 @@ int slipCount(const QList<BatchJob>& jobs);
 
 struct BatchOutcome {
     int printed = 0; // slips of accepted jobs
+    int taken = 0;   // rows another station printed or was printing first
     int total = 0;
     bool cancelled = false;
     QString refusal;     // the print path's words for the job that was refused, empty when none was
     QStringList numbers; // per accepted job that took tracking numbers, what the status line says of them
-    bool allAccepted() const { return printed == total; }
+    bool allAccepted() const { return printed + taken == total; }
 };
 
 // Before each job `progress(done, total)` is asked whether to go on; false stops between jobs.

@@ -24,6 +24,7 @@ struct Request {
     Action action = Action::Run;
     QString dataDir;    // --data-dir as given; empty when not given
     QString zipcodeDir; // --zipcode-dir as given; empty when not given
+    QString database;   // --database as given (a PostgreSQL URI); empty when not given
     QString mistake;    // for Mistake: what is wrong, for the operator
     // For Batch: order files to add to the batch list, then the list printed when asked.
     QStringList importFiles;

@@ -8,12 +8,12 @@
 namespace rova::cli
 {
 
-int runNoticeExport(const Request& request, const QString& dataFolder)
+int runNoticeExport(const Request& request, const store::Location& store)
 {
     try {
-        store::History history(dataFolder);
+        store::History history(store);
         const notices::Exported exported = notices::exportNotices(
-            history, request.noticeFolder, request.allNotices, ProgramSettings(dataFolder).noticeSettings(),
+            history, request.noticeFolder, request.allNotices, ProgramSettings(store.folder).noticeSettings(),
             QDateTime::currentDateTime());
         print(stdout, exported.summary + QLatin1Char('\n'));
         return Success;

@@ -2,15 +2,16 @@
 // Shipping notices from a script (--export-notices FOLDER [--all]), without a window.
 
 #include "platform/cli/commandline.h"
+#include "platform/store/location.h"
 
 #include <QString>
 
 namespace rova::cli
 {
 
-// Writes the notices of the history in `dataFolder` into the request's folder, reports the summary
+// Writes the notices of the history in the store into the request's folder, reports the summary
 // on standard output and what failed on standard error, and returns the exit status: Failure when
 // a file could not be written.
-int runNoticeExport(const Request& request, const QString& dataFolder);
+int runNoticeExport(const Request& request, const store::Location& store);
 
 } // namespace rova::cli

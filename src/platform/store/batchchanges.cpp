@@ -37,8 +37,8 @@ int BatchList::setSlipTypeOfTicked(const QString& slipType)
 {
     int changed = 0;
     change([&] {
-        QSqlQuery update =
-            m_db.prepare(QStringLiteral("UPDATE batch_rows SET slip_type = ? WHERE ticked AND status != ?"));
+        QSqlQuery update = m_db.prepare(
+            QStringLiteral("UPDATE batch_rows SET slip_type = ? WHERE ticked <> 0 AND status <> ?"));
         update.bindValue(0, slipType);
         update.bindValue(1, statusText(BatchStatus::Printed));
         m_db.exec(update);
@@ -50,8 +50,9 @@ int BatchList::setSlipTypeOfTicked(const QString& slipType)
 void BatchList::markPrinted(const QList<qint64>& ids, const QDateTime& when, const QStringList& numbers)
 {
     change([&] {
-        QSqlQuery mark = m_db.prepare(QStringLiteral("UPDATE batch_rows SET status = ?, status_time = ?,"
-                                                     " refusal = NULL, tracking_number = ? WHERE id = ?"));
+        QSqlQuery mark = m_db.prepare(QStringLiteral(
+            "UPDATE batch_rows SET status = ?, status_time = ?, refusal = NULL, tracking_number = ?,"
+            " claimed_by = NULL, claimed_at = NULL WHERE id = ?"));
         mark.bindValue(0, statusText(BatchStatus::Printed));
         mark.bindValue(1, when.toMSecsSinceEpoch());
         for (int i = 0; i < ids.size(); ++i) {
@@ -66,12 +67,53 @@ void BatchList::markPrinted(const QList<qint64>& ids, const QDateTime& when, con
 void BatchList::markRefused(const QList<qint64>& ids, const QString& reason, const QDateTime& when)
 {
     change([&] {
-        QSqlQuery mark = m_db.prepare(
-            QStringLiteral("UPDATE batch_rows SET status = ?, status_time = ?, refusal = ? WHERE id = ?"));
+        QSqlQuery mark =
+            m_db.prepare(QStringLiteral("UPDATE batch_rows SET status = ?, status_time = ?, refusal = ?,"
+                                        " claimed_by = NULL, claimed_at = NULL WHERE id = ?"));
         mark.bindValue(0, statusText(BatchStatus::Refused));
         mark.bindValue(1, when.toMSecsSinceEpoch());
         mark.bindValue(2, reason);
         forEachId(m_db, mark, 3, ids);
+    });
+}
+
+QList<qint64> BatchList::claim(const QList<qint64>& ids)
+{
+    QList<qint64> claimed;
+    change([&] {
+        // The write transaction keeps SQLite's rows to this program; a server locks the rows read
+        // and passes over those another station holds.
+        QSqlQuery free = m_db.prepare(QStringLiteral("SELECT id FROM batch_rows WHERE id = ? AND status <> ?"
+                                                     " AND (claimed_by IS NULL OR claimed_by = ?)%1")
+                                          .arg(dialect::lockedForUpdate(m_db.engine())));
+        free.bindValue(1, statusText(BatchStatus::Printed));
+        free.bindValue(2, m_station);
+        QSqlQuery take =
+            m_db.prepare(QStringLiteral("UPDATE batch_rows SET claimed_by = ?, claimed_at = ? WHERE id = ?"));
+        take.bindValue(0, m_station);
+        take.bindValue(1, QDateTime::currentMSecsSinceEpoch());
+        for (const qint64 id : ids) {
+            free.bindValue(0, id);
+            m_db.exec(free);
+            const bool isFree = free.next();
+            free.finish();
+            if (!isFree)
+                continue;
+            take.bindValue(2, id);
+            m_db.exec(take);
+            claimed.append(id);
+        }
+    });
+    return claimed;
+}
+
+void BatchList::release(const QList<qint64>& ids)
+{
+    change([&] {
+        QSqlQuery release = m_db.prepare(QStringLiteral(
+            "UPDATE batch_rows SET claimed_by = NULL, claimed_at = NULL WHERE id = ? AND claimed_by = ?"));
+        release.bindValue(1, m_station);
+        forEachId(m_db, release, 0, ids);
     });
 }
 

@@ -15,7 +15,7 @@ QVariant timeColumn(const QDateTime& when)
 }
 } // namespace
 
-BatchList::BatchList(const QString& folder) : m_db(folder) {}
+BatchList::BatchList(const Location& where) : m_db(where), m_station(where.station) {}
 
 void BatchList::change(const std::function<void()>& work)
 {
@@ -66,7 +66,7 @@ QList<qint64> BatchList::insert(const QList<BatchRow>& rows)
     QSqlQuery insert =
         m_db.prepare(QStringLiteral("INSERT INTO batch_rows (ticked, status, status_time, refusal,"
                                     " marks, order_number, order_source, source_file, duplicate_key, %1)"
-                                    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, %2)")
+                                    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, %2) RETURNING id")
                          .arg(slipColumnNames(), slipPlaceholders()));
     for (const BatchRow& row : rows) {
         insert.bindValue(0, int(row.ticked));
@@ -79,8 +79,7 @@ QList<qint64> BatchList::insert(const QList<BatchRow>& rows)
         insert.bindValue(7, row.sourceFile);
         insert.bindValue(8, duplicateKey(row.slip));
         bindSlip(insert, row.slip, 9);
-        m_db.exec(insert);
-        ids.append(insert.lastInsertId().toLongLong());
+        ids.append(m_db.insert(insert));
     }
     return ids;
 }
@@ -106,9 +105,9 @@ QList<BatchRow> BatchList::rowsChangedAfter(qint64 revision) const
 {
     // All rows are read in id order without the index of revisions, which would only add a sort.
     QSqlQuery select = m_db.prepare(
-        QStringLiteral(
-            "SELECT id, ticked, status, status_time, refusal, marks,"
-            " order_number, order_source, source_file, tracking_number, %1 FROM batch_rows %2 ORDER BY id")
+        QStringLiteral("SELECT id, ticked, status, status_time, refusal, marks,"
+                       " order_number, order_source, source_file, tracking_number, claimed_by, %1"
+                       " FROM batch_rows %2 ORDER BY id")
             .arg(slipColumnNames(), revision < 0 ? QString() : QStringLiteral("WHERE changed > ?")));
     select.setForwardOnly(true);
     if (revision >= 0)
@@ -128,7 +127,8 @@ QList<BatchRow> BatchList::rowsChangedAfter(qint64 revision) const
         row.orderSource = select.value(7).toString();
         row.sourceFile = select.value(8).toString();
         row.trackingNumber = select.value(9).toString();
-        row.slip = readSlip(select, 10);
+        row.claimedBy = select.value(10).toString();
+        row.slip = readSlip(select, 11);
     }
     return rows;
 }

@@ -37,6 +37,7 @@ struct BatchRow {
     QString orderSource; // the marketplace the order number belongs to; "" where unknown
     QString sourceFile;
     QString trackingNumber; // of the form it was printed on (12 digits); empty when not known
+    QString claimedBy;      // the station printing it now; empty when none is
 };
 
 // An incoming row that is already in the list, or that repeats an earlier incoming row.
@@ -56,7 +57,7 @@ struct BatchChanges {
 class BatchList
 {
 public:
-    explicit BatchList(const QString& folder);
+    explicit BatchList(const Location& where);
 
     // Appends the rows, all or none, and returns their new ids in the same order.
     QList<qint64> add(const QList<BatchRow>& rows);
@@ -79,6 +80,13 @@ public:
     // Every ticked row not yet printed takes the slip type; printed rows keep what they were
     // printed with. Returns how many rows changed.
     int setSlipTypeOfTicked(const QString& slipType);
+    // Claims the rows for this station to print, in one transaction: a row printed or claimed by
+    // another station is left out (on a server without waiting for a station claiming it at this
+    // moment). Returns the ids claimed, in the order given.
+    QList<qint64> claim(const QList<qint64>& ids);
+    // Gives this station's claims on the rows back, as when their job was not printed.
+    void release(const QList<qint64>& ids);
+    // Both end this station's claims on the rows.
     // `numbers` are the tracking numbers of the rows' forms in the same order; a row past their end has none.
     void markPrinted(const QList<qint64>& ids, const QDateTime& when, const QStringList& numbers = {});
     void markRefused(const QList<qint64>& ids, const QString& reason, const QDateTime& when);
@@ -95,6 +103,7 @@ private:
     QList<qint64> insert(const QList<BatchRow>& rows);
 
     Database m_db;
+    QString m_station;
 };
 
 } // namespace rova::store

@@ -11,6 +11,7 @@
 #include <QSqlError>
 #include <QThread>
 #include <QUrl>
+#include <QUrlQuery>
 #include <QVariant>
 
 #include <atomic>
@@ -36,7 +37,14 @@ constexpr int busyTimeoutMs = 5000;
 
 QString reasonOf(const QSqlError& error)
 {
-    return error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
+    QString text = error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
+    // A server's report ("ERROR:  …" and lines of detail): its first line, without the severity.
+    text = text.section(QLatin1Char('\n'), 0, 0).trimmed();
+    for (const QLatin1String severity : {QLatin1String("ERROR:"), QLatin1String("FATAL:")}) {
+        if (text.startsWith(severity))
+            text = text.mid(severity.size()).trimmed();
+    }
+    return text;
 }
 
 // SQLITE_CORRUPT and SQLITE_NOTADB: the file's content is broken, not the way to it.
@@ -64,6 +72,30 @@ void makePrivateFile(const QString& path)
         ::chmod(name.constData(), info.st_mode & 0700);
 }
 
+// A libpq URI as the fields of Qt's driver; its query's parameters (host=/a/socket/folder,
+// sslmode=…) become connection options, which libpq takes over the fields.
+void configure(QSqlDatabase& db, const QString& uri)
+{
+    const QUrl url(uri);
+    db.setHostName(url.host());
+    db.setPort(url.port());
+    db.setUserName(url.userName());
+    db.setPassword(url.password());
+    db.setDatabaseName(url.path().mid(1));
+    QStringList options;
+    const QList<std::pair<QString, QString>> items = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
+    for (const auto& [key, value] : items) {
+        QString quoted = value;
+        quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+            .replace(QLatin1Char('\''), QStringLiteral("\\'"));
+        options << QStringLiteral("%1='%2'").arg(key, quoted);
+    }
+    // A server that does not answer is reported instead of freezing the window.
+    if (!QUrlQuery(url).hasQueryItem(QStringLiteral("connect_timeout")))
+        options << QStringLiteral("connect_timeout=10");
+    db.setConnectOptions(options.join(QLatin1Char(';')));
+}
+
 QString uniqueConnectionName()
 {
     static std::atomic<int> serial = 0;
@@ -76,8 +108,10 @@ QString databaseFileName()
     return QStringLiteral("rova-yamato.sqlite3");
 }
 
-Database::Database(const QString& folder, Access access)
-    : m_path(QDir(folder).filePath(databaseFileName())), m_connection(uniqueConnectionName())
+Database::Database(const Location& where, Access access)
+    : m_engine(where.onServer() ? Engine::PostgreSQL : Engine::SQLite),
+      m_name(where.onServer() ? shownServer(where.server) : QDir(where.folder).filePath(databaseFileName())),
+      m_connection(uniqueConnectionName())
 {
     // Two programs making a new file at once can meet in the switch to the write-ahead log, where
     // SQLite answers "locked" at once instead of waiting; opening again is harmless, so it is tried
@@ -86,7 +120,7 @@ Database::Database(const QString& folder, Access access)
     waited.start();
     for (;;) {
         try {
-            setUp(access);
+            setUp(where, access);
             break;
         } catch (const BusyOpening&) {
             m_db = QSqlDatabase();
@@ -110,11 +144,48 @@ Database::~Database()
     QSqlDatabase::removeDatabase(m_connection);
 }
 
-void Database::setUp(Access access)
+void Database::setUp(const Location& where, Access access)
+{
+    if (where.onServer())
+        openServer(where.server);
+    else
+        openFile(access);
+    refuseNewer(*this);
+    if (access == Access::ReadOnly)
+        return;
+    if (m_engine == Engine::SQLite) {
+        // A write-ahead log keeps every committed transaction through a kill at any moment and lets
+        // the window read while the command line tool writes; a kill never loses what the log holds,
+        // so the log is synced at checkpoints only. Where WAL is unavailable SQLite keeps its
+        // rollback journal.
+        exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+        exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    }
+    bringUpToDate(*this);
+}
+
+void Database::openServer(const QString& uri)
+{
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connection);
+    if (!m_db.isValid())
+        fail(QStringLiteral(
+            "Qt の PostgreSQL ドライバがありません (パッケージ libqt6sql6-psql を入れてください)"));
+    configure(m_db, uri);
+    if (!m_db.open())
+        throw Error(QStringLiteral("データベースサーバー %1 に接続できません: %2\n"
+                                   "サーバーが動いていること、アドレス・データベース名・利用者名と"
+                                   " ~/.pgpass のパスワードを確かめてから、もう一度お試しください")
+                        .arg(m_name, reasonOf(m_db.lastError())));
+    // The server's notices and warnings ("already exists, skipping", "no transaction in progress")
+    // are no news to the operator; its errors are raised.
+    exec(QStringLiteral("SET client_min_messages = error"));
+}
+
+void Database::openFile(Access access)
 {
     if (access == Access::ReadWrite) {
-        datafolder::makePrivatePath(QFileInfo(m_path).path());
-        makePrivateFile(m_path);
+        datafolder::makePrivatePath(QFileInfo(m_name).path());
+        makePrivateFile(m_name);
     }
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     if (!m_db.isValid())
@@ -122,24 +193,15 @@ void Database::setUp(Access access)
     const QString busy = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs);
     if (access == Access::ReadOnly) {
         // Immutable: SQLite reads the file without the shared-memory file it cannot make here.
-        m_db.setDatabaseName(QUrl::fromLocalFile(m_path).toString(QUrl::FullyEncoded) +
+        m_db.setDatabaseName(QUrl::fromLocalFile(m_name).toString(QUrl::FullyEncoded) +
                              QStringLiteral("?immutable=1"));
         m_db.setConnectOptions(busy + QStringLiteral(";QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
     } else {
-        m_db.setDatabaseName(m_path);
+        m_db.setDatabaseName(m_name);
         m_db.setConnectOptions(busy);
     }
     if (!m_db.open())
         fail(m_db.lastError());
-    refuseNewer(*this);
-    if (access == Access::ReadOnly)
-        return;
-    // A write-ahead log keeps every committed transaction through a kill at any moment and lets the
-    // window read while the command line tool writes; a kill never loses what the log holds, so the
-    // log is synced at checkpoints only. Where WAL is unavailable SQLite keeps its rollback journal.
-    exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-    exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
-    bringUpToDate(*this);
 }
 
 QSqlQuery Database::prepare(const QString& sql) const
@@ -156,10 +218,21 @@ void Database::exec(QSqlQuery& query) const
         fail(query.lastError());
 }
 
+qint64 Database::insert(QSqlQuery& query) const
+{
+    exec(query);
+    const qint64 id = query.next() ? query.value(0).toLongLong() : 0;
+    // SQLite ends the statement only when told: a transaction cannot commit while it is open.
+    query.finish();
+    return id;
+}
+
 QSqlQuery Database::exec(const QString& sql) const
 {
-    QSqlQuery query = prepare(sql);
-    exec(query);
+    // Run at once rather than prepared: a server prepares no schema statements.
+    QSqlQuery query(m_db);
+    if (!query.exec(sql))
+        fail(query.lastError());
     return query;
 }
 
@@ -171,10 +244,15 @@ QVariant Database::value(const QString& sql) const
 
 void Database::fail(const QSqlError& error) const
 {
-    if (isDamage(error))
-        throw DamagedDatabase(m_path, reasonOf(error));
-    if (m_activity == Activity::Opening && error.nativeErrorCode() == u"5") // SQLITE_BUSY
-        throw BusyOpening(QStringLiteral("データベース %1 を開けません: %2").arg(m_path, reasonOf(error)));
+    // A failed statement dooms the server's transaction: ended at once, the statements prepared in
+    // it can be freed as they go.
+    if (m_engine == Engine::PostgreSQL)
+        QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
+    if (m_engine == Engine::SQLite && isDamage(error))
+        throw DamagedDatabase(m_name, reasonOf(error));
+    if (m_engine == Engine::SQLite && m_activity == Activity::Opening &&
+        error.nativeErrorCode() == u"5") // SQLITE_BUSY
+        throw BusyOpening(QStringLiteral("データベース %1 を開けません: %2").arg(m_name, reasonOf(error)));
     fail(reasonOf(error));
 }
 
@@ -182,13 +260,13 @@ void Database::fail(const QString& reason) const
 {
     switch (m_activity) {
     case Activity::Opening:
-        throw Error(QStringLiteral("データベース %1 を開けません: %2").arg(m_path, reason));
+        throw Error(QStringLiteral("データベース %1 を開けません: %2").arg(m_name, reason));
     case Activity::Reading:
-        throw Error(QStringLiteral("データベース %1 を読めません: %2").arg(m_path, reason));
+        throw Error(QStringLiteral("データベース %1 を読めません: %2").arg(m_name, reason));
     case Activity::Writing:
         break;
     }
-    throw Error(QStringLiteral("データベース %1 に書き込めません: %2").arg(m_path, reason));
+    throw Error(QStringLiteral("データベース %1 に書き込めません: %2").arg(m_name, reason));
 }
 
 DamagedDatabase::DamagedDatabase(const QString& path, const QString& reason)
@@ -201,7 +279,7 @@ WriteTransaction::WriteTransaction(Database& db) : m_db(db), m_previous(db.m_act
     if (m_previous != Database::Activity::Opening)
         m_db.m_activity = Database::Activity::Writing;
     try {
-        m_db.exec(QStringLiteral("BEGIN IMMEDIATE"));
+        m_db.exec(dialect::begin(m_db.engine()));
     } catch (...) {
         m_db.m_activity = m_previous;
         throw;
@@ -211,7 +289,8 @@ WriteTransaction::WriteTransaction(Database& db) : m_db(db), m_previous(db.m_act
 WriteTransaction::~WriteTransaction()
 {
     if (m_open) {
-        // Nothing of a failed write stays; a failing rollback leaves SQLite to undo it on next open.
+        // Nothing of a failed write stays; a failing rollback leaves SQLite to undo it on next open
+        // and a server to undo it when the connection closes.
         QSqlQuery rollback(m_db.m_db);
         rollback.exec(QStringLiteral("ROLLBACK"));
     }

@@ -1,9 +1,12 @@
 #pragma once
-// platform/store: the SQLite database of the batch list and the print history.
+// platform/store: the database of the batch list and the print history.
 //
-// One connection of its own to the program's database in the data folder: opened, brought up to
-// the current schema, and every failure raised as rova::Error naming the file and SQLite's reason.
+// One connection of its own to the program's database, the SQLite file in the data folder or a
+// PostgreSQL server several stations share: opened, brought up to the current schema, and every
+// failure raised as rova::Error naming the file or the server and the engine's reason.
 
+#include "platform/store/dialect.h"
+#include "platform/store/location.h"
 #include "rules/errors.h"
 
 #include <QSqlDatabase>
@@ -24,19 +27,24 @@ enum class Access { ReadWrite, ReadOnly };
 class Database
 {
 public:
-    // Creates the folder (0700) and the file (0600) when missing and takes a wider mode of an
-    // existing file back to the user alone. A connection must stay in the thread that made it.
-    explicit Database(const QString& folder, Access access = Access::ReadWrite);
+    // For the file: creates the folder (0700) and the file (0600) when missing and takes a wider
+    // mode of an existing file back to the user alone. A server is only read, never changed, with
+    // ReadOnly. A connection must stay in the thread that made it.
+    explicit Database(const Location& where, Access access = Access::ReadWrite);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    const QString& path() const { return m_path; }
+    Engine engine() const { return m_engine; }
+    // The file's path or the server's URI without its password, for messages.
+    const QString& name() const { return m_name; }
 
     // A statement prepared on this connection.
     QSqlQuery prepare(const QString& sql) const;
     // Runs a prepared statement; a failure is raised with the file's name and SQLite's reason.
     void exec(QSqlQuery& query) const;
+    // Runs a prepared INSERT … RETURNING id and gives the new row's id.
+    qint64 insert(QSqlQuery& query) const;
     // Prepares and runs a statement without parameters.
     QSqlQuery exec(const QString& sql) const;
     // The first column of the first row of a statement without parameters.
@@ -49,9 +57,12 @@ private:
     [[noreturn]] void fail(const QString& reason) const;
     [[noreturn]] void fail(const QSqlError& error) const; // DamagedDatabase for a broken file
 
-    void setUp(Access access);
+    void setUp(const Location& where, Access access);
+    void openFile(Access access);
+    void openServer(const QString& uri);
 
-    QString m_path;
+    Engine m_engine;
+    QString m_name;
     QString m_connection;
     QSqlDatabase m_db;
     Activity m_activity = Activity::Opening;
@@ -69,7 +80,7 @@ private:
     QString m_path;
 };
 
-// BEGIN IMMEDIATE … COMMIT: the write lock is taken at the start, so a second process waits for it
+// BEGIN … COMMIT; on SQLite the write lock is taken at the start, so a second process waits for it
 // (busy timeout) instead of failing half way. Rolled back unless committed.
 class WriteTransaction
 {

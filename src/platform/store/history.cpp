@@ -13,12 +13,6 @@ namespace rova::store
 
 namespace
 {
-// The key as one phrase of a full-text query, which the trigram index matches as a piece of text.
-QString phrase(QString key)
-{
-    return QLatin1Char('"') + key.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
-}
-
 qint64 startOf(const QDate& day)
 {
     return day.isNull() ? std::numeric_limits<qint64>::min() : day.startOfDay().toMSecsSinceEpoch();
@@ -34,7 +28,7 @@ qint64 endOf(const QDate& day)
 QString entryColumns()
 {
     return QStringLiteral("id, printed_at, printer, top_margin, left_margin, tracking_number, spoiled,"
-                          " notified_at, %1")
+                          " notified_at, station, %1")
         .arg(slipColumnNames());
 }
 
@@ -52,13 +46,14 @@ QList<HistoryEntry> readEntries(QSqlQuery& select)
         e.spoiled = select.value(6).toBool();
         if (!select.value(7).isNull())
             e.notifiedAt = QDateTime::fromMSecsSinceEpoch(select.value(7).toLongLong());
-        e.slip = readSlip(select, 8);
+        e.station = select.value(8).toString();
+        e.slip = readSlip(select, 9);
     }
     return found;
 }
 } // namespace
 
-History::History(const QString& folder, Access access) : m_db(folder, access) {}
+History::History(const Location& where, Access access) : m_db(where, access), m_station(where.station) {}
 
 qint64 History::record(const HistoryEntry& entry)
 {
@@ -66,8 +61,8 @@ qint64 History::record(const HistoryEntry& entry)
     WriteTransaction transaction(m_db);
     QSqlQuery insert = m_db.prepare(QStringLiteral("INSERT INTO history (printed_at, printer, top_margin,"
                                                    " left_margin, search, name_key, tel_key,"
-                                                   " tracking_number, spoiled, %1)"
-                                                   " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, %2)")
+                                                   " tracking_number, spoiled, station, %1)"
+                                                   " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, %2) RETURNING id")
                                         .arg(slipColumnNames(), slipPlaceholders()));
     insert.bindValue(0, when.toMSecsSinceEpoch());
     insert.bindValue(1, entry.printer);
@@ -79,9 +74,9 @@ qint64 History::record(const HistoryEntry& entry)
     insert.bindValue(7, entry.trackingNumber.isEmpty() ? QVariant(QMetaType::fromType<QString>())
                                                        : QVariant(entry.trackingNumber));
     insert.bindValue(8, int(entry.spoiled));
-    bindSlip(insert, entry.slip, 9);
-    m_db.exec(insert);
-    const qint64 id = insert.lastInsertId().toLongLong();
+    insert.bindValue(9, m_station);
+    bindSlip(insert, entry.slip, 10);
+    const qint64 id = m_db.insert(insert);
     transaction.commit();
     return id;
 }
@@ -92,22 +87,15 @@ QList<HistoryEntry> History::search(const HistoryQuery& query) const
     const QString key = searchKey(query.text);
     const bool ranged = !query.from.isNull() || !query.to.isNull();
     const QString within = ranged ? QStringLiteral(" AND printed_at >= ? AND printed_at < ?") : QString();
-    // The trigram index answers three letters or more. A shorter text is sought newest first in the
-    // index of times and search texts, which a frequent text leaves early and a date range narrows.
     const bool trigrams = key.toUcs4().size() >= 3;
-    QString ids;
-    if (number)
-        ids = QStringLiteral("SELECT id FROM history WHERE tracking_number = ?%1 ORDER BY id DESC LIMIT ?");
-    else if (trigrams)
-        ids = QStringLiteral("SELECT rowid FROM history_search WHERE history_search MATCH ?%1"
-                             " ORDER BY rowid DESC LIMIT ?");
-    else
-        ids = QStringLiteral("SELECT id FROM history INDEXED BY history_recent"
-                             " WHERE instr(search, ?) > 0%1 ORDER BY printed_at DESC LIMIT ?");
-    QSqlQuery select = m_db.prepare(QStringLiteral("SELECT %1 FROM history WHERE id IN (%2) ORDER BY id DESC")
-                                        .arg(entryColumns(), ids.arg(within)));
+    const QString ids =
+        number ? QStringLiteral("SELECT id FROM history WHERE tracking_number = ?%1 ORDER BY id DESC LIMIT ?")
+                     .arg(within)
+               : dialect::searchedIds(m_db.engine(), trigrams, within);
+    QSqlQuery select = m_db.prepare(
+        QStringLiteral("SELECT %1 FROM history WHERE id IN (%2) ORDER BY id DESC").arg(entryColumns(), ids));
     int at = 0;
-    select.bindValue(at++, number ? *number : trigrams ? phrase(key) : key);
+    select.bindValue(at++, number ? QVariant(*number) : dialect::searchedText(m_db.engine(), trigrams, key));
     if (ranged) {
         select.bindValue(at++, startOf(query.from));
         select.bindValue(at++, endOf(query.to));

@@ -22,6 +22,7 @@ struct HistoryEntry {
     QString trackingNumber;        // of the form it went onto (12 digits); empty when not known
     bool spoiled = false;          // the form was replaced: its number never reached the parcel
     QDateTime notifiedAt;          // when it went into a shipping notice; null when it never did
+    QString station;               // that printed it; record() gives the store's own
 };
 
 struct HistoryQuery {
@@ -42,9 +43,9 @@ struct Destination {
 class History
 {
 public:
-    explicit History(const QString& folder, Access access = Access::ReadWrite);
+    explicit History(const Location& where, Access access = Access::ReadWrite);
 
-    // Stores one accepted slip and returns its id; a null time stands for now.
+    // Stores one accepted slip, printed by this station, and returns its id; a null time stands for now.
     qint64 record(const HistoryEntry& entry);
     // Newest first (in the order they were recorded, which a clock set back does not upset), at
     // most query.limit entries.
@@ -66,6 +67,7 @@ public:
 
 private:
     Database m_db;
+    QString m_station;
 };
 
 } // namespace rova::store

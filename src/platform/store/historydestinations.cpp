@@ -48,18 +48,23 @@ QList<Destination> distinct(const Database& db, QSqlQuery& select, const QString
 QList<Destination> History::recentDestinations(const QString& prefix, int limit) const
 {
     const QString key = searchKey(prefix);
-    QSqlQuery latest = m_db.prepare(
-        QStringLiteral("SELECT zip, add1, add2, add3, name, tel FROM history NOT INDEXED"
-                       " WHERE ((name_key >= ? AND name_key < ?) OR (tel_key >= ? AND tel_key < ?))"
-                       " AND id > (SELECT max(id) FROM history) - %1 ORDER BY id DESC")
-            .arg(latestSlips));
+    const Engine engine = m_db.engine();
+    const QString byName = dialect::textRange(engine, QStringLiteral("name_key"));
+    const QString byTel = dialect::textRange(engine, QStringLiteral("tel_key"));
+    QSqlQuery latest =
+        m_db.prepare(QStringLiteral("SELECT zip, add1, add2, add3, name, tel FROM %1"
+                                    " WHERE (%2 OR %3)"
+                                    " AND id > (SELECT max(id) FROM history) - %4 ORDER BY id DESC")
+                         .arg(dialect::historyNotIndexed(engine), byName, byTel)
+                         .arg(latestSlips));
     QList<Destination> found = distinct(m_db, latest, key, limit);
     if (found.size() == limit)
         return found;
-    QSqlQuery all = m_db.prepare(QStringLiteral(
-        "SELECT zip, add1, add2, add3, name, tel FROM history WHERE id IN"
-        " (SELECT id FROM history WHERE name_key >= ? AND name_key < ?"
-        " UNION ALL SELECT id FROM history WHERE tel_key >= ? AND tel_key < ?) ORDER BY id DESC"));
+    QSqlQuery all =
+        m_db.prepare(QStringLiteral("SELECT zip, add1, add2, add3, name, tel FROM history WHERE id IN"
+                                    " (SELECT id FROM history WHERE %1"
+                                    " UNION ALL SELECT id FROM history WHERE %2) ORDER BY id DESC")
+                         .arg(byName, byTel));
     return distinct(m_db, all, key, limit);
 }
 

@@ -12,27 +12,22 @@ namespace rova::store
 
 namespace
 {
-int versionOf(const Database& db)
-{
-    return db.value(QStringLiteral("PRAGMA user_version")).toInt();
-}
-
 // Version 1: the batch list, its change counter and the print history with its search text.
 void createTables(Database& db)
 {
-    // AUTOINCREMENT: an id is never used again, so a window still holding a deleted row's id
-    // cannot write into a row added later.
-    db.exec(QStringLiteral("CREATE TABLE batch_rows (id INTEGER PRIMARY KEY AUTOINCREMENT,"
-                           " ticked INTEGER NOT NULL, status TEXT NOT NULL, status_time INTEGER,"
+    const QString id = dialect::idColumn(db.engine());
+    const QString time = dialect::bigInteger(db.engine()); // milliseconds since the epoch
+    db.exec(QStringLiteral("CREATE TABLE batch_rows (%1,"
+                           " ticked INTEGER NOT NULL, status TEXT NOT NULL, status_time %2,"
                            " refusal TEXT, marks TEXT, order_number TEXT, source_file TEXT,"
-                           " duplicate_key TEXT, %1)")
-                .arg(slipColumnsAddedIn(1).join(QStringLiteral(", "))));
+                           " duplicate_key TEXT, %3)")
+                .arg(id, time, slipColumnsAddedIn(1).join(QStringLiteral(", "))));
     db.exec(QStringLiteral("CREATE TABLE batch_revision (value INTEGER NOT NULL)"));
     db.exec(QStringLiteral("INSERT INTO batch_revision VALUES (0)"));
-    db.exec(QStringLiteral("CREATE TABLE history (id INTEGER PRIMARY KEY AUTOINCREMENT,"
-                           " printed_at INTEGER NOT NULL, printer TEXT, top_margin TEXT, left_margin TEXT,"
-                           " search TEXT NOT NULL, %1)")
-                .arg(slipColumnsAddedIn(1).join(QStringLiteral(", "))));
+    db.exec(QStringLiteral("CREATE TABLE history (%1,"
+                           " printed_at %2 NOT NULL, printer TEXT, top_margin TEXT, left_margin TEXT,"
+                           " search TEXT NOT NULL, %3)")
+                .arg(id, time, slipColumnsAddedIn(1).join(QStringLiteral(", "))));
     // The search text beside the time: a search, newest first, reads this index alone.
     db.exec(QStringLiteral("CREATE INDEX history_recent ON history (printed_at, search)"));
 }
@@ -55,26 +50,12 @@ void addCompletionKeys(Database& db)
     db.exec(QStringLiteral("CREATE INDEX history_by_tel ON history (tel_key)"));
 }
 
-// A trigram index of the search texts, so a text of three letters or more is found without reading
-// every record.
-void addTrigramSearch(Database& db)
-{
-    db.exec(QStringLiteral("CREATE VIRTUAL TABLE history_search USING fts5(search, printed_at UNINDEXED,"
-                           " content='history', content_rowid='id', tokenize='trigram')"));
-    db.exec(QStringLiteral("INSERT INTO history_search (history_search) VALUES ('rebuild')"));
-    db.exec(QStringLiteral("CREATE TRIGGER history_search_add AFTER INSERT ON history BEGIN"
-                           " INSERT INTO history_search (rowid, search, printed_at)"
-                           " VALUES (new.id, new.search, new.printed_at); END"));
-    db.exec(QStringLiteral("CREATE TRIGGER history_search_remove AFTER DELETE ON history BEGIN"
-                           " INSERT INTO history_search (history_search, rowid, search, printed_at)"
-                           " VALUES ('delete', old.id, old.search, old.printed_at); END"));
-}
-
 // Version 2: what the history window needs to answer as the operator types.
 void indexForTyping(Database& db)
 {
     addCompletionKeys(db);
-    addTrigramSearch(db);
+    // A trigram index, so a text of three letters or more is found without reading every record.
+    dialect::addSearchIndex(db);
 }
 
 // Version 3: which marketplace a row's order number belongs to (empty where unknown: rows from before,
@@ -90,13 +71,7 @@ void stampBatchChanges(Database& db)
 {
     db.exec(QStringLiteral("ALTER TABLE batch_rows ADD COLUMN changed INTEGER NOT NULL DEFAULT 0"));
     db.exec(QStringLiteral("CREATE INDEX batch_rows_changed ON batch_rows (changed)"));
-    db.exec(QStringLiteral("CREATE TRIGGER batch_rows_added AFTER INSERT ON batch_rows BEGIN"
-                           " UPDATE batch_rows SET changed = (SELECT value FROM batch_revision)"
-                           " WHERE id = new.id; END"));
-    db.exec(QStringLiteral("CREATE TRIGGER batch_rows_updated AFTER UPDATE ON batch_rows"
-                           " WHEN new.changed = old.changed BEGIN"
-                           " UPDATE batch_rows SET changed = (SELECT value FROM batch_revision)"
-                           " WHERE id = new.id; END"));
+    dialect::stampBatchChanges(db);
 }
 
 // Version 5: the tracking number of the form each slip went onto (12 digits), a number replaced by
@@ -127,7 +102,7 @@ void searchItemsAndKana(Database& db)
         update.bindValue(3, rows.value(0));
         db.exec(update);
     }
-    db.exec(QStringLiteral("INSERT INTO history_search (history_search) VALUES ('rebuild')"));
+    dialect::rebuildSearchIndex(db);
 }
 
 // Version 7: what shipping notices need. Each slip keeps the marketplace order it came from (the
@@ -139,38 +114,51 @@ void addShippingNotices(Database& db)
         for (const QString& column : slipColumnsAddedIn(7))
             db.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(table, column));
     }
-    db.exec(QStringLiteral("ALTER TABLE history ADD COLUMN notified_at INTEGER"));
+    db.exec(QStringLiteral("ALTER TABLE history ADD COLUMN notified_at %1")
+                .arg(dialect::bigInteger(db.engine())));
     db.exec(QStringLiteral("CREATE INDEX history_to_notify ON history (id)"
                            " WHERE marketplace_order IS NOT NULL AND notified_at IS NULL"));
 }
 
+// Version 8: several stations on one store. Each record names the station that printed it, and a
+// batch row being printed carries the claim of the station printing it and since when, so that no
+// other station prints it too.
+void addStations(Database& db)
+{
+    db.exec(QStringLiteral("ALTER TABLE history ADD COLUMN station TEXT"));
+    db.exec(QStringLiteral("ALTER TABLE batch_rows ADD COLUMN claimed_by TEXT"));
+    db.exec(QStringLiteral("ALTER TABLE batch_rows ADD COLUMN claimed_at %1")
+                .arg(dialect::bigInteger(db.engine())));
+}
+
 using Step = void (*)(Database&);
-constexpr Step steps[schemaVersion] = {createTables,      indexForTyping,     addOrderSource,
-                                       stampBatchChanges, addTrackingNumbers, searchItemsAndKana,
-                                       addShippingNotices};
+constexpr Step steps[schemaVersion] = {createTables,       indexForTyping,     addOrderSource,
+                                       stampBatchChanges,  addTrackingNumbers, searchItemsAndKana,
+                                       addShippingNotices, addStations};
 } // namespace
 
 void refuseNewer(const Database& db)
 {
-    if (const int version = versionOf(db); version > schemaVersion)
+    if (const int version = dialect::schemaVersion(db); version > schemaVersion)
         throw Error(QStringLiteral("データベース %1 はこのプログラムより新しい版で作られています"
                                    " (形式 %2、このプログラムは形式 %3 まで)")
-                        .arg(db.path())
+                        .arg(db.name())
                         .arg(version)
                         .arg(schemaVersion));
 }
 
 void bringUpToDate(Database& db)
 {
-    if (versionOf(db) == schemaVersion)
+    if (dialect::schemaVersion(db) == schemaVersion)
         return;
     WriteTransaction transaction(db);
-    // Read again under the write lock: another process may have just done the same.
+    dialect::lockSchema(db);
+    // Read again under the lock: another process may have just done the same.
     refuseNewer(db);
-    int version = versionOf(db);
+    int version = dialect::schemaVersion(db);
     for (; version < schemaVersion; ++version)
         steps[version](db);
-    db.exec(QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion));
+    dialect::setSchemaVersion(db, schemaVersion);
     transaction.commit();
 }
 

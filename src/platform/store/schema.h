@@ -1,13 +1,13 @@
 #pragma once
-// The database's tables by schema version (PRAGMA user_version), and the steps from each older
-// version to the current one.
+// The database's tables by schema version (kept as dialect.h says), and the steps from each older
+// version to the current one, the same on both engines.
 
 namespace rova::store
 {
 
 class Database;
 
-constexpr int schemaVersion = 7;
+constexpr int schemaVersion = 8;
 
 // Refuses a file of a newer version than this program knows, before anything of it is changed.
 void refuseNewer(const Database& db);

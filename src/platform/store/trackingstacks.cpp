@@ -27,7 +27,8 @@ void TrackingStacks::setNext(const QString& slipType, const QString& number)
     QSqlQuery change =
         number.isEmpty()
             ? m_db.prepare(QStringLiteral("DELETE FROM tracking_stacks WHERE slip_type = ?"))
-            : m_db.prepare(QStringLiteral("INSERT OR REPLACE INTO tracking_stacks VALUES (?, ?)"));
+            : m_db.prepare(QStringLiteral("INSERT INTO tracking_stacks VALUES (?, ?) ON CONFLICT (slip_type)"
+                                          " DO UPDATE SET next_number = excluded.next_number"));
     change.bindValue(0, slipType);
     if (!number.isEmpty())
         change.bindValue(1, number);

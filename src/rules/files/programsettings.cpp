@@ -35,6 +35,8 @@ QString lastFolderKey(FileKind kind)
     }
     return QString();
 }
+const QString databaseKey = QStringLiteral("ROVA_DATABASE");
+const QString stationKey = QStringLiteral("station/name");
 
 // A header can hold any character, a key of the file not: the key is the header's digest.
 QString mappingKey(const QString& headerKey)
@@ -102,6 +104,16 @@ QString ProgramSettings::defaultFolder()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+QString ProgramSettings::database() const
+{
+    return QSettings(m_path, QSettings::IniFormat).value(databaseKey).toString();
+}
+
+QString ProgramSettings::station() const
+{
+    return QSettings(m_path, QSettings::IniFormat).value(stationKey).toString();
 }
 
 std::optional<orders::ColumnMapping> ProgramSettings::columnMapping(const QString& headerKey) const

@@ -37,6 +37,14 @@ public:
     // The documents folder, or the home folder when there is none.
     static QString defaultFolder();
 
+    // The shared database server chosen for this data folder (key "ROVA_DATABASE", a PostgreSQL
+    // connection URI); empty for the database file in the folder.
+    QString database() const;
+
+    // The name this computer's prints carry in a history several stations share (key
+    // "station/name"); empty for the host name.
+    QString station() const;
+
     // The column mapping the operator chose for an order file's header (orders::headerKey).
     std::optional<orders::ColumnMapping> columnMapping(const QString& headerKey) const;
     void setColumnMapping(const QString& headerKey, const orders::ColumnMapping& mapping);

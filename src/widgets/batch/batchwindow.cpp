@@ -41,8 +41,9 @@ QPushButton* namedButton(QWidget* parent, const QString& name, const QString& ca
 }
 } // namespace
 
-BatchWindow::BatchWindow(SlipEntry& main, const rova::PostalAssist& postal, QWidget* parent)
-    : QMainWindow(parent), m_main(main), m_postal(postal)
+BatchWindow::BatchWindow(SlipEntry& main, const rova::PostalAssist& postal,
+                         const rova::store::Location& store, QWidget* parent)
+    : QMainWindow(parent), m_main(main), m_postal(postal), m_store(store)
 {
     setObjectName(QStringLiteral("Form_Batch"));
     setWindowTitle(QStringLiteral("一括印刷"));
@@ -118,7 +119,7 @@ void BatchWindow::buildMenu()
     notices->setObjectName(QStringLiteral("Action_Notices"));
     connect(notices, &QAction::triggered, this, [this] {
         guarded(this, [this] {
-            rova::store::History history(m_main.folder());
+            rova::store::History history(m_store);
             rova::writeNotices(this, history, m_main.folder());
         });
     });
@@ -219,7 +220,7 @@ bool BatchWindow::ensureList()
     if (m_list)
         return true;
     guarded(this, [this] {
-        m_list = std::make_unique<rova::store::BatchList>(m_main.folder());
+        m_list = std::make_unique<rova::store::BatchList>(m_store);
         m_model = new BatchModel(*m_list, this);
         m_table->setModel(m_model);
         connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,

@@ -36,8 +36,9 @@ class BatchWindow : public QMainWindow
     Q_OBJECT
 public:
     // Slips are corrected in `main`, printed through its print service, and the list is kept in
-    // its folder. Rows are checked against the postal dictionary `postal` has in use.
-    BatchWindow(SlipEntry& main, const rova::PostalAssist& postal, QWidget* parent = nullptr);
+    // `store`. Rows are checked against the postal dictionary `postal` has in use.
+    BatchWindow(SlipEntry& main, const rova::PostalAssist& postal, const rova::store::Location& store,
+                QWidget* parent = nullptr);
     ~BatchWindow() override;
 
     // Shows the window over the list as it now stands (F10 of the entry window).
@@ -89,6 +90,7 @@ private:
 
     SlipEntry& m_main;
     const rova::PostalAssist& m_postal;
+    const rova::store::Location m_store;
     std::unique_ptr<rova::store::BatchList> m_list;
     BatchModel* m_model = nullptr;
     qint64 m_loadedId = 0; // the row the entry window holds for correction

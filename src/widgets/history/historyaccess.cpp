@@ -9,7 +9,7 @@
 namespace rova
 {
 
-HistoryAccess::HistoryAccess(const QString& folder) : m_folder(folder) {}
+HistoryAccess::HistoryAccess(const store::Location& store) : m_store(store) {}
 
 HistoryAccess::~HistoryAccess() = default;
 
@@ -18,14 +18,15 @@ store::History& HistoryAccess::history()
     if (m_history)
         return *m_history;
     try {
-        m_history = std::make_unique<store::History>(m_folder);
+        m_history = std::make_unique<store::History>(m_store);
     } catch (const store::DamagedDatabase&) {
         throw;
     } catch (const Error&) {
-        const bool exists = QFileInfo::exists(QDir(m_folder).filePath(store::databaseFileName()));
-        if (!exists || datafolder::prepare(m_folder).isEmpty())
+        const QString& folder = m_store.folder;
+        const bool exists = QFileInfo::exists(QDir(folder).filePath(store::databaseFileName()));
+        if (m_store.onServer() || !exists || datafolder::prepare(folder).isEmpty())
             throw;
-        m_history = std::make_unique<store::History>(m_folder, store::Access::ReadOnly);
+        m_history = std::make_unique<store::History>(m_store, store::Access::ReadOnly);
         m_readOnly = true;
     }
     return *m_history;

@@ -15,7 +15,7 @@ namespace rova
 class HistoryAccess
 {
 public:
-    explicit HistoryAccess(const QString& folder);
+    explicit HistoryAccess(const store::Location& store);
     ~HistoryAccess();
     HistoryAccess(const HistoryAccess&) = delete;
     HistoryAccess& operator=(const HistoryAccess&) = delete;
@@ -27,7 +27,7 @@ public:
     bool readOnly() const { return m_readOnly; }
 
 private:
-    QString m_folder;
+    store::Location m_store;
     bool m_readOnly = false;
     std::unique_ptr<store::History> m_history;
 };

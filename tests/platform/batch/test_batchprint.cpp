@@ -142,6 +142,33 @@ private slots:
                  (QList<BatchStatus>{BatchStatus::Printed, BatchStatus::Refused, BatchStatus::Printed,
                                      BatchStatus::New, BatchStatus::Refused}));
         QVERIFY(after[1].refusal.contains(QStringLiteral("プリンタが止まっています")));
+        QCOMPARE(after[1].claimedBy, QString()); // given back for the next try
+    }
+
+    // A row another station is printing stays out of this station's job and is left to it.
+    void rowsOfAnotherStationAreLeftToIt()
+    {
+        QTemporaryDir dir;
+        rova::store::BatchList list(rova::store::Location(dir.path(), {}, "梱包1"));
+        rova::store::BatchList other(rova::store::Location(dir.path(), {}, "梱包2"));
+        const QList<qint64> ids = list.add(rows({"A", "A", "A"}));
+        const QList<BatchJob> jobs = rova::batch::planJobs(list.rows(), settingsOf, false);
+        other.claim({ids[1]});
+        FakePrintSystem fake;
+        fake.addPrinter(FakePrintSystem::printer(QStringLiteral("Alpha")));
+        fake.setDefault(0);
+        rova::print::PrinterChoice printers(fake);
+        rova::print::SlipJobs service(printers);
+        const auto outcome = rova::batch::printJobs(jobs, service, list, [](int, int) { return true; });
+        QCOMPARE(outcome.printed, 2);
+        QCOMPARE(outcome.taken, 1);
+        QVERIFY(outcome.allAccepted());
+        QCOMPARE(fake.jobs().size(), 1);
+        QCOMPARE(fake.jobs()[0].pages, 2);
+        const QList<BatchRow> after = list.rows();
+        QCOMPARE((QList<BatchStatus>{after[0].status, after[1].status, after[2].status}),
+                 (QList<BatchStatus>{BatchStatus::Printed, BatchStatus::New, BatchStatus::Printed}));
+        QCOMPARE(after[1].claimedBy, "梱包2");
     }
 
     void cancelStopsBetweenJobs()

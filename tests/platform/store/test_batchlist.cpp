@@ -1,11 +1,11 @@
 #include "platform/store/batchlist.h"
 
 #include "platform/store/database.h"
+#include "support/privatepostgrestest.h"
 #include "support/sampleslip.h"
 #include "support/slipvaluestext.h"
+#include "support/storeengines.h"
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -56,32 +56,41 @@ class TestBatchList : public QObject
 {
     Q_OBJECT
 private:
+    rova::test::StoreEngines m_engines;
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::optional<rova::store::Location> m_store;
     std::unique_ptr<BatchList> m_list;
 
-    QString databasePath() const { return m_dir->filePath(rova::store::databaseFileName()); }
-
-    // Another connection that makes SQLite refuse to insert a row with this name, as a full disk would.
+    // Another connection that makes the database refuse to insert a row with this name, as a full
+    // disk would.
     void refuseInsertOf(const QString& name)
     {
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "saboteur");
-            db.setDatabaseName(databasePath());
-            QVERIFY(db.open());
-            QSqlQuery q(db);
-            QVERIFY(q.exec(QString("CREATE TRIGGER refuse BEFORE INSERT ON batch_rows WHEN NEW.name = '%1'"
-                                   " BEGIN SELECT RAISE(ABORT, 'refused by the test'); END")
-                               .arg(name)));
+        rova::store::Database db(*m_store);
+        if (db.engine() == rova::store::Engine::SQLite) {
+            db.exec(QString("CREATE TRIGGER refuse BEFORE INSERT ON batch_rows WHEN NEW.name = '%1'"
+                            " BEGIN SELECT RAISE(ABORT, 'refused by the test'); END")
+                        .arg(name));
+            return;
         }
-        QSqlDatabase::removeDatabase("saboteur");
+        db.exec(QString("CREATE FUNCTION refuse() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN"
+                        " IF NEW.name = '%1' THEN RAISE EXCEPTION 'refused by the test'; END IF;"
+                        " RETURN NEW; END $$")
+                    .arg(name));
+        db.exec("CREATE TRIGGER refuse BEFORE INSERT ON batch_rows FOR EACH ROW EXECUTE FUNCTION refuse()");
     }
 
 private slots:
+    void initTestCase_data() { rova::test::StoreEngines::addRows(); }
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
-        m_list = std::make_unique<BatchList>(m_dir->path());
+        QFETCH_GLOBAL(bool, onServer);
+        QString why;
+        m_store = m_engines.fresh(onServer, m_dir->path(), &why);
+        if (!m_store)
+            PRIVATE_POSTGRES_UNAVAILABLE(why);
+        m_list = std::make_unique<BatchList>(*m_store);
     }
     void cleanup()
     {
@@ -133,8 +142,8 @@ private slots:
             m_list->add({parcel("一番", "りんご"), parcel("二番", "みかん"), parcel("三番", "なし")});
             QFAIL("the refused row raised no error");
         } catch (const rova::Error& e) {
-            QCOMPARE(e.message(),
-                     QString("データベース %1 に書き込めません: refused by the test").arg(databasePath()));
+            QCOMPARE(e.message(), QString("データベース %1 に書き込めません: refused by the test")
+                                      .arg(rova::store::Database(*m_store).name()));
         }
         QCOMPARE(namesOf(m_list->rows()), QStringList{"既存"});
         QCOMPARE(m_list->revision(), revision);
@@ -290,7 +299,7 @@ private slots:
 
     void revisionSeenByAnotherConnection()
     {
-        BatchList other(m_dir->path());
+        BatchList other(*m_store);
         const QList<qint64> ids = m_list->add({parcel("一", "a")});
         qint64 seen = other.revision();
         const QList<std::function<void()>> changes{
@@ -312,12 +321,35 @@ private slots:
         QCOMPARE(other.revision(), seen);
     }
 
+    // Two stations on one list: a row is claimed by one at a time and printed once; a claim ends
+    // with the row marked, or given back.
+    void stationsClaimEachRowOnce()
+    {
+        rova::store::Location secondStation = *m_store;
+        secondStation.station = "梱包2";
+        BatchList second(secondStation);
+        const QList<qint64> ids = m_list->add({parcel("一", "a"), parcel("二", "b"), parcel("三", "c")});
+        QCOMPARE(m_list->claim({ids[0], ids[1]}), (QList<qint64>{ids[0], ids[1]}));
+        QCOMPARE(second.claim(ids), QList<qint64>{ids[2]});
+        QCOMPARE(m_list->claim({ids[0]}), QList<qint64>{ids[0]}); // its own claim, again
+        QCOMPARE(m_list->rows()[2].claimedBy, "梱包2");
+
+        m_list->markPrinted({ids[0]}, firstTime);
+        second.release({ids[1]}); // not its claim
+        QCOMPARE(second.claim(ids), QList<qint64>{ids[2]});
+        m_list->release({ids[1]});
+        QCOMPARE(second.claim(ids), (QList<qint64>{ids[1], ids[2]}));
+        second.markRefused({ids[1]}, "停止", secondTime);
+        QCOMPARE(m_list->claim(ids), QList<qint64>{ids[1]});
+        QCOMPARE(m_list->rows()[0].claimedBy, "");
+    }
+
     void keptAcrossReopening()
     {
         const QList<qint64> ids = m_list->add({parcel("一", "a"), parcel("二", "b")});
         m_list->markPrinted({ids[0]}, firstTime);
         m_list.reset();
-        m_list = std::make_unique<BatchList>(m_dir->path());
+        m_list = std::make_unique<BatchList>(*m_store);
         const QList<BatchRow> rows = m_list->rows();
         QCOMPARE(namesOf(rows), (QStringList{"一", "二"}));
         QCOMPARE(rows[0].status, BatchStatus::Printed);

@@ -1,8 +1,10 @@
 #include "platform/store/history.h"
 
 #include "rules/errors.h"
+#include "support/privatepostgrestest.h"
 #include "support/sampleslip.h"
 #include "support/slipvaluestext.h"
+#include "support/storeengines.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,6 +46,7 @@ class TestHistory : public QObject
 {
     Q_OBJECT
 private:
+    rova::test::StoreEngines m_engines;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<History> m_history;
 
@@ -75,11 +78,18 @@ private:
     }
 
 private slots:
+    void initTestCase_data() { rova::test::StoreEngines::addRows(); }
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
-        m_history = std::make_unique<History>(m_dir->path());
+        QFETCH_GLOBAL(bool, onServer);
+        QString why;
+        std::optional<rova::store::Location> store = m_engines.fresh(onServer, m_dir->path(), &why);
+        if (!store)
+            PRIVATE_POSTGRES_UNAVAILABLE(why);
+        store->station = "梱包2";
+        m_history = std::make_unique<History>(*store);
     }
     void cleanup()
     {
@@ -184,6 +194,7 @@ private slots:
                         {{"22222222222222", "1"}, {"33333333333333", "4"}}};
         e.trackingNumber = "444413758703";
         e.spoiled = true;
+        e.station = "ほかの机"; // the store's own name is recorded, whatever the entry says
         e.id = m_history->record(e);
         const QList<HistoryEntry> found = m_history->search({});
         QCOMPARE(found.size(), 1);
@@ -196,6 +207,7 @@ private slots:
         QCOMPARE(found[0].trackingNumber, e.trackingNumber);
         QVERIFY(found[0].spoiled);
         QVERIFY(found[0].notifiedAt.isNull());
+        QCOMPARE(found[0].station, "梱包2");
     }
 
     // Only slips of marketplace orders go into notices, each once unless all are asked for.

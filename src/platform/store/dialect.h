@@ -1,0 +1,54 @@
+#pragma once
+// Where SQLite and PostgreSQL differ, each difference in one place: ids, the schema version, the
+// write lock, the text search and its index, the stamps of changed rows and the index hints. Every
+// other statement is written once for both.
+
+#include <QString>
+#include <QVariant>
+
+namespace rova::store
+{
+
+class Database;
+
+enum class Engine { SQLite, PostgreSQL };
+
+namespace dialect
+{
+
+// The id column: numbers never used again, so a window holding a deleted row's id cannot write
+// into a row added later.
+QString idColumn(Engine engine);
+// The type of a whole number past 32 bits (times in milliseconds).
+QString bigInteger(Engine engine);
+// Starts a write transaction; on SQLite with the write lock taken at once.
+QString begin(Engine engine);
+
+// The version of the tables; 0 for an empty database.
+int schemaVersion(const Database& db);
+void setSchemaVersion(Database& db, int version);
+// Inside the write transaction of a schema change: a second program changing the schema waits.
+void lockSchema(Database& db);
+
+// An index of the history's search texts that finds a piece of three letters or more.
+void addSearchIndex(Database& db);
+// Makes the index again after every search text changed.
+void rebuildSearchIndex(Database& db);
+// Every insert and update of a batch row stamps the row with the current revision, whoever writes.
+void stampBatchChanges(Database& db);
+
+// The ids of history records whose search text holds the bound text, newest first: `within` goes
+// after the condition, then the limit is bound. `indexed`: a text of three letters or more.
+QString searchedIds(Engine engine, bool indexed, const QString& within);
+// The value bound for the text of searchedIds().
+QVariant searchedText(Engine engine, bool indexed, const QString& key);
+// After a SELECT of rows about to be changed: on a server they are locked, and rows another
+// transaction holds are skipped rather than waited for.
+QString lockedForUpdate(Engine engine);
+// `column` between two bound texts, compared as SQLite compares them (by code point).
+QString textRange(Engine engine, const QString& column);
+// The history table read without its indexes, where reading it in id order is faster.
+QString historyNotIndexed(Engine engine);
+
+} // namespace dialect
+} // namespace rova::store

@@ -294,10 +294,79 @@ QList<HelpRow> optionRows()
             option.valueName().isEmpty() ? QString() : QLatin1Char(' ') + option.valueName();
         rows.append({names.join(QStringLiteral(", ")) + value, option.description()});
     }
-    return {helpOption(),          versionOption(),    dataDirOption(),         zipcodeDirOption(),
-            databaseOption(),      importOption(),     allowDuplicatesOption(), printBatchOption(),
-            includeMarkedOption(), nextNumberOption(), slipTypeOption(),        exportNoticesOption(),
-            allNoticesOption()};
+    return rows;
+}
+
+QList<HelpRow> fileRows()
+{
+    return {
+        {QStringLiteral("rova_Yamato.ini"), QStringLiteral("画面の状態")},
+        {QStringLiteral("rova_a500.ini"), QStringLiteral("送り状の種類ごとのプリンタと余白")},
+        {QStringLiteral("my[0-9].txt"), QStringLiteral("登録した 10 件のご依頼主")},
+        {QStringLiteral("rova-yamato.conf"),
+         QStringLiteral("ファイルを選んだフォルダ、出荷通知の値、キー %1 に共有のデータベースサーバーなど、"
+                        "新しい設定")
+             .arg(store::locationVariable())},
+        {store::databaseFileName(),
+         QStringLiteral("一括印刷の一覧と印刷の履歴 (お届け先の名前・住所・電話番号。--database・%1 が"
+                        "ないとき)")
+             .arg(store::locationVariable())},
+        {QLatin1String(postal::kCacheFile),
+         QStringLiteral("郵便番号の一覧の索引 (消しても次の起動で作ります)")},
+        {QStringLiteral("rova_Yamato.lock"), QStringLiteral("動いている rova-yamato の印")}};
+}
+
+QList<HelpRow> environmentRows()
+{
+    return {{QStringLiteral("ROVA_DATA_DIR"), QStringLiteral("--data-dir がないときのデータフォルダ")},
+            {store::locationVariable(),
+             QStringLiteral("--database がないときのデータベースサーバー (PostgreSQL の接続 URI)")},
+            {QLatin1String(postal::kFolderVariable),
+             QStringLiteral("--zipcode-dir がないときの郵便番号の一覧のフォルダ (既定 %1)")
+                 .arg(QLatin1String(postal::kDefaultFolder))},
+            {QStringLiteral("XDG_CONFIG_HOME"),
+             QStringLiteral("既定のデータフォルダはこの下の %1 (未設定なら ~/.config/%1)")
+                 .arg(datafolder::folderName())}};
+}
+
+QList<HelpRow> exitStatusRows()
+{
+    return {{QString::number(Success),
+             QStringLiteral("画面を閉じた、説明や版を表示した、動いている画面を前に"
+                            "出した、一覧への追加・印刷・登録・出荷通知の書き出しを終えた")},
+            {QString::number(Failure),
+             QStringLiteral("画面に接続できない、ファイルを読めない・書けない、印刷できなかった")},
+            {QString::number(UsageError), QStringLiteral("コマンドラインの誤り、正しくない伝票番号")}};
+}
+
+QString summaryText()
+{
+    return QStringLiteral("ヤマト宅急便の送り状に、お届け先・ご依頼主・品名などを印刷します。");
+}
+
+QString secondStartText()
+{
+    return QStringLiteral(
+        "同じデータフォルダで動いている画面があれば、それを前に出して (最小化していれば元に戻して) "
+        "終わります。");
+}
+
+QString helpText(const datafolder::Choice& folder)
+{
+    const auto section = [](const QString& title, const QList<HelpRow>& rows) {
+        QString text = QStringLiteral("\n%1:\n").arg(title);
+        for (const HelpRow& r : rows)
+            text += row(r.left, r.right);
+        return text;
+    };
+    QString text = QStringLiteral("使い方: %1 [オプション]\n%2\n%3\n")
+                       .arg(programinfo::command(), summaryText(), secondStartText());
+    text += section(QStringLiteral("オプション"), optionRows());
+    text += section(
+        QStringLiteral("ファイル (データフォルダ %1、%2)").arg(folder.path, sourceText(folder.source)),
+        fileRows());
+    text += section(QStringLiteral("環境変数"), environmentRows());
+    text += section(QStringLiteral("終了ステータス"), exitStatusRows());
     return text;
 }
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make run   - install what is missing, build the program alone, start it on a data folder in the build tree
 # make test  - install what is missing, build everything, run every test
 # make test-sanitize - the same tests built with AddressSanitizer and UBSan, web and mail addresses set

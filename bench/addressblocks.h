@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pasted address blocks for the transfer benchmark, made from a fixed seed so every run sees the
 // same set: postal codes, prefectures, label words, phones, names, mail lines, blank lines, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One run of a benchmark's program in a given working folder: wall time from starting the process
 // to its exit, and the peak resident size it prints on its standard output.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch list with 10,000 rows: adding them in one step (an import), listing them all (opening
 // the batch window), finding which of 10,000 incoming rows repeat them, marking 1,000 printed, and
 // the check an open window makes for changes.

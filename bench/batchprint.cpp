@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing 1,000 ticked rows of the batch window to a private CUPS server (one file-backed queue with
 // the generic PDF description) through the batch print path, from the operator's confirmation to the
 // job accepted: per slip, and against the entry window's print command of one slip to the same queue.

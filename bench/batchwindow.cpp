@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch window on a list of 10,000 rows: opening it (reading the list, filling the table and
 // showing it, from F10 to the window drawn), and ticking 1,000 chosen rows (from the command to the
 // window drawn again).

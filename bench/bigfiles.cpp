@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start and end with one of its files grown to 100 MiB: the settings file (17 keys after
 // 100 MiB of other keys in their section, so every read and write passes all of it) and a sender file
 // of nothing but line breaks. Figures: time to the focus in Edit_Zip, time to the end of the save at

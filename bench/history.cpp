@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print history holding 100,000 slips: recording one more, opening the history window (a new
 // connection and the newest 1,000 entries), searching as the operator types (a new search per
 // keystroke), a search that finds nothing (the whole index read), and completing a name or telephone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time to read a 10,000-row order file into slips (decode, parse, recognise, map, gather, check),
 // from a file on disk, in each of the two encodings shops export in; and the same with the check every
 // batch row gets on top (values running into each other on the printer's page, postal codes against

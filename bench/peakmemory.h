@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The process's maximum resident size so far, as the kernel counts it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The postal dictionary: building its index from the installed lists, loading the cache instead,
 // and one look-up each way (code to places, address to codes, and the check of a pair).
 

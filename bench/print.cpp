@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print command from the operator's confirmation to the job accepted by a private CUPS server
 // (one file-backed queue with the generic PDF description), in turns with `lp` handing the same
 // one-page PDF to the same queue. Also the print command to the built-in PDF printer, which writes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the print benchmarks share: a private CUPS server with one queue, the program's print system
 // over it with a data folder of its own, the entry window holding one ordinary slip, and a print

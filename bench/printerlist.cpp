@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer list operations against a private CUPS server holding 1, 10, 50 and 200 queues:
 // every run uses a fresh printer model, so the catalogue and the lists are read from the server.
 // The queue asked for its papers and bins is the last system printer, described as a slip printer.

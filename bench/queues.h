@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Queues on the private CUPS server for the benchmarks, named so that they sort in creation order.
 

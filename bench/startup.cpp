@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time and peak memory of the program against a minimal Qt Widgets program, run in turns:
 // wall time from starting the process to its exit, each run in a fresh data folder holding what a
 // desk holds after the first start (a sender, the postal index cache), and once more without the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start, through the same steps as main(), ending once the show sequence has put the
 // focus in Edit_Zip. Prints the peak resident size in KiB at that point. With "--close" the window is
 // then closed as the operator closes it, saving the settings, and the size is taken after that.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reference for the program's start: a Qt Widgets program that shows one empty window and ends
 // as soon as that window is active. Prints the peak resident size in KiB at that point.
 // With "--label" the window holds one line of Japanese text in the form's face, so the reference also

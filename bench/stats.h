@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Repeated measurements and the one line each figure is reported as:
 // name, median, min, max, unit and, when there is a reference, median / reference median.

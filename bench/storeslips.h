@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Made-up slips for the store benchmarks, from a fixed seed so every run sees the same set: names
 // in kanji, full- and half-width katakana, telephones and postal codes in either width, addresses

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time per transfer of a pasted address block: the mean over a varied set of ordinary blocks, and
 // one pasted block of very long lines, each measured several times.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts where: the program, its desktop entry, icon (SVG and a 256 px PNG made
 # from it), AppStream metadata, manual page, and the copyright and changelog a Debian package carries.
 include(GNUInstallDirs)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cpack` (or `make package`) makes the Debian package. Its dependencies are the shared libraries the
 # program links (found by dpkg-shlibdeps) and what it uses without linking: the fonts that stand in for
 # the Windows Japanese fonts, Qt's Japanese texts and the postal-code dictionary.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the Japanese manual page to standard output: writemanualpage VERSION DATE. Run by the
 // install rules, so the page is made from the same tables as --help.
 #include "platform/cli/commandline.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that every C++ source is formatted with the checked-in .clang-format and that no include
 # reaches up a layer: rules includes only rules; platform only rules and platform; outside
 # src/widgets/entry only the wiring of the windows includes the main window. Prints what is wrong and

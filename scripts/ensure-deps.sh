@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages listed in deps/debian-packages.txt that are missing.
 # As root it installs them; otherwise it prints the one command to run and fails.
 set -euo pipefail

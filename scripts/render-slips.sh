@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints one filled slip of each form kind on the built-in PDF printer and turns the pages into
 # docs/slip-*.png, so a reader sees where each value lands on the carrier's forms.
 # Usage: scripts/render-slips.sh [build-folder]   (default: build)

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures the main window as an operator first sees it, into docs/main-window.png, the print
 # history window with a few slips, into docs/history-window.png, the batch window with the
 # sample order files imported, into docs/batch-window.png, the preview of the half-filled slip

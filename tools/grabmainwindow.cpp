@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the program's windows in the current directory, shows the main window and saves a picture of
 // it: grab-main-window <picture.png>. The windows print through a CUPS scheduler of its own with one
 // slip printer queue, so they show the printer group as a shop with a printer sees it. With "history" after

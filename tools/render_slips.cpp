@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints one filled slip of each form kind on the built-in PDF printer into the folder named by
 // ROVA_RENDER_DIR, as slip-<kind>.pdf. Run by scripts/render-slips.sh; not part of the test suite.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/batch/batchcommand.h"
 #include "platform/cli/commandline.h"
 #include "platform/cli/nextnumber.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The error that operations raise when they give up, and the standard texts other parts rely on.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's windows, created in the order the program relies on: the main window first, then
 // the print position dialog, which refers back to it.

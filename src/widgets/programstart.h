@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's start, shared by main() and the start-up benchmark so both run the same steps:
 // the application's name, the font substitutions, the data folder, the single-instance check, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch list from a script, through the real executable without a display: order files added
 // with a line per file, duplicates left out unless allowed, a file that cannot be read named with
 // nothing of it added, rows marked as the window marks them, and the list printed (and recorded in

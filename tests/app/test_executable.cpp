@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's command line through the real executable, as a shell or a desktop starts it: the
 // texts it prints, its exit status, and how it ends without a display. None of these opens a window.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shipping notices from a script, through the real executable: the summary on standard output,
 // one file per marketplace, the next run holding only new slips unless --all, and the exit status.
 

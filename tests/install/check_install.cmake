@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks what a desktop finds there: every file in its
 # place, a desktop entry and AppStream metadata that the validators accept, a 256 px icon, a
 # manual page and a program that runs.

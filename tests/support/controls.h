@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The entry window's controls, found by the objectNames the forms give them, as a test sees the
 // window from outside. A control that is not there stops the test with its name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printers set up on the fake print system, and a way to say which kind of printer error was raised.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A print system for tests: printers are set up by the test, failures happen on demand, and every
 // job is recorded with each text drawn on it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's windows (through Forms) on a scratch data folder, with scripted message boxes and the
 // installed printers, and the operator's means of input: keys to the window, committed Japanese text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a PDF file holds, as the poppler tools report it: the words with their boxes, the pages.
 

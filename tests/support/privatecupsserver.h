@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A CUPS scheduler of the test's own: configuration, spool, logs and state in a temporary folder,
 // reachable only through a Unix socket in that folder. The machine's own CUPS is never touched.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a test does when the private CUPS scheduler cannot run here.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A PostgreSQL server of the test's own: its cluster in a temporary folder, reachable only through
 // a Unix socket in that folder (no TCP port), trusted for its one superuser. The machine's own

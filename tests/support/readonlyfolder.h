@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A folder nobody may write into for the lifetime of the object. Root ignores permission bits, so
 // for root the folder is also marked immutable where the file system allows it.

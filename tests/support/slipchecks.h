@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the sample slip's values must land on a printed slip, and the printer assignment file.
 

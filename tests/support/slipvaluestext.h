@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Slip values as text, so a failed comparison shows which field differs.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The store's tests run on both engines, a global data row each: the file in the test's scratch
 // folder, and a new database on one private PostgreSQL server started for the whole test program.

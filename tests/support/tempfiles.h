@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole-file helpers for tests that prepare and inspect files in a temporary folder.
 

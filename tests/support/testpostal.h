@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small postal dictionary in tests/data/postal, loaded as the program loads the installed lists.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print system and printer model that the windows of a test process print through. A test
 // installs one before it makes a window, and may look at it or change it afterwards.

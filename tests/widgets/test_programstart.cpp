@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start on a data folder: what it reports about the folder, and the files of an earlier
 // installation used as they are.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The batch list from a script: order files added (--import) and the list printed (--print-batch)
 // without a window, as a shop system runs them on a schedule. The window, when open, sees the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // platform/batch: the batch list's import, check and print, for the window and the command line.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/batch/batchprint.h"
 
 #include "rules/errors.h"

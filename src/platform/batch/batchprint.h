@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing the batch list: the ticked rows not yet printed, one job per printer (and margins), a
 // page per slip in list order, through the one print service. A row is marked printed only once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one check of a batch row, wherever the row comes from (an import, the entry window, a row
 // written back or given another slip type): the marks of the slip's own values, values that run

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Japanese manual page, written from the tables --help prints, so the two say the same.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The number of the next blank form registered from a script (--next-number), as the print
 // position dialog does, for a slip type named or the one the window used last.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shipping notices from a script (--export-notices FOLDER [--all]), without a window.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shipping notices of the printed slips in the history: one file per marketplace written into
 // a folder, each whole or not at all, and its slips marked as notified so the next export holds only

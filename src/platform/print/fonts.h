@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program asks for its faces by the names the forms were designed with. Where those faces are not
 // installed, Qt falls back to the registered stand-ins of the same kind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's print system: the CUPS printers followed by the built-in PDF printer.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Values that run into each other, or off the printable area, on the page a slip type's printer
 // takes: the print question and the batch list ask this of the same page setup.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page the current printer gets: its paper and the part of it that can be printed on.
 

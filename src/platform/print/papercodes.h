@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Numbers for paper sizes and bins, as job settings hold them. Well-known sizes and bins get the
 // numbers printer drivers traditionally use; everything else is numbered from 256 upwards.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue of printers by visible number and the current choice.
 
 #include "platform/print/printerchoice.h"

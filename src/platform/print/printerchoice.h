@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printer model (the form's printer object): the installed printers by visible number (hidden
 // queues left out), the current choice with its job settings, its papers, bins, resolution and

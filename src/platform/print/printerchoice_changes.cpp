@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Noticing printers and ports that were added, removed or changed while the program runs.
 
 #include "platform/print/printerchoice.h"

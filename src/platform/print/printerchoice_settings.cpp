@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The current printer's settings and its paper and bin lists, read once per choice.
 
 #include "platform/print/printerchoice.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one error the printer model raises. Its kind tells callers which fallback applies; its
 // message is the text the operator sees.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // platform/print: the print system, the printer model and the one print path.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which printer a slip type prints on: the one registered under its name, wherever that printer now
 // stands in the list, and never another one in its place.

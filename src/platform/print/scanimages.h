@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The images of the operator's form scans, each read from its file once: PNG or JPEG as it is, the
 // first page of a PDF rendered at the scan's resolution. A file changed since it was read is read

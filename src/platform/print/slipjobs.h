@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every print of slips goes through here: the entry window's print command, the preview, a batch and
 // a reprint. A job goes to the printer the slip type is registered for; once the print system has

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing slips: one job on the current printer, one page per slip in the given order. The entry
 // window prints one slip this way; a batch or a reprint hands over its own list.

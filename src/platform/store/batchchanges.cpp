@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The changes the batch window and the print make to rows already in the list.
 #include "platform/store/batchcolumns.h"
 

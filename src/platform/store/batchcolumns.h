@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a batch row's own values (status, marks, the key of its destination and items) are held in
 // their columns.

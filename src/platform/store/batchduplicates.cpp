@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which incoming rows the list already holds. Two rows that both carry an order number are the same
 // order only when the numbers are the same in the same marketplace: a customer who orders again
 // sends the same parcel under a new number. Where one of them has no number, the same destination

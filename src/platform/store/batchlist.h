@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The batch list: slips waiting to be printed together, in list order, each with its tick, its
 // print status and the marks its checks left. Every change is one transaction, so a crash or a

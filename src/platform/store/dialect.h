@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where SQLite and PostgreSQL differ, each difference in one place: ids, the schema version, the
 // write lock, the text search and its index, the stamps of changed rows and the index hints. Every

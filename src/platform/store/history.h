@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print history: every slip whose job was accepted, searchable as the operator types, and the
 // destinations of earlier slips for completing a repeat customer.

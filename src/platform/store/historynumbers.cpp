@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tracking numbers of recorded slips corrected after a form was spoiled.
 #include "platform/store/history.h"
 

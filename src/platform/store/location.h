@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the store is: the SQLite file in the data folder, or a PostgreSQL server that several
 // packing stations share.

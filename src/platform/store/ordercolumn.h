@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A slip's marketplace order as its one column holds it: JSON with the marketplace's key, the order
 // number, the destination id and the item rows, readable in any SQLite tool; NULL for a slip from

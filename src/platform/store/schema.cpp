@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/store/schema.h"
 
 #include "platform/store/database.h"

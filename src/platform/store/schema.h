@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The database's tables by schema version (kept as dialect.h says), and the steps from each older
 // version to the current one, the same on both engines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The form a stored text and the operator's search text both take before they are compared, so
 // that a search matches either width and either kana: "03-1234" finds "０３－１２３４", "ﾔﾏﾀﾞ" and

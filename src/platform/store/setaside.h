@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A damaged database moved out of the way, never deleted: the operator or a helper may still get
 // something out of it, and the program starts a new list beside it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The columns that hold a slip's values, the same in every table that stores slips: the one place
 // where each field of SlipValues meets its column.

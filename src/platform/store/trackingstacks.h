@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Per slip type, the tracking number of the next blank form in its printer: the stack of
 // pre-printed forms numbers are taken from as pages are printed. Taking is one write transaction,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The running copy's local socket, on which later copies ask it to come forward. It is this user's
 // only, and bounded against a misbehaving client: a few connections at once, a short message, a few

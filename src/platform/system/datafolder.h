@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // platform/system: the program's place in the system (data folder, single instance, desktop).
 //

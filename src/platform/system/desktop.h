@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hands web addresses and new mails to the desktop's own handlers.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An exclusive lock on a file, held from tryLock() until the object goes; the system drops it when
 // the process ends, however it ends, so a copy that died never blocks the next start.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt's own dialogs and controls (the file dialog, its overwrite question, the calendar) speak
 // Japanese like the rest of the program, whatever language the desktop is set to.

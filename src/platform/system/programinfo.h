@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the program is known to the system: its command name, its version and the desktop entry it is
 // started from. The version and the entry's id are set once, in the top CMakeLists.txt.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps one copy of the program per data folder. The copy that holds an exclusive lock on a file in
 // that folder runs; no other user can make or hold that file. The running copy listens on a local

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "rova_a500.ini": per slip type the printer number, the printer's name and the two margins, kept as
 // the text the window shows. One section per slip type, named by the slip type's text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A 64-bit checksum that finds a damaged file quickly: about ten times the speed of reading the
 // file, where the library's cryptographic hashes would take longer than the read itself. It stands

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // rules/files: the program's files (profiles, settings, senders, printer assignments) and whole-file I/O.
 //

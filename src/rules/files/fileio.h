@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole-file reads and writes for the small files the program keeps in its working folder.
 // Every failure raises rova::FileError: what happened ("File not found", "File access denied",

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A file used where it lies: mapped read-only, so that only the pages read become resident and
 // other processes mapping the same file share them.

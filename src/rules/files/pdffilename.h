@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file name the built-in PDF printer proposes for a slip: when it was printed and to whom,
 // "2026-12-09_1530_見本太郎.pdf", so that a folder of saved slips sorts by time and reads by name.

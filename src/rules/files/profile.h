@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Profile (INI-style) files in code page 932: keys read from one read of the file, changes to many
 // keys written in one replacement of it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where sections and keys are in the bytes of a profile file, found in one pass over the file.
 // The file is handled as code page 932 bytes, so that a double-byte character whose trail byte

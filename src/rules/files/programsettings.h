@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's own settings file in the data folder, "rova-yamato.conf" (INI, UTF-8), for options the
 // older files have no place for. Earlier versions never read it, so their files stay as they were.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ten-slot sender book: slot k is the file "my<k>.txt" in the data folder, five
 // code page 932 lines (postal code, address 1, address 2, name, telephone), each ended by CR LF.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's state from one run to the next: section "rv_YAMATOprn" of "rova_Yamato.ini" in
 // the working directory. Indexes are kept as stored; the window decides what an out-of-range one means.

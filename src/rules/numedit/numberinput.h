@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What single keystrokes do to a value text: the rules behind typing into the numeric edit.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which column of an order file each slip field is read from, as a value that can be stored as
 // text and remembered per header.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Comma- or tab-separated records with the quoting of RFC 4180: quoted fields may hold the
 // separator, line breaks and doubled quotes. The separator is the one the header row uses.

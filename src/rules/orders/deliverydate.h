@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Delivery dates as order files write them, and when a month and day without a year fall.
 

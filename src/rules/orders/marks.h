@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What an operator should look at before a slip is printed: each mark a code and a text for the
 // tooltip. The check is a pure function of the slip's values, so a list can check a row again

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shipping-notice uploads of the marketplaces, each one table of columns, as the import's
 // formats are: which lines a file has (one per slip, per item row, or per order) and what each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a column of an order file can hold: the slip record's own fields, and the pieces that
 // marketplace files split them into (name parts, address parts, telephone parts).

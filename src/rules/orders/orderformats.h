@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The order files the import knows, each one table of column-to-field rules, and recognising a
 // file's format from its header row.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // rules/orders: order files into slips (reading, formats, mapping, marks) and our CSV export.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text of an order file from its bytes: UTF-8 (with or without a byte-order mark), UTF-16 with
 // a byte-order mark, or code page 932, told apart by which one the bytes are valid in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One row of an order file as the slip values it stands for, with a mark for every value that
 // could not be put on the slip.

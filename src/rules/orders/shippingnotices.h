@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printed slips into one shipping-notice file per marketplace. A slip whose number cannot be told
 // to the marketplace (none, a spoiled form's, no room left on its order) is left out and counted.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Slips written as our own CSV, the file the import reads back as the same slips.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rows of an order file gathered into slips: the lines of one order going to one destination
 // become one slip, their item names filling the three item lines and their counts added up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Time slots as order files write them ("午前中", "14:00-16:00", "14時～16時", the carrier's codes
 // 0812 … 2021 and 1921) turned into the slip's six time boxes, and promised times into its two.

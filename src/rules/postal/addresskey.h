@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The form in which an address typed by the operator and an address of the dictionary are compared.
 

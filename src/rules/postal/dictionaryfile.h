@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lines of the two dictionary files: a seven-digit code, a blank, then "/"-separated entries.
 // A town entry is "prefecture city town"; an office entry is "name @ address". Lines starting with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the dictionary files, which are written in EUC-JIS-2004.
 

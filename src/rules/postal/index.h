@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // rules/postal: the postal dictionary, codes to addresses and back, read from the installed lists.
 //

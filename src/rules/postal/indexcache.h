@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The built tables kept in a file of the data folder, laid out so that later starts use the file
 // where it lies: mapped read-only, the tables at offsets in it, so only the pages a look-up touches

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The look-up tables of the postal dictionary, held in a few flat arrays so that a cache file can
 // hold them as they are and be used where it lies.

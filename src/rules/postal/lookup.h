@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window asks the postal dictionary, as functions of the fields' texts.
 

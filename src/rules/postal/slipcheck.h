@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The postal codes of a slip checked against its addresses, for the lines under the print question.
 

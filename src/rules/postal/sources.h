@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the postal dictionary is read from, and what identifies one version of its files.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The customary variant kanji of place names, each taken as one common form when addresses are
 // compared: "矢巾町" and "矢幅町", "髙田" and "高田", "渡邉" and "渡辺" alike.

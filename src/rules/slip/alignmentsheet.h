@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The plain-paper alignment sheet: a small cross at every layout point of a form kind with the
 // point's name beside it (just below and right, clear of every cross and other name), millimetre

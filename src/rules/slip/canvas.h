@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing surface a slip is rendered on: a printer page, a PDF page or an image for a preview.
 // Coordinates are device dots counted from the top-left corner of the printable area.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // From layout units (1/160 inch) to printer dots at the job's resolution, plus the slip type's margins.
 

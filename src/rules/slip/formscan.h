@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A scan or photo of a slip type's blank form, drawn by the preview under the values: its file, the
 // resolution it was scanned at and how far the operator moved it from the paper's corner.

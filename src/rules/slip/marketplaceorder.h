@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which marketplace order a slip was made for: what a shipping notice has to name so the
 // marketplace can put the parcel's number on the right order, destination and item rows. Not

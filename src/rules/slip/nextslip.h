@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The next parcel's slip starts from the last one with what belonged to that parcel emptied, so no
 // delivery day, time slot or count of the previous customer reaches the next form unnoticed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page a printer gets, in its dots: the paper and the part of it the printer can print on, and
 // margins shown in millimetres while the files keep dots.

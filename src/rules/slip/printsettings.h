@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A slip type's print settings: the printer registered for it, its top and left margins in printer
 // dots, and the resolution the slip is laid out at. Owned by the entry window, stored per slip type

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where each value of a slip goes on the carrier's forms, in layout units of 1/160 inch from the
 // top-left corner of the printable area, in the order the items are drawn.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Values of a slip that run into each other or off the printable area, found before a form is spent.
 // Boxes are measured with the font and size the printer draws with, in its dots.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The preview of a slip: the page as its printer gets it, with the paper edge, the printable area
 // and, under the values, the operator's scan of the blank form or else a faint mark with a short name

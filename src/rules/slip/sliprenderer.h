@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws one slip onto a canvas: every value at its place on the carrier's form, mapped to the dots
 // of the settings' resolution and shifted by their margins. No window is involved, so the same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // rules/slip: the slip as a value, its layout, the renderer, the preview and the alignment sheet.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tracking number printed on each pre-printed form: 12 digits, the last the first 11 taken
 // modulo 7. Kept as 12 half-width digits; people write it in either width, with hyphens or blanks,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // rules/text: code page 932 text, the half-width mapping and number parsing.
 //

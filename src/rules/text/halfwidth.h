@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Full-width to half-width mapping of text the way the code page 932 platform maps widths.
 

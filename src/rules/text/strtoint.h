@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text to integer the way stored numbers are read back: decimal with an optional sign, or hexadecimal
 // after "$" or "0x". Anything else raises rova::Error "'%s' is not a valid integer value".

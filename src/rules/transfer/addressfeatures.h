@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether a line reads as a name or as an address: its length and how many address words it holds.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Trimming the pasted lines: the standard trim (codes 0x00 to 0x20) and the one that also knows the
 // ideographic space.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Measuring and cutting text by whole code page 932 characters, so that no cut ever leaves half of a
 // double-byte character behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Counting words in text the way the recognisers do: on code page 932 bytes, case-sensitively,
 // matches never overlapping and never starting inside a double-byte character.

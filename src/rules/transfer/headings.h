@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Order e-mails pasted whole: their heading lines, and the block that names where the parcel goes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The first rewrite of the working lines: labels out, blanks trimmed, number lines half-width.
 

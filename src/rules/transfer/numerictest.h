@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether a line starts like a number: what the numeric edit, at its default settings, keeps of it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The second rewrite of the working lines: a postal code that starts a longer line gets a line of
 // its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // rules/transfer: the text transfer, the pane's compaction and the recognisers.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed word lists the transfer judges lines by. Each list exists here and nowhere else.
 

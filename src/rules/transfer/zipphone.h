@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Telling a postal code or a telephone number from other lines by its digits and hyphens.
 

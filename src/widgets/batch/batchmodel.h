@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The batch list as a table: a row per slip, the tick editable in place, printed rows greyed and
 // the marks as an icon with their texts as the tooltip (and as marksText() for the line under the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/batch/batchwindow.h"
 
 #include "widgets/batch/batchmodel.h"

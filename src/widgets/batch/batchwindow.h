@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // widgets/batch: the batch window, its model and the column mapping dialog.
 //

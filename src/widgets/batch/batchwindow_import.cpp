@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Order files into the batch window: from the file menu, Ctrl+O or dropped on the window. A header
 // of no known format asks for a column mapping once; it is remembered for that header.
 

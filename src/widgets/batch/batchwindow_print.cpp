@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the batch: the ticked rows not yet printed, a job per printer, with progress and a
 // cancel between jobs. The question before printing names how many slips carry a mark.
 

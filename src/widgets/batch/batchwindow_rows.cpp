@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows of the batch window: added from the entry window, loaded into it for correction and
 // written back, deleted, ticked, and given another slip type.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The column mapping of an order file whose header is of no known format: for each slip field the
 // operator picks one of the file's columns or nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The town a postal look-up put into an address field, until the field is changed. An address
 // pasted or committed whole right after the look-up (it starts with a prefecture or with that town)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // widgets/entry: the entry window, split by band and concern, and the helpers that work on it.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names a screen reader reads out for the controls whose own text does not say what they are: edits
 // named by the caption in front of them, buttons that show only an icon. Check boxes and buttons with
 // a caption are read by that caption already.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The destination band: address fields, the address warning, the clear command, the half-width
 // postal code and telephone, and how a postal code is shown.
 

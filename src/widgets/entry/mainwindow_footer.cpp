@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help line, function-key bar and status bar, and the quit command behind F2.
 
 #include "widgets/entry/mainwindow.h"

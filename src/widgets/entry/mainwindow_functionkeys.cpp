@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The function-key bar: a key works from whatever control has the focus (check boxes, lists, tabs and
 // the paste pane too), and its button does the same on a click.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard flow: Enter walks the fields and Up walks back; the function keys are in
 // mainwindow_functionkeys.cpp.
 

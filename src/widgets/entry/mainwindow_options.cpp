@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slip options band: date, delivery date, item names, piece count, web page and e-mail buttons.
 
 #include "widgets/entry/mainwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text transfer pane: a pasted address block is split into the destination fields.
 
 #include "widgets/entry/mainwindow.h"

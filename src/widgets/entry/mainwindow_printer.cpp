@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer group's commands and the print command's confirmation.
 
 #include "widgets/entry/mainwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer group "プリンタセット": the current printer, paper and bin, the slip type list and the
 // margins of the current slip type. Its commands are in mainwindow_printer.cpp.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Field prompts in the help line, and the address warning on entering an address field.
 
 #include "widgets/entry/mainwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form keeps its designed size; on a screen smaller than that (a laptop at 125 % scaling) the
 // window fits the screen and the form scrolls, following the focus, so every control stays reachable.
 

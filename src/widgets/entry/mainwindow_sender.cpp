@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sender band: ten registered senders, one file per slot, picked by tab.
 
 #include "widgets/entry/mainwindow.h"

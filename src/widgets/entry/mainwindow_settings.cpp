@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's state across runs: "rova_Yamato.ini" in the data folder.
 
 #include "widgets/entry/mainwindow.h"

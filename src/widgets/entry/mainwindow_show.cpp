@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The show sequence: the window's state as the operator finds it at start.
 
 #include "widgets/entry/mainwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Putting a slip into the entry window's controls: a batch row or an earlier print to correct or
 // print again.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slip type list and what it switches: the delivery-date caption, the time boxes, the count.
 
 #include "widgets/entry/mainwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the slip out of the entry window's controls, as they stand when it is printed.
 
 #include "widgets/entry/mainwindow.h"

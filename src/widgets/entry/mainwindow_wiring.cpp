@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which control runs which handler. Every handler runs guarded: an error is shown and the window goes on.
 
 #include "widgets/entry/mainwindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The postal dictionary at the main window: a code fills its address, F4 finds the code of an
 // address, and a code that does not fit its address is flagged in the help line and before printing.

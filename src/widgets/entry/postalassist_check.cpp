@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help line's warning when a postal code does not fit its address.
 
 #include "widgets/entry/postalassist.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Code to address when the operator moves on from a postal code, address to code on F4.
 
 #include "widgets/entry/postalassist.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings saved on quitting, and the one question when they cannot be: a folder that cannot be
 // written is said once, with its reason, not once per step.

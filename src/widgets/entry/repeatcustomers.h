@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Repeat customers: while the operator types a name or telephone number in the main window, the
 // destinations of earlier slips that begin so (either width, the most recent first) are offered;

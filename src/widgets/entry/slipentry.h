@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window as the other windows see it: the slip it holds, the folder and print service it
 // works with, its function keys, its print question and its status line. Its controls stay its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print history of the data folder, opened at its first use rather than at start: a database that
 // cannot be opened costs the operator that one command (with the reason), never the whole program,

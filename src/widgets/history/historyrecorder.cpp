@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/history/historyrecorder.h"
 
 #include "platform/print/jobhistory.h"

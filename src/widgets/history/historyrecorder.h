@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every job the print service reports as accepted goes into the print history, whoever printed it.
 // A slip that cannot be recorded is reported, never printed again nor taken back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history window's commands on the chosen rows.
 
 #include "widgets/history/historywindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/kit/choicelist.h"
 
 #include "widgets/kit/dialogs.h"

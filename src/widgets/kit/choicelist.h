@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small modal list to pick one line from, for look-ups that find more than one answer.
 

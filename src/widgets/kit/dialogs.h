@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // widgets/kit: message boxes, the error guard and small widgets every window uses.
 //

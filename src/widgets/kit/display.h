@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Connecting to the screen. Qt ends a program that finds no display with an abort and a core dump;
 // this program says in one line what is wrong and ends with exit status 1 instead.

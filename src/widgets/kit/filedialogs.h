@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File dialogs that open in the folder last used for their kind of file, kept in the data folder's
 // settings file, and remember the folder of the file picked.

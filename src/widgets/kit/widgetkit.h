@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small builders for the main window's fixed-position controls: every control gets its object name,
 // its place in pixels and its font height in pixels, as the forms were drawn.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "出荷通知を書き出す…" of the batch and history windows: the folder the notices go into and
 // whether slips notified before go again, then the export and its summary.

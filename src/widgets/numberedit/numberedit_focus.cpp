@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Focus and mouse: entering selects all, leaving tidies a lone minus and drops the selection; clicks,
 // double clicks and drags select all or nothing.
 #include "widgets/numberedit/numberedit.h"

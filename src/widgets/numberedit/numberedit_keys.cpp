@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing: the key-down stage (navigation, selection, clipboard, deleting), the character stage
 // (digits, point, minus, Enter) and characters committed by an input method.
 #include "rules/numedit/numberinput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in context menu: undo, cut, copy, paste, delete and select all.
 #include "widgets/numberedit/numberedit.h"
 

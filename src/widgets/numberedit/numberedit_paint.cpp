@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layout and painting: where marks, number and caret stand, measured with the control's font.
 #include "widgets/numberedit/numberedit.h"
 

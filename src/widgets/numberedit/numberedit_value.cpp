@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The value text and what changes it: commits, setting the text, undo, selection and the clipboard.
 #include "widgets/numberedit/numberedit.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the preview adds to the entry window: F9 "確認" opens the preview of the current slip, the
 // print question lists values that run into each other, and the status line says when a job was

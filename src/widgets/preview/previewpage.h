@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page of a preview at a zoom: the printer's dots scaled to the screen. With a scan of the form
 // under it, the operator moves the scan by dragging with the left button or with the arrow keys.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // widgets/preview: the preview window and what it adds to the entry window.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operator's own scan of the slip type's blank form under the preview: chosen through the file
 // dialog, its resolution, taken away again, and its offset from the paper's corner (moved on the
 // page). Every change is kept at once in the program's settings file.

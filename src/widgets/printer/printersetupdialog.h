@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // widgets/printer: the printer set-up and print position dialogs, the printer check.
 //

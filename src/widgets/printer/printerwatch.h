@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printers installed or removed while the program was in the background are noticed when the
 // operator comes back to it: the printer model checks for changes each time the application

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print position dialog "印字位置調整" (the form "Form_SLIP97YPrn"): the top and left margin of
 // the current slip type, in printer dots, registered into "rova_a500.ini" through the keeper of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The margins in millimetres: shown beside the dots at the printer's resolution, nudged by half a
 // millimetre, and followed by the preview while it is open. The file keeps dots.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print position dialog's "伝票番号": the tracking number of the next blank form in the slip
 // type's printer, which printing counts up from.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Asks for a tracking number (either width, hyphens and blanks allowed), and when given the slip
 // types also which one it is for. A wrong number is refused where it is typed, with the reason.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the batch list: which rows go into which job, and what a refused job in the middle of a
 // batch leaves: the rows before it printed, its rows refused with the reason, the rest untouched.
 

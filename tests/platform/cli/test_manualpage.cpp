@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manual pages say what --help says: the English page names every option, file, environment
 // variable and exit status of the help's tables, and the Japanese page is written from them.
 

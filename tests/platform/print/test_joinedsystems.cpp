@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Several print systems shown as one catalogue, the way the real printers and the PDF printer are.
 
 #include "support/fakeprinters.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Visible indexes over a catalogue with hidden printers, and selecting printers by them.
 
 #include "support/fakeprinters.h"

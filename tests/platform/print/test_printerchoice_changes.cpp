@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Noticing printers and ports that changed while the program runs.
 
 #include "support/fakeprinters.h"

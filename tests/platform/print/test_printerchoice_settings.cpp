@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paper sizes, bins, resolution and scale of the current printer, and when they are read again.
 
 #include "support/fakeprinters.h"

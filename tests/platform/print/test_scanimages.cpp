@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operator's form scan from its file to the preview: a PNG, or the first page of a PDF, with a
 // block at a known place lands at the printer's dots its resolution and offset call for, under the
 // values and instead of the marks; each file is read once. Files that cannot be used: test_preview.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one way every print goes: the job lands on the slip type's printer, the printer the entry
 // window had stays current, and only a job the print system accepted is announced.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Slips printed on the current printer: one job, one page per slip in order, with the printer's
 // settings and print resolution, and failures on the way.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second program printing on the same data folder:
 //   number_taker_helper FOLDER SLIPTYPE ROUNDS   takes three numbers a round from the slip type's
 //                                                stack, printing each number on a line of its own

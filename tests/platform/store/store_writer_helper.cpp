@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second process that writes to the database without pause, for the kill test:
 //   store_writer_helper FOLDER   records a history entry and adds a batch of rows in turn, printing
 //                                after each commit "history ID" or "batch FIRST LAST"; runs until

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store on a server: which store is chosen, a server that cannot be reached or is newer than the
 // program, and the schema brought up to date on both engines.
 #include "platform/store/batchlist.h"

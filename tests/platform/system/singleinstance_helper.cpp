@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second process for the single-instance tests; FOLDER is the data folder.
 //   singleinstance_helper serve TITLE FOLDER  runs as the copy that holds the lock: prints "listening"
 //                                             and "activated" per request, ends cleanly when its

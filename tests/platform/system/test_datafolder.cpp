@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data folder: which one is chosen, and what a folder that cannot be used tells the operator.
 
 #include "platform/system/datafolder.h"

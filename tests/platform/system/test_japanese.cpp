@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own dialogs speak Japanese under an English or C desktop: the file dialog the PDF printer
 // opens, its overwrite question, standard buttons and the date picker's calendar.
 

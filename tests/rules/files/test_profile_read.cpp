@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/files/profile.h"
 #include "rules/text/cp932.h"
 #include "support/tempfiles.h"

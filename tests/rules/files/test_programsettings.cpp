@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form scans in the program's own settings file: kept per slip type beside the other settings,
 // read back as written, and the defaults where nothing or nonsense is kept.
 

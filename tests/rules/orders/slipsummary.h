@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One line per imported slip, so that a test row can state every value the slip should carry.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shipping notices from the sample order files as a marketplace gives them: each slip imported,
 // given a number as printing would, and the notice file read back field by field.
 

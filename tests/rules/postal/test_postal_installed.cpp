@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary the system's package installs, when it is there: known codes both ways, and every
 // address one that the program can store.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the dictionary: missing and partial lists, the cache and when it is not trusted, and the
 // loader that reads in a thread of its own.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Look-ups both ways and the check of a code against an address, on lines of the real list kept in
 // tests/data/postal.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lines a slip's postal codes add to the print question, from the destination and the sender.
 
 #include "rules/postal/loader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text rules under the postal dictionary: codes as typed, the comparison key of an address,
 // the dictionary's lines and its encoding.
 

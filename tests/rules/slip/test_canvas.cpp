@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts on a painter-backed canvas: anchored at the top-left of their cell, on an opaque cell,
 // sized in points of the device's resolution.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values that run into each other or off the printable area, named as the operator knows the fields,
 // measured with the printer's font at its resolution; an ordinary slip gives no line at all.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview image: dark pixels where each value is drawn, none where the slip has no value (the
 // faint marks are not dark), and red over values that run into each other.
 

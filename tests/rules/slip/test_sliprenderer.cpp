@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One slip drawn onto a canvas with no window: every item of the layout at its dots for the
 // resolution and margins, black on white, and nothing at all when a margin is no whole number.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/text/cp932.h"
 #include "rules/text/halfwidth.h"
 #include "support/vectors.h"

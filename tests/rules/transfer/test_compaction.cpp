@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/transfer/compaction.h"
 #include "rules/transfer/countword.h"
 #include "rules/transfer/mailmarkers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Order e-mails pasted whole: the delivery block is transferred, heading lines never are.
 
 #include "rules/transfer/transfer.h"

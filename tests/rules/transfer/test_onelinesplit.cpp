@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/transfer/onelinesplit.h"
 
 #include "rules/transfer/workinglines.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/transfer/addressfeatures.h"
 #include "rules/transfer/blanks.h"
 #include "rules/transfer/numerictest.h"

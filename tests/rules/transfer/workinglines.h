@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rows give only the working lines that matter; the transfer always works on seven.
 

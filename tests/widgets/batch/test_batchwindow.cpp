@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch window as the operator uses it: F10 opens it, slips come from the entry window or from
 // order files, a row goes to the entry window for correction and back, and the ticked rows print.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Field rules of the slip entry window: address warning, half-width postal code and telephone,
 // the clear command, the time boxes and what the slip type switches.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard flow of the slip entry window: Enter, Up, F2, F11 and the typed-character rules.
 
 #include "support/controls.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the operator sees of the slip entry window: a small screen, captions, tab order, the
 // function-key bar and the input-method hints.
 

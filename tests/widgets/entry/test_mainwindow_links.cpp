@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The web page and e-mail buttons hand their addresses to the desktop. The addresses are build
 // options; a build without them leaves the buttons out (test_mainwindow_layout), and the sanitizer
 // build of the Makefile sets both, so that these tests run there.

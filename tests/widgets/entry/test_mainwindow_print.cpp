@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print command from the slip entry window: nothing is checked before printing, so a slip with
 // every field empty prints after the question like any other.
 

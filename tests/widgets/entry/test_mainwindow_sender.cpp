@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sender band through the real window: register, load on tab change, colouring, missing slots.
 
 #include "support/controls.h"

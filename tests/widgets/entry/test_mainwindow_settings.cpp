@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's state across runs through the real window: first run, hand-edited files, a full round
 // trip, out-of-range indexes and failures to write.
 

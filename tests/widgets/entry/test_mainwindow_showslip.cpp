@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A slip put into the entry window (a batch row or an earlier print, to correct or print again) reads
 // back as the same slip, whatever the window held before and whichever slip type it is.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program start with real processes: a second start hands over to the running copy and ends, or says
 // the program runs when it cannot reach it; only the running copy clears the data folder.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text transfer pane through the real window: paste, transfer, the fields, the pane and messages.
 
 #include "support/controls.h"

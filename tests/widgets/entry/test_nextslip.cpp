@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // F3 "次票": the next parcel starts from a slip with nothing of the last parcel left in it, while
 // what stays from slip to slip (sender, slip type, date) stays; and the help line suggests it after
 // a print.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The postal dictionary at the window, as the operator meets it: a code and Enter or Tab fills the
 // address, F4 finds the code of an address, and a code that does not fit its address is flagged.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print command against the fake print system: what lands where, and that a failed job never
 // costs the operator the slip.
 

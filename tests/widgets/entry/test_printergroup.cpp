@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer group's three display boxes: how they look and that they cannot be operated, and what
 // they keep showing when the printer object cannot tell the current printer.
 

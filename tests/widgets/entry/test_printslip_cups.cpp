@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A filled slip of each form kind printed from the real window through a CUPS scheduler of the test's
 // own: one page, and every value where the form expects it, measured in the PDF the queue wrote.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A slip printed from its values alone, with no window, draws exactly what F11 draws for the same
 // slip filled into the entry window: every slip type, at 300, 600 and 631 dpi.
 

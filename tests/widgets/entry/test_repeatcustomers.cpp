@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Repeat customers: typing in the name or telephone field offers earlier destinations (either
 // width, the most recent first); only the offer the operator chooses fills the destination, and it
 // fills nothing else.

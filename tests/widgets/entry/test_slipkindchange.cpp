@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a slip-type change does besides loading the printer assignment: the time boxes are unticked, the
 // count of a delivery-date slip starts empty, and a printer number that is no integer stops the change
 // before anything of the window is switched.

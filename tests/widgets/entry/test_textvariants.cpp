@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text from other programs: a character code page 932 holds under another code (the minus sign of a
 // web page, the wave dash of another desktop program) becomes the one the files can store, however
 // it enters a field: committed by the input method or pasted.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What reaches the print history: every slip of a job the print system accepted, from whichever
 // window, with its printer and margins; nothing of a refused job; and a history that cannot be
 // written costs neither the print nor a second form.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history window as the operator uses it: F8 opens it on the newest slips, typing narrows them in
 // either width, and Enter, F11, Delete and Esc load, reprint, delete and close; a reprint draws what
 // the first print drew, and an export reads back through the batch import as the same slips.

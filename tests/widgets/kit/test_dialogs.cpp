@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The boxes as the operator sees them (title, no icon, button captions, which button answers what),
 // what the guard shows for each kind of error, and the stand-in faces behind the form fonts.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A shop's morning, as the operator goes through it: the orders of three marketplaces imported into
 // the batch window, the first form's number registered, the batch printed, and the shipping notices
 // written; every line of each notice names the right order, item and parcel number.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window holding a line edit, the numeric edit and another line edit, in that tab order, shown and
 // active, so that tests can move the focus in and out the way the operator does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview as the operator uses it: F9 opens the current slip, F11 there asks the same question
 // and prints, F12 prints the alignment sheet, Esc closes; the entry window's question names values
 // that run into each other, and the status line tells when a job was accepted, never when refused.

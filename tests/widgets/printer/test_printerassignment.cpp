@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printer assignment per slip type: loading it on a slip-type change, finding the registered printer
 // again by its name when printers come and go, and refusing to print when it is gone.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer model looks for changed printers when the application becomes active.
 
 #include "platform/print/printerchoice.h"

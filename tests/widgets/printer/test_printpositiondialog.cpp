@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print position dialog "印字位置調整" as the operator meets it: its size, where the two margin
 // fields and their captions sit, and its keys.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two register commands, "余白調整" with the print position dialog and "セットするプリンタを登録" with
 // the setup dialog, and what "rova_a500.ini" holds afterwards.
 

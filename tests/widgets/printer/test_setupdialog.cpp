@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer-setup dialog driven like the operator: arrow keys in its lists, a click on OK or Cancel.
 
 #include "support/fakeprinters.h"

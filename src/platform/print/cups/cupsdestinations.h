@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The CUPS destinations (queues and their instances) as libcups lists them, held for one use.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a CUPS destination offers, and how a job names its choices: from the queue's PPD where it
 // has one (paper and slot names as the PPD gives them), else from the printer's IPP attributes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The PPD interface is marked deprecated in libcups 2.4, yet only the PPD carries the paper and
 // input-slot names the driver's author gave.
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A CUPS job: drawn into a PDF document of one page per slip, submitted through libcups on end().
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A document rendered to PDF in memory, one full sheet of the chosen paper per page, drawn in
 // printer dots counted from the top-left corner of the paper's printable area.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the built-in PDF printer proposes in its save dialog: the folder the operator saved in last
 // (kept in the data folder's own settings) and a file name made of the time and the slip's destination.

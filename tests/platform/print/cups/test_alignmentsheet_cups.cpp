@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The alignment sheet printed through the print path to a CUPS queue of the test's own and measured
 // in the PDF the queue wrote: every point's name beside its cross where the layout point and the
 // margins put it, the rulers' numbers at their millimetres, and a footer naming what it was printed with.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The CUPS print system against a scheduler of the test's own: the catalogue, what a queue's PPD
 // offers, pages that reach the queue's file where they were drawn with the chosen paper and slot,
 // and jobs CUPS does not take.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in PDF printer: the page lands in the file the operator names, at the positions drawn.
 
 #include "platform/print/pdf/pdfprinter.h"

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Checks that every C++ source is formatted with the checked-in .clang-format and that no include
-# reaches up a layer: rules includes only rules; platform only rules and platform; outside
-# src/widgets/entry only the wiring of the windows includes the main window. Prints what is wrong and
-# fails.
+# Checks that every C++ source names its licence and is formatted with the checked-in .clang-format,
+# and that no include reaches up a layer: rules includes only rules; platform only rules and
+# platform; outside src/widgets/entry only the wiring of the windows includes the main window.
+# Prints what is wrong and fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 status=0
@@ -11,6 +11,15 @@ status=0
 mapfile -t sources < <(git ls-files '*.cpp' '*.h')
 if ! clang-format-14 --dry-run --Werror "${sources[@]}"; then
   echo "unformatted sources: run clang-format-14 -i on the files named above"
+  status=1
+fi
+
+# Every C++ source names its licence on its first line.
+if missing=$(for f in "${sources[@]}"; do
+  head -n 1 "$f" | grep -qxF '// SPDX-License-Identifier: GPL-3.0-or-later' || echo "$f"
+done) && [ -n "$missing" ]; then
+  echo "$missing"
+  echo "the sources above lack the first line // SPDX-License-Identifier: GPL-3.0-or-later"
   status=1
 fi
 

@@ -25,11 +25,14 @@ qint64 endOf(const QDate& day)
                         : day.addDays(1).startOfDay().toMSecsSinceEpoch();
 }
 
-// The columns readEntries reads, from the first of the SELECT on.
+// The columns readEntries reads, from the first of the SELECT on, the reprinted record's time and
+// name read where it is now.
 QString entryColumns()
 {
     return QStringLiteral("id, printed_at, printer, top_margin, left_margin, tracking_number, spoiled,"
-                          " notified_at, station, %1")
+                          " notified_at, station, reprint_of,"
+                          " (SELECT o.printed_at FROM history o WHERE o.id = history.reprint_of),"
+                          " (SELECT o.name FROM history o WHERE o.id = history.reprint_of), %1")
         .arg(slipColumnNames());
 }
 
@@ -48,7 +51,11 @@ QList<HistoryEntry> readEntries(QSqlQuery& select)
         if (!select.value(7).isNull())
             e.notifiedAt = QDateTime::fromMSecsSinceEpoch(select.value(7).toLongLong());
         e.station = select.value(8).toString();
-        e.slip = readSlip(select, 9);
+        e.reprintOf.id = select.value(9).toLongLong();
+        if (!select.value(10).isNull())
+            e.reprintOf.printedAt = QDateTime::fromMSecsSinceEpoch(select.value(10).toLongLong());
+        e.reprintOf.name = select.value(11).toString();
+        e.slip = readSlip(select, 12);
     }
     return found;
 }
@@ -60,11 +67,12 @@ qint64 History::record(const HistoryEntry& entry)
 {
     const QDateTime when = entry.printedAt.isValid() ? entry.printedAt : QDateTime::currentDateTime();
     WriteTransaction transaction(m_db);
-    QSqlQuery insert = m_db.prepare(QStringLiteral("INSERT INTO history (printed_at, printer, top_margin,"
-                                                   " left_margin, search, name_key, tel_key,"
-                                                   " tracking_number, spoiled, station, %1)"
-                                                   " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, %2) RETURNING id")
-                                        .arg(slipColumnNames(), slipPlaceholders()));
+    QSqlQuery insert =
+        m_db.prepare(QStringLiteral("INSERT INTO history (printed_at, printer, top_margin,"
+                                    " left_margin, search, name_key, tel_key,"
+                                    " tracking_number, spoiled, station, reprint_of, %1)"
+                                    " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, %2) RETURNING id")
+                         .arg(slipColumnNames(), slipPlaceholders()));
     insert.bindValue(0, when.toMSecsSinceEpoch());
     insert.bindValue(1, entry.printer);
     insert.bindValue(2, entry.topMargin);
@@ -76,7 +84,9 @@ qint64 History::record(const HistoryEntry& entry)
                                                        : QVariant(entry.trackingNumber));
     insert.bindValue(8, int(entry.spoiled));
     insert.bindValue(9, m_station);
-    bindSlip(insert, entry.slip, 10);
+    insert.bindValue(10, entry.reprintOf.id == 0 ? QVariant(QMetaType::fromType<qlonglong>())
+                                                 : QVariant(entry.reprintOf.id));
+    bindSlip(insert, entry.slip, 11);
     const qint64 id = m_db.insert(insert);
     transaction.commit();
     return id;

@@ -14,6 +14,13 @@
 namespace rova::store
 {
 
+// The record a reprint printed again, as that record reads now.
+struct Original {
+    qint64 id = 0;       // 0: the slip was printed for the first time
+    QDateTime printedAt; // null once the record was deleted; the id still names it
+    QString name;
+};
+
 struct HistoryEntry {
     qint64 id = 0; // given by record()
     QDateTime printedAt;
@@ -24,6 +31,7 @@ struct HistoryEntry {
     bool spoiled = false;          // the form was replaced: its number never reached the parcel
     QDateTime notifiedAt;          // when it went into a shipping notice; null when it never did
     QString station;               // that printed it; record() gives the store's own
+    Original reprintOf;            // record() keeps its id alone
 };
 
 struct HistoryQuery {

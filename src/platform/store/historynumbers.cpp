@@ -33,7 +33,8 @@ void History::renumber(const QList<qint64>& ids, const QString& first)
     QSqlQuery fill = m_db.prepare(
         QStringLiteral("UPDATE history SET tracking_number = ? WHERE id = ? AND tracking_number IS NULL"));
     const QString columns =
-        QStringLiteral("printed_at, printer, top_margin, left_margin, search, name_key, tel_key, station, %1")
+        QStringLiteral("printed_at, printer, top_margin, left_margin, search, name_key, tel_key, station,"
+                       " reprint_of, %1")
             .arg(slipColumnNames());
     QSqlQuery copy = m_db.prepare(QStringLiteral("INSERT INTO history (%1, tracking_number)"
                                                  " SELECT %1, ? FROM history WHERE id = ?")

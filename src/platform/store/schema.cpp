@@ -132,10 +132,18 @@ void addStations(Database& db)
                 .arg(dialect::bigInteger(db.engine())));
 }
 
+// Version 9: a reprint names the record it printed again. Nothing ties the two: the record reprinted
+// may be deleted, and the reprint still names it by its id.
+void addReprints(Database& db)
+{
+    db.exec(
+        QStringLiteral("ALTER TABLE history ADD COLUMN reprint_of %1").arg(dialect::bigInteger(db.engine())));
+}
+
 using Step = void (*)(Database&);
 constexpr Step steps[schemaVersion] = {createTables,       indexForTyping,     addOrderSource,
                                        stampBatchChanges,  addTrackingNumbers, searchItemsAndKana,
-                                       addShippingNotices, addStations};
+                                       addShippingNotices, addStations,        addReprints};
 } // namespace
 
 void refuseNewer(const Database& db)

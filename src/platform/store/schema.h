@@ -8,7 +8,7 @@ namespace rova::store
 
 class Database;
 
-constexpr int schemaVersion = 8;
+constexpr int schemaVersion = 9;
 
 // Refuses a file of a newer version than this program knows, before anything of it is changed.
 void refuseNewer(const Database& db);

@@ -370,6 +370,31 @@ private slots:
         QCOMPARE(numbered("444413758714"), QStringList{"二番 444413758714"});
     }
 
+    // A reprint names the record it printed again, by time and name while it is there and by its
+    // id once deleted; a new number for the reprint keeps the name.
+    void reprintNamesTheRecordItPrintedAgain()
+    {
+        recordNumbered();
+        const HistoryEntry original = m_history->search({.text = "二番"}).value(0);
+        HistoryEntry reprint;
+        reprint.printedAt = at(3, 2);
+        reprint.slip = original.slip;
+        reprint.trackingNumber = "444413758740";
+        reprint.reprintOf.id = original.id;
+        m_history->record(reprint);
+        const auto shown = [this](const QString& number) {
+            const rova::store::Original o = m_history->search({.text = number}).value(0).reprintOf;
+            return QStringList{QString::number(o.id), o.printedAt.toString(Qt::ISODate), o.name};
+        };
+        const QStringList named{QString::number(original.id), "2024-03-01T09:01:00", "二番"};
+        QCOMPARE(shown("444413758740"), named);
+        QCOMPARE(shown("444413758714"), (QStringList{"0", "", ""}));
+        m_history->renumber({m_history->search({.text = "444413758740"}).value(0).id}, "444413758751");
+        QCOMPARE(shown("444413758751"), named);
+        m_history->remove({original.id});
+        QCOMPARE(shown("444413758751"), (QStringList{QString::number(original.id), "", ""}));
+    }
+
     void markSpoiledLeavesSlipsWithoutNumber()
     {
         recordNumbered();

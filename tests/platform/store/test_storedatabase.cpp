@@ -161,7 +161,7 @@ private slots:
         QTest::newRow("written by a newer version")
             << Setup::NewerVersion
             << "データベース %1 はこのプログラムより新しい版で作られています"
-               " (形式 9、このプログラムは形式 8 まで)"
+               " (形式 10、このプログラムは形式 9 まで)"
             << false;
         QTest::newRow("not a database")
             << Setup::NotADatabase << "データベース %1 が壊れています: file is not a database" << true;
@@ -175,7 +175,7 @@ private slots:
         QFETCH(bool, damaged);
         std::unique_ptr<ReadOnlyFolder> readOnly;
         if (setup == Setup::NewerVersion)
-            withConnection(path(), [](QSqlQuery& q) { QVERIFY(q.exec("PRAGMA user_version = 9")); });
+            withConnection(path(), [](QSqlQuery& q) { QVERIFY(q.exec("PRAGMA user_version = 10")); });
         else if (setup == Setup::NotADatabase)
             rova::test::putFile(path(), QByteArray("送り状ではない文書\n").repeated(200));
         else {

@@ -10,6 +10,7 @@
 #include "rules/errors.h"
 #include "rules/files/programsettings.h"
 #include "support/privatepostgrestest.h"
+#include "support/sampleslip.h"
 #include "support/storeengines.h"
 
 #include <QSettings>
@@ -124,6 +125,61 @@ private slots:
         QCOMPARE(rova::store::dialect::schemaVersion(db), rova::store::schemaVersion);
         QCOMPARE(db.value("SELECT count(*) FROM history").toInt(), 1);
         QCOMPARE(db.value("SELECT count(*) FROM batch_rows").toInt(), 1);
+    }
+
+    void versionEightIsBroughtUpToDate_data() { rova::test::StoreEngines::addRows(); }
+    // A database of the version before reprints named what they printed again keeps every record and
+    // row; its records are no reprints, and the next reprint names its record.
+    void versionEightIsBroughtUpToDate()
+    {
+        QTemporaryDir dir;
+        QFETCH(bool, onServer);
+        QString why;
+        const std::optional<Location> store = m_engines.fresh(onServer, dir.path(), &why);
+        if (!store)
+            PRIVATE_POSTGRES_UNAVAILABLE(why);
+        rova::store::HistoryEntry e;
+        e.printedAt = QDateTime(QDate(2026, 11, 1), QTime(10, 0, 0, 123));
+        e.printer = "ラベル用";
+        e.topMargin = "-1.5";
+        e.slip = rova::test::sampleSlip();
+        e.slip.order = {rova::slip::Marketplace::Rakuten, "100001", "1000011", {}};
+        e.trackingNumber = "444413758703";
+        rova::store::BatchRow row;
+        row.slip = e.slip;
+        row.orderNumber = "100001";
+        {
+            rova::store::History history(*store);
+            e.id = history.record(e);
+            history.markNotified({e.id}, e.printedAt.addDays(1));
+            rova::store::BatchList(*store).add({row});
+            // As the version before left it.
+            Database db(*store);
+            db.exec("ALTER TABLE history DROP COLUMN reprint_of");
+            rova::store::dialect::setSchemaVersion(db, 8);
+        }
+        rova::store::History history(*store);
+        const QList<rova::store::HistoryEntry> found = history.search({});
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found[0].id, e.id);
+        QCOMPARE(found[0].printedAt, e.printedAt);
+        QCOMPARE(found[0].printer, e.printer);
+        QCOMPARE(found[0].topMargin, e.topMargin);
+        QCOMPARE(found[0].slip, e.slip);
+        QCOMPARE(found[0].trackingNumber, e.trackingNumber);
+        QCOMPARE(found[0].notifiedAt, e.printedAt.addDays(1));
+        QCOMPARE(found[0].station, store->station);
+        QCOMPARE(found[0].reprintOf.id, 0);
+        const QList<rova::store::BatchRow> rows = rova::store::BatchList(*store).rows();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0].slip, row.slip);
+        QCOMPARE(rows[0].orderNumber, row.orderNumber);
+        QCOMPARE(rova::store::dialect::schemaVersion(Database(*store)), rova::store::schemaVersion);
+
+        rova::store::HistoryEntry reprint = e;
+        reprint.reprintOf.id = e.id;
+        history.record(reprint);
+        QCOMPARE(history.search({}).value(0).reprintOf.name, e.slip.name);
     }
 
     void newerDatabaseIsRefusedUntouched_data() { rova::test::StoreEngines::addRows(); }

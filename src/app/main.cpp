@@ -16,6 +16,16 @@
 
 #include <optional>
 
+namespace
+{
+// A command that works on the store cannot go on when none could be chosen: why, on standard error.
+int refuseWithoutStore(const QString& why)
+{
+    rova::cli::print(stderr, QStringLiteral("%1: %2\n").arg(rova::programinfo::command(), why));
+    return rova::cli::UsageError;
+}
+} // namespace
+
 int main(int argc, char* argv[])
 {
     using namespace rova;
@@ -39,19 +49,15 @@ int main(int argc, char* argv[])
         wrongStore = e.message();
     }
     if (request.action == cli::Request::Action::Notices) {
-        if (!store) {
-            cli::print(stderr, QStringLiteral("%1: %2\n").arg(programinfo::command(), wrongStore));
-            return cli::UsageError;
-        }
+        if (!store)
+            return refuseWithoutStore(wrongStore);
         cli::quietQtMessages();
         QCoreApplication app(argc, argv);
         return cli::runNoticeExport(request, *store);
     }
     if (request.action == cli::Request::Action::Batch) {
-        if (!store) {
-            cli::print(stderr, QStringLiteral("%1: %2\n").arg(programinfo::command(), wrongStore));
-            return cli::UsageError;
-        }
+        if (!store)
+            return refuseWithoutStore(wrongStore);
         // From a script: the pages are drawn without a screen, whether or not one is there.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         cli::quietQtMessages();

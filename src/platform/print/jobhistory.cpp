@@ -21,6 +21,7 @@ QString recordJob(const PrintedJob& job, const std::function<store::History*()>&
             entry.leftMargin = job.settings.left;
             entry.slip = slip;
             entry.trackingNumber = job.numbers.value(recorded);
+            entry.reprintOf.id = job.reprinted.value(recorded);
             records->record(entry);
             ++recorded;
         }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An accepted job into the print history, a record per slip in page order, each with the tracking
-// number of its page. The window's recorder and the command line's batch print both record here.
+// number of its page and, for a reprint, the record it printed again. The window's recorder and the
+// command line's batch print both record here.
 
 #include "platform/print/slipjobs.h"
 #include "platform/store/history.h"

@@ -77,12 +77,14 @@ PrintedJob SlipJobs::printOnCurrent(const QList<slip::SlipValues>& slips, const 
     return job;
 }
 
-PrintedJob SlipJobs::print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings)
+PrintedJob SlipJobs::print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings,
+                           const QList<qint64>& reprinted)
 {
     if (slips.isEmpty())
         return {};
     PrintedJob job;
     onPrinterOf(settings, slips.first().slipType, [&] { job = printOnCurrent(slips, settings); });
+    job.reprinted = reprinted;
     takeNumbers(job);
     emit printed(job);
     return job;

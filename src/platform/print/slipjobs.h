@@ -38,6 +38,8 @@ struct PrintedJob {
     QStringList numbers;
     QString nextNumber;
     QString numberProblem;
+    // The history records the slips print again, in page order; empty for slips printed the first time.
+    QList<qint64> reprinted;
 };
 
 // What the status line says of the tracking numbers a job took ("伝票番号 … ～ …、次は …") and of
@@ -64,9 +66,10 @@ public:
     // One job, a page per slip in the given order, on the printer registered in the settings and no
     // other (the first slip's type names the registration). Raises what the print path raises, and
     // then nothing is announced. The printer current before, with its job
-    // settings, is current again afterwards, so the entry window keeps showing its own. Returns the
-    // job as announced.
-    PrintedJob print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings);
+    // settings, is current again afterwards, so the entry window keeps showing its own. A reprint
+    // names the history records it prints again, one per slip. Returns the job as announced.
+    PrintedJob print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings,
+                     const QList<qint64>& reprinted = {});
 
     // One print command: the registered printer is chosen once and its page read once; `confirm`
     // sees that page (the checks and the question) and the job goes to the same printer when it

@@ -42,10 +42,22 @@ QDateEdit* dayBox(QWidget* parent, const char* name, const QDate& day)
     return box;
 }
 
+const QString shownTime = QStringLiteral("yyyy/MM/dd HH:mm");
+
+// The record a reprint printed again, as its row reads; by its number once it was deleted.
+QString originalText(const store::Original& original)
+{
+    if (original.id == 0)
+        return QString();
+    if (original.printedAt.isNull())
+        return QStringLiteral("No.%1 (削除済み)").arg(original.id);
+    return original.printedAt.toString(shownTime) + QChar(0x3000) + original.name;
+}
+
 QStringList rowTexts(const store::HistoryEntry& e)
 {
     const slip::SlipValues& s = e.slip;
-    return {e.printedAt.toString(QStringLiteral("yyyy/MM/dd HH:mm")),
+    return {e.printedAt.toString(shownTime),
             s.slipType,
             s.name,
             s.tel,
@@ -55,7 +67,8 @@ QStringList rowTexts(const store::HistoryEntry& e)
             e.printer,
             e.trackingNumber.isEmpty() ? QString()
                                        : rova::tracking::display(e.trackingNumber) +
-                                             (e.spoiled ? QStringLiteral(" (書き損じ)") : QString())};
+                                             (e.spoiled ? QStringLiteral(" (書き損じ)") : QString()),
+            originalText(e.reprintOf)};
 }
 } // namespace
 
@@ -88,12 +101,13 @@ void HistoryWindow::build()
     search->addWidget(new QLabel(QStringLiteral("～"), this));
     search->addWidget(m_to);
 
-    m_grid = new QTableWidget(0, 9, this);
+    m_grid = new QTableWidget(0, 10, this);
     m_grid->setObjectName(QStringLiteral("Grid_History"));
-    m_grid->setHorizontalHeaderLabels(
-        {QStringLiteral("印刷日時"), QStringLiteral("送り状"), QStringLiteral("おなまえ"),
-         QStringLiteral("でんわ"), QStringLiteral("郵便番号"), QStringLiteral("おところ"),
-         QStringLiteral("品名"), QStringLiteral("プリンタ"), QStringLiteral("伝票番号")});
+    m_grid->setHorizontalHeaderLabels({QStringLiteral("印刷日時"), QStringLiteral("送り状"),
+                                       QStringLiteral("おなまえ"), QStringLiteral("でんわ"),
+                                       QStringLiteral("郵便番号"), QStringLiteral("おところ"),
+                                       QStringLiteral("品名"), QStringLiteral("プリンタ"),
+                                       QStringLiteral("伝票番号"), QStringLiteral("再印刷元")});
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->verticalHeader()->hide();

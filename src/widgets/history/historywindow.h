@@ -4,8 +4,9 @@
 //
 // The print history (F8 of the main window): the slips printed, newest first, narrowed as the
 // operator types a piece of a name, number or address (either width), a tracking number or what a
-// scanner reads off a form, and by printing days; the chosen ones printed again, loaded into the
-// main window, given new tracking numbers, written as our CSV or deleted.
+// scanner reads off a form, and by printing days; the chosen ones printed again (each new row naming
+// the one it printed again), loaded into the main window, given new tracking numbers, written as our
+// CSV or deleted.
 
 #include "platform/store/history.h"
 

@@ -66,7 +66,7 @@ void HistoryWindow::reprint()
                 slips << e.slip;
                 ids << e.id;
             }
-        m_main.jobs().print(slips, settings[type]);
+        m_main.jobs().print(slips, settings[type], ids);
         // The new forms replace the old ones, whose numbers must never reach a parcel's notice.
         m_history.history().markSpoiled(ids);
     }

@@ -95,15 +95,17 @@ class TestHistoryWindow : public QObject
             names << grid->item(row, 2)->text();
         return names;
     }
-    // Each row's name and tracking number as the grid shows them, newest first.
-    QStringList shownNumbers()
+    // Each row's name and a column as the grid shows them, newest first.
+    QStringList shownWith(int column)
     {
         QStringList shown;
         auto* grid = part<QTableWidget>("Grid_History");
         for (int row = 0; row < grid->rowCount(); ++row)
-            shown << grid->item(row, 2)->text() + " " + grid->item(row, 8)->text();
+            shown << grid->item(row, 2)->text() + " " + grid->item(row, column)->text();
         return shown;
     }
+    QStringList shownNumbers() { return shownWith(8); }
+    QStringList shownOriginals() { return shownWith(9); }
     // Two slips on the forms 4444-1375-8703 and 8714, one printed without a number.
     // Of the slip type the main window shows, so a reprint goes to its printer.
     void openWithNumbered()
@@ -366,6 +368,30 @@ private slots:
         QVERIFY(testsupport::control<QStatusBar>(f->window(), "StatusBar1")
                     ->currentMessage()
                     .endsWith("伝票番号 4444-1375-8740、次は 4444-1375-8751"));
+    }
+
+    // The reprint's row names the slip it printed again, and still names it by number once deleted.
+    void reprintNamesTheSlipItPrintedAgain()
+    {
+        openWithNumbered();
+        const qint64 original = rova::store::History(f->window()->folder())
+                                    .search({.text = QStringLiteral("番号なし")})
+                                    .value(0)
+                                    .id;
+        search("番号なし");
+        Dialogs::answerNext(true);
+        key(Qt::Key_F11);
+        search("");
+        QCOMPARE(shownOriginals(),
+                 (QStringList{"番号なし 2026/11/02 10:00　番号なし", "番号なし ", "二番 ", "一番 "}));
+
+        auto* grid = part<QTableWidget>("Grid_History");
+        grid->setFocus();
+        grid->selectRow(1);
+        Dialogs::answerNext(true);
+        key(Qt::Key_Delete);
+        QCOMPARE(shownOriginals(),
+                 (QStringList{QStringLiteral("番号なし No.%1 (削除済み)").arg(original), "二番 ", "一番 "}));
     }
 
     void deleteAsksFirst_data()

@@ -33,6 +33,8 @@ QString lastFolderKey(FileKind kind)
     case FileKind::Pdf:
         // Where earlier versions kept it.
         return QStringLiteral("pdf/lastFolder");
+    case FileKind::Notices:
+        return QStringLiteral("folders/notices");
     }
     return QString();
 }

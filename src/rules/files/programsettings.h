@@ -17,8 +17,9 @@ class QSettings;
 namespace rova
 {
 
-// The kinds of file the operator picks in a file dialog; each opens where the last one was.
-enum class FileKind { Import, Export, HistoryCsv, FormScan, Pdf };
+// The kinds of file the operator picks in a file dialog; each opens where the last one was. Notices
+// is the folder the shipping notices go into.
+enum class FileKind { Import, Export, HistoryCsv, FormScan, Pdf, Notices };
 
 class ProgramSettings
 {

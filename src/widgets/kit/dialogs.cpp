@@ -127,7 +127,7 @@ QStringList Dialogs::openFileNames(QWidget* parent, const QString& caption, cons
 QString Dialogs::folderName(QWidget* parent, const QString& caption, const QString& start)
 {
     if (script().on) {
-        record(Kind::OpenFile, caption);
+        record(Kind::OpenFile, caption, start);
         return script().files.isEmpty() ? QString() : script().files.dequeue();
     }
     return QFileDialog::getExistingDirectory(parent, caption, start);

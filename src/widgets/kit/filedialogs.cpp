@@ -39,12 +39,30 @@ QString FileDialogs::saveFile(const QString& caption, const QString& fileName, c
     return path;
 }
 
+QString FileDialogs::folder(const QString& caption)
+{
+    const QString folder = Dialogs::folderName(m_parent, caption, m_settings.startFolder(m_kind));
+    rememberFolder(folder);
+    return folder;
+}
+
+QString FileDialogs::startFolder() const
+{
+    return m_settings.startFolder(m_kind);
+}
+
 void FileDialogs::remember(const QString& path)
 {
-    if (path.isEmpty())
+    if (!path.isEmpty())
+        rememberFolder(QFileInfo(path).absolutePath());
+}
+
+void FileDialogs::rememberFolder(const QString& folder)
+{
+    if (folder.isEmpty())
         return;
     try {
-        m_settings.setLastFolder(m_kind, QFileInfo(path).absolutePath());
+        m_settings.setLastFolder(m_kind, QFileInfo(folder).absoluteFilePath());
     } catch (const Error&) {
         // A data folder that cannot be written is said at start; the file picked is what counts.
     }

@@ -23,6 +23,13 @@ public:
     QStringList openFiles(const QString& caption, const QString& filter);
     // `fileName` is proposed in the kind's folder.
     QString saveFile(const QString& caption, const QString& fileName, const QString& filter);
+    // A folder itself, the kind's folder; empty when cancelled.
+    QString folder(const QString& caption);
+
+    // Where the kind's dialog opens.
+    QString startFolder() const;
+    // Keeps `folder` as the kind's, as when it is picked in the dialog; the operator may have typed it.
+    void rememberFolder(const QString& folder);
 
 private:
     void remember(const QString& path);

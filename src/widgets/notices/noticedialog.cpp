@@ -7,7 +7,6 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,7 +15,8 @@
 
 using rova::Dialogs;
 
-NoticeDialog::NoticeDialog(const QString& folder, QWidget* parent) : QDialog(parent)
+NoticeDialog::NoticeDialog(const QString& dataFolder, QWidget* parent)
+    : QDialog(parent), m_folders(this, rova::ProgramSettings(dataFolder), rova::FileKind::Notices)
 {
     setObjectName(QStringLiteral("Dialog_Notices"));
     setWindowTitle(QStringLiteral("出荷通知を書き出す"));
@@ -24,13 +24,12 @@ NoticeDialog::NoticeDialog(const QString& folder, QWidget* parent) : QDialog(par
     layout->addWidget(new QLabel(
         QStringLiteral("印刷した送り状の伝票番号を、モールごとに1つのファイルに書き出します。"), this));
 
-    m_folder = new QLineEdit(folder, this);
+    m_folder = new QLineEdit(m_folders.startFolder(), this);
     m_folder->setObjectName(QStringLiteral("Edit_Folder"));
     auto* browse = new QPushButton(QStringLiteral("参照..."), this);
     browse->setObjectName(QStringLiteral("Button_Browse"));
     connect(browse, &QPushButton::clicked, this, [this] {
-        const QString chosen =
-            Dialogs::folderName(this, QStringLiteral("書き出すフォルダ"), m_folder->text());
+        const QString chosen = m_folders.folder(QStringLiteral("書き出すフォルダ"));
         if (!chosen.isEmpty())
             m_folder->setText(chosen);
     });
@@ -62,17 +61,23 @@ bool NoticeDialog::all() const
     return m_all->isChecked();
 }
 
+void NoticeDialog::rememberFolder()
+{
+    m_folders.rememberFolder(folder());
+}
+
 namespace rova
 {
 
 void writeNotices(QWidget* parent, store::History& history, const QString& dataFolder)
 {
-    NoticeDialog dialog(QDir::homePath(), parent);
+    NoticeDialog dialog(dataFolder, parent);
     if (Dialogs::exec(dialog) != QDialog::Accepted)
         return;
     const notices::Exported exported =
         notices::exportNotices(history, dialog.folder(), dialog.all(),
                                ProgramSettings(dataFolder).noticeSettings(), QDateTime::currentDateTime());
+    dialog.rememberFolder();
     Dialogs::tell(parent, exported.summary);
 }
 

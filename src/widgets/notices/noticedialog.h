@@ -4,6 +4,7 @@
 // whether slips notified before go again, then the export and its summary.
 
 #include "platform/store/history.h"
+#include "widgets/kit/filedialogs.h"
 
 #include <QDialog>
 
@@ -14,12 +15,16 @@ class NoticeDialog : public QDialog
 {
     Q_OBJECT
 public:
-    NoticeDialog(const QString& folder, QWidget* parent);
+    // Opens on the folder the notices last went into, kept in the settings of `dataFolder`.
+    NoticeDialog(const QString& dataFolder, QWidget* parent);
 
     QString folder() const;
     bool all() const;
+    // The folder the notices went into is where the dialog opens next time.
+    void rememberFolder();
 
 private:
+    rova::FileDialogs m_folders;
     QLineEdit* m_folder = nullptr;
     QCheckBox* m_all = nullptr;
 };

@@ -446,7 +446,8 @@ private slots:
         QCOMPARE(back.slips[1].values, full);
     }
 
-    // The notices of marketplace slips go into the folder the dialog names, and are not written twice.
+    // The notices of marketplace slips go into the folder the dialog names, and are not written twice;
+    // the dialog and its folder dialog open where the notices last went.
     void noticesOfPrintedMarketplaceSlips()
     {
         HistoryEntry e;
@@ -458,17 +459,27 @@ private slots:
         openWindow();
         const QString out = f->path(QStringLiteral("notices"));
         QVERIFY(QDir().mkpath(out));
+        QStringList opened;
         for (int run = 0; run < 2; ++run) {
             Dialogs::answerNextDialog([&](QDialog& dialog) {
-                testsupport::control<QLineEdit>(&dialog, "Edit_Folder")->setText(out);
+                auto* folder = testsupport::control<QLineEdit>(&dialog, "Edit_Folder");
+                opened << folder->text();
+                if (run == 0) {
+                    folder->setText(out);
+                } else {
+                    Dialogs::answerNextFile(out);
+                    testsupport::control<QPushButton>(&dialog, "Button_Browse")->click();
+                }
                 return int(QDialog::Accepted);
             });
             part<QPushButton>("Button_Notices")->click();
         }
-        const QStringList shown = MainWindowFixture::shownTexts();
-        QCOMPARE(shown.size(), 4);
-        QVERIFY2(shown[1].startsWith("Yahoo!ショッピング shipping-yahoo-"), qPrintable(shown[1]));
-        QCOMPARE(shown[3], "書き出す出荷通知はありません");
+        QCOMPARE(opened, (QStringList{rova::ProgramSettings::defaultFolder(), out}));
+        const QList<Dialogs::Shown> shown = Dialogs::takeShown();
+        QCOMPARE(shown.size(), 5);
+        QVERIFY2(shown[1].text.startsWith("Yahoo!ショッピング shipping-yahoo-"), qPrintable(shown[1].text));
+        QCOMPARE(shown[3].proposed, out); // the folder dialog of the browse button
+        QCOMPARE(shown[4].text, "書き出す出荷通知はありません");
         QCOMPARE(QDir(out).entryList(QDir::Files).size(), 1);
     }
 

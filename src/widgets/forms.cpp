@@ -28,7 +28,7 @@ Forms::Forms(print::PrinterChoice& printers, const store::Location& store)
       slipPrn(std::make_unique<PrintPositionDialog>(main.get(), *main)),
       historyWindow(std::make_unique<HistoryWindow>(*history, *main)),
       postal(std::make_unique<PostalAssist>(*main)),
-      batch(std::make_unique<BatchWindow>(*main, *postal, store))
+      batch(std::make_unique<BatchWindow>(*main, *postal, store, *history))
 {
     const QString& folder = store.folder;
     main->setPrintPositionDialog(slipPrn.get());

@@ -43,8 +43,8 @@ QPushButton* namedButton(QWidget* parent, const QString& name, const QString& ca
 } // namespace
 
 BatchWindow::BatchWindow(SlipEntry& main, const rova::PostalAssist& postal,
-                         const rova::store::Location& store, QWidget* parent)
-    : QMainWindow(parent), m_main(main), m_postal(postal), m_store(store)
+                         const rova::store::Location& store, rova::HistoryAccess& history, QWidget* parent)
+    : QMainWindow(parent), m_main(main), m_postal(postal), m_store(store), m_history(history)
 {
     setObjectName(QStringLiteral("Form_Batch"));
     setWindowTitle(QStringLiteral("一括印刷"));
@@ -118,12 +118,8 @@ void BatchWindow::buildMenu()
             [this] { guarded(this, [this] { registerNextNumber(); }); });
     QAction* notices = file->addAction(QStringLiteral("出荷通知を書き出す…"));
     notices->setObjectName(QStringLiteral("Action_Notices"));
-    connect(notices, &QAction::triggered, this, [this] {
-        guarded(this, [this] {
-            rova::store::History history(m_store);
-            rova::writeNotices(this, history, m_main.folder());
-        });
-    });
+    connect(notices, &QAction::triggered, this,
+            [this] { guarded(this, [this] { rova::writeNotices(this, m_history, m_main.folder()); }); });
     file->addSeparator();
     QAction* close = file->addAction(QStringLiteral("閉じる(&C)"));
     close->setObjectName(QStringLiteral("Action_Close"));

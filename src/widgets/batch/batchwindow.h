@@ -25,6 +25,7 @@ class QTableView;
 
 namespace rova
 {
+class HistoryAccess;
 class PostalAssist;
 namespace batch
 {
@@ -37,9 +38,10 @@ class BatchWindow : public QMainWindow
     Q_OBJECT
 public:
     // Slips are corrected in `main`, printed through its print service, and the list is kept in
-    // `store`. Rows are checked against the postal dictionary `postal` has in use.
+    // `store`. Rows are checked against the postal dictionary `postal` has in use. The shipping
+    // notices come from the program's `history`.
     BatchWindow(SlipEntry& main, const rova::PostalAssist& postal, const rova::store::Location& store,
-                QWidget* parent = nullptr);
+                rova::HistoryAccess& history, QWidget* parent = nullptr);
     ~BatchWindow() override;
 
     // Shows the window over the list as it now stands (F10 of the entry window).
@@ -92,6 +94,7 @@ private:
     SlipEntry& m_main;
     const rova::PostalAssist& m_postal;
     const rova::store::Location m_store;
+    rova::HistoryAccess& m_history;
     std::unique_ptr<rova::store::BatchList> m_list;
     BatchModel* m_model = nullptr;
     qint64 m_loadedId = 0; // the row the entry window holds for correction

@@ -147,7 +147,7 @@ void HistoryWindow::build()
     connect(m_renumberButton, &QPushButton::clicked, this, [this] { run([this] { renumber(); }); });
     connect(m_exportButton, &QPushButton::clicked, this, [this] { run([this] { exportCsv(); }); });
     connect(m_noticesButton, &QPushButton::clicked, this,
-            [this] { run([this] { rova::writeNotices(this, m_history.history(), m_main.folder()); }); });
+            [this] { run([this] { rova::writeNotices(this, m_history, m_main.folder()); }); });
     connect(m_deleteButton, &QPushButton::clicked, this, [this] { run([this] { removeChosen(); }); });
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
 }

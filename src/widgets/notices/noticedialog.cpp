@@ -2,7 +2,9 @@
 #include "widgets/notices/noticedialog.h"
 
 #include "platform/notices/noticeexport.h"
+#include "rules/errors.h"
 #include "rules/files/programsettings.h"
+#include "widgets/history/historyaccess.h"
 #include "widgets/kit/dialogs.h"
 
 #include <QCheckBox>
@@ -69,13 +71,18 @@ void NoticeDialog::rememberFolder()
 namespace rova
 {
 
-void writeNotices(QWidget* parent, store::History& history, const QString& dataFolder)
+void writeNotices(QWidget* parent, HistoryAccess& history, const QString& dataFolder)
 {
+    store::History& records = history.history();
+    // The slips written must be marked, or the next export writes them again.
+    if (history.readOnly())
+        throw Error(QStringLiteral("データフォルダに書き込めないため、出荷通知は書き出せません。\n"
+                                   "データフォルダに書き込めるようにしてから、もう一度お試しください。"));
     NoticeDialog dialog(dataFolder, parent);
     if (Dialogs::exec(dialog) != QDialog::Accepted)
         return;
     const notices::Exported exported =
-        notices::exportNotices(history, dialog.folder(), dialog.all(),
+        notices::exportNotices(records, dialog.folder(), dialog.all(),
                                ProgramSettings(dataFolder).noticeSettings(), QDateTime::currentDateTime());
     dialog.rememberFolder();
     Dialogs::tell(parent, exported.summary);

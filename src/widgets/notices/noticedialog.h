@@ -3,7 +3,6 @@
 // "出荷通知を書き出す…" of the batch and history windows: the folder the notices go into and
 // whether slips notified before go again, then the export and its summary.
 
-#include "platform/store/history.h"
 #include "widgets/kit/filedialogs.h"
 
 #include <QDialog>
@@ -32,8 +31,10 @@ private:
 namespace rova
 {
 
+class HistoryAccess;
+
 // Asks with the dialog, writes the notices of `history` with the settings of `dataFolder`, and tells
 // the summary. Errors are raised for the caller's guard.
-void writeNotices(QWidget* parent, store::History& history, const QString& dataFolder);
+void writeNotices(QWidget* parent, HistoryAccess& history, const QString& dataFolder);
 
 } // namespace rova

@@ -331,7 +331,7 @@ private slots:
     }
 
     // A data folder that cannot be written: the slips recorded before are there to find and reprint
-    // from; the print is said not to be recorded, once, with no error box.
+    // from, no notices are written; the print is said not to be recorded, once, with no error box.
     void readOnlyFolderStillShowsTheHistory()
     {
         record(slipTo("山田花子", "06-6123-4567", "530-0001", "大阪府大阪市北区"), day(2));
@@ -340,6 +340,11 @@ private slots:
             QSKIP("this machine cannot make a folder read-only");
         openWindow();
         QCOMPARE(shownNames(), QStringList{"山田花子"});
+        // Notices whose slips could not be marked would be written again next time.
+        part<QPushButton>("Button_Notices")->click();
+        QCOMPARE(MainWindowFixture::shownTexts(),
+                 QStringList{"データフォルダに書き込めないため、出荷通知は書き出せません。\n"
+                             "データフォルダに書き込めるようにしてから、もう一度お試しください。"});
         key(Qt::Key_Escape);
         QTRY_VERIFY(!m_history->isVisible());
         MainWindowFixture::shownTexts();

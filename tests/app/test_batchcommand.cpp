@@ -43,23 +43,24 @@ class TestBatchCommand : public QObject
     rova::test::StoreEngines m_engines;
 
     // Without a print server unless `cupsServer` names one's socket; without a postal dictionary
-    // unless --zipcode-dir gives one.
-    void start(QProcess& program, const QStringList& arguments, const QString& cupsServer = {}) const
+    // unless --zipcode-dir gives one. The data folder and the home folder are under the test's folder.
+    void start(QProcess& program, const QStringList& arguments, const QString& cupsServer = {},
+               const QString& data = QStringLiteral("data"),
+               const QString& home = QStringLiteral("home")) const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         // No runtime folder either, as from a cron job: Qt would note that on standard error.
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "ROVA_DATA_DIR", "XDG_CONFIG_HOME",
                                  "XDG_RUNTIME_DIR", "ROVA_DATABASE"})
             env.remove(QString::fromLatin1(name));
-        env.insert(QStringLiteral("HOME"), m_dir->filePath(QStringLiteral("home")));
+        env.insert(QStringLiteral("HOME"), m_dir->filePath(home));
         // No scheduler: the built-in PDF printer is the only one.
         env.insert(QStringLiteral("CUPS_SERVER"),
                    cupsServer.isEmpty() ? m_dir->filePath(QStringLiteral("no-cups.sock")) : cupsServer);
         env.insert(QStringLiteral("ROVA_ZIPCODE_DIR"), m_dir->filePath(QStringLiteral("no-postal")));
         program.setProcessEnvironment(env);
         program.start(QStringLiteral(ROVA_TEST_BIN "/rova-yamato"),
-                      QStringList{QStringLiteral("--data-dir"), m_dir->filePath(QStringLiteral("data"))} +
-                          arguments);
+                      QStringList{QStringLiteral("--data-dir"), m_dir->filePath(data)} + arguments);
     }
     static Run finish(QProcess& program)
     {
@@ -67,6 +68,20 @@ class TestBatchCommand : public QObject
             return {};
         return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
                 QString::fromUtf8(program.readAllStandardError())};
+    }
+    // An order file of `orders` orders to one address each.
+    QString ordersFile(int orders) const
+    {
+        const QString path = m_dir->filePath(QStringLiteral("orders.csv"));
+        QByteArray text = "注文番号,郵便番号,おところ①,おなまえ,でんわ,品名1,個数\r\n";
+        for (int i = 0; i < orders; ++i)
+            text += QStringLiteral("N-%1,105-0011,東京都港区芝公園%1,山田　太郎,03-1234-5678,書籍,1\r\n")
+                        .arg(i)
+                        .toUtf8();
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
     }
     Run run(const QStringList& arguments, const QString& cupsServer = {}) const
     {
@@ -129,16 +144,7 @@ private slots:
         const QStringList database =
             onServer ? QStringList{QStringLiteral("--database"), store->server} : QStringList{};
         const int orders = 5000;
-        const QString path = m_dir->filePath(QStringLiteral("orders.csv"));
-        QByteArray text = "注文番号,郵便番号,おところ①,おなまえ,でんわ,品名1,個数\r\n";
-        for (int i = 0; i < orders; ++i)
-            text += QStringLiteral("N-%1,105-0011,東京都港区芝公園%1,山田　太郎,03-1234-5678,書籍,1\r\n")
-                        .arg(i)
-                        .toUtf8();
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(text);
-        file.close();
+        const QString path = ordersFile(orders);
 
         QProcess first, second;
         start(first, database + QStringList{QStringLiteral("--import"), path});
@@ -161,6 +167,63 @@ private slots:
             numbers.insert(row.orderNumber);
         QCOMPARE(numbers.size(), orders);
         QCOMPARE(rows.size(), orders);
+    }
+
+    void twoStationsPrintOneListOnce_data() { rova::test::StoreEngines::addRows(); }
+    // Two programs print one list at the same moment: on a server as two stations, each with its
+    // data folder; on the file as the window and a script of one station would. Every row is printed
+    // by one of them, and each says how many it left to the other.
+    void twoStationsPrintOneListOnce()
+    {
+        QFETCH(bool, onServer);
+        PrivateCupsServer cups;
+        QString why;
+        if (!cups.start(&why))
+            PRIVATE_CUPS_UNAVAILABLE(why);
+        const std::optional<rova::store::Location> store =
+            m_engines.fresh(onServer, m_dir->filePath(QStringLiteral("data")), &why);
+        if (!store)
+            PRIVATE_POSTGRES_UNAVAILABLE(why);
+        const QStringList database =
+            onServer ? QStringList{QStringLiteral("--database"), store->server} : QStringList{};
+        const QString secondData = onServer ? QStringLiteral("data2") : QStringLiteral("data");
+        if (onServer) {
+            QVERIFY(QDir(m_dir->path()).mkpath(secondData));
+            QFile settings(m_dir->filePath(secondData + QStringLiteral("/rova-yamato.conf")));
+            QVERIFY(settings.open(QIODevice::WriteOnly));
+            settings.write("[station]\nname=梱包2\n");
+            settings.close();
+        }
+        const int orders = 60;
+        QCOMPARE(run(database + QStringList{QStringLiteral("--import"), ordersFile(orders)}).status, 0);
+
+        QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("home2")));
+        QProcess first, second;
+        const QStringList printing =
+            database + QStringList{QStringLiteral("--print-batch"), QStringLiteral("--include-marked")};
+        start(first, printing, cups.socketPath());
+        start(second, printing, cups.socketPath(), secondData, QStringLiteral("home2"));
+        int printed = 0;
+        for (QProcess* program : {&first, &second}) {
+            const Run r = finish(*program);
+            QVERIFY2(r.status == 0, qPrintable(r.err));
+            const QRegularExpressionMatch done =
+                QRegularExpression(QStringLiteral("印刷 (\\d+) / (\\d+) 枚\n$")).match(r.err);
+            QVERIFY2(done.hasMatch() && done.captured(2).toInt() == orders, qPrintable(r.err));
+            const QRegularExpressionMatch taken =
+                QRegularExpression(QStringLiteral("(\\d+) 枚は他の端末が印刷中か印刷済みのため除きました。"))
+                    .match(r.out);
+            QCOMPARE(done.captured(1).toInt() + (taken.hasMatch() ? taken.captured(1).toInt() : 0), orders);
+            printed += done.captured(1).toInt();
+        }
+        QCOMPARE(printed, orders);
+        QSet<QString> addresses;
+        for (const rova::store::HistoryEntry& entry : rova::store::History(*store).search({}))
+            addresses.insert(entry.slip.add1);
+        QCOMPARE(addresses.size(), orders);
+        QCOMPARE(rova::store::History(*store).search({}).size(), orders);
+        for (const rova::store::BatchRow& row : rova::store::BatchList(*store).rows())
+            QCOMPARE(row.status, rova::store::BatchStatus::Printed);
     }
 
     void unreadableFileIsNamedAndAddsNothing()

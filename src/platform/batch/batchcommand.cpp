@@ -92,7 +92,9 @@ bool printList(const Request& request, store::BatchList& list, print::SlipJobs& 
         complain(QStringLiteral("印刷できませんでした: %1\n%2 枚を印刷し、残りの %3 枚は印刷していません")
                      .arg(outcome.refusal)
                      .arg(outcome.printed)
-                     .arg(outcome.total - outcome.printed));
+                     .arg(outcome.notPrinted()));
+    if (outcome.taken > 0)
+        print(stdout, outcome.takenText() + QLatin1Char('\n'));
     return outcome.allAccepted();
 }
 } // namespace

@@ -24,6 +24,12 @@ bool sameJob(const slip::PrintSettings& a, const slip::PrintSettings& b)
 }
 } // namespace
 
+QString BatchOutcome::takenText() const
+{
+    return taken == 0 ? QString()
+                      : QStringLiteral("%1 枚は他の端末が印刷中か印刷済みのため除きました。").arg(taken);
+}
+
 QList<BatchJob> planJobs(const QList<store::BatchRow>& rows, const SettingsOf& settingsOf, bool includeMarked)
 {
     QList<BatchJob> jobs;

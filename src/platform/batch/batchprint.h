@@ -37,6 +37,10 @@ struct BatchOutcome {
     QString refusal;     // the print path's words for the job that was refused, empty when none was
     QStringList numbers; // per accepted job that took tracking numbers, what the status line says of them
     bool allAccepted() const { return printed + taken == total; }
+    // Those neither printed here nor left to another station.
+    int notPrinted() const { return total - printed - taken; }
+    // What the operator is told of the rows left to other stations; empty when there were none.
+    QString takenText() const;
 };
 
 // Before each job `progress(done, total)` is asked whether to go on; false stops between jobs.

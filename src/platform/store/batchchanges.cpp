@@ -83,16 +83,18 @@ QList<qint64> BatchList::claim(const QList<qint64>& ids)
     QList<qint64> claimed;
     change([&] {
         // The write transaction keeps SQLite's rows to this program; a server locks the rows read
-        // and passes over those another station holds.
+        // and passes over those another program holds. A claim is never taken again before it
+        // lapses, not even by its own station, where the window and a script may print at once;
+        // past its lifetime it was left by a program that went away.
+        const QString now = dialect::clock(m_db.engine());
         QSqlQuery free = m_db.prepare(QStringLiteral("SELECT id FROM batch_rows WHERE id = ? AND status <> ?"
-                                                     " AND (claimed_by IS NULL OR claimed_by = ?)%1")
-                                          .arg(dialect::lockedForUpdate(m_db.engine())));
+                                                     " AND (claimed_by IS NULL OR claimed_at < %1 - ?)%2")
+                                          .arg(now, dialect::lockedForUpdate(m_db.engine())));
         free.bindValue(1, statusText(BatchStatus::Printed));
-        free.bindValue(2, m_station);
-        QSqlQuery take =
-            m_db.prepare(QStringLiteral("UPDATE batch_rows SET claimed_by = ?, claimed_at = ? WHERE id = ?"));
+        free.bindValue(2, qint64(std::chrono::milliseconds(kClaimLifetime).count()));
+        QSqlQuery take = m_db.prepare(
+            QStringLiteral("UPDATE batch_rows SET claimed_by = ?, claimed_at = %1 WHERE id = ?").arg(now));
         take.bindValue(0, m_station);
-        take.bindValue(1, QDateTime::currentMSecsSinceEpoch());
         for (const qint64 id : ids) {
             free.bindValue(0, id);
             m_db.exec(free);
@@ -100,7 +102,7 @@ QList<qint64> BatchList::claim(const QList<qint64>& ids)
             free.finish();
             if (!isFree)
                 continue;
-            take.bindValue(2, id);
+            take.bindValue(1, id);
             m_db.exec(take);
             claimed.append(id);
         }
@@ -110,10 +112,22 @@ QList<qint64> BatchList::claim(const QList<qint64>& ids)
 
 void BatchList::release(const QList<qint64>& ids)
 {
+    endClaims(ids, false);
+}
+
+void BatchList::forceRelease(const QList<qint64>& ids)
+{
+    endClaims(ids, true);
+}
+
+void BatchList::endClaims(const QList<qint64>& ids, bool anyStation)
+{
     change([&] {
-        QSqlQuery release = m_db.prepare(QStringLiteral(
-            "UPDATE batch_rows SET claimed_by = NULL, claimed_at = NULL WHERE id = ? AND claimed_by = ?"));
-        release.bindValue(1, m_station);
+        QSqlQuery release = m_db.prepare(
+            QStringLiteral("UPDATE batch_rows SET claimed_by = NULL, claimed_at = NULL WHERE id = ?%1")
+                .arg(anyStation ? QString() : QStringLiteral(" AND claimed_by = ?")));
+        if (!anyStation)
+            release.bindValue(1, m_station);
         forEachId(m_db, release, 0, ids);
     });
 }

@@ -107,7 +107,7 @@ QList<BatchRow> BatchList::rowsChangedAfter(qint64 revision) const
     // All rows are read in id order without the index of revisions, which would only add a sort.
     QSqlQuery select = m_db.prepare(
         QStringLiteral("SELECT id, ticked, status, status_time, refusal, marks,"
-                       " order_number, order_source, source_file, tracking_number, claimed_by, %1"
+                       " order_number, order_source, source_file, tracking_number, claimed_by, claimed_at, %1"
                        " FROM batch_rows %2 ORDER BY id")
             .arg(slipColumnNames(), revision < 0 ? QString() : QStringLiteral("WHERE changed > ?")));
     select.setForwardOnly(true);
@@ -129,7 +129,9 @@ QList<BatchRow> BatchList::rowsChangedAfter(qint64 revision) const
         row.sourceFile = select.value(8).toString();
         row.trackingNumber = select.value(9).toString();
         row.claimedBy = select.value(10).toString();
-        row.slip = readSlip(select, 11);
+        if (!select.value(11).isNull())
+            row.claimedAt = QDateTime::fromMSecsSinceEpoch(select.value(11).toLongLong());
+        row.slip = readSlip(select, 12);
     }
     return rows;
 }

@@ -12,10 +12,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <functional>
 
 namespace rova::store
 {
+
+// How long a claim holds when its station neither prints nor gives the rows back: long enough for
+// any one job to be sent, short enough that the rows of a station that died are not lost for the day.
+inline constexpr std::chrono::minutes kClaimLifetime{10};
 
 // A finding of the checks on a row, shown as an icon and a tooltip.
 struct BatchMark {
@@ -39,6 +44,12 @@ struct BatchRow {
     QString sourceFile;
     QString trackingNumber; // of the form it was printed on (12 digits); empty when not known
     QString claimedBy;      // the station printing it now; empty when none is
+    QDateTime claimedAt;    // since when, by the store's clock
+
+    // When the claim lapses and any station may print the row.
+    QDateTime claimLapses() const { return claimedAt.addSecs(kClaimLifetime.count() * 60); }
+    // Whether a station holds the row at `now`.
+    bool claimHeld(const QDateTime& now) const { return !claimedBy.isEmpty() && now < claimLapses(); }
 };
 
 // An incoming row that is already in the list, or that repeats an earlier incoming row.
@@ -81,12 +92,14 @@ public:
     // Every ticked row not yet printed takes the slip type; printed rows keep what they were
     // printed with. Returns how many rows changed.
     int setSlipTypeOfTicked(const QString& slipType);
-    // Claims the rows for this station to print, in one transaction: a row printed or claimed by
-    // another station is left out (on a server without waiting for a station claiming it at this
-    // moment). Returns the ids claimed, in the order given.
+    // Claims the rows for this station to print, in one transaction: a row printed or claimed is
+    // left out (on a server without waiting for a station claiming it at this moment), unless its
+    // claim has lapsed. Returns the ids claimed, in the order given.
     QList<qint64> claim(const QList<qint64>& ids);
     // Gives this station's claims on the rows back, as when their job was not printed.
     void release(const QList<qint64>& ids);
+    // Ends the claims on the rows whichever station holds them, when the operator knows it stopped.
+    void forceRelease(const QList<qint64>& ids);
     // Both end this station's claims on the rows.
     // `numbers` are the tracking numbers of the rows' forms in the same order; a row past their end has none.
     void markPrinted(const QList<qint64>& ids, const QDateTime& when, const QStringList& numbers = {});
@@ -100,6 +113,8 @@ private:
     QList<BatchRow> rowsChangedAfter(qint64 revision) const;
     // Runs `work` in a write transaction that also counts one revision.
     void change(const std::function<void()>& work);
+    // Ends the claims on the rows: this station's, or (`anyStation`) everyone's.
+    void endClaims(const QList<qint64>& ids, bool anyStation);
     // Inserts the rows inside a change; their ids in the same order.
     QList<qint64> insert(const QList<BatchRow>& rows);
 

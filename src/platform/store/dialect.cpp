@@ -155,6 +155,13 @@ QString lockedForUpdate(Engine engine)
     return engine == Engine::PostgreSQL ? QStringLiteral(" FOR UPDATE SKIP LOCKED") : QString();
 }
 
+QString clock(Engine engine)
+{
+    return engine == Engine::PostgreSQL
+               ? QStringLiteral("CAST(EXTRACT(EPOCH FROM clock_timestamp()) * 1000 AS BIGINT)")
+               : QStringLiteral("CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER)");
+}
+
 QString textRange(Engine engine, const QString& column)
 {
     // A server compares by the database's collation unless told otherwise.

@@ -46,6 +46,9 @@ QVariant searchedText(Engine engine, bool indexed, const QString& key);
 // After a SELECT of rows about to be changed: on a server they are locked, and rows another
 // transaction holds are skipped rather than waited for.
 QString lockedForUpdate(Engine engine);
+// The store's clock in milliseconds since 1970: on a server the server's, so stations whose clocks
+// differ agree on how old a claim is.
+QString clock(Engine engine);
 // `column` between two bound texts, compared as SQLite compares them (by code point).
 QString textRange(Engine engine, const QString& column);
 // The history table read without its indexes, where reading it in id order is faster.

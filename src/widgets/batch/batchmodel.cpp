@@ -17,8 +17,21 @@ using rova::store::BatchStatus;
 
 namespace
 {
+QString clockTime(const QDateTime& when)
+{
+    return when.toLocalTime().toString(QStringLiteral("HH:mm"));
+}
+
+// A row not printed yet that a station holds now.
+bool beingPrinted(const BatchRow& row)
+{
+    return row.status != BatchStatus::Printed && row.claimHeld(QDateTime::currentDateTime());
+}
+
 QString statusCaption(const BatchRow& row)
 {
+    if (beingPrinted(row))
+        return QStringLiteral("%1 が印刷中 (%2 から)").arg(row.claimedBy, clockTime(row.claimedAt));
     switch (row.status) {
     case BatchStatus::New:
         return QStringLiteral("未印刷");
@@ -41,6 +54,9 @@ QString timeCaption(const rova::slip::SlipValues& slip)
 QString BatchModel::marksText(const BatchRow& row)
 {
     QStringList lines;
+    if (beingPrinted(row))
+        lines << QStringLiteral("%1 が %2 から印刷中です。%3 に解除されます。")
+                     .arg(row.claimedBy, clockTime(row.claimedAt), clockTime(row.claimLapses()));
     if (row.status == BatchStatus::Refused)
         lines << row.refusal;
     for (const rova::store::BatchMark& m : row.marks)
@@ -58,12 +74,26 @@ void BatchModel::refresh()
 {
     // Read before the changes: one committed in between is read again next time, never missed.
     const qint64 revision = m_list.revision();
-    if (revision == m_revision)
+    if (revision == m_revision) {
+        redrawLapsedClaims();
         return;
+    }
     const rova::store::BatchChanges changes = m_list.changesAfter(m_revision);
     removeGone(changes.ids);
     takeChanged(changes.rows);
     m_revision = revision;
+}
+
+void BatchModel::redrawLapsedClaims()
+{
+    // A claim lapses without any change to the list: the rows whose claim lapsed since the last look.
+    const QDateTime now = QDateTime::currentDateTime();
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        const BatchRow& row = m_rows[i];
+        if (!row.claimedBy.isEmpty() && row.claimLapses() > m_lapsesSeen && row.claimLapses() <= now)
+            emit dataChanged(index(int(i), 0), index(int(i), kColumns - 1));
+    }
+    m_lapsesSeen = now;
 }
 
 qsizetype BatchModel::positionOf(qint64 id) const

@@ -2,9 +2,10 @@
 #pragma once
 // The batch list as a table: a row per slip, the tick editable in place, printed rows greyed and
 // the marks as an icon with their texts as the tooltip (and as marksText() for the line under the
-// table); long texts carry their whole text as the tooltip, as the view elides them. When the list's revision
-// moved, whoever changed it, it reads only the rows changed since and tells the view row by row, so the
-// selection, the current row and the scroll position stay.
+// table); a row a station is printing names it and since when. Long texts carry their whole text as
+// the tooltip, as the view elides them. When the list's revision moved, whoever changed it, it reads
+// only the rows changed since and tells the view row by row, so the selection, the current row and
+// the scroll position stay.
 
 #include "platform/store/batchlist.h"
 
@@ -38,7 +39,8 @@ public:
     void refresh();
     const rova::store::BatchRow& row(int index) const { return m_rows.at(index); }
     const QList<rova::store::BatchRow>& rows() const { return m_rows; }
-    // Why a row is marked or was refused, a line each; empty for a row without marks.
+    // Who is printing a row and until when it is held, why it is marked or was refused, a line
+    // each; empty for a row without any of them.
     static QString marksText(const rova::store::BatchRow& row);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -52,9 +54,11 @@ private:
     QVariant display(const rova::store::BatchRow& row, int column) const;
     void removeGone(const QList<qint64>& ids);
     void takeChanged(const QList<rova::store::BatchRow>& rows);
+    void redrawLapsedClaims();
     qsizetype positionOf(qint64 id) const;
 
     rova::store::BatchList& m_list;
     QList<rova::store::BatchRow> m_rows;
     qint64 m_revision = -1;
+    QDateTime m_lapsesSeen = QDateTime::currentDateTime(); // the last look for lapsed claims
 };

@@ -66,7 +66,6 @@ BatchWindow::~BatchWindow() = default;
 
 void BatchWindow::build()
 {
-    buildMenu();
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     m_controls = buildButtons();
@@ -80,6 +79,7 @@ void BatchWindow::build()
     // Column widths from the first rows only: measuring 10,000 rows would hold the window up.
     m_table->horizontalHeader()->setResizeContentsPrecision(50);
     layout->addWidget(m_table, 1);
+    buildMenu();
     layout->addWidget(buildNotes());
     layout->addWidget(buildProgress());
     setCentralWidget(central);
@@ -116,6 +116,14 @@ void BatchWindow::buildMenu()
     nextNumber->setObjectName(QStringLiteral("Action_NextNumber"));
     connect(nextNumber, &QAction::triggered, this,
             [this] { guarded(this, [this] { registerNextNumber(); }); });
+    // Also on the rows' own menu (the context menu key or a right click).
+    QAction* release = file->addAction(QStringLiteral("解除"));
+    release->setObjectName(QStringLiteral("Action_Release"));
+    release->setStatusTip(
+        QStringLiteral("選んだ行を印刷中の端末から外し、この端末でも印刷できるようにします"));
+    connect(release, &QAction::triggered, this, [this] { guarded(this, [this] { releaseSelected(); }); });
+    m_table->addAction(release);
+    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
     QAction* notices = file->addAction(QStringLiteral("出荷通知を書き出す…"));
     notices->setObjectName(QStringLiteral("Action_Notices"));
     connect(notices, &QAction::triggered, this,

@@ -56,6 +56,9 @@ public:
     void writeBack();
     void deleteSelected();
     void tickSelected(bool ticked);
+    // Ends other stations' claims on the selected rows, after the operator confirmed that the
+    // station holding them stopped.
+    void releaseSelected();
     void changeSlipType();
     void print();
     // The tracking number of the next blank form of a slip type, as the print position dialog has it.

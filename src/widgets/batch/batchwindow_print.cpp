@@ -17,12 +17,14 @@
 #include "rules/slip/sliplayout.h"
 #include "rules/slip/trackingnumber.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMap>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSet>
+#include <QTableView>
 
 using rova::Dialogs;
 
@@ -61,19 +63,26 @@ void BatchWindow::print()
     }
     setPrinting(false);
     refresh();
+    // The rows another station took are said apart from those not printed.
+    const auto withTaken = [&outcome](const QString& text) {
+        const QString taken = outcome.takenText();
+        return taken.isEmpty() ? text : text + QLatin1Char('\n') + taken;
+    };
     if (!outcome.refusal.isEmpty())
-        throw rova::Error(
+        throw rova::Error(withTaken(
             QStringLiteral("印刷できませんでした: %1\n%2 枚を印刷し、残りの %3 枚は印刷していません。")
                 .arg(outcome.refusal)
                 .arg(outcome.printed)
-                .arg(outcome.total - outcome.printed));
+                .arg(outcome.notPrinted())));
     if (outcome.cancelled)
-        Dialogs::tell(this,
-                      QStringLiteral("印刷を中止しました。%1 枚を印刷し、残りの %2 枚は印刷していません。")
+        Dialogs::tell(
+            this,
+            withTaken(QStringLiteral("印刷を中止しました。%1 枚を印刷し、残りの %2 枚は印刷していません。")
                           .arg(outcome.printed)
-                          .arg(outcome.total - outcome.printed));
+                          .arg(outcome.notPrinted())));
     else
-        say((QStringList{QStringLiteral("%1 枚を印刷しました。").arg(outcome.printed)} + outcome.numbers)
+        say((QStringList{QStringLiteral("%1 枚を印刷しました。").arg(outcome.printed) + outcome.takenText()} +
+             outcome.numbers)
                 .join(QStringLiteral("　")));
 }
 
@@ -104,6 +113,8 @@ void BatchWindow::setPrinting(bool printing)
     m_cancel = false;
     m_controls->setEnabled(!printing);
     menuBar()->setEnabled(!printing);
+    for (QAction* action : m_table->actions())
+        action->setEnabled(!printing);
     m_progress->parentWidget()->setVisible(printing);
 }
 

@@ -11,6 +11,7 @@
 #include "platform/batch/batchimport.h"
 
 #include <QComboBox>
+#include <QDateTime>
 #include <QItemSelectionModel>
 #include <QTableView>
 
@@ -87,6 +88,37 @@ void BatchWindow::tickSelected(bool ticked)
         throw rova::Error(QStringLiteral("行を選んでください。"));
     m_list->setTicked(ids, ticked);
     refresh();
+}
+
+void BatchWindow::releaseSelected()
+{
+    const QList<qint64> ids = selectedIds();
+    if (ids.isEmpty())
+        throw rova::Error(QStringLiteral("行を選んでください。"));
+    const QDateTime now = QDateTime::currentDateTime();
+    QList<qint64> held;
+    QStringList stations;
+    for (const BatchRow& row : m_model->rows()) {
+        if (!ids.contains(row.id) || row.status == rova::store::BatchStatus::Printed || !row.claimHeld(now))
+            continue;
+        held << row.id;
+        if (!stations.contains(row.claimedBy))
+            stations << row.claimedBy;
+    }
+    if (held.isEmpty())
+        throw rova::Error(QStringLiteral("選んだ行を印刷中の端末はありません。"));
+    const QString names = stations.join(QStringLiteral("、"));
+    // A station that is still printing would print these rows a second time.
+    if (!Dialogs::ask(this,
+                      QStringLiteral("%1 行を %2 が印刷中です。解除しますか?\n"
+                                     "%2 がまだ印刷していると、同じ送り状が二度印刷されることがあります。")
+                          .arg(held.size())
+                          .arg(names),
+                      Dialogs::Answer::No))
+        return;
+    m_list->forceRelease(held);
+    refresh();
+    say(QStringLiteral("%1 行を解除しました。").arg(held.size()));
 }
 
 void BatchWindow::changeSlipType()

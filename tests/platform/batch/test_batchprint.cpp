@@ -3,10 +3,13 @@
 // batch leaves: the rows before it printed, its rows refused with the reason, the rest untouched.
 
 #include "support/fakeprintsystem.h"
+#include "support/privatepostgrestest.h"
+#include "support/storeengines.h"
 
 #include "platform/batch/batchimport.h"
 #include "platform/batch/batchprint.h"
 #include "platform/print/printerchoice.h"
+#include "platform/store/database.h"
 #include "platform/store/trackingstacks.h"
 #include "rules/errors.h"
 #include "rules/files/programsettings.h"
@@ -73,6 +76,7 @@ QString jobIds(const QList<BatchJob>& jobs)
 class TestBatchPrint : public QObject
 {
     Q_OBJECT
+    rova::test::StoreEngines m_engines;
 
 private slots:
     void planJobs_data()
@@ -146,30 +150,67 @@ private slots:
         QCOMPARE(after[1].claimedBy, QString()); // given back for the next try
     }
 
-    // A row another station is printing stays out of this station's job and is left to it.
-    void rowsOfAnotherStationAreLeftToIt()
+    void twoStationsPrintEachRowOnce_data() { rova::test::StoreEngines::addRows(); }
+    // Two stations print one list at the same time, the second between the first one's jobs; a row
+    // a third station holds is left to it, one a station that died held is printed.
+    void twoStationsPrintEachRowOnce()
     {
+        QFETCH(bool, onServer);
         QTemporaryDir dir;
-        rova::store::BatchList list(rova::store::Location(dir.path(), {}, "梱包1"));
-        rova::store::BatchList other(rova::store::Location(dir.path(), {}, "梱包2"));
-        const QList<qint64> ids = list.add(rows({"A", "A", "A"}));
-        const QList<BatchJob> jobs = rova::batch::planJobs(list.rows(), settingsOf, false);
-        other.claim({ids[1]});
+        QString why;
+        std::optional<rova::store::Location> store = m_engines.fresh(onServer, dir.path(), &why);
+        if (!store)
+            PRIVATE_POSTGRES_UNAVAILABLE(why);
+        const auto station = [&](const QString& name) {
+            rova::store::Location at = *store;
+            at.station = name;
+            return at;
+        };
+        rova::store::BatchList first(station(QStringLiteral("梱包1")));
+        rova::store::BatchList second(station(QStringLiteral("梱包2")));
+        // Jobs on printer 0: rows 1 3 5 6; on printer 1: rows 2 4.
+        const QList<qint64> ids = first.add(rows({"A", "B", "A", "B", "A", "A"}));
+        rova::store::BatchList(station(QStringLiteral("梱包3"))).claim({ids[5]});
+        rova::store::BatchList(station(QStringLiteral("梱包9"))).claim({ids[4]});
+        rova::store::Database(*store).exec(
+            QStringLiteral("UPDATE batch_rows SET claimed_at = claimed_at - %1 WHERE id = %2")
+                .arg(std::chrono::milliseconds(rova::store::kClaimLifetime).count() + 1000)
+                .arg(ids[4]));
+        const QList<BatchJob> firstJobs = rova::batch::planJobs(first.rows(), settingsOf, false);
+        const QList<BatchJob> secondJobs = rova::batch::planJobs(second.rows(), settingsOf, false);
+
         FakePrintSystem fake;
         fake.addPrinter(FakePrintSystem::printer(QStringLiteral("Alpha")));
+        fake.addPrinter(FakePrintSystem::printer(QStringLiteral("Beta")));
         fake.setDefault(0);
         rova::print::PrinterChoice printers(fake);
-        rova::print::SlipJobs service(printers);
-        const auto outcome = rova::batch::printJobs(jobs, service, list, [](int, int) { return true; });
-        QCOMPARE(outcome.printed, 2);
-        QCOMPARE(outcome.taken, 1);
-        QVERIFY(outcome.allAccepted());
-        QCOMPARE(fake.jobs().size(), 1);
-        QCOMPARE(fake.jobs()[0].pages, 2);
-        const QList<BatchRow> after = list.rows();
-        QCOMPARE((QList<BatchStatus>{after[0].status, after[1].status, after[2].status}),
-                 (QList<BatchStatus>{BatchStatus::Printed, BatchStatus::New, BatchStatus::Printed}));
-        QCOMPARE(after[1].claimedBy, "梱包2");
+        rova::print::SlipJobs firstService(printers);
+        rova::print::SlipJobs secondService(printers);
+        rova::batch::BatchOutcome secondOutcome;
+        const rova::batch::BatchOutcome firstOutcome =
+            rova::batch::printJobs(firstJobs, firstService, first, [&](int done, int) {
+                if (done > 0 && secondOutcome.total == 0)
+                    secondOutcome = rova::batch::printJobs(secondJobs, secondService, second,
+                                                           [](int, int) { return true; });
+                return true;
+            });
+
+        QCOMPARE(firstOutcome.printed, 3);
+        QCOMPARE(firstOutcome.taken, 3);
+        QVERIFY(firstOutcome.allAccepted());
+        QCOMPARE(secondOutcome.printed, 2);
+        QCOMPARE(secondOutcome.taken, 4);
+        QVERIFY(secondOutcome.allAccepted());
+        QCOMPARE(firstOutcome.takenText(),
+                 QStringLiteral("3 枚は他の端末が印刷中か印刷済みのため除きました。"));
+        int pages = 0;
+        for (const FakePrintSystem::JobRecord& job : fake.jobs())
+            pages += job.pages;
+        QCOMPARE(pages, 5);
+        QStringList after;
+        for (const BatchRow& r : first.rows())
+            after << (r.status == BatchStatus::Printed ? QStringLiteral("printed") : r.claimedBy);
+        QCOMPARE(after, (QStringList{"printed", "printed", "printed", "printed", "printed", "梱包3"}));
     }
 
     void cancelStopsBetweenJobs()

@@ -332,17 +332,68 @@ private slots:
         const QList<qint64> ids = m_list->add({parcel("一", "a"), parcel("二", "b"), parcel("三", "c")});
         QCOMPARE(m_list->claim({ids[0], ids[1]}), (QList<qint64>{ids[0], ids[1]}));
         QCOMPARE(second.claim(ids), QList<qint64>{ids[2]});
-        QCOMPARE(m_list->claim({ids[0]}), QList<qint64>{ids[0]}); // its own claim, again
+        // Not even its own station takes a claim again: the window and a script may print at once.
+        QCOMPARE(m_list->claim({ids[0]}), QList<qint64>{});
         QCOMPARE(m_list->rows()[2].claimedBy, "梱包2");
 
         m_list->markPrinted({ids[0]}, firstTime);
         second.release({ids[1]}); // not its claim
-        QCOMPARE(second.claim(ids), QList<qint64>{ids[2]});
+        QCOMPARE(second.claim(ids), QList<qint64>{});
         m_list->release({ids[1]});
-        QCOMPARE(second.claim(ids), (QList<qint64>{ids[1], ids[2]}));
+        QCOMPARE(second.claim(ids), QList<qint64>{ids[1]});
         second.markRefused({ids[1]}, "停止", secondTime);
         QCOMPARE(m_list->claim(ids), QList<qint64>{ids[1]});
         QCOMPARE(m_list->rows()[0].claimedBy, "");
+    }
+
+    // A claim its station never ended lapses after its lifetime, by the store's clock, and any
+    // station may then print the row; until then none may.
+    void claimLapsesAfterItsLifetime_data()
+    {
+        QTest::addColumn<qint64>("ageSeconds");
+        QTest::addColumn<bool>("held");
+        const qint64 lifetime = std::chrono::seconds(rova::store::kClaimLifetime).count();
+        QTest::newRow("just claimed") << qint64(0) << true;
+        QTest::newRow("a minute before it lapses") << lifetime - 60 << true;
+        QTest::newRow("a minute after it lapsed") << lifetime + 60 << false;
+        QTest::newRow("left from yesterday") << qint64(24 * 3600) << false;
+    }
+    void claimLapsesAfterItsLifetime()
+    {
+        QFETCH(qint64, ageSeconds);
+        QFETCH(bool, held);
+        rova::store::Location deadStation = *m_store;
+        deadStation.station = "梱包9";
+        const QList<qint64> ids = m_list->add({parcel("一", "a")});
+        QCOMPARE(BatchList(deadStation).claim(ids), ids);
+        rova::store::Database(*m_store).exec(
+            QString("UPDATE batch_rows SET claimed_at = claimed_at - %1").arg(ageSeconds * 1000));
+
+        // What the window shows agrees with what the store does.
+        const BatchRow before = m_list->rows()[0];
+        QCOMPARE(before.claimedBy, "梱包9");
+        QCOMPARE(before.claimHeld(QDateTime::currentDateTime()), held);
+        QCOMPARE(m_list->claim(ids), held ? QList<qint64>{} : ids);
+        QCOMPARE(m_list->rows()[0].claimedBy, held ? "梱包9" : rova::store::hostStation());
+    }
+
+    // The operator ends claims whoever holds them; rows without a claim are left as they are.
+    void forceReleaseEndsAnyStationsClaim()
+    {
+        rova::store::Location secondStation = *m_store;
+        secondStation.station = "梱包2";
+        BatchList second(secondStation);
+        const QList<qint64> ids = m_list->add({parcel("一", "a"), parcel("二", "b"), parcel("三", "c")});
+        second.claim({ids[0]});
+        m_list->claim({ids[1]});
+        m_list->markPrinted({ids[2]}, firstTime);
+        m_list->forceRelease(ids);
+        for (const BatchRow& r : m_list->rows()) {
+            QCOMPARE(r.claimedBy, "");
+            QVERIFY(!r.claimedAt.isValid());
+        }
+        QCOMPARE(m_list->rows()[2].status, BatchStatus::Printed);
+        QCOMPARE(m_list->claim(ids), (QList<qint64>{ids[0], ids[1]}));
     }
 
     void keptAcrossReopening()

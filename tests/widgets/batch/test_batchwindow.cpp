@@ -4,6 +4,7 @@
 
 #include "support/controls.h"
 #include "support/mainwindowfixture.h"
+#include "support/sampleslip.h"
 #include "support/testpostal.h"
 
 #include "platform/batch/batchcommand.h"
@@ -582,6 +583,67 @@ private slots:
         QCOMPARE(MainWindowFixture::shownTexts(),
                  QStringList{
                      QStringLiteral("印刷する行がありません。印刷済みでない行にチェックを付けてください。")});
+    }
+
+    // A row another station is printing says which and since when; "解除" frees it only when the
+    // operator confirms, having been told the risk.
+    void rowOfAnotherStationIsShownAndReleasedOnConfirmation_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("confirmed: freed") << true;
+        QTest::newRow("declined: still held") << false;
+    }
+    void rowOfAnotherStationIsShownAndReleasedOnConfirmation()
+    {
+        QFETCH(bool, confirm);
+        QList<rova::store::BatchRow> made(2);
+        const QList<qint64> ids = rova::store::BatchList(w()->folder()).add(made);
+        rova::store::BatchList(rova::store::Location(w()->folder(), {}, QStringLiteral("梱包2")))
+            .claim({ids[1]});
+        QTRY_VERIFY(cell(1, BatchModel::Status).startsWith(QStringLiteral("梱包2 が印刷中 (")));
+        const QDateTime since = rova::store::BatchList(w()->folder()).rows()[1].claimedAt;
+        QCOMPARE(cell(1, BatchModel::Status),
+                 QStringLiteral("梱包2 が印刷中 (%1 から)").arg(since.toString("HH:mm")));
+        QCOMPARE(model()->index(1, BatchModel::Status).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("梱包2 が %1 から印刷中です。%2 に解除されます。")
+                     .arg(since.toString("HH:mm"), since.addSecs(600).toString("HH:mm")));
+        QCOMPARE(cell(0, BatchModel::Status), QStringLiteral("未印刷"));
+
+        // On the rows' own menu as well as in the window's.
+        auto* release = b()->findChild<QAction*>(QStringLiteral("Action_Release"));
+        QVERIFY(release && table()->actions().contains(release));
+        table()->selectRow(0);
+        release->trigger();
+        QCOMPARE(MainWindowFixture::shownTexts(),
+                 QStringList{QStringLiteral("選んだ行を印刷中の端末はありません。")});
+
+        table()->selectAll();
+        Dialogs::answerNext(confirm);
+        release->trigger();
+        QCOMPARE(MainWindowFixture::shownTexts().value(0),
+                 QStringLiteral("1 行を 梱包2 が印刷中です。解除しますか?\n"
+                                "梱包2 がまだ印刷していると、同じ送り状が二度印刷されることがあります。"));
+        QCOMPARE(rova::store::BatchList(w()->folder()).rows()[1].claimedBy,
+                 confirm ? QString() : QStringLiteral("梱包2"));
+        QCOMPARE(cell(1, BatchModel::Status).startsWith(QStringLiteral("梱包2 が印刷中")), !confirm);
+    }
+
+    // Rows another station is printing are left to it, and said apart from those not printed.
+    void printSaysWhatAnotherStationTook()
+    {
+        QList<rova::store::BatchRow> made(3);
+        for (rova::store::BatchRow& row : made)
+            row.slip = rova::test::sampleSlip();
+        const QList<qint64> ids = rova::store::BatchList(w()->folder()).add(made);
+        rova::store::BatchList(rova::store::Location(w()->folder(), {}, QStringLiteral("梱包2")))
+            .claim({ids[1]});
+        QTRY_COMPARE(model()->rowCount(), 3);
+        Dialogs::answerNext(true);
+        click("Button_Print");
+        QCOMPARE(MainWindowFixture::shownTexts().value(0), QStringLiteral("3 枚を印刷しますか?"));
+        QCOMPARE(control<QLabel>(b(), QStringLiteral("Label_Status"))->text(),
+                 QStringLiteral("2 枚を印刷しました。1 枚は他の端末が印刷中か印刷済みのため除きました。"));
+        QCOMPARE(cell(1, BatchModel::Status).section(u' ', 0, 1), QStringLiteral("梱包2 が印刷中"));
     }
 
     void outsideChangeKeepsSelectionAndPlace_data()

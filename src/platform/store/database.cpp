@@ -270,6 +270,11 @@ void Database::fail(const QString& reason) const
     throw Error(QStringLiteral("データベース %1 に書き込めません: %2").arg(m_name, reason));
 }
 
+void tryServer(const Location& where)
+{
+    const Database tried(where, Access::ReadOnly);
+}
+
 DamagedDatabase::DamagedDatabase(const QString& path, const QString& reason)
     : Error(QStringLiteral("データベース %1 が壊れています: %2").arg(path, reason)), m_path(path)
 {

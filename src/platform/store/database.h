@@ -69,6 +69,10 @@ private:
     Activity m_activity = Activity::Opening;
 };
 
+// Connects to the server of `where` and reads its schema version as opening the store would, changing
+// nothing; raises the same rova::Error. Runs on any thread, its connection its own.
+void tryServer(const Location& where);
+
 // The file is there but is no database or a broken one: only setting it aside (setAside.h) lets the
 // program keep a list again.
 class DamagedDatabase : public Error

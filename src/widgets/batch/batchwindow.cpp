@@ -5,6 +5,7 @@
 #include "widgets/entry/slipentry.h"
 #include "widgets/kit/dialogs.h"
 #include "widgets/notices/noticedialog.h"
+#include "widgets/server/serverdialog.h"
 
 #include "platform/batch/rowcheck.h"
 #include "rules/files/assignmentfile.h"
@@ -123,6 +124,12 @@ void BatchWindow::buildMenu()
             rova::store::History history(m_store);
             rova::writeNotices(this, history, m_main.folder());
         });
+    });
+    QAction* server = file->addAction(QStringLiteral("データベースサーバー…"));
+    server->setObjectName(QStringLiteral("Action_Server"));
+    connect(server, &QAction::triggered, this, [this] {
+        ServerDialog dialog(m_store, this);
+        rova::Dialogs::exec(dialog);
     });
     file->addSeparator();
     QAction* close = file->addAction(QStringLiteral("閉じる(&C)"));

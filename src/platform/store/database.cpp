@@ -109,8 +109,8 @@ QString databaseFileName()
     return QStringLiteral("rova-yamato.sqlite3");
 }
 
-Database::Database(const Location& where, Access access)
-    : m_engine(where.onServer() ? Engine::PostgreSQL : Engine::SQLite),
+Database::Database(const Location& where, Access access, Topic changes)
+    : m_engine(where.onServer() ? Engine::PostgreSQL : Engine::SQLite), m_changes(changes),
       m_name(where.onServer() ? shownServer(where.server) : QDir(where.folder).filePath(databaseFileName())),
       m_connection(uniqueConnectionName())
 {
@@ -305,6 +305,7 @@ WriteTransaction::~WriteTransaction()
 
 void WriteTransaction::commit()
 {
+    dialect::announce(m_db, m_db.m_changes);
     m_db.exec(QStringLiteral("COMMIT"));
     m_open = false;
 }

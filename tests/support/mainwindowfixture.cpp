@@ -36,12 +36,14 @@ rova::print::FakePrintSystem& MainWindowFixture::fakePrinter()
     return *installedFake;
 }
 
-MainWindowFixture::MainWindowFixture() : m_previous(QDir::currentPath())
+MainWindowFixture::MainWindowFixture(const QString& server)
+    : m_previous(QDir::currentPath()), m_server(server)
 {
     if (!QDir::setCurrent(m_elsewhere.path()))
         qFatal("cannot change to the scratch current folder");
     rova::Dialogs::setScripted(true);
-    m_forms = std::make_unique<rova::Forms>(testprinters::choice(), m_dir.path());
+    m_forms =
+        std::make_unique<rova::Forms>(testprinters::choice(), rova::store::Location(m_dir.path(), m_server));
 }
 
 MainWindowFixture::~MainWindowFixture()
@@ -58,9 +60,9 @@ MainWindow* MainWindowFixture::start()
     return window();
 }
 
-std::unique_ptr<MainWindowFixture> MainWindowFixture::started()
+std::unique_ptr<MainWindowFixture> MainWindowFixture::started(const QString& server)
 {
-    auto fixture = std::make_unique<MainWindowFixture>();
+    auto fixture = std::make_unique<MainWindowFixture>(server);
     fixture->writeFile(QStringLiteral("my0.txt"), QByteArray("\r\n\r\n\r\n\r\n\r\n"));
     fixture->start();
     rova::Dialogs::takeShown();
@@ -75,7 +77,8 @@ void MainWindowFixture::closeWindow()
 MainWindow* MainWindowFixture::restart()
 {
     closeWindow();
-    m_forms = std::make_unique<rova::Forms>(testprinters::choice(), m_dir.path());
+    m_forms =
+        std::make_unique<rova::Forms>(testprinters::choice(), rova::store::Location(m_dir.path(), m_server));
     return start();
 }
 

@@ -30,13 +30,15 @@ public:
     // The installed fake, to look at the jobs the window made.
     static rova::print::FakePrintSystem& fakePrinter();
 
-    MainWindowFixture();  // fresh scratch data folder, boxes scripted
+    // Fresh scratch data folder, boxes scripted; the list and the history on the server of the
+    // URI `server` when one is given, else in the folder's file.
+    explicit MainWindowFixture(const QString& server = {});
     ~MainWindowFixture(); // back to the previous current folder
 
     // Shows the window (running its show sequence) and waits until it is active.
     MainWindow* start();
     // A fixture whose window started with an empty registered sender in slot 0, so no box was shown.
-    static std::unique_ptr<MainWindowFixture> started();
+    static std::unique_ptr<MainWindowFixture> started(const QString& server = {});
     MainWindow* window() const { return m_forms->main.get(); }
     MainWindow& main() const { return *m_forms->main; }
     QString folder() const { return m_dir.path(); }
@@ -84,5 +86,6 @@ private:
     QTemporaryDir m_elsewhere;
     ReadOnlyFolder m_readOnly{m_elsewhere.path()};
     QString m_previous;
+    QString m_server;
     std::unique_ptr<rova::Forms> m_forms;
 };

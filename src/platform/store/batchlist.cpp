@@ -16,7 +16,10 @@ QVariant timeColumn(const QDateTime& when)
 }
 } // namespace
 
-BatchList::BatchList(const Location& where) : m_db(where), m_station(where.station) {}
+BatchList::BatchList(const Location& where)
+    : m_db(where, Access::ReadWrite, Topic::BatchList), m_station(where.station)
+{
+}
 
 void BatchList::change(const std::function<void()>& work)
 {

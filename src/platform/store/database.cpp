@@ -109,8 +109,8 @@ QString databaseFileName()
     return QStringLiteral("rova-yamato.sqlite3");
 }
 
-Database::Database(const Location& where, Access access)
-    : m_engine(where.onServer() ? Engine::PostgreSQL : Engine::SQLite),
+Database::Database(const Location& where, Access access, Topic changes)
+    : m_engine(where.onServer() ? Engine::PostgreSQL : Engine::SQLite), m_changes(changes),
       m_name(where.onServer() ? shownServer(where.server) : QDir(where.folder).filePath(databaseFileName())),
       m_connection(uniqueConnectionName())
 {
@@ -270,6 +270,11 @@ void Database::fail(const QString& reason) const
     throw Error(QStringLiteral("データベース %1 に書き込めません: %2").arg(m_name, reason));
 }
 
+void tryServer(const Location& where)
+{
+    const Database tried(where, Access::ReadOnly);
+}
+
 DamagedDatabase::DamagedDatabase(const QString& path, const QString& reason)
     : Error(QStringLiteral("データベース %1 が壊れています: %2").arg(path, reason)), m_path(path)
 {
@@ -300,6 +305,7 @@ WriteTransaction::~WriteTransaction()
 
 void WriteTransaction::commit()
 {
+    dialect::announce(m_db, m_db.m_changes);
     m_db.exec(QStringLiteral("COMMIT"));
     m_open = false;
 }

@@ -11,6 +11,7 @@
 #include "rules/errors.h"
 
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
@@ -30,8 +31,9 @@ class Database
 public:
     // For the file: creates the folder (0700) and the file (0600) when missing and takes a wider
     // mode of an existing file back to the user alone. A server is only read, never changed, with
-    // ReadOnly. A connection must stay in the thread that made it.
-    explicit Database(const Location& where, Access access = Access::ReadWrite);
+    // ReadOnly. A connection must stay in the thread that made it. Its write transactions announce
+    // `changes` to the connections listening for them.
+    explicit Database(const Location& where, Access access = Access::ReadWrite, Topic changes = Topic::None);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -39,6 +41,8 @@ public:
     Engine engine() const { return m_engine; }
     // The file's path or the server's URI without its password, for messages.
     const QString& name() const { return m_name; }
+    // The connection's driver, whose notifications dialect::listen() subscribes to.
+    QSqlDriver* driver() const { return m_db.driver(); }
 
     // A statement prepared on this connection.
     QSqlQuery prepare(const QString& sql) const;
@@ -63,11 +67,16 @@ private:
     void openServer(const QString& uri);
 
     Engine m_engine;
+    Topic m_changes;
     QString m_name;
     QString m_connection;
     QSqlDatabase m_db;
     Activity m_activity = Activity::Opening;
 };
+
+// Connects to the server of `where` and reads its schema version as opening the store would, changing
+// nothing; raises the same rova::Error. Runs on any thread, its connection its own.
+void tryServer(const Location& where);
 
 // The file is there but is no database or a broken one: only setting it aside (setAside.h) lets the
 // program keep a list again.

@@ -3,6 +3,8 @@
 
 #include "platform/store/database.h"
 
+#include <QSqlDriver>
+
 namespace rova::store::dialect
 {
 
@@ -11,6 +13,20 @@ namespace
 bool onServer(const Database& db)
 {
     return db.engine() == Engine::PostgreSQL;
+}
+
+// The channel of a topic's notifications on the server.
+QString channel(Topic topic)
+{
+    switch (topic) {
+    case Topic::BatchList:
+        return QStringLiteral("rova_batch_rows");
+    case Topic::History:
+        return QStringLiteral("rova_history");
+    case Topic::None:
+        break;
+    }
+    return QString();
 }
 
 // The key as one phrase of a full-text query, which the trigram index matches as a piece of text.
@@ -123,6 +139,18 @@ void stampBatchChanges(Database& db)
                            " WHEN new.changed = old.changed BEGIN"
                            " UPDATE batch_rows SET changed = (SELECT value FROM batch_revision)"
                            " WHERE id = new.id; END"));
+}
+
+void announce(Database& db, Topic topic)
+{
+    // Notifications are sent at the commit, one per channel however many times it was named.
+    if (onServer(db) && topic != Topic::None)
+        db.exec(QStringLiteral("NOTIFY %1").arg(channel(topic)));
+}
+
+bool listen(Database& db, Topic topic)
+{
+    return onServer(db) && topic != Topic::None && db.driver()->subscribeToNotification(channel(topic));
 }
 
 QString searchedIds(Engine engine, bool indexed, const QString& within)

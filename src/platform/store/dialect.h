@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where SQLite and PostgreSQL differ, each difference in one place: ids, the schema version, the
-// write lock, the text search and its index, the stamps of changed rows and the index hints. Every
-// other statement is written once for both.
+// write lock, the text search and its index, the stamps of changed rows, the index hints and how
+// other connections hear of a change. Every other statement is written once for both.
 
 #include <QString>
 #include <QVariant>
@@ -13,6 +13,9 @@ namespace rova::store
 class Database;
 
 enum class Engine { SQLite, PostgreSQL };
+
+// What a connection's write transactions change, for the windows showing it.
+enum class Topic { None, BatchList, History };
 
 namespace dialect
 {
@@ -37,6 +40,13 @@ void addSearchIndex(Database& db);
 void rebuildSearchIndex(Database& db);
 // Every insert and update of a batch row stamps the row with the current revision, whoever writes.
 void stampBatchChanges(Database& db);
+
+// Inside a write transaction, before its commit: a server tells the connections listening for the
+// topic once the transaction commits, and nobody when it rolls back. A file tells nobody.
+void announce(Database& db, Topic topic);
+// Asks to hear of the topic's commits through the connection's driver (QSqlDriver::notification);
+// false where the engine tells nobody, and the owner reads a counter of its own instead.
+bool listen(Database& db, Topic topic);
 
 // The ids of history records whose search text holds the bound text, newest first: `within` goes
 // after the condition, then the limit is bound. `indexed`: a text of three letters or more.

@@ -61,7 +61,10 @@ QList<HistoryEntry> readEntries(QSqlQuery& select)
 }
 } // namespace
 
-History::History(const Location& where, Access access) : m_db(where, access), m_station(where.station) {}
+History::History(const Location& where, Access access)
+    : m_db(where, access, Topic::History), m_station(where.station)
+{
+}
 
 qint64 History::record(const HistoryEntry& entry)
 {

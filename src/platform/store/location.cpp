@@ -6,6 +6,7 @@
 
 #include <QSysInfo>
 #include <QUrl>
+#include <QUrlQuery>
 
 namespace rova::store
 {
@@ -23,21 +24,39 @@ QString locationVariable()
 Location chooseLocation(const QString& folder, const QString& option, const QString& environment)
 {
     QString server = option.trimmed();
-    if (server.isEmpty())
+    ChosenBy by = ChosenBy::Option;
+    if (server.isEmpty()) {
         server = environment.trimmed();
-    if (server.isEmpty())
+        by = ChosenBy::Environment;
+    }
+    if (server.isEmpty()) {
         server = ProgramSettings(folder).database().trimmed();
+        by = ChosenBy::Settings;
+    }
     const QString named = ProgramSettings(folder).station().trimmed();
-    const QString station = named.isEmpty() ? hostStation() : named;
-    if (server.isEmpty())
-        return Location(folder, {}, station);
-    const QUrl url(server, QUrl::StrictMode);
+    Location chosen(folder, {}, named.isEmpty() ? hostStation() : named);
+    chosen.chosenBy = by;
+    if (!server.isEmpty()) {
+        checkServer(server);
+        chosen.server = server;
+    }
+    return chosen;
+}
+
+void checkServer(const QString& uri)
+{
+    const QUrl url(uri, QUrl::StrictMode);
     const QString scheme = url.scheme();
     if (!url.isValid() || (scheme != u"postgresql" && scheme != u"postgres"))
         throw Error(QStringLiteral("データベース「%1」は PostgreSQL の接続 URI ではありません"
                                    " (例: postgresql://packer@192.0.2.10/shop)")
-                        .arg(shownServer(server)));
-    return Location(folder, server, station);
+                        .arg(shownServer(uri)));
+}
+
+bool holdsPassword(const QString& uri)
+{
+    const QUrl url(uri);
+    return !url.password().isEmpty() || QUrlQuery(url).hasQueryItem(QStringLiteral("password"));
 }
 
 QString shownServer(const QString& uri)

@@ -11,6 +11,9 @@ namespace rova::store
 // The name of this station by default: the computer's host name.
 QString hostStation();
 
+// Which of the three ways chose the store (the settings file also when none named a server).
+enum class ChosenBy { Settings, Environment, Option };
+
 struct Location {
     // The data folder's own file; implicit, since that is where every store was before servers.
     Location(const QString& folder, const QString& server = {}, const QString& station = hostStation())
@@ -21,6 +24,7 @@ struct Location {
     QString folder;  // the data folder
     QString server;  // a libpq connection URI (postgresql://user@host/database); empty for the file
     QString station; // this program's name among the stations sharing the store
+    ChosenBy chosenBy = ChosenBy::Settings;
 
     bool onServer() const { return !server.isEmpty(); }
 };
@@ -32,6 +36,11 @@ QString locationVariable();
 // settings file; none of them: the file in the folder. The station is named by the settings file,
 // else by the host name. Raises rova::Error for a value that is no PostgreSQL URI.
 Location chooseLocation(const QString& folder, const QString& option, const QString& environment);
+
+// Raises rova::Error, the value shown without its password, for a value that is no PostgreSQL URI.
+void checkServer(const QString& uri);
+// Whether the URI carries a password, in its user part or as a parameter.
+bool holdsPassword(const QString& uri);
 
 // The server as the operator may see it: the URI without its password.
 QString shownServer(const QString& uri);

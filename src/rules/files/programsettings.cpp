@@ -114,6 +114,16 @@ QString ProgramSettings::database() const
     return QSettings(m_path, QSettings::IniFormat).value(databaseKey).toString();
 }
 
+void ProgramSettings::setDatabase(const QString& uri)
+{
+    change([&](QSettings& settings) {
+        if (uri.isEmpty())
+            settings.remove(databaseKey);
+        else
+            settings.setValue(databaseKey, uri);
+    });
+}
+
 QString ProgramSettings::station() const
 {
     return QSettings(m_path, QSettings::IniFormat).value(stationKey).toString();

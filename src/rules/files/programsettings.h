@@ -42,6 +42,9 @@ public:
     // The shared database server chosen for this data folder (key "ROVA_DATABASE", a PostgreSQL
     // connection URI); empty for the database file in the folder.
     QString database() const;
+    // An empty URI removes the key. Raises rova::Error "<path> に書き込めません" when the file cannot
+    // be written.
+    void setDatabase(const QString& uri);
 
     // The name this computer's prints carry in a history several stations share (key
     // "station/name"); empty for the host name.

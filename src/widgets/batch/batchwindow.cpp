@@ -5,8 +5,10 @@
 #include "widgets/entry/slipentry.h"
 #include "widgets/kit/dialogs.h"
 #include "widgets/notices/noticedialog.h"
+#include "widgets/server/serverdialog.h"
 
 #include "platform/batch/rowcheck.h"
+#include "platform/store/changefeed.h"
 #include "rules/files/assignmentfile.h"
 #include "rules/slip/sliplayout.h"
 #include "widgets/entry/postalassist.h"
@@ -53,13 +55,6 @@ BatchWindow::BatchWindow(SlipEntry& main, const rova::PostalAssist& postal,
     setAttribute(Qt::WA_QuitOnClose, false);
     build();
     m_main.setFunctionKey(10, QStringLiteral("一括"), [this] { open(); });
-    // Another process (the command line) may change the list while the window is open.
-    auto* poll = new QTimer(this);
-    connect(poll, &QTimer::timeout, this, [this] {
-        if (isVisible() && m_model && m_controls->isEnabled())
-            refresh();
-    });
-    poll->start(1000);
 }
 
 BatchWindow::~BatchWindow() = default;
@@ -128,6 +123,12 @@ void BatchWindow::buildMenu()
     notices->setObjectName(QStringLiteral("Action_Notices"));
     connect(notices, &QAction::triggered, this,
             [this] { guarded(this, [this] { rova::writeNotices(this, m_history, m_main.folder()); }); });
+    QAction* server = file->addAction(QStringLiteral("データベースサーバー…"));
+    server->setObjectName(QStringLiteral("Action_Server"));
+    connect(server, &QAction::triggered, this, [this] {
+        ServerDialog dialog(m_store, this);
+        rova::Dialogs::exec(dialog);
+    });
     file->addSeparator();
     QAction* close = file->addAction(QStringLiteral("閉じる(&C)"));
     close->setObjectName(QStringLiteral("Action_Close"));
@@ -225,7 +226,18 @@ bool BatchWindow::ensureList()
     if (m_list)
         return true;
     guarded(this, [this] {
-        m_list = std::make_unique<rova::store::BatchList>(m_store);
+        auto list = std::make_unique<rova::store::BatchList>(m_store);
+        // Another station or process (the command line) may change the list while the window is
+        // open: a server says so at once, the file's revision is read each second.
+        auto* feed = new rova::store::ChangeFeed(m_store, rova::store::Topic::BatchList, this);
+        if (feed->live()) {
+            connect(feed, &rova::store::ChangeFeed::changed, this, &BatchWindow::takeOutsideChanges);
+        } else {
+            auto* poll = new QTimer(this);
+            connect(poll, &QTimer::timeout, this, &BatchWindow::takeOutsideChanges);
+            poll->start(1000);
+        }
+        m_list = std::move(list);
         m_model = new BatchModel(*m_list, this);
         m_table->setModel(m_model);
         connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -263,6 +275,13 @@ void BatchWindow::refresh()
     // New rows, from this window or another process, get their widths; otherwise the operator's stay.
     if (m_model->rowCount() > before)
         fitColumns();
+}
+
+void BatchWindow::takeOutsideChanges()
+{
+    // While it prints, the print itself reads the list at its end; a hidden window reads it on opening.
+    if (m_model && isVisible() && m_controls->isEnabled())
+        refresh();
 }
 
 void BatchWindow::say(const QString& text)

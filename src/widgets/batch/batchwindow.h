@@ -82,6 +82,8 @@ private:
     // Opens the database the first time the window is wanted, not at the program's start.
     bool ensureList();
     void refresh();
+    // Another connection may have changed the list.
+    void takeOutsideChanges();
     // The line the import log keeps for the file.
     QString importFile(const QString& path);
     // Why the ticked rows about to print are marked, as the question before printing says it.

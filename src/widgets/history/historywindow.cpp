@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/history/historywindow.h"
 
+#include "platform/store/changefeed.h"
 #include "rules/slip/trackingnumber.h"
 #include "widgets/entry/slipentry.h"
 #include "widgets/history/historyaccess.h"
@@ -14,6 +15,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSet>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -168,6 +171,14 @@ void HistoryWindow::bindKeys()
 
 void HistoryWindow::open()
 {
+    if (!m_feed) {
+        // A server that cannot be reached now is reported by the search; the next opening tries again.
+        try {
+            m_feed = new store::ChangeFeed(m_history.location(), store::Topic::History, this);
+            connect(m_feed, &store::ChangeFeed::changed, this, &HistoryWindow::takeOutsideChanges);
+        } catch (const Error&) {
+        }
+    }
     refresh();
     show();
     raise();
@@ -196,6 +207,38 @@ void HistoryWindow::refresh()
     m_count->setText(m_entries.size() == shownAtMost
                          ? QStringLiteral("新しい順に %1 件を表示").arg(shownAtMost)
                          : QStringLiteral("%1 件").arg(m_entries.size()));
+}
+
+void HistoryWindow::takeOutsideChanges()
+{
+    if (!isVisible())
+        return;
+    QSet<qint64> chosenIds;
+    for (const store::HistoryEntry& e : chosen())
+        chosenIds.insert(e.id);
+    const int currentRow = m_grid->currentRow();
+    const qint64 current = currentRow >= 0 ? m_entries[currentRow].id : 0;
+    // New records come at the top: at the top the operator sees them, further down the rows in view stay.
+    const int topRow = m_grid->verticalScrollBar()->value() > 0 ? m_grid->rowAt(0) : -1;
+    const qint64 top = topRow >= 0 ? m_entries[topRow].id : 0;
+    refresh();
+    QItemSelectionModel* selection = m_grid->selectionModel();
+    selection->clearSelection();
+    QModelIndex topIndex;
+    for (int row = 0; row < m_entries.size(); ++row) {
+        const QModelIndex index = m_grid->model()->index(row, 0);
+        if (chosenIds.contains(m_entries[row].id))
+            selection->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        if (m_entries[row].id == current)
+            selection->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+        if (m_entries[row].id == top)
+            topIndex = index;
+    }
+    // After the current row, whose change scrolls the view to it.
+    if (topIndex.isValid())
+        m_grid->scrollTo(topIndex, QAbstractItemView::PositionAtTop);
+    else
+        m_grid->verticalScrollBar()->setValue(0);
 }
 
 void HistoryWindow::fill()

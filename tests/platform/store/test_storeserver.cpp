@@ -36,16 +36,19 @@ private slots:
         QTest::addColumn<QString>("settings");
         QTest::addColumn<QString>("server");
         QTest::addColumn<QString>("station"); // in the settings file
+        QTest::addColumn<int>("chosenBy");
+        using By = rova::store::ChosenBy;
         const QString a = "postgresql://packer@192.0.2.10/shop";
         const QString b = "postgres://packer@192.0.2.11:5433/shop?sslmode=require";
         const QString c = "postgresql:///shop?host=/run/postgresql";
         const QString none;
-        QTest::newRow("nothing: the file") << none << none << none << none << none;
-        QTest::newRow("the settings file") << none << none << c << c << "梱包2";
-        QTest::newRow("the environment over the settings") << none << b << c << b << none;
-        QTest::newRow("the option over both") << a << b << c << a << " ";
+        QTest::newRow("nothing: the file") << none << none << none << none << none << int(By::Settings);
+        QTest::newRow("the settings file") << none << none << c << c << "梱包2" << int(By::Settings);
+        QTest::newRow("the environment over the settings")
+            << none << b << c << b << none << int(By::Environment);
+        QTest::newRow("the option over both") << a << b << c << a << " " << int(By::Option);
         QTest::newRow("blanks count as unset") << "  "
-                                               << " " << c << c << none;
+                                               << " " << c << c << none << int(By::Settings);
     }
     void choice()
     {
@@ -54,6 +57,7 @@ private slots:
         QFETCH(QString, settings);
         QFETCH(QString, server);
         QFETCH(QString, station);
+        QFETCH(int, chosenBy);
         QTemporaryDir dir;
         {
             QSettings file(dir.filePath(rova::ProgramSettings::fileName()), QSettings::IniFormat);
@@ -64,6 +68,7 @@ private slots:
         QCOMPARE(chosen.server, server);
         QCOMPARE(chosen.folder, dir.path());
         QCOMPARE(chosen.station, station.trimmed().isEmpty() ? QSysInfo::machineHostName() : station);
+        QCOMPARE(int(chosen.chosenBy), chosenBy);
     }
 
     void notAServer_data()

@@ -4,7 +4,9 @@
 
 #include "support/controls.h"
 #include "support/mainwindowfixture.h"
+#include "support/privatepostgrestest.h"
 #include "support/sampleslip.h"
+#include "support/storeengines.h"
 #include "support/testpostal.h"
 
 #include "platform/batch/batchcommand.h"
@@ -36,11 +38,12 @@
 #include <functional>
 
 // A change another process makes to the list in the folder.
-using OutsideChange = std::function<void(const QString& folder, const QList<qint64>& ids)>;
+using OutsideChange = std::function<void(const rova::store::Location& store, const QList<qint64>& ids)>;
 Q_DECLARE_METATYPE(OutsideChange)
 
 using rova::Dialogs;
 using rova::print::FakePrintSystem;
+using rova::store::Location;
 using testsupport::control;
 
 namespace
@@ -81,6 +84,8 @@ class TestBatchWindow : public QObject
     Q_OBJECT
 
     std::unique_ptr<MainWindowFixture> f;
+    rova::test::StoreEngines m_engines;
+    QString m_server; // of the window restarted on the private server
     MainWindow* w() const { return f->window(); }
     QWidget* b() const { return m_batch; }
     QWidget* m_batch = nullptr;
@@ -91,6 +96,20 @@ class TestBatchWindow : public QObject
     void click(const char* name) const
     {
         QTest::mouseClick(control<QPushButton>(b(), QString::fromLatin1(name)), Qt::LeftButton);
+    }
+    // The window again with the list on a new database of the private server; false with the reason
+    // when the server cannot run here.
+    bool restartOnServer(QString* why)
+    {
+        const std::optional<Location> server = m_engines.fresh(true, f->folder(), why);
+        if (!server)
+            return false;
+        m_server = server->server;
+        f.reset();
+        f = MainWindowFixture::started(m_server);
+        control<QCheckBox>(w(), QStringLiteral("CheckBox_My"))->setChecked(false);
+        openBatch();
+        return true;
     }
     void openBatch()
     {
@@ -159,6 +178,7 @@ private slots:
     }
     void init()
     {
+        m_server.clear();
         f = MainWindowFixture::started();
         // Rows take the window's sender; the started window's is empty, so it is not printed here.
         control<QCheckBox>(w(), QStringLiteral("CheckBox_My"))->setChecked(false);
@@ -648,38 +668,50 @@ private slots:
 
     void outsideChangeKeepsSelectionAndPlace_data()
     {
+        QTest::addColumn<bool>("onServer");
         QTest::addColumn<OutsideChange>("change");
         QTest::addColumn<int>("rowsAfter");
         QTest::addColumn<QStringList>("chosenAfter");
         const QStringList chosen{"客10", "客11", "客12"};
-        QTest::newRow("rows unticked") << OutsideChange([](const QString& folder, const QList<qint64>& ids) {
-            rova::store::BatchList(folder).setTicked({ids[0], ids[11]}, false);
-        }) << 30 << chosen;
-        QTest::newRow("rows deleted before and among the chosen")
-            << OutsideChange([](const QString& folder, const QList<qint64>& ids) {
-                   rova::store::BatchList(folder).remove({ids[0], ids[11]});
-               })
-            << 28 << QStringList{"客10", "客12"};
-        QTest::newRow("import from the command line")
-            << OutsideChange([](const QString& folder, const QList<qint64>&) {
-                   rova::cli::Request request;
-                   request.action = rova::cli::Request::Action::Batch;
-                   request.importFiles = {sample(QStringLiteral("own.utf8.csv"))};
-                   request.allowDuplicates = true;
-                   request.zipcodeDir = testsupport::testPostalFolder();
-                   QCOMPARE(rova::cli::runBatch(request, folder), 0);
-               })
-            << 33 << chosen;
+        const OutsideChange untick = [](const Location& store, const QList<qint64>& ids) {
+            rova::store::BatchList(store).setTicked({ids[0], ids[11]}, false);
+        };
+        const OutsideChange remove = [](const Location& store, const QList<qint64>& ids) {
+            rova::store::BatchList(store).remove({ids[0], ids[11]});
+        };
+        const OutsideChange import = [](const Location& store, const QList<qint64>&) {
+            rova::cli::Request request;
+            request.action = rova::cli::Request::Action::Batch;
+            request.importFiles = {sample(QStringLiteral("own.utf8.csv"))};
+            request.allowDuplicates = true;
+            request.zipcodeDir = testsupport::testPostalFolder();
+            QCOMPARE(rova::cli::runBatch(request, store), 0);
+        };
+        // On the server the other station's change is told at once, on the file the window reads
+        // its revision each second.
+        for (const bool onServer : {false, true}) {
+            const char* engine = onServer ? "PostgreSQL" : "SQLite";
+            QTest::addRow("%s: rows unticked", engine) << onServer << untick << 30 << chosen;
+            QTest::addRow("%s: rows deleted before and among the chosen", engine)
+                << onServer << remove << 28 << QStringList{"客10", "客12"};
+            QTest::addRow("%s: import from the command line", engine) << onServer << import << 33 << chosen;
+        }
     }
     void outsideChangeKeepsSelectionAndPlace()
     {
+        QFETCH(bool, onServer);
         QFETCH(OutsideChange, change);
         QFETCH(int, rowsAfter);
         QFETCH(QStringList, chosenAfter);
+        QString why;
+        if (onServer && !restartOnServer(&why))
+            PRIVATE_POSTGRES_UNAVAILABLE(why);
+        // Another station's connection, or the command line's on the same file.
+        const Location other(w()->folder(), m_server, QStringLiteral("梱包2"));
         QList<rova::store::BatchRow> made(30);
         for (int i = 0; i < made.size(); ++i)
             made[i].slip.name = QStringLiteral("客%1").arg(i);
-        const QList<qint64> ids = rova::store::BatchList(w()->folder()).add(made);
+        const QList<qint64> ids = rova::store::BatchList(other).add(made);
         QTRY_COMPARE(model()->rowCount(), 30);
         b()->resize(600, 240);
         table()->selectRow(10);
@@ -695,11 +727,11 @@ private slots:
         QSignalSpy removed(model(), &QAbstractItemModel::rowsRemoved);
         QSignalSpy inserted(model(), &QAbstractItemModel::rowsInserted);
 
-        change(w()->folder(), ids);
+        change(other, ids);
         // The window looks again within a second; one look takes in the whole change.
         QTRY_VERIFY(changed.count() + removed.count() + inserted.count() > 0);
         QCOMPARE(reset.count(), 0);
-        const QList<rova::store::BatchRow> rows = rova::store::BatchList(w()->folder()).rows();
+        const QList<rova::store::BatchRow> rows = rova::store::BatchList(other).rows();
         QCOMPARE(model()->rowCount(), rowsAfter);
         for (int r = 0; r < rows.size(); ++r) {
             QCOMPARE(cell(r, BatchModel::Name), rows[r].slip.name);

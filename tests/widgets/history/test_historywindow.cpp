@@ -5,6 +5,8 @@
 
 #include "support/controls.h"
 #include "support/mainwindowfixture.h"
+#include "support/privatepostgrestest.h"
+#include "support/storeengines.h"
 
 #include "platform/print/printerchoice.h"
 #include "platform/store/history.h"
@@ -29,6 +31,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
@@ -51,6 +54,8 @@ class TestHistoryWindow : public QObject
     Q_OBJECT
     std::unique_ptr<MainWindowFixture> f;
     QWidget* m_history = nullptr;
+    rova::test::StoreEngines m_engines;
+    QString m_server; // the history's, when the test moved it to the private server
 
     void record(const SlipValues& slip, const QDateTime& at, const QString& number = {})
     {
@@ -58,7 +63,7 @@ class TestHistoryWindow : public QObject
         e.printedAt = at;
         e.slip = slip;
         e.trackingNumber = number;
-        rova::store::History(f->window()->folder()).record(e);
+        rova::store::History(rova::store::Location(f->window()->folder(), m_server, "梱包2")).record(e);
     }
 
     // Three slips on the 1st, 2nd and 3rd; the window opened with F8.
@@ -128,7 +133,11 @@ class TestHistoryWindow : public QObject
 
 private slots:
     void initTestCase() { MainWindowFixture::installFakePrinter(); }
-    void init() { f = MainWindowFixture::started(); }
+    void init()
+    {
+        m_server.clear();
+        f = MainWindowFixture::started();
+    }
     void cleanup() { f.reset(); }
 
     void f8OpensNewestFirst()
@@ -460,7 +469,7 @@ private slots:
         e.slip = slipTo("山田花子", "06-6123-4567");
         e.slip.order = {rova::slip::Marketplace::Yahoo, "shop-0001", {}, {}};
         e.trackingNumber = "444413758703";
-        rova::store::History(f->window()->folder()).record(e);
+        rova::store::History(rova::store::Location(f->window()->folder(), m_server, "梱包2")).record(e);
         openWindow();
         const QString out = f->path(QStringLiteral("notices"));
         QVERIFY(QDir().mkpath(out));
@@ -486,6 +495,47 @@ private slots:
         QCOMPARE(shown[3].proposed, out); // the folder dialog of the browse button
         QCOMPARE(shown[4].text, "書き出す出荷通知はありません");
         QCOMPARE(QDir(out).entryList(QDir::Files).size(), 1);
+    }
+
+    // Another station's prints appear while the window is open: the slips chosen stay chosen, the
+    // rows in view stay in view, and at the top of the list the new one is seen.
+    void otherStationsPrintsAppear()
+    {
+        QString why;
+        const std::optional<rova::store::Location> server = m_engines.fresh(true, f->folder(), &why);
+        if (!server)
+            PRIVATE_POSTGRES_UNAVAILABLE(why);
+        m_server = server->server;
+        f.reset();
+        f = MainWindowFixture::started(m_server);
+        for (int i = 0; i < 40; ++i)
+            record(slipTo(QString("客%1").arg(i), "03-1111-2222", "100-0001", "東京都千代田区"), day(1));
+        openWindow();
+        m_history->resize(800, 300);
+        auto* grid = part<QTableWidget>("Grid_History");
+        grid->selectRow(20);
+        grid->scrollToItem(grid->item(20, 0), QAbstractItemView::PositionAtTop);
+        QVERIFY(grid->verticalScrollBar()->value() > 0);
+        const QString inView = grid->item(grid->rowAt(0), 2)->text();
+        const auto chosenNames = [&] {
+            QStringList names;
+            for (const QModelIndex& index : grid->selectionModel()->selectedRows())
+                names << grid->item(index.row(), 2)->text();
+            return names;
+        };
+
+        record(slipTo("鈴木一郎", "03-9999-0000", "100-0001", "東京都千代田区"), day(2));
+        QTRY_COMPARE(grid->rowCount(), 41);
+        QCOMPARE(shownNames().first(), QString("鈴木一郎"));
+        QCOMPARE(chosenNames(), QStringList{"客19"});
+        QCOMPARE(grid->item(grid->currentRow(), 2)->text(), QString("客19"));
+        QCOMPARE(grid->item(grid->rowAt(0), 2)->text(), inView);
+
+        grid->verticalScrollBar()->setValue(0);
+        record(slipTo("佐藤花子", "03-9999-0001", "100-0001", "東京都千代田区"), day(2));
+        QTRY_COMPARE(grid->rowCount(), 42);
+        QCOMPARE(grid->item(grid->rowAt(0), 2)->text(), QString("佐藤花子"));
+        QCOMPARE(chosenNames(), QStringList{"客19"});
     }
 
     void commandsWithNothingChosenSayso()

@@ -216,12 +216,32 @@ QWidget* BatchWindow::buildProgress()
     return bar;
 }
 
+std::unique_ptr<rova::store::BatchList> BatchWindow::openList()
+{
+    for (;;) {
+        try {
+            return std::make_unique<rova::store::BatchList>(m_store);
+        } catch (const rova::store::DamagedDatabase&) {
+            throw;
+        } catch (const rova::Error& e) {
+            // A server may be back in a moment (restarted, the network cable found): the operator
+            // need not reopen the window to try again.
+            if (!m_store.onServer())
+                throw;
+            if (!rova::Dialogs::ask(this, e.message() + QStringLiteral("\n\nもう一度接続しますか?")))
+                return nullptr;
+        }
+    }
+}
+
 bool BatchWindow::ensureList()
 {
     if (m_list)
         return true;
     guarded(this, [this] {
-        m_list = std::make_unique<rova::store::BatchList>(m_store);
+        m_list = openList();
+        if (!m_list)
+            return;
         m_model = new BatchModel(*m_list, this);
         m_table->setModel(m_model);
         connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,

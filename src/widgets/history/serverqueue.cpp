@@ -59,7 +59,8 @@ store::HistoryQueue& ServerQueue::queue()
 
 print::JobRecord ServerQueue::keep(const print::PrintedJob& job, int from)
 {
-    const print::JobRecord kept = print::recordJob(job, [this] { return &queue().waiting(); }, from);
+    const print::JobRecord kept = print::recordJob(
+        job, [this] { return &queue().waiting(); }, from);
     m_waiting += int(kept.recorded) - from;
     emit waitingChanged(m_waiting, m_history.awayReason());
     return kept;
@@ -120,7 +121,8 @@ void showWaitingIn(QStatusBar& bar, ServerQueue& queue)
         label->setText(QStringLiteral("サーバー待ちの履歴 %1 件").arg(count));
         label->setToolTip(
             (reason.isEmpty() ? QString() : reason + QStringLiteral("\n")) +
-            QStringLiteral("印刷した送り状の履歴をこの PC に保存しています。サーバーが応答したら自動で送ります。"));
+            QStringLiteral(
+                "印刷した送り状の履歴をこの PC に保存しています。サーバーが応答したら自動で送ります。"));
     });
 }
 

@@ -263,9 +263,10 @@ private slots:
         QCOMPARE(m_fake->jobs().isEmpty(), refused);
         QCOMPARE(printed.size(), refused ? 0 : 1);
         if (refused) {
-            QVERIFY2(message.startsWith(QStringLiteral("伝票番号 4444-1375-8714 は、梱包2 が 2026/12/09 14:05 に"
-                                                       "印刷した 山田　太郎 様の送り状に付いています。")),
-                     qPrintable(message));
+            QVERIFY2(
+                message.startsWith(QStringLiteral("伝票番号 4444-1375-8714 は、梱包2 が 2026/12/09 14:05 に"
+                                                  "印刷した 山田　太郎 様の送り状に付いています。")),
+                qPrintable(message));
             QCOMPARE(rova::store::TrackingStacks(folder.path()).next(type), next);
         } else {
             QVERIFY2(message.isEmpty(), qPrintable(message));

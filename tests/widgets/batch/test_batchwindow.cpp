@@ -656,8 +656,8 @@ private slots:
     // A server that does not answer is named, and the operator may try again without reopening.
     void serverAwayIsNamedAndOffersToTryAgain()
     {
-        const rova::store::Location away(
-            f->folder(), QStringLiteral("postgresql:///shop?host=") + f->path(QStringLiteral("no-server")));
+        const rova::store::Location away(f->folder(), QStringLiteral("postgresql:///shop?host=") +
+                                                          f->path(QStringLiteral("no-server")));
         BatchWindow window(f->main(), *f->forms().postal, away);
         Dialogs::takeShown();
         Dialogs::answerNext(true);

@@ -94,8 +94,8 @@ private slots:
         queue->sendWaiting();
         QTRY_VERIFY_WITH_TIMEOUT(label->isHidden(), 15000);
         QVERIFY(!history.away());
-        QCOMPARE(onServer(where),
-                 (QStringList{QStringLiteral("一"), QStringLiteral("二"), QStringLiteral("三"), QStringLiteral("四")}));
+        QCOMPARE(onServer(where), (QStringList{QStringLiteral("一"), QStringLiteral("二"),
+                                               QStringLiteral("三"), QStringLiteral("四")}));
 
         print({QStringLiteral("五")}); // straight to the server again
         QCOMPARE(onServer(where).size(), 5);

@@ -12,6 +12,7 @@
 #include "widgets/history/historyaccess.h"
 #include "widgets/history/historyrecorder.h"
 #include "widgets/history/historywindow.h"
+#include "widgets/history/serverqueue.h"
 #include "widgets/preview/previewbinding.h"
 #include "widgets/preview/previewwindow.h"
 #include "widgets/printer/printpositiondialog.h"
@@ -59,6 +60,8 @@ Forms::Forms(print::PrinterChoice& printers, const store::Location& store)
                                : status.currentMessage() + QStringLiteral("　") + problem);
         postal->warn(problem);
     });
+    if (ServerQueue* queue = recorder->serverQueue())
+        showWaitingIn(main->statusLine(), *queue);
 }
 
 // The dialog, the batch and history windows and the postal look-ups refer to the main window, so they go

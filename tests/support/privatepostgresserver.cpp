@@ -115,6 +115,11 @@ bool PrivatePostgresServer::start(QString* why)
         *why = QStringLiteral("initdb failed: %1").arg(out.right(2000));
         return false;
     }
+    return resume(why);
+}
+
+bool PrivatePostgresServer::resume(QString* why)
+{
     QStringList args{QStringLiteral("-D"), m_dir.filePath(QStringLiteral("data")), QStringLiteral("-k"),
                      m_dir.path(), QStringLiteral("-c"), QStringLiteral("listen_addresses="),
                      // A scratch cluster: nothing of it needs to survive a crash.

@@ -25,6 +25,8 @@ public:
     // false with the reason, for PRIVATE_POSTGRES_UNAVAILABLE.
     bool start(QString* why);
     void stop();
+    // Starts the stopped server again on the same cluster, as a server coming back does.
+    bool resume(QString* why);
 
     // A new empty database, by its connection URI; empty with the reason in *why on failure.
     QString newDatabase(QString* why);

@@ -113,10 +113,11 @@ int runBatch(const Request& request, const store::Location& store)
         // Slips printed from a script go into the history as the window's do, so notices find them.
         store::History history(store);
         QObject::connect(&service, &print::SlipJobs::printed, [&history](const print::PrintedJob& job) {
-            if (const QString problem = print::recordJob(job, [&history] { return &history; });
+            if (const QString problem = print::recordJob(job, [&history] { return &history; }).problem();
                 !problem.isEmpty())
                 complain(problem);
         });
+        service.setNumbersGiven([&history](const QStringList& numbers) { return history.carrying(numbers); });
         const slip::AssignmentFile assignments(folder);
         const batch::SettingsOf settingsOf = [&](const QString& type) { return assignments.load(type); };
         bool ok = request.importFiles.isEmpty() || importFiles(request, folder, list, service, settingsOf);

@@ -6,33 +6,39 @@
 namespace rova::print
 {
 
-QString recordJob(const PrintedJob& job, const std::function<store::History*()>& history)
+QString JobRecord::problem() const
 {
-    int recorded = 0;
+    if (failure.isEmpty())
+        return QString();
+    return QStringLiteral("印刷した送り状 %1 枚のうち %2 枚を履歴に記録できませんでした: %3")
+        .arg(slips)
+        .arg(slips - recorded)
+        .arg(QString(failure).replace(QLatin1Char('\n'), QStringLiteral("  ")));
+}
+
+JobRecord recordJob(const PrintedJob& job, const std::function<store::History*()>& history, int from)
+{
+    JobRecord result{job.slips.size(), from, QString()};
     try {
         store::History* records = history();
         if (!records)
-            return QString();
-        for (const slip::SlipValues& slip : job.slips) {
+            return result;
+        for (const slip::SlipValues& slip : job.slips.mid(from)) {
             store::HistoryEntry entry;
             entry.printedAt = job.acceptedAt;
             entry.printer = job.printer;
             entry.topMargin = job.settings.top;
             entry.leftMargin = job.settings.left;
             entry.slip = slip;
-            entry.trackingNumber = job.numbers.value(recorded);
-            entry.reprintOf.id = job.reprinted.value(recorded);
+            entry.trackingNumber = job.numbers.value(result.recorded);
+            entry.reprintOf.id = job.reprinted.value(result.recorded);
             records->record(entry);
-            ++recorded;
+            ++result.recorded;
         }
     } catch (const std::exception& e) {
-        const QString reason = QString::fromUtf8(e.what()).replace(QLatin1Char('\n'), QStringLiteral("  "));
-        return QStringLiteral("印刷した送り状 %1 枚のうち %2 枚を履歴に記録できませんでした: %3")
-            .arg(job.slips.size())
-            .arg(job.slips.size() - recorded)
-            .arg(reason);
+        result.failure = QString::fromUtf8(e.what());
     }
-    return QString();
+    return result;
 }
 
 } // namespace rova::print

@@ -14,9 +14,17 @@
 namespace rova::print
 {
 
-// `history` opens the history when first needed; null when it takes no records (read-only). Returns
-// what the operator is told when not every slip could be recorded (the paper is out already: nothing
-// is printed again nor taken back); empty when all were.
-QString recordJob(const PrintedJob& job, const std::function<store::History*()>& history);
+struct JobRecord {
+    qsizetype slips = 0;
+    qsizetype recorded = 0; // counted from the job's first slip
+    QString failure;        // the store's words when not every slip could be recorded
+    // What the operator is told then (the paper is out already: nothing is printed again nor
+    // taken back); empty when all were recorded.
+    QString problem() const;
+};
+
+// `history` opens the history when first needed; null when it takes no records (read-only). The
+// slips before `from` were recorded already.
+JobRecord recordJob(const PrintedJob& job, const std::function<store::History*()>& history, int from = 0);
 
 } // namespace rova::print

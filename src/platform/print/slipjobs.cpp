@@ -72,6 +72,7 @@ PrintedJob SlipJobs::printOnCurrent(const QList<slip::SlipValues>& slips, const 
 {
     PrintedJob job{slips, settings, m_printers.currentName(), QDateTime()};
     job.settings.resolution = m_printers.printResolution();
+    refuseGivenNumbers(slips);
     printSlips(slips, settings, m_printers);
     job.acceptedAt = QDateTime::currentDateTime();
     return job;
@@ -90,14 +91,43 @@ PrintedJob SlipJobs::print(const QList<slip::SlipValues>& slips, const slip::Pri
     return job;
 }
 
+store::TrackingStacks& SlipJobs::stacks()
+{
+    if (!m_stacks)
+        m_stacks = std::make_unique<store::TrackingStacks>(m_numbersFolder);
+    return *m_stacks;
+}
+
+void SlipJobs::refuseGivenNumbers(const QList<slip::SlipValues>& slips)
+{
+    if (m_numbersFolder.isEmpty() || !m_numbersGiven)
+        return;
+    QStringList numbers;
+    try {
+        numbers = stacks().peek(slips.first().slipType, int(slips.size())).numbers;
+    } catch (const std::exception&) {
+        return; // the job still prints; taking its numbers afterwards says what failed
+    }
+    const std::optional<store::HistoryEntry> given = m_numbersGiven(numbers);
+    if (!given)
+        return;
+    throw Error(QStringLiteral("伝票番号 %1 は、%2 が %3 に印刷した %4の送り状に付いています。"
+                               "同じ番号の送り状は一枚しかないため、印刷していません。\n"
+                               "プリンタにある次の送り状の伝票番号を確かめ、"
+                               "「印字位置調整」の「伝票番号」に登録し直してください。")
+                    .arg(tracking::display(given->trackingNumber),
+                         given->station.isEmpty() ? QStringLiteral("ほかの端末") : given->station,
+                         given->printedAt.toString(QStringLiteral("yyyy/MM/dd HH:mm")),
+                         given->slip.name.isEmpty() ? QStringLiteral("名前のない宛先")
+                                                    : given->slip.name + QStringLiteral(" 様")));
+}
+
 void SlipJobs::takeNumbers(PrintedJob& job)
 {
     if (m_numbersFolder.isEmpty())
         return;
     try {
-        if (!m_stacks)
-            m_stacks = std::make_unique<store::TrackingStacks>(m_numbersFolder);
-        const store::TakenNumbers taken = m_stacks->take(job.slips.first().slipType, int(job.slips.size()));
+        const store::TakenNumbers taken = stacks().take(job.slips.first().slipType, int(job.slips.size()));
         job.numbers = taken.numbers;
         job.nextNumber = taken.next;
     } catch (const std::exception& e) {

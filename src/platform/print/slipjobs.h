@@ -6,6 +6,7 @@
 // whoever keeps a record of printed slips (the history, the status line) is told.
 
 #include "platform/print/printerchoice.h"
+#include "platform/store/history.h"
 #include "rules/slip/pagegeometry.h"
 #include "rules/slip/printsettings.h"
 #include "rules/slip/slipvalues.h"
@@ -63,6 +64,12 @@ public:
 
     PrinterChoice& printers() { return m_printers; }
 
+    // Where the numbers already given are recorded (the history, shared by every station on a
+    // server): a job whose forms would carry one of them is refused before it prints. Without it,
+    // numbers are not checked.
+    using NumbersGiven = std::function<std::optional<store::HistoryEntry>(const QStringList& numbers)>;
+    void setNumbersGiven(NumbersGiven given) { m_numbersGiven = std::move(given); }
+
     // One job, a page per slip in the given order, on the printer registered in the settings and no
     // other (the first slip's type names the registration). Raises what the print path raises, and
     // then nothing is announced. The printer current before, with its job
@@ -98,6 +105,9 @@ private:
     void onPrinterOf(const slip::PrintSettings& settings, const QString& slipType,
                      const std::function<void()>& work);
 
+    // Raises when the forms the slips would go onto carry numbers already given to other slips.
+    void refuseGivenNumbers(const QList<slip::SlipValues>& slips);
+    store::TrackingStacks& stacks();
     // Takes the numbers of an accepted job's pages; a failure is kept in the job, since its paper
     // is out already.
     void takeNumbers(PrintedJob& job);
@@ -105,6 +115,7 @@ private:
     PrinterChoice& m_printers;
     QString m_numbersFolder;
     std::unique_ptr<store::TrackingStacks> m_stacks; // opened at the first job that takes numbers
+    NumbersGiven m_numbersGiven;
 };
 
 } // namespace rova::print

@@ -120,6 +120,22 @@ QList<HistoryEntry> History::search(const HistoryQuery& query) const
     return readEntries(select);
 }
 
+std::optional<HistoryEntry> History::carrying(const QStringList& numbers) const
+{
+    if (numbers.isEmpty())
+        return std::nullopt;
+    const QStringList marks(numbers.size(), QStringLiteral("?"));
+    QSqlQuery select = m_db.prepare(
+        QStringLiteral("SELECT %1 FROM history WHERE tracking_number IN (%2) ORDER BY id LIMIT 1")
+            .arg(entryColumns(), marks.join(QLatin1Char(','))));
+    for (int i = 0; i < numbers.size(); ++i)
+        select.bindValue(i, numbers[i]);
+    select.setForwardOnly(true);
+    m_db.exec(select);
+    const QList<HistoryEntry> found = readEntries(select);
+    return found.isEmpty() ? std::nullopt : std::optional(found.first());
+}
+
 QList<HistoryEntry> History::forNotices(bool all) const
 {
     QSqlQuery select = m_db.prepare(

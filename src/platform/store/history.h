@@ -10,6 +10,9 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 namespace rova::store
 {
@@ -60,6 +63,9 @@ public:
     // most query.limit entries.
     QList<HistoryEntry> search(const HistoryQuery& query) const;
     void remove(const QList<qint64>& ids);
+    // The first recorded slip whose form carries one of these tracking numbers, whichever station
+    // printed it: a form is used once, so a stack that gives such a number is registered wrongly.
+    std::optional<HistoryEntry> carrying(const QStringList& numbers) const;
     // The numbers of these slips were spoiled (their forms replaced); slips without one stay as they are.
     void markSpoiled(const QList<qint64>& ids);
     // The slips, in the order given, went onto the forms numbered from `first` on: a slip without a

@@ -9,6 +9,24 @@
 namespace rova::store
 {
 
+namespace
+{
+// Up to `count` numbers from `next` on; a stack reaching the last number there is ends there.
+TakenNumbers numbersFrom(std::optional<QString> next, int count)
+{
+    QStringList numbers;
+    while (next && numbers.size() < count) {
+        numbers << *next;
+        try {
+            next = tracking::next(*next);
+        } catch (const Error&) {
+            next.reset();
+        }
+    }
+    return {numbers, next.value_or(QString())};
+}
+} // namespace
+
 TrackingStacks::TrackingStacks(const QString& folder) : m_db(folder) {}
 
 std::optional<QString> TrackingStacks::next(const QString& slipType) const
@@ -41,29 +59,26 @@ TakenNumbers TrackingStacks::take(const QString& slipType, int count)
 {
     WriteTransaction transaction(m_db);
     // Read under the write lock: another program may have taken numbers since.
-    std::optional<QString> next = this->next(slipType);
-    QStringList taken;
-    while (next && taken.size() < count) {
-        taken << *next;
-        try {
-            next = tracking::next(*next);
-        } catch (const Error&) {
-            next.reset();
-        }
-    }
-    if (!taken.isEmpty()) {
+    const TakenNumbers taken = numbersFrom(next(slipType), count);
+    if (!taken.numbers.isEmpty()) {
+        const bool ended = taken.next.isEmpty();
         QSqlQuery change =
-            next ? m_db.prepare(
-                       QStringLiteral("UPDATE tracking_stacks SET next_number = ? WHERE slip_type = ?"))
-                 : m_db.prepare(QStringLiteral("DELETE FROM tracking_stacks WHERE slip_type = ?"));
+            ended ? m_db.prepare(QStringLiteral("DELETE FROM tracking_stacks WHERE slip_type = ?"))
+                  : m_db.prepare(
+                        QStringLiteral("UPDATE tracking_stacks SET next_number = ? WHERE slip_type = ?"));
         int at = 0;
-        if (next)
-            change.bindValue(at++, *next);
+        if (!ended)
+            change.bindValue(at++, taken.next);
         change.bindValue(at, slipType);
         m_db.exec(change);
     }
     transaction.commit();
-    return {taken, next.value_or(QString())};
+    return taken;
+}
+
+TakenNumbers TrackingStacks::peek(const QString& slipType, int count) const
+{
+    return numbersFrom(next(slipType), count);
 }
 
 } // namespace rova::store

@@ -31,6 +31,8 @@ public:
     // Up to `count` numbers in order, the stack moved on past them; none when no number is
     // registered. A stack reaching the last number there is gives what it has and then ends.
     TakenNumbers take(const QString& slipType, int count);
+    // The numbers take() would give now, the stack left as it is.
+    TakenNumbers peek(const QString& slipType, int count) const;
 
 private:
     Database m_db;

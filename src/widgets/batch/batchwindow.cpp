@@ -221,12 +221,32 @@ QWidget* BatchWindow::buildProgress()
     return bar;
 }
 
+std::unique_ptr<rova::store::BatchList> BatchWindow::openList()
+{
+    for (;;) {
+        try {
+            return std::make_unique<rova::store::BatchList>(m_store);
+        } catch (const rova::store::DamagedDatabase&) {
+            throw;
+        } catch (const rova::Error& e) {
+            // A server may be back in a moment (restarted, the network cable found): the operator
+            // need not reopen the window to try again.
+            if (!m_store.onServer())
+                throw;
+            if (!rova::Dialogs::ask(this, e.message() + QStringLiteral("\n\nもう一度接続しますか?")))
+                return nullptr;
+        }
+    }
+}
+
 bool BatchWindow::ensureList()
 {
     if (m_list)
         return true;
     guarded(this, [this] {
-        auto list = std::make_unique<rova::store::BatchList>(m_store);
+        auto list = openList();
+        if (!list)
+            return;
         // Another station or process (the command line) may change the list while the window is
         // open: a server says so at once, the file's revision is read each second.
         auto* feed = new rova::store::ChangeFeed(m_store, rova::store::Topic::BatchList, this);

@@ -80,6 +80,9 @@ private:
     // Widths for the rows there, the long columns held narrow enough to keep the row on screen.
     void fitColumns();
     // Opens the database the first time the window is wanted, not at the program's start.
+    // The list; while the server does not answer, tried again as long as the operator asks to (null
+    // when the operator gives up).
+    std::unique_ptr<rova::store::BatchList> openList();
     bool ensureList();
     void refresh();
     // Another connection may have changed the list.

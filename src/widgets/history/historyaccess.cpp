@@ -18,19 +18,32 @@ store::History& HistoryAccess::history()
 {
     if (m_history)
         return *m_history;
+    if (away())
+        throw Error(m_away);
     try {
         m_history = std::make_unique<store::History>(m_store);
     } catch (const store::DamagedDatabase&) {
         throw;
-    } catch (const Error&) {
+    } catch (const Error& e) {
+        if (m_store.onServer()) {
+            lost(e.message());
+            throw;
+        }
         const QString& folder = m_store.folder;
         const bool exists = QFileInfo::exists(QDir(folder).filePath(store::databaseFileName()));
-        if (m_store.onServer() || !exists || datafolder::prepare(folder).isEmpty())
+        if (!exists || datafolder::prepare(folder).isEmpty())
             throw;
         m_history = std::make_unique<store::History>(m_store, store::Access::ReadOnly);
         m_readOnly = true;
     }
     return *m_history;
+}
+
+void HistoryAccess::lost(const QString& reason)
+{
+    m_history.reset();
+    if (!away())
+        m_away = reason;
 }
 
 } // namespace rova

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every job the print service reports as accepted goes into the print history, whoever printed it.
-// A slip that cannot be recorded is reported, never printed again nor taken back.
+// A slip that cannot be recorded is reported, never printed again nor taken back. A job whose forms
+// would carry numbers the history already holds is refused before it prints. While the history's
+// server does not answer, the slips wait in the data folder for it.
 
 #include <QObject>
 #include <QString>
@@ -18,6 +20,7 @@ namespace rova
 {
 
 class HistoryAccess;
+class ServerQueue;
 
 class HistoryRecorder : public QObject
 {
@@ -28,11 +31,14 @@ public:
                     std::function<void(const QString&)> report);
 
     void record(const print::PrintedJob& job);
+    // Where slips wait for the server; null when the history is the data folder's own.
+    ServerQueue* serverQueue() const { return m_queue; }
 
 private:
     HistoryAccess& m_history;
     std::function<void(const QString&)> m_report;
     bool m_saidReadOnly = false;
+    ServerQueue* m_queue = nullptr;
 };
 
 } // namespace rova

@@ -7,9 +7,12 @@
 #include "platform/print/printerchoice.h"
 #include "platform/print/printererror.h"
 #include "platform/print/slipjobs.h"
+#include "platform/store/history.h"
+#include "platform/store/trackingstacks.h"
 #include "rules/errors.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 using rova::print::FakePrintSystem;
@@ -222,6 +225,53 @@ private slots:
         m_jobs->print(slips(1), registered(QStringLiteral("Beta"), QStringLiteral("1")));
         QCOMPARE(m_fake->jobs().size(), 1);
         QCOMPARE(m_fake->jobs()[0].destination, QStringLiteral("Beta"));
+    }
+
+    // Two stations sharing one history registered stacks that overlap: the other station's slip on
+    // 4444-1375-8714 stops a job whose forms would carry that number, before anything prints.
+    void numberGivenBeforeIsRefused_data()
+    {
+        QTest::addColumn<QString>("next");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("the job's second form") << "444413758703" << true;
+        QTest::newRow("the job's first form") << "444413758714" << true;
+        QTest::newRow("past it") << "444413758725" << false;
+    }
+    void numberGivenBeforeIsRefused()
+    {
+        QFETCH(QString, next);
+        QFETCH(bool, refused);
+        QTemporaryDir folder;
+        rova::store::History history(rova::store::Location(folder.path(), {}, QStringLiteral("梱包2")));
+        rova::store::HistoryEntry other;
+        other.printedAt = QDateTime(QDate(2026, 12, 9), QTime(14, 5));
+        other.slip.name = QStringLiteral("山田　太郎");
+        other.trackingNumber = QStringLiteral("444413758714");
+        history.record(other);
+        const QString type = slips(1).first().slipType;
+        rova::store::TrackingStacks(folder.path()).setNext(type, next);
+        SlipJobs jobs(*m_printers, folder.path());
+        jobs.setNumbersGiven([&history](const QStringList& numbers) { return history.carrying(numbers); });
+        QSignalSpy printed(&jobs, &SlipJobs::printed);
+
+        QString message;
+        try {
+            jobs.print(slips(3), on(QStringLiteral("1")));
+        } catch (const rova::Error& e) {
+            message = e.message();
+        }
+        QCOMPARE(m_fake->jobs().isEmpty(), refused);
+        QCOMPARE(printed.size(), refused ? 0 : 1);
+        if (refused) {
+            QVERIFY2(
+                message.startsWith(QStringLiteral("伝票番号 4444-1375-8714 は、梱包2 が 2026/12/09 14:05 に"
+                                                  "印刷した 山田　太郎 様の送り状に付いています。")),
+                qPrintable(message));
+            QCOMPARE(rova::store::TrackingStacks(folder.path()).next(type), next);
+        } else {
+            QVERIFY2(message.isEmpty(), qPrintable(message));
+            QCOMPARE(printed[0][0].value<PrintedJob>().numbers.first(), next);
+        }
     }
 
     void nothingToPrintIsNoJob()

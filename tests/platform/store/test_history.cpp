@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/store/history.h"
+#include "platform/store/historyqueue.h"
 
 #include "rules/errors.h"
 #include "support/privatepostgrestest.h"
@@ -348,6 +349,55 @@ private slots:
         QFETCH(QStringList, found);
         recordNumbered();
         QCOMPARE(numbered(text), found);
+    }
+
+    void formCarryingANumber_data()
+    {
+        QTest::addColumn<QStringList>("numbers");
+        QTest::addColumn<QString>("found");
+        QTest::newRow("one of a job's numbers given before")
+            << QStringList{"444413758736", "444413758725", "444413758714"} << "二番 梱包2";
+        QTest::newRow("none given") << QStringList{"444413758736", "444413758740"} << "";
+        QTest::newRow("no numbers") << QStringList{} << "";
+    }
+    void formCarryingANumber()
+    {
+        QFETCH(QStringList, numbers);
+        QFETCH(QString, found);
+        recordNumbered();
+        const std::optional<HistoryEntry> given = m_history->carrying(numbers);
+        QCOMPARE(given ? given->slip.name + " " + given->station : QString(), found);
+    }
+
+    // Slips printed while the server was away go to it in the order printed, each once: also the one
+    // a move cut off after the server took it and before it left the queue, and two slips alike
+    // of one job.
+    void waitingSlipsReachTheHistoryOnce_data()
+    {
+        QTest::addColumn<bool>("firstTakenBefore");
+        QTest::newRow("none taken before") << false;
+        QTest::newRow("the first taken before a cut-off move") << true;
+    }
+    void waitingSlipsReachTheHistoryOnce()
+    {
+        QFETCH(bool, firstTakenBefore);
+        rova::store::HistoryQueue queue(rova::store::Location(m_dir->path(), {}, "梱包2"));
+        const QStringList names{"一番", "二番", "二番", "三番"};
+        for (int i = 0; i < names.size(); ++i) {
+            HistoryEntry e;
+            e.printedAt = at(3, 1, 9, i < 3 ? 0 : 5); // the first three one job
+            e.slip = slipTo(names[i], "03-1111-2222", "100-0001", "東京都千代田区");
+            queue.waiting().record(e);
+            if (i == 0 && firstTakenBefore)
+                m_history->record(e);
+        }
+        QCOMPARE(queue.size(), 4);
+        QCOMPARE(queue.moveTo(*m_history), 4);
+        QCOMPARE(queue.size(), 0);
+        QStringList recorded;
+        for (const HistoryEntry& e : m_history->search({}))
+            recorded.prepend(e.slip.name + " " + e.station);
+        QCOMPARE(recorded, (QStringList{"一番 梱包2", "二番 梱包2", "二番 梱包2", "三番 梱包2"}));
     }
 
     void renumberKeepsTheSpoiledNumber()

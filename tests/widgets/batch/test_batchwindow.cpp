@@ -747,6 +747,26 @@ private slots:
         QCOMPARE(table()->verticalScrollBar()->value(), scrolled);
     }
 
+    // A server that does not answer is named, and the operator may try again without reopening.
+    void serverAwayIsNamedAndOffersToTryAgain()
+    {
+        const rova::store::Location away(f->folder(), QStringLiteral("postgresql:///shop?host=") +
+                                                          f->path(QStringLiteral("no-server")));
+        BatchWindow window(f->main(), *f->forms().postal, away);
+        Dialogs::takeShown();
+        Dialogs::answerNext(true);
+        Dialogs::answerNext(false);
+        window.open();
+        QVERIFY(!window.isVisible());
+        const QList<Dialogs::Shown> shown = Dialogs::takeShown();
+        QCOMPARE(shown.size(), 2);
+        for (const Dialogs::Shown& box : shown) {
+            QVERIFY2(box.text.contains(QStringLiteral("データベースサーバー postgresql:///shop")) &&
+                         box.text.endsWith(QStringLiteral("もう一度接続しますか?")),
+                     qPrintable(box.text));
+        }
+    }
+
     void theListSurvivesARestart()
     {
         importFile(sample(QStringLiteral("amazon.utf8.txt")));

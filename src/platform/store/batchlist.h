@@ -77,7 +77,8 @@ public:
     // it now holds has not been printed.
     void updateSlip(qint64 id, const slip::SlipValues& slip, const QList<BatchMark>& marks);
     void remove(const QList<qint64>& ids);
-    void setTicked(const QList<qint64>& ids, bool ticked);
+    // Returns the revision the change counted.
+    qint64 setTicked(const QList<qint64>& ids, bool ticked);
     // Every ticked row not yet printed takes the slip type; printed rows keep what they were
     // printed with. Returns how many rows changed.
     int setSlipTypeOfTicked(const QString& slipType);
@@ -98,8 +99,8 @@ public:
 
 private:
     QList<BatchRow> rowsChangedAfter(qint64 revision) const;
-    // Runs `work` in a write transaction that also counts one revision.
-    void change(const std::function<void()>& work);
+    // Runs `work` in a write transaction that also counts one revision; returns that revision.
+    qint64 change(const std::function<void()>& work);
     // Inserts the rows inside a change; their ids in the same order.
     QList<qint64> insert(const QList<BatchRow>& rows);
 

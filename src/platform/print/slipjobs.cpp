@@ -41,31 +41,53 @@ void SlipJobs::choosePrinter(const slip::PrintSettings& settings, const QString&
     m_printers.setCurrentIndex(registeredPrinter(m_printers.printerNames(), settings, slipType));
 }
 
+namespace
+{
+// Makes the printer that was current when it was made current again when it goes. Going back is a
+// courtesy to the entry window: when the printers changed meanwhile and it cannot be done, the
+// window's next slip-type change or activation chooses again.
+class PrinterKept
+{
+public:
+    explicit PrinterKept(PrinterChoice& printers) : m_printers(printers)
+    {
+        // Nothing to go back to while there is no printer or the server does not answer; choosing
+        // then says why.
+        try {
+            if (printers.reachable()) {
+                m_before = printers.currentIndex();
+                m_mode = printers.deviceMode();
+            }
+        } catch (const Error&) {
+            m_before = -2;
+        }
+    }
+    ~PrinterKept()
+    {
+        try {
+            if (m_before == -2 || m_printers.currentIndex() == m_before)
+                return;
+            m_printers.setCurrentIndex(m_before);
+            m_printers.setDeviceMode(m_mode);
+        } catch (...) {
+        }
+    }
+    PrinterKept(const PrinterKept&) = delete;
+    PrinterKept& operator=(const PrinterKept&) = delete;
+
+private:
+    PrinterChoice& m_printers;
+    int m_before = -2;
+    DeviceMode m_mode;
+};
+} // namespace
+
 void SlipJobs::onPrinterOf(const slip::PrintSettings& settings, const QString& slipType,
                            const std::function<void()>& work)
 {
-    // Nothing to go back to while the server does not answer; choosing then says why.
-    const int before = m_printers.reachable() ? m_printers.currentIndex() : -2;
-    const DeviceMode beforeMode = m_printers.reachable() ? m_printers.deviceMode() : DeviceMode();
-    // Going back is a courtesy to the entry window: when the printers changed meanwhile and it cannot
-    // be done, the window's next slip-type change or activation chooses again.
-    const auto restore = [&]() noexcept {
-        try {
-            if (before == -2 || m_printers.currentIndex() == before)
-                return;
-            m_printers.setCurrentIndex(before);
-            m_printers.setDeviceMode(beforeMode);
-        } catch (...) {
-        }
-    };
-    try {
-        choosePrinter(settings, slipType);
-        work();
-    } catch (...) {
-        restore();
-        throw;
-    }
-    restore();
+    const PrinterKept kept(m_printers);
+    choosePrinter(settings, slipType);
+    work();
 }
 
 PrintedJob SlipJobs::printOnCurrent(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings)
@@ -78,17 +100,20 @@ PrintedJob SlipJobs::printOnCurrent(const QList<slip::SlipValues>& slips, const 
     return job;
 }
 
-PrintedJob SlipJobs::print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings,
-                           const QList<qint64>& reprinted)
+PrintedJob SlipJobs::print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings)
 {
     if (slips.isEmpty())
         return {};
     PrintedJob job;
     onPrinterOf(settings, slips.first().slipType, [&] { job = printOnCurrent(slips, settings); });
-    job.reprinted = reprinted;
+    announce(job);
+    return job;
+}
+
+void SlipJobs::announce(PrintedJob& job)
+{
     takeNumbers(job);
     emit printed(job);
-    return job;
 }
 
 store::TrackingStacks& SlipJobs::stacks()
@@ -140,28 +165,50 @@ bool SlipJobs::print(const QList<slip::SlipValues>& slips, const slip::PrintSett
 {
     if (slips.isEmpty())
         return false;
-    std::optional<PrintedJob> job;
-    bool asked = false;
-    const auto ask = [&](const PageSetup* page) {
-        asked = true;
-        return confirm(page);
+    return print({{slips, settings}}, [&](const QList<std::optional<PageSetup>>& pages) {
+        return confirm(pages.first() ? &*pages.first() : nullptr);
+    });
+}
+
+bool SlipJobs::print(const QList<SlipJob>& jobs, const ConfirmPages& confirm,
+                     const std::function<void(qsizetype job)>& accepted)
+{
+    const PrinterKept kept(m_printers);
+    // The jobs for the printer current now are read first and so printed last, the printer read
+    // last printed on first: the printers chosen again are only those in between.
+    const auto onCurrent = [&](const SlipJob& job) {
+        try {
+            return registeredPrinter(m_printers.printerNames(), job.settings, job.slips.first().slipType) ==
+                   m_printers.currentIndex();
+        } catch (const Error&) {
+            return false;
+        }
     };
-    try {
-        onPrinterOf(settings, slips.first().slipType, [&] {
-            const PageSetup page = currentPageSetup();
-            if (ask(&page))
-                job = printOnCurrent(slips, settings);
-        });
-    } catch (const Error&) {
-        // The question comes first even then; the failure is for a yes to report.
-        if (asked || ask(nullptr))
-            throw;
-        return false;
+    QList<qsizetype> order;
+    for (qsizetype i = 0; i < jobs.size(); ++i)
+        order.insert(onCurrent(jobs[i]) ? 0 : order.size(), i);
+    QList<std::optional<PageSetup>> pages(jobs.size());
+    for (const qsizetype i : order) {
+        try {
+            choosePrinter(jobs[i].settings, jobs[i].slips.first().slipType);
+            pages[i] = currentPageSetup();
+        } catch (const Error&) {
+            // the question comes first even then; the failure is for a yes to report
+        }
     }
-    if (!job)
+    if (!confirm(pages))
         return false;
-    takeNumbers(*job);
-    emit printed(*job);
+    for (auto i = order.crbegin(); i != order.crend(); ++i) {
+        // Choosing the current printer again asks nothing; a printer that could not be asked
+        // raises why now.
+        const SlipJob& slipJob = jobs[*i];
+        choosePrinter(slipJob.settings, slipJob.slips.first().slipType);
+        PrintedJob job = printOnCurrent(slipJob.slips, slipJob.settings);
+        job.reprinted = slipJob.reprinted;
+        announce(job);
+        if (accepted)
+            accepted(*i);
+    }
     return true;
 }
 

@@ -54,6 +54,13 @@ struct PageSetup {
     std::optional<slip::PageArea> page;
 };
 
+// One job of a print command that prints on several printers.
+struct SlipJob {
+    QList<slip::SlipValues> slips;
+    slip::PrintSettings settings;
+    QList<qint64> reprinted; // the history records the slips print again; empty for first prints
+};
+
 class SlipJobs : public QObject
 {
     Q_OBJECT
@@ -73,10 +80,9 @@ public:
     // One job, a page per slip in the given order, on the printer registered in the settings and no
     // other (the first slip's type names the registration). Raises what the print path raises, and
     // then nothing is announced. The printer current before, with its job
-    // settings, is current again afterwards, so the entry window keeps showing its own. A reprint
-    // names the history records it prints again, one per slip. Returns the job as announced.
-    PrintedJob print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings,
-                     const QList<qint64>& reprinted = {});
+    // settings, is current again afterwards, so the entry window keeps showing its own. Returns the
+    // job as announced.
+    PrintedJob print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings);
 
     // One print command: the registered printer is chosen once and its page read once; `confirm`
     // sees that page (the checks and the question) and the job goes to the same printer when it
@@ -85,6 +91,16 @@ public:
     using Confirm = std::function<bool(const PageSetup* page)>;
     bool print(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings,
                const Confirm& confirm);
+
+    // One print command of several jobs (a reprint of several slip types), each on its own
+    // registered printer: each printer is chosen and its page read once, `confirm` sees the pages in
+    // the jobs' order (none for a printer that cannot be chosen or asked), and on a yes the jobs
+    // print, the printer read last first, since it is current already, the current printer's last. `accepted`
+    // hears of each job as soon as it is accepted; a job that fails raises why, and the jobs after it are not
+    // printed. Returns whether the jobs were printed.
+    using ConfirmPages = std::function<bool(const QList<std::optional<PageSetup>>& pages)>;
+    bool print(const QList<SlipJob>& jobs, const ConfirmPages& confirm,
+               const std::function<void(qsizetype job)>& accepted = {});
 
     // The plain-paper alignment sheet of a slip type, on the printer of the settings, through the same
     // path; nothing is announced, since no slip was printed.
@@ -101,6 +117,8 @@ private:
     PrintedJob printOnCurrent(const QList<slip::SlipValues>& slips, const slip::PrintSettings& settings);
     // Makes the registered printer current; raises when it is not there or the list is not known.
     void choosePrinter(const slip::PrintSettings& settings, const QString& slipType);
+    // Takes the numbers of an accepted job and announces it.
+    void announce(PrintedJob& job);
     // Runs work with the slip type's registered printer current, and makes the one before current again.
     void onPrinterOf(const slip::PrintSettings& settings, const QString& slipType,
                      const std::function<void()>& work);

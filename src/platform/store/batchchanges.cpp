@@ -7,11 +7,35 @@ namespace rova::store
 
 namespace
 {
-// Runs `statement` once for each id, with the id bound last.
-void forEachId(const Database& db, QSqlQuery& statement, int idAt, const QList<qint64>& ids)
+// These updates stamp the rows they change with the revision counted for the change, so that the
+// triggers, there for the writes of any other program, leave the rows alone instead of writing
+// each of them a second time.
+const QString stamped = QStringLiteral("changed = (SELECT value FROM batch_revision)");
+
+// The ids as lists for "id IN (…)": one statement for many rows instead of one a row. They are
+// numbers, written into the text, a bounded number to a statement.
+QStringList idLists(const QList<qint64>& ids)
 {
-    for (const qint64 id : ids) {
-        statement.bindValue(idAt, id);
+    constexpr qsizetype perStatement = 1000;
+    QStringList lists;
+    for (qsizetype from = 0; from < ids.size(); from += perStatement) {
+        QStringList list;
+        for (const qint64 id : ids.mid(from, perStatement))
+            list << QString::number(id);
+        lists << list.join(QLatin1Char(','));
+    }
+    return lists;
+}
+
+// Sets `assignments` (with `values` bound in order) on the rows with the ids that meet `condition`.
+void updateRows(const Database& db, const QString& assignments, const QVariantList& values,
+                const QList<qint64>& ids, const QString& condition = {})
+{
+    for (const QString& list : idLists(ids)) {
+        QSqlQuery statement = db.prepare(QStringLiteral("UPDATE batch_rows SET %1, %2 WHERE id IN (%3)%4")
+                                             .arg(assignments, stamped, list, condition));
+        for (int i = 0; i < values.size(); ++i)
+            statement.bindValue(i, values[i]);
         db.exec(statement);
     }
 }
@@ -20,18 +44,14 @@ void forEachId(const Database& db, QSqlQuery& statement, int idAt, const QList<q
 void BatchList::remove(const QList<qint64>& ids)
 {
     change([&] {
-        QSqlQuery remove = m_db.prepare(QStringLiteral("DELETE FROM batch_rows WHERE id = ?"));
-        forEachId(m_db, remove, 0, ids);
+        for (const QString& list : idLists(ids))
+            m_db.exec(QStringLiteral("DELETE FROM batch_rows WHERE id IN (%1)").arg(list));
     });
 }
 
-void BatchList::setTicked(const QList<qint64>& ids, bool ticked)
+qint64 BatchList::setTicked(const QList<qint64>& ids, bool ticked)
 {
-    change([&] {
-        QSqlQuery tick = m_db.prepare(QStringLiteral("UPDATE batch_rows SET ticked = ? WHERE id = ?"));
-        tick.bindValue(0, int(ticked));
-        forEachId(m_db, tick, 1, ids);
-    });
+    return change([&] { updateRows(m_db, QStringLiteral("ticked = ?"), {int(ticked)}, ids); });
 }
 
 int BatchList::setSlipTypeOfTicked(const QString& slipType)
@@ -39,7 +59,8 @@ int BatchList::setSlipTypeOfTicked(const QString& slipType)
     int changed = 0;
     change([&] {
         QSqlQuery update = m_db.prepare(
-            QStringLiteral("UPDATE batch_rows SET slip_type = ? WHERE ticked <> 0 AND status <> ?"));
+            QStringLiteral("UPDATE batch_rows SET slip_type = ?, %1 WHERE ticked <> 0 AND status <> ?")
+                .arg(stamped));
         update.bindValue(0, slipType);
         update.bindValue(1, statusText(BatchStatus::Printed));
         m_db.exec(update);
@@ -51,9 +72,11 @@ int BatchList::setSlipTypeOfTicked(const QString& slipType)
 void BatchList::markPrinted(const QList<qint64>& ids, const QDateTime& when, const QStringList& numbers)
 {
     change([&] {
-        QSqlQuery mark = m_db.prepare(QStringLiteral(
-            "UPDATE batch_rows SET status = ?, status_time = ?, refusal = NULL, tracking_number = ?,"
-            " claimed_by = NULL, claimed_at = NULL WHERE id = ?"));
+        QSqlQuery mark = m_db.prepare(
+            QStringLiteral(
+                "UPDATE batch_rows SET status = ?, status_time = ?, refusal = NULL, tracking_number = ?,"
+                " claimed_by = NULL, claimed_at = NULL, %1 WHERE id = ?")
+                .arg(stamped));
         mark.bindValue(0, statusText(BatchStatus::Printed));
         mark.bindValue(1, when.toMSecsSinceEpoch());
         for (int i = 0; i < ids.size(); ++i) {
@@ -68,13 +91,10 @@ void BatchList::markPrinted(const QList<qint64>& ids, const QDateTime& when, con
 void BatchList::markRefused(const QList<qint64>& ids, const QString& reason, const QDateTime& when)
 {
     change([&] {
-        QSqlQuery mark =
-            m_db.prepare(QStringLiteral("UPDATE batch_rows SET status = ?, status_time = ?, refusal = ?,"
-                                        " claimed_by = NULL, claimed_at = NULL WHERE id = ?"));
-        mark.bindValue(0, statusText(BatchStatus::Refused));
-        mark.bindValue(1, when.toMSecsSinceEpoch());
-        mark.bindValue(2, reason);
-        forEachId(m_db, mark, 3, ids);
+        updateRows(
+            m_db,
+            QStringLiteral("status = ?, status_time = ?, refusal = ?, claimed_by = NULL, claimed_at = NULL"),
+            {statusText(BatchStatus::Refused), when.toMSecsSinceEpoch(), reason}, ids);
     });
 }
 
@@ -93,7 +113,8 @@ QList<qint64> BatchList::claim(const QList<qint64>& ids)
         free.bindValue(1, statusText(BatchStatus::Printed));
         free.bindValue(2, qint64(std::chrono::milliseconds(kClaimLifetime).count()));
         QSqlQuery take = m_db.prepare(
-            QStringLiteral("UPDATE batch_rows SET claimed_by = ?, claimed_at = %1 WHERE id = ?").arg(now));
+            QStringLiteral("UPDATE batch_rows SET claimed_by = ?, claimed_at = %1, %2 WHERE id = ?")
+                .arg(now, stamped));
         take.bindValue(0, m_station);
         for (const qint64 id : ids) {
             free.bindValue(0, id);
@@ -123,12 +144,9 @@ void BatchList::forceRelease(const QList<qint64>& ids)
 void BatchList::endClaims(const QList<qint64>& ids, bool anyStation)
 {
     change([&] {
-        QSqlQuery release = m_db.prepare(
-            QStringLiteral("UPDATE batch_rows SET claimed_by = NULL, claimed_at = NULL WHERE id = ?%1")
-                .arg(anyStation ? QString() : QStringLiteral(" AND claimed_by = ?")));
-        if (!anyStation)
-            release.bindValue(1, m_station);
-        forEachId(m_db, release, 0, ids);
+        updateRows(m_db, QStringLiteral("claimed_by = NULL, claimed_at = NULL"),
+                   anyStation ? QVariantList{} : QVariantList{m_station}, ids,
+                   anyStation ? QString() : QStringLiteral(" AND claimed_by = ?"));
     });
 }
 

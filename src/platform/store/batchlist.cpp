@@ -21,13 +21,17 @@ BatchList::BatchList(const Location& where)
 {
 }
 
-void BatchList::change(const std::function<void()>& work)
+qint64 BatchList::change(const std::function<void()>& work)
 {
     WriteTransaction transaction(m_db);
     // Counted first: the rows the work touches are stamped with the new revision.
-    m_db.exec(QStringLiteral("UPDATE batch_revision SET value = value + 1"));
+    QSqlQuery counted =
+        m_db.exec(QStringLiteral("UPDATE batch_revision SET value = value + 1 RETURNING value"));
+    const qint64 revision = counted.next() ? counted.value(0).toLongLong() : -1;
+    counted.finish();
     work();
     transaction.commit();
+    return revision;
 }
 
 qint64 BatchList::revision() const

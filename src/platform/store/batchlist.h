@@ -88,7 +88,8 @@ public:
     // it now holds has not been printed.
     void updateSlip(qint64 id, const slip::SlipValues& slip, const QList<BatchMark>& marks);
     void remove(const QList<qint64>& ids);
-    void setTicked(const QList<qint64>& ids, bool ticked);
+    // Returns the revision the change counted.
+    qint64 setTicked(const QList<qint64>& ids, bool ticked);
     // Every ticked row not yet printed takes the slip type; printed rows keep what they were
     // printed with. Returns how many rows changed.
     int setSlipTypeOfTicked(const QString& slipType);
@@ -111,8 +112,8 @@ public:
 
 private:
     QList<BatchRow> rowsChangedAfter(qint64 revision) const;
-    // Runs `work` in a write transaction that also counts one revision.
-    void change(const std::function<void()>& work);
+    // Runs `work` in a write transaction that also counts one revision; returns that revision.
+    qint64 change(const std::function<void()>& work);
     // Ends the claims on the rows: this station's, or (`anyStation`) everyone's.
     void endClaims(const QList<qint64>& ids, bool anyStation);
     // Inserts the rows inside a change; their ids in the same order.

@@ -37,6 +37,9 @@ public:
 
     // Takes in the changes committed since the last read.
     void refresh();
+    // Ticks the rows in the list and here; false when another program changed the list meanwhile,
+    // and then the rows are left for refresh() to read.
+    bool tick(const QList<qint64>& ids, bool ticked);
     const rova::store::BatchRow& row(int index) const { return m_rows.at(index); }
     const QList<rova::store::BatchRow>& rows() const { return m_rows; }
     // Who is printing a row and until when it is held, why it is marked or was refused, a line

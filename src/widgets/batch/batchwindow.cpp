@@ -311,9 +311,18 @@ void BatchWindow::say(const QString& text)
 
 QList<qint64> BatchWindow::selectedIds() const
 {
+    // From the ranges, in list order: selectedRows() looks for every row in every range, which with
+    // a thousand rows chosen one by one takes longer than ticking them.
+    QList<int> rows;
+    for (const QItemSelectionRange& range : m_table->selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows << row;
+    }
+    std::ranges::sort(rows);
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     QList<qint64> ids;
-    for (const QModelIndex& index : m_table->selectionModel()->selectedRows())
-        ids << m_model->row(index.row()).id;
+    for (const int row : rows)
+        ids << m_model->row(row).id;
     return ids;
 }
 

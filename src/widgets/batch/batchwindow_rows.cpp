@@ -86,8 +86,8 @@ void BatchWindow::tickSelected(bool ticked)
     const QList<qint64> ids = selectedIds();
     if (ids.isEmpty())
         throw rova::Error(QStringLiteral("行を選んでください。"));
-    m_list->setTicked(ids, ticked);
-    refresh();
+    if (!m_model->tick(ids, ticked))
+        refresh();
 }
 
 void BatchWindow::releaseSelected()

@@ -33,44 +33,31 @@ void HistoryWindow::reprint()
     if (entries.isEmpty())
         nothingChosen();
     // One job per slip type, each on the printer and at the margins registered for that type now;
-    // each slip is checked on that printer's page with those margins, the page read once per type.
+    // each slip is checked on that printer's page with those margins, each printer chosen once.
     const slip::AssignmentFile assignments(m_main.folder());
-    QStringList types;
-    QHash<QString, slip::PrintSettings> settings;
-    QHash<QString, std::optional<print::PageSetup>> pages;
+    QList<print::SlipJob> jobs;
+    QHash<QString, qsizetype> jobOf;
     for (const store::HistoryEntry& e : entries) {
         const QString& type = e.slip.slipType;
-        if (types.contains(type))
-            continue;
-        types << type;
-        settings[type] = assignments.load(type);
-        try {
-            pages[type] = m_main.jobs().pageSetup(settings[type], type);
-        } catch (const Error&) {
-            pages[type] = std::nullopt; // the print reports a printer that cannot be asked
+        if (!jobOf.contains(type)) {
+            jobOf[type] = jobs.size();
+            jobs << print::SlipJob{{}, assignments.load(type), {}};
         }
+        jobs[jobOf[type]].slips << e.slip;
+        jobs[jobOf[type]].reprinted << e.id;
     }
-    QStringList question{QStringLiteral("印刷しますか?")};
-    for (const store::HistoryEntry& e : entries) {
-        const std::optional<print::PageSetup>& page = pages[e.slip.slipType];
-        question += m_main.printWarnings(e.slip, settings[e.slip.slipType], page ? &*page : nullptr);
-    }
-    if (!Dialogs::ask(this, question.join(QLatin1Char('\n'))))
-        return;
-
-    for (const QString& type : types) {
-        QList<slip::SlipValues> slips;
-        QList<qint64> ids;
-        for (const store::HistoryEntry& e : entries)
-            if (e.slip.slipType == type) {
-                slips << e.slip;
-                ids << e.id;
-            }
-        m_main.jobs().print(slips, settings[type], ids);
-        // The new forms replace the old ones, whose numbers must never reach a parcel's notice.
-        m_history.history().markSpoiled(ids);
-    }
-    refresh();
+    const auto ask = [&](const QList<std::optional<print::PageSetup>>& pages) {
+        QStringList question{QStringLiteral("印刷しますか?")};
+        for (const store::HistoryEntry& e : entries) {
+            const qsizetype job = jobOf[e.slip.slipType];
+            question += m_main.printWarnings(e.slip, jobs[job].settings, pages[job] ? &*pages[job] : nullptr);
+        }
+        return Dialogs::ask(this, question.join(QLatin1Char('\n')));
+    };
+    // The new forms replace the old ones, whose numbers must never reach a parcel's notice.
+    const auto spoil = [&](qsizetype job) { m_history.history().markSpoiled(jobs[job].reprinted); };
+    if (m_main.jobs().print(jobs, ask, spoil))
+        refresh();
 }
 
 void HistoryWindow::renumber()

@@ -767,6 +767,24 @@ private slots:
         }
     }
 
+    // The window's own tick is taken in without reading the rows again; a change made elsewhere just
+    // before, which the window has not seen yet, is read then as well.
+    void ownTickAfterAnUnseenOutsideChangeShowsBoth()
+    {
+        QList<rova::store::BatchRow> made(3);
+        for (int i = 0; i < made.size(); ++i)
+            made[i].slip.name = QStringLiteral("客%1").arg(i);
+        const QList<qint64> ids = rova::store::BatchList(w()->folder()).add(made);
+        QTRY_COMPARE(model()->rowCount(), 3);
+        rova::store::BatchList(w()->folder()).remove({ids[1]});
+        table()->selectRow(0);
+        click("Button_Untick");
+        QCOMPARE(model()->rowCount(), 2);
+        QCOMPARE(cell(1, BatchModel::Name), "客2");
+        QCOMPARE(model()->index(0, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        QCOMPARE(model()->index(1, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+    }
+
     void theListSurvivesARestart()
     {
         importFile(sample(QStringLiteral("amazon.utf8.txt")));

@@ -252,14 +252,18 @@ private slots:
     {
         QTest::addColumn<QList<int>>("types");
         QTest::addColumn<bool>("warned");
-        QTest::newRow("the entry window's type") << QList<int>{0} << false;
-        QTest::newRow("another type, on a narrow page") << QList<int>{1} << true;
-        QTest::newRow("both") << QList<int>{0, 1} << true;
+        // Each printer other than the entry window's is asked for its settings once, and its own
+        // once more when it is current again.
+        QTest::addColumn<int>("queries");
+        QTest::newRow("the entry window's type") << QList<int>{0} << false << 0;
+        QTest::newRow("another type, on a narrow page") << QList<int>{1} << true << 2;
+        QTest::newRow("both") << QList<int>{0, 1} << true << 2;
     }
     void reprintChecksEachSlipOnItsOwnTypesPrinter()
     {
         QFETCH(QList<int>, types);
         QFETCH(bool, warned);
+        QFETCH(int, queries);
         // The second type's printer prints at 300 dpi on a page whose printable area ends 40 mm
         // from its left edge: the slip runs off it there, and nowhere on the entry window's printer.
         auto& fake = MainWindowFixture::fakePrinter();
@@ -283,8 +287,10 @@ private slots:
         openWindow();
         QTest::keyClick(part<QTableWidget>("Grid_History"), Qt::Key_A, Qt::ControlModifier);
         const auto jobsBefore = fake.jobs().size();
+        const int queriesBefore = fake.capabilityQueries();
         Dialogs::answerNext(true);
         key(Qt::Key_F11);
+        QCOMPARE(fake.capabilityQueries() - queriesBefore, queries);
 
         const QStringList question = MainWindowFixture::shownTexts().value(0).split(u'\n');
         QCOMPARE(question.value(0), "印刷しますか?");

@@ -25,7 +25,6 @@ public:
     // Raises rova::Error naming the database file when it cannot be opened. In a folder that cannot be
     // written the history there is opened read-only: it can be searched and reprinted from.
     store::History& history();
-    const store::Location& location() const { return m_store; }
     // True once the history was opened read-only: nothing can be recorded.
     bool readOnly() const { return m_readOnly; }
 

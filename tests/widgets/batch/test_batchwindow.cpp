@@ -18,6 +18,7 @@
 #include "widgets/batch/batchmodel.h"
 #include "widgets/batch/batchwindow.h"
 #include "widgets/entry/postalassist.h"
+#include "widgets/history/historyaccess.h"
 #include "widgets/kit/dialogs.h"
 
 #include <QAbstractItemModel>
@@ -752,7 +753,8 @@ private slots:
     {
         const rova::store::Location away(f->folder(), QStringLiteral("postgresql:///shop?host=") +
                                                           f->path(QStringLiteral("no-server")));
-        BatchWindow window(f->main(), *f->forms().postal, away);
+        rova::HistoryAccess history(away);
+        BatchWindow window(f->main(), *f->forms().postal, away, history);
         Dialogs::takeShown();
         Dialogs::answerNext(true);
         Dialogs::answerNext(false);

@@ -18,7 +18,6 @@
 #include "widgets/batch/batchmodel.h"
 #include "widgets/batch/batchwindow.h"
 #include "widgets/entry/postalassist.h"
-#include "widgets/history/historyaccess.h"
 #include "widgets/kit/dialogs.h"
 
 #include <QAbstractItemModel>
@@ -748,18 +747,17 @@ private slots:
         QCOMPARE(table()->verticalScrollBar()->value(), scrolled);
     }
 
-    // A server that does not answer is named, and the operator may try again without reopening.
+    // A station pointed at a server that does not answer: F10 names it, and the operator may try
+    // again without reopening the window.
     void serverAwayIsNamedAndOffersToTryAgain()
     {
-        const rova::store::Location away(f->folder(), QStringLiteral("postgresql:///shop?host=") +
-                                                          f->path(QStringLiteral("no-server")));
-        rova::HistoryAccess history(away);
-        BatchWindow window(f->main(), *f->forms().postal, away, history);
+        f.reset();
+        f = MainWindowFixture::started(QStringLiteral("postgresql:///shop?host=/nonexistent/rova-no-server"));
         Dialogs::takeShown();
         Dialogs::answerNext(true);
         Dialogs::answerNext(false);
-        window.open();
-        QVERIFY(!window.isVisible());
+        f->key(Qt::Key_F10);
+        QVERIFY(!f->forms().batch->isVisible());
         const QList<Dialogs::Shown> shown = Dialogs::takeShown();
         QCOMPARE(shown.size(), 2);
         for (const Dialogs::Shown& box : shown) {

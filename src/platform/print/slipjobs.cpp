@@ -133,6 +133,8 @@ void SlipJobs::refuseGivenNumbers(const QList<slip::SlipValues>& slips)
     } catch (const std::exception&) {
         return; // the job still prints; taking its numbers afterwards says what failed
     }
+    if (numbers.isEmpty())
+        return; // no stack registered: nothing to look up
     const std::optional<store::HistoryEntry> given = m_numbersGiven(numbers);
     if (!given)
         return;

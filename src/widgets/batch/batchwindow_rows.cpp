@@ -15,6 +15,8 @@
 #include <QItemSelectionModel>
 #include <QTableView>
 
+#include <algorithm>
+
 using rova::Dialogs;
 using rova::store::BatchRow;
 
@@ -92,14 +94,15 @@ void BatchWindow::tickSelected(bool ticked)
 
 void BatchWindow::releaseSelected()
 {
-    const QList<qint64> ids = selectedIds();
+    const QList<qint64> ids = selectedIds(); // in list order, so by id
     if (ids.isEmpty())
         throw rova::Error(QStringLiteral("行を選んでください。"));
     const QDateTime now = QDateTime::currentDateTime();
     QList<qint64> held;
     QStringList stations;
     for (const BatchRow& row : m_model->rows()) {
-        if (!ids.contains(row.id) || row.status == rova::store::BatchStatus::Printed || !row.claimHeld(now))
+        if (!std::ranges::binary_search(ids, row.id) || row.status == rova::store::BatchStatus::Printed ||
+            !row.claimHeld(now))
             continue;
         held << row.id;
         if (!stations.contains(row.claimedBy))

@@ -68,12 +68,39 @@ void PrinterChoice::choose(int raw)
     if (raw < 0 || raw >= m_catalogue.size())
         throw Error(QStringLiteral("Printer index out of range"));
     // A newly chosen printer starts with its default settings, as a driver hands them out.
-    Capabilities caps = m_system.capabilities(m_catalogue.at(raw).name);
+    Capabilities caps = readCapabilities(m_catalogue.at(raw).name);
     if (!m_current)
         m_current = Current{};
     m_current->mode = caps.defaults;
     m_current->capabilities = std::move(caps);
     m_current->raw = raw;
+}
+
+Capabilities PrinterChoice::readCapabilities(const QString& name)
+{
+    if (!m_readOnce)
+        return m_system.capabilities(name);
+    const auto known = m_readOnce->constFind(name);
+    if (known != m_readOnce->cend())
+        return *known;
+    return *m_readOnce->insert(name, m_system.capabilities(name));
+}
+
+PrinterChoice::ReadOnce::ReadOnce(PrinterChoice& printers)
+    : m_printers(printers), m_outermost(!printers.m_readOnce)
+{
+    if (!m_outermost)
+        return;
+    printers.m_readOnce.emplace();
+    if (printers.m_current && printers.m_current->raw >= 0 && printers.m_current->capabilities)
+        printers.m_readOnce->insert(printers.m_catalogue.at(printers.m_current->raw).name,
+                                    *printers.m_current->capabilities);
+}
+
+PrinterChoice::ReadOnce::~ReadOnce()
+{
+    if (m_outermost)
+        m_printers.m_readOnce.reset();
 }
 
 QStringList PrinterChoice::printerNames()
@@ -139,6 +166,8 @@ void PrinterChoice::setCurrentIndex(int index)
 void PrinterChoice::forgetCurrent()
 {
     m_current.reset();
+    if (m_readOnce)
+        m_readOnce->clear();
     m_listsOf = -1;
     m_snapshot.reset();
 }

@@ -9,6 +9,7 @@
 #include "platform/print/printererror.h"
 #include "platform/print/printsystem.h"
 
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 
@@ -68,6 +69,22 @@ public:
     // about printers then raises PrinterError Unreachable with the server's reason.
     bool reachable() const { return m_unreachable.isEmpty(); }
 
+    // While one lives, a printer chosen again takes what was read of it before (the current
+    // printer's included) instead of asking the print system once more: one print command visits
+    // its printers twice, for their pages and then to print. Nested ones share the outermost's.
+    class ReadOnce
+    {
+    public:
+        explicit ReadOnce(PrinterChoice& printers);
+        ~ReadOnce();
+        ReadOnce(const ReadOnce&) = delete;
+        ReadOnce& operator=(const ReadOnce&) = delete;
+
+    private:
+        PrinterChoice& m_printers;
+        bool m_outermost;
+    };
+
 signals:
     void changed();
 
@@ -86,6 +103,7 @@ private:
     Current& current();
     void choose(int raw);
     const Capabilities& capabilities();
+    Capabilities readCapabilities(const QString& name);
     const DeviceMode& snapshot();
     void forgetCurrent();
     void updateLists();
@@ -107,6 +125,7 @@ private:
     int m_listsOf = -1; // raw position the lists were read for
     QStringList m_ports;
     QString m_unreachable; // the operator's message while the server does not answer
+    std::optional<QHash<QString, Capabilities>> m_readOnce; // by printer name, while a ReadOnce lives
 };
 
 } // namespace rova::print

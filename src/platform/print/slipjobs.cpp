@@ -45,11 +45,12 @@ namespace
 {
 // Makes the printer that was current when it was made current again when it goes. Going back is a
 // courtesy to the entry window: when the printers changed meanwhile and it cannot be done, the
-// window's next slip-type change or activation chooses again.
+// window's next slip-type change or activation chooses again. Meanwhile each printer is read once,
+// so going back asks the print system nothing.
 class PrinterKept
 {
 public:
-    explicit PrinterKept(PrinterChoice& printers) : m_printers(printers)
+    explicit PrinterKept(PrinterChoice& printers) : m_readOnce(printers), m_printers(printers)
     {
         // Nothing to go back to while there is no printer or the server does not answer; choosing
         // then says why.
@@ -76,6 +77,7 @@ public:
     PrinterKept& operator=(const PrinterKept&) = delete;
 
 private:
+    PrinterChoice::ReadOnce m_readOnce; // first made, last gone
     PrinterChoice& m_printers;
     int m_before = -2;
     DeviceMode m_mode;

@@ -120,6 +120,13 @@ QList<HistoryEntry> History::search(const HistoryQuery& query) const
     return readEntries(select);
 }
 
+int History::size() const
+{
+    QSqlQuery count = m_db.exec(QStringLiteral("SELECT COUNT(*) FROM history"));
+    count.next();
+    return count.value(0).toInt();
+}
+
 std::optional<HistoryEntry> History::carrying(const QStringList& numbers) const
 {
     if (numbers.isEmpty())

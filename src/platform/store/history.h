@@ -63,6 +63,8 @@ public:
     // most query.limit entries.
     QList<HistoryEntry> search(const HistoryQuery& query) const;
     void remove(const QList<qint64>& ids);
+    // How many slips it holds.
+    int size() const;
     // The first recorded slip whose form carries one of these tracking numbers, whichever station
     // printed it: a form is used once, so a stack that gives such a number is registered wrongly.
     std::optional<HistoryEntry> carrying(const QStringList& numbers) const;

@@ -34,7 +34,7 @@ HistoryQueue::HistoryQueue(const Location& server)
 
 int HistoryQueue::size() const
 {
-    return int(m_waiting.search(everything).size());
+    return m_waiting.size();
 }
 
 int HistoryQueue::moveTo(History& server)

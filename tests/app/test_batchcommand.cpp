@@ -7,8 +7,10 @@
 #include "platform/store/batchlist.h"
 #include "platform/store/history.h"
 #include "rules/slip/sliplayout.h"
+#include "support/pdfwords.h"
 #include "support/privatecupsserver.h"
 #include "support/privatecupstest.h"
+#include "support/privatepostgresserver.h"
 #include "support/privatepostgrestest.h"
 #include "support/storeengines.h"
 
@@ -20,6 +22,10 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <algorithm>
+#include <array>
 
 namespace
 {
@@ -223,6 +229,100 @@ private slots:
         QCOMPARE(addresses.size(), orders);
         QCOMPARE(rova::store::History(*store).search({}).size(), orders);
         for (const rova::store::BatchRow& row : rova::store::BatchList(*store).rows())
+            QCOMPARE(row.status, rova::store::BatchStatus::Printed);
+    }
+
+    void threeStationsSurviveTheServerStopping_data()
+    {
+        // Once the statement's first value on the server is not 0, the server stops for a moment.
+        QTest::addColumn<QString>("stopWhen");
+        QTest::newRow("as the stations start") << QString();
+        QTest::newRow("while a station prints the rows it claimed")
+            << "SELECT count(*) FROM batch_rows WHERE claimed_by IS NOT NULL";
+        QTest::newRow("while a station records its slips") << "SELECT count(*) FROM history";
+    }
+    // Three stations, each with its data folder, print one list on a server that stops and starts
+    // again under them: what was printed is recorded once, what was not is printed by the next run,
+    // and the paper holds every slip once.
+    void threeStationsSurviveTheServerStopping()
+    {
+        QFETCH(QString, stopWhen);
+        PrivateCupsServer cups;
+        PrivatePostgresServer server;
+        QString why;
+        if (!cups.start(&why))
+            PRIVATE_CUPS_UNAVAILABLE(why);
+        const QString uri = server.start(&why) ? server.newDatabase(&why) : QString();
+        if (uri.isEmpty())
+            PRIVATE_POSTGRES_UNAVAILABLE(why);
+        const QStringList stations{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
+        for (const QString& n : stations) {
+            QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("data%1").arg(n)));
+            QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("home%1").arg(n)));
+            QFile settings(m_dir->filePath(QStringLiteral("data%1/rova-yamato.conf").arg(n)));
+            QVERIFY(settings.open(QIODevice::WriteOnly));
+            settings.write(QStringLiteral("[station]\nname=梱包%1\n").arg(n).toUtf8());
+        }
+        const QStringList database{QStringLiteral("--database"), uri};
+        const int orders = 120;
+        QProcess import;
+        start(import, database + QStringList{QStringLiteral("--import"), ordersFile(orders)}, {},
+              QStringLiteral("data1"), QStringLiteral("home1"));
+        QCOMPARE(finish(import).status, 0);
+
+        // A PDF file is named by the minute it was printed: each round's files are moved aside.
+        const QString paper = m_dir->filePath(QStringLiteral("paper"));
+        QVERIFY(QDir().mkpath(paper));
+        const auto collect = [&](const QString& round) {
+            for (const QString& n : stations) {
+                const QDir home(m_dir->filePath(QStringLiteral("home%1").arg(n)));
+                for (const QString& pdf : home.entryList({QStringLiteral("*.pdf")}))
+                    QFile::rename(home.filePath(pdf),
+                                  QStringLiteral("%1/%2-%3-%4").arg(paper, round, n, pdf));
+            }
+        };
+        const QStringList printing =
+            database + QStringList{QStringLiteral("--print-batch"), QStringLiteral("--include-marked")};
+        std::array<QProcess, 3> programs;
+        for (int i = 0; i < 3; ++i)
+            start(programs[i], printing, cups.socketPath(), QStringLiteral("data") + stations[i],
+                  QStringLiteral("home") + stations[i]);
+        const auto anyRunning = [&] {
+            return std::any_of(programs.begin(), programs.end(),
+                               [](const QProcess& p) { return p.state() != QProcess::NotRunning; });
+        };
+        while (!stopWhen.isEmpty() && anyRunning() && server.value(uri, stopWhen).toInt() == 0)
+            QThread::msleep(5);
+        server.stop();
+        QThread::msleep(1500);
+        QVERIFY2(server.resume(&why), qPrintable(why));
+        // A station may fail, as long as it ends and leaves nothing half done.
+        for (QProcess& program : programs)
+            QVERIFY2(finish(program).status >= 0,
+                     qPrintable(QString::fromUtf8(program.readAllStandardError())));
+        collect(QStringLiteral("first"));
+
+        // The next run of each station prints what is left, and nothing twice.
+        for (const QString& n : stations) {
+            QProcess again;
+            start(again, printing, cups.socketPath(), QStringLiteral("data") + n, QStringLiteral("home") + n);
+            const Run r = finish(again);
+            QVERIFY2(r.status == 0, qPrintable(r.err));
+        }
+        collect(QStringLiteral("next"));
+
+        int pages = 0;
+        for (const QString& pdf : QDir(paper).entryList({QStringLiteral("*.pdf")}))
+            pages += pdfPageCount(QDir(paper).filePath(pdf));
+        QCOMPARE(pages, orders);
+        const rova::store::Location store(m_dir->filePath(QStringLiteral("data1")), uri);
+        const QList<rova::store::HistoryEntry> history = rova::store::History(store).search({});
+        QSet<QString> addresses;
+        for (const rova::store::HistoryEntry& entry : history)
+            addresses.insert(entry.slip.add1);
+        QCOMPARE(addresses.size(), orders);
+        QCOMPARE(history.size(), orders);
+        for (const rova::store::BatchRow& row : rova::store::BatchList(store).rows())
             QCOMPARE(row.status, rova::store::BatchStatus::Printed);
     }
 

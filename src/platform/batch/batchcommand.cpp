@@ -14,6 +14,11 @@
 #include "rules/files/assignmentfile.h"
 #include "rules/postal/loader.h"
 
+#include <QDeadlineTimer>
+#include <QThread>
+
+#include <chrono>
+
 namespace rova::cli
 {
 
@@ -74,8 +79,61 @@ bool importFiles(const Request& request, const QString& folder, store::BatchList
     return allRead;
 }
 
-bool printList(const Request& request, store::BatchList& list, print::SlipJobs& service,
-               const batch::SettingsOf& settingsOf)
+// A job's slips the history did not take when it printed: the job, how many of its slips it took and why.
+struct Unrecorded {
+    print::PrintedJob job;
+    int recorded = 0;
+    QString failure;
+};
+
+// The store failed after a job's paper was out, before its slips were recorded or its rows marked
+// printed. The rows' claims keep other stations off them, so the records are tried again on new
+// connections for half the claims' lifetime, until the server answers; then the operator is told
+// which were not recorded.
+bool settle(const store::Location& store, const batch::BatchOutcome& outcome, QList<Unrecorded>& unrecorded)
+{
+    const std::chrono::minutes patience = store::kClaimLifetime / 2;
+    const QDeadlineTimer deadline(patience);
+    QString failure = outcome.storeFailure;
+    if (failure.isEmpty())
+        failure = unrecorded.first().failure;
+    complain(QStringLiteral("データベースに記録できませんでした: %1\n"
+                            "印刷した送り状を一覧と履歴に記録するため、応答を最長 %2 分待ちます")
+                 .arg(failure, QString::number(patience.count())));
+    bool marked = outcome.unmarked.isEmpty();
+    for (;;) {
+        try {
+            store::History history(store);
+            while (!unrecorded.isEmpty()) {
+                Unrecorded& job = unrecorded.first();
+                const print::JobRecord result = print::recordJob(
+                    job.job, [&history] { return &history; }, job.recorded);
+                job.recorded = int(result.recorded);
+                if (!result.failure.isEmpty())
+                    throw Error(result.failure);
+                unrecorded.removeFirst();
+            }
+            if (!marked)
+                store::BatchList(store).markPrinted(outcome.unmarked, outcome.unmarkedPrintedAt,
+                                                    outcome.unmarkedNumbers);
+            complain(QStringLiteral("データベースが応答したため、印刷した送り状を一覧と履歴に記録しました"));
+            return true;
+        } catch (const std::exception& e) {
+            failure = QString::fromUtf8(e.what());
+        }
+        if (deadline.hasExpired())
+            break;
+        QThread::sleep(1);
+    }
+    for (const Unrecorded& job : unrecorded)
+        complain(print::JobRecord{job.job.slips.size(), job.recorded, failure}.problem());
+    if (!marked)
+        complain(outcome.unmarkedText());
+    return false;
+}
+
+bool printList(const Request& request, const store::Location& store, store::BatchList& list,
+               print::SlipJobs& service, const batch::SettingsOf& settingsOf, QList<Unrecorded>& unrecorded)
 {
     const auto jobs = batch::planJobs(list.rows(), settingsOf, request.includeMarked);
     if (jobs.isEmpty()) {
@@ -88,14 +146,19 @@ bool printList(const Request& request, store::BatchList& list, print::SlipJobs& 
     });
     for (const QString& numbers : outcome.numbers)
         print(stdout, numbers + QLatin1Char('\n'));
+    const bool settled =
+        (outcome.unmarked.isEmpty() && unrecorded.isEmpty()) || settle(store, outcome, unrecorded);
     if (!outcome.refusal.isEmpty())
         complain(QStringLiteral("印刷できませんでした: %1\n%2 枚を印刷し、残りの %3 枚は印刷していません")
-                     .arg(outcome.refusal)
+                     .arg(outcome.refusal, QString::number(outcome.printed),
+                          QString::number(outcome.notPrinted())));
+    else if (!outcome.unmarked.isEmpty() && outcome.notPrinted() > 0)
+        complain(QStringLiteral("%1 枚を印刷し、残りの %2 枚は印刷していません")
                      .arg(outcome.printed)
                      .arg(outcome.notPrinted()));
     if (outcome.taken > 0)
         print(stdout, outcome.takenText() + QLatin1Char('\n'));
-    return outcome.allAccepted();
+    return settled && outcome.allAccepted();
 }
 } // namespace
 
@@ -112,17 +175,18 @@ int runBatch(const Request& request, const store::Location& store)
         print::SlipJobs service(printers, folder);
         // Slips printed from a script go into the history as the window's do, so notices find them.
         store::History history(store);
-        QObject::connect(&service, &print::SlipJobs::printed, [&history](const print::PrintedJob& job) {
-            if (const QString problem = print::recordJob(job, [&history] { return &history; }).problem();
-                !problem.isEmpty())
-                complain(problem);
+        QList<Unrecorded> unrecorded;
+        QObject::connect(&service, &print::SlipJobs::printed, [&](const print::PrintedJob& job) {
+            const print::JobRecord result = print::recordJob(job, [&history] { return &history; });
+            if (!result.failure.isEmpty())
+                unrecorded.append({job, int(result.recorded), result.failure});
         });
         service.setNumbersGiven([&history](const QStringList& numbers) { return history.carrying(numbers); });
         const slip::AssignmentFile assignments(folder);
         const batch::SettingsOf settingsOf = [&](const QString& type) { return assignments.load(type); };
         bool ok = request.importFiles.isEmpty() || importFiles(request, folder, list, service, settingsOf);
         if (request.printBatch)
-            ok = printList(request, list, service, settingsOf) && ok;
+            ok = printList(request, store, list, service, settingsOf, unrecorded) && ok;
         return ok ? Success : Failure;
     } catch (const store::DamagedDatabase& e) {
         // The window offers to set the file aside; here the operator is told how to do the same.

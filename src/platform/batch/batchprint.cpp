@@ -30,6 +30,17 @@ QString BatchOutcome::takenText() const
                       : QStringLiteral("%1 枚は他の端末が印刷中か印刷済みのため除きました。").arg(taken);
 }
 
+QString BatchOutcome::unmarkedText() const
+{
+    if (unmarked.isEmpty())
+        return QString();
+    return QStringLiteral(
+               "%1 枚は印刷しましたが、一覧に印刷済みと記録できませんでした: %2\n"
+               "もう一度印刷しないよう、データベースが応答したらこの %1 枚のチェックを外してください。")
+        .arg(unmarked.size())
+        .arg(storeFailure);
+}
+
 QList<BatchJob> planJobs(const QList<store::BatchRow>& rows, const SettingsOf& settingsOf, bool includeMarked)
 {
     QList<BatchJob> jobs;
@@ -93,10 +104,20 @@ BatchOutcome printJobs(const QList<BatchJob>& jobs, print::SlipJobs& service, st
             list.markRefused(ids, outcome.refusal, QDateTime::currentDateTime());
             return outcome;
         }
-        list.markPrinted(ids, QDateTime::currentDateTime(), printed.numbers);
         if (const QString summary = print::numbersSummary(printed); !summary.isEmpty())
             outcome.numbers << summary;
         outcome.printed += int(slips.size());
+        const QDateTime printedAt = QDateTime::currentDateTime();
+        try {
+            list.markPrinted(ids, printedAt, printed.numbers);
+        } catch (const Error& e) {
+            // The store went away after the job was sent: the caller says so or marks them later.
+            outcome.unmarked = ids;
+            outcome.unmarkedPrintedAt = printedAt;
+            outcome.unmarkedNumbers = printed.numbers;
+            outcome.storeFailure = e.message();
+            return outcome;
+        }
     }
     progress(outcome.printed, outcome.total);
     return outcome;

@@ -8,6 +8,7 @@
 #include "platform/print/slipjobs.h"
 #include "platform/store/batchlist.h"
 
+#include <QDateTime>
 #include <QList>
 
 #include <functional>
@@ -36,14 +37,23 @@ struct BatchOutcome {
     bool cancelled = false;
     QString refusal;     // the print path's words for the job that was refused, empty when none was
     QStringList numbers; // per accepted job that took tracking numbers, what the status line says of them
+    // The rows of an accepted job the store failed to mark printed, with why: the paper is out, so
+    // they must not be printed again. Their claims keep other stations off them for a while.
+    QList<qint64> unmarked;
+    QDateTime unmarkedPrintedAt;
+    QStringList unmarkedNumbers;
+    QString storeFailure;
     bool allAccepted() const { return printed + taken == total; }
     // Those neither printed here nor left to another station.
     int notPrinted() const { return total - printed - taken; }
     // What the operator is told of the rows left to other stations; empty when there were none.
     QString takenText() const;
+    // What the operator is told of the unmarked rows; empty when there were none.
+    QString unmarkedText() const;
 };
 
-// Before each job `progress(done, total)` is asked whether to go on; false stops between jobs.
+// Before each job `progress(done, total)` is asked whether to go on; false stops between jobs. The
+// batch also stops after a job whose rows could not be marked printed.
 BatchOutcome printJobs(const QList<BatchJob>& jobs, print::SlipJobs& service, store::BatchList& list,
                        const std::function<bool(int done, int total)>& progress);
 

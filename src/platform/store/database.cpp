@@ -172,6 +172,11 @@ void Database::openServer(const QString& uri)
         fail(QStringLiteral(
             "Qt の PostgreSQL ドライバがありません (パッケージ libqt6sql6-psql を入れてください)"));
     configure(m_db, uri);
+    connect();
+}
+
+void Database::connect() const
+{
     if (!m_db.open())
         throw Error(QStringLiteral("データベースサーバー %1 に接続できません: %2\n"
                                    "サーバーが動いていること、アドレス・データベース名・利用者名と"
@@ -180,6 +185,21 @@ void Database::openServer(const QString& uri)
     // The server's notices and warnings ("already exists, skipping", "no transaction in progress")
     // are no news to the operator; its errors are raised.
     exec(QStringLiteral("SET client_min_messages = error"));
+}
+
+void Database::reconnect() const
+{
+    // A failure found the connection gone; the statements of that call are freed by now.
+    if (!m_lost)
+        return;
+    m_db.close();
+    m_lost = false;
+    try {
+        connect();
+    } catch (...) {
+        m_lost = true; // tried again by the next statement
+        throw;
+    }
 }
 
 void Database::openFile(Access access)
@@ -207,6 +227,7 @@ void Database::openFile(Access access)
 
 QSqlQuery Database::prepare(const QString& sql) const
 {
+    reconnect();
     QSqlQuery query(m_db);
     if (!query.prepare(sql))
         fail(query.lastError());
@@ -231,6 +252,7 @@ qint64 Database::insert(QSqlQuery& query) const
 QSqlQuery Database::exec(const QString& sql) const
 {
     // Run at once rather than prepared: a server prepares no schema statements.
+    reconnect();
     QSqlQuery query(m_db);
     if (!query.exec(sql))
         fail(query.lastError());
@@ -247,8 +269,11 @@ void Database::fail(const QSqlError& error) const
 {
     // A failed statement dooms the server's transaction: ended at once, the statements prepared in
     // it can be freed as they go.
-    if (m_engine == Engine::PostgreSQL)
-        QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
+    // When even that fails the connection is gone (the server stopped or restarted): the next
+    // statement connects again instead of failing for good.
+    if (m_engine == Engine::PostgreSQL &&
+        (!m_db.isOpen() || !QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"))))
+        m_lost = true;
     if (m_engine == Engine::SQLite && isDamage(error))
         throw DamagedDatabase(m_name, reasonOf(error));
     if (m_engine == Engine::SQLite && m_activity == Activity::Opening &&
@@ -294,7 +319,7 @@ WriteTransaction::WriteTransaction(Database& db) : m_db(db), m_previous(db.m_act
 
 WriteTransaction::~WriteTransaction()
 {
-    if (m_open) {
+    if (m_open && m_db.m_db.isOpen()) {
         // Nothing of a failed write stays; a failing rollback leaves SQLite to undo it on next open
         // and a server to undo it when the connection closes.
         QSqlQuery rollback(m_db.m_db);

@@ -65,12 +65,15 @@ private:
     void setUp(const Location& where, Access access);
     void openFile(Access access);
     void openServer(const QString& uri);
+    void connect() const;
+    void reconnect() const;
 
     Engine m_engine;
     Topic m_changes;
     QString m_name;
     QString m_connection;
-    QSqlDatabase m_db;
+    mutable QSqlDatabase m_db; // opened again after a server's connection was lost
+    mutable bool m_lost = false;
     Activity m_activity = Activity::Opening;
 };
 

@@ -68,12 +68,13 @@ void BatchWindow::print()
         const QString taken = outcome.takenText();
         return taken.isEmpty() ? text : text + QLatin1Char('\n') + taken;
     };
+    if (!outcome.unmarked.isEmpty())
+        throw rova::Error(withTaken(outcome.unmarkedText()));
     if (!outcome.refusal.isEmpty())
         throw rova::Error(withTaken(
             QStringLiteral("印刷できませんでした: %1\n%2 枚を印刷し、残りの %3 枚は印刷していません。")
-                .arg(outcome.refusal)
-                .arg(outcome.printed)
-                .arg(outcome.notPrinted())));
+                .arg(outcome.refusal, QString::number(outcome.printed),
+                     QString::number(outcome.notPrinted()))));
     if (outcome.cancelled)
         Dialogs::tell(
             this,

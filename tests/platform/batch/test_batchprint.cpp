@@ -232,6 +232,37 @@ private slots:
         QCOMPARE(list.rows()[1].status, BatchStatus::New);
     }
 
+    // The store fails after a job was sent: its rows are printed but cannot be marked so. The batch
+    // stops there and hands them back, still held by this station, so no other prints them meanwhile.
+    void storeFailingAfterAJobStopsAndHandsBackItsRows()
+    {
+        QTemporaryDir dir;
+        rova::store::BatchList list(dir.path());
+        const QList<qint64> ids = list.add(rows({"A", "B", "A"}));
+        rova::store::Database(dir.path())
+            .exec(
+                QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE OF status ON batch_rows WHEN NEW.status ="
+                               " 'printed' BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+        FakePrintSystem fake;
+        fake.addPrinter(FakePrintSystem::printer(QStringLiteral("Alpha")));
+        fake.addPrinter(FakePrintSystem::printer(QStringLiteral("Beta")));
+        fake.setDefault(0);
+        rova::print::PrinterChoice printers(fake);
+        rova::print::SlipJobs service(printers);
+        const auto outcome = rova::batch::printJobs(rova::batch::planJobs(list.rows(), settingsOf, false),
+                                                    service, list, [](int, int) { return true; });
+        QCOMPARE(fake.jobs().size(), 1);
+        QCOMPARE(outcome.printed, 2);
+        QCOMPARE(outcome.unmarked, (QList<qint64>{ids[0], ids[2]}));
+        QVERIFY2(outcome.unmarkedText().contains(QStringLiteral("disk full")),
+                 qPrintable(outcome.unmarkedText()));
+        QVERIFY(!outcome.allAccepted());
+        const QList<BatchRow> after = list.rows();
+        QVERIFY(!after[0].claimedBy.isEmpty() && !after[2].claimedBy.isEmpty());
+        QCOMPARE(after[1].claimedBy, QString());
+        QCOMPARE(after[1].status, BatchStatus::New);
+    }
+
     // Slip types A and B on two printers, each with its stack of forms: every page of an accepted
     // job takes the next number of its type in page order; a refused job takes none.
     void numbersGoToPagesInOrder_data()

@@ -9,6 +9,7 @@
 
 #include "rules/errors.h"
 #include "rules/files/programsettings.h"
+#include "support/privatepostgresserver.h"
 #include "support/privatepostgrestest.h"
 #include "support/sampleslip.h"
 #include "support/storeengines.h"
@@ -112,6 +113,39 @@ private slots:
             QVERIFY2(e.message().contains("~/.pgpass"), qPrintable(e.message()));
             QVERIFY(!e.message().contains("secret"));
         }
+    }
+
+    // A server that stops and starts again: each call while it is away names it, and the same list
+    // works again once it is back, as a window open all day needs.
+    void listOutlivesTheServerRestarting()
+    {
+        PrivatePostgresServer server;
+        QString why;
+        const QString uri = server.start(&why) ? server.newDatabase(&why) : QString();
+        if (uri.isEmpty())
+            PRIVATE_POSTGRES_UNAVAILABLE(why);
+        QTemporaryDir dir;
+        rova::store::BatchList list(Location(dir.path(), uri));
+        rova::store::BatchRow row;
+        row.slip = rova::test::sampleSlip();
+        const QList<qint64> ids = list.add({row});
+        server.stop();
+        for (int call = 0; call < 2; ++call) {
+            try {
+                list.rows();
+                QFAIL("read a stopped server");
+            } catch (const rova::Error& e) {
+                // The first call finds the connection gone; the next one tries a new connection.
+                QVERIFY2(e.message().contains(QString("postgresql:///")), qPrintable(e.message()));
+                QVERIFY2(call == 0 || e.message().contains(QString("接続できません")),
+                         qPrintable(e.message()));
+            }
+        }
+        QVERIFY2(server.resume(&why), qPrintable(why));
+        list.setTicked(ids, false);
+        const QList<rova::store::BatchRow> rows = list.rows();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0].ticked, false);
     }
 
     void newDatabaseIsBroughtUpToDate_data() { rova::test::StoreEngines::addRows(); }

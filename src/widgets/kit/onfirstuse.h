@@ -10,8 +10,7 @@
 namespace rova
 {
 
-template <class T>
-class OnFirstUse
+template <class T> class OnFirstUse
 {
 public:
     explicit OnFirstUse(std::function<std::unique_ptr<T>()> make) : m_make(std::move(make)) {}

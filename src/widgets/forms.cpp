@@ -27,9 +27,9 @@ Forms::Forms(print::PrinterChoice& printers, const store::Location& store)
       history(std::make_unique<HistoryAccess>(store)),
       main(std::make_unique<MainWindow>(*jobs, store.folder)),
       slipPrn(std::make_unique<PrintPositionDialog>(main.get(), *main)),
-      historyWindow(std::make_unique<HistoryWindow>(*history, *main)),
+      historyWindow([this] { return std::make_unique<HistoryWindow>(*history, *main); }),
       postal(std::make_unique<PostalAssist>(*main)),
-      batch(std::make_unique<BatchWindow>(*main, *postal, store, *history))
+      batch([this, store] { return std::make_unique<BatchWindow>(*main, *postal, store, *history); })
 {
     const QString& folder = store.folder;
     main->setPrintPositionDialog(slipPrn.get());
@@ -42,6 +42,7 @@ Forms::Forms(print::PrinterChoice& printers, const store::Location& store)
             return lines;
         });
     main->setFunctionKey(8, QStringLiteral("履歴"), [this] { historyWindow->open(); });
+    main->setFunctionKey(10, QStringLiteral("一括"), [this] { batch->open(); });
     new RepeatCustomers(*main, *history);
     MainWindow* window = main.get();
     preview = std::make_unique<PreviewWindow>(

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's windows, created in the order the program relies on: the main window first, then
-// the print position dialog, which refers back to it.
+// the print position dialog, which refers back to it. The history and batch windows are made when
+// first opened (or asked for), so the start does not build them.
 
 #include "platform/store/location.h"
+#include "widgets/kit/onfirstuse.h"
 
 #include <QString>
 
@@ -47,11 +49,11 @@ struct Forms {
     HistoryRecorder* recorder = nullptr; // owned by jobs
     std::unique_ptr<MainWindow> main;
     std::unique_ptr<PrintPositionDialog> slipPrn;
-    std::unique_ptr<HistoryWindow> historyWindow; // F8 of the main window
+    OnFirstUse<HistoryWindow> historyWindow; // F8 of the main window
     // The postal dictionary at the main window; in use once given a loaded dictionary.
     std::unique_ptr<PostalAssist> postal;
     std::unique_ptr<PreviewWindow> preview;
-    std::unique_ptr<BatchWindow> batch;
+    OnFirstUse<BatchWindow> batch; // F10 of the main window
 };
 
 } // namespace rova

@@ -80,7 +80,7 @@ bool ProgramStart::open()
 
     m_system = print::installedPrinters(&askPdfFile, print::PdfProposal(m_folder));
     m_printers = std::make_unique<print::PrinterChoice>(*m_system);
-    checkPrintersOnActivation(*m_printers);
+    checkPrintersOnActivation(*m_printers, true);
     m_forms = std::make_unique<Forms>(*m_printers, m_store);
     QObject::connect(&m_instance, &SingleInstance::activationRequested, m_forms->main.get(),
                      &MainWindow::comeForward);

@@ -16,4 +16,9 @@ QString printLatin();   // "Lucida Sans Unicode"
 // application object exists.
 void registerSubstitutions();
 
+// The face a font of `family` is drawn with: the family itself when installed, else its first
+// installed stand-in, else the family (left to Qt's own fallback). Asking for that face directly spares
+// every font made of it the search for the missing family.
+QString installedFace(const QString& family);
+
 } // namespace rova::fonts

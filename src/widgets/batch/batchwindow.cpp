@@ -54,7 +54,6 @@ BatchWindow::BatchWindow(SlipEntry& main, const rova::PostalAssist& postal,
     // Closing the entry window ends the program even while this one is open.
     setAttribute(Qt::WA_QuitOnClose, false);
     build();
-    m_main.setFunctionKey(10, QStringLiteral("一括"), [this] { open(); });
 }
 
 BatchWindow::~BatchWindow() = default;

@@ -6,6 +6,7 @@
 #include "widgets/kit/dialogs.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 
 namespace rova
@@ -13,6 +14,9 @@ namespace rova
 
 void checkDatabaseAtStart(const QString& folder)
 {
+    // A file not there yet cannot be damaged; it is made at its first use, not before the window shows.
+    if (!QFileInfo::exists(QDir(folder).filePath(store::databaseFileName())))
+        return;
     try {
         store::Database probe(folder);
     } catch (const store::DamagedDatabase& e) {

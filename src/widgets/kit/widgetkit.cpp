@@ -53,7 +53,8 @@ private:
 
 QFont gothic(int pixelHeight, bool bold)
 {
-    QFont font(rova::fonts::screenGothic());
+    static const QString face = rova::fonts::installedFace(rova::fonts::screenGothic());
+    QFont font(face);
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
     return font;

@@ -4,17 +4,31 @@
 #include "platform/print/printerchoice.h"
 #include "widgets/kit/dialogs.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 
 namespace rova
 {
 
-void checkPrintersOnActivation(print::PrinterChoice& printers)
+namespace
 {
+// How long after start the list read then stands for the first activation's reading.
+constexpr qint64 kStillFreshMs = 5000;
+} // namespace
+
+void checkPrintersOnActivation(print::PrinterChoice& printers, bool listJustRead)
+{
+    QElapsedTimer sinceRead;
+    if (listJustRead)
+        sinceRead.start();
     // Connected to the model, so the connection ends with it.
     QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, &printers,
-                     [&printers](Qt::ApplicationState state) {
-                         if (state == Qt::ApplicationActive)
+                     [&printers, sinceRead](Qt::ApplicationState state) mutable {
+                         if (state != Qt::ApplicationActive)
+                             return;
+                         const bool fresh = sinceRead.isValid() && !sinceRead.hasExpired(kStillFreshMs);
+                         sinceRead.invalidate();
+                         if (!fresh)
                              guarded(nullptr, [&printers] { printers.checkForChanges(); });
                      });
 }

@@ -160,6 +160,13 @@ private slots:
             QSKIP("the face itself is installed here");
         rova::fonts::registerSubstitutions();
         QCOMPARE(QFontInfo(QFont(asked)).family(), standIn);
+        // The windows ask for the stand-in by its own name: the same face.
+        QCOMPARE(rova::fonts::installedFace(asked), standIn);
+    }
+    void faceWithoutStandInIsLeftToQt()
+    {
+        const QString missing = QStringLiteral("ロバ明朝 無い書体");
+        QCOMPARE(rova::fonts::installedFace(missing), missing);
     }
 };
 

@@ -205,6 +205,11 @@ void Database::openFile(Access access)
         fail(m_db.lastError());
 }
 
+bool Database::answers() const
+{
+    return QSqlQuery(m_db).exec(QStringLiteral("SELECT 1"));
+}
+
 QSqlQuery Database::prepare(const QString& sql) const
 {
     QSqlQuery query(m_db);

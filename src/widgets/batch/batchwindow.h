@@ -79,11 +79,13 @@ private:
     void showRowMarks();
     // Widths for the rows there, the long columns held narrow enough to keep the row on screen.
     void fitColumns();
-    // Opens the database the first time the window is wanted, not at the program's start.
     // The list; while the server does not answer, tried again as long as the operator asks to (null
     // when the operator gives up).
     std::unique_ptr<rova::store::BatchList> openList();
+    // Opens the database the first time the window is wanted, not at the program's start, and again
+    // when its connection broke; false when there is no list to work on.
     bool ensureList();
+    void listenForChanges();
     void refresh();
     // Another connection may have changed the list.
     void takeOutsideChanges();

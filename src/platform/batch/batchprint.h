@@ -43,6 +43,9 @@ struct BatchOutcome {
     QString takenText() const;
 };
 
+// What the operator is told of `taken` rows left to other stations; empty for none.
+QString takenText(int taken);
+
 // Before each job `progress(done, total)` is asked whether to go on; false stops between jobs.
 BatchOutcome printJobs(const QList<BatchJob>& jobs, print::SlipJobs& service, store::BatchList& list,
                        const std::function<bool(int done, int total)>& progress);

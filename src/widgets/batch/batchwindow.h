@@ -91,8 +91,8 @@ private:
     void takeOutsideChanges();
     // The line the import log keeps for the file.
     QString importFile(const QString& path);
-    // Why the ticked rows about to print are marked, as the question before printing says it.
-    QString markedSummary() const;
+    // Why the ticked rows of `rows` about to print are marked, as the question before printing says it.
+    QString markedSummary(const QList<rova::store::BatchRow>& rows) const;
     QList<qint64> selectedIds() const;
     // The check of rows made now: each slip type's printer is asked once for all of them.
     rova::batch::RowCheck rowCheck() const;

@@ -250,10 +250,10 @@ bool BatchWindow::ensureList()
         auto list = openList();
         if (!list)
             return;
-        ready = true;
         if (m_list) {
             m_model->setList(*list);
             m_list = std::move(list);
+            ready = true;
             return;
         }
         listenForChanges();
@@ -266,6 +266,7 @@ bool BatchWindow::ensureList()
         connect(m_model, &QAbstractItemModel::rowsRemoved, this, &BatchWindow::showRowMarks);
         connect(m_model, &QAbstractItemModel::rowsInserted, this, &BatchWindow::showRowMarks);
         showRowMarks();
+        ready = true;
     });
     return ready;
 }

@@ -28,6 +28,8 @@ public:
     // The first value a statement gives on a plain connection of its own, as another tool would
     // read it; null when the statement fails.
     QVariant value(const store::Location& store, const QString& sql);
+    // The server of the stores fresh() made on it, to stop and resume; null before the first.
+    PrivatePostgresServer* server() const { return m_server.get(); }
 
 private:
     std::unique_ptr<PrivatePostgresServer> m_server;

@@ -26,6 +26,11 @@ bool sameJob(const slip::PrintSettings& a, const slip::PrintSettings& b)
 
 QString BatchOutcome::takenText() const
 {
+    return batch::takenText(taken);
+}
+
+QString takenText(int taken)
+{
     return taken == 0 ? QString()
                       : QStringLiteral("%1 枚は他の端末が印刷中か印刷済みのため除きました。").arg(taken);
 }

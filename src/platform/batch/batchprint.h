@@ -52,6 +52,9 @@ struct BatchOutcome {
     QString unmarkedText() const;
 };
 
+// What the operator is told of `taken` rows left to other stations; empty for none.
+QString takenText(int taken);
+
 // Before each job `progress(done, total)` is asked whether to go on; false stops between jobs. The
 // batch also stops after a job whose rows could not be marked printed.
 BatchOutcome printJobs(const QList<BatchJob>& jobs, print::SlipJobs& service, store::BatchList& list,

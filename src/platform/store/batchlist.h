@@ -106,6 +106,9 @@ public:
     void markPrinted(const QList<qint64>& ids, const QDateTime& when, const QStringList& numbers = {});
     void markRefused(const QList<qint64>& ids, const QString& reason, const QDateTime& when);
 
+    // Whether the list's connection still reaches the store (Database::answers).
+    bool answers() const { return m_db.answers(); }
+
     // A number that changes with every committed change of the list, by any process: a window
     // compares it with the one it saw last to know when to read the list again.
     qint64 revision() const;

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A window's ear on the store: on a server, a connection of its own that hears at once when another
-// connection (another station, the command line, another window) commits a change of one topic.
-// The file has no such thing: its owner reads the store's counter on a timer instead.
+// A window's ear on the store: a connection of its own that learns when another connection (another
+// station, the command line, another window) commits a change. A server tells it at once, for one
+// topic; the file has no such thing, so the feed reads each second whether anyone committed there.
+// A server's connection that breaks is made again once the server answers.
 
 #include "platform/store/database.h"
+#include "platform/store/serverattempt.h"
 
 #include <QObject>
+#include <QTimer>
 
 #include <memory>
 
@@ -17,21 +20,36 @@ class ChangeFeed : public QObject
 {
     Q_OBJECT
 public:
-    // Connects to the server as opening the store does, raising the same rova::Error; for the file
-    // it connects to nothing.
+    // Connects as opening the store does, raising the same rova::Error.
     ChangeFeed(const Location& where, Topic topic, QObject* parent = nullptr);
     ~ChangeFeed() override;
 
-    // Whether changed() comes by itself.
-    bool live() const { return m_live; }
+    // What lost() said, until the server answers again (read in reached()).
+    const QString& lostReason() const { return m_lostReason; }
 
 signals:
-    // A change of the topic was committed; the owner reads what changed.
+    // A change was committed, or may have been while the server was away; the owner reads what
+    // changed.
     void changed();
+    // The server no longer answers (`reason`, as opening the store says it); the feed tries it again
+    // every kServerRetry and sends changed() once it answers.
+    void lost(const QString& reason);
+    // The server answers again, just before changed().
+    void reached();
 
 private:
-    std::unique_ptr<Database> m_db; // listening only: it never reads or writes
-    bool m_live = false;
+    void connectNow();
+    // Each second on the file, every kServerRetry on a server.
+    void look();
+    void reconnect();
+
+    const Location m_where;
+    const Topic m_topic;
+    std::unique_ptr<Database> m_db; // never writes; none while the server is away
+    qint64 m_commits = 0;           // the file's, as last read
+    QString m_lostReason;           // empty while the server answers
+    QTimer m_timer;
+    ServerAttempt m_attempt;
 };
 
 } // namespace rova::store

@@ -91,9 +91,13 @@ void configure(QSqlDatabase& db, const QString& uri)
             .replace(QLatin1Char('\''), QStringLiteral("\\'"));
         options << QStringLiteral("%1='%2'").arg(key, quoted);
     }
-    // A server that does not answer is reported instead of freezing the window.
+    // A server that does not answer is reported instead of freezing the window: when connecting, and
+    // when a statement's bytes are not taken (the network gone under an open connection, where the
+    // system would otherwise wait for many minutes).
     if (!QUrlQuery(url).hasQueryItem(QStringLiteral("connect_timeout")))
         options << QStringLiteral("connect_timeout=10");
+    if (!QUrlQuery(url).hasQueryItem(QStringLiteral("tcp_user_timeout")))
+        options << QStringLiteral("tcp_user_timeout=10000");
     db.setConnectOptions(options.join(QLatin1Char(';')));
 }
 
@@ -223,6 +227,11 @@ void Database::openFile(Access access)
     }
     if (!m_db.open())
         fail(m_db.lastError());
+}
+
+bool Database::answers() const
+{
+    return QSqlQuery(m_db).exec(QStringLiteral("SELECT 1"));
 }
 
 QSqlQuery Database::prepare(const QString& sql) const

@@ -44,6 +44,10 @@ public:
     // The connection's driver, whose notifications dialect::listen() subscribes to.
     QSqlDriver* driver() const { return m_db.driver(); }
 
+    // Whether the connection still reaches the database: a server's breaks for good when the server
+    // restarts or goes away, and only a new one reaches it again.
+    bool answers() const;
+
     // A statement prepared on this connection.
     QSqlQuery prepare(const QString& sql) const;
     // Runs a prepared statement; a failure is raised with the file's name and SQLite's reason.

@@ -153,6 +153,11 @@ bool listen(Database& db, Topic topic)
     return onServer(db) && topic != Topic::None && db.driver()->subscribeToNotification(channel(topic));
 }
 
+qint64 othersCommits(const Database& db)
+{
+    return db.value(QStringLiteral("PRAGMA data_version")).toLongLong();
+}
+
 QString searchedIds(Engine engine, bool indexed, const QString& within)
 {
     if (engine == Engine::PostgreSQL)

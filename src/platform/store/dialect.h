@@ -47,6 +47,9 @@ void announce(Database& db, Topic topic);
 // Asks to hear of the topic's commits through the connection's driver (QSqlDriver::notification);
 // false where the engine tells nobody, and the owner reads a counter of its own instead.
 bool listen(Database& db, Topic topic);
+// On the file, where nobody is told: a number that moves whenever another connection commits a
+// change, whatever its topic; the owner of a connection that never writes reads it on a timer.
+qint64 othersCommits(const Database& db);
 
 // The ids of history records whose search text holds the bound text, newest first: `within` goes
 // after the condition, then the limit is bound. `indexed`: a text of three letters or more.

@@ -65,7 +65,7 @@ QString BatchModel::marksText(const BatchRow& row)
 }
 
 BatchModel::BatchModel(rova::store::BatchList& list, QObject* parent)
-    : QAbstractTableModel(parent), m_list(list)
+    : QAbstractTableModel(parent), m_list(&list)
 {
     refresh();
 }
@@ -73,12 +73,12 @@ BatchModel::BatchModel(rova::store::BatchList& list, QObject* parent)
 void BatchModel::refresh()
 {
     // Read before the changes: one committed in between is read again next time, never missed.
-    const qint64 revision = m_list.revision();
+    const qint64 revision = m_list->revision();
     if (revision == m_revision) {
         redrawLapsedClaims();
         return;
     }
-    const rova::store::BatchChanges changes = m_list.changesAfter(m_revision);
+    const rova::store::BatchChanges changes = m_list->changesAfter(m_revision);
     removeGone(changes.ids);
     takeChanged(changes.rows);
     m_revision = revision;
@@ -98,7 +98,7 @@ void BatchModel::redrawLapsedClaims()
 
 bool BatchModel::tick(const QList<qint64>& ids, bool ticked)
 {
-    const qint64 revision = m_list.setTicked(ids, ticked);
+    const qint64 revision = m_list->setTicked(ids, ticked);
     // Only this change since the last read: the rows are known without reading them again.
     if (revision != m_revision + 1)
         return false;

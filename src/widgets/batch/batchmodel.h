@@ -35,6 +35,8 @@ public:
 
     explicit BatchModel(rova::store::BatchList& list, QObject* parent = nullptr);
 
+    // The same list on a new connection, when the old one broke; the rows stay until refresh().
+    void setList(rova::store::BatchList& list) { m_list = &list; }
     // Takes in the changes committed since the last read.
     void refresh();
     // Ticks the rows in the list and here; false when another program changed the list meanwhile,
@@ -60,7 +62,7 @@ private:
     void redrawLapsedClaims();
     qsizetype positionOf(qint64 id) const;
 
-    rova::store::BatchList& m_list;
+    rova::store::BatchList* m_list;
     QList<rova::store::BatchRow> m_rows;
     qint64 m_revision = -1;
     QDateTime m_lapsesSeen = QDateTime::currentDateTime(); // the last look for lapsed claims

@@ -240,22 +240,22 @@ std::unique_ptr<rova::store::BatchList> BatchWindow::openList()
 
 bool BatchWindow::ensureList()
 {
-    if (m_list)
+    // A server's connection broken while the window was open (restarted, the network away) is made
+    // again at the next command, as on opening.
+    if (m_list && m_list->answers())
         return true;
-    guarded(this, [this] {
+    bool ready = false;
+    guarded(this, [this, &ready] {
         auto list = openList();
         if (!list)
             return;
-        // Another station or process (the command line) may change the list while the window is
-        // open: a server says so at once, the file's revision is read each second.
-        auto* feed = new rova::store::ChangeFeed(m_store, rova::store::Topic::BatchList, this);
-        if (feed->live()) {
-            connect(feed, &rova::store::ChangeFeed::changed, this, &BatchWindow::takeOutsideChanges);
-        } else {
-            auto* poll = new QTimer(this);
-            connect(poll, &QTimer::timeout, this, &BatchWindow::takeOutsideChanges);
-            poll->start(1000);
+        if (m_list) {
+            m_model->setList(*list);
+            m_list = std::move(list);
+            ready = true;
+            return;
         }
+        listenForChanges();
         m_list = std::move(list);
         m_model = new BatchModel(*m_list, this);
         m_table->setModel(m_model);
@@ -265,8 +265,29 @@ bool BatchWindow::ensureList()
         connect(m_model, &QAbstractItemModel::rowsRemoved, this, &BatchWindow::showRowMarks);
         connect(m_model, &QAbstractItemModel::rowsInserted, this, &BatchWindow::showRowMarks);
         showRowMarks();
+        ready = true;
     });
-    return bool(m_list);
+    return ready;
+}
+
+void BatchWindow::listenForChanges()
+{
+    // Another station or process (the command line) may change the list while the window is open: a
+    // server says so at once, the file's revision is read each second (which also shows claims
+    // lapsing).
+    if (m_store.onServer()) {
+        auto* feed = new rova::store::ChangeFeed(m_store, rova::store::Topic::BatchList, this);
+        connect(feed, &rova::store::ChangeFeed::changed, this, &BatchWindow::takeOutsideChanges);
+        connect(feed, &rova::store::ChangeFeed::lost, this, [this](const QString& reason) { say(reason); });
+        connect(feed, &rova::store::ChangeFeed::reached, this, [this, feed] {
+            if (m_status->text() == feed->lostReason())
+                say(QString());
+        });
+        return;
+    }
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, &BatchWindow::takeOutsideChanges);
+    poll->start(1000);
 }
 
 void BatchWindow::open()
@@ -299,7 +320,7 @@ void BatchWindow::refresh()
 void BatchWindow::takeOutsideChanges()
 {
     // While it prints, the print itself reads the list at its end; a hidden window reads it on opening.
-    if (m_model && isVisible() && m_controls->isEnabled())
+    if (m_model && isVisible() && m_controls->isEnabled() && ensureList())
         refresh();
 }
 

@@ -79,18 +79,20 @@ private:
     void showRowMarks();
     // Widths for the rows there, the long columns held narrow enough to keep the row on screen.
     void fitColumns();
-    // Opens the database the first time the window is wanted, not at the program's start.
     // The list; while the server does not answer, tried again as long as the operator asks to (null
     // when the operator gives up).
     std::unique_ptr<rova::store::BatchList> openList();
+    // Opens the database the first time the window is wanted, not at the program's start, and again
+    // when its connection broke; false when there is no list to work on.
     bool ensureList();
+    void listenForChanges();
     void refresh();
     // Another connection may have changed the list.
     void takeOutsideChanges();
     // The line the import log keeps for the file.
     QString importFile(const QString& path);
-    // Why the ticked rows about to print are marked, as the question before printing says it.
-    QString markedSummary() const;
+    // Why the ticked rows of `rows` about to print are marked, as the question before printing says it.
+    QString markedSummary(const QList<rova::store::BatchRow>& rows) const;
     QList<qint64> selectedIds() const;
     // The check of rows made now: each slip type's printer is asked once for all of them.
     rova::batch::RowCheck rowCheck() const;

@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QMap>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -35,14 +36,27 @@ void BatchWindow::print()
     refresh();
     const rova::slip::AssignmentFile assignments(m_main.folder());
     const auto settingsOf = [&](const QString& type) { return assignments.load(type); };
-    const QList<rova::batch::BatchJob> jobs = rova::batch::planJobs(m_model->rows(), settingsOf, true);
+    // Rows a station holds now are left to it: the question counts only what this one may print,
+    // and names the rest as the outcome would. The claim still decides when the job is sent.
+    const QDateTime now = QDateTime::currentDateTime();
+    QList<rova::store::BatchRow> free;
+    int held = 0;
+    for (const rova::store::BatchRow& row : m_model->rows()) {
+        if (row.ticked && row.status != rova::store::BatchStatus::Printed && row.claimHeld(now))
+            ++held;
+        else
+            free << row;
+    }
+    const QList<rova::batch::BatchJob> jobs = rova::batch::planJobs(free, settingsOf, true);
     const int total = rova::batch::slipCount(jobs);
+    const QString heldText = held == 0 ? QString() : QLatin1Char('\n') + rova::batch::takenText(held);
     if (total == 0)
         throw rova::Error(
-            QStringLiteral("印刷する行がありません。印刷済みでない行にチェックを付けてください。"));
-    const QString marked = markedSummary();
+            QStringLiteral("印刷する行がありません。印刷済みでない行にチェックを付けてください。") +
+            heldText);
+    const QString marked = markedSummary(free);
     // A marked slip printed by a hasty Enter is a wasted form or a parcel gone wrong.
-    if (!Dialogs::ask(this, QStringLiteral("%1 枚を印刷しますか?").arg(total) + marked,
+    if (!Dialogs::ask(this, QStringLiteral("%1 枚を印刷しますか?").arg(total) + heldText + marked,
                       marked.isEmpty() ? Dialogs::Answer::Yes : Dialogs::Answer::No))
         return;
 
@@ -87,11 +101,11 @@ void BatchWindow::print()
                 .join(QStringLiteral("　")));
 }
 
-QString BatchWindow::markedSummary() const
+QString BatchWindow::markedSummary(const QList<rova::store::BatchRow>& rows) const
 {
     int marked = 0;
     QMap<QString, int> reasons; // a mark's standing text and how many rows have it
-    for (const rova::store::BatchRow& row : m_model->rows()) {
+    for (const rova::store::BatchRow& row : rows) {
         if (!row.ticked || row.status == rova::store::BatchStatus::Printed || row.marks.isEmpty())
             continue;
         ++marked;

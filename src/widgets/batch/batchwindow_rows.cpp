@@ -22,6 +22,8 @@ using rova::store::BatchRow;
 
 void BatchWindow::addFromMain()
 {
+    if (!ensureList())
+        return;
     BatchRow row;
     row.slip = m_main.slipValues();
     rova::batch::RowCheck check = rowCheck();
@@ -50,6 +52,8 @@ void BatchWindow::loadCurrent()
 
 void BatchWindow::writeBack()
 {
+    if (!ensureList())
+        return;
     if (m_loadedId == 0)
         throw rova::Error(
             QStringLiteral("戻す行がありません。先に行を Enter かダブルクリックで開いてください。"));
@@ -71,6 +75,8 @@ void BatchWindow::writeBack()
 
 void BatchWindow::deleteSelected()
 {
+    if (!ensureList())
+        return;
     const QList<qint64> ids = selectedIds();
     if (ids.isEmpty())
         throw rova::Error(QStringLiteral("削除する行を選んでください。"));
@@ -85,6 +91,8 @@ void BatchWindow::deleteSelected()
 
 void BatchWindow::tickSelected(bool ticked)
 {
+    if (!ensureList())
+        return;
     const QList<qint64> ids = selectedIds();
     if (ids.isEmpty())
         throw rova::Error(QStringLiteral("行を選んでください。"));
@@ -94,6 +102,8 @@ void BatchWindow::tickSelected(bool ticked)
 
 void BatchWindow::releaseSelected()
 {
+    if (!ensureList())
+        return;
     const QList<qint64> ids = selectedIds(); // in list order, so by id
     if (ids.isEmpty())
         throw rova::Error(QStringLiteral("行を選んでください。"));
@@ -126,6 +136,8 @@ void BatchWindow::releaseSelected()
 
 void BatchWindow::changeSlipType()
 {
+    if (!ensureList())
+        return;
     const QString type = m_slipType->currentText();
     const int changed = m_list->setSlipTypeOfTicked(type);
     // The new form may have no place for a value, or other values may run into each other on it.

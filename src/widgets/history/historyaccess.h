@@ -33,6 +33,13 @@ public:
     // raises the reason at once rather than wait for a server that is not there.
     void lost(const QString& reason);
     void reachedAgain() { m_away.clear(); }
+    // The server answers again after it went away: the connection, broken with it even where no use
+    // failed yet, is made again at the next use.
+    void reconnect()
+    {
+        m_history.reset();
+        reachedAgain();
+    }
     bool away() const { return !m_away.isEmpty(); }
     const QString& awayReason() const { return m_away; }
 

@@ -172,10 +172,13 @@ void HistoryWindow::bindKeys()
 void HistoryWindow::open()
 {
     if (!m_feed) {
-        // A server that cannot be reached now is reported by the search; the next opening tries again.
+        // A store that cannot be reached now is reported by the search; the next opening tries again.
         try {
             m_feed = new store::ChangeFeed(m_history.location(), store::Topic::History, this);
             connect(m_feed, &store::ChangeFeed::changed, this, &HistoryWindow::takeOutsideChanges);
+            // Where the search says what failed.
+            connect(m_feed, &store::ChangeFeed::lost, m_count, &QLabel::setText);
+            connect(m_feed, &store::ChangeFeed::reached, this, [this] { m_history.reconnect(); });
         } catch (const Error&) {
         }
     }
@@ -197,6 +200,9 @@ void HistoryWindow::refresh()
     try {
         m_entries = m_history.history().search(query);
     } catch (const std::exception& e) {
+        // A server's connection that failed is given up, to be made again once the server answers.
+        if (m_history.location().onServer())
+            m_history.lost(QString::fromUtf8(e.what()));
         // Not a box per keystroke: the reason stays in the window until a search works again.
         m_entries.clear();
         fill();

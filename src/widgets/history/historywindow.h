@@ -51,7 +51,8 @@ private:
     void bindKeys();
     // Searches again with the box's text and days; the first row is chosen.
     void refresh();
-    // Records another station printed: the search again, the chosen rows and the rows in view kept.
+    // Records another station or process made: the search again, the chosen rows and the rows in view
+    // kept.
     void takeOutsideChanges();
     void fill();
     QList<rova::store::HistoryEntry> chosen() const;
@@ -60,7 +61,7 @@ private:
     rova::HistoryAccess& m_history;
     SlipEntry& m_main;
     QList<rova::store::HistoryEntry> m_entries; // as the rows show them
-    rova::store::ChangeFeed* m_feed = nullptr;  // once the window was opened on a server
+    rova::store::ChangeFeed* m_feed = nullptr;  // once the window was opened
 
     QLineEdit* m_search = nullptr;
     QCheckBox* m_byPeriod = nullptr;

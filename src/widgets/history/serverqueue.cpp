@@ -5,7 +5,6 @@
 
 #include <QLabel>
 #include <QStatusBar>
-#include <QThread>
 
 #include <memory>
 
@@ -14,8 +13,6 @@ namespace rova
 
 namespace
 {
-constexpr int retryMs = 10000;
-
 struct Sent {
     int left = -1; // slips still waiting; unknown when the queue could not be read
     QString problem;
@@ -24,7 +21,7 @@ struct Sent {
 
 ServerQueue::ServerQueue(HistoryAccess& history, QObject* parent) : QObject(parent), m_history(history)
 {
-    m_retry.setInterval(retryMs);
+    m_retry.setInterval(store::kServerRetry);
     connect(&m_retry, &QTimer::timeout, this, [this] {
         if (waiting() || m_history.away())
             sendWaiting();
@@ -40,14 +37,6 @@ ServerQueue::ServerQueue(HistoryAccess& history, QObject* parent) : QObject(pare
             emit waitingChanged(m_waiting, QString());
             sendWaiting();
         });
-}
-
-ServerQueue::~ServerQueue()
-{
-    if (m_sender) {
-        m_sender->wait();
-        delete m_sender;
-    }
 }
 
 store::HistoryQueue& ServerQueue::queue()
@@ -68,30 +57,24 @@ print::JobRecord ServerQueue::keep(const print::PrintedJob& job, int from)
 
 void ServerQueue::sendWaiting()
 {
-    if (m_sender)
-        return;
     const store::Location where = m_history.location();
     auto outcome = std::make_shared<Sent>();
-    m_sender = QThread::create([where, outcome] {
-        try {
-            store::History server(where);
-            store::HistoryQueue waiting(where);
-            waiting.moveTo(server);
-            outcome->left = waiting.size();
-        } catch (const std::exception& e) {
-            outcome->problem = QString::fromUtf8(e.what());
+    m_sender.run(
+        [where, outcome] {
             try {
-                outcome->left = store::HistoryQueue(where).size();
-            } catch (const std::exception&) {
+                store::History server(where);
+                store::HistoryQueue waiting(where);
+                waiting.moveTo(server);
+                outcome->left = waiting.size();
+            } catch (const std::exception& e) {
+                outcome->problem = QString::fromUtf8(e.what());
+                try {
+                    outcome->left = store::HistoryQueue(where).size();
+                } catch (const std::exception&) {
+                }
             }
-        }
-    });
-    connect(m_sender, &QThread::finished, this, [this, outcome] {
-        m_sender->deleteLater();
-        m_sender = nullptr;
-        sent(outcome->left, outcome->problem);
-    });
-    m_sender->start();
+        },
+        [this, outcome] { sent(outcome->left, outcome->problem); });
 }
 
 void ServerQueue::sent(int left, const QString& problem)

@@ -6,6 +6,7 @@
 
 #include "platform/print/jobhistory.h"
 #include "platform/store/historyqueue.h"
+#include "platform/store/serverattempt.h"
 
 #include <QObject>
 #include <QString>
@@ -14,7 +15,6 @@
 #include <optional>
 
 class QStatusBar;
-class QThread;
 
 namespace rova
 {
@@ -27,7 +27,6 @@ class ServerQueue : public QObject
 public:
     // Slips left waiting by an earlier run are sent as soon as the server answers.
     ServerQueue(HistoryAccess& history, QObject* parent);
-    ~ServerQueue() override; // waits for a move under way
 
     // The slips of `job` from `from` on wait; says what failed when even that failed.
     print::JobRecord keep(const print::PrintedJob& job, int from);
@@ -46,7 +45,7 @@ private:
     HistoryAccess& m_history;
     std::optional<store::HistoryQueue> m_queue; // opened when first needed
     QTimer m_retry;
-    QThread* m_sender = nullptr;
+    store::ServerAttempt m_sender; // waits for a move under way when the queue goes
     int m_waiting = 0;
 };
 

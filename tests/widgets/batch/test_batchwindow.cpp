@@ -30,6 +30,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
@@ -40,6 +41,10 @@
 // A change another process makes to the list in the folder.
 using OutsideChange = std::function<void(const rova::store::Location& store, const QList<qint64>& ids)>;
 Q_DECLARE_METATYPE(OutsideChange)
+
+// What the operator does while the server is away, or just after it came back.
+enum class WhileAway { Nothing, CommandDeclined, CommandAfterReturn };
+Q_DECLARE_METATYPE(WhileAway)
 
 using rova::Dialogs;
 using rova::print::FakePrintSystem;
@@ -648,22 +653,54 @@ private slots:
         QCOMPARE(cell(1, BatchModel::Status).startsWith(QStringLiteral("梱包2 が印刷中")), !confirm);
     }
 
-    // Rows another station is printing are left to it, and said apart from those not printed.
+    void printSaysWhatAnotherStationTook_data()
+    {
+        QTest::addColumn<bool>("onServer");
+        QTest::addColumn<int>("heldByOther");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("status");
+        const QString taken = QStringLiteral("1 枚は他の端末が印刷中か印刷済みのため除きました。");
+        for (const bool onServer : {false, true}) {
+            const char* engine = onServer ? "PostgreSQL" : "SQLite";
+            QTest::addRow("%s: none held", engine) << onServer << 0 << QStringLiteral("3 枚を印刷しますか?")
+                                                   << QStringLiteral("3 枚を印刷しました。");
+            QTest::addRow("%s: one held", engine)
+                << onServer << 1 << "2 枚を印刷しますか?\n" + taken << QStringLiteral("2 枚を印刷しました。");
+            QTest::addRow("%s: all held", engine)
+                << onServer << 3 << QString()
+                << "印刷する行がありません。印刷済みでない行にチェックを付けてください。\n"
+                   "3 枚は他の端末が印刷中か印刷済みのため除きました。";
+        }
+    }
+    // Rows another station is printing are left to it: the question counts only the others and says
+    // what is left, as the outcome does.
     void printSaysWhatAnotherStationTook()
     {
+        QFETCH(bool, onServer);
+        QFETCH(int, heldByOther);
+        QFETCH(QString, question);
+        QFETCH(QString, status);
+        QString why;
+        if (onServer && !restartOnServer(&why))
+            PRIVATE_POSTGRES_UNAVAILABLE(why);
+        const Location other(w()->folder(), m_server, QStringLiteral("梱包2"));
         QList<rova::store::BatchRow> made(3);
         for (rova::store::BatchRow& row : made)
             row.slip = rova::test::sampleSlip();
-        const QList<qint64> ids = rova::store::BatchList(w()->folder()).add(made);
-        rova::store::BatchList(rova::store::Location(w()->folder(), {}, QStringLiteral("梱包2")))
-            .claim({ids[1]});
+        const QList<qint64> ids = rova::store::BatchList(other).add(made);
+        rova::store::BatchList(other).claim(ids.mid(3 - heldByOther));
         QTRY_COMPARE(model()->rowCount(), 3);
+        QTRY_COMPARE(cell(2, BatchModel::Status).startsWith(QStringLiteral("梱包2")), heldByOther > 0);
+        Dialogs::takeShown();
         Dialogs::answerNext(true);
         click("Button_Print");
-        QCOMPARE(MainWindowFixture::shownTexts().value(0), QStringLiteral("3 枚を印刷しますか?"));
-        QCOMPARE(control<QLabel>(b(), QStringLiteral("Label_Status"))->text(),
-                 QStringLiteral("2 枚を印刷しました。1 枚は他の端末が印刷中か印刷済みのため除きました。"));
-        QCOMPARE(cell(1, BatchModel::Status).section(u' ', 0, 1), QStringLiteral("梱包2 が印刷中"));
+        const QList<Dialogs::Shown> shown = Dialogs::takeShown();
+        QCOMPARE(shown.value(0).text, question.isEmpty() ? status : question);
+        if (question.isEmpty())
+            return;
+        QCOMPARE(control<QLabel>(b(), QStringLiteral("Label_Status"))->text(), status);
+        if (heldByOther > 0)
+            QCOMPARE(cell(2, BatchModel::Status).section(u' ', 0, 1), QStringLiteral("梱包2 が印刷中"));
     }
 
     void outsideChangeKeepsSelectionAndPlace_data()
@@ -765,6 +802,67 @@ private slots:
                          box.text.endsWith(QStringLiteral("もう一度接続しますか?")),
                      qPrintable(box.text));
         }
+    }
+
+    void serverBackInAnOpenWindow_data()
+    {
+        QTest::addColumn<WhileAway>("whileAway");
+        QTest::newRow("waits") << WhileAway::Nothing;
+        QTest::newRow("unticks while away, declines to try again") << WhileAway::CommandDeclined;
+        QTest::newRow("unticks at once when it is back") << WhileAway::CommandAfterReturn;
+    }
+    // The server stops and comes back while the window is open: the window says it is away, and once
+    // it answers again the window shows what other stations changed, without being reopened.
+    void serverBackInAnOpenWindow()
+    {
+        QFETCH(WhileAway, whileAway);
+        QString why;
+        if (!restartOnServer(&why))
+            PRIVATE_POSTGRES_UNAVAILABLE(why);
+        const Location other(w()->folder(), m_server, QStringLiteral("梱包2"));
+        QList<rova::store::BatchRow> made(2);
+        for (int i = 0; i < made.size(); ++i)
+            made[i].slip.name = QStringLiteral("客%1").arg(i);
+        rova::store::BatchList(other).add(made);
+        QTRY_COMPARE(model()->rowCount(), 2);
+        table()->selectRow(0);
+
+        PrivatePostgresServer& server = *m_engines.server();
+        server.stop();
+        bool stopped = true;
+        const auto resume = qScopeGuard([&] {
+            if (stopped)
+                server.resume(&why);
+        });
+        const auto named = [](const QString& text) {
+            return text.startsWith(QStringLiteral("データベースサーバー postgresql:///")) &&
+                   text.contains(QStringLiteral("に接続できません"));
+        };
+        QLabel* status = control<QLabel>(b(), QStringLiteral("Label_Status"));
+        QTRY_VERIFY_WITH_TIMEOUT(named(status->text()), 15000);
+        if (whileAway == WhileAway::CommandDeclined) {
+            Dialogs::takeShown();
+            Dialogs::answerNext(false);
+            click("Button_Untick");
+            const QList<Dialogs::Shown> shown = Dialogs::takeShown();
+            QCOMPARE(shown.size(), 1);
+            QVERIFY2(named(shown[0].text) && shown[0].text.endsWith(QStringLiteral("もう一度接続しますか?")),
+                     qPrintable(shown[0].text));
+        }
+        QVERIFY2(server.resume(&why), qPrintable(why));
+        stopped = false;
+        if (whileAway == WhileAway::CommandAfterReturn) {
+            Dialogs::takeShown();
+            click("Button_Untick");
+            QCOMPARE(Dialogs::takeShown().size(), 0);
+            QVERIFY(!rova::store::BatchList(other).rows()[0].ticked);
+            QCOMPARE(model()->index(0, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        }
+
+        rova::store::BatchList(other).add({made[0]});
+        QTRY_COMPARE_WITH_TIMEOUT(model()->rowCount(), 3, 25000);
+        QVERIFY2(!named(status->text()), qPrintable(status->text()));
+        QCOMPARE(table()->currentIndex().row(), 0);
     }
 
     // The window's own tick is taken in without reading the rows again; a change made elsewhere just

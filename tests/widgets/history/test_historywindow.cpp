@@ -31,6 +31,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -506,17 +507,22 @@ private slots:
         QCOMPARE(QDir(out).entryList(QDir::Files).size(), 1);
     }
 
-    // Another station's prints appear while the window is open: the slips chosen stay chosen, the
-    // rows in view stay in view, and at the top of the list the new one is seen.
+    void otherStationsPrintsAppear_data() { rova::test::StoreEngines::addRows(); }
+    // Another station's prints (on the file: another process's) appear while the window is open: the
+    // slips chosen stay chosen, the rows in view stay in view, and at the top of the list the new one
+    // is seen.
     void otherStationsPrintsAppear()
     {
-        QString why;
-        const std::optional<rova::store::Location> server = m_engines.fresh(true, f->folder(), &why);
-        if (!server)
-            PRIVATE_POSTGRES_UNAVAILABLE(why);
-        m_server = server->server;
-        f.reset();
-        f = MainWindowFixture::started(m_server);
+        QFETCH(bool, onServer);
+        if (onServer) {
+            QString why;
+            const std::optional<rova::store::Location> server = m_engines.fresh(true, f->folder(), &why);
+            if (!server)
+                PRIVATE_POSTGRES_UNAVAILABLE(why);
+            m_server = server->server;
+            f.reset();
+            f = MainWindowFixture::started(m_server);
+        }
         for (int i = 0; i < 40; ++i)
             record(slipTo(QString("客%1").arg(i), "03-1111-2222", "100-0001", "東京都千代田区"), day(1));
         openWindow();
@@ -545,6 +551,37 @@ private slots:
         QTRY_COMPARE(grid->rowCount(), 42);
         QCOMPARE(grid->item(grid->rowAt(0), 2)->text(), QString("佐藤花子"));
         QCOMPARE(chosenNames(), QStringList{"客19"});
+    }
+
+    // The server stops and comes back while the window is open: the window says so where the search
+    // says what failed, and another station's print shows once the server answers again.
+    void serverBackInAnOpenWindow()
+    {
+        QString why;
+        const std::optional<rova::store::Location> server = m_engines.fresh(true, f->folder(), &why);
+        if (!server)
+            PRIVATE_POSTGRES_UNAVAILABLE(why);
+        m_server = server->server;
+        f.reset();
+        f = MainWindowFixture::started(m_server);
+        record(slipTo("客1", "03-1111-2222", "100-0001", "東京都千代田区"), day(1));
+        openWindow();
+        QCOMPARE(shownNames(), QStringList{"客1"});
+
+        PrivatePostgresServer& postgres = *m_engines.server();
+        postgres.stop();
+        bool stopped = true;
+        const auto resume = qScopeGuard([&] {
+            if (stopped)
+                postgres.resume(&why);
+        });
+        auto* count = part<QLabel>("Label_Count");
+        QTRY_VERIFY_WITH_TIMEOUT(count->text().contains(QStringLiteral("に接続できません")), 15000);
+        QVERIFY2(postgres.resume(&why), qPrintable(why));
+        stopped = false;
+        record(slipTo("鈴木一郎", "03-9999-0000", "100-0001", "東京都千代田区"), day(2));
+        QTRY_COMPARE_WITH_TIMEOUT(shownNames(), (QStringList{"鈴木一郎", "客1"}), 25000);
+        QCOMPARE(count->text(), QStringLiteral("2 件"));
     }
 
     void commandsWithNothingChosenSayso()

@@ -75,53 +75,68 @@ int slipCount(const QList<BatchJob>& jobs)
     return count;
 }
 
+namespace
+{
+// Claims, prints and marks one part of a job; false when the batch stops there.
+bool printPart(const BatchJob& job, qsizetype from, print::SlipJobs& service, store::BatchList& list,
+               BatchOutcome& outcome)
+{
+    const QList<qint64> part = job.ids.mid(from, kSlipsPerPart);
+    // Only the rows no other station printed or is printing go into the job.
+    const QList<qint64> ids = list.claim(part);
+    QList<slip::SlipValues> slips;
+    for (qsizetype i = 0; i < part.size(); ++i) {
+        if (ids.contains(part[i]))
+            slips.append(job.slips[from + i]);
+    }
+    outcome.taken += int(part.size() - ids.size());
+    if (ids.isEmpty())
+        return true;
+    std::optional<QString> refusal;
+    print::PrintedJob printed;
+    try {
+        printed = service.print(slips, job.settings);
+    } catch (const Error& e) {
+        refusal = e.message();
+    } catch (const std::exception& e) {
+        refusal = QString::fromLocal8Bit(e.what());
+    }
+    if (refusal) {
+        outcome.refusal = refusal->isEmpty() ? QStringLiteral("印刷できませんでした") : *refusal;
+        list.markRefused(ids, outcome.refusal, QDateTime::currentDateTime());
+        return false;
+    }
+    if (const QString summary = print::numbersSummary(printed); !summary.isEmpty())
+        outcome.numbers << summary;
+    outcome.printed += int(slips.size());
+    const QDateTime printedAt = QDateTime::currentDateTime();
+    try {
+        list.markPrinted(ids, printedAt, printed.numbers);
+    } catch (const Error& e) {
+        // The store went away after the job was sent: the caller says so or marks them later.
+        outcome.unmarked = ids;
+        outcome.unmarkedPrintedAt = printedAt;
+        outcome.unmarkedNumbers = printed.numbers;
+        outcome.storeFailure = e.message();
+        return false;
+    }
+    return true;
+}
+} // namespace
+
 BatchOutcome printJobs(const QList<BatchJob>& jobs, print::SlipJobs& service, store::BatchList& list,
                        const std::function<bool(int done, int total)>& progress)
 {
     BatchOutcome outcome;
     outcome.total = slipCount(jobs);
     for (const BatchJob& job : jobs) {
-        if (!progress(outcome.printed, outcome.total)) {
-            outcome.cancelled = true;
-            return outcome;
-        }
-        // Only the rows no other station printed or is printing go into the job.
-        const QList<qint64> ids = list.claim(job.ids);
-        QList<slip::SlipValues> slips;
-        for (qsizetype i = 0; i < job.ids.size(); ++i) {
-            if (ids.contains(job.ids[i]))
-                slips.append(job.slips[i]);
-        }
-        outcome.taken += int(job.ids.size() - ids.size());
-        if (ids.isEmpty())
-            continue;
-        std::optional<QString> refusal;
-        print::PrintedJob printed;
-        try {
-            printed = service.print(slips, job.settings);
-        } catch (const Error& e) {
-            refusal = e.message();
-        } catch (const std::exception& e) {
-            refusal = QString::fromLocal8Bit(e.what());
-        }
-        if (refusal) {
-            outcome.refusal = refusal->isEmpty() ? QStringLiteral("印刷できませんでした") : *refusal;
-            list.markRefused(ids, outcome.refusal, QDateTime::currentDateTime());
-            return outcome;
-        }
-        if (const QString summary = print::numbersSummary(printed); !summary.isEmpty())
-            outcome.numbers << summary;
-        outcome.printed += int(slips.size());
-        const QDateTime printedAt = QDateTime::currentDateTime();
-        try {
-            list.markPrinted(ids, printedAt, printed.numbers);
-        } catch (const Error& e) {
-            // The store went away after the job was sent: the caller says so or marks them later.
-            outcome.unmarked = ids;
-            outcome.unmarkedPrintedAt = printedAt;
-            outcome.unmarkedNumbers = printed.numbers;
-            outcome.storeFailure = e.message();
-            return outcome;
+        for (qsizetype from = 0; from < job.ids.size(); from += kSlipsPerPart) {
+            if (!progress(outcome.printed, outcome.total)) {
+                outcome.cancelled = true;
+                return outcome;
+            }
+            if (!printPart(job, from, service, list, outcome))
+                return outcome;
         }
     }
     progress(outcome.printed, outcome.total);

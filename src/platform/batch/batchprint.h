@@ -2,8 +2,10 @@
 #pragma once
 // Printing the batch list: the ticked rows not yet printed, one job per printer (and margins), a
 // page per slip in list order, through the one print service. A row is marked printed only once
-// its job was accepted; a refused job marks its rows with the reason and stops the batch. Each job
-// claims its rows first, so a row another station printed or is printing is left to it.
+// its job was accepted; a refused job marks its rows with the reason and stops the batch. A job
+// goes in parts of at most kSlipsPerPart slips, each claiming its rows just before it is sent, so
+// a row another station printed or is printing is left to it, a station holds only what it is
+// sending (long before its claim could lapse), and stations printing one list share it.
 
 #include "platform/print/slipjobs.h"
 #include "platform/store/batchlist.h"
@@ -15,6 +17,8 @@
 
 namespace rova::batch
 {
+
+constexpr int kSlipsPerPart = 100;
 
 struct BatchJob {
     slip::PrintSettings settings;
@@ -55,8 +59,8 @@ struct BatchOutcome {
 // What the operator is told of `taken` rows left to other stations; empty for none.
 QString takenText(int taken);
 
-// Before each job `progress(done, total)` is asked whether to go on; false stops between jobs. The
-// batch also stops after a job whose rows could not be marked printed.
+// Before each part `progress(done, total)` is asked whether to go on; false stops between parts.
+// The batch also stops after a part whose rows could not be marked printed.
 BatchOutcome printJobs(const QList<BatchJob>& jobs, print::SlipJobs& service, store::BatchList& list,
                        const std::function<bool(int done, int total)>& progress);
 

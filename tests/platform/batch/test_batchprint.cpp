@@ -71,6 +71,12 @@ QString jobIds(const QList<BatchJob>& jobs)
     }
     return out.join(u'|');
 }
+
+rova::store::Location atStation(rova::store::Location store, const QString& name)
+{
+    store.station = name;
+    return store;
+}
 } // namespace
 
 class TestBatchPrint : public QObject
@@ -161,11 +167,7 @@ private slots:
         std::optional<rova::store::Location> store = m_engines.fresh(onServer, dir.path(), &why);
         if (!store)
             PRIVATE_POSTGRES_UNAVAILABLE(why);
-        const auto station = [&](const QString& name) {
-            rova::store::Location at = *store;
-            at.station = name;
-            return at;
-        };
+        const auto station = [&](const QString& name) { return atStation(*store, name); };
         rova::store::BatchList first(station(QStringLiteral("梱包1")));
         rova::store::BatchList second(station(QStringLiteral("梱包2")));
         // Jobs on printer 0: rows 1 3 5 6; on printer 1: rows 2 4.
@@ -211,6 +213,52 @@ private slots:
         for (const BatchRow& r : first.rows())
             after << (r.status == BatchStatus::Printed ? QStringLiteral("printed") : r.claimedBy);
         QCOMPARE(after, (QStringList{"printed", "printed", "printed", "printed", "printed", "梱包3"}));
+    }
+
+    void stationsShareALongJobPartByPart_data() { rova::test::StoreEngines::addRows(); }
+    // Two stations print one long list on one printer, the second starting after the first one's
+    // first part was sent: each sends the parts the other has not claimed, none twice.
+    void stationsShareALongJobPartByPart()
+    {
+        QFETCH(bool, onServer);
+        QTemporaryDir dir;
+        QString why;
+        std::optional<rova::store::Location> store = m_engines.fresh(onServer, dir.path(), &why);
+        if (!store)
+            PRIVATE_POSTGRES_UNAVAILABLE(why);
+        rova::store::BatchList first(atStation(*store, QStringLiteral("梱包1")));
+        rova::store::BatchList second(atStation(*store, QStringLiteral("梱包2")));
+        const int part = rova::batch::kSlipsPerPart;
+        first.add(rows(QStringList(2 * part + part / 2, QStringLiteral("A"))));
+        const QList<BatchJob> firstJobs = rova::batch::planJobs(first.rows(), settingsOf, false);
+        const QList<BatchJob> secondJobs = rova::batch::planJobs(second.rows(), settingsOf, false);
+        QCOMPARE(firstJobs.size(), 1);
+
+        FakePrintSystem fake;
+        fake.addPrinter(FakePrintSystem::printer(QStringLiteral("Alpha")));
+        fake.setDefault(0);
+        rova::print::PrinterChoice printers(fake);
+        rova::print::SlipJobs firstService(printers);
+        rova::print::SlipJobs secondService(printers);
+        rova::batch::BatchOutcome secondOutcome;
+        const rova::batch::BatchOutcome firstOutcome =
+            rova::batch::printJobs(firstJobs, firstService, first, [&](int done, int) {
+                if (done > 0 && secondOutcome.total == 0)
+                    secondOutcome = rova::batch::printJobs(secondJobs, secondService, second,
+                                                           [](int, int) { return true; });
+                return true;
+            });
+
+        QCOMPARE(firstOutcome.printed, part);
+        QCOMPARE(firstOutcome.taken, part + part / 2);
+        QCOMPARE(secondOutcome.printed, part + part / 2);
+        QCOMPARE(secondOutcome.taken, part);
+        QList<int> pages;
+        for (const FakePrintSystem::JobRecord& job : fake.jobs())
+            pages << job.pages;
+        QCOMPARE(pages, (QList<int>{part, part, part / 2}));
+        for (const BatchRow& r : first.rows())
+            QCOMPARE(r.status, BatchStatus::Printed);
     }
 
     void cancelStopsBetweenJobs()

@@ -15,7 +15,14 @@ QString PdfProposal::path(const QDateTime& printed, const QString& addressee) co
 {
     const QString folder =
         m_settings ? m_settings->startFolder(FileKind::Pdf) : ProgramSettings::defaultFolder();
-    return QDir(folder).filePath(pdfFileName(printed, addressee));
+    // A name taken already (a slip to the same addressee saved in the same minute, or the next part
+    // of a batch) is not proposed again: the command line takes the proposal as it is.
+    const QDir dir(folder);
+    const QString name = pdfFileName(printed, addressee);
+    QString path = dir.filePath(name);
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = dir.filePath(QStringLiteral("%1_%2.pdf").arg(name.chopped(4), QString::number(n)));
+    return path;
 }
 
 void PdfProposal::saved(const QString& filePath)

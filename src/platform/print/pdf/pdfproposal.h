@@ -22,7 +22,8 @@ public:
 
     // Full path proposed for a file printed at the given time for the addressee (the destination's
     // name; empty names the file by the time alone). The remembered folder is proposed while it
-    // exists, otherwise the user's documents folder (or home).
+    // exists, otherwise the user's documents folder (or home). A name taken there already gets "_2",
+    // "_3"… before its ".pdf".
     QString path(const QDateTime& printed, const QString& addressee) const;
     // Remembers the folder of a file just saved. Raises rova::Error when the settings cannot be written.
     void saved(const QString& filePath);

@@ -200,6 +200,24 @@ private slots:
                  qPrintable(file.fileName()));
     }
 
+    // The command line saves where it is proposed: a file of the same minute and addressee is
+    // never written over.
+    void takenNameIsNotProposedAgain()
+    {
+        QTemporaryDir data;
+        PdfProposal proposal(data.path());
+        proposal.saved(m_dir->filePath(QStringLiteral("slip.pdf")));
+        const QDateTime at(QDate(2026, 12, 10), QTime(15, 30));
+        QStringList names;
+        for (int i = 0; i < 3; ++i) {
+            QFile file(proposal.path(at, QStringLiteral("見本　太郎")));
+            names << QFileInfo(file).fileName();
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(names, (QStringList{"2026-12-10_1530_見本_太郎.pdf", "2026-12-10_1530_見本_太郎_2.pdf",
+                                     "2026-12-10_1530_見本_太郎_3.pdf"}));
+    }
+
     void folderThatCannotBeKeptIsReportedAfterTheFileIsSaved()
     {
         QTemporaryDir data;

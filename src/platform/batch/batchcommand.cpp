@@ -107,7 +107,7 @@ bool settle(const store::Location& store, const batch::BatchOutcome& outcome, QL
             while (!unrecorded.isEmpty()) {
                 Unrecorded& job = unrecorded.first();
                 const print::JobRecord result = print::recordJob(
-                    job.job, [&history] { return &history; }, job.recorded);
+                    job.job, [&history] { return &history; }, job.recorded, true);
                 job.recorded = int(result.recorded);
                 if (!result.failure.isEmpty())
                     throw Error(result.failure);

@@ -16,7 +16,8 @@ QString JobRecord::problem() const
         .arg(QString(failure).replace(QLatin1Char('\n'), QStringLiteral("  ")));
 }
 
-JobRecord recordJob(const PrintedJob& job, const std::function<store::History*()>& history, int from)
+JobRecord recordJob(const PrintedJob& job, const std::function<store::History*()>& history, int from,
+                    bool resumed)
 {
     JobRecord result{job.slips.size(), from, QString()};
     try {
@@ -32,7 +33,8 @@ JobRecord recordJob(const PrintedJob& job, const std::function<store::History*()
             entry.slip = slip;
             entry.trackingNumber = job.numbers.value(result.recorded);
             entry.reprintOf.id = job.reprinted.value(result.recorded);
-            records->record(entry);
+            if (!resumed || result.recorded > from || !records->holds(entry))
+                records->record(entry);
             ++result.recorded;
         }
     } catch (const std::exception& e) {

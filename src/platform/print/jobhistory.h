@@ -24,7 +24,9 @@ struct JobRecord {
 };
 
 // `history` opens the history when first needed; null when it takes no records (read-only). The
-// slips before `from` were recorded already.
-JobRecord recordJob(const PrintedJob& job, const std::function<store::History*()>& history, int from = 0);
+// slips before `from` were recorded already. `resumed`: an earlier try failed on the slip at `from`,
+// whose write may have reached the store all the same; it is then not recorded again.
+JobRecord recordJob(const PrintedJob& job, const std::function<store::History*()>& history, int from = 0,
+                    bool resumed = false);
 
 } // namespace rova::print

@@ -7,6 +7,7 @@
 
 #include <QVariant>
 
+#include <algorithm>
 #include <limits>
 
 namespace rova::store
@@ -125,6 +126,17 @@ int History::size() const
     QSqlQuery count = m_db.exec(QStringLiteral("SELECT COUNT(*) FROM history"));
     count.next();
     return count.value(0).toInt();
+}
+
+bool History::holds(const HistoryEntry& entry) const
+{
+    const QDate day = entry.printedAt.date();
+    const QString text = entry.trackingNumber.isEmpty() ? entry.slip.name : entry.trackingNumber;
+    const QList<HistoryEntry> same = search({.text = text, .from = day, .to = day});
+    return std::ranges::any_of(same, [&](const HistoryEntry& there) {
+        return there.station == m_station && there.printedAt == entry.printedAt &&
+               there.trackingNumber == entry.trackingNumber && there.slip == entry.slip;
+    });
 }
 
 std::optional<HistoryEntry> History::carrying(const QStringList& numbers) const

@@ -65,6 +65,9 @@ public:
     void remove(const QList<qint64>& ids);
     // How many slips it holds.
     int size() const;
+    // Whether this station's record of that very slip is there: a write cut off after the store
+    // took it and before it said so, which must not be recorded again.
+    bool holds(const HistoryEntry& entry) const;
     // The first recorded slip whose form carries one of these tracking numbers, whichever station
     // printed it: a form is used once, so a stack that gives such a number is registered wrongly.
     std::optional<HistoryEntry> carrying(const QStringList& numbers) const;

@@ -12,19 +12,6 @@ namespace rova::store
 namespace
 {
 const HistoryQuery everything{.limit = std::numeric_limits<int>::max()};
-
-// Whether the server holds this very record already: a move cut off after the server took it and
-// before it left the queue.
-bool alreadyMoved(const History& server, const HistoryEntry& entry)
-{
-    const QDate day = entry.printedAt.date();
-    const QString text = entry.trackingNumber.isEmpty() ? entry.slip.name : entry.trackingNumber;
-    const QList<HistoryEntry> same = server.search({.text = text, .from = day, .to = day});
-    return std::ranges::any_of(same, [&entry](const HistoryEntry& there) {
-        return there.station == entry.station && there.printedAt == entry.printedAt &&
-               there.trackingNumber == entry.trackingNumber && there.slip == entry.slip;
-    });
-}
 } // namespace
 
 HistoryQueue::HistoryQueue(const Location& server)
@@ -43,8 +30,9 @@ int HistoryQueue::moveTo(History& server)
     std::ranges::reverse(waiting);
     int moved = 0;
     for (const HistoryEntry& entry : waiting) {
-        // Only the first can have been cut off: each later one left here before the next was sent.
-        if (moved > 0 || !alreadyMoved(server, entry))
+        // Only the first can have been cut off after the server took it and before it left the
+        // queue: each later one left here before the next was sent.
+        if (moved > 0 || !server.holds(entry))
             server.record(entry);
         m_waiting.remove({entry.id});
         ++moved;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/print/jobhistory.h"
 #include "platform/store/history.h"
 #include "platform/store/historyqueue.h"
 
@@ -398,6 +399,34 @@ private slots:
         for (const HistoryEntry& e : m_history->search({}))
             recorded.prepend(e.slip.name + " " + e.station);
         QCOMPARE(recorded, (QStringList{"一番 梱包2", "二番 梱包2", "二番 梱包2", "三番 梱包2"}));
+    }
+
+    // A job's records were cut off at its second slip, whose write may have reached the store before
+    // the connection broke; recorded again, the job holds each slip once.
+    void resumedJobRecordsTheCutOffSlipOnce_data()
+    {
+        QTest::addColumn<bool>("landed");
+        QTest::newRow("the write was lost") << false;
+        QTest::newRow("the write reached the store") << true;
+    }
+    void resumedJobRecordsTheCutOffSlipOnce()
+    {
+        QFETCH(bool, landed);
+        rova::print::PrintedJob job;
+        job.slips = {slipTo("一番", "03-1111-2222", "100-0001", "東京都千代田区"),
+                     slipTo("二番", "03-1111-2222", "100-0001", "東京都千代田区")};
+        job.acceptedAt = at(3, 1, 9, 0, 1, 234);
+        job.numbers = {"444413758714", "444413758725"};
+        const auto history = [this] { return m_history.get(); };
+        rova::print::PrintedJob before = job;
+        before.slips = job.slips.mid(0, landed ? 2 : 1);
+        QCOMPARE(rova::print::recordJob(before, history).recorded, before.slips.size());
+
+        const rova::print::JobRecord resumed = rova::print::recordJob(job, history, 1, true);
+        QCOMPARE(resumed.recorded, 2);
+        QCOMPARE(resumed.failure, QString());
+        QCOMPARE(numbered("444413758725"), QStringList{"二番 444413758725"});
+        QCOMPARE(m_history->size(), 2);
     }
 
     void renumberKeepsTheSpoiledNumber()

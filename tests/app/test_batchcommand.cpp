@@ -215,6 +215,9 @@ private slots:
             QVERIFY2(r.status == 0, qPrintable(r.err));
             const QRegularExpressionMatch done =
                 QRegularExpression(QStringLiteral("印刷 (\\d+) / (\\d+) 枚\n$")).match(r.err);
+            // A program that looks only after the other printed every row finds none left.
+            if (!done.hasMatch() && r.err.contains(QStringLiteral("印刷する行がありません\n")))
+                continue;
             QVERIFY2(done.hasMatch() && done.captured(2).toInt() == orders, qPrintable(r.err));
             const QRegularExpressionMatch taken =
                 QRegularExpression(QStringLiteral("(\\d+) 枚は他の端末が印刷中か印刷済みのため除きました。"))

@@ -77,6 +77,28 @@ rova::store::Location atStation(rova::store::Location store, const QString& name
     store.station = name;
     return store;
 }
+
+// Two stations plan their print of one list at once; the second prints all of its jobs once the
+// first has sent its first part, and the first goes on. Their outcomes, the first's first.
+std::pair<rova::batch::BatchOutcome, rova::batch::BatchOutcome>
+secondStartsAfterFirstPart(FakePrintSystem& fake, rova::store::BatchList& first,
+                           rova::store::BatchList& second)
+{
+    const QList<BatchJob> firstJobs = rova::batch::planJobs(first.rows(), settingsOf, false);
+    const QList<BatchJob> secondJobs = rova::batch::planJobs(second.rows(), settingsOf, false);
+    rova::print::PrinterChoice printers(fake);
+    rova::print::SlipJobs firstService(printers);
+    rova::print::SlipJobs secondService(printers);
+    rova::batch::BatchOutcome secondOutcome;
+    const rova::batch::BatchOutcome firstOutcome =
+        rova::batch::printJobs(firstJobs, firstService, first, [&](int done, int) {
+            if (done > 0 && secondOutcome.total == 0)
+                secondOutcome =
+                    rova::batch::printJobs(secondJobs, secondService, second, [](int, int) { return true; });
+            return true;
+        });
+    return {firstOutcome, secondOutcome};
+}
 } // namespace
 
 class TestBatchPrint : public QObject
@@ -178,24 +200,11 @@ private slots:
             QStringLiteral("UPDATE batch_rows SET claimed_at = claimed_at - %1 WHERE id = %2")
                 .arg(std::chrono::milliseconds(rova::store::kClaimLifetime).count() + 1000)
                 .arg(ids[4]));
-        const QList<BatchJob> firstJobs = rova::batch::planJobs(first.rows(), settingsOf, false);
-        const QList<BatchJob> secondJobs = rova::batch::planJobs(second.rows(), settingsOf, false);
-
         FakePrintSystem fake;
         fake.addPrinter(FakePrintSystem::printer(QStringLiteral("Alpha")));
         fake.addPrinter(FakePrintSystem::printer(QStringLiteral("Beta")));
         fake.setDefault(0);
-        rova::print::PrinterChoice printers(fake);
-        rova::print::SlipJobs firstService(printers);
-        rova::print::SlipJobs secondService(printers);
-        rova::batch::BatchOutcome secondOutcome;
-        const rova::batch::BatchOutcome firstOutcome =
-            rova::batch::printJobs(firstJobs, firstService, first, [&](int done, int) {
-                if (done > 0 && secondOutcome.total == 0)
-                    secondOutcome = rova::batch::printJobs(secondJobs, secondService, second,
-                                                           [](int, int) { return true; });
-                return true;
-            });
+        const auto [firstOutcome, secondOutcome] = secondStartsAfterFirstPart(fake, first, second);
 
         QCOMPARE(firstOutcome.printed, 3);
         QCOMPARE(firstOutcome.taken, 3);
@@ -230,24 +239,12 @@ private slots:
         rova::store::BatchList second(atStation(*store, QStringLiteral("梱包2")));
         const int part = rova::batch::kSlipsPerPart;
         first.add(rows(QStringList(2 * part + part / 2, QStringLiteral("A"))));
-        const QList<BatchJob> firstJobs = rova::batch::planJobs(first.rows(), settingsOf, false);
-        const QList<BatchJob> secondJobs = rova::batch::planJobs(second.rows(), settingsOf, false);
-        QCOMPARE(firstJobs.size(), 1);
+        QCOMPARE(rova::batch::planJobs(first.rows(), settingsOf, false).size(), 1);
 
         FakePrintSystem fake;
         fake.addPrinter(FakePrintSystem::printer(QStringLiteral("Alpha")));
         fake.setDefault(0);
-        rova::print::PrinterChoice printers(fake);
-        rova::print::SlipJobs firstService(printers);
-        rova::print::SlipJobs secondService(printers);
-        rova::batch::BatchOutcome secondOutcome;
-        const rova::batch::BatchOutcome firstOutcome =
-            rova::batch::printJobs(firstJobs, firstService, first, [&](int done, int) {
-                if (done > 0 && secondOutcome.total == 0)
-                    secondOutcome = rova::batch::printJobs(secondJobs, secondService, second,
-                                                           [](int, int) { return true; });
-                return true;
-            });
+        const auto [firstOutcome, secondOutcome] = secondStartsAfterFirstPart(fake, first, second);
 
         QCOMPARE(firstOutcome.printed, part);
         QCOMPARE(firstOutcome.taken, part + part / 2);

@@ -58,6 +58,19 @@ class TestHistoryWindow : public QObject
     rova::test::StoreEngines m_engines;
     QString m_server; // the history's, when the test moved it to the private server
 
+    // Starts the windows again as a station of a fresh private server; false, with why, when it
+    // cannot run here.
+    bool startOnServer(QString* why)
+    {
+        const std::optional<rova::store::Location> server = m_engines.fresh(true, f->folder(), why);
+        if (!server)
+            return false;
+        m_server = server->server;
+        f.reset();
+        f = MainWindowFixture::started(m_server);
+        return true;
+    }
+
     void record(const SlipValues& slip, const QDateTime& at, const QString& number = {})
     {
         HistoryEntry e;
@@ -514,15 +527,9 @@ private slots:
     void otherStationsPrintsAppear()
     {
         QFETCH(bool, onServer);
-        if (onServer) {
-            QString why;
-            const std::optional<rova::store::Location> server = m_engines.fresh(true, f->folder(), &why);
-            if (!server)
-                PRIVATE_POSTGRES_UNAVAILABLE(why);
-            m_server = server->server;
-            f.reset();
-            f = MainWindowFixture::started(m_server);
-        }
+        QString why;
+        if (onServer && !startOnServer(&why))
+            PRIVATE_POSTGRES_UNAVAILABLE(why);
         for (int i = 0; i < 40; ++i)
             record(slipTo(QString("客%1").arg(i), "03-1111-2222", "100-0001", "東京都千代田区"), day(1));
         openWindow();
@@ -558,12 +565,8 @@ private slots:
     void serverBackInAnOpenWindow()
     {
         QString why;
-        const std::optional<rova::store::Location> server = m_engines.fresh(true, f->folder(), &why);
-        if (!server)
+        if (!startOnServer(&why))
             PRIVATE_POSTGRES_UNAVAILABLE(why);
-        m_server = server->server;
-        f.reset();
-        f = MainWindowFixture::started(m_server);
         record(slipTo("客1", "03-1111-2222", "100-0001", "東京都千代田区"), day(1));
         openWindow();
         QCOMPARE(shownNames(), QStringList{"客1"});

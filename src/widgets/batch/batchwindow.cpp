@@ -241,8 +241,8 @@ std::unique_ptr<rova::store::BatchList> BatchWindow::openList()
 bool BatchWindow::ensureList()
 {
     // A server's connection broken while the window was open (restarted, the network away) is made
-    // again at the next command, as on opening.
-    if (m_list && m_list->answers())
+    // again at the next command, as on opening; the file's is not asked, it always answers.
+    if (m_list && (!m_store.onServer() || m_list->answers()))
         return true;
     bool ready = false;
     guarded(this, [this, &ready] {
